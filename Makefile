@@ -1,0 +1,41 @@
+# Kartola: `make run` plays the game on the bundled card sets, `make test` runs every test.
+# Both install what a fresh Debian machine lacks first (scripts/setup.sh).
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: all setup build build-asan run test test-fast test-asan format clean
+
+all: build
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+build-asan: setup
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTK_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+# Plays the game in a work folder beside the bundled card sets ("DATA..." folders are looked for in "..").
+run: build
+	@bash scripts/run-game.sh $(BUILD)
+
+# The whole suite: the normal build, then the same tests under AddressSanitizer and UBSan.
+test: test-fast test-asan
+
+test-fast: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+test-asan: build-asan
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -LE xvfb
+
+format:
+	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

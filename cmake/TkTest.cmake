@@ -1,0 +1,17 @@
+include(GoogleTest)
+find_package(GTest REQUIRED)
+
+# tk_add_test(NAME <exe> LABELS <folder> [xvfb] SOURCES ... [LIBS ...])
+# One test executable; each of its cases is registered with CTest under the given labels.
+function(tk_add_test)
+    cmake_parse_arguments(T "" "NAME" "LABELS;SOURCES;LIBS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    tk_warnings(${T_NAME})
+    target_link_libraries(${T_NAME} PRIVATE tk_test_common ${T_LIBS} GTest::gtest GTest::gtest_main)
+    set(workdir ${CMAKE_BINARY_DIR}/testrun/${T_NAME})
+    file(MAKE_DIRECTORY ${workdir})
+    gtest_discover_tests(${T_NAME}
+        WORKING_DIRECTORY ${workdir}
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES LABELS "${T_LABELS}")
+endfunction()

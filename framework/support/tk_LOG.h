@@ -1,0 +1,29 @@
+// The diagnostic log "tk_LOG.txt": every line is appended by opening, writing and closing the
+// file, so the file is complete at every moment. The first line of a run starts it afresh.
+#pragma once
+
+extern int tk_LOG_on;
+extern bool tk_LOG_reset_done;
+
+// A static instance switches the log before the run begins.
+struct tk_LOG_Set_struct {
+    explicit tk_LOG_Set_struct(int on);
+};
+
+void tk_LOG_SetONOFF(int on);
+void tk_LOG_Reset(const char* text);
+void tk_LOG_Zapis(const char* text);
+void tk_LOG_Zapis_F(const char* text, int reset);
+
+// One line "source(line) : text" with the extra values in square brackets.
+void _tk_LOG_(const char* source, int line, const char* text);
+void _tk_LOG_(const char* source, int line, const char* text, int a);
+void _tk_LOG_(const char* source, int line, const char* text, int a, int b);
+void _tk_LOG_(const char* source, int line, const char* text, int a, int b, int c);
+void _tk_LOG_(const char* source, int line, const char* text, const char* s);
+void _tk_LOG_(const char* source, int line, const char* text, const char* s, int a);
+
+// Logs from the current source file: each .cpp defines TK_MODULE as the module name the log shows.
+#define TK_LOG(...) _tk_LOG_(TK_MODULE, __LINE__, __VA_ARGS__)
+// Logs an error in the framework's form: "TSKW ERROR: " and the detail in brackets.
+#define TK_LOG_ERR(detail) _tk_LOG_(TK_MODULE, __LINE__, "TSKW ERROR: ", detail)

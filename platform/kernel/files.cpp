@@ -1,0 +1,211 @@
+// File search over POSIX directories, with the Windows rules the framework relies on:
+// "." and ".." are listed, names match without regard to case, entries come sorted.
+#include "platform/kernel/files.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+thread_local DWORD g_lastError = ERROR_SUCCESS;
+
+struct Entry {
+    std::string name;
+    DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+    std::uint64_t size = 0;
+};
+
+struct Search {
+    std::vector<Entry> entries;
+    std::size_t next = 0;
+};
+
+
+char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Length in bytes of the UTF-8 sequence that starts with c (1 for stray bytes).
+std::size_t utf8Length(unsigned char c) {
+    if (c >= 0xF0 && c < 0xF8) return 4;
+    if (c >= 0xE0) return 3;
+    if (c >= 0xC0) return 2;
+    return 1;
+}
+
+bool matchFrom(const char* p, const char* n) {
+    while (*p) {
+        if (*p == '*') {
+            while (*p == '*') ++p;
+            if (!*p) return true;
+            for (const char* rest = n;; rest += utf8Length(static_cast<unsigned char>(*rest))) {
+                if (matchFrom(p, rest)) return true;
+                if (!*rest) return false;
+            }
+        }
+        if (!*n) return false;
+        if (*p == '?') {
+            std::size_t len = utf8Length(static_cast<unsigned char>(*n));
+            for (std::size_t i = 0; i < len && *n; ++i) ++n;
+            ++p;
+            continue;
+        }
+        if (foldAscii(*p) != foldAscii(*n)) return false;
+        ++p;
+        ++n;
+    }
+    return *n == '\0';
+}
+
+void fill(const Entry& e, WIN32_FIND_DATAA* data) {
+    std::memset(data, 0, sizeof(*data));
+    data->dwFileAttributes = e.attributes;
+    data->nFileSizeHigh = static_cast<DWORD>(e.size >> 32);
+    data->nFileSizeLow = static_cast<DWORD>(e.size & 0xFFFFFFFFu);
+    std::snprintf(data->cFileName, sizeof(data->cFileName), "%s", e.name.c_str());
+}
+
+// Sorted as Windows lists a folder: case folded first, then byte order.
+bool entryBefore(const Entry& a, const Entry& b) {
+    std::size_t n = std::min(a.name.size(), b.name.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        char x = foldAscii(a.name[i]), y = foldAscii(b.name[i]);
+        if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    }
+    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+    return a.name < b.name;
+}
+
+std::string nativePath(const char* path) {
+    std::string s(path);
+    std::replace(s.begin(), s.end(), '\\', '/');
+    return s;
+}
+
+}  // namespace
+
+DWORD GetLastError() { return g_lastError; }
+void SetLastError(DWORD code) { g_lastError = code; }
+
+bool tkp_WildcardMatch(const char* pattern, const char* name) {
+    if (!pattern || !name) return false;
+    // "*.*" means every entry, also those without a dot.
+    if (std::strcmp(pattern, "*.*") == 0) return true;
+    return matchFrom(pattern, name);
+}
+
+HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
+    if (!pattern || !data || !*pattern) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return INVALID_HANDLE_VALUE;
+    }
+    std::string full = nativePath(pattern);
+    std::size_t cut = full.find_last_of('/');
+    std::string folder = cut == std::string::npos ? "." : full.substr(0, cut);
+    if (folder.empty()) folder = "/";
+    std::string mask = cut == std::string::npos ? full : full.substr(cut + 1);
+
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) {
+        SetLastError(errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    auto search = new Search;
+    while (dirent* d = readdir(dir)) {
+        if (std::strlen(d->d_name) >= MAX_PATH || !tkp_WildcardMatch(mask.c_str(), d->d_name)) continue;
+        Entry e;
+        e.name = d->d_name;
+        struct stat st {};
+        std::string path = folder + "/" + e.name;
+        if (stat(path.c_str(), &st) == 0) {
+            if (S_ISDIR(st.st_mode)) {
+                e.attributes = FILE_ATTRIBUTE_DIRECTORY;
+            } else {
+                e.size = static_cast<std::uint64_t>(st.st_size);
+            }
+        }
+        if (e.name[0] == '.' && e.name != "." && e.name != "..") e.attributes |= FILE_ATTRIBUTE_HIDDEN;
+        search->entries.push_back(std::move(e));
+    }
+    closedir(dir);
+    if (search->entries.empty()) {
+        delete search;
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    std::sort(search->entries.begin(), search->entries.end(), entryBefore);
+    fill(search->entries[0], data);
+    search->next = 1;
+    SetLastError(ERROR_SUCCESS);
+    return search;
+}
+
+BOOL FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA data) {
+    if (!handle || handle == INVALID_HANDLE_VALUE || !data) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    auto search = static_cast<Search*>(handle);
+    if (search->next >= search->entries.size()) {
+        SetLastError(ERROR_NO_MORE_FILES);
+        return FALSE;
+    }
+    fill(search->entries[search->next++], data);
+    return TRUE;
+}
+
+BOOL FindClose(HANDLE handle) {
+    if (!handle || handle == INVALID_HANDLE_VALUE) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    delete static_cast<Search*>(handle);
+    return TRUE;
+}
+
+BOOL CopyFileA(LPCSTR from, LPCSTR to, BOOL failIfExists) {
+    if (!from || !to) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    std::string src = nativePath(from), dst = nativePath(to);
+    if (!fs::is_regular_file(src, ec)) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    if (failIfExists && fs::exists(dst, ec)) {
+        SetLastError(ERROR_FILE_EXISTS);
+        return FALSE;
+    }
+    // Copy beside the target and rename it into place, so a failed copy leaves no half file.
+    std::string tmp = dst + ".tkcopy";
+    fs::copy_file(src, tmp, fs::copy_options::overwrite_existing, ec);
+    if (!ec) fs::rename(tmp, dst, ec);
+    if (ec) {
+        fs::remove(tmp, ec);
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CreateDirectoryA(LPCSTR path, void* /*securityAttributes*/) {
+    if (!path || !*path) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (mkdir(nativePath(path).c_str(), 0777) == 0) return TRUE;
+    SetLastError(errno == EEXIST ? ERROR_ALREADY_EXISTS
+                 : errno == ENOENT ? ERROR_PATH_NOT_FOUND
+                                   : ERROR_ACCESS_DENIED);
+    return FALSE;
+}

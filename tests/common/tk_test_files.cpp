@@ -1,0 +1,40 @@
+#include "tests/common/tk_test_files.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tk_test {
+
+ScopedWorkDir::ScopedWorkDir() {
+    previous_ = std::filesystem::current_path().string();
+    std::string tmpl = (std::filesystem::temp_directory_path() / "tk_test_XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = tmpl;
+    std::filesystem::current_path(path_);
+}
+
+ScopedWorkDir::~ScopedWorkDir() {
+    std::error_code ec;
+    std::filesystem::current_path(previous_, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+void MakeDir(const std::string& path) { std::filesystem::create_directories(path); }
+
+}  // namespace tk_test
