@@ -2,12 +2,12 @@ include(GoogleTest)
 find_package(GTest REQUIRED)
 
 # tk_add_test(NAME <exe> LABELS <folder> [xvfb] SOURCES ... [LIBS ...])
-# One test executable; each of its cases is registered with CTest under the given labels.
+# One test executable on the headless backend; each case is registered with CTest under the labels.
 function(tk_add_test)
     cmake_parse_arguments(T "" "NAME" "LABELS;SOURCES;LIBS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     tk_warnings(${T_NAME})
-    target_link_libraries(${T_NAME} PRIVATE tk_test_common ${T_LIBS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${T_NAME} PRIVATE tk_platform_headless tk_test_common ${T_LIBS} GTest::gtest GTest::gtest_main)
     set(workdir ${CMAKE_BINARY_DIR}/testrun/${T_NAME})
     file(MAKE_DIRECTORY ${workdir})
     gtest_discover_tests(${T_NAME}

@@ -24,6 +24,54 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using HRESULT = std::int32_t;
 
+// Handles are pointers to the stand-in's own objects, opaque to the framework.
+struct tkp_Window;
+struct tkp_DC;
+struct tkp_GdiObject;
+struct tkp_Module;
+struct tkp_Resource;
+using HWND = tkp_Window*;
+using HDC = tkp_DC*;
+using HGDIOBJ = tkp_GdiObject*;
+using HPEN = HGDIOBJ;
+using HBRUSH = HGDIOBJ;
+using HFONT = HGDIOBJ;
+using HBITMAP = HGDIOBJ;
+using HINSTANCE = tkp_Module*;
+using HMODULE = HINSTANCE;
+using HRSRC = tkp_Resource*;
+using HGLOBAL = void*;
+using HICON = void*;
+using HCURSOR = void*;
+using HMENU = void*;
+
+// A colour: red in the low byte, then green, then blue.
+using COLORREF = DWORD;
+constexpr COLORREF RGB(int r, int g, int b) {
+    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
+constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+// Right and bottom are exclusive.
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+using LPRECT = RECT*;
+using LPPOINT = POINT*;
+
 #ifndef TRUE
 #define TRUE 1
 #endif

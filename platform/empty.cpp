@@ -1,0 +1,1 @@
+// Keeps an area library that has no code yet linkable.
