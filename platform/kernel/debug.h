@@ -1,0 +1,4 @@
+// Debugger output and the module handle.
+#pragma once
+
+#include "platform/wintypes.h"
