@@ -36,12 +36,29 @@ void DestroyMainWindow(HWND window);
 void ShowPointer(bool visible);
 
 // ---- sound --------------------------------------------------------------------------------
-// Opens the sound output; false when there is no device. The mixer pulls samples through
-// the callback, 16-bit signed stereo at *rate frames per second.
+// Opens the sound output; false when there is no device. *rate is the wished rate on entry and
+// the device's rate on return. The mixer fills the callback's frames (16-bit signed stereo,
+// interleaved left, right) from the backend's own audio thread or on demand.
 using AudioCallback = void (*)(std::int16_t* frames, int frameCount, void* user);
 bool OpenAudio(int* rate, AudioCallback callback, void* user);
 void CloseAudio();
+// Keeps the callback from running between the two calls (no-ops while nothing is open).
 void LockAudio();
 void UnlockAudio();
+// True once the open output has gone away (device unplugged); it stays so until CloseAudio.
+bool AudioLost();
+
+// One sound that started playing, as the mixer reports it to the backend.
+struct PlayedSound {
+    const void* buffer;       // the IDirectSoundBuffer
+    std::uint32_t bytes;      // its size in bytes
+    int channels;             // its own format
+    int rate;
+    int bits;
+    std::uint32_t position;   // byte offset it plays from
+    bool wasPlaying;          // Play came while it was still playing
+};
+// A buffer started playing: the headless backend records it, the SDL backend ignores it.
+void AudioPlayed(const PlayedSound& sound);
 
 }  // namespace tkp::backend

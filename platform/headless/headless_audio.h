@@ -1,4 +1,25 @@
-// Headless sound: mixed on demand from the virtual clock and recorded.
+// Headless sound: a null device that mixes on demand and records what played.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
+#include "platform/backend.h"
 #include "platform/wintypes.h"
+
+// One successful Play, in order: the buffer, its size and format, the byte it played from.
+using tkp_PlayedSound = tkp::backend::PlayedSound;
+
+// Whether the next opening finds a device (true at start); false makes DirectSoundCreate fail.
+void tkp_HeadlessSetAudioDevice(bool present);
+// The rate the device reports when it is next opened (44100 at start).
+void tkp_HeadlessSetAudioRate(int rate);
+// True while the sound output is open.
+bool tkp_HeadlessAudioOpen();
+// The open device goes away, as when unplugged: DirectSound finds every buffer lost.
+void tkp_HeadlessLoseAudioDevice();
+// Mixes the next frameCount frames (interleaved left, right); silence while nothing is open.
+std::vector<std::int16_t> tkp_HeadlessMixAudio(int frameCount);
+// The sounds played since the start or the last clear, oldest first.
+std::vector<tkp_PlayedSound> tkp_HeadlessPlayedSounds();
+void tkp_HeadlessClearPlayedSounds();
