@@ -8,3 +8,10 @@
 #include "framework/support/tk_FSI.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
+
+#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/widgets/tk_CPol.h"
+#include "framework/widgets/tk_CPolCHLO.h"
+#include "framework/widgets/tk_ClassTable.h"
+#include "framework/widgets/tk_globals.h"

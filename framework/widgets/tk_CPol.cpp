@@ -1,0 +1,130 @@
+#define TK_MODULE "TK_DAS_w"
+#include "framework/widgets/tk_CPol.h"
+
+#include <cstdlib>
+
+#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/support/tk_String.h"
+#include "framework/widgets/tk_CPolCHLO.h"
+#include "framework/widgets/tk_globals.h"
+
+tk_CPol::tk_CPol()
+    : x(0),
+      y(0),
+      visible(true),
+      state(0),
+      movable(true),
+      grab_radius(10),
+      parent(nullptr),
+      rx(0),
+      ry(0),
+      class_id(0),
+      name{"noname_pol"},
+      ID(-1) {}
+
+tk_CPol::tk_CPol(tk_CPolCHLO* parent_, int rx_, int ry_) : tk_CPol() {
+    parent = parent_;
+    if (parent) parent->PRIDAJ(this);
+    MoveToRel(rx_, ry_);
+}
+
+tk_CPol::tk_CPol(tk_CPolCHLO* parent_, int id) : tk_CPol() {
+    parent = parent_;
+    ID = id;
+    tk_auto_rx += 15;
+    tk_auto_ry += 10;
+    rx = tk_auto_rx;
+    ry = tk_auto_ry;
+    if (parent) parent->PRIDAJ(this);
+    Rodic_reset();
+}
+
+tk_CPol::~tk_CPol() = default;
+
+void tk_CPol::MoveToRel(int rx_, int ry_) {
+    rx = rx_;
+    ry = ry_;
+    x = parent ? parent->x + rx : rx;
+    y = parent ? parent->y + ry : ry;
+}
+
+void tk_CPol::MoveToAbs(int x_, int y_) {
+    x = x_;
+    y = y_;
+    rx = parent ? x - parent->x : x;
+    ry = parent ? y - parent->y : y;
+}
+
+void tk_CPol::SetName(const char* text) {
+    tk_StrCopy(name, text);
+}
+
+void tk_CPol::Rodic_reset() {
+    MoveToRel(rx, ry);
+}
+
+void tk_CPol::CHOD_NA(int x_, int y_) {
+    MoveToAbs(x_, y_);
+}
+
+void tk_CPol::ZOBRAZ() {
+    ZOBRAZ(tk_lpDDSBack);
+}
+
+void tk_CPol::ZOBRAZ(IDirectDrawSurface* surface) {
+    if (visible) ZOBRAZ_marker(surface);
+}
+
+void tk_CPol::GetSize(int* w, int* h) {
+    if (w) *w = 80;
+    if (h) *h = 80;
+}
+
+void tk_CPol::SetSize(int, int) {}
+
+bool tk_CPol::CanDrag(int px, int py) {
+    // Bare elements and bare containers can always be dragged by their handle.
+    if (!movable && class_id != 0 && class_id != 20) return false;
+    if (std::abs(px - x) > grab_radius || std::abs(py - y) > grab_radius) return false;
+    return tk_glob_Distance(x, y, px, py) <= grab_radius;
+}
+
+tk_CPol* tk_CPol::VratZasah_box(int px, int py) {
+    int w = 0, h = 0;
+    GetSize(&w, &h);
+    return tk_glob_test_v_rect(x, y, x + w - 1, y + h - 1, px, py) ? this : nullptr;
+}
+
+tk_CPol* tk_CPol::VratZasah(int px, int py) {
+    if (!visible) return nullptr;
+    return VratZasah_box(px, py);
+}
+
+bool tk_CPol::INFORMUJ_SA(int px, int py, int code) {
+    // Only a bare element drags itself; every other class brings its own machine.
+    if (class_id != 0 || !visible) return false;
+    if (code == 0 && state == 0 && CanDrag(px, py)) {
+        state = 1;
+        return true;
+    }
+    if (code == 1 && state == 1 && CanDrag(px, py)) {
+        state = 2;
+        tk_drag_dx = px - x;
+        tk_drag_dy = py - y;
+        return true;
+    }
+    if (code == -1 && state == 2) {
+        state = 1;
+        return true;
+    }
+    if (code == 0 && state == 2) {
+        MoveToAbs(px - tk_drag_dx, py - tk_drag_dy);
+        return true;
+    }
+    return false;
+}
+
+void tk_CPol::ZOBRAZ_marker(IDirectDrawSurface* surface) {
+    (void)surface;  // painted through GDI once the platform offers it
+}

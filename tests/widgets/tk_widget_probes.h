@@ -1,0 +1,126 @@
+// Stand-in elements for the element-tree tests: boxes that record what reaches them, and the
+// smallest elements with the class ids of the later classes (dialog, slider, list, edit box).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/widgets/tk_CPol.h"
+#include "framework/widgets/tk_CPolCHLO.h"
+
+namespace tk_test {
+
+using Trace = std::vector<std::string>;
+
+// A box of a given size that logs draws and events and takes the events inside it.
+class Probe : public tk_CPol {
+  public:
+    Probe(tk_CPolCHLO* parent, int rx, int ry, int w, int h, Trace* trace, const char* label, int cls = 2)
+        : tk_CPol(parent, rx, ry), w_(w), h_(h), trace_(trace) {
+        SetClassId(cls);
+        SetName(label);
+    }
+    ~Probe() override {
+        if (destroyed_) ++*destroyed_;
+    }
+    using tk_CPol::ZOBRAZ;
+    void ZOBRAZ(IDirectDrawSurface* surface) override {
+        if (!visible) return;
+        if (trace_) trace_->push_back(std::string("draw ") + name);
+        if (surface && colour_) {
+            RECT r{x, y, x + w_, y + h_};
+            DDBLTFX fx{};
+            fx.dwSize = sizeof(fx);
+            fx.dwFillColor = colour_;
+            surface->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
+        }
+    }
+    void GetSize(int* w, int* h) override {
+        *w = w_;
+        *h = h_;
+    }
+    bool INFORMUJ_SA(int px, int py, int code) override {
+        if (!visible) return false;
+        if (trace_) trace_->push_back(std::string("event ") + name);
+        return takes_ && code >= -1 && px >= x && px < x + w_ && py >= y && py < y + h_;
+    }
+
+    bool takes_ = true;
+    std::uint16_t colour_ = 0;
+    int* destroyed_ = nullptr;
+
+  private:
+    int w_, h_;
+    Trace* trace_;
+};
+
+// A container that records the notifications it gets and can end the chain.
+class Box : public tk_CPolCHLO {
+  public:
+    Box(tk_CPolCHLO* parent, int id, int cls = 20) : tk_CPolCHLO(parent, id) { SetClassId(cls); }
+    ~Box() override {
+        if (destroyed_) ++*destroyed_;
+    }
+    bool HandleFWInteraction(int id, int value, tk_CPol* sender) override {
+        notes.push_back({id, value, sender});
+        if (handles_) return true;
+        return tk_CPolCHLO::HandleFWInteraction(id, value, sender);
+    }
+    int SetupVisual() override {
+        ++setups;
+        return 0;
+    }
+
+    struct Note {
+        int id, value;
+        tk_CPol* sender;
+    };
+    std::vector<Note> notes;
+    bool handles_ = false;
+    int setups = 0;
+    int* destroyed_ = nullptr;
+};
+
+// The smallest dialog: a container with the dialog's class id.
+inline Box* MakeDialog(tk_CPolCHLO* parent, int id) {
+    return new Box(parent, id, 14);
+}
+
+// A slider knob stand-in (class 5) with its value.
+class Knob : public tk_CPol {
+  public:
+    Knob(tk_CPolCHLO* parent, int id, int value) : tk_CPol(parent, id), value_(value) { SetClassId(5); }
+    int value_;
+};
+
+// A list stand-in (class 11, 12, 121 or 122) with one pending choice.
+class Chooser : public tk_CPol {
+  public:
+    Chooser(tk_CPolCHLO* parent, int id, int cls) : tk_CPol(parent, id) { SetClassId(cls); }
+    int pending_ = 0;
+};
+
+// An edit box stand-in (class 7) that takes every key and keeps it.
+class Editor : public tk_CPol {
+  public:
+    Editor(tk_CPolCHLO* parent, int id) : tk_CPol(parent, id) { SetClassId(7); }
+    std::vector<int> keys;
+};
+
+// The routes the later classes install, for the stand-ins above.
+inline int KnobValue(tk_CPol* e) {
+    return static_cast<Knob*>(e)->value_;
+}
+inline bool ChooserChoice(tk_CPol* e, int* value) {
+    auto* c = static_cast<Chooser*>(e);
+    if (c->pending_ < 1) return false;
+    *value = c->pending_;
+    c->pending_ = 0;
+    return true;
+}
+inline bool EditorKey(tk_CPol* e, int key) {
+    static_cast<Editor*>(e)->keys.push_back(key);
+    return true;
+}
+
+}  // namespace tk_test
