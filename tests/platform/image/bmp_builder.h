@@ -1,0 +1,40 @@
+// Builds BMP files and packed bitmaps byte by byte for the decoder's tests and fuzzing seeds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bmp_test {
+
+struct Picture {
+    int headerSize = 40;  // 12 (core), 40, 52, 56, 108 or 124
+    int width = 1;
+    int height = 1;  // negative: rows stored top-down
+    int bitsPerPixel = 24;
+    std::uint32_t compression = 0;
+    std::vector<std::uint32_t> palette;  // 0x00RRGGBB; stored as B, G, R (and 0 unless core)
+    std::uint32_t colorsUsed = 0;
+    std::uint32_t masks[3] = {0, 0, 0};  // written after a 40-byte header when compression is 3,
+                                         // inside the later headers always
+    std::string pixels;                  // the stored rows or RLE data, as they are
+};
+
+void put16(std::string& s, std::uint32_t v);
+void put32(std::string& s, std::uint32_t v);
+
+// Header, masks (40-byte header with bit fields), palette and pixels, as a resource holds them.
+std::string Dib(const Picture& p);
+// "BM" file header (pixel offset = where the pixels follow the palette, plus gap) and the bitmap.
+std::string File(const Picture& p, std::uint32_t gap = 0);
+// Rows of bytes, each padded with zeros to a multiple of 4.
+std::string Rows(const std::vector<std::string>& rows);
+
+// One picture of every kind the decoder accepts, with a name (seeds for fuzzing).
+struct Named {
+    std::string name;
+    std::string file;
+};
+std::vector<Named> Variants();
+
+}  // namespace bmp_test
