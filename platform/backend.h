@@ -31,9 +31,12 @@ std::uint64_t NowMs();
 void PumpEvents();
 // Sleeps until input arrives or the clock reaches untilMs (0 = no timer is due: wait for input).
 void WaitForEvents(std::uint64_t untilMs);
-void CreateMainWindow(HWND window, const char* title);
+// Opens the one window covering the screen; false when it cannot be opened.
+bool CreateMainWindow(HWND window, const char* title);
 void DestroyMainWindow(HWND window);
 void ShowPointer(bool visible);
+// Shows a message box and waits until it is dismissed (the headless backend records it).
+void ShowMessageBox(const char* text, const char* caption, UINT type);
 
 // ---- sound --------------------------------------------------------------------------------
 // Opens the sound output; false when there is no device. *rate is the wished rate on entry and

@@ -1,4 +1,51 @@
 // Headless window and time: input a test posts, and a virtual clock that advances when told.
+// Input goes in as the SDL backend would report it from real events: pointer positions in
+// screen pixels (mapped to back-buffer pixels), keys as virtual-key codes.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "platform/wintypes.h"
+
+// ---- input ---------------------------------------------------------------------------------
+// The pointer moves to a screen position.
+void tkp_HeadlessPointerMove(int x, int y);
+// VK_LBUTTON or VK_RBUTTON pressed or released where the pointer is.
+void tkp_HeadlessButton(int vkButton, bool down);
+// A key pressed (again while held: auto-repeat) or released; VK_LSHIFT etc. name one side.
+void tkp_HeadlessKey(int vk, bool down);
+// The program gains or loses the focus (WM_ACTIVATEAPP).
+void tkp_HeadlessFocus(bool gained);
+// The user asks to close the window (WM_CLOSE).
+void tkp_HeadlessRequestClose();
+// The screen shows a buffer of bufferWidth x bufferHeight scaled with its aspect kept onto
+// screenWidth x screenHeight; pointer positions are mapped and clamped accordingly. Until this
+// is called, screen and buffer pixels are the same.
+void tkp_HeadlessSetPointerScaling(int screenWidth, int screenHeight, int bufferWidth, int bufferHeight);
+
+// ---- the virtual clock ---------------------------------------------------------------------
+// Milliseconds since the start (or the last reset). Waiting for a timer (GetMessageA,
+// WaitMessage, or PeekMessageA with nothing else to do) jumps the clock to it. Waiting with no
+// timer and no input stops the program with a message on standard error instead of hanging.
+std::uint64_t tkp_HeadlessNowMs();
+void tkp_HeadlessAdvanceMs(std::uint64_t ms);
+
+// ---- what the program showed ---------------------------------------------------------------
+struct tkp_HeadlessMessageBox {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+// Message boxes shown since the start or the last reset, oldest first.
+std::vector<tkp_HeadlessMessageBox> tkp_HeadlessMessageBoxes();
+// Whether the system pointer is shown (SetCursor with null hides it).
+bool tkp_HeadlessPointerVisible();
+// Whether the window is open, and its title.
+bool tkp_HeadlessWindowOpen();
+std::string tkp_HeadlessWindowTitle();
+
+// Forgets every window class, window, message, timer, key state and message box, and sets the
+// clock back to 0, so that each test starts afresh.
+void tkp_HeadlessResetWindowing();

@@ -1,0 +1,15 @@
+// Display modes of a backend that emulates mode changes by scaling one back buffer to the screen.
+// Platform-internal.
+#pragma once
+
+#include <vector>
+
+#include "platform/backend.h"
+
+namespace tkp::user {
+
+// The common sizes that fit a desktop of this size, plus the desktop's own size, ascending by
+// width, then height, each listed once.
+std::vector<backend::DisplayMode> EmulatedDisplayModes(int desktopWidth, int desktopHeight);
+
+}  // namespace tkp::user

@@ -1,0 +1,9 @@
+// Screen metrics: the desktop's size from the backend.
+#include "platform/backend.h"
+#include "platform/user/user.h"
+
+int GetSystemMetrics(int index) {
+    if (index == SM_CXSCREEN) return tkp::backend::DesktopSize().width;
+    if (index == SM_CYSCREEN) return tkp::backend::DesktopSize().height;
+    return 0;
+}
