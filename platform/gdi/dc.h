@@ -3,11 +3,9 @@
 // tkp_DC_Blend so that it needs to know nothing else of the target.
 #pragma once
 
+#include "platform/gdi/gdi.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/wintypes.h"
-
-constexpr int TRANSPARENT = 1;
-constexpr int OPAQUE = 2;
 
 struct tkp_DC;
 

@@ -1,4 +1,6 @@
 // GDI objects as the stand-in keeps them; internal to platform/ (the framework sees only handles).
+// Every object registers itself while it lives, so that a stale or foreign handle is refused
+// instead of followed.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +10,28 @@
 
 enum class tkp_GdiKind { Pen, Brush, Font, Bitmap };
 
+struct tkp_GdiObject;
+void tkp_GdiRegister(tkp_GdiObject* object);
+void tkp_GdiUnregister(tkp_GdiObject* object);
+// True while object is alive (created and not yet deleted).
+bool tkp_GdiIsLive(const tkp_GdiObject* object);
+
 struct tkp_GdiObject {
-    explicit tkp_GdiObject(tkp_GdiKind k) : kind(k) {}
-    virtual ~tkp_GdiObject() = default;
+    explicit tkp_GdiObject(tkp_GdiKind k) : kind(k) { tkp_GdiRegister(this); }
+    tkp_GdiObject(const tkp_GdiObject& other) : kind(other.kind), stock(other.stock) {
+        tkp_GdiRegister(this);
+    }
+    tkp_GdiObject& operator=(const tkp_GdiObject& other) {
+        kind = other.kind;
+        stock = other.stock;
+        return *this;
+    }
+    virtual ~tkp_GdiObject() { tkp_GdiUnregister(this); }
     tkp_GdiKind kind;
     bool stock = false;  // stock objects are never deleted
+    // Device contexts this object is selected into; DeleteObject waits until it is zero.
+    int selectedCount = 0;
+    bool deletePending = false;
 };
 
 // A device-independent bitmap: 0x00RRGGBB pixels, top-down rows, width * height of them.
@@ -22,4 +41,19 @@ struct tkp_GdiBitmap : tkp_GdiObject {
     int height = 0;
     int bitsPerPixel = 24;  // as the file had it; reported by GetObjectA
     std::vector<std::uint32_t> pixels;
+};
+
+// A pen: solid in its colour, or null (draws nothing). Width in pixels, 1 or more.
+struct tkp_GdiPen : tkp_GdiObject {
+    tkp_GdiPen() : tkp_GdiObject(tkp_GdiKind::Pen) {}
+    bool null = false;
+    int width = 1;
+    COLORREF colour = 0;
+};
+
+// A brush: solid in its colour, or null (hollow: fills nothing).
+struct tkp_GdiBrush : tkp_GdiObject {
+    tkp_GdiBrush() : tkp_GdiObject(tkp_GdiKind::Brush) {}
+    bool null = false;
+    COLORREF colour = 0;
 };

@@ -1,0 +1,50 @@
+// The shared display state and the list of live surfaces.
+#include "platform/ddraw/display_state.h"
+
+#include <unordered_map>
+
+#include "platform/ddraw/surface.h"
+
+namespace tkp {
+
+namespace {
+
+// Live surfaces by the address of their interface, so that a pointer from a caller is looked up
+// without being dereferenced. Never destroyed, so surfaces released during static destruction
+// still find it.
+std::unordered_map<const void*, tkp_Surface*>& Surfaces() {
+    static auto* surfaces = new std::unordered_map<const void*, tkp_Surface*>();
+    return *surfaces;
+}
+
+const void* Key(tkp_Surface* surface) {
+    return static_cast<IDirectDrawSurface*>(surface);
+}
+
+}  // namespace
+
+DisplayState& Display() {
+    static auto* state = new DisplayState();
+    return *state;
+}
+
+void RegisterSurface(tkp_Surface* surface) {
+    Surfaces()[Key(surface)] = surface;
+}
+
+void UnregisterSurface(tkp_Surface* surface) {
+    Surfaces().erase(Key(surface));
+}
+
+tkp_Surface* FindSurface(IDirectDrawSurface* surface) {
+    auto found = Surfaces().find(static_cast<const void*>(surface));
+    return found == Surfaces().end() ? nullptr : found->second;
+}
+
+std::vector<tkp_Surface*> LiveSurfaces() {
+    std::vector<tkp_Surface*> all;
+    for (const auto& entry : Surfaces()) all.push_back(entry.second);
+    return all;
+}
+
+}  // namespace tkp

@@ -1,0 +1,69 @@
+// A DirectDraw surface in our own memory; internal to platform/ (callers see IDirectDrawSurface).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/ddraw/blit.h"
+#include "platform/ddraw/ddraw.h"
+
+class tkp_Surface final : public IDirectDrawSurface {
+  public:
+    // A surface of width x height pixels with the given capabilities; null when memory runs out.
+    static tkp_Surface* Create(int width, int height, DWORD caps);
+
+    ULONG AddRef() override;
+    ULONG Release() override;
+    HRESULT Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
+                LPDDBLTFX fx) override;
+    HRESULT BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD trans) override;
+    HRESULT GetAttachedSurface(LPDDSCAPS caps, LPDIRECTDRAWSURFACE* attached) override;
+    HRESULT GetDC(HDC* dc) override;
+    HRESULT ReleaseDC(HDC dc) override;
+    HRESULT GetSurfaceDesc(LPDDSURFACEDESC desc) override;
+    HRESULT IsLost() override;
+    HRESULT Lock(LPRECT rect, LPDDSURFACEDESC desc, DWORD flags, HANDLE event) override;
+    HRESULT Unlock(LPVOID pointer) override;
+    HRESULT Restore() override;
+    HRESULT SetColorKey(DWORD flags, LPDDCOLORKEY key) override;
+
+    // The back buffer belongs to this primary surface and is destroyed with it.
+    void AttachBackBuffer(tkp_Surface* back);
+    tkp::PixelView View() { return {memory_.data(), width_, height_, pitch_}; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int PitchBytes() const { return pitch_ * 2; }
+    DWORD Caps() const { return caps_; }
+    bool Lost() const { return lost_; }
+    void MarkLost() { lost_ = true; }
+    void SetStillDrawing(int count) { stillDrawing_ = count > 0 ? count : 0; }
+
+  private:
+    tkp_Surface(int width, int height, int pitch, DWORD caps);
+    ~tkp_Surface() override;
+
+    // DDERR_WASSTILLDRAWING while the test hook says so (a waiting call just waits it out).
+    HRESULT StillDrawing(bool wait);
+    // DD_OK when the surface can be drawn on: not lost, not locked, no device context out.
+    HRESULT Usable() const;
+    // The whole surface when r is null; false when r is inverted or leaves the surface.
+    bool ResolveRect(const RECT* r, RECT& out) const;
+    HRESULT BlitChecks(tkp_Surface* source, bool wait);
+    void PresentIfPrimary();
+    void FillLostPattern();
+
+    std::vector<std::uint16_t> memory_;
+    int width_;
+    int height_;
+    int pitch_;  // in pixels
+    DWORD caps_;
+    ULONG refs_ = 1;
+    bool lost_ = false;
+    bool locked_ = false;
+    int stillDrawing_ = 0;
+    bool hasSourceKey_ = false;
+    tkp::ColourKey sourceKey_{0, 0};
+    HDC dc_ = nullptr;
+    tkp_Surface* backBuffer_ = nullptr;  // a primary's attached back buffer
+    tkp_Surface* owner_ = nullptr;       // the primary a back buffer belongs to
+};

@@ -1,0 +1,164 @@
+// Blt and BltFast: checks in DirectDraw's order, then the pixel loops of blit.cpp. Rectangles are
+// never clipped: one that is inverted or leaves its surface answers DDERR_INVALIDRECT, as
+// DirectDraw does without a clipper, and nothing is touched.
+#include <cstdio>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/ddraw/display_state.h"
+#include "platform/ddraw/surface.h"
+#include "platform/ddraw/surface_desc.h"
+#include "platform/kernel/debug.h"
+
+namespace {
+
+constexpr DWORD kBltSupported = DDBLT_ALPHASRCCONSTOVERRIDE | DDBLT_ASYNC | DDBLT_COLORFILL | DDBLT_DDFX |
+                                DDBLT_KEYSRC | DDBLT_KEYSRCOVERRIDE | DDBLT_WAIT | DDBLT_DONOTWAIT;
+constexpr DWORD kBltNeedsFx =
+    DDBLT_ALPHASRCCONSTOVERRIDE | DDBLT_COLORFILL | DDBLT_DDFX | DDBLT_KEYSRCOVERRIDE;
+constexpr DWORD kBltFastSupported = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT | DDBLTFAST_DONOTWAIT;
+
+bool Empty(const RECT& r) {
+    return r.right == r.left || r.bottom == r.top;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// The source alpha constant as 0..255; a bit depth of 0 counts as 8.
+int AlphaOf(const DDBLTFX& fx) {
+    DWORD bits = fx.dwAlphaSrcConstBitDepth == 0 ? 8 : fx.dwAlphaSrcConstBitDepth;
+    if (bits > 32) bits = 32;
+    std::uint64_t max = (std::uint64_t{1} << bits) - 1;
+    std::uint64_t value = fx.dwAlphaSrcConst > max ? max : fx.dwAlphaSrcConst;
+    return static_cast<int>(value * 255 / max);
+}
+
+void Unsupported(const char* call, DWORD flags) {
+    char line[96];
+    std::snprintf(line, sizeof line, "ddraw: %s flags 0x%08X not supported\n", call,
+                  static_cast<unsigned>(flags));
+    OutputDebugStringA(line);
+}
+
+// A private copy of source rect s, for blits whose source and destination overlap.
+tkp::PixelView CopyOut(const tkp::PixelView& src, const RECT& s, RECT& local) {
+    thread_local std::vector<std::uint16_t> scratch;
+    const int w = s.right - s.left;
+    const int h = s.bottom - s.top;
+    scratch.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    tkp::PixelView copy{scratch.data(), w, h, w};
+    local = {0, 0, w, h};
+    tkp::CopyPixels(copy, 0, 0, src, s);
+    return copy;
+}
+
+}  // namespace
+
+HRESULT tkp_Surface::BlitChecks(tkp_Surface* source, bool wait) {
+    if (HRESULT busy = StillDrawing(wait); busy != DD_OK) return busy;
+    if (source && source != this) {
+        if (HRESULT busy = source->StillDrawing(wait); busy != DD_OK) return busy;
+    }
+    if (lost_ || (source && source->lost_)) return DDERR_SURFACELOST;
+    if (HRESULT state = Usable(); state != DD_OK) return state;
+    if (source) return source->Usable();
+    return DD_OK;
+}
+
+void tkp_Surface::PresentIfPrimary() {
+    if (caps_ & DDSCAPS_PRIMARYSURFACE) tkp::backend::Present(memory_.data(), width_, height_, PitchBytes());
+}
+
+HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD trans) {
+    if (trans & ~kBltFastSupported) {
+        Unsupported("BltFast", trans);
+        return DDERR_UNSUPPORTED;
+    }
+    if (!source) return DDERR_INVALIDPARAMS;
+    tkp_Surface* src = tkp::FindSurface(source);
+    if (!src) return DDERR_INVALIDOBJECT;
+    if (HRESULT state = BlitChecks(src, (trans & DDBLTFAST_WAIT) != 0); state != DD_OK) return state;
+    RECT s;
+    if (!src->ResolveRect(sourceRect, s)) return DDERR_INVALIDRECT;
+    const std::int64_t right = std::int64_t{x} + (s.right - s.left);
+    const std::int64_t bottom = std::int64_t{y} + (s.bottom - s.top);
+    if (right > width_ || bottom > height_) return DDERR_INVALIDRECT;
+    if (Empty(s)) return DD_OK;
+    const int dx = static_cast<int>(x);
+    const int dy = static_cast<int>(y);
+    tkp::PixelView from = src->View();
+    const bool keyed = (trans & DDBLTFAST_SRCCOLORKEY) && src->hasSourceKey_;
+    if (!keyed) {
+        tkp::CopyPixels(View(), dx, dy, from, s);
+    } else {
+        RECT d{dx, dy, static_cast<LONG>(right), static_cast<LONG>(bottom)};
+        if (src == this && Overlap(s, d)) from = CopyOut(from, s, s);
+        tkp::CopyPixelsKeyed(View(), dx, dy, from, s, src->sourceKey_);
+    }
+    PresentIfPrimary();
+    return DD_OK;
+}
+
+HRESULT tkp_Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
+                         LPDDBLTFX fx) {
+    if (flags & ~kBltSupported) {
+        Unsupported("Blt", flags);
+        return DDERR_UNSUPPORTED;
+    }
+    if ((flags & kBltNeedsFx) && (!fx || !tkp::BltFxSizeValid(fx->dwSize))) return DDERR_INVALIDPARAMS;
+    if ((flags & DDBLT_DDFX) && (fx->dwDDFX & ~DDBLTFX_MIRRORLEFTRIGHT)) {
+        Unsupported("Blt effect", fx->dwDDFX);
+        return DDERR_UNSUPPORTED;
+    }
+    const bool fill = (flags & DDBLT_COLORFILL) != 0;
+    tkp_Surface* src = nullptr;
+    if (!fill) {
+        if (!source) return DDERR_INVALIDPARAMS;
+        src = tkp::FindSurface(source);
+        if (!src) return DDERR_INVALIDOBJECT;
+    }
+    if (HRESULT state = BlitChecks(src, (flags & DDBLT_WAIT) != 0); state != DD_OK) return state;
+    RECT d;
+    if (!ResolveRect(destRect, d)) return DDERR_INVALIDRECT;
+    if (fill) {
+        if (!Empty(d)) tkp::FillPixels(View(), d, static_cast<std::uint16_t>(fx->dwFillColor));
+        PresentIfPrimary();
+        return DD_OK;
+    }
+    RECT s;
+    if (!src->ResolveRect(sourceRect, s)) return DDERR_INVALIDRECT;
+    if (Empty(d)) return DD_OK;
+    if (Empty(s)) return DDERR_INVALIDRECT;
+
+    tkp::BlitEffects effects;
+    if (flags & DDBLT_KEYSRCOVERRIDE) {
+        const DDCOLORKEY& k = fx->ddckSrcColorkey;
+        if (k.dwColorSpaceLowValue > 0xFFFF || k.dwColorSpaceHighValue > 0xFFFF) return DDERR_INVALIDPARAMS;
+        effects.keyed = true;
+        effects.key = {static_cast<std::uint16_t>(k.dwColorSpaceLowValue),
+                       static_cast<std::uint16_t>(k.dwColorSpaceHighValue)};
+    } else if ((flags & DDBLT_KEYSRC) && src->hasSourceKey_) {
+        // A source without a colour key draws opaque rather than not at all.
+        effects.keyed = true;
+        effects.key = src->sourceKey_;
+    }
+    effects.mirrorLeftRight = (flags & DDBLT_DDFX) && (fx->dwDDFX & DDBLTFX_MIRRORLEFTRIGHT);
+    if (flags & DDBLT_ALPHASRCCONSTOVERRIDE) effects.alpha = AlphaOf(*fx);
+
+    tkp::PixelView from = src->View();
+    const bool sameSize = d.right - d.left == s.right - s.left && d.bottom - d.top == s.bottom - s.top;
+    if (sameSize && !effects.mirrorLeftRight && effects.alpha == 255 && !effects.keyed) {
+        tkp::CopyPixels(View(), d.left, d.top, from, s);
+    } else {
+        if (src == this && Overlap(s, d)) from = CopyOut(from, s, s);
+        if (sameSize && !effects.mirrorLeftRight && effects.alpha == 255) {
+            tkp::CopyPixelsKeyed(View(), d.left, d.top, from, s, effects.key);
+        } else {
+            tkp::StretchPixels(View(), d, from, s, effects);
+        }
+    }
+    PresentIfPrimary();
+    return DD_OK;
+}

@@ -1,0 +1,173 @@
+// Device contexts: the live list, creation and deletion, selection of objects, colours and modes.
+#include <mutex>
+#include <unordered_set>
+
+#include "platform/gdi/dc_internal.h"
+#include "platform/gdi/gdi.h"
+
+namespace {
+
+std::mutex& DCMutex() {
+    static auto* mutex = new std::mutex();
+    return *mutex;
+}
+std::unordered_set<const tkp_DC*>& LiveDCs() {
+    static auto* live = new std::unordered_set<const tkp_DC*>();
+    return *live;
+}
+
+void Select(HGDIOBJ object) {
+    if (object) ++object->selectedCount;
+}
+
+// Lets go of an object, finishing a deletion that waited for the last DC.
+void Deselect(HGDIOBJ object) {
+    if (!object) return;
+    if (--object->selectedCount == 0 && object->deletePending) delete object;
+}
+
+// An empty bitmap, selected into every new memory DC so that it can be selected back.
+tkp_GdiBitmap* DefaultBitmap() {
+    static tkp_GdiBitmap* const bitmap = [] {
+        auto* b = new tkp_GdiBitmap();
+        b->stock = true;
+        return b;
+    }();
+    return bitmap;
+}
+
+tkp_DC* NewDC(bool memory) {
+    auto* dc = new tkp_DC();
+    dc->memory = memory;
+    dc->pen = GetStockObject(BLACK_PEN);
+    dc->brush = GetStockObject(WHITE_BRUSH);
+    dc->font = GetStockObject(SYSTEM_FONT);
+    Select(dc->pen);
+    Select(dc->brush);
+    Select(dc->font);
+    if (memory) {
+        dc->bitmap = DefaultBitmap();
+        Select(dc->bitmap);
+    }
+    std::lock_guard<std::mutex> lock(DCMutex());
+    LiveDCs().insert(dc);
+    return dc;
+}
+
+}  // namespace
+
+namespace tkp {
+
+tkp_DC* CreateSurfaceDC(const PixelView& pixels) {
+    tkp_DC* dc = NewDC(false);
+    dc->surface = pixels;
+    return dc;
+}
+
+void DestroyDC(tkp_DC* dc) {
+    {
+        std::lock_guard<std::mutex> lock(DCMutex());
+        LiveDCs().erase(dc);
+    }
+    Deselect(dc->pen);
+    Deselect(dc->brush);
+    Deselect(dc->font);
+    Deselect(dc->bitmap);
+    delete dc;
+}
+
+tkp_DC* FindDC(HDC dc) {
+    if (!dc) return nullptr;
+    std::lock_guard<std::mutex> lock(DCMutex());
+    return LiveDCs().count(dc) ? dc : nullptr;
+}
+
+}  // namespace tkp
+
+HDC CreateCompatibleDC(HDC /*dc*/) {
+    return NewDC(true);
+}
+
+BOOL DeleteDC(HDC dc) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d || !d->memory) return FALSE;
+    tkp::DestroyDC(d);
+    return TRUE;
+}
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d || !tkp_GdiIsLive(object) || object->deletePending) return nullptr;
+    HGDIOBJ* slot = nullptr;
+    switch (object->kind) {
+        case tkp_GdiKind::Pen:
+            slot = &d->pen;
+            break;
+        case tkp_GdiKind::Brush:
+            slot = &d->brush;
+            break;
+        case tkp_GdiKind::Font:
+            slot = &d->font;
+            break;
+        case tkp_GdiKind::Bitmap: {
+            auto* bitmap = static_cast<tkp_GdiBitmap*>(object);
+            // Only a memory DC takes a bitmap, and a bitmap sits in one DC at a time.
+            if (!d->memory) return nullptr;
+            if (bitmap != d->bitmap && bitmap->selectedCount > 0 && bitmap != DefaultBitmap()) return nullptr;
+            HGDIOBJ previous = d->bitmap;
+            d->bitmap = bitmap;
+            Select(bitmap);
+            Deselect(previous);
+            return previous;
+        }
+    }
+    HGDIOBJ previous = *slot;
+    *slot = object;
+    Select(object);
+    Deselect(previous);
+    return previous;
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF colour) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d) return CLR_INVALID;
+    COLORREF previous = d->textColor;
+    d->textColor = colour & 0xFFFFFF;
+    return previous;
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF colour) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d) return CLR_INVALID;
+    COLORREF previous = d->bkColor;
+    d->bkColor = colour & 0xFFFFFF;
+    return previous;
+}
+
+int SetBkMode(HDC dc, int mode) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+    int previous = d->bkMode;
+    d->bkMode = mode;
+    return previous;
+}
+
+HFONT tkp_DC_Font(HDC dc) {
+    tkp_DC* d = tkp::FindDC(dc);
+    return d ? d->font : nullptr;
+}
+
+COLORREF tkp_DC_TextColor(HDC dc) {
+    tkp_DC* d = tkp::FindDC(dc);
+    return d ? d->textColor : RGB(0, 0, 0);
+}
+
+int tkp_DC_BkMode(HDC dc) {
+    tkp_DC* d = tkp::FindDC(dc);
+    return d ? d->bkMode : OPAQUE;
+}
+
+COLORREF tkp_DC_BkColor(HDC dc) {
+    tkp_DC* d = tkp::FindDC(dc);
+    return d ? d->bkColor : RGB(255, 255, 255);
+}

@@ -1,0 +1,40 @@
+// The device context record and the helpers the GDI files and surfaces share; internal to platform/.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/ddraw/blit.h"
+#include "platform/gdi/dc.h"
+#include "platform/gdi/gdi_object.h"
+
+struct tkp_DC {
+    bool memory = false;              // made by CreateCompatibleDC
+    tkp::PixelView surface;           // a surface's 5-6-5 pixels (no pixels for a memory DC)
+    tkp_GdiBitmap* bitmap = nullptr;  // the bitmap selected into a memory DC
+    HGDIOBJ pen = nullptr;
+    HGDIOBJ brush = nullptr;
+    HGDIOBJ font = nullptr;
+    POINT position{0, 0};
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+};
+
+namespace tkp {
+
+// A device context drawing into a surface's pixels, with the default objects selected.
+tkp_DC* CreateSurfaceDC(const PixelView& pixels);
+// Deselects everything (finishing deletions that waited for it) and frees the context.
+void DestroyDC(tkp_DC* dc);
+// The context behind a handle, or null when it is not a live one.
+tkp_DC* FindDC(HDC dc);
+
+// Pixel access clipped to the target; colours are Windows colours (red in the low byte).
+int TargetWidth(const tkp_DC* dc);
+int TargetHeight(const tkp_DC* dc);
+// Paints columns x0 to x1 (inclusive) of row y.
+void FillSpan(tkp_DC* dc, int y, int x0, int x1, COLORREF colour);
+// The colour at (x, y) as stored, widened to 8 bits per channel; CLR_INVALID outside.
+COLORREF ReadPixel(const tkp_DC* dc, int x, int y);
+
+}  // namespace tkp

@@ -1,0 +1,88 @@
+// Lines: MoveToEx and LineTo. A line covers the pixels nearest to the ideal line, one per step
+// along its longer axis, from the start point up to but not including the end point. A wider pen
+// paints a square of its width centred on each of those pixels.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "platform/gdi/dc_internal.h"
+#include "platform/gdi/gdi.h"
+
+namespace {
+
+// Wide enough for 2 x step x distance of any two int coordinates.
+using Wide = __int128;
+
+std::int64_t FloorDiv(Wide a, Wide b) {
+    Wide q = a / b;
+    return static_cast<std::int64_t>((a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q);
+}
+
+// The first i in [a, b] for which pred holds (pred is false, then true); b + 1 when none.
+template <typename Pred>
+std::int64_t FirstTrue(std::int64_t a, std::int64_t b, Pred pred) {
+    while (a <= b) {
+        std::int64_t mid = a + (b - a) / 2;
+        if (pred(mid)) {
+            b = mid - 1;
+        } else {
+            a = mid + 1;
+        }
+    }
+    return a;
+}
+
+// Narrows the steps [first, last] to those whose coordinate c(i), monotonic in i, lies in [low, high].
+template <typename Coord>
+void Narrow(std::int64_t& first, std::int64_t& last, bool increasing, int low, int high, Coord c) {
+    std::int64_t a = first;
+    std::int64_t b = last;
+    if (increasing) {
+        first = FirstTrue(a, b, [&](std::int64_t i) { return c(i) >= low; });
+        last = FirstTrue(a, b, [&](std::int64_t i) { return c(i) > high; }) - 1;
+    } else {
+        first = FirstTrue(a, b, [&](std::int64_t i) { return c(i) <= high; });
+        last = FirstTrue(a, b, [&](std::int64_t i) { return c(i) < low; }) - 1;
+    }
+}
+
+void Stamp(tkp_DC* dc, int x, int y, const tkp_GdiPen& pen) {
+    const int lo = -(pen.width / 2);
+    const int hi = (pen.width - 1) / 2;
+    for (int row = y + lo; row <= y + hi; ++row) tkp::FillSpan(dc, row, x + lo, x + hi, pen.colour);
+}
+
+}  // namespace
+
+BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d) return FALSE;
+    if (previous) *previous = d->position;
+    d->position = {x, y};
+    return TRUE;
+}
+
+BOOL LineTo(HDC dc, int x, int y) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d) return FALSE;
+    const int x0 = d->position.x;
+    const int y0 = d->position.y;
+    d->position = {x, y};
+    const auto& pen = *static_cast<const tkp_GdiPen*>(d->pen);
+    if (pen.null) return TRUE;
+    const std::int64_t dx = x - x0;
+    const std::int64_t dy = y - y0;
+    const std::int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
+    if (steps == 0) return TRUE;
+    // Step i lies at the ideal point rounded to the nearest pixel (halves round up).
+    auto px = [&](std::int64_t i) { return x0 + FloorDiv(Wide{2} * i * dx + steps, Wide{2} * steps); };
+    auto py = [&](std::int64_t i) { return y0 + FloorDiv(Wide{2} * i * dy + steps, Wide{2} * steps); };
+    // Only the steps that can touch the target are walked, however long the line.
+    std::int64_t first = 0;
+    std::int64_t last = steps - 1;
+    Narrow(first, last, dx >= 0, -pen.width, tkp::TargetWidth(d) + pen.width, px);
+    Narrow(first, last, dy >= 0, -pen.width, tkp::TargetHeight(d) + pen.width, py);
+    for (std::int64_t i = first; i <= last; ++i)
+        Stamp(d, static_cast<int>(px(i)), static_cast<int>(py(i)), pen);
+    return TRUE;
+}

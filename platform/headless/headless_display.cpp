@@ -1,0 +1,116 @@
+// The headless backend's display: a mode list and desktop size set by tests, and a memory copy of
+// every presented frame.
+#include "platform/headless/headless_display.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "platform/ddraw/pixel565.h"
+#include "platform/image/png_write.h"
+
+namespace {
+
+const std::vector<tkp::backend::DisplayMode> kDefaultModes = {
+    {800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}};
+constexpr tkp::backend::DisplayMode kDefaultDesktop = {1920, 1080};
+
+struct DisplayState {
+    std::mutex mutex;
+    std::vector<tkp::backend::DisplayMode> modes = kDefaultModes;
+    tkp::backend::DisplayMode desktop = kDefaultDesktop;
+    tkp::backend::DisplayMode presentation = {0, 0};
+    int frames = 0;
+    tkp_HeadlessFrame last;
+};
+
+DisplayState& State() {
+    static auto* state = new DisplayState();
+    return *state;
+}
+
+}  // namespace
+
+namespace tkp::backend {
+
+std::vector<DisplayMode> DisplayModes() {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    return State().modes;
+}
+
+DisplayMode DesktopSize() {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    return State().desktop;
+}
+
+void SetPresentationSize(int width, int height) {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().presentation = {width, height};
+}
+
+void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes) {
+    if (!pixels || width <= 0 || height <= 0 || pitchBytes < width * 2) return;
+    std::lock_guard<std::mutex> lock(State().mutex);
+    tkp_HeadlessFrame& frame = State().last;
+    frame.width = width;
+    frame.height = height;
+    frame.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(pixels);
+    for (int y = 0; y < height; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint16_t*>(bytes + static_cast<std::ptrdiff_t>(y) * pitchBytes);
+        std::copy_n(row, width, frame.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width);
+    }
+    ++State().frames;
+}
+
+}  // namespace tkp::backend
+
+void tkp_HeadlessSetDisplayModes(const std::vector<tkp::backend::DisplayMode>& modes) {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().modes = modes;
+}
+
+void tkp_HeadlessSetDesktopSize(int width, int height) {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().desktop = {width, height};
+}
+
+void tkp_HeadlessResetDisplay() {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().modes = kDefaultModes;
+    State().desktop = kDefaultDesktop;
+    State().presentation = {0, 0};
+    State().frames = 0;
+    State().last = tkp_HeadlessFrame{};
+}
+
+tkp::backend::DisplayMode tkp_HeadlessPresentationSize() {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    return State().presentation;
+}
+
+int tkp_HeadlessFrameCount() {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    return State().frames;
+}
+
+tkp_HeadlessFrame tkp_HeadlessLastFrame() {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    return State().last;
+}
+
+std::uint32_t tkp_HeadlessFramePixel(int x, int y) {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    const tkp_HeadlessFrame& f = State().last;
+    if (x < 0 || y < 0 || x >= f.width || y >= f.height) return 0xFFFFFFFF;
+    return tkp::XrgbOf565(f.pixels[static_cast<std::size_t>(y) * f.width + x]);
+}
+
+bool tkp_HeadlessSaveFramePng(const char* path) {
+    tkp_HeadlessFrame frame = tkp_HeadlessLastFrame();
+    if (frame.width == 0 || !path) return false;
+    std::vector<std::uint32_t> xrgb(frame.pixels.size());
+    std::transform(frame.pixels.begin(), frame.pixels.end(), xrgb.begin(),
+                   [](std::uint16_t p) { return tkp::XrgbOf565(p); });
+    return tkp_WritePng(path, frame.width, frame.height, xrgb.data(), frame.width);
+}
