@@ -1,0 +1,74 @@
+#include "tools/art/hands.h"
+
+#include <algorithm>
+
+#include "tools/lib/dmath.h"
+#include "tools/lib/shapes.h"
+
+namespace art {
+
+namespace {
+
+// Tilt of both hands: the fingers lean to the upper left, towards the hot spot.
+const double kTilt = -0.55;
+const Rgba kSkin = Hex(0xFFD7B0);
+const Rgba kLine = Hex(0x6B4226);
+
+// A hand drawn in its own upright frame; grow > 0 gives the outline's outer edge.
+using HandShape = Path (*)(double grow);
+
+Path OpenShape(double g) {
+    Path p;
+    p.Append(RoundRect(-6.5 - g, -2 - g, 14 + 2 * g, 12 + 2 * g, 4.5 + g));
+    const double xs[4] = {-4.6, -1.0, 2.6, 6.0}, tops[4] = {-14.5, -13.5, -12.0, -9.0};
+    for (int i = 0; i < 4; ++i) p.Append(Stroke({xs[i], 0}, {xs[i], tops[i]}, 3.3 + 2 * g));
+    p.Append(Stroke({6, 6}, {11, 0.5}, 3.5 + 2 * g));  // thumb
+    return p;
+}
+
+Path FistShape(double g) {
+    Path p;
+    p.Append(RoundRect(-6.5 - g, -5 - g, 14 + 2 * g, 15 + 2 * g, 4.5 + g));
+    const double xs[4] = {-4.4, -0.9, 2.6, 5.6};
+    for (int i = 0; i < 4; ++i)
+        p.Append(Stroke({xs[i], -3.5}, {xs[i], -6.5 + (i == 3 ? 1 : 0)}, 3.4 + 2 * g));
+    p.Append(Stroke({6.5, 5.5}, {0.5, 0.5}, 3.4 + 2 * g));  // thumb folded over the fingers
+    return p;
+}
+
+// Tilts the hand and moves it so that the outline touches the canvas's top and left edges.
+Xform Place(HandShape shape) {
+    Path outline = shape(1.1).Transformed(Xform::Rotate(kTilt));
+    double minX = 1e9, minY = 1e9;
+    for (const auto& c : outline.Contours())
+        for (Vec v : c) {
+            minX = std::min(minX, v.x);
+            minY = std::min(minY, v.y);
+        }
+    return Xform::Rotate(kTilt).Then(Xform::Translate(0.2 - minX, 0.2 - minY));
+}
+
+Canvas Draw(HandShape shape, int w, int h, bool fist) {
+    Canvas c(w, h);
+    Xform xf = Place(shape);
+    c.Fill(shape(1.1).Transformed(xf), kLine);
+    c.Fill(shape(0).Transformed(xf), Linear(xf.Apply({-6, -10}), Hex(0xFFE6CC), xf.Apply({6, 10}), kSkin));
+    // Lines between the fingers.
+    const double xs[3] = {-2.8, 0.8, 4.3};
+    for (double x : xs) {
+        Vec a = fist ? Vec{x, -6.5} : Vec{x, 0.5}, b = fist ? Vec{x, -3.0} : Vec{x, -7.5};
+        c.Fill(Stroke(xf.Apply(a), xf.Apply(b), 0.9), Mix(kLine, kSkin, 0.3));
+    }
+    return c;
+}
+
+}  // namespace
+
+Canvas DrawOpenHand(int w, int h) {
+    return Draw(OpenShape, w, h, false);
+}
+Canvas DrawGrabbingHand(int w, int h) {
+    return Draw(FistShape, w, h, true);
+}
+
+}  // namespace art
