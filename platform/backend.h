@@ -53,13 +53,13 @@ bool AudioLost();
 
 // One sound that started playing, as the mixer reports it to the backend.
 struct PlayedSound {
-    const void* buffer;       // the IDirectSoundBuffer
-    std::uint32_t bytes;      // its size in bytes
-    int channels;             // its own format
+    const void* buffer;   // the IDirectSoundBuffer
+    std::uint32_t bytes;  // its size in bytes
+    int channels;         // its own format
     int rate;
     int bits;
-    std::uint32_t position;   // byte offset it plays from
-    bool wasPlaying;          // Play came while it was still playing
+    std::uint32_t position;  // byte offset it plays from
+    bool wasPlaying;         // Play came while it was still playing
 };
 // A buffer started playing: the headless backend records it, the SDL backend ignores it.
 void AudioPlayed(const PlayedSound& sound);
