@@ -1,0 +1,147 @@
+// Text onto a target: cell boxes, anti-aliased glyphs, prefix and font lines, clipping.
+#include "platform/text/text_draw.h"
+
+#include <algorithm>
+
+#include "platform/text/text.h"
+#include "platform/text/text_layout.h"
+#include "platform/text/utf8.h"
+
+namespace {
+
+RECT intersect(const RECT& a, const RECT& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+bool isEmpty(const RECT& r) {
+    return r.left >= r.right || r.top >= r.bottom;
+}
+
+void fillClipped(tkp_TextTarget& target, const RECT& r, const RECT& clip, COLORREF colour) {
+    const RECT part = intersect(r, clip);
+    if (!isEmpty(part)) target.Fill(part, colour);
+}
+
+void blitGlyph(tkp_TextTarget& target, const tkp_Glyph& g, int gx, int gy, const RECT& clip,
+               COLORREF colour) {
+    const int x0 = std::max(gx, static_cast<int>(clip.left));
+    const int x1 = std::min(gx + g.width, static_cast<int>(clip.right));
+    const int y0 = std::max(gy, static_cast<int>(clip.top));
+    const int y1 = std::min(gy + g.rows, static_cast<int>(clip.bottom));
+    for (int y = y0; y < y1; ++y) {
+        const std::uint8_t* row = g.coverage.data() + static_cast<std::size_t>(y - gy) * g.width;
+        for (int x = x0; x < x1; ++x) {
+            const int alpha = row[x - gx];
+            if (alpha) target.Blend(x, y, colour, alpha);
+        }
+    }
+}
+
+// One line of characters with the top-left corner of its cell at (x, y).
+void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyle& style,
+             const tkp_TextChar* chars, std::size_t count, int x, int y, int width, const RECT& clip) {
+    tkp_FontStrike& strike = *font.strike;
+    if (style.opaque) fillClipped(target, {x, y, x + width, y + strike.Height()}, clip, style.bkColor);
+    const int baseline = y + strike.Ascent();
+    int pen = x;
+    for (std::size_t i = 0; i < count; ++i) {
+        const tkp_Glyph& g = strike.Glyph(chars[i].cp);
+        if (!g.coverage.empty()) blitGlyph(target, g, pen + g.left, baseline - g.top, clip, style.color);
+        // A prefixed character is underlined one pixel below the baseline.
+        if (chars[i].underline) {
+            fillClipped(target, {pen, baseline + 1, pen + chars[i].advance, baseline + 2}, clip, style.color);
+        }
+        pen += chars[i].advance;
+    }
+    if (font.underline) {
+        const int top = baseline + strike.UnderlineOffset();
+        fillClipped(target, {x, top, x + width, top + strike.UnderlineThickness()}, clip, style.color);
+    }
+    if (font.strikeOut) {
+        const int top = baseline - strike.StrikeOutOffset();
+        fillClipped(target, {x, top, x + width, top + strike.StrikeOutThickness()}, clip, style.color);
+    }
+}
+
+// The characters of a text drawn as it stands (no prefixes, no line breaks), and their width.
+std::vector<tkp_TextChar> plainChars(tkp_FontStrike& strike, std::string_view text, int* width) {
+    std::vector<tkp_TextChar> chars;
+    *width = 0;
+    for (char32_t c : tkp_DecodeUtf8(text)) {
+        const int advance = strike.Glyph(c).advance;
+        chars.push_back({c, advance, false});
+        *width += advance;
+    }
+    return chars;
+}
+
+RECT targetBounds(const tkp_TextTarget& target) {
+    return {0, 0, target.Width(), target.Height()};
+}
+
+}  // namespace
+
+void tkp_TextOut(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyle& style, int x, int y,
+                 std::string_view text) {
+    if (!font.strike) return;
+    int width = 0;
+    auto chars = plainChars(*font.strike, text, &width);
+    drawRun(target, font, style, chars.data(), chars.size(), x, y, width, targetBounds(target));
+}
+
+SIZE tkp_TextExtent(const tkp_FontUse& font, std::string_view text) {
+    if (!font.strike) return {0, 0};
+    int width = 0;
+    plainChars(*font.strike, text, &width);
+    return {width, font.strike->Height()};
+}
+
+int tkp_DrawText(tkp_TextTarget* target, const tkp_FontUse& font, const tkp_TextStyle& style,
+                 std::string_view text, RECT* rect, UINT flags) {
+    if (!font.strike || !rect) return 0;
+    tkp_FontStrike& strike = *font.strike;
+    const int lineHeight = strike.Height();
+    const bool measure = (flags & DT_CALCRECT) != 0;
+    const bool singleLine = (flags & DT_SINGLELINE) != 0;
+    const std::u32string codes = tkp_DecodeUtf8(text);
+    // An empty text is an empty line when the text is one line, and nothing otherwise.
+    if (codes.empty()) {
+        if (measure) {
+            rect->right = rect->left;
+            rect->bottom = rect->top + (singleLine ? lineHeight : 0);
+        }
+        return singleLine ? lineHeight : 0;
+    }
+    const tkp_TextLayout layout(strike, codes, flags, rect->right - rect->left);
+    const bool draw = target && !measure;
+    RECT clip{};
+    if (draw) clip = (flags & DT_NOCLIP) ? targetBounds(*target) : intersect(targetBounds(*target), *rect);
+    int y = rect->top;
+    for (const tkp_TextLine& line : layout.Lines()) {
+        int x = rect->left;
+        if (flags & DT_CENTER) {
+            x = (rect->left + rect->right - line.width) / 2;
+        } else if (flags & DT_RIGHT) {
+            x = rect->right - line.width;
+        }
+        // Vertical placement applies to a single line; measuring reports the text's own height.
+        if (singleLine && !measure) {
+            if (flags & DT_VCENTER) {
+                y = rect->top + (rect->bottom - rect->top) / 2 - lineHeight / 2;
+            } else if (flags & DT_BOTTOM) {
+                y = rect->bottom - lineHeight;
+            }
+        }
+        if (draw) {
+            drawRun(*target, font, style, layout.Chars().data() + line.begin, line.end - line.begin, x, y,
+                    line.width, clip);
+        }
+        y += lineHeight;
+    }
+    if (measure) {
+        rect->right = rect->left + layout.MaxWidth();
+        rect->bottom = y;
+    }
+    return y - rect->top;
+}

@@ -1,0 +1,4 @@
+// Log lines of the text area (bad arguments, missing fonts) on the debugger output, "text: ..." each.
+#pragma once
+
+void tkp_TextLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
