@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-fast test-asan format clean
+.PHONY: all setup build build-asan run test test-fast test-asan fuzz format clean
 
 all: build
 
@@ -25,14 +25,18 @@ build-asan: setup
 run: build
 	@bash scripts/run-game.sh $(BUILD)
 
-# The whole suite: the normal build, then the same tests under AddressSanitizer and UBSan.
-test: test-fast test-asan
+# The whole suite: the normal build, then the same tests under AddressSanitizer and UBSan,
+# then a short run of each fuzzer (skipped with a message where clang is missing).
+test: test-fast test-asan fuzz
 
 test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 test-asan: build-asan
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -LE xvfb
+
+fuzz: setup
+	@bash scripts/fuzz-smoke.sh
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
