@@ -1,0 +1,105 @@
+// An off-screen surface of the headless backend for drawing tests: pixel reads, colour fills,
+// pictures as text for exact comparisons, and PNG files for people to look at.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace tk_test {
+
+class TestSurface {
+  public:
+    TestSurface(int w, int h) : w_(w), h_(h) {
+        EXPECT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
+        DDSURFACEDESC d{};
+        d.dwSize = sizeof(d);
+        d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+        d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+        d.dwWidth = static_cast<DWORD>(w);
+        d.dwHeight = static_cast<DWORD>(h);
+        EXPECT_EQ(dd_->CreateSurface(&d, &s_, nullptr), DD_OK);
+        Fill(0);
+    }
+    ~TestSurface() {
+        if (s_) s_->Release();
+        if (dd_) dd_->Release();
+    }
+    TestSurface(const TestSurface&) = delete;
+    TestSurface& operator=(const TestSurface&) = delete;
+
+    IDirectDrawSurface* get() const { return s_; }
+    int width() const { return w_; }
+    int height() const { return h_; }
+
+    void Fill(std::uint16_t raw) {
+        DDBLTFX fx{};
+        fx.dwSize = sizeof(fx);
+        fx.dwFillColor = raw;
+        s_->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
+    }
+
+    std::uint16_t Pixel(int x, int y) const {
+        DDSURFACEDESC d{};
+        d.dwSize = sizeof(d);
+        if (s_->Lock(nullptr, &d, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) return 0xDEAD;
+        auto* row = static_cast<const std::uint8_t*>(d.lpSurface) + static_cast<std::ptrdiff_t>(y) * d.lPitch;
+        std::uint16_t v = reinterpret_cast<const std::uint16_t*>(row)[x];
+        s_->Unlock(nullptr);
+        return v;
+    }
+
+    // The raw pixel value GDI stores for a colour, found by drawing it into the last pixel.
+    std::uint16_t RawOf(COLORREF c) {
+        std::uint16_t kept = Pixel(w_ - 1, h_ - 1);
+        HDC dc = nullptr;
+        s_->GetDC(&dc);
+        SetPixel(dc, w_ - 1, h_ - 1, c);
+        s_->ReleaseDC(dc);
+        std::uint16_t raw = Pixel(w_ - 1, h_ - 1);
+        RECT r{w_ - 1, h_ - 1, w_, h_};
+        DDBLTFX fx{};
+        fx.dwSize = sizeof(fx);
+        fx.dwFillColor = kept;
+        s_->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
+        return raw;
+    }
+
+    // Rows of the rectangle l..r-1 x t..b-1 as letters: each raw value by the legend, '.' for
+    // the fill value 0 and '?' for anything else.
+    std::string Picture(int l, int t, int r, int b, const std::map<std::uint16_t, char>& legend) const {
+        std::string s;
+        for (int y = t; y < b; ++y) {
+            for (int x = l; x < r; ++x) {
+                std::uint16_t v = Pixel(x, y);
+                auto it = legend.find(v);
+                s += it != legend.end() ? it->second : (v == 0 ? '.' : '?');
+            }
+            s += '\n';
+        }
+        return s;
+    }
+
+    // Counts the pixels that differ from another surface of the same size.
+    int Differences(const TestSurface& other) const {
+        int n = 0;
+        for (int y = 0; y < h_; ++y)
+            for (int x = 0; x < w_; ++x) n += Pixel(x, y) != other.Pixel(x, y);
+        return n;
+    }
+
+    void SavePng(const std::string& name) const {
+        tkp_SaveSurfacePng(s_, (std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str());
+    }
+
+  private:
+    int w_, h_;
+    IDirectDraw* dd_ = nullptr;
+    IDirectDrawSurface* s_ = nullptr;
+};
+
+}  // namespace tk_test
