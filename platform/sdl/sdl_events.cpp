@@ -1,0 +1,90 @@
+// SDL events into user32 input: pointer positions in back-buffer pixels, buttons, keys, focus,
+// close requests and exposure; losing the display marks the surfaces lost.
+#include "platform/ddraw/ddraw.h"
+#include "platform/sdl/sdl_video.h"
+#include "platform/user/input.h"
+#include "platform/user/pointer_map.h"
+#include "platform/user/user.h"
+
+namespace {
+
+// SDL reports positions in logical (back-buffer) pixels under a logical size, but does not keep
+// them inside it: positions over the bars are clamped to the nearest edge.
+POINT bufferPoint(int x, int y) {
+    const tkp::sdl::Video& v = tkp::sdl::video();
+    if (v.presentW <= 0 || v.presentH <= 0) return POINT{x < 0 ? 0 : x, y < 0 ? 0 : y};
+    return tkp::user::ClampToBuffer(x, y, v.presentW, v.presentH);
+}
+
+void windowEvent(const SDL_WindowEvent& e) {
+    switch (e.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            tkp::input::Focus(true);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            // A full-screen program that loses the focus loses its display, as with DirectDraw.
+            tkp::input::Focus(false);
+            tkp_MarkSurfacesLost();
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            tkp_MarkSurfacesLost();
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            tkp::input::Exposed();
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            tkp::input::CloseRequested();
+            break;
+        default:
+            break;
+    }
+}
+
+int buttonOf(Uint8 sdlButton) {
+    if (sdlButton == SDL_BUTTON_LEFT) return VK_LBUTTON;
+    if (sdlButton == SDL_BUTTON_RIGHT) return VK_RBUTTON;
+    return 0;
+}
+
+}  // namespace
+
+namespace tkp::sdl {
+
+void TranslateEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_MOUSEMOTION: {
+            const POINT p = bufferPoint(event.motion.x, event.motion.y);
+            tkp::input::PointerMoved(p.x, p.y);
+            break;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            const int button = buttonOf(event.button.button);
+            if (button == 0) break;
+            const POINT p = bufferPoint(event.button.x, event.button.y);
+            tkp::input::PointerButton(button, event.type == SDL_MOUSEBUTTONDOWN, p.x, p.y);
+            break;
+        }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const int vk = VirtualKeyOf(event.key.keysym);
+            if (vk != 0) tkp::input::Key(vk, event.type == SDL_KEYDOWN);
+            break;
+        }
+        case SDL_WINDOWEVENT:
+            windowEvent(event.window);
+            break;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            // The texture's contents are gone; the next frame uploads a whole picture anyway.
+            tkp::input::Exposed();
+            break;
+        case SDL_QUIT:
+            tkp::input::CloseRequested();
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace tkp::sdl

@@ -1,0 +1,42 @@
+// The SDL backend's shared video state.
+#include "platform/sdl/sdl_video.h"
+
+#include <string>
+
+#include "platform/kernel/debug.h"
+
+namespace tkp::sdl {
+
+Video& video() {
+    static Video state;
+    return state;
+}
+
+void LogSdlError(const char* what) {
+    std::string line = "SDL: ";
+    line += what;
+    line += SDL_GetError();
+    line += '\n';
+    OutputDebugStringA(line.c_str());
+}
+
+bool EnsureVideo() {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+    // The first click on the window counts as a click, not only as taking the focus.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Scaled pictures are smoothed.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        LogSdlError("no video: ");
+        return false;
+    }
+    return true;
+}
+
+void ApplyLogicalSize() {
+    Video& v = video();
+    if (v.renderer == nullptr || v.presentW <= 0 || v.presentH <= 0) return;
+    if (SDL_RenderSetLogicalSize(v.renderer, v.presentW, v.presentH) != 0) LogSdlError("logical size: ");
+}
+
+}  // namespace tkp::sdl

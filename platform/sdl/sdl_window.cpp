@@ -1,0 +1,100 @@
+// The SDL backend's window and time: one borderless window covering the screen, waits that sleep
+// until the next timer or event, and the clock.
+#include <climits>
+
+#include "platform/backend.h"
+#include "platform/sdl/sdl_video.h"
+#include "platform/user/user.h"
+
+using tkp::sdl::video;
+
+namespace tkp::backend {
+
+std::uint64_t NowMs() {
+    return SDL_GetTicks64();
+}
+
+void PumpEvents() {
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) tkp::sdl::TranslateEvent(event);
+}
+
+void WaitForEvents(std::uint64_t untilMs) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        // No events can come without video: only a timer can end the wait.
+        const std::uint64_t now = NowMs();
+        SDL_Delay(untilMs > now ? static_cast<Uint32>(untilMs - now) : 10u);
+        return;
+    }
+    // The event that ends the wait is taken here and turned into input at once.
+    SDL_Event event;
+    int got;
+    if (untilMs == 0) {
+        got = SDL_WaitEvent(&event);
+    } else {
+        const std::uint64_t now = NowMs();
+        if (untilMs <= now) return;
+        const std::uint64_t wait = untilMs - now;
+        got = SDL_WaitEventTimeout(&event, wait > INT_MAX ? INT_MAX : static_cast<int>(wait));
+    }
+    if (got != 0) tkp::sdl::TranslateEvent(event);
+}
+
+bool CreateMainWindow(HWND window, const char* title) {
+    tkp::sdl::Video& v = video();
+    if (v.window != nullptr || !tkp::sdl::EnsureVideo()) return false;
+    // At the screen's position and size: without a window manager the full-screen request is
+    // ignored, and the window must cover the screen by itself.
+    SDL_Rect screen{0, 0, 800, 600};
+    if (SDL_GetDisplayBounds(0, &screen) != 0) tkp::sdl::LogSdlError("display bounds: ");
+    v.window = SDL_CreateWindow(title != nullptr ? title : "", screen.x, screen.y, screen.w, screen.h,
+                                SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    if (v.window == nullptr) {
+        tkp::sdl::LogSdlError("no window: ");
+        return false;
+    }
+    // Frames are paced by the program's timers, never by the display's refresh.
+    v.renderer = SDL_CreateRenderer(v.window, -1, 0);
+    if (v.renderer == nullptr) v.renderer = SDL_CreateRenderer(v.window, -1, SDL_RENDERER_SOFTWARE);
+    if (v.renderer == nullptr) {
+        tkp::sdl::LogSdlError("no renderer: ");
+        SDL_DestroyWindow(v.window);
+        v.window = nullptr;
+        return false;
+    }
+    v.hwnd = window;
+    tkp::sdl::ApplyLogicalSize();
+    SDL_SetRenderDrawColor(v.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(v.renderer);
+    SDL_RenderPresent(v.renderer);
+    return true;
+}
+
+void DestroyMainWindow(HWND) {
+    tkp::sdl::Video& v = video();
+    if (v.texture != nullptr) SDL_DestroyTexture(v.texture);
+    if (v.renderer != nullptr) SDL_DestroyRenderer(v.renderer);
+    if (v.window != nullptr) SDL_DestroyWindow(v.window);
+    v.texture = nullptr;
+    v.renderer = nullptr;
+    v.window = nullptr;
+    v.textureW = v.textureH = 0;
+    v.hwnd = nullptr;
+}
+
+void ShowPointer(bool visible) {
+    if (tkp::sdl::EnsureVideo()) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void ShowMessageBox(const char* text, const char* caption, UINT type) {
+    Uint32 flags = SDL_MESSAGEBOX_INFORMATION;
+    const UINT icon = type & 0xF0;
+    if (icon == MB_ICONERROR) flags = SDL_MESSAGEBOX_ERROR;
+    if (icon == MB_ICONWARNING) flags = SDL_MESSAGEBOX_WARNING;
+    if (SDL_ShowSimpleMessageBox(flags, caption, text, video().window) != 0) {
+        tkp::sdl::LogSdlError("message box: ");
+    }
+}
+
+}  // namespace tkp::backend

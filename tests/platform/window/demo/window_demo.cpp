@@ -1,0 +1,193 @@
+// A small program on the real SDL backend for the real-window test: it opens the window through
+// user32, shows a known 800 x 600 picture scaled to the screen, and writes the messages it receives
+// to a log file, one line each, so that a test can drive it with real input and check what came.
+// Keys: I measures the CPU time of one idle second; Escape closes the window.
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/user/user.h"
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+constexpr UINT_PTR kRedrawTimer = 1;
+constexpr UINT_PTR kIdleEndTimer = 2;
+constexpr UINT_PTR kIdleTickTimer = 3;
+constexpr UINT_PTR kSafetyTimer = 9;
+
+std::FILE* g_log = nullptr;
+std::vector<std::uint16_t> g_picture;
+bool g_active = false;
+bool g_presented = false;
+std::uint64_t g_idleStartCpuUs = 0;
+std::uint64_t g_idleStartMs = 0;
+int g_idleTicks = 0;
+
+void logLine(const char* format, auto... values) {
+    std::fprintf(g_log, format, values...);
+    std::fputc('\n', g_log);
+    std::fflush(g_log);
+}
+
+std::uint64_t cpuMicroseconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto us = [](const timeval& t) { return static_cast<std::uint64_t>(t.tv_sec) * 1000000u + t.tv_usec; };
+    return us(usage.ru_utime) + us(usage.ru_stime);
+}
+
+// Quadrants red, green, blue and white with a cyan square in the middle.
+void drawPicture() {
+    g_picture.assign(static_cast<std::size_t>(kWidth) * kHeight, 0);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            std::uint16_t c;
+            if (y < kHeight / 2) {
+                c = x < kWidth / 2 ? 0xF800 : 0x07E0;
+            } else {
+                c = x < kWidth / 2 ? 0x001F : 0xFFFF;
+            }
+            if (x >= 380 && x < 420 && y >= 280 && y < 320) c = 0x07FF;
+            g_picture[static_cast<std::size_t>(y) * kWidth + x] = c;
+        }
+    }
+}
+
+void onTimer(HWND window, UINT_PTR id) {
+    if (id == kRedrawTimer) {
+        tkp::backend::Present(g_picture.data(), kWidth, kHeight, kWidth * 2);
+        if (!g_presented) logLine("ready");
+        g_presented = true;
+    } else if (id == kIdleTickTimer) {
+        ++g_idleTicks;
+    } else if (id == kIdleEndTimer) {
+        KillTimer(window, kIdleEndTimer);
+        KillTimer(window, kIdleTickTimer);
+        const auto cpuMs = static_cast<long long>((cpuMicroseconds() - g_idleStartCpuUs) / 1000);
+        const auto wallMs = static_cast<long long>(tkp::backend::NowMs() - g_idleStartMs);
+        logLine("idle cpu_ms=%lld wall_ms=%lld ticks=%d", cpuMs, wallMs, g_idleTicks);
+        SetTimer(window, kRedrawTimer, 20, nullptr);
+    } else if (id == kSafetyTimer) {
+        logLine("safety timeout");
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+}
+
+// Starts one idle second: no redraw, only a slow timer, so the loop has nothing to do.
+void startIdleMeasurement(HWND window) {
+    KillTimer(window, kRedrawTimer);
+    g_idleTicks = 0;
+    g_idleStartCpuUs = cpuMicroseconds();
+    g_idleStartMs = tkp::backend::NowMs();
+    SetTimer(window, kIdleTickTimer, 250, nullptr);
+    SetTimer(window, kIdleEndTimer, 1000, nullptr);
+}
+
+LRESULT demoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    const unsigned flags = static_cast<unsigned>(wParam);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            logLine("move %d %d 0x%x", x, y, flags);
+            break;
+        case WM_LBUTTONDOWN:
+            logLine("ldown %d %d 0x%x", x, y, flags);
+            break;
+        case WM_LBUTTONUP:
+            logLine("lup %d %d 0x%x", x, y, flags);
+            break;
+        case WM_RBUTTONDOWN:
+            logLine("rdown %d %d 0x%x", x, y, flags);
+            break;
+        case WM_RBUTTONUP:
+            logLine("rup %d %d 0x%x", x, y, flags);
+            break;
+        case WM_KEYDOWN:
+            logLine("keydown 0x%x", flags);
+            if (wParam == 'I') startIdleMeasurement(window);
+            if (wParam == VK_ESCAPE) PostMessageA(window, WM_CLOSE, 0, 0);
+            break;
+        case WM_KEYUP:
+            logLine("keyup 0x%x", flags);
+            break;
+        case WM_ACTIVATEAPP:
+            g_active = wParam != 0;
+            logLine("activate %d", g_active ? 1 : 0);
+            break;
+        case WM_SETCURSOR:
+            // The program would draw its own pointer.
+            SetCursor(nullptr);
+            break;
+        case WM_TIMER:
+            onTimer(window, wParam);
+            break;
+        case WM_DESTROY:
+            logLine("destroy");
+            PostQuitMessage(0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: window_demo LOGFILE\n");
+        return 2;
+    }
+    g_log = std::fopen(argv[1], "w");
+    if (g_log == nullptr) {
+        std::fprintf(stderr, "window_demo: cannot write %s\n", argv[1]);
+        return 2;
+    }
+    logLine("desktop %d %d", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::string modes;
+    for (const auto& m : tkp::backend::DisplayModes())
+        modes += " " + std::to_string(m.width) + "x" + std::to_string(m.height);
+    logLine("modes%s", modes.c_str());
+
+    WNDCLASSA wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = demoWindowProc;
+    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = "DEMO";
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, "DEMO", "Window Demo", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                  GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, nullptr);
+    if (window == nullptr) {
+        MessageBoxA(nullptr, "The window could not be opened", "Window Demo", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    tkp::backend::SetPresentationSize(kWidth, kHeight);
+    drawPicture();
+    SetTimer(window, kRedrawTimer, 20, nullptr);
+    SetTimer(window, kSafetyTimer, 60000, nullptr);
+
+    // The framework's loop: take what waits; wait only while inactive.
+    MSG msg{};
+    for (;;) {
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!GetMessageA(&msg, nullptr, 0, 0)) break;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        } else if (!g_active) {
+            WaitMessage();
+        }
+    }
+    logLine("exit %d", static_cast<int>(msg.wParam));
+    std::fclose(g_log);
+    return static_cast<int>(msg.wParam);
+}
