@@ -1,0 +1,78 @@
+// Text output and measuring through GDI device contexts.
+#define TK_MODULE "TK_DAS_w"
+#include <cstring>
+
+#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/support/tk_Assert.h"
+#include "framework/support/tk_LOG.h"
+
+namespace {
+
+const char* orEmpty(const char* text) {
+    return text ? text : "";
+}
+
+// Writes the text in the font already selected, keeping the context's text colour.
+void textOut(HDC dc, int x, int y, COLORREF colour, const char* text) {
+    SetBkMode(dc, TRANSPARENT);
+    COLORREF old = SetTextColor(dc, colour);
+    text = orEmpty(text);
+    TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+    SetTextColor(dc, old);
+}
+
+}  // namespace
+
+void tk_glob_Text(HDC dc, int x, int y, COLORREF colour, const char* text) {
+    if (!dc) return;
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    textOut(dc, x, y, colour, text);
+}
+
+void tk_glob_Text_font(HDC dc, int x, int y, COLORREF colour, HFONT font, const char* text) {
+    if (!dc) return;
+    SelectObject(dc, font);
+    textOut(dc, x, y, colour, text);
+}
+
+void tk_glob_Text_draw_font(HDC dc, RECT* r, UINT format, COLORREF colour, HFONT font, const char* text) {
+    if (!dc || !r) return;
+    SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    COLORREF old = SetTextColor(dc, colour);
+    DrawTextA(dc, orEmpty(text), -1, r, format);
+    SetTextColor(dc, old);
+}
+
+HRESULT tk_glob_Text_srf(IDirectDrawSurface* surface, int x, int y, COLORREF colour, const char* text) {
+    if (!surface) return DDERR_INVALIDOBJECT;
+    HDC dc = nullptr;
+    HRESULT result = surface->GetDC(&dc);
+    if (result != DD_OK) return result;
+    tk_glob_Text(dc, x, y, colour, text);
+    return surface->ReleaseDC(dc);
+}
+
+void tk_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* w, int* h) {
+    int width = 100, height = 20;
+    HDC dc = nullptr;
+    if (!tk_lpDDSPrimary) {
+        if (w) *w = width;
+        if (h) *h = height;
+        TK_FAIL("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary == NULL !");
+    }
+    // A lost display can refuse its context: the text gets the stand-in size and the run goes on.
+    if (tk_lpDDSPrimary->GetDC(&dc) != DD_OK || !dc) {
+        TK_LOG_ERR("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary->GetDC() != DD_OK !");
+    } else {
+        HGDIOBJ old_font = font ? SelectObject(dc, font) : nullptr;
+        RECT r{0, 0, 0, 0};
+        height = DrawTextA(dc, orEmpty(text), -1, &r, DT_CALCRECT);
+        width = r.right - r.left + 1;
+        if (old_font) SelectObject(dc, old_font);
+        tk_lpDDSPrimary->ReleaseDC(dc);
+    }
+    if (w) *w = width;
+    if (h) *h = height;
+}
