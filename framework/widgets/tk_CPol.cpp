@@ -126,5 +126,21 @@ bool tk_CPol::INFORMUJ_SA(int px, int py, int code) {
 }
 
 void tk_CPol::ZOBRAZ_marker(IDirectDrawSurface* surface) {
-    (void)surface;  // painted through GDI once the platform offers it
+    if (!surface) return;
+    HDC dc = nullptr;
+    if (surface->GetDC(&dc) != DD_OK || !dc) return;
+    HGDIOBJ old_brush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    HGDIOBJ old_pen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    Ellipse(dc, x - 4, y - 4, x + 4, y + 4);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    int r = grab_radius;
+    // A plain container shows a square handle, every other element a round one.
+    if (class_id == 20) {
+        Rectangle(dc, x - r, y - r, x + r, y + r);
+    } else {
+        Ellipse(dc, x - r, y - r, x + r, y + r);
+    }
+    SelectObject(dc, old_pen);
+    SelectObject(dc, old_brush);
+    surface->ReleaseDC(dc);
 }
