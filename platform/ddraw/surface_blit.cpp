@@ -42,8 +42,9 @@ void Unsupported(const char* call, DWORD flags) {
     OutputDebugStringA(line);
 }
 
-// A private copy of source rect s, for blits whose source and destination overlap.
-tkp::PixelView CopyOut(const tkp::PixelView& src, const RECT& s, RECT& local) {
+// A private copy of source rect s, for blits whose source and destination overlap. s is taken by
+// value since callers pass the same rectangle as local.
+tkp::PixelView CopyOut(const tkp::PixelView& src, const RECT s, RECT& local) {
     thread_local std::vector<std::uint16_t> scratch;
     const int w = s.right - s.left;
     const int h = s.bottom - s.top;

@@ -1,0 +1,111 @@
+// Helpers for surface tests: a display session on the headless backend, pixel access through
+// Lock, and pictures of surface regions as text for exact comparisons.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_display.h"
+#include "platform/platform.h"
+
+namespace ddt {
+
+// A DirectDraw object in exclusive mode at width x height, with a primary and its back buffer.
+struct Session {
+    LPDIRECTDRAW dd = nullptr;
+    LPDIRECTDRAWSURFACE primary = nullptr;
+    LPDIRECTDRAWSURFACE back = nullptr;
+
+    explicit Session(int width = 800, int height = 600) {
+        tkp_HeadlessResetDisplay();
+        EXPECT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+        EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+        EXPECT_EQ(dd->SetDisplayMode(width, height, 16), DD_OK);
+        DDSURFACEDESC desc{};
+        desc.dwSize = sizeof(desc);
+        desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+        desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+        desc.dwBackBufferCount = 1;
+        EXPECT_EQ(dd->CreateSurface(&desc, &primary, nullptr), DD_OK);
+        DDSCAPS caps{DDSCAPS_BACKBUFFER};
+        if (primary) {
+            EXPECT_EQ(primary->GetAttachedSurface(&caps, &back), DD_OK);
+        }
+    }
+    ~Session() {
+        if (primary) primary->Release();
+        if (dd) dd->Release();
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+};
+
+inline LPDIRECTDRAWSURFACE MakeSurface(LPDIRECTDRAW dd, int width, int height) {
+    DDSURFACEDESC desc{};
+    desc.dwSize = sizeof(desc);
+    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    desc.dwWidth = static_cast<DWORD>(width);
+    desc.dwHeight = static_cast<DWORD>(height);
+    LPDIRECTDRAWSURFACE s = nullptr;
+    EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DD_OK);
+    return s;
+}
+
+// Calls f(x, y, pixel&) for every pixel of the surface, through a lock.
+template <typename F>
+void ForEachPixel(LPDIRECTDRAWSURFACE s, F f) {
+    DDSURFACEDESC desc{};
+    desc.dwSize = sizeof(desc);
+    ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    auto* base = static_cast<unsigned char*>(desc.lpSurface);
+    for (DWORD y = 0; y < desc.dwHeight; ++y) {
+        auto* row = reinterpret_cast<std::uint16_t*>(base + y * desc.lPitch);
+        for (DWORD x = 0; x < desc.dwWidth; ++x) f(static_cast<int>(x), static_cast<int>(y), row[x]);
+    }
+    ASSERT_EQ(s->Unlock(nullptr), DD_OK);
+}
+
+inline void Fill(LPDIRECTDRAWSURFACE s, std::uint16_t value) {
+    ForEachPixel(s, [&](int, int, std::uint16_t& p) { p = value; });
+}
+
+// A different value in every pixel of a surface up to 256 pixels wide: (y << 8) | x.
+inline void PaintIndex(LPDIRECTDRAWSURFACE s) {
+    ForEachPixel(s, [](int x, int y, std::uint16_t& p) { p = static_cast<std::uint16_t>((y << 8) | x); });
+}
+
+inline std::uint16_t Pixel(LPDIRECTDRAWSURFACE s, int x, int y) {
+    std::uint16_t value = 0xDEAD;
+    ForEachPixel(s, [&](int px, int py, std::uint16_t& p) {
+        if (px == x && py == y) value = p;
+    });
+    return value;
+}
+
+inline std::vector<std::uint16_t> Pixels(LPDIRECTDRAWSURFACE s) {
+    std::vector<std::uint16_t> all;
+    ForEachPixel(s, [&](int, int, std::uint16_t& p) { all.push_back(p); });
+    return all;
+}
+
+// Rows of the region (left, top) .. (right, bottom) exclusive, one character per pixel from the
+// legend; '?' for a value the legend lacks.
+inline std::vector<std::string> Art(LPDIRECTDRAWSURFACE s, RECT r,
+                                    const std::map<std::uint16_t, char>& legend) {
+    std::vector<std::string> rows(static_cast<std::size_t>(r.bottom - r.top),
+                                  std::string(static_cast<std::size_t>(r.right - r.left), ' '));
+    ForEachPixel(s, [&](int x, int y, std::uint16_t& p) {
+        if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) return;
+        auto found = legend.find(p);
+        rows[static_cast<std::size_t>(y - r.top)][static_cast<std::size_t>(x - r.left)] =
+            found == legend.end() ? '?' : found->second;
+    });
+    return rows;
+}
+
+}  // namespace ddt
