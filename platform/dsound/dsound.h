@@ -80,9 +80,10 @@ using LPDSBUFFERDESC = DSBUFFERDESC*;
 using LPCDSBUFFERDESC = const DSBUFFERDESC*;
 
 // ---- interfaces --------------------------------------------------------------------------------
-// A secondary sound buffer. Positions and sizes are bytes of the buffer's own format. Play
-// while playing keeps the current position; SetCurrentPosition(0) first restarts from the start.
-// A one-shot sound that reaches its end stops and goes back to position 0.
+// A secondary sound buffer. Positions and sizes are bytes of the buffer's own format. A Lock
+// running past the end gives a second part at the start (cut at the end when no second pointer
+// is given). Play while playing keeps the current position; SetCurrentPosition(0) first restarts
+// from the start. A one-shot sound that reaches its end stops and goes back to position 0.
 struct IDirectSoundBuffer {
     virtual ULONG AddRef() = 0;
     virtual ULONG Release() = 0;

@@ -24,9 +24,10 @@ AudioLock::~AudioLock() {
     backend::UnlockAudio();
 }
 
+// Never destroyed: an audio thread still running at exit must not find the voice list gone.
 SoundMixer& SoundMixer::Instance() {
-    static SoundMixer mixer;
-    return mixer;
+    static SoundMixer* mixer = new SoundMixer();
+    return *mixer;
 }
 
 bool SoundMixer::open() {

@@ -95,6 +95,11 @@ TEST_F(DirectSoundTest, LockPastTheEndWrapsIntoASecondPart) {
     ASSERT_EQ(b->Unlock(p1, n1, p2, n2), DS_OK);
     EXPECT_EQ(b->Unlock(p1, n1, p2, n2), DSERR_INVALIDPARAM);  // nothing is locked any more
 
+    // Without a second pointer the lock stops at the end.
+    ASSERT_EQ(b->Lock(12, 8, &p1, &n1, nullptr, nullptr, 0), DS_OK);
+    EXPECT_EQ(n1, 4u);
+    ASSERT_EQ(b->Unlock(p1, n1, nullptr, 0), DS_OK);
+
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(Left(tkp_HeadlessMixAudio(8)), (Ints{3, 4, 0, 0, 0, 0, 1, 2}));
     EXPECT_EQ(b->Lock(16, 1, &p1, &n1, &p2, &n2, 0), DSERR_INVALIDPARAM);
