@@ -43,3 +43,12 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# Redraws and resynthesises the program's resources, the bundled card sets and
+# docs/contact_sheet.png with the tools in tools/ (needs espeak-ng and sox: setup.sh --tools).
+.PHONY: resources
+resources:
+	@bash scripts/setup.sh --tools
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(BUILD) --target kartola_resgen -j$(JOBS)
+	@bash tools/regenerate.sh $(BUILD)/tools/kartola_resgen

@@ -12,6 +12,12 @@ packages=(
     clang libclang-rt-14-dev
 )
 
+# Only for regenerating the resources (`make resources`): speech synthesis and sound conversion.
+tool_packages=(espeak-ng sox)
+if [ "${1:-}" = "--tools" ]; then
+    packages+=("${tool_packages[@]}")
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -77,7 +77,17 @@ void Resources(Page& pg) {
     Canvas skin = Keyed(DrawSkinSheet(), 0xFF0000, 0x00FFFF, 2);
     pg.C().Draw(skin, 24, pg.Y());
     pg.Caption("rezia_dll.bmp (framework skin), 2x", 24, pg.Y() + skin.Height() + 18);
-    Canvas game = Keyed(DrawGameSheet(), 0xFF0000, 0x00FFFF, 2);
+    RgbImage gameRaw = DrawGameSheet();
+    Canvas game = Keyed(gameRaw, 0xFF0000, 0x00FFFF, 2);
+    // The two pointer hands up close, with their hot spot (the top-left corner) marked.
+    RgbImage hands(47, 28);
+    for (int y = 0; y < 28; ++y)
+        for (int x = 0; x < 47; ++x) hands.At(x, y) = gameRaw.At(x, 5 + y);
+    Canvas zoom = Keyed(hands, 0xFF0000, 0x00FFFF, 5);
+    pg.C().Draw(zoom, 750, pg.Y() + 170);
+    pg.C().Fill(Circle(750 + 5 + 2.5, pg.Y() + 170 + 5 + 2.5, 3), Hex(0xE53935, 0.8f));
+    pg.C().Fill(Circle(750 + 5 * 24 + 2.5, pg.Y() + 170 + 5 + 2.5, 3), Hex(0xE53935, 0.8f));
+    pg.Caption("pointer hands 5x, hot spot marked", 750, pg.Y() + 320);
     pg.C().Draw(game, 530, pg.Y());
     pg.Caption("rezia.bmp (hands, menu button, icon), 2x", 530, pg.Y() + game.Height() + 18);
     pg.C().Draw(DrawProgramIcon(32), 530, pg.Y() + 190);

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Regenerates every resource from the tools: resources/, the bundled card sets in cardsets/
+# (pictures, .faz markers, spoken names) and docs/contact_sheet.png.
+# Usage: tools/regenerate.sh <path of the built kartola_resgen>
+set -euo pipefail
+resgen=${1:?usage: regenerate.sh <kartola_resgen>}
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+mkdir -p resources cardsets docs
+"$resgen" resources resources
+# The generated sets are rebuilt whole; stale thumbnails would keep showing old pictures.
+for set in DATA_ovocie DATA_tvary; do
+    rm -f cardsets/$set/*.bmp cardsets/$set/*.faz cardsets/$set/*.wav cardsets/$set/*.thm
+done
+"$resgen" cardsets cardsets
+bash tools/speak_names.sh cardsets
+"$resgen" contact docs/contact_sheet.png
+echo "regenerated resources/, cardsets/DATA_* and docs/contact_sheet.png"
