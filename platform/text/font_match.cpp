@@ -5,13 +5,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 
 #include "platform/text/text_log.h"
 
 bool tkp_FontconfigReady() {
-    static const bool ready = FcInit() == FcTrue;
+    // Started once; its configuration and caches are given back when the process ends.
+    static const bool ready = [] {
+        if (FcInit() != FcTrue) return false;
+        std::atexit([] { FcFini(); });
+        return true;
+    }();
     static bool reported = false;
     if (!ready && !reported) {
         tkp_TextLog("fontconfig cannot be started; no fonts are found");
