@@ -10,7 +10,10 @@
 #include "framework/support/tk_String.h"
 
 #include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/graphics/tk_DDBitmap.h"
 #include "framework/graphics/tk_Draw.h"
+#include "framework/graphics/tk_TFAZA.h"
 #include "framework/widgets/tk_CPol.h"
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_ClassTable.h"

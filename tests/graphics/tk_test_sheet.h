@@ -1,0 +1,149 @@
+// A drawn sprite sheet and the world around the surface tests: a DirectDraw object as tk_lpDD, a
+// small screen, a fresh working folder for the log, and debugger output kept for reading.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/app/tk_Display.h"
+#include "framework/support/tk_LOG.h"
+#include "platform/platform.h"
+#include "tests/common/tk_test_files.h"
+#include "tests/graphics/tk_test_bmp.h"
+
+namespace tk_test {
+
+// The sheet: 48 x 32 on a red background (BC), transparent colour cyan (TC).
+constexpr std::uint16_t kBC = 0xF800;
+constexpr std::uint16_t kTC = 0x07FF;
+constexpr std::uint16_t kWide = 0x2945;    // the 20 x 10 phase at columns 10..29, rows 5..14
+constexpr std::uint16_t kCorner = 0x001F;  // touching the top-left corner: columns 0..5, rows 0..3
+constexpr std::uint16_t kEnd = 0xFFFF;     // touching the bottom-right corner: columns 40..47, rows 26..31
+constexpr std::uint16_t kEll = 0x4208;     // an L: columns 10..12 rows 20..29 and columns 10..19 rows 27..29
+constexpr int kSheetW = 48;
+constexpr int kSheetH = 32;
+
+// The lettered 4 x 3 phase at columns 34..37, rows 5..7: "abcd" "efgh" "ijkT".
+inline std::uint16_t Letter(int i) {
+    return static_cast<std::uint16_t>((i + 1) * 0x0841);
+}
+
+inline std::uint16_t SheetPixel(int x, int y) {
+    if (x >= 34 && x <= 37 && y >= 5 && y <= 7) {
+        int i = (y - 5) * 4 + (x - 34);
+        return i == 11 ? kTC : Letter(i);
+    }
+    if (x >= 10 && x <= 29 && y >= 5 && y <= 14) return kWide;
+    if (x <= 5 && y <= 3) return kCorner;
+    if (x >= 40 && y >= 26) return kEnd;
+    if (x >= 10 && x <= 12 && y >= 20 && y <= 29) return kEll;
+    if (x >= 10 && x <= 19 && y >= 27 && y <= 29) return kEll;
+    return kBC;
+}
+
+inline std::string SheetBmp() {
+    return Bmp24(kSheetW, kSheetH, SheetPixel);
+}
+
+// Letters for pictures of the lettered phase: a..k, T for the transparent colour, R background.
+inline std::map<std::uint16_t, char> LetterLegend() {
+    std::map<std::uint16_t, char> legend{{kTC, 'T'}, {kBC, 'R'}};
+    for (int i = 0; i < 11; ++i) legend[Letter(i)] = static_cast<char>('a' + i);
+    return legend;
+}
+
+// Pixel (x, y) of any surface as its raw value; 0xDEAD when it cannot be locked.
+inline std::uint16_t PixelOf(IDirectDrawSurface* s, int x, int y) {
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    if (!s || s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return 0xDEAD;
+    std::uint16_t v = 0xDEAD;
+    if (x >= 0 && y >= 0 && x < static_cast<int>(d.dwWidth) && y < static_cast<int>(d.dwHeight))
+        v = reinterpret_cast<const std::uint16_t*>(static_cast<const char*>(d.lpSurface) + y * d.lPitch)[x];
+    s->Unlock(nullptr);
+    return v;
+}
+
+// All pixels of a surface, row by row.
+inline std::vector<std::uint16_t> PixelsOf(IDirectDrawSurface* s) {
+    std::vector<std::uint16_t> all;
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    if (!s || s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return all;
+    for (DWORD y = 0; y < d.dwHeight; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint16_t*>(static_cast<const char*>(d.lpSurface) + y * d.lPitch);
+        all.insert(all.end(), row, row + d.dwWidth);
+    }
+    s->Unlock(nullptr);
+    return all;
+}
+
+// The size a surface reports.
+inline std::pair<int, int> SizeOf(IDirectDrawSurface* s) {
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    if (!s || s->GetSurfaceDesc(&d) != DD_OK) return {0, 0};
+    return {static_cast<int>(d.dwWidth), static_cast<int>(d.dwHeight)};
+}
+
+// The repository's root, from this file's path.
+inline std::string RepoPath(const std::string& relative) {
+    std::string here = __FILE__;
+    return here.substr(0, here.rfind("tests/graphics/")) + relative;
+}
+
+class SheetWorld : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
+        savedDD_ = tk_lpDD;
+        savedBack_ = tk_lpDDSBack;
+        savedW_ = tk_ScreenW;
+        savedH_ = tk_ScreenH;
+        tk_lpDD = dd_;
+        // The log starts empty in the fresh folder.
+        tk_LOG_on = 1;
+        tk_LOG_reset_done = true;
+        tkp_CaptureDebugOutput(true);
+        tkp_TakeDebugOutput();
+        ASSERT_TRUE(RegisterBitmap("SHEET.BMP", SheetBmp()));
+    }
+    void TearDown() override {
+        tkp_CaptureDebugOutput(false);
+        tkp_ClearRegisteredResources();
+        tk_lpDD = savedDD_;
+        tk_lpDDSBack = savedBack_;
+        tk_ScreenW = savedW_;
+        tk_ScreenH = savedH_;
+        if (dd_) dd_->Release();
+    }
+
+    // The log's lines with the source line numbers written as N.
+    static std::vector<std::string> LogLines() {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadFile("tk_LOG.txt"));
+        static const std::regex number(R"(\((\d+)\) : )");
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(std::regex_replace(line, number, "(N) : "));
+        return lines;
+    }
+
+    ScopedWorkDir dir_;
+    IDirectDraw* dd_ = nullptr;
+
+  private:
+    IDirectDraw* savedDD_ = nullptr;
+    IDirectDrawSurface* savedBack_ = nullptr;
+    int savedW_ = 0;
+    int savedH_ = 0;
+};
+
+}  // namespace tk_test
