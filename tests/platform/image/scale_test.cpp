@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "platform/image/png_write.h"
 #include "platform/image/scale.h"
 
 namespace {
@@ -50,6 +53,35 @@ TEST(ScaleTest, FineDetailShrinksToItsMeanInsteadOfAliasing) {
             ASSERT_EQ(small[std::size_t(y * 150 + x)], expectedR << 16 | expectedB) << x << "," << y;
         }
     }
+}
+
+TEST(ScaleTest, RingsFinerThanTheResultFadeToGrey) {
+    // Rings whose spacing falls to about one pixel at the edge, shrunk 4 times to 150 x 100: where
+    // the rings are finer than a result pixel, they fade to their mean grey (point sampling would
+    // keep most of them at full contrast as moire). Saved for people.
+    const int w = 600, h = 400;
+    Pixels plate(std::size_t(w) * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const double r2 = double((x - w / 2) * (x - w / 2) + (y - h / 2) * (y - h / 2));
+            plate[std::size_t(y * w + x)] =
+                grey(std::uint32_t(127.5 + 127.5 * std::cos(r2 * 3.14159265 / 600.0)));
+        }
+    }
+    const Pixels small = scale(plate, w, h, 150, 100);
+    tkp_WritePng((std::string(TK_SCREENSHOT_DIR) + "/scale_rings_150x100.png").c_str(), 150, 100,
+                 small.data(), 150);
+    int outer = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 150; ++x) {
+            const int dx = 4 * x + 2 - w / 2, dy = 4 * y + 2 - h / 2;
+            if (dx * dx + dy * dy < 240 * 240) continue;
+            ++outer;
+            const int v = int(small[std::size_t(y * 150 + x)] & 0xFF);
+            EXPECT_NEAR(v, 128, 40) << x << "," << y;
+        }
+    }
+    EXPECT_GT(outer, 3000);
 }
 
 TEST(ScaleTest, EnlargingCopiesAndBlendsOnlyAtSourceEdges) {
