@@ -19,10 +19,6 @@ const char* FacePath(Face f) {
             return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
         case Face::SansBold:
             return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-        case Face::SansCondensedBold:
-            return "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
-        case Face::SerifBold:
-            return "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
     }
     return "";
 }

@@ -9,7 +9,7 @@
 namespace art {
 
 // The DejaVu faces the tools letter with.
-enum class Face { Sans, SansBold, SansCondensedBold, SerifBold };
+enum class Face { Sans, SansBold };
 
 class Font {
   public:
