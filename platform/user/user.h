@@ -12,6 +12,14 @@ using ATOM = WORD;
 using SHORT = std::int16_t;
 using LPCREATESTRUCTA = struct CREATESTRUCTA*;
 
+// Calling-convention markers of window procedures and callbacks; nothing on this platform.
+#ifndef CALLBACK
+#define CALLBACK
+#endif
+#ifndef WINAPI
+#define WINAPI
+#endif
+
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_display.h"
 #include "platform/headless/headless_input.h"
 #include "platform/kernel/debug.h"
 #include "platform/user/user.h"
@@ -327,4 +328,12 @@ TEST_F(WindowMessages, MessageBoxIsRecordedAndWrittenToStandardError) {
 TEST_F(WindowMessages, WaitingWithNothingThatCouldArriveStopsInsteadOfHanging) {
     MSG m;
     EXPECT_DEATH(GetMessageA(&m, nullptr, 0, 0), "no timer runs and no input was posted");
+}
+
+TEST_F(WindowMessages, ScreenMetricsAreTheDesktopSize) {
+    tkp_HeadlessSetDesktopSize(1366, 768);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1366);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    EXPECT_EQ(GetSystemMetrics(42), 0);
+    tkp_HeadlessResetDisplay();
 }
