@@ -1,0 +1,30 @@
+#define TK_MODULE "TK_DSO_w"
+#include "framework/sound/tk_DSO.h"
+
+#include "framework/support/tk_LOG.h"
+
+IDirectSound* tk_lpDS = nullptr;
+bool tk_DSO_on = true;
+
+int tk_DSO_INIT(HWND window) {
+    if (tk_lpDS) return 1;
+    if (DirectSoundCreate(nullptr, &tk_lpDS, nullptr) != DS_OK) {
+        tk_lpDS = nullptr;
+        TK_LOG_ERR("tk_DSO_INIT - CHYBA pri DirectSoundCreate, zvuky nebudu");
+        return 0;
+    }
+    if (tk_lpDS->SetCooperativeLevel(window, DSSCL_NORMAL) != DS_OK) {
+        TK_LOG_ERR("tk_DSO_INIT - CHYBA pri SetCooperativeLevel, zvuky nebudu");
+        tk_DSO_DONE();
+        return 0;
+    }
+    return 1;
+}
+
+int tk_DSO_DONE() {
+    if (tk_lpDS) {
+        tk_lpDS->Release();
+        tk_lpDS = nullptr;
+    }
+    return 1;
+}

@@ -1,0 +1,117 @@
+// WAV images taken from the program's resources or read whole from files, and the DSLOG line.
+#define TK_MODULE "TK_DSO_w"
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <new>
+
+#include "framework/sound/tk_DSWave.h"
+#include "framework/support/tk_LOG.h"
+
+namespace {
+
+constexpr const char* kFileFunction = "DSGetWave_FILE_qr";
+
+void clearOutputs(WAVEFORMATEX* format, const BYTE** data, DWORD* size) {
+    if (format) *format = WAVEFORMATEX{};
+    if (data) *data = nullptr;
+    if (size) *size = 0;
+}
+
+// Logs why a WAV image was refused, with where it came from.
+void logRefused(const char* function, const char* name, const char* reason) {
+    char detail[300];
+    std::snprintf(detail, sizeof(detail), "%s - zly WAV [%s]: %s", function, name, reason ? reason : "");
+    TK_LOG_ERR(detail);
+}
+
+// Reads the whole file into a new[] buffer of its real size; null with the DSLOG line on failure.
+BYTE* readWhole(const char* name, DWORD* length) {
+    std::error_code ec;
+    std::FILE* f = nullptr;
+    if (name && std::filesystem::is_regular_file(name, ec)) f = std::fopen(name, "rb");
+    if (!f) {
+        DSLOG(kFileFunction, "CHYBA pri otvoreni F", 0);
+        return nullptr;
+    }
+    long n = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0) n = std::ftell(f);
+    std::rewind(f);
+    BYTE* buffer = nullptr;
+    // The parser takes sizes of 32 bits; a longer file is no sound this program can hold.
+    if (n >= 0 && static_cast<std::uint64_t>(n) <= UINT32_MAX)
+        buffer = new (std::nothrow) BYTE[n > 0 ? static_cast<std::size_t>(n) : 1];
+    if (!buffer) {
+        DSLOG(kFileFunction, n < 0 ? "CHYBA pri citani fread do bufra" : "CHYBA alok. pamate", 0);
+        std::fclose(f);
+        return nullptr;
+    }
+    const std::size_t got = std::fread(buffer, 1, static_cast<std::size_t>(n), f);
+    std::fclose(f);
+    if (got != static_cast<std::size_t>(n)) {
+        DSLOG(kFileFunction, "CHYBA pri citani fread do bufra", 0);
+        delete[] buffer;
+        return nullptr;
+    }
+    *length = static_cast<DWORD>(n);
+    return buffer;
+}
+
+}  // namespace
+
+int DSGetWave_RES(const char* name, WAVEFORMATEX* format, const BYTE** data, DWORD* size) {
+    clearOutputs(format, data, size);
+    if (!name) return 0;
+    HMODULE module = GetModuleHandleA(nullptr);
+    // A name that is no resource is not an error: the caller may try a file next.
+    HRSRC found = FindResourceA(module, name, "WAV");
+    if (!found) return 0;
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* image = loaded ? LockResource(loaded) : nullptr;
+    if (!image) {
+        logRefused("DSGetWave_RES", name, "zdroj sa neda nacitat");
+        return 0;
+    }
+    const char* reason = nullptr;
+    if (!DSParseWaveResource(image, SizeofResource(module, found), format, data, size, &reason)) {
+        logRefused("DSGetWave_RES", name, reason);
+        return 0;
+    }
+    return 1;
+}
+
+int DSGetWave_FILE_qr(BYTE** buffer, const char* name, WAVEFORMATEX* format, const BYTE** data, DWORD* size) {
+    clearOutputs(format, data, size);
+    if (!buffer) {
+        TK_LOG_ERR("DSGetWave_FILE_qr - buffer == NULL");
+        return 0;
+    }
+    *buffer = nullptr;
+    DWORD length = 0;
+    BYTE* whole = readWhole(name, &length);
+    if (!whole) return 0;
+    const char* reason = nullptr;
+    if (!DSParseWaveResource(whole, length, format, data, size, &reason)) {
+        DSLOG(kFileFunction, "CHYBA pri parsovani DSParseWaveResource", 0);
+        logRefused(kFileFunction, name, reason);
+        delete[] whole;
+        return 0;
+    }
+    *buffer = whole;
+    return 1;
+}
+
+void DSLOG(const char* function, const char* text, int number) {
+    char line[600];
+    const int n = std::snprintf(line, sizeof(line), " DSLOG: [%s] [%s] [%i]\n", function ? function : "",
+                                text ? text : "", number);
+    // A cut line still ends its line.
+    if (n >= static_cast<int>(sizeof(line))) line[sizeof(line) - 2] = '\n';
+    std::FILE* f = std::fopen("tk_LOG.txt", "a");
+    if (!f) {
+        OutputDebugStringA(line);
+        return;
+    }
+    std::fputs(line, f);
+    std::fclose(f);
+}
