@@ -45,5 +45,5 @@ static_assert(offsetof(BITMAP, bmPlanes) == 16 && offsetof(BITMAP, bmBits) == 24
 HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
 
 // Fills a BITMAP for a bitmap handle and returns its size; with a null buffer, returns the size
-// needed. 0 for other objects, a null handle or a buffer smaller than a BITMAP.
+// needed. 0 for other objects, a null, deleted or unknown handle, or a buffer smaller than a BITMAP.
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);

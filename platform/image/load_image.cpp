@@ -120,7 +120,8 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
 }
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
-    if (!object || object->kind != tkp_GdiKind::Bitmap) return 0;
+    // A deleted or foreign handle is refused, not followed.
+    if (!tkp_GdiIsLive(object) || object->kind != tkp_GdiKind::Bitmap) return 0;
     if (!buffer) return int(sizeof(BITMAP));
     if (size < int(sizeof(BITMAP))) return 0;
     const auto* bitmap = static_cast<const tkp_GdiBitmap*>(object);

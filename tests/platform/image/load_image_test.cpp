@@ -163,9 +163,14 @@ TEST_F(LoadImageTest, GetObjectDescribesTheBitmap) {
         EXPECT_EQ(GetObjectA(static_cast<HGDIOBJ>(h), 0, nullptr), int(sizeof(BITMAP)));
         EXPECT_EQ(GetObjectA(static_cast<HGDIOBJ>(h), sizeof(BITMAP) - 1, &bm), 0);
         EXPECT_EQ(DeleteObject(static_cast<HGDIOBJ>(h)), TRUE);
+        // A deleted bitmap is no longer described.
+        EXPECT_EQ(GetObjectA(static_cast<HGDIOBJ>(h), sizeof(BITMAP), &bm), 0);
     }
     BITMAP bm{};
     EXPECT_EQ(GetObjectA(nullptr, sizeof(bm), &bm), 0);
+    HGDIOBJ pen = CreatePen(PS_SOLID, 1, 0);
+    EXPECT_EQ(GetObjectA(pen, sizeof(bm), &bm), 0);
+    DeleteObject(pen);
 }
 
 }  // namespace
