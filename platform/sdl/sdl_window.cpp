@@ -64,6 +64,8 @@ bool CreateMainWindow(HWND window, const char* title) {
         return false;
     }
     v.hwnd = window;
+    // Keys arrive as key events only; no text input or input method is wanted.
+    SDL_StopTextInput();
     tkp::sdl::ApplyLogicalSize();
     SDL_SetRenderDrawColor(v.renderer, 0, 0, 0, 255);
     SDL_RenderClear(v.renderer);

@@ -35,6 +35,12 @@ void messageTaken(const MSG& msg) {
     }
 }
 
+// A filter naming a window that does not exist (null and -1 name none).
+bool badWindowFilter(HWND window) {
+    if (window == nullptr || window == reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1))) return false;
+    return LiveWindow(window) == nullptr;
+}
+
 bool take(MSG* msg, const MessageFilter& filter, bool remove) {
     tkp::backend::PumpEvents();
     auto& s = State();
@@ -47,7 +53,7 @@ bool take(MSG* msg, const MessageFilter& filter, bool remove) {
 }  // namespace
 
 BOOL PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags) {
-    if (msg == nullptr) return FALSE;
+    if (msg == nullptr || badWindowFilter(window)) return FALSE;
     const MessageFilter filter{window, filterMin, filterMax};
     const bool remove = (removeFlags & PM_REMOVE) != 0;
     if (take(msg, filter, remove)) return TRUE;
@@ -60,7 +66,8 @@ BOOL PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT r
 }
 
 BOOL GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) {
-    if (msg == nullptr) return -1;
+    // Waiting for a window that is gone would never end: -1, as Windows answers.
+    if (msg == nullptr || badWindowFilter(window)) return -1;
     const MessageFilter filter{window, filterMin, filterMax};
     while (!take(msg, filter, true)) {
         tkp::backend::WaitForEvents(State().queue.NextTimerDue(filter));

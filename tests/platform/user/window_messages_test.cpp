@@ -93,6 +93,9 @@ TEST_F(WindowMessages, CloseDestroysTheWindowAndTheQuitMessageEndsTheLoop) {
     // The window's timer went with it, and nothing more can be posted to it.
     EXPECT_FALSE(KillTimer(window, 1));
     EXPECT_FALSE(PostMessageA(window, WM_USER, 0, 0));
+    // Waiting for messages of the dead window is an error, not an endless wait.
+    EXPECT_EQ(GetMessageA(&m, window, 0, 0), -1);
+    EXPECT_FALSE(PeekMessageA(&m, window, 0, 0, PM_REMOVE));
     // The exit code of PostQuitMessage comes back in wParam.
     PostQuitMessage(42);
     EXPECT_EQ(GetMessageA(&m, nullptr, 0, 0), FALSE);
