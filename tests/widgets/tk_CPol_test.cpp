@@ -25,18 +25,6 @@ class CPolTest : public ::testing::Test {
 };
 
 TEST_F(CPolTest, ConstructionFormsPlaceAndRegister) {
-    tk_CPol bare;
-    EXPECT_EQ(bare.x, 0);
-    EXPECT_EQ(bare.y, 0);
-    EXPECT_TRUE(bare.visible);
-    EXPECT_EQ(bare.state, 0);
-    EXPECT_TRUE(bare.movable);
-    EXPECT_EQ(bare.grab_radius, 10);
-    EXPECT_EQ(bare.parent, nullptr);
-    EXPECT_EQ(bare.class_id, 0);
-    EXPECT_STREQ(bare.name, "noname_pol");
-    EXPECT_EQ(bare.ID, -1);
-
     tk_CPolCHLO root;
     root.MoveToAbs(100, 200);
     auto* placed = new tk_CPol(&root, 7, 8);
@@ -46,6 +34,8 @@ TEST_F(CPolTest, ConstructionFormsPlaceAndRegister) {
     EXPECT_EQ(placed->y, 208);
     EXPECT_EQ(placed->rx, 7);
     EXPECT_EQ(placed->ry, 8);
+    EXPECT_STREQ(placed->name, "noname_pol");
+    EXPECT_EQ(placed->ID, -1);
 
     // Elements built with an id cascade by (15, 10) from (30, 20), for the whole run.
     auto* a = new tk_CPol(&root, 1);
@@ -87,14 +77,6 @@ TEST_F(CPolTest, RelativeAndAbsolutePlacesFollowEachOther) {
     e->Rodic_reset();
     EXPECT_EQ(e->x, 1);
     EXPECT_EQ(e->y, 2);
-
-    tk_CPol alone;
-    alone.MoveToAbs(5, 6);
-    EXPECT_EQ(alone.rx, 5);
-    EXPECT_EQ(alone.ry, 6);
-    alone.MoveToRel(7, 8);
-    EXPECT_EQ(alone.x, 7);
-    EXPECT_EQ(alone.y, 8);
 }
 
 TEST_F(CPolTest, NamesAreCutToTheFieldAtACharacterBoundary) {
