@@ -143,7 +143,8 @@ bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    // An empty file (a marker) writes nothing: fwrite must not see the empty vector's null data.
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fclose(f) == 0 && ok;
     return ok;
 }
