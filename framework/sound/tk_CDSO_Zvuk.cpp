@@ -43,6 +43,7 @@ tk_CDSO_Zvuk::~tk_CDSO_Zvuk() {
 void tk_CDSO_Zvuk::ODSTRAN() {
     if (m_lpDSB) m_lpDSB->Release();
     m_lpDSB = nullptr;
+    m_NeedsRefill = false;
 }
 
 int tk_CDSO_Zvuk::NAHRAJ_RES(const char* name) {
@@ -73,6 +74,7 @@ int tk_CDSO_Zvuk::NAHRAJ(const char* name) {
 
 int tk_CDSO_Zvuk::SPUSTI() {
     if (!tk_DSO_on || !tk_lpDS || !m_lpDSB) return 0;
+    if (m_NeedsRefill && !obnov()) return 0;
     HRESULT hr = playFromStart(m_lpDSB);
     if (hr != DSERR_BUFFERLOST) return hr == DS_OK ? 1 : 0;
     if (!obnov()) return 0;
@@ -90,6 +92,7 @@ int tk_CDSO_Zvuk::obnov() {
         filled = DSReloadSoundBuffer_RES(m_lpDSB, m_ResName);
     else if (m_FileName)
         filled = DSReloadSoundBuffer_FILE(m_lpDSB, m_FileName);
+    m_NeedsRefill = !filled;
     if (!filled) logLost("CHYBA pri obnove zvuku", name);
     return filled;
 }

@@ -31,4 +31,8 @@ class tk_CDSO_Zvuk {
   private:
     // Restores a lost buffer and writes its samples again from where they came. 1 on success.
     int obnov();
+
+    // A restored buffer whose samples could not be written again: the next play retries the
+    // refill instead of playing silence.
+    bool m_NeedsRefill = false;
 };

@@ -107,6 +107,9 @@ void DSLOG(const char* function, const char* text, int number) {
                                 text ? text : "", number);
     // A cut line still ends its line.
     if (n >= static_cast<int>(sizeof(line))) line[sizeof(line) - 2] = '\n';
+    // With the log on, the run's first line starts the file afresh, as the log itself does, so
+    // that a later log line does not wipe this one out.
+    if (tk_LOG_on && !tk_LOG_reset_done) tk_LOG_Reset("===========");
     std::FILE* f = std::fopen("tk_LOG.txt", "a");
     if (!f) {
         OutputDebugStringA(line);
