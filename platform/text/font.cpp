@@ -61,7 +61,9 @@ tkp_GdiFont* tkp_SystemFont() {
 
 tkp_FontUse tkp_FontFor(HFONT handle) {
     tkp_FontUse use;
-    auto* font = (handle && !handle->stock) ? dynamic_cast<tkp_GdiFont*>(handle) : nullptr;
+    // A handle that is no longer (or never was) a live object is not followed.
+    const bool usable = handle && tkp_GdiIsLive(handle) && !handle->stock;
+    auto* font = usable ? dynamic_cast<tkp_GdiFont*>(handle) : nullptr;
     if (font && font->strike) {
         use.strike = font->strike.get();
         use.underline = font->logfont.lfUnderline != 0;

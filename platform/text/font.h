@@ -29,5 +29,6 @@ std::unique_ptr<tkp_GdiFont> tkp_MakeFont(const LOGFONTA& lf);
 // The stock system font: DejaVu Sans (sans-serif) bold with a 16-pixel cell; never deleted.
 tkp_GdiFont* tkp_SystemFont();
 
-// The font a DC draws with: a font of ours as it is; null, stock and other handles give the system font.
+// The font a DC draws with: a live font of ours as it is; null, stock, dead and other handles give
+// the system font.
 tkp_FontUse tkp_FontFor(HFONT font);

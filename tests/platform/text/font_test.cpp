@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/gdi/gdi.h"
 #include "platform/kernel/debug.h"
 #include "platform/text/font_library.h"
 #include "tests/platform/text/memory_target.h"
@@ -154,6 +155,11 @@ TEST(FontTest, NullStockAndForeignHandlesDrawInTheSystemFont) {
     EXPECT_EQ(tkp_FontFor(&stockFont).strike, system);
     tkp_GdiObject brush(tkp_GdiKind::Brush);
     EXPECT_EQ(tkp_FontFor(&brush).strike, system);
+    // A deleted font's handle is not followed.
+    HFONT gone = CreateFontA(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Serif");
+    EXPECT_NE(tkp_FontFor(gone).strike, system);
+    DeleteObject(gone);
+    EXPECT_EQ(tkp_FontFor(gone).strike, system);
 }
 
 TEST(FontTest, RotationIsLoggedAndIgnored) {

@@ -1,16 +1,17 @@
-// Fonts for the text tests: made with CreateFontA, deleted through their virtual destructor.
+// Fonts for the text tests: made with CreateFontA, deleted with DeleteObject.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "platform/gdi/gdi.h"
 #include "platform/text/font.h"
 #include "platform/text/text.h"
 #include "platform/text/text_draw.h"
 #include "platform/text/utf8.h"
 
 struct FontDelete {
-    void operator()(tkp_GdiObject* o) const { delete o; }
+    void operator()(tkp_GdiObject* o) const { DeleteObject(o); }
 };
 using FontPtr = std::unique_ptr<tkp_GdiObject, FontDelete>;
 
