@@ -1,112 +1,16 @@
-// EnumFontFamiliesExA: the installed families from fontconfig, with the character sets each covers.
-#include <fontconfig/fontconfig.h>
-
-#include <cstdlib>
+// EnumFontFamiliesExA: one call per installed family and character set, with Windows' records.
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/text/font_families.h"
 #include "platform/text/font_library.h"
-#include "platform/text/font_match.h"
 #include "platform/text/text.h"
 #include "platform/text/text_log.h"
 
 namespace {
 
-// The character sets in the order of their code-page bits; a family covers one when it has all
-// three probe letters.
-struct CharsetInfo {
-    BYTE charset;
-    int codePageBit;
-    const char* script;
-    char32_t probes[3];
-};
-
-constexpr CharsetInfo kCharsets[] = {
-    {ANSI_CHARSET, 0, "Western", {0x41, 0xE9, 0xFC}},
-    {EASTEUROPE_CHARSET, 1, "Central European", {0x10D, 0x148, 0x151}},
-    {RUSSIAN_CHARSET, 2, "Cyrillic", {0x416, 0x44F, 0x451}},
-    {GREEK_CHARSET, 3, "Greek", {0x3A9, 0x3B1, 0x3C9}},
-    {TURKISH_CHARSET, 4, "Turkish", {0x11F, 0x131, 0x15F}},
-    {HEBREW_CHARSET, 5, "Hebrew", {0x5D0, 0x5E9, 0x5EA}},
-    {ARABIC_CHARSET, 6, "Arabic", {0x627, 0x628, 0x645}},
-    {BALTIC_CHARSET, 7, "Baltic", {0x101, 0x117, 0x173}},
-    {VIETNAMESE_CHARSET, 8, "Vietnamese", {0x103, 0x1A1, 0x1B0}},
-    {THAI_CHARSET, 16, "Thai", {0xE01, 0xE07, 0xE2D}},
-    {SHIFTJIS_CHARSET, 17, "Japanese", {0x3042, 0x30A2, 0x65E5}},
-    {GB2312_CHARSET, 18, "CHINESE_GB2312", {0x4E2D, 0x6C49, 0x56FD}},
-    {HANGUL_CHARSET, 19, "Hangul", {0xAC00, 0xD55C, 0xAE00}},
-    {CHINESEBIG5_CHARSET, 20, "CHINESE_BIG5", {0x4E2D, 0x6F22, 0x570B}},
-};
-// A family that covers none of them is listed as a symbol font.
-constexpr int kSymbolBit = 31;
 constexpr const char* kSymbolScript = "Symbol";
-
-struct Family {
-    std::string name;
-    std::vector<FcPattern*> fonts;  // owned by the font set
-    DWORD codePages = 0;
-};
-
-std::string lastEnglish(FcPattern* font, const char* object, const char* langObject) {
-    FcChar8* value = nullptr;
-    std::string found;
-    for (int i = 0; FcPatternGetString(font, object, i, &value) == FcResultMatch; ++i) {
-        FcChar8* lang = nullptr;
-        const bool english = FcPatternGetString(font, langObject, i, &lang) != FcResultMatch ||
-                             std::strcmp(reinterpret_cast<const char*>(lang), "en") == 0;
-        if (english || found.empty()) found = reinterpret_cast<const char*>(value);
-    }
-    return found;
-}
-
-// A family's name as Windows shows it: the most specific English name ("DejaVu Sans Condensed").
-std::string familyName(FcPattern* font) {
-    return lastEnglish(font, FC_FAMILY, FC_FAMILYLANG);
-}
-std::string styleName(FcPattern* font) {
-    return lastEnglish(font, FC_STYLE, FC_STYLELANG);
-}
-
-DWORD codePagesOf(FcPattern* font) {
-    FcCharSet* set = nullptr;
-    if (FcPatternGetCharSet(font, FC_CHARSET, 0, &set) != FcResultMatch) return 0;
-    DWORD pages = 0;
-    for (const CharsetInfo& cs : kCharsets) {
-        bool all = true;
-        for (char32_t c : cs.probes) all = all && FcCharSetHasChar(set, c);
-        if (all) pages |= 1u << cs.codePageBit;
-    }
-    return pages ? pages : (1u << kSymbolBit);
-}
-
-int intOf(FcPattern* font, const char* object, int fallback) {
-    int v = fallback;
-    FcPatternGetInteger(font, object, 0, &v);
-    return v;
-}
-
-std::string formatOf(FcPattern* font) {
-    FcChar8* format = nullptr;
-    if (FcPatternGetString(font, FC_FONTFORMAT, 0, &format) != FcResultMatch) return {};
-    return reinterpret_cast<const char*>(format);
-}
-
-// The family's upright regular font, preferring outline formats Windows lists as TrueType.
-FcPattern* regularOf(const Family& family) {
-    FcPattern* best = nullptr;
-    long bestScore = 0;
-    for (FcPattern* font : family.fonts) {
-        long score = std::labs(intOf(font, FC_WEIGHT, FC_WEIGHT_REGULAR) - FC_WEIGHT_REGULAR);
-        if (intOf(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN) score += 1000;
-        if (formatOf(font) == "Type 1") score += 1;
-        if (!best || score < bestScore) {
-            best = font;
-            bestScore = score;
-        }
-    }
-    return best;
-}
 
 bool sameNameIgnoringCase(const std::string& a, const char* b) {
     if (a.size() != std::strlen(b)) return false;
@@ -140,12 +44,12 @@ struct Records {
     DWORD fontType = 0;
 };
 
-void describe(const Family& family, FcPattern* font, Records* r) {
-    const std::string format = formatOf(font);
-    const std::string style = styleName(font);
-    const int weight = FcWeightToOpenType(intOf(font, FC_WEIGHT, FC_WEIGHT_REGULAR));
-    const bool italic = intOf(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
-    const bool mono = intOf(font, FC_SPACING, FC_PROPORTIONAL) >= FC_MONO;
+void describe(const tkp_FontFamily& family, FcPattern* font, Records* r) {
+    const std::string format = tkp_FcFormat(font);
+    const std::string style = tkp_FcStyle(font);
+    const int weight = FcWeightToOpenType(tkp_FcInt(font, FC_WEIGHT, FC_WEIGHT_REGULAR));
+    const bool italic = tkp_FcInt(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
+    const bool mono = tkp_FcInt(font, FC_SPACING, FC_PROPORTIONAL) >= FC_MONO;
     FcBool outline = FcTrue;
     FcPatternGetBool(font, FC_OUTLINE, 0, &outline);
     BYTE kind = FF_SWISS;
@@ -188,7 +92,8 @@ void describe(const Family& family, FcPattern* font, Records* r) {
     // Sizes as Windows reports them for enumeration: the font at a 16-pixel cell.
     FcChar8* file = nullptr;
     if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) return;
-    FT_Face face = tkp_FontLibrary::Get().Face(reinterpret_cast<const char*>(file), intOf(font, FC_INDEX, 0));
+    FT_Face face =
+        tkp_FontLibrary::Get().Face(reinterpret_cast<const char*>(file), tkp_FcInt(font, FC_INDEX, 0));
     if (!face || !FT_IS_SCALABLE(face)) return;
     const tkp_FontStrike strike(tkp_FontStrike::KeyFor(face, 16, 0, false, false));
     if (!strike.Ok()) return;
@@ -208,7 +113,7 @@ void describe(const Family& family, FcPattern* font, Records* r) {
 }
 
 // Calls proc for the font in every character set asked for; false when proc asked to stop.
-bool report(const Family& family, FcPattern* font, BYTE wanted, FONTENUMPROCA proc, LPARAM lParam,
+bool report(const tkp_FontFamily& family, FcPattern* font, BYTE wanted, FONTENUMPROCA proc, LPARAM lParam,
             int* last) {
     Records r;
     describe(family, font, &r);
@@ -220,40 +125,16 @@ bool report(const Family& family, FcPattern* font, BYTE wanted, FONTENUMPROCA pr
                      reinterpret_cast<const TEXTMETRICA*>(&r.metrics), r.fontType, lParam);
         return *last != 0;
     };
-    for (const CharsetInfo& cs : kCharsets) {
+    for (const tkp_CharsetInfo& cs : tkp_Charsets()) {
         if (!(family.codePages & (1u << cs.codePageBit))) continue;
         if (wanted != DEFAULT_CHARSET && wanted != cs.charset) continue;
         if (!call(cs.charset, cs.script)) return false;
     }
-    if ((family.codePages & (1u << kSymbolBit)) && (wanted == DEFAULT_CHARSET || wanted == SYMBOL_CHARSET)) {
+    if ((family.codePages & (1u << tkp_kSymbolBit)) &&
+        (wanted == DEFAULT_CHARSET || wanted == SYMBOL_CHARSET)) {
         return call(SYMBOL_CHARSET, kSymbolScript);
     }
     return true;
-}
-
-// The installed families in fontconfig's order, each with its fonts and character sets.
-std::vector<Family> collectFamilies(FcFontSet* set) {
-    std::vector<Family> families;
-    for (int i = 0; i < set->nfont; ++i) {
-        FcPattern* font = set->fonts[i];
-        const std::string name = familyName(font);
-        if (name.empty()) continue;
-        Family* family = nullptr;
-        for (Family& f : families) {
-            if (f.name == name) family = &f;
-        }
-        if (!family) {
-            families.push_back({name, {}, 0});
-            family = &families.back();
-        }
-        family->fonts.push_back(font);
-        family->codePages |= codePagesOf(font);
-    }
-    // A family that covers some character set is not also a symbol font.
-    for (Family& f : families) {
-        if (f.codePages & ~(1u << kSymbolBit)) f.codePages &= ~(1u << kSymbolBit);
-    }
-    return families;
 }
 
 }  // namespace
@@ -263,40 +144,27 @@ int EnumFontFamiliesExA(HDC, LPLOGFONTA lpLogfont, FONTENUMPROCA lpProc, LPARAM 
         tkp_TextLog("EnumFontFamiliesExA: no LOGFONT or no callback");
         return 0;
     }
-    if (!tkp_FontconfigReady()) return 1;
     char face[LF_FACESIZE];
     std::memcpy(face, lpLogfont->lfFaceName, LF_FACESIZE);
     face[LF_FACESIZE - 1] = 0;
-    FcPattern* all = FcPatternCreate();
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_STYLE, FC_STYLELANG, FC_WEIGHT,
-                                            FC_SLANT, FC_SPACING, FC_CHARSET, FC_FILE, FC_INDEX, FC_OUTLINE,
-                                            FC_FONTFORMAT, static_cast<char*>(nullptr));
-    FcFontSet* set = (all && objects) ? FcFontList(nullptr, all, objects) : nullptr;
+    const tkp_FontFamilies families;
     int last = 1;
-    if (set) {
-        bool going = true;
-        for (const Family& family : collectFamilies(set)) {
-            if (!going) break;
-            if (!face[0]) {
-                going = report(family, regularOf(family), lpLogfont->lfCharSet, lpProc, lParam, &last);
-                continue;
-            }
-            if (!sameNameIgnoringCase(family.name, face)) continue;
-            // A named family is listed once per style.
-            std::vector<std::string> styles;
-            for (FcPattern* font : family.fonts) {
-                const std::string style = styleName(font);
-                bool seen = false;
-                for (const std::string& s : styles) seen = seen || s == style;
-                if (seen) continue;
-                styles.push_back(style);
-                going = report(family, font, lpLogfont->lfCharSet, lpProc, lParam, &last);
-                if (!going) break;
-            }
+    for (const tkp_FontFamily& family : families.All()) {
+        if (!face[0]) {
+            if (!report(family, tkp_RegularOf(family), lpLogfont->lfCharSet, lpProc, lParam, &last)) break;
+            continue;
         }
-        FcFontSetDestroy(set);
+        if (!sameNameIgnoringCase(family.name, face)) continue;
+        // A named family is listed once per style.
+        std::vector<std::string> styles;
+        for (FcPattern* font : family.fonts) {
+            const std::string style = tkp_FcStyle(font);
+            bool seen = false;
+            for (const std::string& s : styles) seen = seen || s == style;
+            if (seen) continue;
+            styles.push_back(style);
+            if (!report(family, font, lpLogfont->lfCharSet, lpProc, lParam, &last)) return last;
+        }
     }
-    if (objects) FcObjectSetDestroy(objects);
-    if (all) FcPatternDestroy(all);
     return last;
 }

@@ -1,0 +1,119 @@
+// Families from FcFontList: grouping by name, character-set coverage, the regular member.
+#include "platform/text/font_families.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/text/font_match.h"
+#include "platform/text/text.h"
+
+namespace {
+
+std::string lastEnglish(FcPattern* font, const char* object, const char* langObject) {
+    FcChar8* value = nullptr;
+    std::string found;
+    for (int i = 0; FcPatternGetString(font, object, i, &value) == FcResultMatch; ++i) {
+        FcChar8* lang = nullptr;
+        const bool english = FcPatternGetString(font, langObject, i, &lang) != FcResultMatch ||
+                             std::strcmp(reinterpret_cast<const char*>(lang), "en") == 0;
+        if (english || found.empty()) found = reinterpret_cast<const char*>(value);
+    }
+    return found;
+}
+
+DWORD codePagesOf(FcPattern* font) {
+    FcCharSet* set = nullptr;
+    if (FcPatternGetCharSet(font, FC_CHARSET, 0, &set) != FcResultMatch) return 0;
+    DWORD pages = 0;
+    for (const tkp_CharsetInfo& cs : tkp_Charsets()) {
+        bool all = true;
+        for (char32_t c : cs.probes) all = all && FcCharSetHasChar(set, c);
+        if (all) pages |= 1u << cs.codePageBit;
+    }
+    return pages ? pages : (1u << tkp_kSymbolBit);
+}
+
+}  // namespace
+
+const std::vector<tkp_CharsetInfo>& tkp_Charsets() {
+    static const std::vector<tkp_CharsetInfo> charsets = {
+        {ANSI_CHARSET, 0, "Western", {0x41, 0xE9, 0xFC}},
+        {EASTEUROPE_CHARSET, 1, "Central European", {0x10D, 0x148, 0x151}},
+        {RUSSIAN_CHARSET, 2, "Cyrillic", {0x416, 0x44F, 0x451}},
+        {GREEK_CHARSET, 3, "Greek", {0x3A9, 0x3B1, 0x3C9}},
+        {TURKISH_CHARSET, 4, "Turkish", {0x11F, 0x131, 0x15F}},
+        {HEBREW_CHARSET, 5, "Hebrew", {0x5D0, 0x5E9, 0x5EA}},
+        {ARABIC_CHARSET, 6, "Arabic", {0x627, 0x628, 0x645}},
+        {BALTIC_CHARSET, 7, "Baltic", {0x101, 0x117, 0x173}},
+        {VIETNAMESE_CHARSET, 8, "Vietnamese", {0x103, 0x1A1, 0x1B0}},
+        {THAI_CHARSET, 16, "Thai", {0xE01, 0xE07, 0xE2D}},
+        {SHIFTJIS_CHARSET, 17, "Japanese", {0x3042, 0x30A2, 0x65E5}},
+        {GB2312_CHARSET, 18, "CHINESE_GB2312", {0x4E2D, 0x6C49, 0x56FD}},
+        {HANGUL_CHARSET, 19, "Hangul", {0xAC00, 0xD55C, 0xAE00}},
+        {CHINESEBIG5_CHARSET, 20, "CHINESE_BIG5", {0x4E2D, 0x6F22, 0x570B}},
+    };
+    return charsets;
+}
+
+tkp_FontFamilies::tkp_FontFamilies() {
+    if (!tkp_FontconfigReady()) return;
+    FcPattern* all = FcPatternCreate();
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_STYLE, FC_STYLELANG, FC_WEIGHT,
+                                            FC_SLANT, FC_SPACING, FC_CHARSET, FC_FILE, FC_INDEX, FC_OUTLINE,
+                                            FC_FONTFORMAT, static_cast<char*>(nullptr));
+    if (all && objects) set_ = FcFontList(nullptr, all, objects);
+    if (objects) FcObjectSetDestroy(objects);
+    if (all) FcPatternDestroy(all);
+    if (!set_) return;
+    for (int i = 0; i < set_->nfont; ++i) {
+        FcPattern* font = set_->fonts[i];
+        const std::string name = lastEnglish(font, FC_FAMILY, FC_FAMILYLANG);
+        if (name.empty()) continue;
+        tkp_FontFamily* family = nullptr;
+        for (tkp_FontFamily& f : families_) {
+            if (f.name == name) family = &f;
+        }
+        if (!family) family = &families_.emplace_back(tkp_FontFamily{name, {}, 0});
+        family->fonts.push_back(font);
+        family->codePages |= codePagesOf(font);
+    }
+    // A family that covers some character set is not also a symbol font.
+    for (tkp_FontFamily& f : families_) {
+        if (f.codePages & ~(1u << tkp_kSymbolBit)) f.codePages &= ~(1u << tkp_kSymbolBit);
+    }
+}
+
+tkp_FontFamilies::~tkp_FontFamilies() {
+    if (set_) FcFontSetDestroy(set_);
+}
+
+FcPattern* tkp_RegularOf(const tkp_FontFamily& family) {
+    FcPattern* best = nullptr;
+    long bestScore = 0;
+    for (FcPattern* font : family.fonts) {
+        long score = std::labs(tkp_FcInt(font, FC_WEIGHT, FC_WEIGHT_REGULAR) - FC_WEIGHT_REGULAR);
+        if (tkp_FcInt(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN) score += 1000;
+        if (tkp_FcFormat(font) == "Type 1") score += 1;
+        if (!best || score < bestScore) {
+            best = font;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+std::string tkp_FcStyle(FcPattern* font) {
+    return lastEnglish(font, FC_STYLE, FC_STYLELANG);
+}
+
+std::string tkp_FcFormat(FcPattern* font) {
+    FcChar8* format = nullptr;
+    if (FcPatternGetString(font, FC_FONTFORMAT, 0, &format) != FcResultMatch) return {};
+    return reinterpret_cast<const char*>(format);
+}
+
+int tkp_FcInt(FcPattern* font, const char* object, int fallback) {
+    int v = fallback;
+    FcPatternGetInteger(font, object, 0, &v);
+    return v;
+}

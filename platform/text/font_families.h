@@ -1,0 +1,51 @@
+// The installed font families as fontconfig lists them, each with its fonts and the Windows
+// character sets it covers.
+#pragma once
+
+#include <fontconfig/fontconfig.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/wintypes.h"
+
+// A character set: its code-page bit, Windows' script name, and three letters a family must have.
+struct tkp_CharsetInfo {
+    BYTE charset;
+    int codePageBit;
+    const char* script;
+    char32_t probes[3];
+};
+
+// The character sets in the order of their code-page bits. A family that covers none of them is
+// listed as a symbol font (code-page bit 31).
+const std::vector<tkp_CharsetInfo>& tkp_Charsets();
+constexpr int tkp_kSymbolBit = 31;
+
+struct tkp_FontFamily {
+    std::string name;               // the most specific English name ("DejaVu Sans Condensed")
+    std::vector<FcPattern*> fonts;  // owned by the list
+    DWORD codePages = 0;            // bit per character set covered
+};
+
+// Every installed family, in the order fontconfig lists their first fonts.
+class tkp_FontFamilies {
+  public:
+    tkp_FontFamilies();
+    ~tkp_FontFamilies();
+    tkp_FontFamilies(const tkp_FontFamilies&) = delete;
+    tkp_FontFamilies& operator=(const tkp_FontFamilies&) = delete;
+    const std::vector<tkp_FontFamily>& All() const { return families_; }
+
+  private:
+    FcFontSet* set_ = nullptr;
+    std::vector<tkp_FontFamily> families_;
+};
+
+// A family's upright regular font, preferring formats Windows lists as TrueType.
+FcPattern* tkp_RegularOf(const tkp_FontFamily& family);
+
+// Values of a listed font.
+std::string tkp_FcStyle(FcPattern* font);
+std::string tkp_FcFormat(FcPattern* font);
+int tkp_FcInt(FcPattern* font, const char* object, int fallback);
