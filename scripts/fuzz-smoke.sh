@@ -42,4 +42,4 @@ run_target() {
 }
 
 run_target bmp_fuzz "$build/bmp_seeds"
-# The WAV parser's target goes here the same way: run_target wav_fuzz "$build/wav_seeds"
+run_target wav_fuzz "$build/wav_seeds"
