@@ -2,6 +2,7 @@
 #include "platform/text/text_draw.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/text/text.h"
 #include "platform/text/text_layout.h"
@@ -13,6 +14,9 @@ RECT intersect(const RECT& a, const RECT& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
 }
+
+// Widths stop growing here, far beyond any picture.
+constexpr int kMaxWidth = 1 << 24;
 
 bool isEmpty(const RECT& r) {
     return r.left >= r.right || r.top >= r.bottom;
@@ -49,7 +53,15 @@ void blitGlyph(tkp_TextTarget& target, const tkp_Glyph& g, int gx, int gy, const
 
 // One line of characters with the top-left corner of its cell at (x, y).
 void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyle& style,
-             const tkp_TextChar* chars, std::size_t count, int x, int y, int width, const RECT& clip) {
+             const tkp_TextChar* chars, std::size_t count, long long left, long long top, int width,
+             const RECT& clip) {
+    // A run wholly outside the clip is skipped, so the coordinates below stay small.
+    const long long margin = 2LL * font.strike->Height() + 8;
+    if (left - margin >= clip.right || left + width + margin <= clip.left || top - margin >= clip.bottom ||
+        top + margin + font.strike->Height() <= clip.top) {
+        return;
+    }
+    const int x = static_cast<int>(left), y = static_cast<int>(top);
     tkp_FontStrike& strike = *font.strike;
     if (style.opaque) fillClipped(target, {x, y, x + width, y + strike.Height()}, clip, style.bkColor);
     const int baseline = y + strike.Ascent();
@@ -76,13 +88,20 @@ void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyl
 // The characters of a text drawn as it stands (no prefixes, no line breaks), and their width.
 std::vector<tkp_TextChar> plainChars(tkp_FontStrike& strike, std::string_view text, int* width) {
     std::vector<tkp_TextChar> chars;
-    *width = 0;
+    long long sum = 0;
     for (char32_t c : tkp_DecodeUtf8(text)) {
         const int advance = strike.Glyph(c).advance;
         chars.push_back({c, advance, false});
-        *width += advance;
+        sum += advance;
     }
+    *width = static_cast<int>(std::min<long long>(sum, kMaxWidth));
     return chars;
+}
+
+// Results are held within LONG's range, whatever rectangle a caller passes.
+LONG clampLong(long long v) {
+    return static_cast<LONG>(
+        std::clamp<long long>(v, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
 }
 
 RECT targetBounds(const tkp_TextTarget& target) {
@@ -118,28 +137,30 @@ int tkp_DrawText(tkp_TextTarget* target, const tkp_FontUse& font, const tkp_Text
     if (codes.empty()) {
         if (measure) {
             rect->right = rect->left;
-            rect->bottom = rect->top + (singleLine ? lineHeight : 0);
+            rect->bottom = clampLong(static_cast<long long>(rect->top) + (singleLine ? lineHeight : 0));
         }
         return singleLine ? lineHeight : 0;
     }
-    const tkp_TextLayout layout(strike, codes, flags, rect->right - rect->left);
+    const long long breakWidth = static_cast<long long>(rect->right) - rect->left;
+    const tkp_TextLayout layout(strike, codes, flags,
+                                static_cast<int>(std::clamp<long long>(breakWidth, -1, kMaxWidth)));
     const bool draw = target && !measure;
     RECT clip{};
     if (draw) clip = (flags & DT_NOCLIP) ? targetBounds(*target) : intersect(targetBounds(*target), *rect);
-    int y = rect->top;
+    long long y = rect->top;
     for (const tkp_TextLine& line : layout.Lines()) {
-        int x = rect->left;
+        long long x = rect->left;
         if (flags & DT_CENTER) {
-            x = (rect->left + rect->right - line.width) / 2;
+            x = (static_cast<long long>(rect->left) + rect->right - line.width) / 2;
         } else if (flags & DT_RIGHT) {
-            x = rect->right - line.width;
+            x = static_cast<long long>(rect->right) - line.width;
         }
         // Vertical placement applies to a single line; measuring reports the text's own height.
         if (singleLine && !measure) {
             if (flags & DT_VCENTER) {
-                y = rect->top + (rect->bottom - rect->top) / 2 - lineHeight / 2;
+                y = rect->top + (static_cast<long long>(rect->bottom) - rect->top) / 2 - lineHeight / 2;
             } else if (flags & DT_BOTTOM) {
-                y = rect->bottom - lineHeight;
+                y = static_cast<long long>(rect->bottom) - lineHeight;
             }
         }
         if (draw) {
@@ -149,8 +170,8 @@ int tkp_DrawText(tkp_TextTarget* target, const tkp_FontUse& font, const tkp_Text
         y += lineHeight;
     }
     if (measure) {
-        rect->right = rect->left + layout.MaxWidth();
-        rect->bottom = y;
+        rect->right = clampLong(static_cast<long long>(rect->left) + layout.MaxWidth());
+        rect->bottom = clampLong(y);
     }
-    return y - rect->top;
+    return static_cast<int>(clampLong(y - rect->top));
 }

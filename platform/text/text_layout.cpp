@@ -14,6 +14,13 @@ bool isSpace(char32_t c) {
     return c == U' ' || c == U'\t';
 }
 
+// Widths stop growing here, far beyond any picture, so that sums never overflow.
+constexpr int kMaxWidth = 1 << 24;
+
+int addWidth(int a, int b) {
+    return std::min(a + b, kMaxWidth);
+}
+
 }  // namespace
 
 tkp_TextLayout::tkp_TextLayout(tkp_FontStrike& strike, std::u32string_view text, UINT flags, int breakWidth) {
@@ -74,7 +81,7 @@ void tkp_TextLayout::Wrap(std::size_t begin, std::size_t end, int breakWidth) {
     };
     auto widthOf = [&](std::size_t a, std::size_t b) {
         int w = 0;
-        for (std::size_t i = a; i < b; ++i) w += chars_[i].advance;
+        for (std::size_t i = a; i < b; ++i) w = addWidth(w, chars_[i].advance);
         return w;
     };
     std::size_t lineStart = begin;
@@ -92,7 +99,7 @@ void tkp_TextLayout::Wrap(std::size_t begin, std::size_t end, int breakWidth) {
             }
             const int more = widthOf(lineEnd, wordEnd);
             if (width + more > breakWidth) break;
-            width += more;
+            width = addWidth(width, more);
             lineEnd = wordEnd;
         }
         AddLine(lineStart, lineEnd);
@@ -104,7 +111,7 @@ void tkp_TextLayout::Wrap(std::size_t begin, std::size_t end, int breakWidth) {
 
 void tkp_TextLayout::AddLine(std::size_t begin, std::size_t end) {
     int width = 0;
-    for (std::size_t i = begin; i < end; ++i) width += chars_[i].advance;
+    for (std::size_t i = begin; i < end; ++i) width = addWidth(width, chars_[i].advance);
     lines_.push_back({begin, end, width});
     maxWidth_ = std::max(maxWidth_, width);
 }
