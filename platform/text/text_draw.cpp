@@ -15,9 +15,6 @@ RECT intersect(const RECT& a, const RECT& b) {
             std::min(a.bottom, b.bottom)};
 }
 
-// Widths stop growing here, far beyond any picture.
-constexpr int kMaxWidth = 1 << 24;
-
 bool isEmpty(const RECT& r) {
     return r.left >= r.right || r.top >= r.bottom;
 }
@@ -94,7 +91,7 @@ std::vector<tkp_TextChar> plainChars(tkp_FontStrike& strike, std::string_view te
         chars.push_back({c, advance, false});
         sum += advance;
     }
-    *width = static_cast<int>(std::min<long long>(sum, kMaxWidth));
+    *width = static_cast<int>(std::min<long long>(sum, tkp_kMaxTextWidth));
     return chars;
 }
 
@@ -143,7 +140,7 @@ int tkp_DrawText(tkp_TextTarget* target, const tkp_FontUse& font, const tkp_Text
     }
     const long long breakWidth = static_cast<long long>(rect->right) - rect->left;
     const tkp_TextLayout layout(strike, codes, flags,
-                                static_cast<int>(std::clamp<long long>(breakWidth, -1, kMaxWidth)));
+                                static_cast<int>(std::clamp<long long>(breakWidth, -1, tkp_kMaxTextWidth)));
     const bool draw = target && !measure;
     RECT clip{};
     if (draw) clip = (flags & DT_NOCLIP) ? targetBounds(*target) : intersect(targetBounds(*target), *rect);

@@ -14,11 +14,8 @@ bool isSpace(char32_t c) {
     return c == U' ' || c == U'\t';
 }
 
-// Widths stop growing here, far beyond any picture, so that sums never overflow.
-constexpr int kMaxWidth = 1 << 24;
-
 int addWidth(int a, int b) {
-    return std::min(a + b, kMaxWidth);
+    return std::min(a + b, tkp_kMaxTextWidth);
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include "platform/text/font_strike.h"
 #include "platform/wintypes.h"
 
+// Widths stop growing here, far beyond any picture, so that sums of advances never overflow.
+constexpr int tkp_kMaxTextWidth = 1 << 24;
+
 struct tkp_TextChar {
     char32_t cp;
     int advance;
