@@ -64,6 +64,63 @@ void CopyPixelsKeyed(const PixelView& dst, int x, int y, const PixelView& src, c
     }
 }
 
+namespace {
+
+// Where the source pixel of each destination column lies within a source row.
+struct DirectColumns {
+    int offset;
+    int operator()(int i) const { return offset + i; }
+};
+struct TableColumns {
+    const int* table;
+    int operator()(int i) const { return table[i]; }
+};
+
+bool InKey(std::uint16_t p, ColourKey key) {
+    return static_cast<unsigned>(p - key.low) <= static_cast<unsigned>(key.high - key.low);
+}
+
+template <typename Columns>
+void RowPlain(std::uint16_t* out, const std::uint16_t* in, int n, Columns col) {
+    for (int i = 0; i < n; ++i) out[i] = in[col(i)];
+}
+
+template <typename Columns>
+void RowKeyed(std::uint16_t* out, const std::uint16_t* in, int n, Columns col, ColourKey key) {
+    for (int i = 0; i < n; ++i) {
+        std::uint16_t p = in[col(i)];
+        out[i] = InKey(p, key) ? out[i] : p;
+    }
+}
+
+template <bool Keyed, typename Columns>
+void RowAlpha(std::uint16_t* out, const std::uint16_t* in, int n, Columns col, ColourKey key,
+              std::uint16_t alpha) {
+    for (int i = 0; i < n; ++i) {
+        std::uint16_t p = in[col(i)];
+        std::uint16_t mixed = Mix565(p, out[i], alpha);
+        out[i] = (Keyed && InKey(p, key)) ? out[i] : mixed;
+    }
+}
+
+template <typename Columns>
+void Row(std::uint16_t* out, const std::uint16_t* in, int n, Columns col, const BlitEffects& fx) {
+    if (fx.alpha < 255) {
+        const auto alpha = static_cast<std::uint16_t>(fx.alpha);
+        if (fx.keyed) {
+            RowAlpha<true>(out, in, n, col, fx.key, alpha);
+        } else {
+            RowAlpha<false>(out, in, n, col, fx.key, alpha);
+        }
+    } else if (fx.keyed) {
+        RowKeyed(out, in, n, col, fx.key);
+    } else {
+        RowPlain(out, in, n, col);
+    }
+}
+
+}  // namespace
+
 void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, const RECT& s,
                    const BlitEffects& fx) {
     const int dw = d.right - d.left;
@@ -73,19 +130,27 @@ void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, co
     if (fx.alpha <= 0) return;
     thread_local std::vector<int> columns;
     thread_local std::vector<int> rows;
-    NearestIndices(dw, sw, columns);
     NearestIndices(dh, sh, rows);
-    // Column offsets into a source row, mirrored when asked.
-    for (int& c : columns) c = fx.mirrorLeftRight ? s.right - 1 - c : s.left + c;
-    const unsigned span = static_cast<unsigned>(fx.key.high - fx.key.low);
-    const unsigned alpha = static_cast<unsigned>(std::min(fx.alpha, 255));
+    // Same width without mirroring reads source columns in order; otherwise through a table.
+    const bool direct = dw == sw && !fx.mirrorLeftRight;
+    if (!direct) {
+        NearestIndices(dw, sw, columns);
+        for (int& c : columns) c = fx.mirrorLeftRight ? s.right - 1 - c : s.left + c;
+    }
+    // A plain row that repeats the row above is copied from the destination itself.
+    const bool plain = !fx.keyed && fx.alpha >= 255;
+    const std::size_t rowBytes = static_cast<std::size_t>(dw) * sizeof(std::uint16_t);
     for (int j = 0; j < dh; ++j) {
-        const std::uint16_t* in = src.Row(s.top + rows[static_cast<std::size_t>(j)]);
         std::uint16_t* out = dst.Row(d.top + j) + d.left;
-        for (int i = 0; i < dw; ++i) {
-            std::uint16_t p = in[columns[static_cast<std::size_t>(i)]];
-            if (fx.keyed && static_cast<unsigned>(p - fx.key.low) <= span) continue;
-            out[i] = alpha == 255 ? p : Mix565(p, out[i], alpha);
+        if (plain && j > 0 && rows[static_cast<std::size_t>(j)] == rows[static_cast<std::size_t>(j - 1)]) {
+            std::memcpy(out, dst.Row(d.top + j - 1) + d.left, rowBytes);
+            continue;
+        }
+        const std::uint16_t* in = src.Row(s.top + rows[static_cast<std::size_t>(j)]);
+        if (direct) {
+            Row(out, in, dw, DirectColumns{s.left}, fx);
+        } else {
+            Row(out, in, dw, TableColumns{columns.data()}, fx);
         }
     }
 }

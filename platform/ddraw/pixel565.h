@@ -57,11 +57,18 @@ constexpr unsigned Mix8(unsigned a, unsigned b, unsigned alpha) {
     return (a * alpha + b * (255 - alpha) + 127) / 255;
 }
 
+// Mixes one 5- or 6-bit channel; every intermediate value fits 16 bits, so that loops of it
+// run on 16-bit vector lanes.
+constexpr std::uint16_t MixChannel(std::uint16_t a, std::uint16_t b, std::uint16_t alpha) {
+    const std::uint16_t sum = static_cast<std::uint16_t>(a * alpha + b * (255 - alpha) + 127);
+    return static_cast<std::uint16_t>(sum / 255);
+}
+
 // Mixes two 5-6-5 pixels channel by channel at their own precision.
-constexpr std::uint16_t Mix565(std::uint16_t src, std::uint16_t dst, unsigned alpha) {
-    unsigned r = Mix8(src >> 11, dst >> 11, alpha);
-    unsigned g = Mix8((src >> 5) & 0x3F, (dst >> 5) & 0x3F, alpha);
-    unsigned b = Mix8(src & 0x1F, dst & 0x1F, alpha);
+constexpr std::uint16_t Mix565(std::uint16_t src, std::uint16_t dst, std::uint16_t alpha) {
+    std::uint16_t r = MixChannel(src >> 11, dst >> 11, alpha);
+    std::uint16_t g = MixChannel((src >> 5) & 0x3F, (dst >> 5) & 0x3F, alpha);
+    std::uint16_t b = MixChannel(src & 0x1F, dst & 0x1F, alpha);
     return static_cast<std::uint16_t>(r << 11 | g << 5 | b);
 }
 

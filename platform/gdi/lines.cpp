@@ -70,8 +70,8 @@ BOOL LineTo(HDC dc, int x, int y) {
     d->position = {x, y};
     const auto& pen = *static_cast<const tkp_GdiPen*>(d->pen);
     if (pen.null) return TRUE;
-    const std::int64_t dx = x - x0;
-    const std::int64_t dy = y - y0;
+    const std::int64_t dx = std::int64_t{x} - x0;
+    const std::int64_t dy = std::int64_t{y} - y0;
     const std::int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
     if (steps == 0) return TRUE;
     // Step i lies at the ideal point rounded to the nearest pixel (halves round up).

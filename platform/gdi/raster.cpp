@@ -89,5 +89,8 @@ void tkp_DC_FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     if (!d) return;
     const int top = std::max<int>(r.top, 0);
     const int bottom = std::min<int>(r.bottom, tkp::TargetHeight(d));
-    for (int y = top; y < bottom; ++y) tkp::FillSpan(d, y, r.left, r.right - 1, colour);
+    // Columns limited to just outside the target, so that right - 1 cannot overflow.
+    const int left = std::max<int>(r.left, -1);
+    const int right = std::min<int>(r.right, tkp::TargetWidth(d) + 1);
+    for (int y = top; y < bottom; ++y) tkp::FillSpan(d, y, left, right - 1, colour);
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <utility>
 
 #include "platform/gdi/dc_internal.h"
@@ -127,7 +128,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
 }
 
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-    return DrawFigure(dc, left, top, right, bottom, std::abs(cornerWidth), std::abs(cornerHeight));
+    return DrawFigure(dc, left, top, right, bottom, std::llabs(cornerWidth), std::llabs(cornerHeight));
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {

@@ -99,7 +99,10 @@ TEST_F(BlitFixture, BltFastRefusesRectanglesThatLeaveEitherSurface) {
     EXPECT_EQ(dst->BltFast(0, 0, src, &inverted, 0), DDERR_INVALIDRECT);
     EXPECT_EQ(dst->BltFast(0, 0, src, &negative, 0), DDERR_INVALIDRECT);
     EXPECT_EQ(dst->BltFast(0, 0, nullptr, &fits, 0), DDERR_INVALIDPARAMS);
+    tkp_CaptureDebugOutput(true);
     EXPECT_EQ(dst->BltFast(0, 0, src, &fits, 0x2 /* destination key */), DDERR_UNSUPPORTED);
+    EXPECT_EQ(tkp_TakeDebugOutput(), "ddraw: BltFast flags 0x00000002 not supported\n");
+    tkp_CaptureDebugOutput(false);
     // An empty rectangle draws nothing, even at the far edge.
     RECT empty{3, 1, 3, 2};
     EXPECT_EQ(dst->BltFast(12, 0, src, &empty, 0), DD_OK);

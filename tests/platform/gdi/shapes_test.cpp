@@ -2,9 +2,11 @@
 // null pens and brushes and wide pens, and figures far outside the target.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "platform/gdi/dc.h"
 #include "tests/platform/gdi/gdi_test_util.h"
 
 using Rows = std::vector<std::string>;
@@ -242,4 +244,18 @@ TEST(Clipping, FiguresPartlyOrFarOutsideDrawOnlyTheirVisiblePart) {
     EXPECT_TRUE(RoundRect(c.dc, 2147483647, 0, -2147483647, 5, 2147483647, -2147483647));
     EXPECT_EQ(c.Art()[1], "######");
     EXPECT_EQ(c.Art()[4], "######");
+    // The very ends of the int range.
+    const int lo = std::numeric_limits<int>::min();
+    const int hi = std::numeric_limits<int>::max();
+    c.Clear();
+    MoveToEx(c.dc, lo, lo, nullptr);
+    EXPECT_TRUE(LineTo(c.dc, hi, lo));
+    EXPECT_TRUE(Rectangle(c.dc, lo, lo, hi, hi));
+    EXPECT_TRUE(RoundRect(c.dc, 0, 0, 3, 3, lo, lo));
+    RECT everything{lo, lo, hi, hi};
+    RECT inverted{hi, hi, lo, lo};
+    EXPECT_EQ(FillRect(c.dc, &inverted, c.brush), 1);
+    tkp_DC_FillSolid(c.dc, inverted, RGB(255, 0, 0));
+    EXPECT_EQ(FillRect(c.dc, &everything, c.brush), 1);
+    EXPECT_EQ(c.Art()[0], "oooooo");
 }

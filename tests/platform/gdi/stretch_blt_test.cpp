@@ -2,6 +2,8 @@
 // leave either target.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/gdi/dc.h"
 #include "tests/platform/gdi/gdi_test_util.h"
 
@@ -67,6 +69,10 @@ TEST(StretchBlt, LeavesOutWhatFallsOutsideEitherTarget) {
     // Only the visible part is computed: the last tenth of a huge run shows source column 1.
     ASSERT_TRUE(StretchBlt(c.dc, -2000000000, 0, 2100000000, 2, b.dc, 0, 0, 2, 1, SRCCOPY));
     EXPECT_EQ(c.Art(), (std::vector<std::string>{"ooo", "ooo"}));
+    const int lo = std::numeric_limits<int>::min();
+    const int hi = std::numeric_limits<int>::max();
+    EXPECT_TRUE(StretchBlt(c.dc, lo, lo, hi, hi, b.dc, lo, lo, hi, hi, SRCCOPY));
+    EXPECT_TRUE(StretchBlt(c.dc, 0, 0, hi, hi, b.dc, hi, hi, 1, 1, SRCCOPY));
 }
 
 TEST(StretchBlt, RefusesOtherOperationsSizesAndHandles) {
