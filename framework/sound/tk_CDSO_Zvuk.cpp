@@ -46,30 +46,33 @@ void tk_CDSO_Zvuk::ODSTRAN() {
     m_NeedsRefill = false;
 }
 
+// The name may be one of the object's own fields: it is copied before the other is cleared,
+// and only the copy is used afterwards.
 int tk_CDSO_Zvuk::NAHRAJ_RES(const char* name) {
     keep(m_ResName, name);
     keep(m_FileName, nullptr);
     ODSTRAN();
-    if (tk_lpDS) m_lpDSB = DSLoadSoundBuffer_RES(tk_lpDS, name);
+    if (tk_lpDS) m_lpDSB = DSLoadSoundBuffer_RES(tk_lpDS, m_ResName);
     return m_lpDSB ? 1 : 0;
 }
 
 int tk_CDSO_Zvuk::NAHRAJ_FILE(const char* name) {
     TK_LOG("NAHRAJ_FILE - BEG", name);
-    keep(m_ResName, nullptr);
     keep(m_FileName, name);
+    keep(m_ResName, nullptr);
     ODSTRAN();
     if (tk_lpDS) {
-        m_lpDSB = DSLoadSoundBuffer_FILE_qr(tk_lpDS, name);
-        if (!m_lpDSB) TK_LOG("NAHRAJ_FILE - CHYBA pri DSLoadSoundBuffer_FILE_qr!", name);
+        m_lpDSB = DSLoadSoundBuffer_FILE_qr(tk_lpDS, m_FileName);
+        if (!m_lpDSB) TK_LOG("NAHRAJ_FILE - CHYBA pri DSLoadSoundBuffer_FILE_qr!", m_FileName);
     }
-    TK_LOG("NAHRAJ_FILE - END", name);
+    TK_LOG("NAHRAJ_FILE - END", m_FileName);
     return m_lpDSB ? 1 : 0;
 }
 
 int tk_CDSO_Zvuk::NAHRAJ(const char* name) {
     if (NAHRAJ_RES(name)) return 1;
-    return NAHRAJ_FILE(name);
+    // NAHRAJ_RES kept its own copy of the name, which stays valid whatever name pointed to.
+    return NAHRAJ_FILE(m_ResName);
 }
 
 int tk_CDSO_Zvuk::SPUSTI() {
