@@ -113,18 +113,3 @@ TEST(GdiObjects, FontsAreKeptForTheTextCodeAndCopiesAreObjectsOfTheirOwn) {
     }
     EXPECT_TRUE(tkp_GdiIsLive(&original));
 }
-
-TEST(GdiObjects, NullPensAndBrushesDrawNothing) {
-    gdt::Canvas c(4, 4);
-    HPEN none = CreatePen(PS_NULL, 1, RGB(255, 0, 0));
-    SelectObject(c.dc, none);
-    SelectObject(c.dc, GetStockObject(NULL_BRUSH));
-    Rectangle(c.dc, 0, 0, 4, 4);
-    Ellipse(c.dc, 0, 0, 4, 4);
-    RoundRect(c.dc, 0, 0, 4, 4, 2, 2);
-    MoveToEx(c.dc, 0, 0, nullptr);
-    LineTo(c.dc, 3, 3);
-    SelectObject(c.dc, c.pen);
-    DeleteObject(none);
-    for (const std::string& row : c.Art()) EXPECT_EQ(row, "....");
-}
