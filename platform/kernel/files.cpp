@@ -108,9 +108,13 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
     }
     std::string full = nativePath(pattern);
     std::size_t cut = full.find_last_of('/');
-    std::string folder = cut == std::string::npos ? "." : full.substr(0, cut);
-    if (folder.empty()) folder = "/";
-    std::string mask = cut == std::string::npos ? full : full.substr(cut + 1);
+    // "name" searches the working folder; "/name" the root.
+    std::string folder(1, '.');
+    std::string mask = full;
+    if (cut != std::string::npos) {
+        folder.assign(full, 0, cut == 0 ? 1 : cut);
+        mask.assign(full, cut + 1, std::string::npos);
+    }
 
     DIR* dir = opendir(folder.c_str());
     if (!dir) {
@@ -123,7 +127,8 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
         Entry e;
         e.name = d->d_name;
         struct stat st {};
-        std::string path = folder + "/" + e.name;
+        std::string path = folder;
+        path.append("/").append(e.name);
         if (stat(path.c_str(), &st) == 0) {
             if (S_ISDIR(st.st_mode)) {
                 e.attributes = FILE_ATTRIBUTE_DIRECTORY;
