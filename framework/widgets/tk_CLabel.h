@@ -1,0 +1,41 @@
+// tk_CLabel: an element that shows one line of text.
+#pragma once
+
+#include "framework/widgets/tk_CPol.h"
+#include "platform/platform.h"
+
+class tk_CPolCHLO;
+
+class tk_CLabel : public tk_CPol {
+  public:
+    // The text shown: a heap copy the label owns.
+    char* text;
+    // Text colour (red in the low byte); owners write it directly.
+    COLORREF colour;
+    // The label's font; null means the skin's font. Owners write it directly.
+    HFONT font;
+
+    tk_CLabel(tk_CPolCHLO* parent, int rx, int ry, const char* text);
+    tk_CLabel(tk_CPolCHLO* parent, int id, const char* text);
+    // The text "Label [id]".
+    tk_CLabel(tk_CPolCHLO* parent, int id);
+
+    // The element's operations, as a label.
+    using tk_CPol::ZOBRAZ;
+    void ZOBRAZ(IDirectDrawSurface* dst) override;
+    // Measured with the skin's font, whatever the label's own font.
+    void GetSize(int* w, int* h) override;
+    ~tk_CLabel() override;
+
+    // The text on a device context the caller holds.
+    void ZOBRAZ(HDC dc);
+
+    // Moves to (rx, ry) and keeps a copy of the text.
+    void Dsgn(int rx, int ry, const char* text);
+    void Dsgn(int rx, int ry);
+    // Keeps a copy of the text.
+    void SetText(const char* text);
+
+  private:
+    void InitLabel(const char* text);
+};
