@@ -1,0 +1,12 @@
+#include "game/CKarta.h"
+
+#include "game/kartola_constants.h"
+
+CKarta::CKarta(char kind_, int pair_, int x_, int y_) : kind(kind_), pair(pair_) {
+    MoveToAbs(x_, y_);
+    // The picture card is a little smaller so that its thumbnail sits inside the frame.
+    sir = kind == 'I' ? CARD_W - 3 : CARD_W;
+    vys = kind == 'I' ? CARD_H - 3 : CARD_H;
+    title_h = 0;
+    title_drag = false;
+}

@@ -1,0 +1,79 @@
+#include "game/kartola_scatter.h"
+
+#include <cstdint>
+#include <ctime>
+
+#include "framework/app/tk_Display.h"
+#include "game/CKarta.h"
+#include "game/kartola_constants.h"
+#include "game/kartola_registers.h"
+
+namespace {
+
+// The found list lies left of this column; no card is scattered there.
+constexpr int kLeftMargin = 190;
+// Pixels a card keeps from every card placed before it.
+constexpr int kClearance = 5;
+// Candidates tried per card before the last one is kept anyway.
+constexpr int kAttempts = 15;
+
+long long systemSeconds() {
+    return static_cast<long long>(std::time(nullptr));
+}
+
+kartola_Hodiny g_clock = systemSeconds;
+
+// The classic C library generator with results 0 to 32767 on every platform, so that the
+// placement formulas below reach both ends of their ranges exactly.
+class Generator {
+  public:
+    explicit Generator(long long seed) : state_(static_cast<std::uint32_t>(seed)) {}
+    int Next() {
+        state_ = state_ * 214013u + 2531011u;
+        return static_cast<int>((state_ >> 16) & 0x7FFFu);
+    }
+
+  private:
+    std::uint32_t state_;
+};
+
+// True when the box at (x, y) keeps the clearance from every card before card i.
+bool isFree(int i, int x, int y) {
+    for (int j = 0; j < i; ++j) {
+        const CKarta* other = VRAT_KARTU(j);
+        if (!other) continue;
+        const int xj = other->x;
+        const int yj = other->y;
+        if (x + CARD_W < xj - kClearance || x > xj + CARD_W + kClearance || y + CARD_H < yj - kClearance ||
+            y > yj + CARD_H + kClearance)
+            continue;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void ZAMIESAJ_NASTAV_HODINY(kartola_Hodiny clock) {
+    g_clock = clock ? clock : systemSeconds;
+}
+
+void ZAMIESAJ() {
+    Generator rng(g_clock());
+    for (int i = 0; i < REG_KARTY.count; ++i) {
+        CKarta* card = VRAT_KARTU(i);
+        if (!card) continue;
+        int x = 0;
+        int y = 0;
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            // The first number serves y, the second x.
+            const int r1 = rng.Next();
+            const int r2 = rng.Next();
+            y = static_cast<int>((tk_ScreenH - CARD_H) * (r1 / 32767.0));
+            x = static_cast<int>((tk_ScreenW - CARD_W - kLeftMargin) * (r2 / 32767.0)) + kLeftMargin;
+            if (isFree(i, x, y)) break;
+        }
+        card->x = x;
+        card->y = y;
+    }
+}
