@@ -1,0 +1,84 @@
+// tk_CDAS: the sheet, its colours read pixel by pixel, phases registered or shared, the exact hit.
+#define TK_MODULE "TK_DAS_w"
+#include <cstdint>
+#include <cstring>
+
+#include "framework/support/tk_LOG.h"
+#include "framework/widgets/tk_CDAS.h"
+
+namespace {
+
+// Reads one 16-bit pixel of the sheet inside a lock; false without a lock or outside the sheet.
+bool ReadPixel(tk_CDas_Surface* sheet, int px, int py, WORD* out) {
+    if (!sheet || !sheet->SURFACE) return false;
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    if (sheet->SURFACE->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return false;
+    bool inside = px >= 0 && py >= 0 && px < static_cast<int>(d.dwWidth) && py < static_cast<int>(d.dwHeight);
+    if (inside) {
+        const auto* row = static_cast<const std::uint8_t*>(d.lpSurface) + std::ptrdiff_t{py} * d.lPitch;
+        std::memcpy(out, row + 2 * std::ptrdiff_t{px}, sizeof(WORD));
+    }
+    sheet->SURFACE->Unlock(nullptr);
+    return inside;
+}
+
+}  // namespace
+
+int tk_CDAS::NAHRAJ_SURFACE(IDirectDraw* dd, const char* file) {
+    if (!surface) {
+        TK_LOG_ERR("tk_CDAS::NAHRAJ_SURFACE - surface == NULL");
+        return 0;
+    }
+    own_surface = true;
+    return surface->NAHRAJ_SURFACE(dd, file);
+}
+
+void tk_CDAS::TC_NASTAV(int px, int py) {
+    WORD c = 0;
+    if (!ReadPixel(surface, px, py, &c)) return;
+    TC = c;
+    DDCOLORKEY key{TC, TC};
+    surface->SURFACE->SetColorKey(DDCKEY_SRCBLT, &key);
+}
+
+void tk_CDAS::BC_NASTAV(int px, int py) {
+    WORD c = 0;
+    if (ReadPixel(surface, px, py, &c)) BC = c;
+}
+
+void tk_CDAS::EVIDUJ(int px, int py) {
+    if (!surface) return;
+    // The sprite's own frame colour stands in for the sheet's while the phase is located.
+    WORD kept = surface->BC;
+    bool swapped = BC != 0 && BC != kept;
+    if (swapped) surface->BC = BC;
+    phases.Add(new tk_TFAZA(surface->ZAMERAJ_FAZU(px, py)));
+    if (swapped) surface->BC = kept;
+}
+
+void tk_CDAS::EVIDUJ_CS() {
+    if (surface) phases.Add(new tk_TFAZA(surface->ZAMERAJ_FAZU_CS()));
+}
+
+void tk_CDAS::EVID_PREBER(tk_CDAS* src) {
+    if (!src || src == this) return;
+    // A sheet the sprite loaded itself goes unless src shows the same one.
+    if (own_surface && surface && surface != src->surface) delete surface;
+    if (surface != src->surface) own_surface = false;
+    surface = src->surface;
+    FreePhases();
+    for (int i = 0; i < src->phases.count; ++i) {
+        if (tk_TFAZA* f = src->Phase(i)) phases.Add(new tk_TFAZA(*f));
+    }
+    BC = src->BC;
+}
+
+bool tk_CDAS::OSTRY_ZASAH(int px, int py) {
+    if (!ZASAH(px, py)) return false;
+    tk_TFAZA* f = CurrentPhase();
+    if (!f) return true;
+    WORD c = 0;
+    if (!ReadPixel(surface, f->x + px - x, f->y + py - y, &c)) return false;
+    return c != surface->TC;
+}
