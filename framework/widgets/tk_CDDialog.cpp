@@ -1,0 +1,93 @@
+#define TK_MODULE "TK_DAS_w"
+#include "framework/widgets/tk_CDDialog.h"
+
+#include "framework/app/tk_Display.h"
+
+tk_CDDialog::tk_CDDialog() : tk_CPolCHLO(), sir(300), vys(200), plain_fill(false) {
+    SetClassId(14);
+    SetName("noname_dlg");
+    state = 0;
+    MoveToAbs(tk_ScreenCX - sir / 2, tk_ScreenCY - vys / 2);
+}
+
+tk_CDDialog::tk_CDDialog(tk_CPolCHLO* parent_, int id)
+    : tk_CPolCHLO(parent_, id), sir(300), vys(200), plain_fill(false) {
+    SetClassId(14);
+    SetName("noname_dlg");
+    state = 0;
+    MoveToAbs(tk_ScreenCX - sir / 2, tk_ScreenCY - vys / 2);
+}
+
+// The frame goes with the dialog's members, then the container destroys the children.
+tk_CDDialog::~tk_CDDialog() = default;
+
+void tk_CDDialog::Dsgn(int rx_, int ry_, int w, int h, int style) {
+    sir = w;
+    vys = h;
+    MoveToRel(rx_, ry_);
+    frame.podklad = style;
+}
+
+void tk_CDDialog::CHOD_NA_CENTER(int cx, int cy) {
+    frame.CHOD_NA_CENTER(cx, cy);
+    CHOD_NA(cx - sir / 2, cy - vys / 2);
+}
+
+void tk_CDDialog::GO_TOP() {
+    if (parent) parent->TOP_DLG(this);
+}
+
+void tk_CDDialog::ZOBRAZ(IDirectDrawSurface* dst) {
+    if (visible) ZOBRAZ(dst, 0);
+}
+
+void tk_CDDialog::ZOBRAZ(IDirectDrawSurface* dst, int part) {
+    if (!visible) return;
+    if (part == 0 || part == 1 || part == 3) ZOBRAZ_Telo(dst);
+    if (part == 0 || part == 2 || part == 3) ZOBRAZ_Deti(dst);
+}
+
+void tk_CDDialog::ZOBRAZ_Telo(IDirectDrawSurface* dst) {
+    if (!dst) return;
+    if (!plain_fill) {
+        frame.x = x;
+        frame.y = y;
+        frame.sir = sir;
+        frame.vys = vys;
+        frame.ZOBRAZ(dst);
+        return;
+    }
+    HDC dc = nullptr;
+    if (dst->GetDC(&dc) != DD_OK || !dc) return;
+    HBRUSH green = CreateSolidBrush(0x006400);
+    const RECT r{x, y, x + sir, y + vys};
+    FillRect(dc, &r, green);
+    dst->ReleaseDC(dc);
+    DeleteObject(green);
+}
+
+void tk_CDDialog::GetSize(int* w, int* h) {
+    if (w) *w = sir;
+    if (h) *h = vys;
+}
+
+void tk_CDDialog::SetSize(int w, int h) {
+    sir = w;
+    vys = h;
+}
+
+bool tk_CDDialog::CanDrag(int px, int py) {
+    return px >= x && px <= x + sir && py >= y && py <= y + frame.title_h;
+}
+
+bool tk_CDDialog::INFORMUJ_SA(int px, int py, int code) {
+    if (!visible) return false;
+    const bool inside = px >= x && px <= x + sir && py >= y && py <= y + vys;
+    if (!inside && state != 2) {
+        state = 0;
+        return false;
+    }
+    // A press anywhere inside makes this the topmost dialog, whether or not it is taken.
+    if (code == 1) GO_TOP();
+    return tk_CPolCHLO::INFORMUJ_SA(px, py, code);
+}
