@@ -1,0 +1,148 @@
+#define TK_MODULE "TK_APP_w"
+#include "framework/app/tk_DSGN.h"
+
+#include <cstring>
+
+#include "framework/app/tk_Display.h"
+#include "framework/support/tk_FSI.h"
+#include "framework/widgets/tk_CDAS.h"
+#include "framework/widgets/tk_CPosuv.h"
+#include "framework/widgets/tk_CTlac.h"
+
+tk_DSGN_Struct tk_DSGN;
+bool tk_DSGN_ready = false;
+
+namespace {
+
+tk_DSGN_BackFileSource g_back_source = nullptr;
+
+// Gives a template the skin sheet and its three phases: normal, pointer over, pressed.
+template <typename T>
+T* Template(const char* name, int x1, int y1, int x2, int y2, int x3, int y3) {
+    T* t = new T(name);
+    t->surface = tk_DSGN.rezia_dll_srf;
+    t->own_surface = false;
+    t->EVIDUJ(x1, y1);
+    t->EVIDUJ(x2, y2);
+    t->EVIDUJ(x3, y3);
+    return t;
+}
+
+void Track(tk_CIcon& icon, int x, int y) {
+    icon.surface = tk_DSGN.rezia_dll_srf;
+    icon.own_surface = false;
+    icon.visible = true;
+    icon.EVIDUJ(x, y);
+}
+
+void ClearTrack(tk_CIcon& icon) {
+    icon.surface = nullptr;
+    icon.own_surface = false;
+    icon.phase = tk_TFAZA();
+}
+
+template <typename T>
+void Destroy(T*& p) {
+    delete p;
+    p = nullptr;
+}
+
+// The template whose field name is `which`, or null.
+tk_CDAS* StockTemplate(const char* which) {
+    if (!which) return nullptr;
+    struct Entry {
+        const char* name;
+        tk_CDAS* sprite;
+    };
+    const Entry entries[] = {
+        {"_T_x_", tk_DSGN._T_x_},
+        {"_posuvV_", tk_DSGN._posuvV_},
+        {"_posuvV_btnA_", tk_DSGN._posuvV_btnA_},
+        {"_posuvV_btnB_", tk_DSGN._posuvV_btnB_},
+        {"_posuvH_", tk_DSGN._posuvH_},
+        {"_posuvH_btnA_", tk_DSGN._posuvH_btnA_},
+        {"_posuvH_btnB_", tk_DSGN._posuvH_btnB_},
+        {"_posuvV2_", tk_DSGN._posuvV2_},
+        {"_posuvH2_", tk_DSGN._posuvH2_},
+    };
+    for (const Entry& e : entries) {
+        if (std::strcmp(e.name, which) == 0) return e.sprite;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void tk_DSGN_SetBackFileSource(tk_DSGN_BackFileSource source) {
+    g_back_source = source;
+}
+
+int tk_DSGN_INIT() {
+    if (tk_DSGN_ready) return 0;
+    tk_DSGN_Struct& d = tk_DSGN;
+    const char* back = g_back_source ? g_back_source() : nullptr;
+    if (back && back[0] && tk_FSI_Existuje_sub(back)) {
+        d.background_srf = new tk_CDas_Surface("tk_DSGN.background_srf");
+        d.background_srf->NAHRAJ_SURFACE_2_stretch(tk_lpDD, back, tk_ScreenW, tk_ScreenH);
+        // The background covers the screen: nothing of it is transparent.
+        d.background_srf->TC = 0;
+    }
+    d.rezia_dll_srf = new tk_CDas_Surface("tk_DSGN.rezia_dll_srf");
+    d.rezia_dll_srf->NAHRAJ_SURFACE(tk_lpDD, "rezia_dll.bmp");
+    d.rezia_dll_srf->TC_NASTAV(1, 1);
+    d.rezia_dll_srf->BC_NASTAV(0, 0);
+
+    d._T_x_ = Template<tk_CTlac>("tk_DSGN._T_x_", 45, 10, 45, 10, 45, 25);
+    d.ico_logo = new tk_CIcon(d.rezia_dll_srf, 100, 180);
+    d.ico_void = new tk_CIcon(d.rezia_dll_srf, 210, 70);
+    d.ico_help = new tk_CIcon(d.rezia_dll_srf, 200, 25);
+    d.ico_ok = new tk_CIcon(d.rezia_dll_srf, 45, 40);
+    d.ico_cancel = new tk_CIcon(d.rezia_dll_srf, 45, 55);
+    d._posuvV_ = Template<tk_CPosuv>("tk_DSGN._posuvV_", 120, 50, 120, 50, 145, 50);
+    d._posuvV_btnA_ = Template<tk_CTlac>("tk_DSGN._posuvV_btnA_", 120, 10, 120, 10, 145, 10);
+    d._posuvV_btnB_ = Template<tk_CTlac>("tk_DSGN._posuvV_btnB_", 120, 85, 120, 85, 145, 85);
+    Track(d._posuvV_track, 170, 30);
+    d._posuvH_ = Template<tk_CPosuv>("tk_DSGN._posuvH_", 50, 80, 50, 80, 50, 105);
+    d._posuvH_btnA_ = Template<tk_CTlac>("tk_DSGN._posuvH_btnA_", 10, 80, 10, 80, 10, 105);
+    d._posuvH_btnB_ = Template<tk_CTlac>("tk_DSGN._posuvH_btnB_", 85, 80, 85, 80, 85, 105);
+    Track(d._posuvH_track, 30, 130);
+    d._posuvH2_ = Template<tk_CPosuv>("tk_DSGN._posuvH2_", 5, 32, 14, 32, 23, 32);
+    d._posuvV2_ = Template<tk_CPosuv>("tk_DSGN._posuvV2_", 9, 45, 9, 55, 9, 65);
+    d.font = CreateFontA(15, 9, 0, 0, 400, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Verdana");
+    tk_DSGN_ready = true;
+    return 1;
+}
+
+int tk_DSGN_DONE() {
+    if (!tk_DSGN_ready) return 0;
+    tk_DSGN_Struct& d = tk_DSGN;
+    // Everything that shares the sheet goes before the sheet.
+    Destroy(d._T_x_);
+    Destroy(d.ico_logo);
+    Destroy(d.ico_void);
+    Destroy(d.ico_help);
+    Destroy(d.ico_ok);
+    Destroy(d.ico_cancel);
+    Destroy(d._posuvV_);
+    Destroy(d._posuvV_btnA_);
+    Destroy(d._posuvV_btnB_);
+    ClearTrack(d._posuvV_track);
+    Destroy(d._posuvH_);
+    Destroy(d._posuvH_btnA_);
+    Destroy(d._posuvH_btnB_);
+    ClearTrack(d._posuvH_track);
+    Destroy(d._posuvH2_);
+    Destroy(d._posuvV2_);
+    Destroy(d.rezia_dll_srf);
+    Destroy(d.background_srf);
+    if (d.font) DeleteObject(d.font);
+    d.font = nullptr;
+    tk_DSGN_ready = false;
+    return 1;
+}
+
+void tk_CDAS::Dsgn1_Stock(int rx_, int ry_, const char* which) {
+    MoveToRel(rx_, ry_);
+    if (tk_CDAS* t = StockTemplate(which)) EVID_PREBER(t);
+}
