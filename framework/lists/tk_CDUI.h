@@ -1,0 +1,168 @@
+// tk_CDUI: the framework's menu. A screen element holding entries (id, text, optional icon) laid
+// out in one of three looks (a row of large buttons, a bar along the top, a vertical menu), drawn
+// with hover and press highlights, reporting the chosen entry to its owner and opening other
+// lists as pop-ups from its entries.
+#pragma once
+
+#include "framework/support/tk_CARRE.h"
+#include "framework/widgets/tk_CPol.h"
+#include "platform/platform.h"
+
+class tk_CIcon;
+class tk_CPolCHLO;
+class tk_TVOLBA;
+
+// False until any list menu or row list is cleared for the first time; while it is false new
+// lists start with placeholder entries so that an empty menu still shows its shape.
+extern bool tk_CDUI_void_flag;
+
+class tk_CDUI : public tk_CPol {
+  public:
+    // The entry area of a vertical menu, stored as left, right, top, bottom.
+    struct Vnutro {
+        int left;
+        int right;
+        int top;
+        int bottom;
+    };
+
+    // Pending message for the owner: the id of the entry pressed (or id + 100); 0 = none.
+    int sprava;
+    // Look class 0, 1 or 2.
+    int trieda;
+    // The layout must be recomputed before the next draw, hit test or centring.
+    bool zmena;
+    // Placeholder entries replaced so far, 0..3.
+    int void_pocet;
+    // Index of the entry under the pointer, before the last event, and newly hovered; -1 none.
+    int hover;
+    int hover_old;
+    int hover_new;
+    // Ignores pointer events and is not shown as a pop-up.
+    bool zamknute;
+    // Destination of ZOBRAZ() without a surface; null draws nothing.
+    IDirectDrawSurface* vlastny_srf;
+    // Background: 0 none, 1 white net, 2 plain fill, 3 milky.
+    int podklad;
+    // Bounding rectangle of the whole list.
+    RECT obal;
+    Vnutro vnutro;
+    // Highlights of states 1, 2, 3 (shared, never deleted by a list).
+    HBRUSH stetec_1;
+    HBRUSH stetec_2;
+    HBRUSH stetec_3;
+    HBRUSH stetec_podklad;
+    // Owned: the bevel frame and the frames around normal entries.
+    HPEN pero_level;
+    HPEN pero_ramik;
+    HFONT font;
+    // Pixels per character in the bar layout.
+    int sirka_znaku;
+    // The entries (tk_TVOLBA*); the list deletes them itself.
+    tk_CARRE volby;
+    // Layout constants: entry height, row step, entry width, margin and gap.
+    int a;
+    int b;
+    int c;
+    int d;
+    // When >= 1, entries in state 0 get a frame.
+    int ramik_volieb;
+    // Placement codes, two letters: horizontal then vertical.
+    char text_mode[4];
+    int text_okraj;
+    char icon_mode[4];
+    int icon_okraj;
+    // When posun is 1 highlights are shifted by (posun_x, posun_y) and the pointer back by it.
+    int posun;
+    int posun_x;
+    int posun_y;
+    // The highlight grows by these on each side.
+    int nafuk_x;
+    int nafuk_y;
+    // Rounded highlights with corner ellipse oble_x x oble_y.
+    bool oble;
+    int oble_x;
+    int oble_y;
+    // Highlight style bits: 1 fill with the state brush, 2 bevel frame.
+    int styl;
+    // The list whose entry opens this one.
+    tk_CDUI* master;
+    bool je_popup;
+    // When > 0 and below the count, only that many entries are laid out, drawn and hit-tested.
+    int max_riadkov;
+
+    tk_CDUI();
+    explicit tk_CDUI(int trieda);
+    explicit tk_CDUI(const char* name);
+    tk_CDUI(const char* name, int trieda);
+    tk_CDUI(tk_CPolCHLO* parent, int rx, int ry);
+    tk_CDUI(tk_CPolCHLO* parent, int id);
+
+    // The element's operations, as a list.
+    void Rodic_reset() override;
+    void CHOD_NA(int x, int y) override;
+    void ZOBRAZ() override;
+    void ZOBRAZ(IDirectDrawSurface* surface) override;
+    void GetSize(int* w, int* h) override;
+    bool INFORMUJ_SA(int px, int py, int code) override;
+    ~tk_CDUI() override;
+
+    // The list's own virtual operations, in the order of the virtual table.
+    virtual int Count();
+    virtual void CHOD_NA_CENTER(int x, int y);
+    virtual void PRIDAJ(int id, const char* text);
+    virtual void PRIDAJ(int id, const char* text, const char* icon_file);
+    virtual void PRIDAJ(int id, const char* text, tk_CIcon* icon);
+    virtual void PRIDAJ(int id, const char* text, tk_CIcon* icon, bool own);
+    virtual void Eviduj_Master_Detail_popup(int id, tk_CDUI* popup);
+
+    // ---- Look and layout (tk_CDUI_layout.cpp) --------------------------------------------------
+    // The defaults of the look class; an unknown class stops the program.
+    void Inic_KP();
+    void RESET_DEFAULT();
+    // Classes 0 to 2 are taken; anything else is logged and changes nothing.
+    void RESET_DEFAULT(int trieda);
+    void Nastav_Triedu(int trieda) { RESET_DEFAULT(trieda); }
+    void Nastav_Konstanty(int a, int b, int c, int d);
+    void RESET_GEOMETRIE();
+    void Dsgn(int x, int y);
+    // A code of the English or Slovak set, or 1..9 for the English code at that place.
+    void SetTextMode(const char* code);
+    void SetTextMode(int n);
+    void SetIconMode(const char* code);
+    void SetIconMode(int n);
+    void SetTextMode_NEXT();
+    void SetIconMode_NEXT();
+
+    // ---- Entries (tk_CDUI.cpp) -----------------------------------------------------------------
+    // Adds an entry at the given rectangle (or a stand-in place); returns it.
+    tk_TVOLBA* PRIDAJ(const RECT* rect, int id, const char* text, tk_CIcon* icon, bool own);
+    void ODOBER();
+    void VYMAZ();
+    // The entry at index i, or null outside the list.
+    tk_TVOLBA* Volba(int i) const;
+
+    // ---- Events (tk_CDUI_events.cpp) -----------------------------------------------------------
+    // The pending choice: true once with the value, then false until the next press.
+    bool INFORMUJ_MA(int* value);
+    // The entry that became hovered at the last event: its index and id.
+    bool INFORMUJ_MA_3(int* index, int* id);
+    static bool test_v_rect(const RECT& r, int x, int y);
+
+  protected:
+    // Number of entries laid out, drawn and hit-tested.
+    int Riadkov() const;
+    // The part of the constructors shared by every form.
+    void Inic(int trieda, const char* trace);
+    // Deletes every entry without touching the placeholder flag.
+    void ZmazVolby();
+
+  private:
+    void Geometria_0(int n);
+    void Geometria_1(int n);
+    void Geometria_2(int r);
+    void ZOBRAZ_Zvyraznenia(IDirectDrawSurface* surface, int r);
+    void ZOBRAZ_Ikony(IDirectDrawSurface* surface, int r);
+    void ZOBRAZ_Texty(IDirectDrawSurface* surface, int r);
+    void ZatvorKaskadu();
+};
