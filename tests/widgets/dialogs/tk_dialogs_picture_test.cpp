@@ -15,15 +15,14 @@ namespace {
 // Coloured diagonal bands, so that the net and the milky wash show what lies under them.
 void Bands(TestSurface& srf) {
     const std::uint16_t colours[] = {0x18C3, 0x8000, 0x0410, 0x4208, 0x0011};
-    for (int y = 0; y < srf.height(); ++y) {
-        for (int x = 0; x < srf.width(); ++x) {
-            RECT r{x, y, x + 1, y + 1};
-            DDBLTFX fx{};
-            fx.dwSize = sizeof(fx);
-            fx.dwFillColor = colours[((x + y) / 24) % 5];
-            srf.get()->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
-        }
-    }
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    ASSERT_EQ(srf.get()->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    for (int y = 0; y < srf.height(); ++y)
+        for (int x = 0; x < srf.width(); ++x)
+            reinterpret_cast<std::uint16_t*>(static_cast<std::uint8_t*>(d.lpSurface) + y * d.lPitch)[x] =
+                colours[((x + y) / 24) % 5];
+    srf.get()->Unlock(nullptr);
 }
 
 }  // namespace

@@ -5,25 +5,13 @@
 
 namespace tk_test {
 
-class ScopedScreen {
-  public:
-    ScopedScreen(int w, int h) : w_(tk_ScreenW), h_(tk_ScreenH), cx_(tk_ScreenCX), cy_(tk_ScreenCY) {
-        tk_ScreenW = w;
-        tk_ScreenH = h;
-        tk_ScreenCX = w / 2;
-        tk_ScreenCY = h / 2;
+struct ScopedScreen {
+    int kept[4] = {tk_ScreenW, tk_ScreenH, tk_ScreenCX, tk_ScreenCY};
+    ScopedScreen(int w, int h) { Set(w, h, w / 2, h / 2); }
+    ~ScopedScreen() { Set(kept[0], kept[1], kept[2], kept[3]); }
+    static void Set(int w, int h, int cx, int cy) {
+        tk_ScreenW = w, tk_ScreenH = h, tk_ScreenCX = cx, tk_ScreenCY = cy;
     }
-    ~ScopedScreen() {
-        tk_ScreenW = w_;
-        tk_ScreenH = h_;
-        tk_ScreenCX = cx_;
-        tk_ScreenCY = cy_;
-    }
-    ScopedScreen(const ScopedScreen&) = delete;
-    ScopedScreen& operator=(const ScopedScreen&) = delete;
-
-  private:
-    int w_, h_, cx_, cy_;
 };
 
 }  // namespace tk_test
