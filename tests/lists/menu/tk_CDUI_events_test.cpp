@@ -94,6 +94,12 @@ TEST_F(MenuEvents, ContainerCollectsTheChoiceAndIdsBelowOneAreNeverReported) {
     EXPECT_EQ(root.notes[0].value, 3);
     EXPECT_EQ(root.notes[0].sender, m);
     EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    // Moving the container moves the list's entries with it before the next hit test.
+    root.CHOD_NA(root.x + 300, root.y);
+    EXPECT_FALSE(m->INFORMUJ_SA(110, 80, 0));
+    EXPECT_TRUE(m->INFORMUJ_SA(410, 80, 1));
+    EXPECT_TRUE(m->INFORMUJ_MA(&id));
+    EXPECT_EQ(id, 3);
 }
 
 TEST_F(MenuEvents, PopUpChainOpensOnHoverAndClosesOnAChoice) {

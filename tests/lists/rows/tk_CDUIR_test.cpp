@@ -129,6 +129,10 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     list.RESET_GEOMETRIER();
     EXPECT_EQ(list.pozicia, 138);
     EXPECT_EQ(Shown(list), "r6@53-73 r7@76-96 r8@99-119 r9@122-142 ");
+    // A row step of zero scrolls by single pixels instead of dividing by it.
+    list.Nastav_Konstanty(20, 0, 120, 3);
+    list.RESET_GEOMETRIER();
+    EXPECT_EQ(list.rozsah, 6);
 }
 
 TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
