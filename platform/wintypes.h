@@ -24,6 +24,19 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using HRESULT = std::int32_t;
 
+// Interface identifiers and the aggregation pointer of the COM-style interfaces.
+struct GUID {
+    DWORD Data1;
+    WORD Data2;
+    WORD Data3;
+    BYTE Data4[8];
+};
+using LPGUID = GUID*;
+using LPCGUID = const GUID*;
+struct IUnknown;
+using LPUNKNOWN = IUnknown*;
+using LPDWORD = DWORD*;
+
 // Handles are pointers to the stand-in's own objects, opaque to the framework.
 struct tkp_Window;
 struct tkp_DC;

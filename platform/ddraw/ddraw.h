@@ -14,19 +14,6 @@
 #include "platform/wintypes.h"
 
 // ---- [SECTION] identifiers ---------------------------------------------------------------------
-#ifndef GUID_DEFINED
-#define GUID_DEFINED
-struct GUID {
-    DWORD Data1;
-    WORD Data2;
-    WORD Data3;
-    BYTE Data4[8];
-};
-#endif
-using LPGUID = GUID*;
-struct IUnknown;
-using LPUNKNOWN = IUnknown*;
-
 struct IDirectDraw;
 struct IDirectDrawSurface;
 struct IDirectDrawPalette;

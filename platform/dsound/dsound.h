@@ -8,22 +8,6 @@
 
 #include "platform/wintypes.h"
 
-// ---- identifiers and the aggregation pointer, as Windows declares them ------------------------
-#ifndef GUID_DEFINED
-#define GUID_DEFINED
-struct GUID {
-    DWORD Data1;
-    WORD Data2;
-    WORD Data3;
-    BYTE Data4[8];
-};
-#endif
-using LPGUID = GUID*;
-using LPCGUID = const GUID*;
-struct IUnknown;
-using LPUNKNOWN = IUnknown*;
-using LPDWORD = DWORD*;
-
 // ---- wave format -------------------------------------------------------------------------------
 constexpr WORD WAVE_FORMAT_PCM = 1;
 
