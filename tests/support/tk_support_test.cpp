@@ -1,0 +1,363 @@
+// The support layer: the log file byte for byte, bounded string copies, the pointer array, file
+// listings and name helpers.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "framework/support/tk_CARRE.h"
+#include "framework/support/tk_FSI.h"
+#include "framework/support/tk_LOG.h"
+#include "framework/support/tk_String.h"
+#include "tests/common/tk_test_files.h"
+
+using tk_test::MakeDir;
+using tk_test::ReadFile;
+using tk_test::WriteFile;
+using Names = std::vector<std::string>;
+
+namespace {
+
+// Each test starts a fresh run in its own folder, with the log on and not yet reset.
+class Support : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tk_LOG_on = 1;
+        tk_LOG_reset_done = false;
+    }
+    static bool logged(const std::string& text) {
+        return ReadFile("tk_LOG.txt").find(text) != std::string::npos;
+    }
+    tk_test::ScopedWorkDir dir;
+};
+
+class LogTest : public Support {
+  protected:
+    void SetUp() override {
+        Support::SetUp();
+        WriteFile("tk_LOG.txt", "old run\n");
+    }
+};
+
+TEST_F(LogTest, FirstLineOfARunReplacesTheOldFileUnlessSwitchedOffOrForced) {
+    // Switched off, nothing is written and the previous run stays.
+    tk_LOG_SetONOFF(0);
+    tk_LOG_Zapis("lost");
+    tk_LOG_Reset("lost too");
+    EXPECT_EQ(ReadFile("tk_LOG.txt"), "old run\n");
+    EXPECT_FALSE(tk_LOG_reset_done);
+    // A forced write ignores the switch, starts afresh only when told, and sets no flag.
+    tk_LOG_Zapis_F("y", 1);
+    tk_LOG_Zapis_F("y2", 0);
+    EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\ny\ny2\n");
+    EXPECT_FALSE(tk_LOG_reset_done);
+    // The first ordinary line of the run starts the file with the separator.
+    tk_LOG_SetONOFF(1);
+    tk_LOG_Zapis("x");
+    tk_LOG_Zapis("z");
+    EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\nx\nz\n");
+    EXPECT_TRUE(tk_LOG_reset_done);
+}
+
+TEST_F(LogTest, TheSixOverloadsFormatTheirLines) {
+    _tk_LOG_("TK_TEST_w", 12, "TSKW ERROR: ", "abc");
+    _tk_LOG_("M", 1, "plain");
+    _tk_LOG_("M", 2, "one", 7);
+    _tk_LOG_("M", 3, "two", -1, 4);
+    _tk_LOG_("M", 4, "three", 1, 2, 3);
+    _tk_LOG_("M", 5, "subor:", "pes.bmp", 9);
+    EXPECT_EQ(ReadFile("tk_LOG.txt"),
+              "===========\nTK_TEST_w(12) : TSKW ERROR:  [abc]\nM(1) : plain\nM(2) : one [7]\n"
+              "M(3) : two [-1] [4]\nM(4) : three [1] [2] [3]\nM(5) : subor: [pes.bmp] [9]\n");
+}
+
+TEST_F(LogTest, ALongLineIsCutAtACharacterBoundaryAndAnUnwritableFileIsSkipped) {
+    // "š" is two bytes: an odd prefix makes the 499-byte cut fall inside one.
+    std::string detail;
+    for (int i = 0; i < 300; ++i) detail += "š";
+    _tk_LOG_("M", 1, "x", detail.c_str());
+    std::string line = ReadFile("tk_LOG.txt").substr(12);
+    ASSERT_FALSE(line.empty());
+    line.pop_back();  // newline
+    EXPECT_TRUE(line.size() >= 497u && line.size() <= 499u) << line.size();
+    EXPECT_EQ(line.rfind("M(1) : x [", 0), 0u);
+    EXPECT_EQ(line.substr(line.size() - 2), "š");
+
+    std::remove("tk_LOG.txt");
+    tk_test::MakeDir("tk_LOG.txt");  // a folder where the file should be
+    tk_LOG_reset_done = false;
+    tk_LOG_Zapis("nowhere");
+    _tk_LOG_("M", 1, "nowhere", 1);
+}
+
+TEST(StringTest, BoundedCopyAlwaysTerminatesAndCutsWholeCharacters) {
+    char field[8];
+    std::string got;
+    // Seven bytes of "ččččč" would end inside the fourth "č".
+    for (const char* from : {"hruška", "ččččč", "abcdefghij", static_cast<const char*>(nullptr)}) {
+        std::memset(field, 'x', sizeof(field));
+        got += std::to_string(tk_StrCopy(field, from)) + field + "|";
+    }
+    EXPECT_EQ(got, "7hruška|6ččč|7abcdefg|0|");
+    EXPECT_EQ(tk_StrCopy(field, 0, "abc"), 0u);
+    char* copy = tk_StrDup("pes");
+    EXPECT_STREQ(copy, "pes");
+    delete[] copy;
+    EXPECT_EQ(tk_StrDup(nullptr), nullptr);
+}
+
+// A stand-in element: its first field is the class id, as on every screen element. The hook
+// refuses class 10, as it refuses a class it does not know.
+struct FakeElement {
+    int class_id;
+};
+std::vector<int> g_destroyed;
+
+bool destroyFake(void* p) {
+    auto e = static_cast<FakeElement*>(p);
+    if (e->class_id == 10) return false;
+    g_destroyed.push_back(e->class_id);
+    delete e;
+    return true;
+}
+
+class CarreTest : public Support {
+  protected:
+    void SetUp() override {
+        Support::SetUp();
+        g_destroyed.clear();
+    }
+    void TearDown() override { tk_CARRE_SetDestroyer(nullptr); }
+    char letter[5] = {'A', 'B', 'C', 'D', 'E'};
+
+    void fill(tk_CARRE& arr, int n = 5) {
+        for (int i = 0; i < n; ++i) arr.Add(&letter[i]);
+    }
+    static std::string letters(const tk_CARRE& arr) {
+        std::string s;
+        for (int i = 0; i < arr.count; ++i) s += arr[i] ? *static_cast<char*>(arr[i]) : '-';
+        return s;
+    }
+};
+
+TEST_F(CarreTest, GrowsByDoublingFromFourSlotsOrByAFixedDeltaWithClearedSlots) {
+    tk_CARRE doubling, delta(4, 3, 2);
+    std::vector<int> sizes, deltaSizes;
+    for (int i = 0; i < 9; ++i) {
+        doubling.Add(&letter[0]);
+        sizes.push_back(doubling.akt_alloc);
+        if (i < 8) delta.PRIDAJ(&letter[0]), deltaSizes.push_back(delta.akt_alloc);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{4, 4, 4, 4, 8, 8, 8, 8, 16}));
+    EXPECT_EQ(deltaSizes, (std::vector<int>{4, 4, 4, 4, 7, 7, 7, 10}));
+    EXPECT_EQ(doubling.count, 9);
+    for (int i = 9; i < 16; ++i) EXPECT_EQ(doubling.items[i], nullptr);
+    EXPECT_EQ(delta.items[8], nullptr);
+    EXPECT_EQ(delta.items[9], nullptr);
+}
+
+TEST_F(CarreTest, IndexErrorsAreLoggedAndChangeNothing) {
+    tk_CARRE arr;
+    fill(arr, 2);
+    EXPECT_EQ(arr[2], nullptr);
+    EXPECT_EQ(arr.GET(-1), nullptr);
+    arr.SET(5, &letter[2]);
+    EXPECT_EQ(letters(arr), "AB");
+    EXPECT_TRUE(logged("TK_ARRE_w("));
+    for (const char* index : {"[2] [2]\n", "[-1] [2]\n", "[5] [2]\n"})
+        EXPECT_TRUE(logged(std::string(") : Chyba: Index je mimo rozsah ") + index)) << index;
+    // Without the check the slot is read as it is.
+    arr.check_index = false;
+    EXPECT_EQ(arr[3], nullptr);
+}
+
+TEST_F(CarreTest, RotationsBlankingAndShiftingMoveSlots) {
+    const struct {
+        bool left;
+        int a, b;
+        const char* after;
+    } rotations[] = {{true, 1, 3, "ACDBE"},  {false, 1, 3, "ADBCE"}, {true, 3, 4, "ABCED"},
+                     {false, 0, 1, "BACDE"}, {true, 2, 2, "ABCDE"},  {true, 3, 1, "ABCDE"},
+                     {true, 1, 5, "ABCDE"},  {false, -1, 2, "ABCDE"}};
+    for (const auto& r : rotations) {
+        tk_CARRE arr;
+        fill(arr);
+        r.left ? arr.ROLL(r.a, r.b) : arr.ROLR(r.a, r.b);
+        EXPECT_EQ(letters(arr), r.after) << r.left << r.a << r.b;
+    }
+    tk_CARRE arr;
+    fill(arr, 3);
+    arr.Blenduj(1);
+    arr.ShiftUp(1);
+    EXPECT_EQ(letters(arr), "AC");
+    EXPECT_EQ(arr.items[2], nullptr);
+    arr.Blenduj(1);
+    arr.ShiftUp(1);
+    EXPECT_EQ(letters(arr), "A");
+}
+
+TEST_F(CarreTest, DetachAllForgetsInModeTwoAndDestroysThroughTheHookInModeOne) {
+    tk_CARRE arr, never;
+    fill(arr);
+    arr.DetachAll();
+    EXPECT_EQ(arr.count, 0);
+    EXPECT_EQ(arr.akt_alloc, 8);
+    EXPECT_EQ(arr.items[0], &letter[0]);  // not owned: left as it was
+    never.count = 3;                      // an array never given storage is left alone
+    never.DetachAll();
+    EXPECT_EQ(never.count, 3);
+    never.count = 0;
+
+    tk_CARRE_SetDestroyer(destroyFake);
+    {
+        tk_CARRE owning;
+        owning.mode = 1;
+        owning.Add(new FakeElement{2});
+        owning.Add(nullptr);
+        owning.Add(new FakeElement{14});
+        owning.DetachAll();
+        EXPECT_EQ(owning.count, 0);
+        EXPECT_EQ(owning.items[0], nullptr);
+        owning.Add(new FakeElement{7});
+    }  // the destructor detaches in mode 1
+    EXPECT_EQ(g_destroyed, (std::vector<int>{2, 14, 7}));
+}
+
+using CarreDeathTest = CarreTest;
+
+TEST_F(CarreDeathTest, ProgrammingFaultsStopWithAnErrorLine) {
+    tk_CARRE arr;
+    fill(arr, 2);
+    EXPECT_DEATH(arr.ShiftUp(0), "assert: ocakavana NULL hodnota");
+    EXPECT_DEATH(arr.ShiftUp(2), "assert: index mimo rozsah");
+    EXPECT_TRUE(logged("TK_ARRE_w(") && logged(") : TSKW ERROR:  [assert: index mimo rozsah]\n"));
+    tk_CARRE_SetDestroyer(destroyFake);
+    EXPECT_DEATH(
+        {
+            tk_CARRE owning;
+            owning.mode = 1;
+            owning.Add(new FakeElement{10});
+            owning.DetachAll();
+        },
+        "tk_CARRE::DetachAll - switch class_id - assert");
+}
+
+class FsiTest : public Support {
+  protected:
+    void SetUp() override {
+        Support::SetUp();
+        // sady/ holds two card-set folders, a plain folder, pictures and the program's own sheets.
+        for (const char* d : {"sady/DATA1", "sady/data_zvierata", "sady/ine", "sady/hra"}) MakeDir(d);
+        for (const char* f :
+             {"sady/DATA_subor.txt", "sady/hra/pes.bmp", "sady/hra/Rezia.bmp", "sady/hra/rezia_dll.bmp",
+              "sady/hra/sprite_plane.BMP", "sady/hra/Kocka.BMP", "sady/hra/pes.wav"})
+            WriteFile(f, "x");
+    }
+    static Names list(const char* folder, const char* mask, int kind, bool full) {
+        tk_CARRE arr;
+        EXPECT_EQ(tk_FSI_Zisti_SubAdr(folder, mask, kind, full, &arr), 0);
+        Names out;
+        for (int i = 0; i < arr.count; ++i) out.emplace_back(static_cast<char*>(arr[i]));
+        arr.UVOLNI_char();
+        return out;
+    }
+};
+
+TEST_F(FsiTest, NameHelpersCutPathsApartAndStayInBounds) {
+    char out[64];
+    auto name = [&](const char* p) { return tk_FSI_Vystrihni_meno(p, out), std::string(out) + "|"; };
+    auto last = [&](const char* p) { return tk_FSI_Odstrihni_meno(p, out), std::string(out) + "|"; };
+    auto thm = [&](const char* p) { return tk_FSI_Zmen_priponu(p, "thm", out), std::string(out) + "|"; };
+    // The dots of ".." are not an extension; a name without folder or dot is taken whole.
+    EXPECT_EQ(name("../DATA1/pes.thm") + name("..\\DATA1\\a.b.thm") + name("pes.bmp") + name("../DATA1/pes") +
+                  name(""),
+              "pes|a.b|pes|pes||");
+    EXPECT_EQ(last("../DATA1") + last("..\\DATA1\\hruška.bmp") + last("pes.bmp"),
+              "DATA1|hruška.bmp|pes.bmp|");
+    EXPECT_EQ(thm("../DATA1/pes.bmp") + thm("..\\DATA1\\pes.bmp") + thm("../DATA1/pes"),
+              "../DATA1/pes.thm|..\\DATA1\\pes.thm|../DATA1/pes.thm|");
+    char small[6];
+    std::memset(small, 'x', sizeof(small));
+    tk_FSI_Zmen_priponu("../DATA1/čerešňa.bmp", "thm", small);
+    EXPECT_STREQ(small, "../DA");
+    char tiny[4];
+    tk_FSI_Vystrihni_meno("../ščer.bmp", tiny);
+    EXPECT_STREQ(tiny, "š");  // three bytes would split "č" in two
+}
+
+TEST_F(FsiTest, ListingTakesFilesOrFoldersByTheListingRule) {
+    EXPECT_EQ(list("sady", "DATA*", 1, false), (Names{"DATA1", "data_zvierata"}));
+    EXPECT_EQ(list("sady", "DATA*", 0, false), (Names{"DATA_subor.txt"}));
+    EXPECT_EQ(list("sady", "DATA*", 1, true), (Names{"sady/DATA1", "sady/data_zvierata"}));
+    // With or without the closing separator, one separator joins folder and name.
+    EXPECT_EQ(list("sady/", "DATA?", 1, true), (Names{"sady/DATA1"}));
+    // The program's own sheets are never listed, but the comparison is exact.
+    EXPECT_EQ(list("sady/hra", "*.bmp", 0, false), (Names{"Kocka.BMP", "pes.bmp", "Rezia.bmp"}));
+    EXPECT_EQ(list("sady", "*", 1, false), (Names{"DATA1", "data_zvierata", "hra", "ine"}));
+    EXPECT_EQ(list("chyba", "*", 0, false), Names{});
+
+    tk_CARRE arr;
+    EXPECT_EQ(tk_FSI_Zisti_SubAdr("sady", "*", 2, false, &arr), -1);
+    EXPECT_EQ(tk_FSI_Zisti_SubAdr("", "*", 0, false, &arr), -1);
+    EXPECT_EQ(tk_FSI_Zisti_SubAdr("sady", "", 0, false, &arr), -1);
+    EXPECT_EQ(arr.count, 0);
+}
+
+TEST_F(FsiTest, ArrayListingRefusesBadArgumentsAndStopsAtItsCapacity) {
+    char* slots[2] = {};
+    int last = 42;
+    EXPECT_EQ(tk_FSI_Zisti_SubAdr_Pole("sady", "*", 2, false, slots, 2, &last), -1);
+    EXPECT_EQ(last, 42);
+    EXPECT_EQ(tk_FSI_Zisti_SubAdr_Pole("sady", "*.none", 0, false, slots, 2, &last), 0);
+    EXPECT_EQ(last, -1);
+    EXPECT_EQ(tk_FSI_Zisti_SubAdr_Pole("sady", "*", 1, false, slots, 2, &last), 0);
+    EXPECT_EQ(last, 1);
+    EXPECT_EQ(std::string(slots[0]) + "," + slots[1], "DATA1,data_zvierata");
+    delete[] slots[0];
+    delete[] slots[1];
+    EXPECT_TRUE(logged("TSKW ERROR:  [tk_FSI_Zisti_SubAdr_Pole - pole je plne]"));
+
+    EXPECT_TRUE(tk_FSI_Existuje_sub("sady/hra/pes.bmp"));
+    EXPECT_FALSE(tk_FSI_Existuje_sub("sady/hra/mys.bmp"));
+    EXPECT_TRUE(tk_FSI_ExistsFolder("sady/DATA1") && tk_FSI_ExistsFolder("sady/DATA1/"));
+    EXPECT_FALSE(tk_FSI_ExistsFolder("sady/DATA2"));
+}
+
+TEST_F(FsiTest, ListFolderWritesTheTreeToTheLog) {
+    EXPECT_EQ(tk_FSI_ListFolder("sady/hra"), 0);
+    EXPECT_EQ(tk_FSI_ListFolder("chyba"), -1);
+    std::string log = ReadFile("tk_LOG.txt");
+    auto at = [&](const std::string& s) { return log.find(s); };
+    EXPECT_NE(at(") :  ListFolder [sady/hra]\n"), std::string::npos);
+    EXPECT_LT(at(") :   -file [Kocka.BMP]\n"), at(") :   -file [pes.bmp]\n"));
+    EXPECT_LT(at(") :   -file [pes.bmp]\n"), at(") :   -file [pes.wav]\n"));
+    EXPECT_NE(at("TK_FSI_w("), std::string::npos);
+    EXPECT_NE(at(") : TSKW ERROR:  [Problem pri ListFolder - FindFirstFile]\n"), std::string::npos);
+
+    tk_LOG_reset_done = false;
+    EXPECT_EQ(tk_FSI_ListFolder("sady"), 0);
+    log = ReadFile("tk_LOG.txt");
+    EXPECT_LT(at(") : -folder [hra]\n"), at(") :  ListFolder [sady/hra]\n"));
+}
+
+TEST_F(FsiTest, SynchroCopiesTheTreeAndSkipsFoldersThatExist) {
+    MakeDir("sady/DATA1/vnutri");
+    WriteFile("sady/DATA1/vnutri/a.bmp", "A");
+    WriteFile("sady/DATA1/b.bmp", "B");
+    MakeDir("ciel/vnutri");
+    WriteFile("ciel/b.bmp", "stare");
+    EXPECT_EQ(tk_FSI_SynchroFolders("sady/DATA1", "ciel"), 0);
+    EXPECT_EQ(ReadFile("ciel/b.bmp"), "B");
+    EXPECT_FALSE(tk_FSI_Existuje_sub("ciel/vnutri/a.bmp"));
+    EXPECT_TRUE(logged(") : TSKW ERROR:  [Problem pri CreateDirectory]\n"));
+
+    EXPECT_EQ(tk_FSI_SynchroFolders("sady/DATA1", "ciel2"), 0);  // the destination folder must exist
+    MakeDir("ciel3");
+    EXPECT_EQ(tk_FSI_SynchroFolders("sady/DATA1", "ciel3"), 0);
+    EXPECT_EQ(ReadFile("ciel3/vnutri/a.bmp"), "A");
+    EXPECT_EQ(tk_FSI_SynchroFolders("chyba", "ciel3"), -1);
+}
+
+}  // namespace
