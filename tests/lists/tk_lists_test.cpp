@@ -1,0 +1,721 @@
+// The list menu and the row list: placeholders, the layout numbers of the three looks and of the
+// scrolling rows, placement codes, drawing pixel by pixel, pointer events driven one by one
+// through pop-up chains and scroll buttons, lookups, the fault paths, and a picture for people.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "framework/app/tk_DSGN.h"
+#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/lists/tk_CDUI.h"
+#include "framework/lists/tk_CDUIR.h"
+#include "framework/lists/tk_TVOLBA.h"
+#include "framework/lists/tk_TVOLBAR.h"
+#include "framework/widgets/tk_CDUI_podklad_efekt.h"
+#include "framework/widgets/tk_CIcon.h"
+#include "framework/widgets/tk_CPosuv.h"
+#include "framework/widgets/tk_CTlac.h"
+#include "tests/graphics/tk_test_sheet.h"
+#include "tests/graphics/tk_test_surface.h"
+#include "tests/widgets/tk_widget_probes.h"
+
+using tk_test::TestSurface;
+
+namespace {
+
+// Left, top, right, bottom as "l,t,r,b".
+inline std::string Edges(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+// The lettered test sheet as tk_lpDD's sheet, a full-size screen, a fresh log, and the
+// placeholder flag set (most tests want real entries only) and cleared after every test.
+class Lists : public tk_test::SheetWorld {
+  protected:
+    void SetUp() override {
+        tk_test::SheetWorld::SetUp();
+        ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
+        sheet.BC_NASTAV(0, 10);
+        savedCX_ = tk_ScreenCX, savedCY_ = tk_ScreenCY;
+        tk_ScreenW = 1920, tk_ScreenH = 1080, tk_ScreenCX = 960, tk_ScreenCY = 540;
+        // Most tests want real entries only; the placeholder tests clear the flag themselves.
+        tk_CDUI_void_flag = true;
+    }
+    void TearDown() override {
+        tk_CDUI_void_flag = false;
+        tk_ScreenCX = savedCX_, tk_ScreenCY = savedCY_;
+        tk_test::SheetWorld::TearDown();
+    }
+
+    // The entries' texts, one after another ("-" for none).
+    static std::string Texts(tk_CDUI& list) {
+        std::string s;
+        for (int i = 0; i < list.volby.count; ++i) s += list.Volba(i)->text ? list.Volba(i)->text : "-";
+        return s;
+    }
+    // A vertical menu at (100, 50) with entries at y 53..73, 76..96, 99..119 and x 103..223.
+    static void Three(tk_CDUI& m, int first) {
+        for (int i = 0; i < 3; ++i) m.PRIDAJ(first + i, "x");
+        m.CHOD_NA(100, 50);
+    }
+    // True when some line of the log ends with the text.
+    static bool Logged(const std::string& tail) {
+        for (const std::string& line : LogLines()) {
+            if (line.size() >= tail.size() && line.compare(line.size() - tail.size(), tail.size(), tail) == 0)
+                return true;
+        }
+        return false;
+    }
+
+    tk_CDas_Surface sheet;
+
+  private:
+    int savedCX_ = 0, savedCY_ = 0;
+};
+
+// The 20 x 10 phase of the test sheet: its phase w, h are 21, 11.
+constexpr int kWideX = 15;
+constexpr int kWideY = 10;
+
+// The entries' states, one digit each.
+std::string States(tk_CDUI& m) {
+    std::string s;
+    for (int i = 0; i < m.Count(); ++i) s += std::to_string(m.Volba(i)->stav);
+    return s;
+}
+
+// Three entries without texts, (1, 1, 9, 5), (1, 7, 9, 11), (1, 13, 9, 17), in obal
+// (0, 0, 10, 18), without a background.
+void Tiny(tk_CDUI& m) {
+    for (int i = 1; i <= 3; ++i) m.PRIDAJ(i, nullptr);
+    m.Nastav_Konstanty(4, 6, 8, 1);
+    m.CHOD_NA(0, 0);
+    m.podklad = 0;
+}
+
+using Menu = Lists;
+
+TEST_F(Menu, PlaceholdersGiveWayToRealEntriesUntilTheFirstClear) {
+    tk_CDUI_void_flag = false;
+    tk_CDUI m;
+    EXPECT_EQ(Texts(m), "void_0void_1void_2");
+    // A text naming a placeholder is appended; an entry without text is a real one.
+    int id = 7;
+    for (const char* t : {"Zamiešaj", "void_x", static_cast<const char*>(nullptr), "Koniec", "Ďalej"})
+        m.PRIDAJ(id++, t);
+    EXPECT_EQ(m.Volba(0)->id, 7);
+    EXPECT_EQ(Texts(m), "Zamiešaj-Koniecvoid_xĎalej");
+    // A placeholder removed before real entries came is not taken for one later.
+    tk_CDUI cut;
+    cut.ODOBER();
+    for (const char* t : {"A", "B", "C", "D"}) cut.PRIDAJ(1, t);
+    EXPECT_EQ(Texts(cut), "ABCD");
+    m.VYMAZ();
+    EXPECT_TRUE(tk_CDUI_void_flag);
+    tk_CDUI later;
+    later.PRIDAJ(1, "A");
+    EXPECT_EQ(Texts(later), "A");
+}
+
+TEST_F(Menu, VerticalMenuOfThreeEntries) {
+    tk_CDUI m;
+    Three(m, 1);
+    m.RESET_DEFAULT();
+    EXPECT_EQ(m.x * 1000 + m.y, (960 - 60 - 3) * 1000 + 540 - 34 - 3);
+    m.CHOD_NA(100, 50);
+    m.RESET_GEOMETRIE();
+    EXPECT_EQ(Edges(m.obal), "100,50,226,122");
+    EXPECT_EQ(Edges(m.Volba(0)->rect) + " " + Edges(m.Volba(1)->rect) + " " + Edges(m.Volba(2)->rect),
+              "103,53,223,73 103,76,223,96 103,99,223,119");
+    // Centring lays a changed list out first.
+    m.Nastav_Konstanty(20, 23, 120, 13);
+    m.CHOD_NA_CENTER(400, 300);
+    EXPECT_EQ(m.x * 1000 + m.y, (400 - 73) * 1000 + 300 - 46);
+    // Only max_riadkov entries are laid out; the others keep their places.
+    m.PRIDAJ(4, "x");
+    RECT kept = m.Volba(2)->rect;
+    m.Nastav_Konstanty(20, 23, 120, 3);
+    m.max_riadkov = 2;
+    m.CHOD_NA(100, 50);
+    m.RESET_GEOMETRIE();
+    EXPECT_EQ(Edges(m.obal), "100,50,226,99");
+    EXPECT_EQ(Edges(m.Volba(2)->rect), Edges(kept));
+    // Look class 3 is refused like any other unknown class, so no later layout meets it.
+    m.RESET_DEFAULT(3);
+    EXPECT_TRUE(Logged("TSKW ERROR:  [tk_CDUI::RESET_DEFAULT() - zadana nekorektna trieda] [3]"));
+    EXPECT_EQ(m.trieda, 2);
+}
+
+TEST_F(Menu, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
+    tk_CDUI row(0);
+    for (int i = 1; i <= 4; ++i) row.PRIDAJ(i, "X");
+    row.RESET_DEFAULT();
+    EXPECT_EQ(row.x * 1000 + row.y, (960 - 245) * 1000 + 540);
+    row.CHOD_NA(0, 0);
+    row.RESET_GEOMETRIE();
+    const int tops[] = {61, 31, 1, 31}, lefts[] = {30, 160, 290, 420};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Edges(row.Volba(i)->rect), Edges(RECT{lefts[i], tops[i], lefts[i] + 100, tops[i] + 80}));
+    // The union grown by d is (0, -29, 550, 171), then limited to the screen.
+    EXPECT_EQ(Edges(row.obal), "1,1,550,171");
+
+    tk_CDUI bar(1);
+    bar.PRIDAJ(1, "DÁTA");
+    bar.PRIDAJ(2, "Zamiešaj");
+    bar.RESET_GEOMETRIE();
+    EXPECT_EQ(Edges(bar.obal), "1,3,1919,29");
+    // Eight pixels per character (not per byte) and the text margin on both sides.
+    EXPECT_EQ(Edges(bar.Volba(0)->rect) + " " + Edges(bar.Volba(1)->rect), "4,6,38,26 41,6,107,26");
+}
+
+TEST_F(Menu, PlacementCodesStepThroughTheEnglishNineAndFaultsStop) {
+    tk_CDUI m;
+    Three(m, 1);
+    m.SetTextMode("RB");
+    m.SetTextMode_NEXT();
+    EXPECT_STREQ(m.text_mode, "LT");
+    m.SetTextMode(5);
+    EXPECT_STREQ(m.text_mode, "CC");
+    // A Slovak code has no next English one: it starts again at "LT".
+    m.SetIconMode("PD");
+    m.SetIconMode_NEXT();
+    EXPECT_STREQ(m.icon_mode, "LT");
+    EXPECT_TRUE(Logged("TK_DUI_w(N) : TSKW ERROR:  [SetMode_NEXT_EN]"));
+
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(m.SetTextMode("XY"), "tk_CDUI::SetMode");
+    EXPECT_DEATH(m.SetIconMode(10), "SetMode_EN");
+    TestSurface s(8, 8);
+    std::strcpy(m.text_mode, "XC");
+    EXPECT_DEATH(m.ZOBRAZ(s.get()), "tk_CDUI::ZOBRAZ - TextMode");
+}
+
+TEST_F(Menu, HighlightsOfTheThreeStatesAndFramesOfIdleEntries) {
+    TestSurface s(12, 20);
+    const std::map<std::uint16_t, char> legend{{s.RawOf(RGB(60, 60, 255)), 'B'},
+                                               {s.RawOf(RGB(255, 60, 60)), 'R'},
+                                               {s.RawOf(RGB(255, 255, 60)), 'Y'}};
+    tk_CDUI m;
+    Tiny(m);
+    m.ramik_volieb = 1;
+    m.INFORMUJ_SA(3, 3, 0);
+    m.Volba(1)->stav = 2;
+    m.ZOBRAZ(s.get());
+    const std::string hover = ".BBBBBBBB..\n", pressed = ".RRRRRRRR..\n", blank = "...........\n";
+    EXPECT_EQ(s.Picture(0, 0, 11, 18, legend), blank + hover + hover + hover + hover + blank + blank +
+                                                   pressed + pressed + pressed + pressed + blank + blank +
+                                                   hover + ".B......B..\n" + ".B......B..\n" + hover + blank);
+    // An open pop-up's entry is yellow; a rounded highlight without a pen leaves the corners and,
+    // as GDI does, the last column and row; only max_riadkov entries are drawn.
+    s.Fill(0);
+    m.Volba(0)->stav = 3;
+    m.oble = true;
+    m.oble_x = m.oble_y = 4;
+    m.max_riadkov = 1;
+    m.ZOBRAZ(s.get());
+    EXPECT_EQ(s.Picture(0, 0, 11, 12, legend), blank + "..YYYYY....\n" + ".YYYYYYY...\n" + "..YYYYY....\n" +
+                                                   blank + blank + blank + blank + blank + blank + blank +
+                                                   blank);
+}
+
+TEST_F(Menu, ShiftedGrownBevelledHighlightsOverTheNetMatchTheHelpers) {
+    TestSurface s(60, 40), ref(60, 40);
+    s.Fill(0x8410);
+    ref.Fill(0x8410);
+    tk_CDUI m;
+    Tiny(m);
+    m.CHOD_NA(20, 10);
+    m.styl = 3;
+    m.posun = 1, m.posun_x = 2, m.posun_y = 3;
+    m.nafuk_x = 1, m.nafuk_y = 2;
+    m.Volba(0)->stav = 1;
+    m.Volba(2)->stav = 2;
+    m.podklad = 1;
+    m.ZOBRAZ(s.get());
+    tk_CDUI_podklad_efekt_A_biela_siet(ref.get(), RECT{20, 10, 30, 28}, true);
+    HDC dc = nullptr;
+    ASSERT_EQ(ref.get()->GetDC(&dc), DD_OK);
+    RECT raised{22, 12, 32, 20}, sunken{22, 24, 32, 32};
+    FillRect(dc, &raised, tk_glob_GDI().brush_blue);
+    tk_glob_Level_efekt(dc, &raised, 1);
+    FillRect(dc, &sunken, tk_glob_GDI().brush_red);
+    tk_glob_Level_efekt(dc, &sunken, 2);
+    ref.get()->ReleaseDC(dc);
+    EXPECT_EQ(s.Differences(ref), 0);
+    // Hidden lists, and empty lists once the program has cleared a list, draw nothing.
+    s.Fill(0);
+    m.visible = false;
+    m.ZOBRAZ(s.get());
+    m.visible = true;
+    m.VYMAZ();
+    m.ZOBRAZ(s.get());
+    EXPECT_EQ(s.Picture(0, 0, 60, 40, {}).find_first_not_of(".\n"), std::string::npos);
+}
+
+TEST_F(Menu, IconsSitInTheirCornerAndCutEntriesShowWhatTheWholeEntryShowsThere) {
+    TestSurface whole(200, 100), cut(200, 100);
+    tk_CIcon icon(&sheet, kWideX, kWideY);
+    tk_CDUI m;
+    m.PRIDAJ(1, nullptr, &icon);
+    m.Nastav_Konstanty(40, 43, 100, 3);
+    m.CHOD_NA(50, 30);
+    m.podklad = 0;
+    m.icon_okraj = 2;
+    // Entry (53, 33, 153, 73) and the 20 x 10 picture (phase 21 x 11): its bottom-right corner.
+    m.SetIconMode("PD");
+    m.ZOBRAZ(whole.get());
+    EXPECT_EQ(whole.Pixel(153 - 2 - 21 + 1, 73 - 2 - 11 + 1), tk_test::kWide);
+    EXPECT_EQ(whole.Pixel(150, 70), tk_test::kWide);
+    EXPECT_EQ(whole.Pixel(130, 61) + whole.Pixel(151, 70) + whole.Pixel(150, 71), 0);
+
+    // The icon and text of an entry cut at the top or bottom are the whole entry's, clipped.
+    tk_CDUI entry;
+    entry.PRIDAJ(1, "Zamiešaj", &icon);
+    entry.Nastav_Konstanty(40, 43, 120, 3);
+    entry.CHOD_NA(20, 20);
+    entry.podklad = 0;
+    struct Case {
+        const char* code;
+        int mode, top, bottom;
+    } cases[] = {{"CB", 1, 45, 63}, {"LD", 1, 50, 63}, {"CT", 2, 23, 35}, {"PH", 2, 23, 45}};
+    for (const Case& c : cases) {
+        entry.SetTextMode(c.code);
+        entry.RESET_GEOMETRIE();
+        tk_TVOLBA* v = entry.Volba(0);
+        v->rect2_mode = 0;
+        whole.Fill(0xFFFF);
+        cut.Fill(0xFFFF);
+        entry.ZOBRAZ(whole.get());
+        v->rect2 = v->rect;
+        v->rect.top = c.top, v->rect.bottom = c.bottom;
+        v->rect2_mode = c.mode;
+        entry.ZOBRAZ(cut.get());
+        // Rows of the visible part shrunk by one pixel, where the cut text may show; the icon
+        // (rows 25..34) shows in the entries cut at the bottom.
+        int differ = 0, ink = 0;
+        for (int y = c.top + 1; y < c.bottom - 1; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                differ += whole.Pixel(x, y) != cut.Pixel(x, y);
+                ink += cut.Pixel(x, y) != 0xFFFF;
+            }
+        }
+        EXPECT_EQ(differ, 0) << c.code;
+        EXPECT_GT(ink, 0) << c.code;
+    }
+}
+
+TEST_F(Menu, HoverPressAndMessagesReportedOnce) {
+    tk_CDUI m;
+    Three(m, 4);
+    m.je_popup = false;
+    // Each step: the event, whether the list takes it, the entries' states, the newly hovered
+    // entry and the message then read once (-1: none; 0: not read yet).
+    const struct {
+        int x, y, code;
+        bool takes;
+        const char* states;
+        int fresh, message;
+    } steps[] = {{110, 80, 0, true, "010", 1, 0},    // hovered
+                 {111, 81, 0, true, "010", -1, -1},  // still on the same entry
+                 {110, 80, 1, true, "020", -1, 0},
+                 {112, 82, 0, true, "020", -1, 5},  // a move while the message waits keeps it pressed
+                 {110, 80, -1, true, "000", -1, -1},
+                 {223, 119, 2, true, "001", 2, 106},  // code 2 leaves the id + 100; edges belong
+                 {150, 74, 0, true, "000", -1, -1},   // between entries: taken, nothing hovered
+                 {110, 80, 0, true, "010", 1, 0},
+                 {99, 80, 0, false, "000", -1, -1}};  // outside: not taken
+    for (const auto& s : steps) {
+        SCOPED_TRACE(std::to_string(s.x) + "," + std::to_string(s.y) + "," + std::to_string(s.code));
+        EXPECT_EQ(m.INFORMUJ_SA(s.x, s.y, s.code), s.takes);
+        EXPECT_EQ(States(m), s.states);
+        int index = -7, id = -7, value = -7;
+        EXPECT_EQ(m.INFORMUJ_MA_3(&index, &id) ? index * 100 + id : -1,
+                  s.fresh < 0 ? -1 : s.fresh * 100 + 4 + s.fresh);
+        int read = s.message ? (m.INFORMUJ_MA(&value) ? value : -1) : 0;
+        EXPECT_EQ(read, s.message);
+        EXPECT_FALSE(s.message && m.INFORMUJ_MA(&value));  // once read, it is gone
+    }
+    // The pointer is shifted back before hit tests; a locked list takes nothing.
+    m.posun = 1, m.posun_x = 10;
+    EXPECT_TRUE(m.INFORMUJ_SA(120, 56, 0));
+    EXPECT_EQ(m.hover, 0);
+    m.zamknute = true;
+    EXPECT_FALSE(m.INFORMUJ_SA(120, 56, 1));
+}
+
+TEST_F(Menu, ContainerCollectsTheChoiceOfAListThatFollowsIt) {
+    tk_test::Box root(nullptr, 900);
+    root.handles_ = true;
+    auto* m = new tk_CDUI(&root, 42);
+    m->PRIDAJ(0, "nula");
+    m->PRIDAJ(3, "tri");
+    m->CHOD_NA(100, 50);
+    int id = -1;
+    // Ids below 1 are never reported.
+    root.INFORMUJ_SA(110, 60, 1);
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    root.INFORMUJ_SA(110, 80, 1);
+    EXPECT_TRUE(root.INFORMUJ_MA(&id));
+    EXPECT_EQ(id, 42);
+    ASSERT_EQ(root.notes.size(), 1u);
+    EXPECT_EQ(root.notes[0].value * 1000 + (root.notes[0].sender == m), 3001);
+    // Moving the container moves the list's entries with it before the next hit test.
+    root.CHOD_NA(root.x + 300, root.y);
+    EXPECT_FALSE(m->INFORMUJ_SA(110, 80, 0));
+    EXPECT_TRUE(m->INFORMUJ_SA(410, 80, 0));
+}
+
+TEST_F(Menu, PopUpChainOpensOnHoverAndClosesOnAChoice) {
+    tk_CDUI main, sub, subsub;
+    Three(main, 1);
+    Three(sub, 11);
+    Three(subsub, 21);
+    sub.visible = subsub.visible = false;
+    main.Eviduj_Master_Detail_popup(2, &sub);
+    sub.Eviduj_Master_Detail_popup(11, &subsub);
+    EXPECT_EQ(sub.master, &main);
+
+    main.INFORMUJ_SA(110, 80, 0);
+    EXPECT_TRUE(sub.visible && sub.je_popup);
+    EXPECT_EQ(sub.x * 1000 + sub.y, 224 * 1000 + 76);
+    EXPECT_EQ(States(main), "030");
+    main.INFORMUJ_SA(110, 60, 0);
+    EXPECT_FALSE(sub.visible);
+    // The pop-up is hit at its new place, and its first entry opens the next one.
+    main.INFORMUJ_SA(110, 80, 0);
+    EXPECT_FALSE(main.INFORMUJ_SA(240, 81, 0));
+    EXPECT_TRUE(sub.INFORMUJ_SA(240, 81, 0));
+    EXPECT_EQ(subsub.x * 1000 + subsub.y, 348 * 1000 + 79);
+    // Another entry of the first menu closes both.
+    main.INFORMUJ_SA(110, 60, 0);
+    EXPECT_FALSE(sub.visible || subsub.visible);
+
+    // A press outside closes a pop-up only when none of its own pop-ups is open.
+    main.INFORMUJ_SA(110, 80, 0);
+    main.INFORMUJ_SA(500, 500, 1);
+    sub.INFORMUJ_SA(500, 500, 1);
+    EXPECT_TRUE(main.visible && !sub.visible);
+    main.INFORMUJ_SA(500, 500, 1);
+    EXPECT_FALSE(main.visible);
+
+    // A release on a pop-up's entry closes it and every pop-up master above it.
+    main.visible = true;
+    main.INFORMUJ_SA(110, 80, 0);
+    sub.INFORMUJ_SA(240, 81, 0);
+    subsub.INFORMUJ_SA(353, 109, 1);
+    subsub.INFORMUJ_SA(353, 109, -1);
+    EXPECT_FALSE(subsub.visible || sub.visible || main.visible);
+    int value = 0;
+    EXPECT_TRUE(subsub.INFORMUJ_MA(&value));
+    EXPECT_EQ(value, 22);
+    // A master that is no pop-up stays.
+    main.visible = true;
+    main.je_popup = false;
+    main.INFORMUJ_SA(110, 80, 0);
+    sub.INFORMUJ_SA(240, 81, -1);
+    EXPECT_TRUE(main.visible && !sub.visible);
+}
+
+TEST_F(Menu, BarDropsItsPopUpAndLoopedPopUpsAreSafe) {
+    tk_CDUI bar(1), sub;
+    bar.PRIDAJ(1, "DÁTA");
+    sub.visible = false;
+    sub.zamknute = true;
+    bar.Eviduj_Master_Detail_popup(1, &sub);
+    bar.INFORMUJ_SA(10, 10, 0);
+    EXPECT_EQ(sub.x * 1000 + sub.y, 4 * 1000 + 26);
+    EXPECT_FALSE(sub.visible);
+
+    // Two pop-ups that name each other as masters: a choice closes both and ends.
+    tk_CDUI a, b;
+    Three(a, 1);
+    a.master = &b;
+    b.master = &a;
+    b.je_popup = true;
+    a.INFORMUJ_SA(110, 60, -1);
+    EXPECT_FALSE(a.visible || b.visible);
+    // A list is not its own pop-up.
+    a.Eviduj_Master_Detail_popup(1, &a);
+    EXPECT_EQ(a.Volba(0)->detail, nullptr);
+    EXPECT_TRUE(Logged("TSKW ERROR:  [tk_CDUI::Eviduj_Master_Detail_popup - popup == this]"));
+}
+
+// n rows "r0", "r1", ... with ids 10, 11, ... at (100, 50): the entry area is x 103..223 from
+// y 53; the slider's column starts at x 226.
+void Fill(tk_CDUIR& list, int n, int lines) {
+    for (int i = 0; i < n; ++i) list.PRIDAJR(10 + i, ("r" + std::to_string(i)).c_str(), nullptr, false);
+    list.riadkov = lines;
+    list.CHOD_NA(100, 50);
+    list.RESET_GEOMETRIER();
+}
+// Row shown by each laid-out entry, with its rectangle and cut mode.
+std::string Shown(tk_CDUIR& list) {
+    std::string s;
+    int r = list.max_riadkov > 0 ? list.max_riadkov : list.volby.count;
+    for (int i = 0; i < r; ++i) {
+        tk_TVOLBA* e = list.Volba(i);
+        s += std::string(e->text) + "@" + std::to_string(e->rect.top) + "-" + std::to_string(e->rect.bottom);
+        if (e->rect2_mode) s += "/" + std::to_string(e->rect2_mode) + ":" + std::to_string(e->rect2.top);
+        s += " ";
+    }
+    return s;
+}
+void ScrollTo(tk_CDUIR& list, int position) {
+    list.posuv.SP(position);
+    list.zmenaR = true;
+    list.RESET_GEOMETRIER();
+}
+
+using Rows = Lists;
+
+TEST_F(Rows, PlaceholderRowsLendTheirTextsUntilTheFirstClear) {
+    tk_CDUI_void_flag = false;
+    tk_CDUIR list;
+    list.PRIDAJ(5, "Päť");
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_STREQ(list[1]->text, "voidR_1");
+    list.RESET_GEOMETRIE();
+    EXPECT_EQ(list.Volba(0)->text, list[0]->text);
+    EXPECT_FALSE(list.Volba(0)->text_vlastny);
+    list.ODOBER();
+    list.VYMAZ();
+    EXPECT_TRUE(tk_CDUI_void_flag);
+    EXPECT_EQ(list.Count(), 0);
+    tk_CDUIR later("duir_FINAL");
+    EXPECT_EQ(later.Count(), 0);
+}
+
+TEST_F(Rows, ShortListIsAPlainVerticalMenuAndLinesStayWithinThreeTo25) {
+    tk_CDUIR list;
+    Fill(list, 3, 7);
+    EXPECT_FALSE(list.posuvanie || list.posuv.visible || list.tlac_hore.visible || list.draha.visible);
+    EXPECT_EQ(Edges(list.obal), "100,50,226,122");
+    EXPECT_EQ(Shown(list), "r0@53-73 r1@76-96 r2@99-119 ");
+    list.riadkov = 2;
+    list.RESET_GEOMETRIER();
+    EXPECT_EQ(list.riadkov, 3);
+    list.riadkov = 40;
+    list.CHOD_NA(0, 0);
+    list.ZOBRAZ(nullptr);
+    EXPECT_EQ(list.riadkov, 40);
+    list.CHOD_NA_CENTER(500, 500);
+    EXPECT_EQ(list.riadkov, 25);
+}
+
+TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
+    tk_CDUIR list;
+    Fill(list, 10, 4);
+    EXPECT_EQ(list.rozsah, 138);
+    EXPECT_EQ(list.volby.count * 10 + list.max_riadkov, 54);
+    EXPECT_EQ(Edges(list.obal), "100,50,249,145");
+    EXPECT_EQ(list.vnutro.top * 1000 + list.vnutro.bottom, 53 * 1000 + 142);
+    EXPECT_EQ(Shown(list), "r0@53-73 r1@76-96 r2@99-119 r3@122-142 ");
+    // The scroll parts, in absolute places.
+    EXPECT_EQ(list.posuv.track_at * 1000000 + list.posuv.track_from * 1000 + list.posuv.track_to, 226071064);
+    EXPECT_EQ(list.posuv.max_value, 138);
+    EXPECT_EQ(list.tlac_hore.y * 1000 + list.tlac_dole.y, 53 * 1000 + 123);
+
+    // At 30: row 1 cut 7 pixels into its top, rows 2..4, and row 5 cut at the area's bottom.
+    ScrollTo(list, 30);
+    EXPECT_EQ(list.pozicia, 30);
+    EXPECT_EQ(Shown(list), "r1@53-66/1:46 r2@69-89 r3@92-112 r4@115-135 r5@138-142/2:138 ");
+    EXPECT_EQ(list.Volba(4)->rect2.bottom, 158);
+    // A choice on the cut row reports that row's value.
+    list.je_popup = false;
+    int value = 0;
+    EXPECT_TRUE(list.INFORMUJ_SA(150, 55, 1));
+    EXPECT_TRUE(list.INFORMUJ_MA(&value));
+    EXPECT_EQ(value, 11);
+    // Wholly scrolled past the top row: it is left out, the bottom one fills the last line.
+    ScrollTo(list, 45);
+    EXPECT_EQ(Shown(list), "r2@54-74 r3@77-97 r4@100-120 r5@123-142/2:123 ");
+    // The end of the range shows the last four rows whole.
+    ScrollTo(list, 1000);
+    EXPECT_EQ(list.pozicia, 138);
+    EXPECT_EQ(Shown(list), "r6@53-73 r7@76-96 r8@99-119 r9@122-142 ");
+    // A row step of zero scrolls by single pixels instead of dividing by it.
+    list.Nastav_Konstanty(20, 0, 120, 3);
+    list.RESET_GEOMETRIER();
+    EXPECT_EQ(list.rozsah, 6);
+}
+
+TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
+    tk_CDUIR list;
+    Fill(list, 13, 7);
+    ASSERT_EQ(list.rozsah, 138);
+    // The down button lies at (226, 192), the up button at (226, 53): each press moves 13.
+    const struct {
+        int y, code, position;
+    } presses[] = {{200, 0, 0}, {200, 1, 13}, {200, -1, 13}, {200, 1, 26}, {60, 0, 26}, {60, 1, 13}};
+    for (const auto& p : presses) {
+        EXPECT_TRUE(list.INFORMUJ_SA(231, p.y, p.code));
+        EXPECT_EQ(list.posuv.GP() * 1000 + list.pozicia, p.position * 1001) << p.y << " " << p.code;
+    }
+    EXPECT_EQ(list.Volba(0)->rect2.top, 53 - 13);
+    // The scroll parts of a locked list take nothing.
+    list.zamknute = true;
+    EXPECT_FALSE(list.INFORMUJ_SA(231, 60, 1));
+
+    tk_CDUIR found;
+    found.na_koniec = true;
+    found.riadkov = 4;
+    for (int i = 0; i < 10; ++i) found.PRIDAJ(i + 1, ("pair" + std::to_string(i)).c_str());
+    found.RESET_GEOMETRIE();
+    EXPECT_EQ(found.posuv.GP(), found.rozsah);
+    EXPECT_EQ(std::string(found.Volba(0)->text) + found.Volba(3)->text, "pair6pair9");
+}
+
+TEST_F(Rows, LookupsAndRowPopUps) {
+    tk_CDUIR list("sady");
+    Fill(list, 4, 7);
+    EXPECT_EQ(list.VratVolbu__hodnotovo(12), list[2]);
+    EXPECT_EQ(list.VratVolbu__hodnotovo(99), nullptr);
+    EXPECT_EQ(list.VratVolbu__podla_textu("r3"), list.VratVolbu__indexovo(3));
+    EXPECT_EQ(list.VratVolbu__podla_textu("R3"), nullptr);
+    EXPECT_EQ(list[4], nullptr);
+    EXPECT_TRUE(Logged("TK_ARRE_w(N) : Chyba: Index je mimo rozsah [4] [4]"));
+    // A row's pop-up reaches its entry at the next layout and opens to the right.
+    tk_CDUI popup;
+    popup.visible = false;
+    list.Eviduj_Master_Detail_popup(11, &popup);
+    EXPECT_EQ(popup.master, &list);
+    list.INFORMUJ_SA(150, 80, 0);
+    EXPECT_TRUE(popup.visible);
+    EXPECT_EQ(popup.x * 1000 + popup.y, 224 * 1000 + 76);
+    list.Eviduj_Master_Detail_popupR__indexovo(1, nullptr);
+}
+
+TEST_F(Rows, TrackPictureIsTiledDownTheSliderColumnAndCutAtTheBottom) {
+    tk_test::TestSurface s(300, 200);
+    tk_CDUIR list;
+    Fill(list, 10, 4);
+    list.podklad = 0;
+    list.draha.surface = &sheet;
+    list.draha.EVIDUJ(kWideX, kWideY);
+    list.RESET_GEOMETRIER();
+    // First without the parts that cover the track.
+    list.posuv.visible = list.tlac_hore.visible = list.tlac_dole.visible = false;
+    list.ZOBRAZ(s.get());
+    // Copies every 10 rows from y 53: eight whole ones and the ninth cut at the area's bottom.
+    for (auto [x, y] : {std::pair{226, 53}, {245, 62}, {226, 132}, {235, 141}})
+        EXPECT_EQ(s.Pixel(x, y), tk_test::kWide) << x << "," << y;
+    EXPECT_EQ(s.Pixel(246, 53) + s.Pixel(235, 142), 0);
+    // The slider and the buttons are drawn over it.
+    list.posuv.visible = list.tlac_hore.visible = list.tlac_dole.visible = true;
+    list.ZOBRAZ(s.get());
+    EXPECT_NE(s.Pixel(230, 135), tk_test::kWide);
+}
+
+using RowsDeath = Rows;
+
+TEST_F(RowsDeath, FaultsStopTheProgramWithTheirLogLines) {
+    // Forked children share the working folder, so their log lines can be read afterwards.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    tk_CDUIR list;
+    Fill(list, 2, 7);
+    EXPECT_DEATH(list.VratVolbu__indexovo(2), "tk_CDUIR::VratVolbu__indexovo - Index mimo rozsah");
+    EXPECT_DEATH(list.Eviduj_Master_Detail_popupR__indexovo(5, nullptr), "Nekorektny index");
+    EXPECT_DEATH(
+        {
+            list.VratVolbu__indexovo(1)->data = &list;
+            list.ODOBER();
+        },
+        "CHYBA: ~tk_TVOLBAR\\(\\) detekoval neuvolnene privatne data na \\(data->\\) !");
+    // The error line is in the log before the program stops.
+    EXPECT_DEATH({ list.VratVolbu__indexovo(7); }, "");
+    EXPECT_TRUE(
+        Logged("TK_DUIR_w(N) : TSKW ERROR:  [CHYBA: tk_CDUIR::VratVolbu__indexovo - Index mimo rozsah] [7]"));
+}
+
+class ListsShowcase : public Lists {
+  protected:
+    void SetUp() override {
+        Lists::SetUp();
+        tk_ScreenW = 800, tk_ScreenH = 600, tk_ScreenCX = 400, tk_ScreenCY = 300;
+        tk_lpDDSPrimary = screen.get();
+        ASSERT_EQ(tk_DSGN_INIT(), 1);
+        font = CreateFontA(-12, 0, 0, 0, 400, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Verdana");
+    }
+    void TearDown() override {
+        tk_DSGN_DONE();
+        DeleteObject(font);
+        tk_lpDDSPrimary = nullptr;
+        Lists::TearDown();
+    }
+    tk_test::TestSurface screen{800, 600};
+    HFONT font = nullptr;
+};
+
+TEST_F(ListsShowcase, ThreeLooksWithAPopUpAndAScrollingRowList) {
+    screen.Fill(screen.RawOf(RGB(40, 70, 110)));
+    const char* kMain[] = {"DÁTA - karty...", "Zamiešaj", "Ozvučenie kariet...", "Koniec"};
+
+    tk_CDUI bar(1);
+    bar.font = font;
+    for (int i = 0; i < 4; ++i) bar.PRIDAJ(i + 1, kMain[i]);
+    bar.RESET_DEFAULT();
+    bar.INFORMUJ_SA(bar.Volba(1)->rect.left + 3, 12, 0);
+
+    tk_CDUI menu, zvuk;
+    menu.font = zvuk.font = font;
+    for (int i = 0; i < 4; ++i) menu.PRIDAJ(i + 1, kMain[i]);
+    zvuk.PRIDAJ(1, "Vypnúť");
+    zvuk.PRIDAJ(2, "Zapnúť");
+    zvuk.visible = false;
+    zvuk.styl = 3;
+    menu.Eviduj_Master_Detail_popup(3, &zvuk);
+    menu.CHOD_NA(40, 80);
+    menu.INFORMUJ_SA(60, 80 + 3 + 2 * 23 + 5, 0);
+    ASSERT_TRUE(zvuk.visible);
+    zvuk.INFORMUJ_SA(zvuk.x + 20, zvuk.y + 30, 0);
+
+    tk_CDUI row(0);
+    row.font = font;
+    tk_CIcon* icons[] = {tk_DSGN.ico_ok, tk_DSGN.ico_cancel, tk_DSGN.ico_help, tk_DSGN.ico_logo};
+    for (int i = 0; i < 4; ++i) row.PRIDAJ(i + 1, kMain[i], icons[i]);
+    row.oble = true;
+    row.CHOD_NA(20, 400);
+    row.INFORMUJ_SA(20 + 30 + 130 * 2 + 50, 400 + 40, 0);
+
+    tk_CDUIR found;
+    found.font = font;
+    found.riadkov = 4;
+    found.podklad = 2;
+    found.ramik_volieb = 1;
+    found.SetIconMode("LC");
+    found.SetTextMode("LC");
+    found.text_okraj = 60;
+    found.Nastav_Konstanty(40, 44, 220, 4);
+    found.posuv.Dsgn1_Stock(0, 0, "_posuvV_");
+    found.tlac_hore.Dsgn1_Stock(0, 0, "_posuvV_btnA_");
+    found.tlac_dole.Dsgn1_Stock(0, 0, "_posuvV_btnB_");
+    found.tlac_hore.void_VYS = found.tlac_hore.AktVYS();
+    found.posuv.void_VYS = found.posuv.AktVYS();
+    found.draha.EVIDUJ_PREBER(&tk_DSGN._posuvV_track);
+    const char* kNames[] = {"jablko",  "hruška",   "slivka", "čerešňa",
+                            "marhuľa", "broskyňa", "malina", "jahoda"};
+    for (int i = 0; i < 8; ++i) found.PRIDAJ(i + 1, kNames[i], icons[i % 3]);
+    found.CHOD_NA(450, 80);
+    found.posuv.SP(60);
+    found.zmenaR = true;
+    found.RESET_GEOMETRIE();
+    EXPECT_EQ(found.Volba(0)->rect2_mode, 1);
+    EXPECT_EQ(found.Volba(found.max_riadkov - 1)->rect2_mode, 2);
+    found.INFORMUJ_SA(500, found.Volba(1)->rect.top + 5, 0);
+
+    for (tk_CDUI* list : {static_cast<tk_CDUI*>(&bar), &menu, &zvuk, &row, static_cast<tk_CDUI*>(&found)})
+        list->ZOBRAZ(screen.get());
+    screen.SavePng("lists_showcase");
+    // The open pop-up's entry is yellow in the master; the row list's hovered row is blue.
+    const tk_TVOLBA* open = menu.Volba(2);
+    EXPECT_EQ(screen.Pixel(open->rect.left + 2, open->rect.top + 2), screen.RawOf(RGB(255, 255, 60)));
+    const tk_TVOLBA* hovered = found.Volba(1);
+    EXPECT_EQ(screen.Pixel(hovered->rect.right - 3, hovered->rect.top + 2), screen.RawOf(RGB(60, 60, 255)));
+}
+
+}  // namespace
