@@ -1,0 +1,461 @@
+// The sound layer: the WAV parser on well-formed and damaged images, every image parsed from a
+// heap copy of exactly its size so that the sanitizers catch any read outside it; the sound device
+// opened once and released; sounds loaded from resources before files, played and restarted;
+// lost buffers refilled from where they came; a program without a device that runs on silent;
+// and the exact log lines of each path. All on the headless device, whose mixer is read back.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "framework/sound/tk_CDSO_Zvuk.h"
+#include "framework/sound/tk_DSO.h"
+#include "framework/sound/tk_DSWave.h"
+#include "framework/support/tk_LOG.h"
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+#include "tests/common/tk_test_files.h"
+#include "tests/sound/tk_test_wav.h"
+
+using namespace wav_test;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct Parsed {
+    int ok = 0;
+    long offset = -1;  // of the samples in the image
+    DWORD size = 0;
+    WAVEFORMATEX format{};
+    std::string reason;
+};
+
+Parsed Parse(const std::string& image) {
+    std::vector<BYTE> exact(image.begin(), image.end());
+    Parsed r;
+    const BYTE* data = nullptr;
+    const char* reason = nullptr;
+    r.ok = DSParseWaveResource(exact.empty() ? nullptr : exact.data(), DWORD(exact.size()), &r.format, &data,
+                               &r.size, &reason);
+    if (data) r.offset = long(data - exact.data());
+    if (reason) r.reason = reason;
+    return r;
+}
+
+const std::string kFmt16 = Chunk("fmt ", FmtBody(2, 22050, 16));  // block of 4 bytes
+const std::string kFmt8 = Chunk("fmt ", FmtBody(1, 11025, 8));    // block of 1 byte
+const std::string kData8 = Chunk("data", Ramp(8));
+
+struct Case {
+    const char* what;
+    std::string image;
+    long offset;  // -1: refused with the reason
+    DWORD size;
+    const char* reason;
+};
+
+// An image with the given format chunk body before 8 bytes of samples.
+std::string WithFmt(const std::string& body) {
+    return Riff(Chunk("fmt ", body) + kData8);
+}
+
+TEST(WaveParse, FindsFormatAndSamplesInWellFormedAndDamagedImages) {
+    const std::string fmt = FmtBody(2, 22050, 16);
+    const char *noFmt = "chyba blok fmt", *noData = "chyba blok data", *notRiff = "nie je RIFF WAVE",
+               *shortFmt = "blok fmt kratsi ako 16 bajtov", *notPcm = "format nie je PCM",
+               *noBlock = "data bez celeho bloku";
+    const std::vector<Case> cases = {
+        {"plain", Riff(kFmt16 + kData8), 44, 8, ""},
+        {"odd LIST first with its pad", Riff(Chunk("LIST", Ramp(5)) + kFmt16 + kData8), 58, 8, ""},
+        {"odd data with its pad, then more", Riff(kFmt8 + Chunk("data", Ramp(7)) + Chunk("LIST", "ab")), 44,
+         7, ""},
+        {"odd LIST without its pad", Riff(Chunk("LIST", Ramp(5, 'a'), false) + kFmt16 + kData8), 57, 8, ""},
+        {"18-byte fmt with cbSize", WithFmt(fmt + Le16(0x1234)), 46, 8, ""},
+        {"data before fmt", Riff(kData8 + kFmt16), 20, 8, ""},
+        {"first fmt and data win",
+         Riff(kFmt16 + Chunk("data", Ramp(4)) + Chunk("fmt ", FmtBody(0, 0, 0)) + kData8), 44, 4, ""},
+        {"data cut short by the end", Riff(kFmt16 + ChunkClaiming("data", 1000, Ramp(10))), 44, 8, ""},
+        {"file cut in the data", Riff(kFmt16 + ChunkClaiming("data", 1000, Ramp(11)), 4 + 24 + 8 + 1000), 44,
+         8, ""},
+        {"data not whole blocks", Riff(kFmt16 + Chunk("data", Ramp(10))), 44, 8, ""},
+        {"huge data, RIFF lengths", Riff(kFmt16 + ChunkClaiming("data", ~0u, Ramp(12)), ~0u), 44, 12, ""},
+        {"RIFF length cuts the data", Riff(kFmt16 + kData8, 4 + 24 + 8 + 4), 44, 4, ""},
+        {"huge LIST length", Riff(ChunkClaiming("LIST", 0xFFFFFFF0, "x") + kFmt16 + kData8), -1, 0, noFmt},
+        {"huge odd LIST length", Riff(ChunkClaiming("LIST", ~0u, "xyz") + kFmt16 + kData8), -1, 0, noFmt},
+        {"RIFF length ends before data", Riff(kFmt16 + kData8, 4 + 24), -1, 0, noData},
+        {"header only", Riff(""), -1, 0, noFmt},
+        {"only a format", Riff(kFmt16), -1, 0, noData},
+        {"chunk header cut short", Riff(kFmt16, ~0u) + "dat", -1, 0, noData},
+        {"empty", "", -1, 0, notRiff},
+        {"big-endian RIFX", "RIFX" + Riff(kFmt16 + kData8).substr(4), -1, 0, notRiff},
+        {"not WAVE", "RIFF" + Le32(4) + "AVI ", -1, 0, notRiff},
+        {"fmt of 15 bytes", WithFmt(fmt.substr(0, 15)), -1, 0, shortFmt},
+        {"fmt of 1 byte", WithFmt("\x01"), -1, 0, shortFmt},
+        {"fmt runs past the end", Riff(ChunkClaiming("fmt ", 16, fmt.substr(0, 10))), -1, 0,
+         "blok fmt presahuje koniec"},
+        {"zero channels", WithFmt(FmtBody(0, 22050, 16, 1, 4)), -1, 0, "0 kanalov"},
+        {"zero rate", WithFmt(FmtBody(2, 0, 16)), -1, 0, "frekvencia 0"},
+        {"zero block alignment", WithFmt(FmtBody(2, 22050, 16, 1, 0)), -1, 0, "zarovnanie bloku 0"},
+        {"zero bits", WithFmt(FmtBody(2, 22050, 0, 1, 4)), -1, 0, "0 bitov na vzorku"},
+        {"float samples", WithFmt(FmtBody(2, 22050, 32, 3)), -1, 0, notPcm},
+        {"extensible", WithFmt(FmtBody(2, 22050, 16, 0xFFFE) + Le16(22) + Ramp(22)), -1, 0, notPcm},
+        {"14-byte ADPCM", WithFmt(FmtBody(1, 8000, 4, 2).substr(0, 14)), -1, 0, notPcm},
+        {"less than one block", Riff(kFmt16 + Chunk("data", Ramp(3))), -1, 0, noBlock},
+        {"empty data", Riff(kFmt16 + Chunk("data", "")), -1, 0, noBlock}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Parsed r = Parse(c.image);
+        EXPECT_EQ(std::tie(r.ok, r.offset, r.size, r.reason),
+                  std::make_tuple(c.offset >= 0 ? 1 : 0, c.offset, c.size, std::string(c.reason)));
+    }
+}
+
+TEST(WaveParse, CopiesTheFormatAndClearsWhatIsWanted) {
+    // The 16 bytes of a PCM format, with cbSize 0 whatever the file held after them.
+    const WAVEFORMATEX f = Parse(Riff(Chunk("fmt ", FmtBody(2, 22050, 16) + Le16(0x1234)) + kData8)).format;
+    EXPECT_EQ(std::vector<unsigned>({f.wFormatTag, f.nChannels, unsigned(f.nSamplesPerSec),
+                                     unsigned(f.nAvgBytesPerSec), f.nBlockAlign, f.wBitsPerSample, f.cbSize}),
+              std::vector<unsigned>({WAVE_FORMAT_PCM, 2, 22050, 88200, 4, 16, 0}));
+
+    // Every wanted output starts cleared, and stays cleared when the image is refused.
+    const std::string bad = Riff(kFmt16), good = Riff(kFmt16 + kData8);
+    WAVEFORMATEX format;
+    std::memset(&format, 0xAB, sizeof(format));
+    const BYTE* data = reinterpret_cast<const BYTE*>(bad.data());
+    DWORD size = 99;
+    EXPECT_EQ(DSParseWaveResource(bad.data(), DWORD(bad.size()), &format, &data, &size), 0);
+    const WAVEFORMATEX cleared{};
+    EXPECT_EQ(std::memcmp(&format, &cleared, sizeof(format)), 0);
+    EXPECT_EQ(data, nullptr);
+    EXPECT_EQ(size, 0u);
+    // Outputs that are not wanted may be null; the same image is accepted or refused alike.
+    EXPECT_EQ(DSParseWaveResource(good.data(), DWORD(good.size()), nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(DSParseWaveResource(good.data(), DWORD(good.size()), nullptr, &data, &size), 1);
+    EXPECT_EQ(size, 8u);
+    EXPECT_EQ(DSParseWaveResource(bad.data(), DWORD(bad.size()), nullptr, nullptr, &size), 0);
+    EXPECT_EQ(DSParseWaveResource(nullptr, 100, nullptr, nullptr, nullptr), 0);
+}
+
+TEST(WaveParse, EveryCutOfAFileKeepsOnlyTheWholeBlocksItHolds) {
+    // LIST (14 bytes with its pad) and fmt before 12 bytes of samples starting at offset 58.
+    const std::string whole = Riff(Chunk("LIST", Ramp(5)) + kFmt16 + Chunk("data", Ramp(12)));
+    for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        const Parsed r = Parse(whole.substr(0, cut));
+        const long have = long(cut) - 58;
+        EXPECT_EQ(std::make_tuple(r.ok, r.offset, long(r.size)),
+                  have < 4 ? std::make_tuple(0, -1L, 0L) : std::make_tuple(1, 58L, have - have % 4));
+    }
+}
+
+// A fresh working folder and log, a window, and the headless sound device opened by tk_DSO_INIT.
+class SoundTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tk_LOG_on = 1;
+        tk_LOG_reset_done = false;
+        tk_DSO_on = true;
+        tkp_HeadlessSetAudioDevice(true);
+        tkp_HeadlessSetAudioRate(44100);
+        tkp_HeadlessResetWindowing();
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpszClassName = "KT";
+        ASSERT_NE(RegisterClassA(&wc), 0);
+        window =
+            CreateWindowExA(0, "KT", "sound", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(tk_DSO_INIT(window), 1);
+        tkp_HeadlessClearPlayedSounds();
+    }
+    void TearDown() override {
+        tk_DSO_DONE();
+        tk_DSO_on = true;
+        tkp_ClearRegisteredResources();
+        tkp_HeadlessResetWindowing();
+        tkp_HeadlessSetAudioDevice(true);
+        tkp_HeadlessClearPlayedSounds();
+    }
+
+    // Forgets the log so far: the next line starts a fresh run.
+    static void FreshLog() {
+        std::remove("tk_LOG.txt");
+        tk_LOG_reset_done = false;
+    }
+
+    tk_test::ScopedWorkDir dir;
+    HWND window = nullptr;
+};
+
+// The log's lines, with the source line of each "TK_DSO_w(123)" written as "TK_DSO_w(N)".
+std::vector<std::string> LogLines() {
+    std::istringstream in(tk_test::ReadFile("tk_LOG.txt"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(std::regex_replace(line, std::regex(R"(^TK_DSO_w\(\d+\))"), "TK_DSO_w(N)"));
+    return lines;
+}
+
+// The first n bytes the buffer holds, read through a lock.
+std::string Bytes(IDirectSoundBuffer* buffer, DWORD n) {
+    void* p = nullptr;
+    DWORD got = 0;
+    if (!buffer || buffer->Lock(0, n, &p, &got, nullptr, nullptr, 0) != DS_OK) return "<no lock>";
+    std::string bytes(static_cast<const char*>(p), got);
+    buffer->Unlock(p, got, nullptr, 0);
+    return bytes;
+}
+
+bool RegisterWav(const char* name, const std::string& image) {
+    return tkp_RegisterResource(name, "WAV", image.data(), image.size());
+}
+
+// The left channel of the next frames the device mixes.
+std::vector<int> MixLeft(int frames) {
+    std::vector<int> left;
+    std::vector<std::int16_t> mixed = tkp_HeadlessMixAudio(frames);
+    for (std::size_t i = 0; i < mixed.size(); i += 2) left.push_back(mixed[i]);
+    return left;
+}
+
+TEST_F(SoundTest, DslogWritesWhateverTheSwitchSaysAndFallsBackToTheDebugger) {
+    // The first line of a run starts the log afresh, so the next log line keeps it.
+    tk_test::WriteFile("tk_LOG.txt", "previous run\n");
+    DSLOG("f", "text", 3);
+    tk_LOG_Zapis("next");
+    // With the log off the line is appended to what is there.
+    tk_LOG_on = 0;
+    DSLOG(nullptr, nullptr, -1);
+    tk_LOG_on = 1;
+    EXPECT_EQ(LogLines(), (Lines{"===========", " DSLOG: [f] [text] [3]", "next", " DSLOG: [] [] [-1]"}));
+    // A log file that cannot be opened sends the line to the debugger output.
+    std::remove("tk_LOG.txt");
+    tk_test::MakeDir("tk_LOG.txt");
+    tkp_CaptureDebugOutput(true);
+    DSLOG("g", "nowhere", 0);
+    EXPECT_EQ(tkp_TakeDebugOutput(), " DSLOG: [g] [nowhere] [0]\n");
+    tkp_CaptureDebugOutput(false);
+}
+
+using Zvuk = SoundTest;
+
+// 16-bit mono at the device's rate: the mixed frames are the samples themselves.
+const std::string kSamples = Samples16({1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000});
+const std::string kWav = Wav(1, 44100, 16, kSamples);
+const std::vector<int> kFirstThree = {1000, 2000, 3000};
+// Other samples of the same length, for a file that must not be read.
+const std::string kOtherSamples = Samples16({-1, -2, -3, -4, -5, -6, -7, -8});
+const std::string kOtherWav = Wav(1, 44100, 16, kOtherSamples);
+const std::string kBeg = "TK_DSO_w(N) : NAHRAJ_FILE - BEG [", kEnd = "TK_DSO_w(N) : NAHRAJ_FILE - END [";
+const std::string kRestoreFailed = "TK_DSO_w(N) : TSKW ERROR:  [tk_CDSO_Zvuk::SPUSTI - CHYBA pri Restore [";
+
+TEST_F(Zvuk, DeviceOpensOnceReleasesAndRefusesAWindowlessStart) {
+    IDirectSound* opened = tk_lpDS;
+    ASSERT_TRUE(opened && tkp_HeadlessAudioOpen());
+    EXPECT_EQ(tk_DSO_INIT(window), 1);
+    EXPECT_EQ(tk_lpDS, opened);
+    EXPECT_EQ(tk_DSO_DONE(), 1);
+    EXPECT_FALSE(tk_lpDS || tkp_HeadlessAudioOpen());
+    EXPECT_EQ(tk_DSO_DONE(), 1);
+    // A device that refuses the window is given up again.
+    EXPECT_EQ(tk_DSO_INIT(nullptr), 0);
+    EXPECT_FALSE(tk_lpDS || tkp_HeadlessAudioOpen());
+    EXPECT_EQ(LogLines(), (Lines{"===========",
+                                 "TK_DSO_w(N) : TSKW ERROR:  [tk_DSO_INIT - CHYBA pri SetCooperativeLevel, "
+                                 "zvuky nebudu]"}));
+}
+
+TEST_F(Zvuk, WithoutADeviceEverythingIsLoggedAndThePlayGoesOnSilent) {
+    tk_DSO_DONE();
+    tkp_HeadlessSetAudioDevice(false);
+    tkp_CaptureDebugOutput(true);
+    EXPECT_EQ(tk_DSO_INIT(window), 0);
+    EXPECT_EQ(tkp_TakeDebugOutput(), "DirectSound: no sound device, running silent\n");
+    tkp_CaptureDebugOutput(false);
+    ASSERT_TRUE(RegisterWav("ZVUKTADA.WAV", kWav));
+    tk_test::WriteFile("pes.wav", kWav);
+    tk_CDSO_Zvuk tada, pes;
+    // The names are kept; nothing is loaded and nothing plays.
+    EXPECT_EQ(tada.NAHRAJ_RES("zvuktada.wav") + pes.NAHRAJ("pes.wav"), 0);
+    EXPECT_EQ(std::string(tada.m_ResName) + pes.m_FileName, "zvuktada.wavpes.wav");
+    EXPECT_EQ(tada.SPUSTI() + pes.SPUSTI(), 0);
+    EXPECT_TRUE(tkp_HeadlessPlayedSounds().empty());
+    EXPECT_EQ(LogLines(),
+              (Lines{"===========",
+                     "TK_DSO_w(N) : TSKW ERROR:  [tk_DSO_INIT - CHYBA pri DirectSoundCreate, zvuky nebudu]",
+                     kBeg + "pes.wav]", kEnd + "pes.wav]"}));
+    // A device that appears later serves the sounds loaded after it.
+    tkp_HeadlessSetAudioDevice(true);
+    ASSERT_EQ(tk_DSO_INIT(window), 1);
+    EXPECT_EQ(tada.SPUSTI(), 0);
+    EXPECT_EQ(tada.NAHRAJ("zvuktada.wav"), 1);
+    EXPECT_EQ(tada.SPUSTI(), 1);
+}
+
+TEST_F(Zvuk, ResourceWinsWithoutRegardToCaseNeverTouchingTheDiskAndAFileServesOtherwise) {
+    ASSERT_TRUE(RegisterWav("ZVUKNARAZ.WAV", kWav));
+    tk_CDSO_Zvuk z;
+    // No file of that name exists, and one made later with other samples is not read either.
+    ASSERT_EQ(z.NAHRAJ("zvuknaraz.wav"), 1);
+    tk_test::WriteFile("zvuknaraz.wav", kOtherWav);
+    ASSERT_EQ(z.NAHRAJ("ZvukNaraz.WAV"), 1);
+    EXPECT_TRUE(std::string(z.m_ResName) == "ZvukNaraz.WAV" && !z.m_FileName);
+    EXPECT_EQ(Bytes(z.m_lpDSB, DWORD(kSamples.size())), kSamples);
+    EXPECT_TRUE(LogLines().empty());
+
+    // A file is read whole; what follows the RIFF is no harm.
+    tk_test::WriteFile("pes.wav", kWav + "trailing bytes");
+    ASSERT_EQ(z.NAHRAJ("pes.wav"), 1);
+    EXPECT_TRUE(!z.m_ResName && std::string(z.m_FileName) == "pes.wav");
+    EXPECT_EQ(Bytes(z.m_lpDSB, DWORD(kSamples.size())), kSamples);
+    EXPECT_EQ(LogLines(), (Lines{"===========", kBeg + "pes.wav]", kEnd + "pes.wav]"}));
+    // The buffer has the WAV's size and format.
+    ASSERT_EQ(z.SPUSTI(), 1);
+    const auto played = tkp_HeadlessPlayedSounds();
+    ASSERT_EQ(played.size(), 1u);
+    EXPECT_EQ(played[0].buffer, z.m_lpDSB);
+    EXPECT_EQ(std::vector<int>({int(played[0].bytes), played[0].channels, played[0].rate, played[0].bits}),
+              std::vector<int>({int(kSamples.size()), 1, 44100, 16}));
+}
+
+TEST_F(Zvuk, NamesThatGiveNoSoundAreLoggedAndLoadNothing) {
+    tk_test::WriteFile("zly.wav", Riff(Chunk("fmt ", FmtBody(1, 44100, 16))));
+    // 24-bit samples are a WAV the device does not play.
+    tk_test::WriteFile("hlboky.wav", Wav(1, 44100, 24, Ramp(6)));
+    tk_test::WriteFile("pes.wav", kWav);
+    tk_CDSO_Zvuk z;
+    ASSERT_EQ(z.NAHRAJ("pes.wav"), 1);
+    const std::string chyba = "TK_DSO_w(N) : NAHRAJ_FILE - CHYBA pri DSLoadSoundBuffer_FILE_qr! [";
+    const std::vector<std::pair<const char*, Lines>> failures = {
+        {"nic.wav", {" DSLOG: [DSGetWave_FILE_qr] [CHYBA pri otvoreni F] [0]"}},
+        {"zly.wav",
+         {" DSLOG: [DSGetWave_FILE_qr] [CHYBA pri parsovani DSParseWaveResource] [0]",
+          "TK_DSO_w(N) : TSKW ERROR:  [DSGetWave_FILE_qr - zly WAV [zly.wav]: chyba blok data]"}},
+        {"hlboky.wav",
+         {"TK_DSO_w(N) : TSKW ERROR:  [DSLoadSoundBuffer - CHYBA pri CreateSoundBuffer [hlboky.wav]]"}}};
+    for (const auto& [name, middle] : failures) {
+        SCOPED_TRACE(name);
+        FreshLog();
+        EXPECT_EQ(z.NAHRAJ(name), 0);
+        // The earlier sound is gone and the new name kept.
+        EXPECT_EQ(z.m_lpDSB, nullptr);
+        EXPECT_STREQ(z.m_FileName, name);
+        EXPECT_EQ(z.SPUSTI(), 0);
+        Lines want{"===========", kBeg + name + "]"};
+        want.insert(want.end(), middle.begin(), middle.end());
+        want.insert(want.end(), {chyba + name + "]", kEnd + name + "]"});
+        EXPECT_EQ(LogLines(), want);
+    }
+    EXPECT_TRUE(tkp_HeadlessPlayedSounds().empty());
+}
+
+TEST_F(Zvuk, PlaysOnlyWhileSwitchedOnAndRestartsFromTheStart) {
+    ASSERT_TRUE(RegisterWav("CVAK.WAV", kWav));
+    tk_CDSO_Zvuk z;
+    EXPECT_EQ(z.SPUSTI(), 0);  // nothing loaded
+    ASSERT_EQ(z.NAHRAJ("cvak.wav"), 1);
+    tk_DSO_on = false;
+    EXPECT_EQ(z.SPUSTI(), 0);
+    EXPECT_TRUE(tkp_HeadlessPlayedSounds().empty());
+    EXPECT_EQ(MixLeft(3), (std::vector<int>{0, 0, 0}));
+    tk_DSO_on = true;
+    ASSERT_EQ(z.SPUSTI(), 1);
+    EXPECT_EQ(MixLeft(3), kFirstThree);
+    // A second play while it sounds starts it again from its first sample.
+    ASSERT_EQ(z.SPUSTI(), 1);
+    EXPECT_EQ(MixLeft(3), kFirstThree);
+    const auto played = tkp_HeadlessPlayedSounds();
+    ASSERT_EQ(played.size(), 2u);
+    EXPECT_TRUE(!played[0].wasPlaying && played[1].wasPlaying && played[1].position == 0u);
+    // Without the device object nothing plays.
+    tk_DSO_DONE();
+    EXPECT_EQ(z.SPUSTI(), 0);
+    EXPECT_EQ(tkp_HeadlessPlayedSounds().size(), 2u);
+}
+
+TEST_F(Zvuk, LostBufferIsRestoredAndRefilledFromItsResource) {
+    ASSERT_TRUE(RegisterWav("TADA.WAV", kWav));
+    tk_test::WriteFile("tada.wav", kOtherWav);
+    tk_CDSO_Zvuk z;
+    ASSERT_EQ(z.NAHRAJ("tada.wav"), 1);
+    tkp_DSMarkBufferLost(z.m_lpDSB);
+    ASSERT_EQ(z.SPUSTI(), 1);
+    EXPECT_EQ(Bytes(z.m_lpDSB, DWORD(kSamples.size())), kSamples);
+    EXPECT_EQ(MixLeft(3), kFirstThree);
+    EXPECT_EQ(tkp_HeadlessPlayedSounds().size(), 1u);
+    EXPECT_TRUE(LogLines().empty());
+    // A device that went away loses every buffer; the next play reopens it and refills.
+    tkp_HeadlessLoseAudioDevice();
+    ASSERT_EQ(z.SPUSTI(), 1);
+    EXPECT_EQ(MixLeft(3), kFirstThree);
+    // Gone for good, the buffer cannot be restored: that play fails, and one after the device
+    // came back plays again.
+    tkp_HeadlessLoseAudioDevice();
+    tkp_HeadlessSetAudioDevice(false);
+    EXPECT_EQ(z.SPUSTI() + z.SPUSTI(), 0);
+    EXPECT_EQ(LogLines(),
+              (Lines{"===========", kRestoreFailed + "tada.wav]]", kRestoreFailed + "tada.wav]]"}));
+    tkp_HeadlessSetAudioDevice(true);
+    ASSERT_EQ(z.SPUSTI(), 1);
+    EXPECT_EQ(MixLeft(3), kFirstThree);
+    EXPECT_EQ(tkp_HeadlessPlayedSounds().size(), 3u);
+}
+
+TEST_F(Zvuk, LostBufferIsRefilledFromItsFileAndRetriedAfterAFailure) {
+    tk_test::WriteFile("mys.wav", kWav);
+    tk_CDSO_Zvuk z;
+    ASSERT_EQ(z.NAHRAJ_FILE("mys.wav"), 1);
+    // The refill reads the file again: new samples of the same length show it.
+    tk_test::WriteFile("mys.wav", kOtherWav);
+    tkp_DSMarkBufferLost(z.m_lpDSB);
+    ASSERT_EQ(z.SPUSTI(), 1);
+    EXPECT_EQ(Bytes(z.m_lpDSB, DWORD(kOtherSamples.size())), kOtherSamples);
+    // Without its file the refill fails: that play answers 0 and the next one tries again.
+    std::remove("mys.wav");
+    FreshLog();
+    tkp_DSMarkBufferLost(z.m_lpDSB);
+    EXPECT_EQ(z.SPUSTI(), 0);
+    EXPECT_EQ(
+        LogLines(),
+        (Lines{"===========", " DSLOG: [DSGetWave_FILE_qr] [CHYBA pri otvoreni F] [0]",
+               "TK_DSO_w(N) : TSKW ERROR:  [tk_CDSO_Zvuk::SPUSTI - CHYBA pri obnove zvuku [mys.wav]]"}));
+    tk_test::WriteFile("mys.wav", kWav);
+    ASSERT_EQ(z.SPUSTI(), 1);
+    EXPECT_EQ(MixLeft(3), kFirstThree);
+}
+
+TEST_F(Zvuk, LoadsReplaceEachOtherAndReleaseTheirBuffers) {
+    ASSERT_TRUE(RegisterWav("A.WAV", kWav));
+    tk_test::WriteFile("b.wav", kOtherWav);
+    auto z = std::make_unique<tk_CDSO_Zvuk>();
+    ASSERT_EQ(z->NAHRAJ_RES("a.wav"), 1);
+    IDirectSoundBuffer* first = z->m_lpDSB;
+    first->AddRef();
+    ASSERT_EQ(z->NAHRAJ_FILE("b.wav"), 1);
+    EXPECT_TRUE(z->m_ResName == nullptr && std::string(z->m_FileName) == "b.wav");
+    // The object let go of its earlier buffer: only the test's reference is left.
+    EXPECT_EQ(first->Release(), 0u);
+    ASSERT_EQ(z->NAHRAJ_RES("a.wav"), 1);
+    EXPECT_TRUE(z->m_FileName == nullptr && std::string(z->m_ResName) == "a.wav");
+    // Loading again by the name the object keeps itself.
+    ASSERT_EQ(z->NAHRAJ_FILE("b.wav"), 1);
+    ASSERT_EQ(z->NAHRAJ(z->m_FileName), 1);
+    EXPECT_STREQ(z->m_FileName, "b.wav");
+    ASSERT_EQ(z->NAHRAJ_RES("a.wav"), 1);
+    ASSERT_EQ(z->NAHRAJ_FILE(z->m_ResName), 0);
+    EXPECT_STREQ(z->m_FileName, "a.wav");
+    // The destructor releases the last buffer.
+    ASSERT_EQ(z->NAHRAJ("a.wav"), 1);
+    IDirectSoundBuffer* last = z->m_lpDSB;
+    last->AddRef();
+    z.reset();
+    EXPECT_EQ(last->Release(), 0u);
+}
+
+}  // namespace
