@@ -243,6 +243,28 @@ TEST_F(SoundTest, DslogWritesWhateverTheSwitchSaysAndFallsBackToTheDebugger) {
     tkp_CaptureDebugOutput(false);
 }
 
+TEST_F(SoundTest, FailedReadsLeaveNothingBehindAndADamagedResourceSaysWhy) {
+    ASSERT_TRUE(RegisterWav("ZLY.WAV", WithFmt(FmtBody(2, 22050, 32, 3))));
+    tk_test::WriteFile("prazdny.wav", "");
+    tk_test::MakeDir("priecinok.wav");
+    static BYTE junk;
+    for (const char* name : {"nic.wav", "priecinok.wav", "prazdny.wav", static_cast<const char*>(nullptr)}) {
+        BYTE* buffer = &junk;
+        const BYTE* data = buffer;
+        DWORD size = 7;
+        EXPECT_EQ(DSGetWave_FILE_qr(&buffer, name, nullptr, &data, &size), 0);
+        EXPECT_TRUE(!buffer && !data && !size) << (name ? name : "null");
+    }
+    const BYTE* data = &junk;
+    DWORD size = 7;
+    EXPECT_EQ(DSGetWave_RES("zly.wav", nullptr, &data, &size) + DSGetWave_RES(nullptr, nullptr, &data, &size),
+              0);
+    EXPECT_TRUE(!data && !size);
+    EXPECT_NE(tk_test::ReadFile("tk_LOG.txt")
+                  .find(" : TSKW ERROR:  [DSGetWave_RES - zly WAV [zly.wav]: format nie je PCM]\n"),
+              std::string::npos);
+}
+
 using Zvuk = SoundTest;
 
 // 16-bit mono at the device's rate: the mixed frames are the samples themselves.
