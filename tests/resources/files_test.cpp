@@ -1,0 +1,196 @@
+// The committed files: card-set BMPs of every kind the loader must read, with RLE data that
+// decodes to exactly the picture; every WAV plain PCM that the sound loader takes; the program
+// icon; and the pictures and program sounds exactly what the tools make. (The spoken names need espeak-ng and
+// are checked for their format only.)
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "tests/common/tk_test_files.h"
+#include "tests/resources/resource_files.h"
+#include "tools/lib/bmp_write.h"
+
+namespace tk_res_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(CardPictures, HeadersAreConsistentAndRleDecodesToTheWholePicture) {
+    std::set<std::string> kinds;
+    for (const std::string& folder : CardSetFolders()) {
+        for (const std::string& path : FilesIn(folder, ".bmp")) {
+            SCOPED_TRACE(path);
+            std::string b = tk_test::ReadFile(path);
+            BmpInfo info;
+            ASSERT_TRUE(ReadBmpInfo(b, &info));
+            EXPECT_EQ(info.fileSize, b.size());
+            EXPECT_TRUE(info.width > 0 && info.height > 0);
+            const std::uint32_t palette =
+                info.bits <= 8 ? (info.colours ? info.colours : 1u << info.bits) : 0;
+            EXPECT_LE(palette, info.bits <= 8 ? 1u << info.bits : 0u);
+            EXPECT_EQ(info.offset, 54 + 4 * palette);
+            if (info.compression == 0) {
+                std::size_t stride = (static_cast<std::size_t>(info.width) * info.bits + 31) / 32 * 4;
+                EXPECT_EQ(b.size(), info.offset + stride * info.height);
+            } else {
+                EXPECT_EQ(info.imageSize, b.size() - info.offset);
+                std::vector<std::uint8_t> idx;
+                int w = 0, h = 0;
+                EXPECT_TRUE(DecodeRle(b, &idx, &w, &h));
+                for (std::uint8_t v : idx) EXPECT_LT(v, palette);
+            }
+            kinds.insert(std::to_string(info.bits) + "/" + std::to_string(info.compression));
+        }
+    }
+    // 24-bit, 8-bit and 4-bit palettes, RLE8 and RLE4 all appear.
+    EXPECT_EQ(kinds, (std::set<std::string>{"24/0", "8/0", "4/0", "8/1", "4/2"}));
+
+    // The encoder's runs, single pixels, literal stretches of odd and even length and rows of odd
+    // width decode to the same indices.
+    art::IndexedImage img;
+    img.w = 37;
+    img.h = 5;
+    img.palette.assign(16, 0);
+    for (int y = 0; y < img.h; ++y)
+        for (int x = 0; x < img.w; ++x)
+            img.idx.push_back(
+                static_cast<std::uint8_t>(x < 9 ? 3 : (x < 16 ? (x * 7 + y) % 16 : (x / 5 + y) % 16)));
+    for (int bits : {8, 4}) {
+        auto file = art::EncodeBmpIndexed(img, bits, art::BmpCompression::Rle);
+        std::vector<std::uint8_t> idx;
+        int w = 0, h = 0;
+        ASSERT_TRUE(DecodeRle(std::string(file.begin(), file.end()), &idx, &w, &h)) << bits;
+        EXPECT_EQ(w * 100 + h, 3705) << bits;
+        EXPECT_EQ(idx, img.idx) << bits;
+    }
+}
+
+TEST(CardPictures, SetsArePlayable) {
+    auto folders = CardSetFolders();
+    ASSERT_GE(folders.size(), 2u);
+    bool longName = false, spriteSheet = false;
+    for (const std::string& folder : folders) {
+        SCOPED_TRACE(folder);
+        auto pictures = FilesIn(folder, ".bmp");
+        EXPECT_TRUE(pictures.size() >= 8u && pictures.size() <= 12u) << pictures.size();
+        for (const std::string& p : pictures) {
+            std::string name = fs::path(p).stem().string();
+            // The game lists neither "rezia..." nor "sprit..." pictures.
+            EXPECT_TRUE(name.rfind("rezia", 0) != 0 && name.rfind("sprit", 0) != 0) << name;
+            longName = longName || name.size() >= 12;
+        }
+        for (const std::string& marker : FilesIn(folder, ".faz")) {
+            spriteSheet = true;
+            EXPECT_TRUE(fs::exists(marker.substr(0, marker.size() - 4) + ".bmp"));
+        }
+    }
+    EXPECT_TRUE(longName) << "one name must be long enough to need a narrowed font";
+    EXPECT_TRUE(spriteSheet);
+}
+
+// Walks the chunks as the loader does and checks the image is plain PCM with whole frames, and
+// when asked no longer than two seconds: "channels/rate/bits" on success, the fault otherwise.
+std::string PcmFormat(const std::string& b, bool shortSound) {
+    if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0) return "not RIFF WAVE";
+    const std::size_t end = 8 + static_cast<std::size_t>(U(b, 4, 4));
+    if (end > b.size()) return "RIFF longer than the file";
+    std::size_t fmt = 0, data = 0, dataSize = 0;
+    for (std::size_t at = 12; at + 8 <= end;) {
+        std::size_t n = U(b, at + 4, 4);
+        if (at + 8 + n > end) return "chunk past the end";
+        if (b.compare(at, 4, "fmt ") == 0 && n >= 16) fmt = at + 8;
+        if (b.compare(at, 4, "data") == 0) data = at + 8, dataSize = n;
+        at += 8 + ((n + 1) & ~static_cast<std::size_t>(1));
+    }
+    if (!fmt || !data) return "no fmt or data";
+    const unsigned tag = U(b, fmt, 2), channels = U(b, fmt + 2, 2), rate = U(b, fmt + 4, 4),
+                   byteRate = U(b, fmt + 8, 4), block = U(b, fmt + 12, 2), bits = U(b, fmt + 14, 2);
+    if (tag != 1 || block != channels * bits / 8 || byteRate != rate * block || block == 0)
+        return "not plain PCM";
+    if (dataSize == 0 || dataSize % block) return "no whole frames";
+    if (shortSound && dataSize / block > 2 * rate) return "longer than two seconds";
+    return std::to_string(channels) + "/" + std::to_string(rate) + "/" + std::to_string(bits);
+}
+
+TEST(WavFiles, ProgramSoundsAndEveryCardSetPicturesSpokenName) {
+    // 8-bit mono at 11025, 22050 and 44100 Hz, and one 16-bit stereo at 22050 Hz, each short.
+    const std::map<std::string, std::string> program = {{"zvukcvak.wav", "1/11025/8"},
+                                                        {"zvuknaraz.wav", "1/22050/8"},
+                                                        {"zvukkoniec.wav", "1/44100/8"},
+                                                        {"zvuktada.wav", "2/22050/16"}};
+    for (const auto& [name, format] : program)
+        EXPECT_EQ(PcmFormat(tk_test::ReadFile(RepoPath("resources/" + name)), true), format) << name;
+    for (const std::string& folder : CardSetFolders()) {
+        for (const std::string& bmp : FilesIn(folder, ".bmp")) {
+            std::string wav = bmp.substr(0, bmp.size() - 4) + ".wav";
+            std::string format = PcmFormat(tk_test::ReadFile(wav), false);
+            EXPECT_TRUE(format == "1/22050/8" || format == "1/22050/16") << wav << ": " << format;
+        }
+        // No sound without its picture.
+        EXPECT_EQ(FilesIn(folder, ".wav").size(), FilesIn(folder, ".bmp").size()) << folder;
+    }
+}
+
+// Runs the generator into a fresh folder; every file it makes is byte-identical to the committed
+// one under `committed`. Returns how many were compared.
+int ExpectRegeneratedIdentical(const std::string& what, const std::string& committed) {
+    tk_test::ScopedWorkDir dir;
+    const std::string cmd = std::string("\"") + TK_RESGEN + "\" " + what + " \"" + dir.path() + "\"";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    int compared = 0;
+    for (const auto& e : fs::recursive_directory_iterator(dir.path())) {
+        if (!e.is_regular_file()) continue;
+        const std::string rel = fs::relative(e.path(), dir.path()).string();
+        EXPECT_TRUE(fs::exists(RepoPath(committed + rel)) &&
+                    tk_test::ReadFile(e.path().string()) == tk_test::ReadFile(RepoPath(committed + rel)))
+            << rel;
+        ++compared;
+    }
+    return compared;
+}
+
+TEST(Regenerate, ProgramResourcesAndCardSetPicturesAreByteIdentical) {
+    // Three sheets, the icon and four sounds.
+    EXPECT_EQ(ExpectRegeneratedIdentical("resources", "resources/"), 8);
+    // And nothing committed is missing from what the tools make (sounds apart).
+    int committed = 0;
+    for (const std::string& folder : CardSetFolders())
+        committed += static_cast<int>(FilesIn(folder, ".bmp").size() + FilesIn(folder, ".faz").size());
+    EXPECT_EQ(ExpectRegeneratedIdentical("cardsets", "cardsets/"), committed);
+}
+
+TEST(ProgramIcon, SixteenAndThirtyTwoWithAlphaAndMask) {
+    std::string b = tk_test::ReadFile(RepoPath("resources/kartola.ico"));
+    // An icon directory of two entries.
+    ASSERT_GE(b.size(), 6u + 32u);
+    ASSERT_EQ(U(b, 0, 4) * 10 + U(b, 4, 2), 0x10000u * 10 + 2);
+    for (int i = 0; i < 2; ++i) {
+        const std::size_t e = 6 + 16 * i;
+        const int n = i == 0 ? 16 : 32;
+        SCOPED_TRACE(n);
+        EXPECT_EQ(U(b, e, 1) * 100 + U(b, e + 6, 2), n * 100 + 32u);
+        const std::size_t size = U(b, e + 8, 4), at = U(b, e + 12, 4);
+        const std::size_t mask = (n + 31) / 32 * 4;
+        ASSERT_EQ(size, 40 + 4u * n * n + mask * n);
+        ASSERT_LE(at + size, b.size());
+        EXPECT_EQ(U(b, at + 4, 4) * 100 + U(b, at + 8, 4), n * 100 + 2u * n);
+        // Clear corners and an opaque middle; the AND mask marks exactly the clear pixels.
+        int clear = 0, opaque = 0;
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x) {
+                unsigned alpha = U(b, at + 40 + 4 * (y * n + x) + 3, 1);
+                bool masked = (U(b, at + 40 + 4 * n * n + y * mask + x / 8, 1) >> (7 - x % 8)) & 1;
+                EXPECT_EQ(masked, alpha == 0);
+                clear += alpha == 0;
+                opaque += alpha == 255;
+            }
+        EXPECT_GT(clear, n * n / 10);
+        EXPECT_GT(opaque, n * n / 3);
+    }
+}
+
+}  // namespace
+}  // namespace tk_res_test
