@@ -1,24 +1,35 @@
-// The committed files: card-set BMPs of every kind the loader must read, with RLE data that
-// decodes to exactly the picture; every WAV plain PCM that the sound loader takes; the program
-// icon; and the pictures and program sounds exactly what the tools make. (The spoken names need espeak-ng and
+// The committed files: card-set BMPs of every kind the loader must read, each read by it, and RLE
+// data that decodes to exactly the picture; every WAV plain PCM that the sound loader takes; the program
+// icon; the pictures and program sounds exactly what the tools make; and the tools' rasterizer and
+// quantizer exact. (The spoken names need espeak-ng and
 // are checked for their format only.)
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <set>
 
+#include "platform/image/bmp_decode.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/resources/resource_files.h"
 #include "tools/lib/bmp_write.h"
+#include "tools/lib/image.h"
+#include "tools/lib/mask.h"
+#include "tools/lib/shapes.h"
 
 namespace tk_res_test {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(CardPictures, HeadersAreConsistentAndRleDecodesToTheWholePicture) {
+bool Decode(const std::string& bytes, tkp_BmpImage* image) {
+    return tkp_DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), image,
+                             nullptr);
+}
+
+TEST(CardPictures, HeadersAreConsistentTheLoaderTakesThemAndRleDecodesToTheWholePicture) {
     std::set<std::string> kinds;
     for (const std::string& folder : CardSetFolders()) {
         for (const std::string& path : FilesIn(folder, ".bmp")) {
@@ -37,11 +48,10 @@ TEST(CardPictures, HeadersAreConsistentAndRleDecodesToTheWholePicture) {
                 EXPECT_EQ(b.size(), info.offset + stride * info.height);
             } else {
                 EXPECT_EQ(info.imageSize, b.size() - info.offset);
-                std::vector<std::uint8_t> idx;
-                int w = 0, h = 0;
-                EXPECT_TRUE(DecodeRle(b, &idx, &w, &h));
-                for (std::uint8_t v : idx) EXPECT_LT(v, palette);
             }
+            // The loader takes it whole, at its size.
+            tkp_BmpImage image;
+            EXPECT_TRUE(Decode(b, &image) && image.width == info.width && image.height == info.height);
             kinds.insert(std::to_string(info.bits) + "/" + std::to_string(info.compression));
         }
     }
@@ -49,46 +59,46 @@ TEST(CardPictures, HeadersAreConsistentAndRleDecodesToTheWholePicture) {
     EXPECT_EQ(kinds, (std::set<std::string>{"24/0", "8/0", "4/0", "8/1", "4/2"}));
 
     // The encoder's runs, single pixels, literal stretches of odd and even length and rows of odd
-    // width decode to the same indices.
+    // width decode to the same picture.
     art::IndexedImage img;
     img.w = 37;
     img.h = 5;
-    img.palette.assign(16, 0);
+    for (std::uint32_t i = 0; i < 16; ++i) img.palette.push_back(i * 0x0F0E0D);
     for (int y = 0; y < img.h; ++y)
         for (int x = 0; x < img.w; ++x)
             img.idx.push_back(
                 static_cast<std::uint8_t>(x < 9 ? 3 : (x < 16 ? (x * 7 + y) % 16 : (x / 5 + y) % 16)));
+    std::vector<std::uint32_t> want;
+    for (std::uint8_t i : img.idx) want.push_back(img.palette[i]);
     for (int bits : {8, 4}) {
         auto file = art::EncodeBmpIndexed(img, bits, art::BmpCompression::Rle);
-        std::vector<std::uint8_t> idx;
-        int w = 0, h = 0;
-        ASSERT_TRUE(DecodeRle(std::string(file.begin(), file.end()), &idx, &w, &h)) << bits;
-        EXPECT_EQ(w * 100 + h, 3705) << bits;
-        EXPECT_EQ(idx, img.idx) << bits;
+        tkp_BmpImage image;
+        ASSERT_TRUE(Decode(std::string(file.begin(), file.end()), &image)) << bits;
+        EXPECT_EQ(image.width * 100 + image.height, 3705) << bits;
+        EXPECT_EQ(image.pixels, want) << bits;
     }
 }
 
 TEST(CardPictures, SetsArePlayable) {
+    // At least two sets of 8 to 12 pictures, one name long enough to need a narrowed font, one
+    // sprite sheet marked by its .faz file; the game lists neither "rezia..." nor "sprit..." files.
     auto folders = CardSetFolders();
     ASSERT_GE(folders.size(), 2u);
     bool longName = false, spriteSheet = false;
     for (const std::string& folder : folders) {
-        SCOPED_TRACE(folder);
         auto pictures = FilesIn(folder, ".bmp");
-        EXPECT_TRUE(pictures.size() >= 8u && pictures.size() <= 12u) << pictures.size();
+        EXPECT_TRUE(pictures.size() >= 8u && pictures.size() <= 12u) << folder;
         for (const std::string& p : pictures) {
             std::string name = fs::path(p).stem().string();
-            // The game lists neither "rezia..." nor "sprit..." pictures.
             EXPECT_TRUE(name.rfind("rezia", 0) != 0 && name.rfind("sprit", 0) != 0) << name;
             longName = longName || name.size() >= 12;
         }
         for (const std::string& marker : FilesIn(folder, ".faz")) {
             spriteSheet = true;
-            EXPECT_TRUE(fs::exists(marker.substr(0, marker.size() - 4) + ".bmp"));
+            EXPECT_TRUE(fs::exists(marker.substr(0, marker.size() - 4) + ".bmp")) << marker;
         }
     }
-    EXPECT_TRUE(longName) << "one name must be long enough to need a narrowed font";
-    EXPECT_TRUE(spriteSheet);
+    EXPECT_TRUE(longName && spriteSheet);
 }
 
 // Walks the chunks as the loader does and checks the image is plain PCM with whole frames, and
@@ -190,6 +200,40 @@ TEST(ProgramIcon, SixteenAndThirtyTwoWithAlphaAndMask) {
         EXPECT_GT(clear, n * n / 10);
         EXPECT_GT(opaque, n * n / 3);
     }
+}
+
+// The rasterizer and quantizer the pictures are made with are exact.
+TEST(ToolPieces, RasterizerCoverageAndQuantizerColours) {
+    auto sum = [](const art::Mask& m) {
+        double s = 0;
+        for (int y = 0; y < m.Height(); ++y)
+            for (int x = 0; x < m.Width(); ++x) s += m.At(x, y);
+        return s;
+    };
+    // Pixel-aligned, in both directions of travel: full inside, empty outside.
+    for (const art::Path& path : {art::Rect(2, 3, 4, 5), art::Polygon({{2, 3}, {2, 8}, {6, 8}, {6, 3}})}) {
+        art::Mask m = art::Rasterize(path, 10, 10);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                EXPECT_FLOAT_EQ(m.At(x, y), x >= 2 && x < 6 && y >= 3 && y < 8) << x << y;
+    }
+    // Half a pixel off, the edge pixels are half covered.
+    art::Mask h = art::Rasterize(art::Rect(2.5, 2, 3, 2), 10, 10);
+    EXPECT_TRUE(std::abs(h.At(2, 2) - 0.5) + std::abs(h.At(5, 3) - 0.5) + std::abs(h.At(3, 2) - 1) < 1e-6);
+    // A disc adds up to its area, a shape off the canvas is cut cleanly, and overlapping contours
+    // unite instead of cancelling.
+    EXPECT_NEAR(sum(art::Rasterize(art::Circle(20, 20, 10.3), 40, 40)), M_PI * 10.3 * 10.3, 0.5);
+    EXPECT_NEAR(sum(art::Rasterize(art::Rect(-5, -5, 8, 8), 10, 10)), 9.0, 1e-6);
+    art::Path two = art::Rect(0, 0, 6, 6);
+    two.Append(art::Polygon({{3, 3}, {3, 9}, {9, 9}, {9, 3}}));
+    EXPECT_NEAR(sum(art::Rasterize(two, 10, 10)), 36 + 36 - 9, 1e-6);
+
+    // A few colours are kept exactly.
+    art::RgbImage few(4, 1);
+    few.px = {0x102030, 0xFFFFFF, 0x102030, 0x00FF00};
+    art::IndexedImage q = art::Quantize(few, 16);
+    ASSERT_EQ(q.palette.size(), 3u);
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(q.palette[q.At(x, 0)], few.At(x, 0));
 }
 
 }  // namespace

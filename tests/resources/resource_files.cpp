@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/image/bmp_decode.h"
 #include "tests/common/tk_test_files.h"
 
 namespace tk_res_test {
@@ -45,63 +46,15 @@ bool ReadBmpInfo(const std::string& b, BmpInfo* info) {
     return U(b, 26, 2) == 1;
 }
 
-bool DecodeRle(const std::string& b, std::vector<std::uint8_t>* out, int* w, int* h) {
-    BmpInfo info;
-    if (!ReadBmpInfo(b, &info) || info.width <= 0 || info.height <= 0) return false;
-    const bool four = info.compression == 2 && info.bits == 4;
-    if (!four && !(info.compression == 1 && info.bits == 8)) return false;
-    out->assign(static_cast<std::size_t>(info.width) * info.height, 0);
-    std::size_t at = info.offset;
-    int x = 0, row = 0;  // row counts from the bottom
-    auto put = [&](int v) {
-        if (x >= info.width || row >= info.height) return false;
-        (*out)[static_cast<std::size_t>(info.height - 1 - row) * info.width + x++] =
-            static_cast<std::uint8_t>(v);
-        return true;
-    };
-    while (at + 2 <= b.size()) {
-        int n = static_cast<unsigned char>(b[at]), v = static_cast<unsigned char>(b[at + 1]);
-        at += 2;
-        if (n > 0) {
-            for (int i = 0; i < n; ++i)
-                if (!put(four ? (i % 2 == 0 ? v >> 4 : v & 15) : v)) return false;
-        } else if (v == 0) {
-            x = 0;
-            ++row;
-        } else if (v == 1) {
-            *w = info.width;
-            *h = info.height;
-            return true;
-        } else if (v == 2) {
-            return false;  // the tools never write deltas
-        } else {
-            std::size_t bytes = four ? (v + 1) / 2 : v;
-            if (at + bytes > b.size()) return false;
-            for (int i = 0; i < v; ++i) {
-                int byte = static_cast<unsigned char>(b[at + (four ? i / 2 : i)]);
-                if (!put(four ? (i % 2 == 0 ? byte >> 4 : byte & 15) : byte)) return false;
-            }
-            at += bytes + (bytes % 2);
-        }
-    }
-    return false;
-}
-
 SheetView::SheetView(const std::string& relative) {
     const std::string b = tk_test::ReadFile(RepoPath(relative));
-    BmpInfo info;
-    const bool ok = ReadBmpInfo(b, &info) && info.bits == 24 && info.compression == 0 && info.width > 0 &&
-                    info.height > 0;
-    const std::size_t stride = ok ? (static_cast<std::size_t>(info.width) * 3 + 3) / 4 * 4 : 0;
-    if (!ok || info.offset + stride * info.height > b.size()) {
-        ADD_FAILURE() << relative << " is not a readable 24-bit BMP";
+    tkp_BmpImage image;
+    if (!tkp_DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(b.data()), b.size(), &image, nullptr)) {
+        ADD_FAILURE() << relative << " is not a readable BMP";
         return;
     }
-    w_ = info.width, h_ = info.height;
-    px_.resize(static_cast<std::size_t>(w_) * h_);
-    for (int y = 0; y < h_; ++y)
-        for (int x = 0; x < w_; ++x)
-            px_[static_cast<std::size_t>(y) * w_ + x] = U(b, info.offset + stride * (h_ - 1 - y) + 3 * x, 3);
+    px_ = std::move(image.pixels);
+    w_ = image.width, h_ = image.height;
 }
 
 std::uint16_t SheetView::Pixel(int x, int y) const {

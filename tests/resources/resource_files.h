@@ -1,5 +1,5 @@
 // Reading the committed resources and card sets for the tests: paths, little-endian fields, BMP
-// headers and pixels, and locating a phase on a sprite sheet the way the framework does.
+// headers, and locating a phase on a sprite sheet the way the framework does.
 #pragma once
 
 #include <cstddef>
@@ -30,19 +30,15 @@ struct BmpInfo {
 
 // Reads the file and info headers; false when the file is not a BMP with a 40-byte info header.
 bool ReadBmpInfo(const std::string& bytes, BmpInfo* info);
-// Palette indices of an RLE8 or RLE4 picture, rows top-down; false when the data runs past the
-// file, past the picture, or ends without the end-of-bitmap mark.
-bool DecodeRle(const std::string& bytes, std::vector<std::uint8_t>* indices, int* w, int* h);
-
 struct Phase {
     int x = 0, y = 0, x2 = 0, y2 = 0, w = 100, h = 100;
 };
 
-// A committed 24-bit sheet. Colours are compared as 16-bit 5-6-5 pixels, as the framework's
-// surfaces hold them.
+// A committed sheet, decoded by the platform's BMP decoder. Colours are compared as 16-bit 5-6-5
+// pixels, as the framework's surfaces hold them.
 class SheetView {
   public:
-    // Fails the test when the file is not a readable 24-bit BMP.
+    // Fails the test when the file is not a readable BMP.
     explicit SheetView(const std::string& relative);
     int Width() const { return w_; }
     int Height() const { return h_; }
