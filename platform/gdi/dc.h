@@ -3,6 +3,8 @@
 // tkp_DC_Blend so that it needs to know nothing else of the target.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/wintypes.h"
@@ -14,6 +16,8 @@ int tkp_DC_Width(HDC dc);
 int tkp_DC_Height(HDC dc);
 // Mixes colour into pixel (x, y) with coverage alpha 0..255; outside the target nothing happens.
 void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha);
+// The same for a row of n coverage values from (x, y): 0 leaves a pixel, 255 paints it solid.
+void tkp_DC_BlendRow(HDC dc, int x, int y, const std::uint8_t* coverage, int n, COLORREF colour);
 // The selected font (null: the stock system font), text colour, background mode and colour.
 HFONT tkp_DC_Font(HDC dc);
 COLORREF tkp_DC_TextColor(HDC dc);

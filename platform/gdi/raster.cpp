@@ -72,9 +72,10 @@ int tkp_DC_Height(HDC dc) {
     return d ? tkp::TargetHeight(d) : 0;
 }
 
-void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha) {
-    tkp_DC* d = tkp::FindDC(dc);
-    if (!d || alpha <= 0) return;
+namespace {
+
+// Mixes colour into one pixel of a DC already looked up.
+void blendPixel(tkp_DC* d, int x, int y, COLORREF colour, int alpha) {
     COLORREF under = tkp::ReadPixel(d, x, y);
     if (under == CLR_INVALID) return;
     const unsigned a = static_cast<unsigned>(std::min(alpha, 255));
@@ -82,6 +83,31 @@ void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha) {
                      tkp::Mix8(GetGValue(colour), GetGValue(under), a) << 8 |
                      tkp::Mix8(GetBValue(colour), GetBValue(under), a) << 16;
     tkp::FillSpan(d, y, x, x, mixed);
+}
+
+}  // namespace
+
+void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d || alpha <= 0) return;
+    blendPixel(d, x, y, colour, alpha);
+}
+
+void tkp_DC_BlendRow(HDC dc, int x, int y, const std::uint8_t* coverage, int n, COLORREF colour) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d || !coverage) return;
+    // The DC is looked up once per row; solid runs are filled as one span.
+    for (int i = 0; i < n;) {
+        if (coverage[i] == 255) {
+            int end = i + 1;
+            while (end < n && coverage[end] == 255) ++end;
+            tkp::FillSpan(d, y, x + i, x + end - 1, colour);
+            i = end;
+            continue;
+        }
+        if (coverage[i]) blendPixel(d, x + i, y, colour, coverage[i]);
+        ++i;
+    }
 }
 
 void tkp_DC_FillSolid(HDC dc, const RECT& r, COLORREF colour) {

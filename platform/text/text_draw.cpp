@@ -30,21 +30,10 @@ void blitGlyph(tkp_TextTarget& target, const tkp_Glyph& g, int gx, int gy, const
     const int x1 = std::min(gx + g.width, static_cast<int>(clip.right));
     const int y0 = std::max(gy, static_cast<int>(clip.top));
     const int y1 = std::min(gy + g.rows, static_cast<int>(clip.bottom));
+    if (x0 >= x1) return;
     for (int y = y0; y < y1; ++y) {
         const std::uint8_t* row = g.coverage.data() + static_cast<std::size_t>(y - gy) * g.width;
-        for (int x = x0; x < x1;) {
-            const int alpha = row[x - gx];
-            // Runs of full coverage are filled in one go; partial coverage is mixed pixel by pixel.
-            if (alpha == 255) {
-                int end = x + 1;
-                while (end < x1 && row[end - gx] == 255) ++end;
-                target.Fill({x, y, end, y + 1}, colour);
-                x = end;
-                continue;
-            }
-            if (alpha) target.Blend(x, y, colour, alpha);
-            ++x;
-        }
+        target.BlendRow(x0, y, row + (x0 - gx), x1 - x0, colour);
     }
 }
 
