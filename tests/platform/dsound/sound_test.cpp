@@ -1,0 +1,308 @@
+// DirectSound on the headless output: mixing, restarting, locking, lost buffers and a lost or
+// missing device, and the conversion of every buffer to 16-bit stereo at the device rate.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+#include "tests/platform/debug_log.h"
+
+namespace {
+
+using Ints = std::vector<int>;
+using Bytes = std::vector<std::uint8_t>;
+
+WAVEFORMATEX Pcm(int channels, int rate, int bits) {
+    WAVEFORMATEX wf{
+        WAVE_FORMAT_PCM, WORD(channels), DWORD(rate), 0, WORD(channels * bits / 8), WORD(bits), 0};
+    wf.nAvgBytesPerSec = wf.nSamplesPerSec * wf.nBlockAlign;
+    return wf;
+}
+
+// The description the framework gives: size 20, static with the three controls.
+DSBUFFERDESC Desc(WAVEFORMATEX* wf, DWORD bytes) {
+    return DSBUFFERDESC{20, DSBCAPS_STATIC | DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME,
+                        bytes, 0, wf};
+}
+
+Bytes Samples16(const Ints& values) {
+    Bytes bytes;
+    for (int v : values) bytes.insert(bytes.end(), {std::uint8_t(v & 0xFF), std::uint8_t((v >> 8) & 0xFF)});
+    return bytes;
+}
+
+// Writes the whole buffer through one Lock and Unlock; false when either fails.
+bool Fill(LPDIRECTSOUNDBUFFER b, const Bytes& bytes) {
+    LPVOID p1 = nullptr, p2 = nullptr;
+    DWORD n1 = 0, n2 = 0;
+    if (b->Lock(0, static_cast<DWORD>(bytes.size()), &p1, &n1, &p2, &n2, 0) != DS_OK) return false;
+    std::memcpy(p1, bytes.data(), n1);
+    return b->Unlock(p1, n1, p2, n2) == DS_OK;
+}
+
+DWORD Status(LPDIRECTSOUNDBUFFER b) {
+    DWORD s = 0xFFFF;
+    EXPECT_EQ(b->GetStatus(&s), DS_OK);
+    return s;
+}
+
+// The next frames mixed: both channels, or only the left one (tests check the right one where
+// it differs).
+Ints Mix(int frames) {
+    const std::vector<std::int16_t> mixed = tkp_HeadlessMixAudio(frames);
+    return Ints(mixed.begin(), mixed.end());
+}
+Ints MixLeft(int frames) {
+    const Ints both = Mix(frames);
+    Ints left;
+    for (std::size_t i = 0; i < both.size(); i += 2) left.push_back(both[i]);
+    return left;
+}
+
+// A device on a present headless output at 44100 Hz; every test must release what it made,
+// which the tear-down checks by the output being closed again.
+class DirectSoundTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tkp_HeadlessSetAudioDevice(true);
+        Open(44100);
+    }
+    void TearDown() override {
+        EXPECT_EQ(ds_ ? ds_->Release() : 0u, 0u) << "a buffer was left";
+        EXPECT_FALSE(tkp_HeadlessAudioOpen());
+        tkp_HeadlessSetAudioDevice(true);
+        tkp_HeadlessSetAudioRate(44100);
+    }
+    // A new device on an output at the given rate.
+    void Open(int rate) {
+        if (ds_) ds_->Release();
+        tkp_HeadlessSetAudioRate(rate);
+        tkp_HeadlessClearPlayedSounds();
+        ASSERT_EQ(DirectSoundCreate(nullptr, &ds_, nullptr), DS_OK);
+    }
+    // A filled buffer of the given format.
+    LPDIRECTSOUNDBUFFER Make(WAVEFORMATEX wf, const Bytes& bytes) {
+        DSBUFFERDESC desc = Desc(&wf, static_cast<DWORD>(bytes.size()));
+        LPDIRECTSOUNDBUFFER b = nullptr;
+        EXPECT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), DS_OK);
+        EXPECT_TRUE(b && Fill(b, bytes));
+        return b;
+    }
+
+    LPDIRECTSOUND ds_ = nullptr;
+};
+
+TEST_F(DirectSoundTest, OverlappingSoundsAreSummedAndClamped) {
+    LPDIRECTSOUNDBUFFER a = Make(Pcm(1, 44100, 16), Samples16({1000, 20000, -20000, 1000}));
+    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16({2000, 15000, -15000, 2000, 2000, 2000}));
+    ASSERT_EQ(a->Play(0, 0, 0), DS_OK);
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(8), (Ints{3000, 32767, -32768, 3000, 2000, 2000, 0, 0}));
+    EXPECT_EQ(Status(a), 0u);
+    EXPECT_EQ(a->Release() + b->Release(), 0u);
+}
+
+TEST_F(DirectSoundTest, PlayRestartsFromTheStartAfterSetCurrentPosition) {
+    // 600 frames holding 50 * i: the mix shows where the buffer plays from.
+    Ints ramp;
+    for (int i = 0; i < 600; ++i) ramp.push_back(50 * i);
+    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16(ramp));
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(300).back(), 299 * 50);  // crosses the mixer's inner passes
+    // Play while playing goes on where it is; SetCurrentPosition(0) first restarts it.
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(2), (Ints{300 * 50, 301 * 50}));
+    ASSERT_EQ(b->SetCurrentPosition(0), DS_OK);
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(3), (Ints{0, 50, 100}));
+    // Stop keeps the position; a sound that ran to its end starts again from 0.
+    ASSERT_EQ(b->Stop(), DS_OK);
+    EXPECT_EQ(MixLeft(1), (Ints{0}));
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(1), (Ints{150}));
+    tkp_HeadlessMixAudio(600);
+    EXPECT_EQ(Status(b), 0u);
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(2), (Ints{0, 50}));
+    ASSERT_EQ(b->SetCurrentPosition(20), DS_OK);  // byte 20 is frame 10
+    EXPECT_EQ(MixLeft(1), (Ints{500}));
+    EXPECT_EQ(b->SetCurrentPosition(1200), DSERR_INVALIDPARAM);
+    EXPECT_EQ(b->Play(0, 0, 1), DSERR_INVALIDPARAM);  // looping is not offered
+    EXPECT_EQ(b->Release(), 0u);
+}
+
+TEST_F(DirectSoundTest, LockPastTheEndWrapsIntoASecondPart) {
+    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16(Ints(8, 0)));
+    LPVOID p1 = nullptr, p2 = nullptr;
+    DWORD n1 = 0, n2 = 0;
+    ASSERT_EQ(b->Lock(12, 8, &p1, &n1, &p2, &n2, 0), DS_OK);
+    EXPECT_EQ(static_cast<std::uint8_t*>(p1) - static_cast<std::uint8_t*>(p2), 12);
+    std::memcpy(p1, Samples16({1, 2}).data(), n1);
+    std::memcpy(p2, Samples16({3, 4}).data(), n2);
+    ASSERT_EQ(b->Unlock(p1, n1, p2, n2), DS_OK);
+    EXPECT_EQ(b->Unlock(p1, n1, p2, n2), DSERR_INVALIDPARAM);  // nothing is locked any more
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(8), (Ints{3, 4, 0, 0, 0, 0, 1, 2}));
+    for (auto [offset, bytes] : {std::pair{16, 1}, {0, 17}, {0, 0}})
+        EXPECT_EQ(b->Lock(offset, bytes, &p1, &n1, &p2, &n2, 0), DSERR_INVALIDPARAM)
+            << offset << "+" << bytes;
+    EXPECT_EQ(b->Release(), 0u);
+}
+
+TEST_F(DirectSoundTest, LostBufferAnswersBufferLostUntilRestoredAndRefilled) {
+    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 11025, 8), {255, 255, 255, 255});
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(1), (Ints{32512}));
+    tkp_DSMarkBufferLost(b);
+    EXPECT_EQ(Status(b), DSBSTATUS_BUFFERLOST);
+    EXPECT_EQ(MixLeft(1), (Ints{0}));
+    // The framework's play: position 0, Play, and on a loss Restore, refill and play again.
+    EXPECT_EQ(b->SetCurrentPosition(0), DS_OK);
+    EXPECT_EQ(b->Play(0, 0, 0), DSERR_BUFFERLOST);
+    EXPECT_FALSE(Fill(b, {0, 0, 0, 0}));
+    ASSERT_EQ(b->Restore(), DS_OK);
+    // The old content is gone: silence until the caller writes it again.
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(4), (Ints{0, 0, 0, 0}));
+    ASSERT_TRUE(Fill(b, {0, 0, 0, 0}));
+    ASSERT_EQ(b->SetCurrentPosition(0), DS_OK);
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(1), (Ints{-32768}));
+    EXPECT_EQ(b->Release(), 0u);
+}
+
+TEST_F(DirectSoundTest, LostDeviceLosesEveryBufferAndRestoreReopensIt) {
+    LPDIRECTSOUNDBUFFER a = Make(Pcm(1, 22050, 16), Samples16({1000, 1000}));
+    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 22050, 16), Samples16({2000, 2000}));
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    tkp_HeadlessLoseAudioDevice();
+    tkp_HeadlessSetAudioDevice(false);
+    EXPECT_EQ(a->Play(0, 0, 0), DSERR_BUFFERLOST);
+    EXPECT_FALSE(tkp_HeadlessAudioOpen());
+    EXPECT_EQ(Status(b), DSBSTATUS_BUFFERLOST);
+    EXPECT_EQ(a->Restore(), DSERR_BUFFERLOST);  // no device yet: the next play tries again
+    // The device returns at another rate: a restored, refilled buffer is converted to it.
+    tkp_HeadlessSetAudioDevice(true);
+    tkp_HeadlessSetAudioRate(22050);
+    ASSERT_EQ(a->Restore(), DS_OK);
+    EXPECT_EQ(b->Play(0, 0, 0), DSERR_BUFFERLOST);
+    ASSERT_TRUE(Fill(a, Samples16({1000, 3000})));
+    ASSERT_EQ(a->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(3), (Ints{1000, 3000, 0}));
+    EXPECT_EQ(a->Release() + b->Release(), 0u);
+}
+
+TEST_F(DirectSoundTest, WithoutADeviceTheProgramRunsSilentAndBuffersOutliveTheirDevice) {
+    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16({7, 8}));
+    // The output is already open for the fixture's device: a second device shares it even when
+    // the backend now has none.
+    tkp_HeadlessSetAudioDevice(false);
+    LPDIRECTSOUND second = reinterpret_cast<LPDIRECTSOUND>(this);
+    ASSERT_EQ(DirectSoundCreate(nullptr, &second, nullptr), DS_OK);
+    EXPECT_EQ(second->Release() + ds_->Release(), 0u);
+    ds_ = nullptr;
+    // The buffer holds the output open and still plays; once it goes, no device can be made.
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(2), (Ints{7, 8}));
+    EXPECT_EQ(b->Release(), 0u);
+    EXPECT_FALSE(tkp_HeadlessAudioOpen());
+    EXPECT_EQ(ptest::Logged([&] { EXPECT_EQ(DirectSoundCreate(nullptr, &second, nullptr), DSERR_NODRIVER); }),
+              "DirectSound: no sound device, running silent\n");
+    EXPECT_EQ(second, nullptr);
+}
+
+TEST_F(DirectSoundTest, SamplesAreCentredScaledSpreadToStereoAndInterpolatedToTheDeviceRate) {
+    // 4 frames at 11025 Hz give 16 at 44100 Hz: 128 -> 0, 255 -> 32512, 0 -> -32768, the last
+    // held; mono sounds the same on both sides.
+    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 11025, 8), {128, 255, 0, 128});
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    const Ints mono = Mix(18);
+    EXPECT_EQ(mono,
+              (Ints{0,    0,    8128,   8128,   16256,  16256,  24384,  24384,  32512,  32512,  16192, 16192,
+                    -128, -128, -16448, -16448, -32768, -32768, -24576, -24576, -16384, -16384, -8192, -8192,
+                    0,    0,    0,      0,      0,      0,      0,      0,      0,      0,      0,     0}));
+    b->Release();
+    // 16-bit stereo at 22050 Hz keeps its channels; halfway values are truncated toward zero.
+    b = Make(Pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, -32768, 32767}));
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(Mix(7), (Ints{1000, -1000, 2000, -2000, 3000, -3000, -14884, 14883, -32768, 32767, -32768,
+                            32767, 0, 0}));
+    b->Release();
+    // At 48000 Hz frame 1 sits 22050/48000 of the way from 1000 to 3000: 1918.75, truncated.
+    Open(48000);
+    b = Make(Pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, 5000, 0}));
+    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(Mix(2), (Ints{1000, -1000, 1918, -1918}));
+    EXPECT_EQ(b->Release(), 0u);
+}
+
+TEST_F(DirectSoundTest, LengthIsSourceFramesTimesDeviceRateOverRateRoundedUp) {
+    // Exactly the 16 bytes of a PCM "fmt " chunk as a format: reading cbSize would run past them.
+    WAVEFORMATEX fmt16 = Pcm(1, 11025, 8);
+    auto chunk = std::make_unique<std::uint8_t[]>(16);
+    std::memcpy(chunk.get(), &fmt16, 16);
+    struct Case {
+        WAVEFORMATEX* wf;
+        WAVEFORMATEX own;
+        DWORD bytes;
+        int frames;
+    };
+    const Case cases[] = {
+        {nullptr, Pcm(1, 11025, 8), 4, 16},
+        {nullptr, Pcm(1, 11025, 8), 5, 20},
+        {nullptr, Pcm(2, 22050, 16), 400, 200},
+        {nullptr, Pcm(1, 44100, 8), 7, 7},
+        {nullptr, Pcm(1, 48000, 8), 10, 10},    // 9.1875 rounded up
+        {nullptr, Pcm(2, 16000, 8), 101, 138},  // 50 whole frames (the odd byte is dropped): 137.8 up
+        {nullptr, Pcm(1, 22050, 16), 9, 8},     // 4 whole frames
+        {reinterpret_cast<WAVEFORMATEX*>(chunk.get()), {}, 8, 32},
+    };
+    for (Case c : cases) {
+        SCOPED_TRACE(std::to_string(c.bytes) + " bytes, " + std::to_string(c.frames) + " frames");
+        DSBUFFERDESC desc = Desc(c.wf ? c.wf : &c.own, c.bytes);
+        desc.dwSize = sizeof(DSBUFFERDESC);
+        LPDIRECTSOUNDBUFFER b = nullptr;
+        ASSERT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), DS_OK);
+        ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+        tkp_HeadlessMixAudio(c.frames - 1);
+        EXPECT_EQ(Status(b), DSBSTATUS_PLAYING);
+        tkp_HeadlessMixAudio(1);
+        EXPECT_EQ(Status(b), 0u);
+        EXPECT_EQ(b->Release(), 0u);
+    }
+}
+
+TEST_F(DirectSoundTest, InvalidDescriptionsAndFormatsAreRefused) {
+    struct Case {
+        const char* what;
+        void (*change)(DSBUFFERDESC&, WAVEFORMATEX&);
+        HRESULT code;
+    };
+    const Case cases[] = {
+        {"0 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nChannels = 0; }, DSERR_INVALIDPARAM},
+        {"0 rate", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nSamplesPerSec = 0; }, DSERR_INVALIDPARAM},
+        {"block align", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nBlockAlign = 4; }, DSERR_INVALIDPARAM},
+        {"24 bits", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(1, 22050, 24); }, DSERR_BADFORMAT},
+        {"3 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(3, 22050, 8); }, DSERR_BADFORMAT},
+        {"float", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.wFormatTag = 3; }, DSERR_BADFORMAT},
+        {"no format", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.lpwfxFormat = nullptr; }, DSERR_INVALIDPARAM},
+        {"size 36", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwSize = 36; }, DSERR_INVALIDPARAM},
+        {"3 bytes", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwBufferBytes = 3; }, DSERR_INVALIDPARAM},
+        {"primary", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwFlags |= 1; }, DSERR_INVALIDPARAM},
+    };
+    for (const Case& c : cases) {
+        WAVEFORMATEX wf = Pcm(1, 22050, 8);
+        DSBUFFERDESC desc = Desc(&wf, 100);
+        c.change(desc, wf);
+        LPDIRECTSOUNDBUFFER b = reinterpret_cast<LPDIRECTSOUNDBUFFER>(&wf);
+        EXPECT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), c.code) << c.what;
+        EXPECT_EQ(b, nullptr) << c.what;
+    }
+}
+
+}  // namespace
