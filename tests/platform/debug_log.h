@@ -1,0 +1,21 @@
+// What a piece of platform code writes to the debugger output, captured for comparison.
+#pragma once
+
+#include <string>
+
+#include "platform/kernel/debug.h"
+
+namespace ptest {
+
+// Runs f with the debugger output captured and returns what it wrote.
+template <typename F>
+std::string Logged(F&& f) {
+    tkp_CaptureDebugOutput(true);
+    tkp_TakeDebugOutput();
+    f();
+    std::string log = tkp_TakeDebugOutput();
+    tkp_CaptureDebugOutput(false);
+    return log;
+}
+
+}  // namespace ptest
