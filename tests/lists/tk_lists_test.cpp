@@ -7,8 +7,6 @@
 #include <string>
 
 #include "framework/app/tk_DSGN.h"
-#include "framework/app/tk_Display.h"
-#include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/lists/tk_CDUI.h"
 #include "framework/lists/tk_CDUIR.h"
@@ -16,8 +14,6 @@
 #include "framework/lists/tk_TVOLBAR.h"
 #include "framework/widgets/tk_CDUI_podklad_efekt.h"
 #include "framework/widgets/tk_CIcon.h"
-#include "framework/widgets/tk_CPosuv.h"
-#include "framework/widgets/tk_CTlac.h"
 #include "tests/graphics/tk_test_sheet.h"
 #include "tests/graphics/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"
