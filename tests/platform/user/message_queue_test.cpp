@@ -1,14 +1,23 @@
-// The queue's order and timer rules, driven with explicit times.
+// The queue's order, filters and timer rules, driven with explicit times; screen-to-buffer
+// mapping under a kept aspect, and the emulated display-mode list.
 #include "platform/user/message_queue.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "platform/user/display_modes.h"
+#include "platform/user/pointer_map.h"
+
+using tkp::user::EmulatedDisplayModes;
 using tkp::user::MessageFilter;
 using tkp::user::MessageQueue;
+using tkp::user::ScreenToBuffer;
 
 namespace {
+
+using Taken = std::vector<std::pair<UINT, WPARAM>>;
 
 HWND fakeWindow(int n) {
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x1000 * n));
@@ -19,67 +28,53 @@ MSG msg(HWND w, UINT m, WPARAM wp = 0, LPARAM lp = 0) {
 }
 
 // Takes every message available at this time, as (message, wParam) pairs.
-std::vector<std::pair<UINT, WPARAM>> drain(MessageQueue& q, std::uint64_t now, const MessageFilter& f = {}) {
-    std::vector<std::pair<UINT, WPARAM>> out;
+Taken drain(MessageQueue& q, std::uint64_t now, const MessageFilter& f = {}) {
+    Taken out;
     MSG m;
     while (q.Take(&m, f, true, now)) out.emplace_back(m.message, m.wParam);
     return out;
 }
 
+std::pair<int, int> map(int x, int y, int sw, int sh, int bw, int bh) {
+    const POINT p = ScreenToBuffer(x, y, sw, sh, bw, bh);
+    return {p.x, p.y};
+}
+
+std::string list(const std::vector<tkp::backend::DisplayMode>& modes) {
+    std::string s;
+    for (const auto& m : modes) s += std::to_string(m.width) + "x" + std::to_string(m.height) + " ";
+    return s;
+}
+
 }  // namespace
 
-TEST(MessageQueue, PostedThenQuitThenInputThenPaintThenTimer) {
+TEST(MessageQueue, PostedThenQuitThenInputThenPaintThenTheEarliestTimer) {
     MessageQueue q;
     HWND w = fakeWindow(1);
-    q.SetTimer(w, 1, 20, nullptr, 0);
+    q.SetTimer(w, 7, 30, nullptr, 0);
+    q.SetTimer(w, 8, 20, nullptr, 0);
     q.SetPaint(w);
     q.PostInput(msg(w, WM_KEYDOWN, 'A'));
     q.PostQuit(3);
     q.Post(msg(w, WM_USER, 1));
     q.Post(msg(w, WM_USER, 2));
-    const std::vector<std::pair<UINT, WPARAM>> expected = {{WM_USER, 1},      {WM_USER, 2},  {WM_QUIT, 3},
-                                                           {WM_KEYDOWN, 'A'}, {WM_PAINT, 0}, {WM_TIMER, 1}};
-    EXPECT_EQ(drain(q, 25), expected);
-    // The paint request is met once; the timer waits for its next period.
+    EXPECT_EQ(q.NextTimerDue({}), 20u);
+    EXPECT_EQ(drain(q, 35), (Taken{{WM_USER, 1},
+                                   {WM_USER, 2},
+                                   {WM_QUIT, 3},
+                                   {WM_KEYDOWN, 'A'},
+                                   {WM_PAINT, 0},
+                                   {WM_TIMER, 8},
+                                   {WM_TIMER, 7}}));
+    // The paint request is met once; five missed periods give one message, and the next is due on
+    // the period grid after now; setting an id again gives it the new period from now.
     EXPECT_TRUE(drain(q, 39).empty());
-}
-
-TEST(MessageQueue, TimersKeepTheirCadenceAndNeverPileUp) {
-    MessageQueue q;
-    HWND w = fakeWindow(1);
-    q.SetTimer(w, 1, 20, nullptr, 100);
-    EXPECT_TRUE(drain(q, 119).empty());
-    EXPECT_EQ(q.NextTimerDue({}), 120u);
-    // Five periods missed: one message, and the next due on the period grid after now.
-    EXPECT_EQ(drain(q, 205).size(), 1u);
-    EXPECT_EQ(q.NextTimerDue({}), 220u);
-    EXPECT_EQ(drain(q, 220).size(), 1u);
-    EXPECT_EQ(q.NextTimerDue({}), 240u);
-    // Setting the id again gives it the new period from now.
-    q.SetTimer(w, 1, 50, nullptr, 230);
-    EXPECT_EQ(q.NextTimerDue({}), 280u);
-    EXPECT_TRUE(q.KillTimer(w, 1));
-    EXPECT_FALSE(q.KillTimer(w, 1));
-    EXPECT_EQ(q.NextTimerDue({}), 0u);
-}
-
-TEST(MessageQueue, EarliestTimerFirstAndTimersOnlyWhenNothingElseWaits) {
-    MessageQueue q;
-    HWND w = fakeWindow(1);
-    q.SetTimer(w, 7, 30, nullptr, 0);
-    q.SetTimer(w, 8, 20, nullptr, 0);
-    MSG m;
-    ASSERT_TRUE(q.Take(&m, {}, false, 40));
-    EXPECT_EQ(m.wParam, 8u);  // due at 20, before id 7 at 30
-    // Without removal the timer stays ready.
-    ASSERT_TRUE(q.Take(&m, {}, true, 40));
-    EXPECT_EQ(m.wParam, 8u);
-    q.PostInput(msg(w, WM_LBUTTONDOWN));
-    ASSERT_TRUE(q.Take(&m, {}, true, 40));
-    EXPECT_EQ(m.message, static_cast<UINT>(WM_LBUTTONDOWN));
-    ASSERT_TRUE(q.Take(&m, {}, true, 40));
-    EXPECT_EQ(m.wParam, 7u);
-    EXPECT_EQ(m.time, 40u);
+    EXPECT_EQ(drain(q, 145), (Taken{{WM_TIMER, 8}, {WM_TIMER, 7}}));
+    EXPECT_EQ(q.NextTimerDue({}), 150u);
+    q.SetTimer(w, 7, 50, nullptr, 145);
+    EXPECT_TRUE(q.KillTimer(w, 8));
+    EXPECT_FALSE(q.KillTimer(w, 8));
+    EXPECT_EQ(q.NextTimerDue({}), 195u);
 }
 
 TEST(MessageQueue, FiltersByWindowAndRangeButQuitAlwaysPasses) {
@@ -118,7 +113,6 @@ TEST(MessageQueue, PointerMovesCoalesceAndForgottenWindowsLoseEverything) {
     EXPECT_EQ(m.lParam, MAKELPARAM(2, 2));
     ASSERT_TRUE(q.Take(&m, {}, true, 0));
     EXPECT_EQ(m.lParam, MAKELPARAM(3, 3));
-
     q.Post(msg(w, WM_USER));
     q.PostInput(msg(w, WM_KEYDOWN));
     q.SetPaint(w);
@@ -126,4 +120,35 @@ TEST(MessageQueue, PointerMovesCoalesceAndForgottenWindowsLoseEverything) {
     q.ForgetWindow(w);
     EXPECT_FALSE(q.Take(&m, {}, true, 100));
     EXPECT_EQ(q.NextTimerDue({}), 0u);
+}
+
+TEST(PointerMap, LetterboxedPillarboxedAndClamped) {
+    using P = std::pair<int, int>;
+    // 800x600 on 1280x1024: scale 1.6, picture 1280x960 with bars of 32 above and below.
+    EXPECT_EQ(map(641, 513, 1280, 1024, 800, 600), P(400, 300));
+    EXPECT_EQ(map(0, 32, 1280, 1024, 800, 600), P(0, 0));
+    EXPECT_EQ(map(1279, 991, 1280, 1024, 800, 600), P(799, 599));
+    EXPECT_EQ(map(300, 5, 1280, 1024, 800, 600), P(187, 0));       // top bar: clamped
+    EXPECT_EQ(map(300, 1020, 1280, 1024, 800, 600), P(187, 599));  // bottom bar: clamped
+    // 800x600 on 1920x1080: scale 1.8, picture 1440x1080 with bars of 240 left and right.
+    EXPECT_EQ(map(1201, 541, 1920, 1080, 800, 600), P(533, 300));
+    EXPECT_EQ(map(100, 541, 1920, 1080, 800, 600), P(0, 300));
+    EXPECT_EQ(map(1900, 541, 1920, 1080, 800, 600), P(799, 300));
+    // Same aspect: plain scaling; same size: identity.
+    EXPECT_EQ(map(1599, 1199, 1600, 1200, 800, 600), P(799, 599));
+    EXPECT_EQ(map(17, 23, 800, 600, 800, 600), P(17, 23));
+    // Nonsense sizes give the origin rather than a division by zero.
+    EXPECT_EQ(map(5, 5, 0, 0, 800, 600), P(0, 0));
+}
+
+TEST(DisplayModes, CommonSizesThatFitPlusTheDesktopAscending) {
+    EXPECT_EQ(list(EmulatedDisplayModes(1280, 1024)),
+              "800x600 1024x768 1152x864 1280x720 1280x800 1280x1024 ");
+    EXPECT_EQ(list(EmulatedDisplayModes(1920, 1080)),
+              "800x600 1024x768 1152x864 1280x720 1280x800 1280x1024 1366x768 1440x900 1600x900 1680x1050 "
+              "1920x1080 ");
+    // An unusual desktop joins the list in its place.
+    EXPECT_EQ(list(EmulatedDisplayModes(1300, 750)), "800x600 1280x720 1300x750 ");
+    EXPECT_EQ(list(EmulatedDisplayModes(640, 480)), "640x480 ");
+    EXPECT_EQ(list(EmulatedDisplayModes(0, 0)), "");
 }
