@@ -16,18 +16,17 @@ class MemoryTarget final : public tkp_TextTarget {
         : width_(width),
           height_(height),
           background_(background),
-          pixels_(static_cast<std::size_t>(width) * height, background) {}
+          pixels_(std::size_t(width) * height, background) {}
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void Blend(int x, int y, COLORREF colour, int alpha) override {
         ASSERT_TRUE(x >= 0 && y >= 0 && x < width_ && y < height_) << "blend outside at " << x << "," << y;
         ASSERT_TRUE(alpha > 0 && alpha <= 255);
-        std::uint32_t& p = pixels_[static_cast<std::size_t>(y) * width_ + x];
-        const std::uint32_t src = rgb(colour);
+        std::uint32_t& p = pixels_[std::size_t(y) * width_ + x];
         std::uint32_t out = 0;
         for (int shift = 0; shift <= 16; shift += 8) {
-            const std::uint32_t s = (src >> shift) & 0xFF, d = (p >> shift) & 0xFF;
+            const std::uint32_t s = (rgb(colour) >> shift) & 0xFF, d = (p >> shift) & 0xFF;
             out |= ((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
         }
         p = out;
@@ -37,12 +36,11 @@ class MemoryTarget final : public tkp_TextTarget {
                     r.left < r.right && r.top < r.bottom)
             << "fill outside: " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
         for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                pixels_[static_cast<std::size_t>(y) * width_ + x] = rgb(colour);
+            for (int x = r.left; x < r.right; ++x) Set(x, y, rgb(colour));
     }
 
-    std::uint32_t At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-    void Set(int x, int y, std::uint32_t pixel) { pixels_[static_cast<std::size_t>(y) * width_ + x] = pixel; }
+    std::uint32_t At(int x, int y) const { return pixels_[std::size_t(y) * width_ + x]; }
+    void Set(int x, int y, std::uint32_t pixel) { pixels_[std::size_t(y) * width_ + x] = pixel; }
     const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
     bool operator==(const MemoryTarget& o) const { return pixels_ == o.pixels_; }
 
@@ -51,16 +49,12 @@ class MemoryTarget final : public tkp_TextTarget {
         RECT r{width_, height_, 0, 0};
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
-                if (At(x, y) != background_) {
-                    r.left = std::min<LONG>(r.left, x);
-                    r.top = std::min<LONG>(r.top, y);
-                    r.right = std::max<LONG>(r.right, x + 1);
-                    r.bottom = std::max<LONG>(r.bottom, y + 1);
-                }
-        if (r.left >= r.right) return {0, 0, 0, 0};
-        return r;
+                if (At(x, y) != background_)
+                    r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
+                         std::max<LONG>(r.bottom, y + 1)};
+        return r.left < r.right ? r : RECT{0, 0, 0, 0};
     }
-    // Total darkness drawn: the sum over pixels of how far each channel moved from the background.
+    // Total darkness drawn: the sum over pixels of how far the blue channel moved from the background.
     long Darkness() const {
         long sum = 0;
         for (std::uint32_t p : pixels_) sum += (background_ & 0xFF) - static_cast<long>(p & 0xFF);
@@ -69,8 +63,7 @@ class MemoryTarget final : public tkp_TextTarget {
 
     // A COLORREF (red in the low byte) as 0x00RRGGBB.
     static std::uint32_t rgb(COLORREF c) {
-        return static_cast<std::uint32_t>(GetRValue(c)) << 16 |
-               static_cast<std::uint32_t>(GetGValue(c)) << 8 | GetBValue(c);
+        return std::uint32_t(GetRValue(c)) << 16 | std::uint32_t(GetGValue(c)) << 8 | GetBValue(c);
     }
 
   private:

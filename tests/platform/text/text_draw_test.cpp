@@ -1,14 +1,51 @@
-// Placement rules of DrawTextA against TextOutA and the measured extents: alignment, single and
-// several lines, word breaks, prefixes, clipping, the opaque background and malformed text.
+// Text layout: UTF-8 spans and decoding; the placement rules of DrawTextA against TextOutA and
+// the DT_CALCRECT measurement (alignment, single and several lines, word breaks, prefixes,
+// clipping, the opaque background, malformed text); and a picture of the game's Slovak texts for
+// people to look at.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/image/png_write.h"
 #include "tests/platform/text/memory_target.h"
 #include "tests/platform/text/text_fonts.h"
 
 namespace {
+
+constexpr char32_t R = 0xFFFD;
+
+TEST(Utf8Test, SpansEndAtTheCountOrTheFirstZeroByte) {
+    const char text[] = "Koniec\0hidden";
+    EXPECT_EQ(tkp_TextSpan(text, -1), "Koniec");
+    EXPECT_EQ(tkp_TextSpan(text, 3), "Kon");
+    EXPECT_EQ(tkp_TextSpan(text, 13), "Koniec");  // a count past the terminator stops at it
+    EXPECT_EQ(tkp_TextSpan(text, -2), "");
+    EXPECT_EQ(tkp_TextSpan(nullptr, -1), "");
+    // A byte count that is not zero-terminated is never read past.
+    const char unterminated[4] = {'a', 'b', 'c', 'd'};
+    EXPECT_EQ(tkp_TextSpan(unterminated, 4), "abcd");
+}
+
+TEST(Utf8Test, DecodesEverySequenceLengthAndEachBrokenSequenceBecomesReplacements) {
+    const std::pair<std::string, std::u32string> cases[] = {
+        {"čerešňa", U"čerešňa"},
+        {"A\xC3\xA1\xE2\x82\xAC\xF0\x9F\x98\x80", {U'A', 0xE1, 0x20AC, 0x1F600}},
+        {"\xF4\x8F\xBF\xBF", {0x10FFFF}},
+        // Stray continuation, impossible leads, overlong forms, surrogates, beyond U+10FFFF.
+        {"a\x80z", {U'a', R, U'z'}},
+        {"\xC0\xAF", {R, R}},
+        {"\xE0\x80\xAF", {R, R, R}},
+        {"\xED\xA0\x80", {R, R, R}},
+        {"\xF4\x90\x80\x80", {R, R, R, R}},
+        {"\xFF\xFE", {R, R}},
+        // A sequence cut short by another character or by the end of the text.
+        {"\xE2\x82z", {R, U'z'}},
+        {"ok\xF0\x9F\x98", {U'o', U'k', R}},
+        {"\xC5\xA1\xC5", {0x161, R}},
+    };
+    for (const auto& [bytes, decoded] : cases) EXPECT_EQ(tkp_DecodeUtf8(bytes), decoded) << bytes;
+}
 
 constexpr int kW = 400;
 constexpr int kH = 200;
@@ -24,10 +61,8 @@ class TextDrawTest : public ::testing::Test {
     FontPtr font = MakeFont(20, 0, FW_BOLD, "Verdana");
     tkp_TextStyle style{RGB(80, 0, 0), false, 0};
 
-    SIZE extent(const std::string& text) { return tkp_TextExtent(Use(font), text); }
     int lineHeight() { return Strike(font).Height(); }
-
-    // DrawTextA onto a fresh picture; the result goes to *result.
+    // DrawTextA onto a fresh picture; its result goes to *result.
     MemoryTarget drawText(const std::string& text, RECT rect, UINT flags, int* result = nullptr) {
         MemoryTarget target(kW, kH);
         const int r = tkp_DrawText(&target, Use(font), style, text, &rect, flags);
@@ -36,26 +71,37 @@ class TextDrawTest : public ::testing::Test {
     }
     // The same texts drawn with TextOutA at the given places, clipped to clip when given.
     MemoryTarget textOut(const std::vector<Placed>& runs, const RECT* clip = nullptr) {
-        MemoryTarget target(kW, kH);
+        MemoryTarget target(kW, kH), clipped(kW, kH);
         for (const Placed& run : runs) tkp_TextOut(target, Use(font), style, run.x, run.y, run.text);
         if (!clip) return target;
-        MemoryTarget clipped(kW, kH);
         for (int y = clip->top; y < clip->bottom; ++y)
             for (int x = clip->left; x < clip->right; ++x) clipped.Set(x, y, target.At(x, y));
         return clipped;
     }
-    RECT measure(const std::string& text, RECT rect, UINT flags, int* result = nullptr) {
+    // DT_CALCRECT from rect: the rectangle and, in *result, the height returned.
+    RECT measure(const std::string& text, RECT rect, UINT flags = 0, int* result = nullptr) {
         const int r = tkp_DrawText(nullptr, Use(font), style, text, &rect, flags | DT_CALCRECT);
         if (result) *result = r;
         return rect;
     }
+    SIZE extent(const std::string& text) {
+        const RECT r = measure(text, {0, 0, 0, 0}, DT_SINGLELINE);
+        return {r.right, r.bottom};
+    }
 };
 
-TEST_F(TextDrawTest, SingleLinePlacementFollowsTheExtent) {
+TEST_F(TextDrawTest, SingleLinePlacementFollowsTheCalcRectMeasurement) {
     const std::string t = "Zamiešaj";
-    const SIZE s = extent(t);
-    const RECT r{40, 30, 340, 130};
     int result = 0;
+    // The measurement: the text's extent from the rectangle's corner, whatever the alignment.
+    const RECT m = measure(t, {10, 20, 300, 200}, DT_CENTER | DT_VCENTER | DT_SINGLELINE, &result);
+    const SIZE s{m.right - 10, m.bottom - 20};
+    EXPECT_EQ(m.left, 10);
+    EXPECT_EQ(m.top, 20);
+    EXPECT_EQ(s.cx, tkp_TextExtent(Use(font), t).cx);
+    EXPECT_EQ(s.cy, lineHeight());
+    EXPECT_EQ(result, s.cy);
+    const RECT r{40, 30, 340, 130};
     EXPECT_EQ(drawText(t, r, DT_LEFT | DT_TOP | DT_SINGLELINE, &result), textOut({{t, 40, 30}}));
     EXPECT_EQ(result, s.cy);
     EXPECT_EQ(drawText(t, r, DT_CENTER | DT_SINGLELINE), textOut({{t, (40 + 340 - s.cx) / 2, 30}}));
@@ -67,62 +113,44 @@ TEST_F(TextDrawTest, SingleLinePlacementFollowsTheExtent) {
     EXPECT_EQ(drawText(t, r, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE, &result),
               textOut({{t, 340 - s.cx, 130 - s.cy}}));
     EXPECT_EQ(result, 100);
-    // Without DT_SINGLELINE vertical alignment does nothing.
+    // Without DT_SINGLELINE vertical alignment does nothing; measuring draws nothing.
     EXPECT_EQ(drawText(t, r, DT_VCENTER | DT_BOTTOM), textOut({{t, 40, 30}}));
+    EXPECT_EQ(drawText(t, r, DT_CALCRECT).Ink().right, 0);
 }
 
-TEST_F(TextDrawTest, CalcRectBoundsTheTextWithoutDrawing) {
-    const SIZE s = extent("Rozlíšenie obrazovky");
+TEST_F(TextDrawTest, SeveralLinesAreMeasuredAndAlignedOneByOne) {
+    const int h = lineHeight();
     int result = 0;
-    RECT r = measure("Rozlíšenie obrazovky", {10, 20, 10, 20}, 0, &result);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right, 10 + s.cx);
-    EXPECT_EQ(r.bottom, 20 + s.cy);
-    EXPECT_EQ(result, s.cy);
-    // Alignment flags change nothing in the measurement, and nothing is drawn.
-    EXPECT_EQ(
-        measure("Rozlíšenie obrazovky", {10, 20, 300, 200}, DT_CENTER | DT_VCENTER | DT_SINGLELINE).bottom,
-        20 + s.cy);
-    MemoryTarget untouched(kW, kH);
-    RECT big{0, 0, kW, kH};
-    tkp_DrawText(&untouched, Use(font), style, "Rozlíšenie", &big, DT_CALCRECT);
-    EXPECT_EQ(untouched.Ink().right, 0);
-    // Several lines: the widest line and one cell per line.
-    r = measure("Ozvučenie\nkariet...\n\nKoniec", {0, 0, 0, 0}, 0, &result);
+    // The widest line and one cell per line; a line end at the very end opens no line; CR LF and
+    // CR end lines too; DT_SINGLELINE joins them.
+    RECT r = measure("Ozvučenie\nkariet...\n\nKoniec", {0, 0, 0, 0}, 0, &result);
     EXPECT_EQ(r.right, std::max(extent("Ozvučenie").cx, extent("kariet...").cx));
-    EXPECT_EQ(r.bottom, 4 * lineHeight());
-    EXPECT_EQ(result, 4 * lineHeight());
-    // A line end at the very end opens no line; CR LF and CR end lines too.
-    EXPECT_EQ(measure("A\n", {0, 0, 0, 0}, 0).bottom, lineHeight());
-    EXPECT_EQ(measure("A\r\nB\rC", {0, 0, 0, 0}, 0).bottom, 3 * lineHeight());
-    EXPECT_EQ(measure("A\r\nB", {0, 0, 0, 0}, DT_SINGLELINE).bottom, lineHeight());
-    EXPECT_EQ(measure("A\r\nB", {0, 0, 0, 0}, DT_SINGLELINE).right, extent("AB").cx);
+    EXPECT_EQ(r.bottom, 4 * h);
+    EXPECT_EQ(result, 4 * h);
+    EXPECT_EQ(measure("A\n", {0, 0, 0, 0}).bottom, h);
+    EXPECT_EQ(measure("A\r\nB\rC", {0, 0, 0, 0}).bottom, 3 * h);
+    r = measure("A\r\nB", {0, 0, 0, 0}, DT_SINGLELINE);
+    EXPECT_EQ(r.bottom, h);
+    EXPECT_EQ(r.right, extent("AB").cx);
     // An empty text is one empty line only when it is a single line.
     EXPECT_EQ(measure("", {5, 5, 50, 50}, 0, &result).bottom, 5);
     EXPECT_EQ(result, 0);
     r = measure("", {5, 5, 50, 50}, DT_SINGLELINE, &result);
     EXPECT_EQ(r.right, 5);
-    EXPECT_EQ(r.bottom, 5 + lineHeight());
-    EXPECT_EQ(result, lineHeight());
-}
-
-TEST_F(TextDrawTest, SeveralLinesAreAlignedOneByOne) {
+    EXPECT_EQ(r.bottom, 5 + h);
+    EXPECT_EQ(result, h);
     const std::string a = "Super!", b = "Gratulujeme!";
-    const int h = lineHeight();
-    const RECT r{20, 10, 380, 190};
-    int result = 0;
-    EXPECT_EQ(drawText(a + "\n" + b, r, DT_CENTER, &result),
+    const RECT box{20, 10, 380, 190};
+    EXPECT_EQ(drawText(a + "\n" + b, box, DT_CENTER, &result),
               textOut({{a, (400 - extent(a).cx) / 2, 10}, {b, (400 - extent(b).cx) / 2, 10 + h}}));
     EXPECT_EQ(result, 2 * h);
-    EXPECT_EQ(drawText(a + "\r\n" + b, r, DT_RIGHT),
+    EXPECT_EQ(drawText(a + "\r\n" + b, box, DT_RIGHT),
               textOut({{a, 380 - extent(a).cx, 10}, {b, 380 - extent(b).cx, 10 + h}}));
 }
 
 TEST_F(TextDrawTest, WordBreakWrapsBetweenWords) {
     const std::string t = "Ozvučenie kariet...";
-    const int full = extent(t).cx;
-    const int first = extent("Ozvučenie").cx;
+    const int full = extent(t).cx, first = extent("Ozvučenie").cx, second = extent("kariet...").cx;
     const int h = lineHeight();
     // Narrower than the whole text but wide enough for each word: two lines, the space dropped.
     const RECT r{10, 10, 10 + full - 1, 150};
@@ -131,7 +159,7 @@ TEST_F(TextDrawTest, WordBreakWrapsBetweenWords) {
               textOut({{"Ozvučenie", 10, 10}, {"kariet...", 10, 10 + h}}));
     EXPECT_EQ(result, 2 * h);
     RECT m = measure(t, r, DT_WORDBREAK);
-    EXPECT_EQ(m.right, 10 + std::max(first, extent("kariet...").cx));
+    EXPECT_EQ(m.right, 10 + std::max(first, second));
     EXPECT_EQ(m.bottom, 10 + 2 * h);
     // Wide enough: one line. DT_SINGLELINE never wraps.
     EXPECT_EQ(measure(t, {0, 0, full, 0}, DT_WORDBREAK).bottom, h);
@@ -143,31 +171,24 @@ TEST_F(TextDrawTest, WordBreakWrapsBetweenWords) {
     // Centred wrapped lines are centred one by one.
     EXPECT_EQ(drawText(t, r, DT_WORDBREAK | DT_CENTER),
               textOut({{"Ozvučenie", (10 + r.right - first) / 2, 10},
-                       {"kariet...", (10 + r.right - extent("kariet...").cx) / 2, 10 + h}}));
+                       {"kariet...", (10 + r.right - second) / 2, 10 + h}}));
 }
 
 TEST_F(TextDrawTest, PrefixesUnderlineTheNextLetter) {
     const int baseline = 10 + Strike(font).Ascent();
-    MemoryTarget prefixed = drawText("&Koniec", {10, 10, 300, 100}, 0);
-    MemoryTarget plain = textOut({{"Koniec", 10, 10}});
-    EXPECT_EQ(measure("&Koniec", {0, 0, 0, 0}, 0).right, extent("Koniec").cx);
+    const MemoryTarget prefixed = drawText("&Koniec", {10, 10, 300, 100}, 0);
+    MemoryTarget expected = textOut({{"Koniec", 10, 10}});
+    EXPECT_EQ(measure("&Koniec", {0, 0, 0, 0}).right, extent("Koniec").cx);
     // The K's advance is underlined one pixel below the baseline; the rest is as without the prefix.
-    const int k = extent("K").cx;
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x) {
-            if (y == baseline + 1 && x >= 10 && x < 10 + k) {
-                EXPECT_EQ(prefixed.At(x, y), MemoryTarget::rgb(RGB(80, 0, 0))) << x;
-            } else if (prefixed.At(x, y) != plain.At(x, y)) {
-                ADD_FAILURE() << "differs at " << x << "," << y;
-                return;
-            }
-        }
+    for (int x = 10; x < 10 + extent("K").cx; ++x)
+        expected.Set(x, baseline + 1, MemoryTarget::rgb(RGB(80, 0, 0)));
+    EXPECT_TRUE(prefixed == expected);
     EXPECT_EQ(drawText("A&&B", {10, 10, 300, 100}, 0), textOut({{"A&B", 10, 10}}));
     EXPECT_EQ(drawText("&Koniec", {10, 10, 300, 100}, DT_NOPREFIX), textOut({{"&Koniec", 10, 10}}));
     EXPECT_EQ(drawText("AB&", {10, 10, 300, 100}, 0), textOut({{"AB", 10, 10}}));
 }
 
-TEST_F(TextDrawTest, ClipsToTheRectangleUnlessNoClip) {
+TEST_F(TextDrawTest, ClipsToTheRectangleUnlessNoClipAndNeverLeavesThePicture) {
     const std::string t = "Rozlíšenie obrazovky";
     const RECT r{30, 40, 90, 52};  // smaller than the text in both directions
     EXPECT_EQ(drawText(t, r, DT_SINGLELINE), textOut({{t, 30, 40}}, &r));
@@ -199,15 +220,14 @@ TEST_F(TextDrawTest, ClipsToTheRectangleUnlessNoClip) {
     EXPECT_EQ(edge.right, 2147483647);
 }
 
-TEST_F(TextDrawTest, OpaqueModeFillsTheCellBoxFirst) {
-    tkp_TextStyle opaque{RGB(0, 0, 0), true, RGB(200, 220, 240)};
+TEST_F(TextDrawTest, OpaqueModeFillsEachLinesCellBoxFirst) {
+    const tkp_TextStyle opaque{RGB(0, 0, 0), true, RGB(200, 220, 240)};
     const SIZE s = extent("Zamiešaj");
     MemoryTarget target(kW, kH);
     tkp_TextOut(target, Use(font), opaque, 20, 30, "Zamiešaj");
-    EXPECT_EQ(target.Ink().left, 20);
-    EXPECT_EQ(target.Ink().top, 30);
-    EXPECT_EQ(target.Ink().right, 20 + s.cx);
-    EXPECT_EQ(target.Ink().bottom, 30 + s.cy);
+    const RECT ink = target.Ink();
+    EXPECT_EQ(std::vector<LONG>({ink.left, ink.top, ink.right, ink.bottom}),
+              std::vector<LONG>({20, 30, 20 + s.cx, 30 + s.cy}));
     EXPECT_EQ(target.At(20, 30), MemoryTarget::rgb(RGB(200, 220, 240)));
     // DrawTextA fills each line's box, clipped to the rectangle.
     MemoryTarget lines(kW, kH);
@@ -219,13 +239,14 @@ TEST_F(TextDrawTest, OpaqueModeFillsTheCellBoxFirst) {
 
 TEST_F(TextDrawTest, MalformedTextIsDrawnSafely) {
     // Broken bytes show the replacement character; counts stop at the text's end.
+    const RECT r{10, 10, 300, 100};
     EXPECT_EQ(drawText("a\xFF"
                        "b",
-                       {10, 10, 300, 100}, 0),
+                       r, 0),
               drawText("a\xEF\xBF\xBD"
                        "b",
-                       {10, 10, 300, 100}, 0));
-    EXPECT_EQ(drawText("ok\xC5", {10, 10, 300, 100}, 0), drawText("ok\xEF\xBF\xBD", {10, 10, 300, 100}, 0));
+                       r, 0));
+    EXPECT_EQ(drawText("ok\xC5", r, 0), drawText("ok\xEF\xBF\xBD", r, 0));
     EXPECT_EQ(extent("a\xFF"
                      "b")
                   .cx,
@@ -238,6 +259,53 @@ TEST_F(TextDrawTest, MalformedTextIsDrawnSafely) {
     // No rectangle: nothing happens.
     MemoryTarget target(kW, kH);
     EXPECT_EQ(tkp_DrawText(&target, Use(font), style, "x", nullptr, 0), 0);
+}
+
+TEST(TextScreenshotTest, SlovakTextsAtSeveralSizesAndAlignments) {
+    MemoryTarget target(1360, 480, 0xF0F0E0);
+    const tkp_TextStyle black{RGB(0, 0, 0), false, 0};
+    const auto draw = [&](const FontPtr& font, const tkp_TextStyle& style, const char* text, RECT r,
+                          UINT flags) { tkp_DrawText(&target, Use(font), style, text, &r, flags); };
+    int y = 8;
+    // Sizes and weights, the skin's font first (15 x 9, normal), then the name fonts (bold).
+    for (const FontPtr& font : {MakeFont(15, 9, FW_NORMAL, "Verdana"), MakeFont(22, 0, FW_NORMAL, "Verdana"),
+                                MakeFont(22, 18, FW_BOLD, "Verdana"), MakeFont(-28, 0, FW_BOLD, "Verdana")}) {
+        int x = 8;
+        for (const char* t : {"Zamiešaj", "Ozvučenie kariet...", "Rozlíšenie obrazovky", "čerešňa"}) {
+            tkp_TextOut(target, Use(font), black, x, y, t);
+            x += Extent(font, t).cx + 16;
+        }
+        y += Strike(font).Height() + 6;
+    }
+    // A long name on 150 x 100 cards: the common font, then narrowed to fit (dark red), centred.
+    FontPtr common = MakeFont(22, 18, FW_BOLD, "Verdana");
+    const char* name = "Rozlíšenie obrazovky";
+    FontPtr narrowed =
+        MakeFont(22, static_cast<int>(18.0 * 149 / (Extent(common, name).cx + 1) + 0.5), FW_BOLD, "Verdana");
+    const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    target.Fill({8, y, 158, y + 100}, RGB(255, 255, 255));
+    target.Fill({170, y, 320, y + 100}, RGB(255, 255, 255));
+    draw(common, black, name, {8, y, 158, y + 100}, centred);
+    draw(narrowed, tkp_TextStyle{RGB(80, 0, 0), false, 0}, name, {170, y, 320, y + 100}, centred);
+    // Alignments in one box, an opaque background, a word-wrapped paragraph and a prefix.
+    const RECT box{340, y, 600, y + 100};
+    target.Fill(box, RGB(200, 220, 240));
+    FontPtr small = MakeFont(16, 0, FW_NORMAL, "Verdana");
+    draw(small, black, "vľavo", box, DT_LEFT | DT_TOP | DT_SINGLELINE);
+    draw(small, black, "stred", box, centred);
+    draw(small, black, "vpravo dole", box, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    draw(small, tkp_TextStyle{RGB(255, 255, 255), true, RGB(0, 0, 128)},
+         "Ozvučenie kariet: každá karta s vlastným zvukom zahrá, keď ju zoberieš.", {620, y, 880, y + 100},
+         DT_WORDBREAK | DT_CENTER);
+    draw(small, black, "&Koniec", {340, y + 104, 600, y + 130}, DT_LEFT);
+    y += 140;
+    // The congratulation text, white on a dark table, 150 x 65.
+    target.Fill({0, y, 1360, 480}, RGB(0, 90, 40));
+    tkp_TextOut(target, Use(MakeFont(150, 65, FW_NORMAL, "Verdana")),
+                tkp_TextStyle{RGB(255, 255, 255), false, 0}, 20, y + 20, "Super! Gratulujeme!");
+    const std::string path = std::string(TK_SCREENSHOT_DIR) + "/text_slovak.png";
+    ASSERT_TRUE(
+        tkp_WritePng(path.c_str(), target.Width(), target.Height(), target.Pixels().data(), target.Width()));
 }
 
 }  // namespace
