@@ -12,6 +12,14 @@
 
 namespace tk_test {
 
+// Numbers as "a,b,c", so that several results are compared at once.
+template <typename... T>
+std::string Nums(T... v) {
+    std::string s;
+    ((s += (s.empty() ? "" : ",") + std::to_string(static_cast<long long>(v))), ...);
+    return s;
+}
+
 class TestSurface {
   public:
     TestSurface(int w, int h) : w_(w), h_(h) {
@@ -81,6 +89,14 @@ class TestSurface {
             }
             s += '\n';
         }
+        return s;
+    }
+
+    // The same picture on one line, its rows parted by '|'.
+    std::string Lines(int l, int t, int r, int b, const std::map<std::uint16_t, char>& legend = {}) const {
+        std::string s = Picture(l, t, r, b, legend);
+        if (!s.empty()) s.pop_back();
+        for (char& c : s) c = c == '\n' ? '|' : c;
         return s;
     }
 

@@ -1,3 +1,6 @@
+// The element tree: drawing and event order of overlapping children, dialogs kept above, moves of
+// whole subtrees, searches, caller errors, destruction by class id, hit tests, the drag of a
+// container, held sliders and lists reporting, keys routed to edit boxes, notifications climbing.
 #include "framework/widgets/tk_CPolCHLO.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +10,10 @@
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/graphics/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"
 
-using tk_test::Box;
-using tk_test::MakeDialog;
-using tk_test::Probe;
-using tk_test::ReadFile;
-using tk_test::Trace;
-
+namespace tk_test {
 namespace {
 
 class CPolCHLOTest : public ::testing::Test {
@@ -24,29 +23,33 @@ class CPolCHLOTest : public ::testing::Test {
         tk_LOG_reset_done = false;
         tk_auto_rx = 15;
         tk_auto_ry = 10;
+        tk_CPolCHLO_SetSliderRoute(KnobValue);
+        tk_CPolCHLO_SetListRoute(ChooserChoice);
+        tk_CPolCHLO_SetEditRoute(EditorKey);
     }
-    tk_test::ScopedWorkDir dir;
-    Trace trace;
-
-    static std::string order(tk_CPolCHLO& box) {
+    void TearDown() override {
+        tk_CPolCHLO_SetSliderRoute(nullptr);
+        tk_CPolCHLO_SetListRoute(nullptr);
+        tk_CPolCHLO_SetEditRoute(nullptr);
+    }
+    static std::string Order(tk_CPolCHLO& box) {
         std::string s;
-        for (int i = 0; i < box.children.count; ++i) {
-            if (!s.empty()) s += ' ';
-            s += static_cast<tk_CPol*>(box.children[i])->name;
-        }
+        for (int i = 0; i < box.children.count; ++i)
+            s += (s.empty() ? "" : " ") + std::string(box.GetCHLWithIndex(i)->name);
         return s;
     }
+    static Box* Dialog(tk_CPolCHLO* parent, int id, const char* name) {
+        Box* d = MakeDialog(parent, id);
+        d->SetName(name);
+        return d;
+    }
+    ScopedWorkDir dir;
+    Trace trace;
 };
 
 TEST_F(CPolCHLOTest, OnlyTheFourContainerClassesAreDescendedInto) {
-    tk_CPolCHLO box;
-    EXPECT_EQ(box.class_id, 20);
-    EXPECT_STREQ(box.name, "noname_polchlo");
-    EXPECT_EQ(box.children.mode, 1);
-    for (int id = -3; id < 130; ++id) {
-        bool container = id == 14 || id == 20 || id == 21 || id == 22;
-        EXPECT_EQ(tk_CPolCHLO::IsClassIdPolCHLO(id), container) << id;
-    }
+    for (int id = -3; id < 130; ++id)
+        EXPECT_EQ(tk_CPolCHLO::IsClassIdPolCHLO(id), id == 14 || id == 20 || id == 21 || id == 22) << id;
 }
 
 TEST_F(CPolCHLOTest, LaterChildrenAreDrawnOnTopAndAskedFirst) {
@@ -54,16 +57,10 @@ TEST_F(CPolCHLOTest, LaterChildrenAreDrawnOnTopAndAskedFirst) {
     new Probe(&root, 10, 10, 40, 40, &trace, "A");
     new Probe(&root, 30, 30, 40, 40, &trace, "B");
     root.ZOBRAZ(nullptr);
-    EXPECT_EQ(trace, (Trace{"draw A", "draw B"}));
-
-    // In the overlap only B hears of the press.
-    trace.clear();
+    // In the overlap only B hears of the press; outside B it falls through to A.
     EXPECT_TRUE(root.INFORMUJ_SA(35, 35, 1));
-    EXPECT_EQ(trace, (Trace{"event B"}));
-    // Outside B the press falls through to A.
-    trace.clear();
     EXPECT_TRUE(root.INFORMUJ_SA(15, 15, 1));
-    EXPECT_EQ(trace, (Trace{"event B", "event A"}));
+    EXPECT_EQ(trace, (Trace{"draw A", "draw B", "event B", "event B", "event A"}));
     // A hidden container routes nothing and draws nothing.
     trace.clear();
     root.visible = false;
@@ -72,58 +69,47 @@ TEST_F(CPolCHLOTest, LaterChildrenAreDrawnOnTopAndAskedFirst) {
     EXPECT_TRUE(trace.empty());
 }
 
-TEST_F(CPolCHLOTest, DialogsStayAboveLaterOrdinaryChildren) {
+TEST_F(CPolCHLOTest, DialogsStayAboveLaterOrdinaryChildrenAndTopDlgRaisesOne) {
     tk_CPolCHLO root;
     new Probe(&root, 0, 0, 10, 10, &trace, "A");
-    Box* d1 = MakeDialog(&root, 101);
-    d1->SetName("D1");
-    new Probe(d1, 0, 0, 500, 500, &trace, "in D1");
+    Box* d1 = Dialog(&root, 101, "D1");
+    auto* in1 = new Probe(d1, 0, 0, 500, 500, &trace, "in D1");
     new Probe(&root, 0, 0, 500, 500, &trace, "B");
     new Probe(&root, 0, 0, 500, 500, &trace, "C");
-    EXPECT_EQ(order(root), "A B C D1");
-
+    EXPECT_EQ(Order(root), "A B C D1");
     // A dialog is registered before its class id is set, so a second one lands below the first.
-    Box* d2 = MakeDialog(&root, 102);
-    d2->SetName("D2");
-    new Probe(d2, 0, 0, 500, 500, &trace, "in D2");
-    EXPECT_EQ(order(root), "A B C D2 D1");
+    Box* d2 = Dialog(&root, 102, "D2");
+    auto* in2 = new Probe(d2, 0, 0, 500, 500, &trace, "in D2");
     new Probe(&root, 0, 0, 500, 500, &trace, "E");
-    EXPECT_EQ(order(root), "A B C E D2 D1");
     // Dialog frames (13) are ordinary children.
     new Probe(&root, 0, 0, 500, 500, &trace, "F", 13);
-    EXPECT_EQ(order(root), "A B C E F D2 D1");
-
-    // The topmost dialog is asked first, and the last ordinary child after every dialog.
+    EXPECT_EQ(Order(root), "A B C E F D2 D1");
+    // The topmost dialog is asked first and hit first; the last ordinary child is drawn below
+    // every dialog.
     EXPECT_TRUE(root.INFORMUJ_SA(100, 100, 1));
-    EXPECT_EQ(trace, (Trace{"event in D1"}));
-    trace.clear();
+    EXPECT_EQ(root.VratZasah(100, 100), in1);
     root.ZOBRAZ(nullptr);
-    EXPECT_EQ(trace, (Trace{"draw A", "draw B", "draw C", "draw E", "draw F", "draw in D2", "draw in D1"}));
-
+    EXPECT_EQ(trace, (Trace{"event in D1", "draw A", "draw B", "draw C", "draw E", "draw F", "draw in D2",
+                            "draw in D1"}));
     root.TOP_DLG(d2);
-    EXPECT_EQ(order(root), "A B C E F D1 D2");
+    EXPECT_EQ(Order(root), "A B C E F D1 D2");
     trace.clear();
     EXPECT_TRUE(root.INFORMUJ_SA(100, 100, 1));
     EXPECT_EQ(trace, (Trace{"event in D2"}));
-
+    EXPECT_EQ(root.VratZasah(100, 100), in2);
     // Already on top, not a child, or a container without children: nothing changes.
-    root.TOP_DLG(d2);
-    EXPECT_EQ(order(root), "A B C E F D1 D2");
     tk_CPol stranger;
+    tk_CPolCHLO empty;
+    root.TOP_DLG(d2);
     root.TOP_DLG(&stranger);
     root.TOP_DLG(nullptr);
-    EXPECT_EQ(order(root), "A B C E F D1 D2");
-    tk_CPolCHLO empty;
     empty.TOP_DLG(d1);
-    EXPECT_EQ(empty.children.count, 0);
-
+    EXPECT_EQ(Order(root) + " " + Nums(empty.children.count), "A B C E F D1 D2 0");
     // The only dialog of a container stays where it is.
     tk_CPolCHLO other;
     new Probe(&other, 0, 0, 1, 1, nullptr, "X");
-    Box* only = MakeDialog(&other, 103);
-    only->SetName("Only");
-    other.TOP_DLG(only);
-    EXPECT_EQ(order(other), "X Only");
+    other.TOP_DLG(Dialog(&other, 103, "Only"));
+    EXPECT_EQ(Order(other), "X Only");
 }
 
 TEST_F(CPolCHLOTest, ChodNaMovesTheSubtreeWhileMoveToRelLeavesItBehind) {
@@ -134,28 +120,17 @@ TEST_F(CPolCHLOTest, ChodNaMovesTheSubtreeWhileMoveToRelLeavesItBehind) {
     auto* inner = new tk_CPolCHLO(box, 2);
     inner->MoveToRel(50, 50);
     auto* grandchild = new Probe(inner, 1, 2, 5, 5, nullptr, "grandchild");
-    ASSERT_EQ(grandchild->x, 151);
-
+    auto places = [&] { return Nums(box->x, child->x, child->y, child->rx, grandchild->x, grandchild->y); };
+    ASSERT_EQ(places(), "100,110,120,10,151,152");
     box->CHOD_NA(300, 200);
-    EXPECT_EQ(box->rx, 300);
-    EXPECT_EQ(child->x, 310);
-    EXPECT_EQ(child->y, 220);
-    EXPECT_EQ(child->rx, 10);
-    EXPECT_EQ(grandchild->x, 351);
-    EXPECT_EQ(grandchild->y, 252);
-
+    EXPECT_EQ(places() + " " + Nums(box->rx), "300,310,220,10,351,252 300");
     box->MoveToRel(0, 0);
-    EXPECT_EQ(box->x, 0);
-    EXPECT_EQ(child->x, 310);
-    EXPECT_EQ(grandchild->x, 351);
+    EXPECT_EQ(places(), "0,310,220,10,351,252");
     root.Rodic_reset();
-    EXPECT_EQ(child->x, 10);
-    EXPECT_EQ(child->y, 20);
-    EXPECT_EQ(grandchild->x, 51);
-    EXPECT_EQ(grandchild->y, 52);
+    EXPECT_EQ(places(), "0,10,20,10,51,52");
 }
 
-TEST_F(CPolCHLOTest, FindCHLWithIDSearchesDepthFirstInIndexOrder) {
+TEST_F(CPolCHLOTest, FindCHLWithIDSearchesDepthFirstInIndexOrderAndIndicesNeedVisibility) {
     tk_CPolCHLO root;
     root.ID = 9;
     auto* first = new tk_CPolCHLO(&root, 1);
@@ -165,94 +140,67 @@ TEST_F(CPolCHLOTest, FindCHLWithIDSearchesDepthFirstInIndexOrder) {
     auto* later = new Probe(&root, 0, 0, 1, 1, nullptr, "later");
     later->ID = 7;
     deep->visible = false;  // visibility is not consulted
-
-    EXPECT_EQ(root.FindCHLWithID(7), grandchild);
-    EXPECT_EQ(root.FindCHLWithID(1), first);
-    EXPECT_EQ(root.FindCHLWithID(2), deep);
-    EXPECT_EQ(root.FindCHLWithID(9), nullptr);
-    EXPECT_EQ(root.FindCHLWithID(8), nullptr);
     // A non-container child is not descended into even when it carries a container's id.
     auto* fake = new Probe(&root, 0, 0, 1, 1, nullptr, "fake", 14);
     fake->ID = 3;
-    EXPECT_EQ(root.FindCHLWithID(3), fake);
-    EXPECT_EQ(root.FindCHLWithID(11), nullptr);
-}
-
-TEST_F(CPolCHLOTest, ChildrenAreReachedByIndexWhileTheContainerIsVisible) {
-    tk_CPolCHLO root;
-    auto* a = new Probe(&root, 0, 0, 1, 1, nullptr, "a");
-    auto* b = new Probe(&root, 0, 0, 1, 1, nullptr, "b");
-    EXPECT_EQ(root.GetCHLWithIndex(0), a);
-    EXPECT_EQ(root.GetCHLWithIndex(1), b);
-    EXPECT_EQ(root.GetIndexOfCHL(b), 1);
+    const std::pair<int, tk_CPol*> found[] = {{7, grandchild}, {1, first},   {2, deep},    {3, fake},
+                                              {9, nullptr},    {8, nullptr}, {11, nullptr}};
+    for (auto [id, element] : found) EXPECT_EQ(root.FindCHLWithID(id), element) << id;
+    // Children by index, and indices of children, only while the container is visible.
+    EXPECT_EQ(Nums(root.GetCHLWithIndex(1) == later, root.GetIndexOfCHL(later)), "1,1");
     root.visible = false;
-    EXPECT_EQ(root.GetCHLWithIndex(1), nullptr);
-    EXPECT_EQ(root.GetIndexOfCHL(b), 0);
+    EXPECT_EQ(Nums(root.GetCHLWithIndex(1) == nullptr, root.GetIndexOfCHL(later)), "1,0");
 }
 
 TEST_F(CPolCHLOTest, CallerErrorsOnIndicesStopTheProgramWithALogLine) {
     tk_CPolCHLO root;
     auto* a = new Probe(&root, 0, 0, 1, 1, nullptr, "a");
     new Probe(&root, 0, 0, 1, 1, nullptr, "b");
-    // Each dying child starts the log afresh, so the log holds the last one's line.
-    auto logged = [] { return ReadFile("tk_LOG.txt"); };
-    EXPECT_DEATH(root.GetCHLWithIndex(2), "GetCHLWithIndex - Index mimo rozsah");
-    EXPECT_NE(logged().find("\nTK_PolCHLO_w("), std::string::npos);
-    EXPECT_NE(logged().find(") : TSKW ERROR:  [tk_CPolCHLO::GetCHLWithIndex - Index mimo rozsah]\n"),
-              std::string::npos);
-    EXPECT_DEATH(root.GetCHLWithIndex(-1), "GetCHLWithIndex - Index mimo rozsah");
     tk_CPol stranger;
+    // Each dying child starts the log afresh, so the log holds the last one's line.
+    EXPECT_DEATH(root.GetCHLWithIndex(2), "GetCHLWithIndex - Index mimo rozsah");
+    EXPECT_NE(ReadFile("tk_LOG.txt").find("TK_PolCHLO_w("), std::string::npos);
+    EXPECT_DEATH(root.GetCHLWithIndex(-1), "GetCHLWithIndex - Index mimo rozsah");
     EXPECT_DEATH(root.GetIndexOfCHL(&stranger), "GetIndexOfCHL - Nenajdene dieta");
-    EXPECT_NE(logged().find(") : TSKW ERROR:  [tk_CPolCHLO::GetIndexOfCHL - Nenajdene dieta]\n"),
-              std::string::npos);
+    EXPECT_NE(
+        ReadFile("tk_LOG.txt").find(") : TSKW ERROR:  [tk_CPolCHLO::GetIndexOfCHL - Nenajdene dieta]\n"),
+        std::string::npos);
     root.children.Blenduj(0);
     delete a;
     EXPECT_DEATH(root.GetCHLWithIndex(0), "GetCHLWithIndex - Problem s indexom");
-    EXPECT_NE(logged().find(") : TSKW ERROR:  [tk_CPolCHLO::GetCHLWithIndex - Problem s indexom]\n"),
-              std::string::npos);
 }
 
-TEST_F(CPolCHLOTest, DestroyingAContainerDestroysItsSubtreeByClassId) {
+TEST_F(CPolCHLOTest, DestroyingAContainerDestroysItsSubtreeByClassIdAndStopsAtAnUnknownOne) {
     int destroyed = 0;
     auto* root = new tk_CPolCHLO;
-    const int handled[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 20, 21, 22, 121, 122};
-    for (int cls : handled) {
-        auto* p = new Probe(root, 0, 0, 1, 1, nullptr, "p", cls);
-        p->destroyed_ = &destroyed;
-    }
+    for (int cls : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 20, 21, 22, 121, 122})
+        (new Probe(root, 0, 0, 1, 1, nullptr, "p", cls))->destroyed_ = &destroyed;
     auto* inner = new Box(root, 1);
     inner->destroyed_ = &destroyed;
-    auto* leaf = new Probe(inner, 0, 0, 1, 1, nullptr, "leaf");
-    leaf->destroyed_ = &destroyed;
+    (new Probe(inner, 0, 0, 1, 1, nullptr, "leaf"))->destroyed_ = &destroyed;
     delete root;
     EXPECT_EQ(destroyed, 23);
-
     // An element removed from the array first is the caller's to free.
     tk_CPolCHLO box;
     auto* kept = new Probe(&box, 0, 0, 1, 1, nullptr, "kept");
-    kept->destroyed_ = &destroyed;
     box.children.Blenduj(0);
     box.children.ShiftUp(0);
-    destroyed = 0;
+    kept->destroyed_ = &destroyed;
     delete kept;
-    EXPECT_EQ(destroyed, 1);
-}
-
-TEST_F(CPolCHLOTest, AChildOfNoElementClassStopsTheDestruction) {
+    EXPECT_EQ(destroyed, 24);
     for (int cls : {10, 17, 18, 19, 23, 120, 123, -1}) {
         EXPECT_DEATH(
             {
-                auto* root = new tk_CPolCHLO;
-                new Probe(root, 0, 0, 1, 1, nullptr, "odd", cls);
-                delete root;
+                auto* odd = new tk_CPolCHLO;
+                new Probe(odd, 0, 0, 1, 1, nullptr, "odd", cls);
+                delete odd;
             },
             "tk_CARRE::DetachAll - switch class_id - assert")
             << cls;
     }
-    EXPECT_NE(ReadFile("tk_LOG.txt").find("TK_ARRE_w("), std::string::npos);
 }
 
-TEST_F(CPolCHLOTest, SetupVisualPrivateLaysOutTheWholeTreeBeforeDrawing) {
+TEST_F(CPolCHLOTest, LayoutBeforeDrawingAndHitTestsFindTheDeepestTopmostVisibleElement) {
     Box root(nullptr, 0);
     root.MoveToAbs(5, 5);
     auto* inner = new Box(&root, 1);
@@ -260,35 +208,149 @@ TEST_F(CPolCHLOTest, SetupVisualPrivateLaysOutTheWholeTreeBeforeDrawing) {
     auto* leaf = new Probe(inner, 1, 1, 1, 1, nullptr, "leaf");
     auto* plain = new Probe(&root, 2, 2, 1, 1, nullptr, "plain");
     inner->x = leaf->x = plain->x = -1;
-
     root.SetupVisual_Private();
-    EXPECT_EQ(root.setups, 1);
-    EXPECT_EQ(inner->setups, 1);
-    EXPECT_EQ(inner->x, 15);
-    EXPECT_EQ(leaf->x, 16);
-    EXPECT_EQ(plain->x, 7);
-}
+    EXPECT_EQ(Nums(root.setups, inner->setups, inner->x, leaf->x, plain->x), "1,1,15,16,7");
 
-TEST_F(CPolCHLOTest, HitTestingFindsTheDeepestTopmostVisibleElement) {
-    tk_CPolCHLO root;
-    auto* low = new Probe(&root, 0, 0, 50, 50, nullptr, "low");
-    auto* box = new tk_CPolCHLO(&root, 1);
+    tk_CPolCHLO top;
+    auto* low = new Probe(&top, 0, 0, 50, 50, nullptr, "low");
+    auto* box = new tk_CPolCHLO(&top, 1);
     box->MoveToRel(20, 20);
     auto* high = new Probe(box, 0, 0, 10, 10, nullptr, "high");
-
-    EXPECT_EQ(root.VratZasah(25, 25), high);
-    EXPECT_EQ(root.VratZasah(35, 35), box);  // the container's own 80 x 80 box
-    EXPECT_EQ(root.VratZasah(5, 5), low);
-    EXPECT_EQ(root.VratZasah(79, 10), &root);
-    EXPECT_EQ(root.VratZasah(80, 10), nullptr);
-    EXPECT_EQ(root.VratZasah(99, 99), box);
-    EXPECT_EQ(root.VratZasah(100, 100), nullptr);
+    // The container's own 80 x 80 box counts.
+    const std::tuple<int, int, tk_CPol*> hits[] = {{25, 25, high},     {35, 35, box},     {5, 5, low},
+                                                   {79, 10, &top},     {80, 10, nullptr}, {99, 99, box},
+                                                   {100, 100, nullptr}};
+    for (auto [px, py, element] : hits) EXPECT_EQ(top.VratZasah(px, py), element) << px << "," << py;
     high->visible = false;
-    EXPECT_EQ(root.VratZasah(25, 25), box);
+    EXPECT_EQ(top.VratZasah(25, 25), box);
     box->visible = false;
-    EXPECT_EQ(root.VratZasah(25, 25), low);
+    EXPECT_EQ(top.VratZasah(25, 25), low);
+    top.visible = false;
+    EXPECT_EQ(top.VratZasah(5, 5), nullptr);
+}
+
+TEST_F(CPolCHLOTest, AContainerIsDraggedByItsHandleWithItsChildren) {
+    tk_CPolCHLO root;
+    auto* box = new tk_CPolCHLO(&root, 1);
+    box->MoveToRel(100, 100);
+    auto* child = new Probe(box, 50, 50, 20, 20, nullptr, "child");
+    // The first move is taken by the innermost container whose children passed; a press off every
+    // handle is not taken; the drag leaves the relative place alone; over the child the child
+    // takes the move and the container stays.
+    const struct {
+        int px, py, code;
+        bool taken;
+        int state, x, y;
+    } steps[] = {{500, 500, 0, true, 1, 100, 100},  {300, 300, 1, false, 1, 100, 100},
+                 {103, 104, 1, true, 2, 100, 100},  {203, 154, 0, true, 2, 200, 150},
+                 {255, 205, 0, true, 2, 200, 150},  {203, 154, -1, true, 1, 200, 150},
+                 {203, 154, -1, false, 1, 200, 150}};
+    for (const auto& s : steps) {
+        EXPECT_EQ(root.INFORMUJ_SA(s.px, s.py, s.code), s.taken) << s.px << "," << s.py << " " << s.code;
+        EXPECT_EQ(Nums(box->state, box->x, box->y), Nums(s.state, s.x, s.y)) << s.px << "," << s.py;
+    }
+    EXPECT_EQ(Nums(root.state, tk_drag_dx, tk_drag_dy, box->rx, box->ry, child->x, child->y),
+              "0,3,4,100,100,250,200");
+    // Laying the parent out again puts the container back.
+    root.Rodic_reset();
+    EXPECT_EQ(Nums(box->x, child->x), "100,150");
+}
+
+TEST_F(CPolCHLOTest, AHeldSliderReportsItsValueToItsContainerAtEveryQuery) {
+    Box root(nullptr, 0);
+    root.handles_ = true;
+    auto* panel = new Box(&root, 1);
+    auto* knob = new Knob(panel, 42, 17);
+    new Probe(&root, 0, 0, 10, 10, nullptr, "above");
+    int id = 12345;
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    EXPECT_EQ(id, 12345);
+    knob->state = 2;
+    EXPECT_TRUE(root.INFORMUJ_MA(&id));
+    // The panel hears of it first and passes it on to the root, which ends the chain.
+    ASSERT_EQ(Nums(panel->notes.size(), root.notes.size()), "1,1");
+    EXPECT_EQ(Nums(id, panel->notes[0].id, panel->notes[0].value, panel->notes[0].sender == knob),
+              "42,42,17,1");
+    EXPECT_EQ(root.notes[0].value, 17);
+    knob->value_ = 18;
+    EXPECT_TRUE(root.INFORMUJ_MA(&id));
+    EXPECT_EQ(panel->notes.back().value, 18);
+    // Hidden, merely hovered or inside a hidden container: nothing to report.
+    knob->visible = false;
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    knob->visible = true;
+    knob->state = 1;
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    knob->state = 2;
+    panel->visible = false;
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    panel->visible = true;
+    // The topmost held slider wins.
+    (new Knob(panel, 43, 5))->state = 2;
+    EXPECT_TRUE(root.INFORMUJ_MA(&id));
+    EXPECT_EQ(Nums(id, panel->notes.back().value), "43,5");
+}
+
+TEST_F(CPolCHLOTest, ListsReportEachChoiceOnce) {
+    Box root(nullptr, 0);
+    for (int cls : {11, 12, 121, 122}) {
+        auto* list = new Chooser(&root, 200 + cls, cls);
+        list->pending_ = 5;
+        int id = -7;
+        EXPECT_TRUE(root.INFORMUJ_MA(&id)) << cls;
+        EXPECT_EQ(Nums(id, root.notes.back().id, root.notes.back().value, root.notes.back().sender == list),
+                  Nums(200 + cls, 200 + cls, 5, 1));
+        id = -7;
+        EXPECT_FALSE(root.INFORMUJ_MA(&id));
+        EXPECT_EQ(id, -7);
+        list->pending_ = 3;
+        list->visible = false;
+        EXPECT_FALSE(root.INFORMUJ_MA(&id));
+        list->visible = true;
+        list->pending_ = 0;
+    }
+    // Other classes are not asked.
+    (new Chooser(&root, 300, 9))->pending_ = 4;
+    int id = 0;
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+}
+
+TEST_F(CPolCHLOTest, KeysGoToTheTopmostEditBoxDepthFirstAndNotificationsClimbToTheRoot) {
+    tk_CPolCHLO root;
+    auto* low = new Editor(&root, 1);
+    auto* panel = new tk_CPolCHLO(&root, 2);
+    auto* inner = new Editor(panel, 3);
+    new Probe(&root, 0, 0, 10, 10, nullptr, "not an edit box");
+    EXPECT_TRUE(root.INFORMUJ_SA_KLAV('A'));
+    // A hidden edit box still takes the typing; a hidden container hides its own.
+    inner->visible = false;
+    EXPECT_TRUE(root.INFORMUJ_SA_KLAV('B'));
+    panel->visible = false;
+    EXPECT_TRUE(root.INFORMUJ_SA_KLAV('C'));
+    EXPECT_EQ(std::string(inner->keys.begin(), inner->keys.end()) + " " +
+                  std::string(low->keys.begin(), low->keys.end()),
+              "AB C");
     root.visible = false;
-    EXPECT_EQ(root.VratZasah(5, 5), nullptr);
+    EXPECT_FALSE(root.INFORMUJ_SA_KLAV('D'));
+    // Without an edit box nothing takes a key.
+    tk_CPolCHLO bare;
+    new Probe(&bare, 0, 0, 10, 10, nullptr, "p");
+    EXPECT_FALSE(bare.INFORMUJ_SA_KLAV(27));
+
+    Box top(nullptr, 0);
+    auto* mid = new Box(&top, 1);
+    auto* bottom = new tk_CPolCHLO(mid, 2);
+    tk_CPol button;
+    EXPECT_FALSE(bottom->HandleFWInteraction(601, 1, &button));
+    ASSERT_EQ(Nums(mid->notes.size(), top.notes.size()), "1,1");
+    EXPECT_EQ(Nums(top.notes[0].id, top.notes[0].value, top.notes[0].sender == &button), "601,1,1");
+    top.handles_ = true;
+    EXPECT_TRUE(bottom->HandleFWInteraction(602, 3, &button));
+    // A container in the middle that handles it stops the climb.
+    mid->handles_ = true;
+    EXPECT_TRUE(bottom->HandleFWInteraction(603, 1, &button));
+    EXPECT_EQ(top.notes.size(), 2u);
 }
 
 }  // namespace
+}  // namespace tk_test

@@ -1,15 +1,21 @@
+// The bare element: class names, places relative and absolute, bounded names, the handle, the drag
+// by it, the hit box, and the handle's marker to the pixel.
 #include "framework/widgets/tk_CPol.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
+#include "framework/app/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CPolCHLO.h"
+#include "framework/widgets/tk_ClassTable.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/graphics/tk_test_surface.h"
+#include "tests/widgets/tk_widget_probes.h"
 
+namespace tk_test {
 namespace {
 
 class CPolTest : public ::testing::Test {
@@ -21,68 +27,48 @@ class CPolTest : public ::testing::Test {
         tk_auto_ry = 10;
         tk_drag_dx = tk_drag_dy = 0;
     }
-    tk_test::ScopedWorkDir dir;
+    static std::string Place(tk_CPol* e) { return Nums(e->x, e->y, e->rx, e->ry); }
+    ScopedWorkDir dir;
 };
 
-TEST_F(CPolTest, ConstructionFormsPlaceAndRegister) {
+TEST_F(CPolTest, ClassNamesAreFoundByIdAndUnknownIdsGiveAQuestionMark) {
+    std::string names;
+    for (int id : {0, 1, 7, 13, 20, 22, 122, 10, 23, 120, 123, -1})
+        names += tk_glob_GetClassName(id) + std::string(" ");
+    EXPECT_EQ(names,
+              "tk_CPol tk_CIcon tk_CDEDB tk_CDDialog_EFEKT tk_CPolCHLO tk_CScrollBar "
+              "tk_UTL_CDUIR_DIR ? ? ? ? ? ");
+}
+
+TEST_F(CPolTest, PlacesCascadeFollowTheParentAndAreRecomputed) {
     tk_CPolCHLO root;
     root.MoveToAbs(100, 200);
     auto* placed = new tk_CPol(&root, 7, 8);
-    EXPECT_EQ(placed->parent, &root);
-    EXPECT_EQ(root.children.count, 1);
-    EXPECT_EQ(placed->x, 107);
-    EXPECT_EQ(placed->y, 208);
-    EXPECT_EQ(placed->rx, 7);
-    EXPECT_EQ(placed->ry, 8);
-    EXPECT_STREQ(placed->name, "noname_pol");
-    EXPECT_EQ(placed->ID, -1);
-
+    EXPECT_EQ(Place(placed), "107,208,7,8");
+    EXPECT_EQ(Nums(placed->parent == &root, root.children.count, placed->ID), "1,1,-1");
     // Elements built with an id cascade by (15, 10) from (30, 20), for the whole run.
     auto* a = new tk_CPol(&root, 1);
     auto* b = new tk_CPol(&root, 2);
     auto* c = new tk_CPol(&root, 3);
-    EXPECT_EQ(a->rx, 30);
-    EXPECT_EQ(a->ry, 20);
-    EXPECT_EQ(b->rx, 45);
-    EXPECT_EQ(b->ry, 30);
-    EXPECT_EQ(c->rx, 60);
-    EXPECT_EQ(c->ry, 40);
-    EXPECT_EQ(c->x, 160);
-    EXPECT_EQ(c->y, 240);
-    EXPECT_EQ(c->ID, 3);
-    EXPECT_EQ(root.children.count, 4);
+    EXPECT_EQ(Place(a) + " " + Place(b) + " " + Place(c), "130,220,30,20 145,230,45,30 160,240,60,40");
+    EXPECT_EQ(Nums(c->ID, root.children.count), "3,4");
     tk_CPol loose(nullptr, 9);
-    EXPECT_EQ(loose.x, 75);
-    EXPECT_EQ(loose.y, 50);
-    EXPECT_EQ(loose.rx, 75);
-    EXPECT_EQ(tk_auto_rx, 75);
-    EXPECT_EQ(tk_auto_ry, 50);
-}
-
-TEST_F(CPolTest, RelativeAndAbsolutePlacesFollowEachOther) {
-    tk_CPolCHLO root;
+    EXPECT_EQ(Place(&loose) + " " + Nums(tk_auto_rx, tk_auto_ry), "75,50,75,50 75,50");
+    // Absolute and relative places follow each other; a stale absolute place is recomputed.
     root.MoveToAbs(40, 30);
-    auto* e = new tk_CPol(&root, 0, 0);
-    e->MoveToAbs(50, 45);
-    EXPECT_EQ(e->rx, 10);
-    EXPECT_EQ(e->ry, 15);
-    e->MoveToRel(-5, 2);
-    EXPECT_EQ(e->x, 35);
-    EXPECT_EQ(e->y, 32);
-    e->CHOD_NA(1, 2);
-    EXPECT_EQ(e->rx, -39);
-    EXPECT_EQ(e->ry, -28);
-    // A stale absolute place is recomputed from the relative one.
-    e->x = e->y = 999;
-    e->Rodic_reset();
-    EXPECT_EQ(e->x, 1);
-    EXPECT_EQ(e->y, 2);
+    placed->MoveToAbs(50, 45);
+    EXPECT_EQ(Place(placed), "50,45,10,15");
+    placed->MoveToRel(-5, 2);
+    EXPECT_EQ(Place(placed), "35,32,-5,2");
+    placed->CHOD_NA(1, 2);
+    EXPECT_EQ(Place(placed), "1,2,-39,-28");
+    placed->x = placed->y = 999;
+    placed->Rodic_reset();
+    EXPECT_EQ(Place(placed), "1,2,-39,-28");
 }
 
 TEST_F(CPolTest, NamesAreCutToTheFieldAtACharacterBoundary) {
     tk_CPol e;
-    e.SetName("tlacidlo");
-    EXPECT_STREQ(e.name, "tlacidlo");
     e.SetName(std::string(40, 'a').c_str());
     EXPECT_EQ(std::string(e.name), std::string(31, 'a'));
     // 30 letters and a two-byte "č" need 32 bytes: the "č" is left out whole.
@@ -92,66 +78,55 @@ TEST_F(CPolTest, NamesAreCutToTheFieldAtACharacterBoundary) {
     EXPECT_EQ(std::string(e.name), std::string(29, 'c') + "\xC4\x8D");
 }
 
-TEST_F(CPolTest, TheHandleIsADiscAroundTheTopLeftCorner) {
+TEST_F(CPolTest, TheHandleIsADiscAroundTheTopLeftCornerAndMovableBindsOtherClassesOnly) {
     tk_CPol e;
     e.MoveToAbs(100, 100);
-    EXPECT_TRUE(e.CanDrag(100, 100));
-    EXPECT_TRUE(e.CanDrag(110, 100));
-    EXPECT_TRUE(e.CanDrag(90, 100));
-    EXPECT_FALSE(e.CanDrag(111, 100));
-    EXPECT_TRUE(e.CanDrag(107, 107));   // 9.90 away
-    EXPECT_FALSE(e.CanDrag(107, 108));  // 10.63 away
-    EXPECT_TRUE(e.CanDrag(106, 92));    // exactly 10 away
+    // 9.90 and exactly 10 away are on it, 10.63 away is not.
+    for (auto [px, py, on] : {std::tuple{100, 100, true},
+                              {110, 100, true},
+                              {90, 100, true},
+                              {111, 100, false},
+                              {107, 107, true},
+                              {107, 108, false},
+                              {106, 92, true}})
+        EXPECT_EQ(e.CanDrag(px, py), on) << px << "," << py;
     e.grab_radius = 3;
     EXPECT_FALSE(e.CanDrag(104, 100));
-
-    // Only elements of other classes honour movable.
     e.grab_radius = 10;
     e.movable = false;
-    EXPECT_TRUE(e.CanDrag(101, 101));
-    e.SetClassId(20);
-    EXPECT_TRUE(e.CanDrag(101, 101));
-    e.SetClassId(2);
-    EXPECT_FALSE(e.CanDrag(101, 101));
+    std::string can;
+    for (int cls : {0, 20, 2}) e.SetClassId(cls), can += std::to_string(e.CanDrag(101, 101));
     e.movable = true;
-    EXPECT_TRUE(e.CanDrag(101, 101));
+    EXPECT_EQ(can + std::to_string(e.CanDrag(101, 101)), "1101");
 }
 
 TEST_F(CPolTest, ABareElementIsDraggedByItsHandle) {
     tk_CPolCHLO root;
     root.MoveToAbs(10, 10);
     auto* e = new tk_CPol(&root, 90, 90);
-    ASSERT_EQ(e->x, 100);
-
-    EXPECT_FALSE(e->INFORMUJ_SA(300, 300, 0));  // not on the handle
-    EXPECT_EQ(e->state, 0);
-    EXPECT_FALSE(e->INFORMUJ_SA(105, 103, 1));  // a press before the pointer arrived
-    EXPECT_TRUE(e->INFORMUJ_SA(105, 103, 0));
-    EXPECT_EQ(e->state, 1);
-    EXPECT_FALSE(e->INFORMUJ_SA(150, 150, 1));  // a press off the handle
-    EXPECT_TRUE(e->INFORMUJ_SA(105, 103, 1));
-    EXPECT_EQ(e->state, 2);
-    EXPECT_EQ(tk_drag_dx, 5);
-    EXPECT_EQ(tk_drag_dy, 3);
-    EXPECT_TRUE(e->INFORMUJ_SA(305, 403, 0));
-    EXPECT_EQ(e->x, 300);
-    EXPECT_EQ(e->y, 400);
-    EXPECT_EQ(e->rx, 290);
-    EXPECT_EQ(e->ry, 390);
-    EXPECT_TRUE(e->INFORMUJ_SA(305, 403, -1));
-    EXPECT_EQ(e->state, 1);
-    EXPECT_FALSE(e->INFORMUJ_SA(305, 403, -1));
-    EXPECT_FALSE(e->INFORMUJ_SA(900, 900, 0));  // state 1 stays; moves are no longer taken
-    EXPECT_EQ(e->state, 1);
-
-    // Other classes use the base handler only to pass events on.
-    tk_CPol label;
+    // Off the handle; a press before the pointer arrived; arrived; a press off the handle; the
+    // press on it, grabbed at (5, 3); dragged; released; released again; moves no longer taken.
+    const struct {
+        int px, py, code;
+        bool taken;
+        int state, x, y;
+    } steps[] = {{300, 300, 0, false, 0, 100, 100}, {105, 103, 1, false, 0, 100, 100},
+                 {105, 103, 0, true, 1, 100, 100},  {150, 150, 1, false, 1, 100, 100},
+                 {105, 103, 1, true, 2, 100, 100},  {305, 403, 0, true, 2, 300, 400},
+                 {305, 403, -1, true, 1, 300, 400}, {305, 403, -1, false, 1, 300, 400},
+                 {900, 900, 0, false, 1, 300, 400}};
+    for (const auto& s : steps) {
+        EXPECT_EQ(e->INFORMUJ_SA(s.px, s.py, s.code), s.taken) << s.px << "," << s.py << " " << s.code;
+        EXPECT_EQ(Nums(e->state, e->x, e->y), Nums(s.state, s.x, s.y))
+            << s.px << "," << s.py << " " << s.code;
+    }
+    EXPECT_EQ(Nums(tk_drag_dx, tk_drag_dy, e->rx, e->ry), "5,3,290,390");
+    // Other classes use the base handler only to pass events on; hidden elements take nothing.
+    tk_CPol label, hidden;
     label.SetClassId(9);
-    EXPECT_FALSE(label.INFORMUJ_SA(1, 1, 0));
-    EXPECT_EQ(label.state, 0);
-    tk_CPol hidden;
     hidden.visible = false;
-    EXPECT_FALSE(hidden.INFORMUJ_SA(1, 1, 0));
+    EXPECT_FALSE(label.INFORMUJ_SA(1, 1, 0) || hidden.INFORMUJ_SA(1, 1, 0));
+    EXPECT_EQ(label.state, 0);
 }
 
 TEST_F(CPolTest, HitTestCoversTheSizeWithBothEndsInside) {
@@ -159,16 +134,93 @@ TEST_F(CPolTest, HitTestCoversTheSizeWithBothEndsInside) {
     e.MoveToAbs(20, 30);
     int w = 0, h = 0;
     e.GetSize(&w, &h);
-    EXPECT_EQ(w, 80);
-    EXPECT_EQ(h, 80);
+    EXPECT_EQ(Nums(w, h), "80,80");
     e.SetSize(5, 5);
-    EXPECT_EQ(e.VratZasah(20, 30), &e);
-    EXPECT_EQ(e.VratZasah(99, 109), &e);
-    EXPECT_EQ(e.VratZasah(100, 109), nullptr);
-    EXPECT_EQ(e.VratZasah(99, 110), nullptr);
-    EXPECT_EQ(e.VratZasah(19, 30), nullptr);
+    for (auto [px, py, hit] :
+         {std::tuple{20, 30, true}, {99, 109, true}, {100, 109, false}, {99, 110, false}, {19, 30, false}})
+        EXPECT_EQ(e.VratZasah(px, py) == &e, hit) << px << "," << py;
     e.visible = false;
     EXPECT_EQ(e.VratZasah(50, 50), nullptr);
 }
 
+// The marker drawn straight through GDI: a white disc and the handle's outline.
+void ReferenceMarker(TestSurface& srf, int x, int y, int r, bool square) {
+    HDC dc = nullptr;
+    ASSERT_EQ(srf.get()->GetDC(&dc), DD_OK);
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(dc, GetStockObject(WHITE_PEN));
+    Ellipse(dc, x - 4, y - 4, x + 4, y + 4);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    square ? Rectangle(dc, x - r, y - r, x + r, y + r) : Ellipse(dc, x - r, y - r, x + r, y + r);
+    srf.get()->ReleaseDC(dc);
+}
+
+TEST_F(CPolTest, MarkersShowTheHandleRoundOrForAPlainContainerSquareUnderItsChildren) {
+    TestSurface srf(64, 64), ref(64, 64), round(64, 64), round_ref(64, 64);
+    tk_CPol e;
+    e.MoveToAbs(20, 20);
+    e.ZOBRAZ(srf.get());
+    ReferenceMarker(ref, 20, 20, 10, false);
+    EXPECT_EQ(srf.Differences(ref), 0);
+    srf.SavePng("marker_element");
+    // The disc spans 16..23 and the ring 10..29; nothing lies between them.
+    EXPECT_EQ(srf.Lines(8, 20, 32, 21, {{0xFFFF, 'W'}}), "..W.....WWWWWWWW.....W..");
+    EXPECT_EQ(Nums(srf.Pixel(20, 10), srf.Pixel(20, 29), srf.Pixel(10, 10), srf.Pixel(16, 16)),
+              "65535,65535,0,0");
+    // The radius follows the handle; every class other than the plain container is round.
+    e.grab_radius = 6;
+    e.SetClassId(9);
+    e.ZOBRAZ(round.get());
+    ReferenceMarker(round_ref, 20, 20, 6, false);
+    EXPECT_EQ(round.Differences(round_ref), 0);
+    EXPECT_EQ(round.Lines(10, 20, 15, 21, {{0xFFFF, 'W'}}), "....W");
+
+    // The plain container's square outline runs exactly over 22..41 on each side.
+    TestSurface box_srf(64, 64), box_ref(64, 64);
+    tk_CPolCHLO box;
+    box.MoveToAbs(32, 32);
+    box.ZOBRAZ(box_srf.get());
+    ReferenceMarker(box_ref, 32, 32, 10, true);
+    EXPECT_EQ(box_srf.Differences(box_ref), 0);
+    box_srf.SavePng("marker_container");
+    const std::string side = "." + std::string(20, 'W') + ".";
+    EXPECT_EQ(box_srf.Lines(21, 22, 43, 23, {{0xFFFF, 'W'}}) + box_srf.Lines(21, 41, 43, 42, {{0xFFFF, 'W'}}),
+              side + side);
+    EXPECT_EQ(box_srf.Lines(21, 21, 43, 22) + box_srf.Lines(21, 42, 43, 43), std::string(44, '.'));
+    EXPECT_EQ(
+        Nums(box_srf.Pixel(22, 30), box_srf.Pixel(41, 30), box_srf.Pixel(21, 30), box_srf.Pixel(25, 25)),
+        "65535,65535,0,0");
+    // Children cover the marker; the back buffer is the default target.
+    auto* child = new Probe(&box, -12, -12, 8, 8, nullptr, "child");
+    child->colour_ = 0x07E0;
+    tk_lpDDSBack = box_srf.get();
+    box.ZOBRAZ();
+    tk_lpDDSBack = nullptr;
+    EXPECT_EQ(Nums(box_srf.Pixel(22, 22), box_srf.Pixel(27, 27), box_srf.Pixel(28, 28)),
+              Nums(0x07E0, 0x07E0, 0));
+
+    // Hidden elements show nothing; containers of other classes only their children.
+    TestSurface none(64, 64);
+    tk_CPol hidden;
+    hidden.MoveToAbs(20, 20);
+    hidden.visible = false;
+    hidden.ZOBRAZ(none.get());
+    Box screen(nullptr, 0, 21);
+    screen.MoveToAbs(32, 32);
+    (new Probe(&screen, 0, 0, 4, 4, nullptr, "child"))->colour_ = 0x001F;
+    screen.ZOBRAZ(none.get());
+    EXPECT_EQ(Nums(none.Pixel(20, 20), none.Pixel(22, 32), none.Pixel(33, 33)), Nums(0, 0, 0x001F));
+    screen.visible = false;
+    none.Fill(0);
+    screen.ZOBRAZ(none.get());
+    EXPECT_EQ(none.Pixel(33, 33), 0);
+    // A surface without a context gets nothing, and nothing fails.
+    tkp_MarkSurfaceLost(none.get());
+    e.ZOBRAZ(none.get());
+    e.ZOBRAZ(nullptr);
+    none.get()->Restore();
+    EXPECT_EQ(none.Pixel(20, 20), tkp_LostPatternPixel(20, 20));
+}
+
 }  // namespace
+}  // namespace tk_test

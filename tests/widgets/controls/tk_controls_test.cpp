@@ -1,14 +1,20 @@
-// Buttons, toggles and slider knobs driven event by event: states, phases shown, consumption,
-// clicks, checked states, knobs held on their tracks and the values their container reports;
-// construction traces; the whole-sheet phase of tk_CDS.
+// Buttons, toggles, slider knobs and scroll bars driven event by event: states, phases shown,
+// clicks, checked states, knobs held on their tracks and the values their container reports with
+// their ids; the scroll bar's stock layout and tiled track; a picture of every control.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <climits>
+#include <vector>
 
+#include "framework/widgets/tk_CDDialog.h"
+#include "framework/widgets/tk_CDEDB.h"
 #include "framework/widgets/tk_CDPrep.h"
 #include "framework/widgets/tk_CDS.h"
+#include "framework/widgets/tk_CLabel.h"
+#include "framework/widgets/tk_CPolIcon.h"
 #include "framework/widgets/tk_CPosuv.h"
+#include "framework/widgets/tk_CScrollBar.h"
 #include "framework/widgets/tk_CTlac.h"
 #include "tests/widgets/controls/tk_skin_world.h"
 #include "tests/widgets/tk_widget_probes.h"
@@ -28,6 +34,24 @@ class ControlsTest : public SkinWorld {
         int id = -1;
         root.INFORMUJ_MA(&id);
     }
+    // The values the root received since the last call, each from the sender with the id.
+    std::vector<int> Reported(int id, tk_CPol* sender) {
+        std::vector<int> values;
+        for (const auto& n : root.notes) {
+            EXPECT_EQ(n.id, id);
+            EXPECT_EQ(n.sender, sender);
+            values.push_back(n.value);
+        }
+        root.notes.clear();
+        return values;
+    }
+    // A stock bar laid out as the application does when it starts.
+    tk_CScrollBar* StockBar(char orientation, int length) {
+        auto* bar = new tk_CScrollBar(&root, 9);
+        bar->Dsgn_Stock(orientation, 40, 30, length);
+        root.SetupVisual_Private();
+        return bar;
+    }
     Box root{nullptr, 0};
 };
 
@@ -38,12 +62,11 @@ void Drive(T* c, const Steps& steps) {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const auto& s = steps[i];
         EXPECT_EQ(c->INFORMUJ_SA(s[0], s[1], s[2]), s[3] != 0) << "step " << i;
-        EXPECT_EQ(c->state, s[4]) << "step " << i;
-        EXPECT_EQ(c->current, s[5]) << "step " << i;
+        EXPECT_EQ(Nums(c->state, c->current), Nums(s[4], s[5])) << "step " << i;
     }
 }
 
-TEST_F(ControlsTest, AButtonClicksOnlyWhenPressedAndReleasedOnIt) {
+TEST_F(ControlsTest, AButtonClicksOnlyWhenMovedOverPressedAndReleasedOnIt) {
     // A void button of 100 x 45: its box is 10..110 x 20..65, edges included.
     auto* b = new tk_CTlac(&root, 10, 20, 7);
     // clang-format off
@@ -56,19 +79,14 @@ TEST_F(ControlsTest, AButtonClicksOnlyWhenPressedAndReleasedOnIt) {
               {50, 40, 0, 1, 1, 1}, {50, 40, 1, 1, 2, 2}, {200, 40, 0, 1, 3, 0}, {200, 40, -1, 1, 0, 0},
               {50, 40, 0, 1, 1, 1}, {50, 40, 1, 1, 2, 2}, {200, 40, -1, 1, 0, 0}, {50, 40, -1, 0, 0, 0}});
     // clang-format on
-    ASSERT_EQ(root.notes.size(), 1u);
-    EXPECT_EQ(root.notes[0].id, 7);
-    EXPECT_EQ(root.notes[0].value, 1);
-    EXPECT_EQ(root.notes[0].sender, b);
-
+    EXPECT_EQ(Reported(7, b), std::vector<int>{1});
     // Owners may take a press by polling, once.
     b->INFORMUJ_SA(50, 40, 0);
     b->INFORMUJ_SA(50, 40, 1);
     EXPECT_EQ(b->pressed, 1);
     EXPECT_TRUE(b->STLACENE());
     EXPECT_EQ(b->current, 1);
-    EXPECT_FALSE(b->STLACENE());
-    EXPECT_FALSE(b->STLACENE2());
+    EXPECT_FALSE(b->STLACENE() || b->STLACENE2());
     // Or drive it through the sprite's machine and hear of changes only.
     tk_CTlac own;
     EXPECT_TRUE(own.INFORMUJ_SA2(210, 260, 0));
@@ -98,85 +116,46 @@ TEST_F(ControlsTest, TogglesChangeAtThePressAndRadioButtonsStayChecked) {
     EXPECT_TRUE(root.notes.empty());
 }
 
-TEST_F(ControlsTest, ConstructionTraces) {
-    new tk_CTlac(&root, 7);
-    {
-        tk_CTlac named("ok");
-        tk_CDPrep plain;
-        tk_CDPrep volba("volba");
-        new tk_CDPrep(&root, 8);
-    }
-    root.children.DetachAll();
-    EXPECT_EQ(LogLines(), (std::vector<std::string>{
-                              "TK_DAS_w(N) :   tk_CTlac::tk_CTlac(parent.) [ID 7]",
-                              "TK_DAS_w(N) :   tk_CDPrep::tk_CDPrep() [noname_prep]",
-                              "TK_DAS_w(N) :   tk_CDPrep::tk_CDPrep(.) [volba]",
-                              "TK_DAS_w(N) :   tk_CDPrep::tk_CDPrep(parent.) [noname_prep]",
-                              "TK_DAS_w(N) :   tk_CTlac::~tk_CTlac() [ok]",
-                              "TK_DAS_w(N) :   tk_CTlac::~tk_CTlac() [ID 7]",
-                          }));
-}
-
-TEST_F(ControlsTest, SliderRangesAreNeverEmpty) {
+TEST_F(ControlsTest, SliderRangesAreNeverEmptyAndAKnobHeldPastItsTrackIsClamped) {
     tk_CPosuv s;
     s.SR(10, 10);
-    EXPECT_EQ(s.max_value, 110);
+    EXPECT_EQ(Nums(s.min_value, s.max_value), "10,110");
     s.SR(50, 0);
-    EXPECT_EQ(s.min_value, 0);
-    EXPECT_EQ(s.max_value, 50);
+    EXPECT_EQ(Nums(s.min_value, s.max_value), "0,50");
     s.SR(30, 40);
-    EXPECT_EQ(s.GP(), 30);
     s.SP(1000);
     EXPECT_EQ(s.GP(), 40);
     // Where a + 100 does not fit, the range of 100 ends at the largest int.
     s.SR(INT_MAX, INT_MAX);
-    EXPECT_EQ(s.min_value, INT_MAX - 100);
-    EXPECT_EQ(s.max_value, INT_MAX);
-}
+    EXPECT_EQ(Nums(s.min_value, s.max_value), Nums(INT_MAX - 100, INT_MAX));
 
-TEST_F(ControlsTest, AHeldKnobSlidesAlongItsTrackAndReportsItsPosition) {
     // The default track runs 20 to 120 down the parent at x 50; a void knob is 10 x 10.
     auto* knob = new tk_CPosuv(&root, 42);
     knob->SP(50);
-    EXPECT_EQ(knob->x, 50);
-    EXPECT_EQ(knob->y, 70);
+    EXPECT_EQ(Nums(knob->x, knob->y), "50,70");
     Event(55, 75, 0);
     Event(55, 75, 1);
     // Grabbed 5 pixels into the knob; moves across the axis leave it on the track.
     for (auto [px, py, y, position] : std::vector<std::array<int, 4>>{
              {90, 50, 45, 25}, {55, 300, 120, 100}, {0, -50, 20, 0}, {55, 54, 49, 29}}) {
         Event(px, py, 0);
-        EXPECT_EQ(knob->x, 50);
-        EXPECT_EQ(knob->y, y);
-        EXPECT_EQ(knob->ry, y);
-        EXPECT_EQ(knob->GP(), position);
+        EXPECT_EQ(Nums(knob->x, knob->y, knob->ry, knob->GP()), Nums(50, y, y, position));
     }
     Event(55, 54, -1);
     Event(55, 54, 0);
     // Each event while held reported the value, the press too.
-    std::vector<int> values;
-    for (const auto& n : root.notes) {
-        EXPECT_EQ(n.id, 42);
-        EXPECT_EQ(n.sender, knob);
-        values.push_back(n.value);
-    }
-    EXPECT_EQ(values, (std::vector<int>{50, 25, 100, 0, 29}));
+    EXPECT_EQ(Reported(42, knob), (std::vector<int>{50, 25, 100, 0, 29}));
     // The track and the knob follow the parent.
     root.CHOD_NA(100, 200);
-    EXPECT_EQ(knob->x, 150);
-    EXPECT_EQ(knob->y, 249);
-
+    EXPECT_EQ(Nums(knob->x, knob->y), "150,249");
     // Horizontal: the axis is x.
     knob->Dsgn(0, 'H', 30, 10, 200);
     knob->SR(0, 1000);
     knob->SP(250);
-    EXPECT_EQ(knob->x, 160);
-    EXPECT_EQ(knob->y, 230);
+    EXPECT_EQ(Nums(knob->x, knob->y), "160,230");
     knob->INFORMUJ_SA(162, 232, 1);
     knob->INFORMUJ_SA(262, 0, 0);
-    EXPECT_EQ(knob->y, 230);
-    EXPECT_EQ(knob->GP(), 750);
-
+    EXPECT_EQ(Nums(knob->y, knob->GP()), "230,750");
     // Without a parent the owner writes the absolute track.
     tk_CPosuv free;
     free.track_from = 300;
@@ -184,19 +163,13 @@ TEST_F(ControlsTest, AHeldKnobSlidesAlongItsTrackAndReportsItsPosition) {
     free.track_at = 7;
     free.SR(0, 3);
     free.SP(1);
-    EXPECT_EQ(free.x, 7);
-    EXPECT_EQ(free.y, 333);
-}
-
-TEST_F(ControlsTest, AKnobHeldOnATrackOfNoLengthStaysAtTheStartOfTheRange) {
-    auto* knob = new tk_CPosuv(&root, 1);
-    knob->Dsgn(0, 'V', 50, 20, 0);
-    knob->SR(-5, 5);
-    knob->INFORMUJ_SA(52, 22, 0);
-    knob->INFORMUJ_SA(52, 22, 1);
-    knob->INFORMUJ_SA(52, 80, 0);
-    EXPECT_EQ(knob->y, 20);
-    EXPECT_EQ(knob->GP(), -5);
+    EXPECT_EQ(Nums(free.x, free.y), "7,333");
+    // A knob held on a track of no length stays at the start of the range.
+    auto* flat = new tk_CPosuv(&root, 1);
+    flat->Dsgn(0, 'V', 50, 20, 0);
+    flat->SR(-5, 5);
+    for (auto [py, code] : {std::pair{22, 0}, {22, 1}, {80, 0}}) flat->INFORMUJ_SA(152, py + 200, code);
+    EXPECT_EQ(Nums(flat->y, flat->GP()), "220,-5");
 }
 
 TEST_F(ControlsTest, TheWholeSheetPhaseNeedsASheet) {
@@ -207,10 +180,161 @@ TEST_F(ControlsTest, TheWholeSheetPhaseNeedsASheet) {
     sprite.surface = tk_DSGN.rezia_dll_srf;
     sprite.EVIDUJ_2();
     ASSERT_EQ(sprite.phases.count, 1);
-    EXPECT_EQ(PhaseOf(&sprite, 0).x2, 234);
-    EXPECT_EQ(PhaseOf(&sprite, 0).y2, 210);
+    EXPECT_EQ(Nums(PhaseOf(&sprite, 0).x2, PhaseOf(&sprite, 0).y2), "234,210");
     EXPECT_EQ(LogLines(),
               (std::vector<std::string>{"TK_DAS_w(N) : TSKW ERROR:  [tk_CDS::EVIDUJ_2 - surface == NULL]"}));
+}
+
+TEST_F(ControlsTest, ScrollBarStockLayoutAndLength) {
+    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    // Arrows of 17 x 17 and a knob of 17 x 20; no range given: 1 to 100.
+    auto* v = StockBar('V', 200);
+    const tk_CPosuv* k = v->slider;
+    EXPECT_EQ(
+        Nums(v->children.items[0] == v->slider, v->children.items[2] == v->btnB, v->btnA->y, v->btnB->ry),
+        "1,1,30,184");
+    EXPECT_EQ(Nums(k->track_from_rel, k->track_to_rel, k->track_to, k->track_at, k->min_value, k->max_value),
+              "16,165,195,40,1,100");
+    int w = 0, h = 0;
+    v->GetSize(&w, &h);
+    EXPECT_EQ(Nums(w, h), "17,200");
+    // A vertical bar takes only the height, a horizontal one only the width.
+    v->SetSize(500, 250);
+    EXPECT_EQ(Nums(v->btnB->y, k->track_to), "264,245");
+    auto* hb = StockBar('H', 150);
+    EXPECT_EQ(Nums(hb->btnB->rx, hb->slider->track_to_rel), "134,115");
+    hb->SetSize(300, 0);
+    hb->GetSize(&w, &h);
+    EXPECT_EQ(Nums(hb->btnB->x, hb->slider->track_to, w, h), "324,305,300,17");
+}
+
+TEST_F(ControlsTest, ScrollBarArrowsAndItsKnobReportThePositionWithTheBarsId) {
+    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    auto* bar = StockBar('V', 200);
+    bar->SR(0, 10);
+    bar->SP(0);
+    // Arrow A at the start of the range: the position stays 0 and is reported all the same.
+    for (int py : {35, 220, 220})
+        for (int code : {0, 1, -1}) Event(45, py, code);
+    EXPECT_EQ(Reported(9, bar), (std::vector<int>{0, 1, 2}));
+    Event(300, 300, 0);
+    // Range 1 to 100 on a track of 149 pixels; the press already reads the knob's place (24); the
+    // knob is dragged past both ends of the track.
+    bar->SR(1, 100);
+    bar->SP(25);
+    EXPECT_EQ(bar->slider->y, 82);
+    for (auto [px, py, code] : std::vector<std::array<int, 3>>{
+             {45, 85, 0}, {45, 85, 1}, {45, 63, 0}, {90, 500, 0}, {45, 0, 0}, {45, 0, -1}, {45, 0, 0}})
+        Event(px, py, code);
+    EXPECT_EQ(Reported(9, bar), (std::vector<int>{24, 10, 100, 1}));
+    // A press on the track outside the knob does nothing.
+    for (int code : {0, 1, -1}) Event(45, 150, code);
+    EXPECT_TRUE(Reported(9, bar).empty());
+}
+
+TEST_F(ControlsTest, TheScrollBarsTrackIsTiledAndCutAtTheBarsEnd) {
+    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    auto* bar = StockBar('V', 200);
+    const tk_TFAZA tile = bar->track.phase;
+    // Without arrow B the last, cut tile shows.
+    bar->btnB->visible = false;
+    bar->SP(1);
+    screen.Fill(0x0841);
+    bar->ZOBRAZ(screen.get());
+    int bad = 0;
+    for (int row = 40; row < 200; ++row)
+        for (int col = 0; col < 16; ++col)
+            bad += screen.Pixel(40 + col, 30 + row) != SheetPixel(tile.x + col, tile.y + row % 16);
+    EXPECT_EQ(bad, 0);
+    EXPECT_EQ(screen.Pixel(45, 230), 0x0841);
+    // A track one pixel long cannot be tiled: only the parts are drawn.
+    bar->track.phase.h = 1;
+    screen.Fill(0x0841);
+    bar->ZOBRAZ(screen.get());
+    EXPECT_EQ(Nums(screen.Pixel(45, 150), Mismatches(screen, bar->btnA), Mismatches(screen, bar->slider)),
+              Nums(0x0841, 0, 0));
+}
+
+void Label(tk_CPolCHLO* parent, int rx, int ry, const char* text) {
+    (new tk_CLabel(parent, rx, ry, text))->colour = RGB(20, 20, 60);
+}
+
+// A stock sprite at (rx, ry) of the dialog showing the given phase.
+template <typename T>
+T* Stock(tk_CPolCHLO* parent, int rx, int ry, const char* which, int phase) {
+    auto* t = new T(parent, 0);
+    t->Dsgn1_Stock(rx, ry, which);
+    t->SF(phase);
+    return t;
+}
+
+// A picture for people to look at: a dialog with its title, close button, labels, buttons in their
+// three phases, toggles, both scroll bars, a small slider, an edit box and the skin's icons, all
+// drawn from the real skin sheet; the skin's pictures are checked to the pixel.
+TEST_F(ControlsTest, ADialogOfEveryControlFromTheSkin) {
+    TestSurface big(520, 360);
+    UseScreen(big);
+    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    big.Fill(big.RawOf(RGB(40, 70, 110)));
+    tk_CPolCHLO top;
+    auto* dlg = new tk_CDDialog(&top, 1);
+    dlg->Dsgn(20, 20, 480, 320, 3);
+    dlg->frame.SetTitle("Ovládacie prvky – ukážka");
+    std::vector<tk_CDAS*> skinned = {Stock<tk_CTlac>(dlg, 463, 2, "_T_x_", 0)};
+    Label(dlg, 14, 26, "Tlačidlá (normálne, nad, stlačené):");
+    for (int i = 0; i < 3; ++i) {
+        skinned.push_back(Stock<tk_CTlac>(dlg, 16 + 26 * i, 48, "_posuvH_btnB_", i));
+        skinned.push_back(Stock<tk_CTlac>(dlg, 100 + 22 * i, 50, "_T_x_", i));
+    }
+    // Buttons without pictures: raised, and sunken while pressed.
+    for (int i = 0; i < 2; ++i) {
+        auto* b = new tk_CTlac(dlg, 0, 0, 30 + i);
+        b->Dsgn0_VoidDC(180 + 110 * i, 44, 100, 45);
+        b->SetName(i ? "Zrušiť" : "Ok");
+        b->SF(2 * i);
+    }
+    // Toggles showing the skin's cross when unchecked and its check mark when checked.
+    Label(dlg, 14, 100, "Prepínače:");
+    tk_CDPrep* toggles[2];
+    for (int i = 0; i < 2; ++i) {
+        toggles[i] = new tk_CDPrep(dlg, 0);
+        toggles[i]->Dsgn2_UserA(110 + 20 * i, 100, tk_DSGN.rezia_dll_srf, 45, 55, 45, 55, 45, 40);
+        toggles[i]->EVIDUJ(45, 40);
+        skinned.push_back(toggles[i]);
+    }
+    Label(dlg, 160, 100, "Posuvník:");
+    auto* small = new tk_CPosuv(dlg, 40);
+    small->Dsgn(2, 'H', 102, 250, 120);
+    skinned.push_back(small);
+    Label(dlg, 14, 128, "Meno karty:");
+    auto* edit = new tk_CDEDB(dlg, 0, 0);
+    edit->Dsgn(120, 124, 160, 24);
+    edit->Set_Text("KARTOLA");
+    Label(dlg, 14, 160, "Ikony:");
+    int ix = 70;
+    for (tk_CIcon* icon : {tk_DSGN.ico_help, tk_DSGN.ico_ok, tk_DSGN.ico_cancel, tk_DSGN.ico_void}) {
+        new tk_CPolIcon(dlg, ix, 156, icon);
+        ix += icon->phase.w + 10;
+    }
+    new tk_CPolIcon(dlg, 14, 200, tk_DSGN.ico_logo);
+    auto* vbar = new tk_CScrollBar(dlg, 50);
+    vbar->Dsgn_Stock('V', 440, 30, 270);
+    auto* hbar = new tk_CScrollBar(dlg, 51);
+    hbar->Dsgn_Stock('H', 14, 280, 400);
+    top.SetupVisual_Private();
+    vbar->SP(30);
+    hbar->SP(70);
+    small->SP(70);
+    skinned.insert(skinned.end(), {vbar->slider, vbar->btnA, hbar->slider, hbar->btnB});
+    // The second toggle is clicked; the pointer then leaves it.
+    for (int code : {0, 1, -1}) toggles[1]->INFORMUJ_SA(toggles[1]->x + 3, toggles[1]->y + 3, code);
+    toggles[1]->INFORMUJ_SA(0, 0, 0);
+    ASSERT_EQ(toggles[1]->current, 2);
+
+    dlg->ZOBRAZ(big.get());
+    big.SavePng("widgets_showcase");
+    for (tk_CDAS* s : skinned) EXPECT_EQ(Mismatches(big, s), 0) << s->name << " " << s->x << "," << s->y;
+    EXPECT_EQ(hbar->slider->x, 20 + 14 + 16 + 349 * 69 / 99);
 }
 
 }  // namespace

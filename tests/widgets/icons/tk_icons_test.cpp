@@ -1,0 +1,388 @@
+// Sprites, icons, picture elements and labels: the sprite's pointer machine event by event, phases
+// stepped, shared and out of range, exact hits, drift, the void designs to the pixel; icons loaded
+// or logged, drawn clipped and centred, the placeholder; labels placed and measured; a picture.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/app/tk_DSGN.h"
+#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/widgets/tk_CDAS.h"
+#include "framework/widgets/tk_CIcon.h"
+#include "framework/widgets/tk_CLabel.h"
+#include "framework/widgets/tk_CPolCHLO.h"
+#include "framework/widgets/tk_CPolIcon.h"
+#include "framework/widgets/tk_ClassTable.h"
+#include "framework/widgets/tk_globals.h"
+#include "tests/graphics/tk_test_sheet.h"
+#include "tests/graphics/tk_test_surface.h"
+
+namespace tk_test {
+namespace {
+
+// A point inside the lettered phase, 4 x 3 drawn: "abcd" "efgh" "ijkT".
+constexpr int kLettersX = 35;
+constexpr int kLettersY = 6;
+constexpr const char* kNone = "..........|..........|..........|..........|..........|..........";
+
+// The lettered test sheet loaded and keyed, and a 10 x 6 screen that is the back buffer.
+class IconsTest : public SheetWorld {
+  protected:
+    void SetUp() override {
+        SheetWorld::SetUp();
+        ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
+        sheet.BC_NASTAV(0, 10);
+        sheet.TC_NASTAV(37, 7);
+        tk_ScreenW = 10;
+        tk_ScreenH = 6;
+        tk_lpDDSBack = screen.get();
+    }
+    // Clears the screen, draws, and returns what shows.
+    std::string Drawn(const std::function<void()>& draw) {
+        screen.Fill(0);
+        draw();
+        return screen.Lines(0, 0, 10, 6, LetterLegend());
+    }
+    // The bevel (filled or not) and, when given, the class name and the element's name, drawn
+    // straight through the helpers.
+    static void ReferenceBox(TestSurface& s, RECT box, int kind, bool fill, const char* cls,
+                             const char* name) {
+        HDC dc = nullptr;
+        ASSERT_EQ(s.get()->GetDC(&dc), DD_OK);
+        fill ? tk_glob_Level_efekt2_fill(dc, &box, kind) : tk_glob_Level_efekt(dc, &box, kind);
+        if (cls) tk_glob_Text(dc, box.left + 5, box.top + 5, 0xFF6464, cls);
+        if (name) tk_glob_Text(dc, box.left + 5, box.top + 20, 0xFFFF, name);
+        s.get()->ReleaseDC(dc);
+    }
+
+    tk_CDas_Surface sheet;
+    TestSurface screen{10, 6};
+};
+
+TEST_F(IconsTest, SpritePointerMachineHoversPressesDragsAndReleases) {
+    tk_CDAS s(100, 100);
+    s.SetSize(40, 30);
+    // A press without a move is taken but does not arm; the far corner is inside; the drag keeps
+    // the grab offset (10, 5).
+    const struct {
+        int px, py, code;
+        bool taken;
+        int state, x;
+    } steps[] = {{99, 100, 0, false, 0, 100},  {100, 100, 1, true, 0, 100}, {140, 130, 0, true, 1, 100},
+                 {141, 130, 0, false, 0, 100}, {110, 105, 0, true, 1, 100}, {110, 105, 1, true, 2, 100},
+                 {300, 200, 0, true, 2, 290},  {300, 200, 1, true, 2, 290}, {300, 200, -1, true, 1, 290},
+                 {10, 10, 0, false, 0, 290}};
+    for (const auto& st : steps) {
+        EXPECT_EQ(s.INFORMUJ_SA(st.px, st.py, st.code), st.taken) << st.px << " " << st.code;
+        EXPECT_EQ(Nums(s.state, s.x), Nums(st.state, st.x)) << st.px << " " << st.code;
+    }
+    EXPECT_EQ(Nums(s.y, s.rx), "195,0");
+    // Held without drag_moves: everything taken, nothing moves; hidden: nothing taken.
+    s.drag_moves = false;
+    for (auto [px, code] : {std::pair{295, 0}, {295, 1}, {500, 0}}) EXPECT_TRUE(s.INFORMUJ_SA(px, 200, code));
+    EXPECT_EQ(Nums(s.state, s.x), "2,290");
+    s.visible = false;
+    EXPECT_FALSE(s.INFORMUJ_SA(295, 200, -1));
+}
+
+TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
+    tk_CDAS s(0, 0);
+    s.Dsgn2_UserA(2, 1, &sheet, kLettersX, kLettersY, 15, 8, 4, 2);
+    ASSERT_EQ(s.phases.count, 3);
+    std::string seen;
+    for (int i = 0; i < 4; ++i, s.NF()) seen += std::to_string(s.current);
+    EXPECT_EQ(seen, "0120");
+    s.SF(0);
+    EXPECT_EQ(Nums(s.AktSIR(), s.AktVYS()), "5,4");
+    EXPECT_EQ(Drawn([&] { s.ZOBRAZ(screen.get()); }),
+              "..........|..abcd....|..efgh....|..ijk.....|..........|..........");
+    s.mirrored = 1;
+    EXPECT_EQ(Drawn([&] { s.ZOBRAZ(screen.get()); }),
+              "..........|..dcba....|..hgfe....|...kji....|..........|..........");
+    // An index past the list shows nothing; sizes fall back to the void size instead of stopping.
+    s.SF(5);
+    EXPECT_EQ(Drawn([&] { s.ZOBRAZ(screen.get()); }), kNone);
+    EXPECT_EQ(s.AktSIR(), 100);
+    EXPECT_TRUE(s.INFORMUJ_SA(50, 50, 0));
+    // A copy takes sheet, phases and BC, and keeps its own phase index.
+    tk_CDAS copy(0, 0);
+    copy.SetSize(7, 8);
+    copy.SF(1);
+    s.BC = 0x1234;
+    copy.Dsgn3_UserB(-3, 0, &s);
+    EXPECT_EQ(Nums(copy.surface == &sheet, copy.own_surface, copy.phases.items[1] != s.phases.items[1]),
+              "1,0,1");
+    EXPECT_EQ(Nums(copy.AktSIR(), copy.AktVYS(), copy.BC), "21,11,4660");
+
+    // The box is inset to 201..203 x 101..102; the phase's transparent pixel shows at (203, 102).
+    tk_CDAS e(0, 0);
+    e.Dsgn2_UserA(200, 100, &sheet, kLettersX, kLettersY, kLettersX, kLettersY, kLettersX, kLettersY);
+    for (auto [px, py, hit] : {std::tuple{202, 101, true},
+                               {201, 102, true},
+                               {203, 102, false},
+                               {200, 101, false},
+                               {204, 101, false},
+                               {202, 100, false}})
+        EXPECT_EQ(e.OSTRY_ZASAH(px, py), hit) << px << "," << py;
+    // The sprite's own TC keys the sheet but the hit test keeps the sheet's TC; no read off the sheet.
+    e.TC_NASTAV(36, 6);
+    e.TC_NASTAV(500, 500);
+    EXPECT_EQ(Nums(e.TC, sheet.TC, e.OSTRY_ZASAH(202, 101)), Nums(Letter(6), kTC, 1));
+    // Drifting off one side of the screen brings the sprite in at the other.
+    tk_CDAS v(0, 0);
+    tk_ScreenW = 640;
+    v.SetSize(40, 10);
+    v.x = 638;
+    v.dx = 5;
+    v.AKTIVUJ();
+    EXPECT_EQ(v.x, -40);
+    v.dx = -6;
+    v.x = -36;
+    v.AKTIVUJ();
+    EXPECT_EQ(v.x, 640);
+}
+
+TEST_F(IconsTest, VoidDesignsNameClassAndElementAbove30) {
+    const struct {
+        int cls, current, w, h, kind;
+        bool fill, names;
+    } cases[] = {{2, 0, 31, 31, 1, false, true},
+                 {2, 0, 30, 30, 1, false, false},
+                 {4, 2, 50, 40, 2, true, true},
+                 {4, 1, 50, 40, 1, true, true},
+                 {5, 2, 20, 40, 1, true, false}};
+    for (const auto& c : cases) {
+        TestSurface out(80, 60), ref(80, 60);
+        tk_CDAS s(0, 0);
+        s.Dsgn0_VoidDC(6, 4, c.w, c.h);
+        s.SetClassId(c.cls);
+        s.SetName("hero");
+        s.current = c.current;
+        s.ZOBRAZ(out.get());
+        ReferenceBox(ref, RECT{6, 4, 6 + c.w, 4 + c.h}, c.kind, c.fill,
+                     c.names ? tk_glob_GetClassName(c.cls) : nullptr, c.names ? "hero" : nullptr);
+        EXPECT_EQ(out.Differences(ref), 0) << c.cls << " " << c.w;
+        EXPECT_EQ(out.Pixel(6, 4) == 0xFFFF, c.kind == 1) << c.cls << " " << c.w;
+        // The element's name really shows (the reference alone could be as empty as the drawing).
+        EXPECT_EQ(out.Lines(0, 0, 80, 60, {{out.RawOf(0x00FFFF), 'Y'}}).find('Y') != std::string::npos,
+                  c.names);
+    }
+}
+
+TEST_F(IconsTest, IconsLoadTheirOwnFileOrLogWhyNot) {
+    WriteFile("pic.bmp", SheetBmp());
+    WriteFile("bad.bmp", "BM not a bitmap");
+    {
+        // Transparent where its pixel (1, 1) is, unless the switch is off.
+        tk_CIcon own("pic.bmp");
+        ASSERT_NE(own.surface, nullptr);
+        EXPECT_EQ(Nums(own.own_surface, own.visible, own.phase.x2, own.phase.h, own.surface->TC),
+                  Nums(1, 1, kSheetW - 1, kSheetH, kCorner));
+        tk_glob_Set_CIcon_default_transparency(0);
+        tk_CIcon opaque(dd_, "pic.bmp");
+        tk_glob_Set_CIcon_default_transparency(1);
+        EXPECT_EQ(opaque.surface->TC, 0);
+    }
+    tk_CIcon missing("nothing.bmp"), broken("bad.bmp"), nosheet(nullptr, 3, 4);
+    tk_CPolIcon element(nullptr, 2, 2, "nothing.bmp");
+    EXPECT_EQ(Drawn([&] {
+                  for (tk_CIcon* i : {&missing, &broken, &nosheet, static_cast<tk_CIcon*>(&element)}) {
+                      EXPECT_TRUE(i->surface == nullptr && !i->visible);
+                      i->ZOBRAZ(screen.get(), 0, 0);
+                      i->ZOBRAZ_2(screen.get(), 0, 9, 0, 5, 0, 0);
+                      i->ZOBRAZ_3_centr(screen.get(), 0, 9, 0, 5, 0, 0, 0);
+                  }
+                  element.ZOBRAZ(screen.get());
+              }),
+              kNone);
+    std::vector<std::string> mine;
+    for (const std::string& l : LogLines())
+        if (l.find("tk_CIcon::") != std::string::npos)
+            mine.push_back(l.substr(l.find("tk_CIcon::tk_CIcon ") + 19));
+    EXPECT_EQ(mine, (std::vector<std::string>{"neexist. subor [RETURN!]", "nenahraty subor (B) [RETURN!]",
+                                              "neplatny SRF [RETURN!]", "neexist. subor [RETURN!]"}));
+}
+
+TEST_F(IconsTest, IconsDrawClippedAtTheScreenToWindowsAndCentred) {
+    tk_CIcon icon(&sheet, kLettersX, kLettersY);
+    IDirectDrawSurface* dst = screen.get();
+    tk_CPolIcon element(4, 0, &sheet, icon.phase);
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[&] { icon.ZOBRAZ(dst, -2, -1); },
+         "gh........|k.........|..........|..........|..........|.........."},
+        {[&] { icon.ZOBRAZ(dst, 7, 4); },
+         "..........|..........|..........|..........|.......abc|.......efg"},
+        // The screen less a one-pixel margin: column 0 and row 0 stay empty.
+        {[&] { icon.ZOBRAZ_2(dst, 0, 0); },
+         "..........|.fgh......|.jk.......|..........|..........|.........."},
+        {[&] { element.ZOBRAZ(); }, "..........|....efgh..|....ijk...|..........|..........|.........."},
+        // A window keeps its left and top edges and ends before its right and bottom ones.
+        {[&] { icon.ZOBRAZ_2(dst, 3, 6, 2, 4, 2, 1); },
+         "..........|..........|...fgh....|...jk.....|..........|.........."},
+        // Centred both ways, horizontally only, vertically only.
+        {[&] { icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 0); },
+         "..........|...abcd...|...efgh...|...ijk....|..........|.........."},
+        {[&] { icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 1); },
+         "..........|.....abcd.|.....efgh.|.....ijk..|..........|.........."},
+        {[&] { icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 2); },
+         "..........|abcd......|efgh......|ijk.......|..........|.........."},
+    };
+    for (const auto& [draw, rows] : cases) EXPECT_EQ(Drawn(draw), rows);
+    // Hidden: only the margin form draws; a hidden picture element draws nothing.
+    icon.visible = false;
+    element.visible = false;
+    EXPECT_EQ(Drawn([&] {
+                  icon.ZOBRAZ(dst, 0, 0);
+                  icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 0);
+                  element.ZOBRAZ(dst);
+              }),
+              kNone);
+    EXPECT_NE(Drawn([&] { icon.ZOBRAZ_2(dst, 2, 1); }), kNone);
+    EXPECT_EQ(tk_CIcon(&sheet, 0, 9).phase.w, kSheetW);
+
+    // Without a picture, or with a zero-sized phase, a placeholder shows; centring does not apply.
+    TestSurface out(120, 110), ref(120, 110);
+    ReferenceBox(ref, RECT{8, 6, 108, 106}, 1, false, "tk_CIcon", nullptr);
+    tk_CIcon empty, flat(&sheet, tk_TFAZA(0, 0, 0, 0));
+    int w = 0, h = 0;
+    empty.GetSize2(&w, &h);
+    EXPECT_EQ(Nums(w, h), "100,100");
+    for (const auto& draw :
+         std::vector<std::function<void()>>{[&] { empty.ZOBRAZ(out.get(), 8, 6); },
+                                            [&] { empty.ZOBRAZ_3_centr(out.get(), 0, 9, 0, 9, 8, 6, 2); },
+                                            [&] { flat.ZOBRAZ_2(out.get(), 0, 9, 0, 9, 8, 6); }}) {
+        out.Fill(0);
+        draw();
+        EXPECT_EQ(out.Differences(ref), 0);
+    }
+    EXPECT_EQ(out.Pixel(8, 6), 0xFFFF);
+}
+
+HFONT Verdana(int height, int width) {
+    return CreateFontA(height, width, 0, 0, 400, 0, 0, 0, 238, 0, 0, 0, 34, "Verdana");
+}
+
+// The bounding box of every pixel that is not 0 (right and bottom inclusive; -1 when empty).
+RECT Ink(const TestSurface& s) {
+    RECT r{s.width(), s.height(), -1, -1};
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            if (s.Pixel(x, y))
+                r = RECT{std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), x > r.right ? x : r.right, y};
+    return r;
+}
+
+TEST(LabelTest, TextSitsAtThePlaceInsideTheSizeMeasuredWithTheSkinFont) {
+    TestSurface out(200, 40), ref(200, 40), primary(8, 8);
+    IDirectDrawSurface* saved = tk_lpDDSPrimary;
+    tk_lpDDSPrimary = primary.get();
+    HFONT skin = Verdana(15, 9), big = Verdana(30, 0);
+    tk_DSGN.font = skin;
+    tk_CPolCHLO box;
+    box.MoveToAbs(10, 5);
+    auto* label = new tk_CLabel(&box, 4, 3, "Žaba čo skáče");
+    label->colour = RGB(255, 40, 0);
+    label->ZOBRAZ(out.get());
+    HDC dc = nullptr;
+    ASSERT_EQ(ref.get()->GetDC(&dc), DD_OK);
+    tk_glob_Text_font(dc, 14, 8, RGB(255, 40, 0), skin, "Žaba čo skáče");
+    ref.get()->ReleaseDC(dc);
+    EXPECT_EQ(out.Differences(ref), 0);
+    // The size is GDI's extent in the skin font, one wider; the ink starts at the place and fits.
+    SIZE extent{};
+    ASSERT_EQ(primary.get()->GetDC(&dc), DD_OK);
+    SelectObject(dc, skin);
+    GetTextExtentPoint32A(dc, label->text, static_cast<int>(std::strlen(label->text)), &extent);
+    primary.get()->ReleaseDC(dc);
+    int w = 0, h = 0;
+    label->GetSize(&w, &h);
+    EXPECT_EQ(Nums(w, h), Nums(extent.cx + 1, extent.cy));
+    RECT ink = Ink(out);
+    EXPECT_TRUE(ink.left >= 14 && ink.left <= 16 && ink.top >= 8) << ink.left << "," << ink.top;
+    EXPECT_TRUE(ink.right < 14 + w && ink.right > 14 + w / 2 && ink.bottom < 8 + h)
+        << ink.right << "," << ink.bottom;
+    // A larger font of its own draws larger, and is still measured with the skin's font.
+    label->font = big;
+    out.Fill(0);
+    label->ZOBRAZ(out.get());
+    EXPECT_GT(Ink(out).bottom - Ink(out).top, ink.bottom - ink.top);
+    label->GetSize(&w, &h);
+    EXPECT_EQ(Nums(w, h), Nums(extent.cx + 1, extent.cy));
+    // Hidden: nothing drawn.
+    label->visible = false;
+    out.Fill(0);
+    label->ZOBRAZ(out.get());
+    EXPECT_EQ(Ink(out).right, -1);
+    // Texts are copies; a null one leaves an empty string.
+    char given[] = "prvý";
+    auto* a = new tk_CLabel(&box, 7, given);
+    given[0] = 'X';
+    auto* b = new tk_CLabel(&box, 12);
+    EXPECT_EQ(std::string(a->text) + "|" + b->text, "prvý|Label [12]");
+    b->Dsgn(3, 4, nullptr);
+    EXPECT_EQ(std::string(b->text) + Nums(b->x), "13");
+    tk_DSGN.font = nullptr;
+    tk_lpDDSPrimary = saved;
+    DeleteObject(big);
+    DeleteObject(skin);
+}
+
+// Icons, a sprite in its three phases, void designs and labels drawn from the program's own skin
+// sheet, saved for people to look at; a few of its pixels are checked.
+TEST_F(IconsTest, PictureOfIconsSpritesVoidDesignsAndLabels) {
+    TestSurface out(360, 240);
+    out.Fill(out.RawOf(RGB(40, 60, 90)));
+    tk_lpDDSPrimary = out.get();
+    tk_ScreenW = 360;
+    tk_ScreenH = 240;
+    tk_CDas_Surface skin;
+    ASSERT_EQ(skin.NAHRAJ_SURFACE(dd_, RepoPath("resources/rezia_dll.bmp").c_str()), 1);
+    skin.TC_NASTAV(1, 1);
+    skin.BC_NASTAV(0, 0);
+    HFONT font = Verdana(15, 9);
+    // The skin's check, cross and question mark; an icon without a picture.
+    const int points[][2] = {{45, 40}, {45, 55}, {200, 25}};
+    for (int i = 0; i < 3; ++i)
+        tk_CIcon(&skin, points[i][0], points[i][1]).ZOBRAZ(out.get(), 10 + 30 * i, 10);
+    tk_CIcon().ZOBRAZ_2(out.get(), 0, 360, 0, 240, 250, 10);
+    // The close button's three phases side by side.
+    tk_CDAS sprite("close", 0, 0);
+    sprite.Dsgn2_UserA(0, 0, &skin, 80, 10, 80, 30, 80, 55);
+    for (int i = 0; i < 3; ++i) {
+        sprite.SF(i);
+        sprite.MoveToRel(10 + 30 * i, 45);
+        sprite.ZOBRAZ(out.get());
+    }
+    // Void designs of a sprite, a pressed button and a slider; labels; the logo as an element.
+    tk_CPolCHLO root;
+    const int boxes[][5] = {{2, 10, 70, 0}, {4, 90, 90, 2}, {5, 190, 16, 0}};
+    for (const auto& b : boxes) {
+        auto* v = new tk_CDAS(&root, 0, 0);
+        v->Dsgn0_VoidDC(b[1], 80, b[2], 40);
+        v->SetClassId(b[0]);
+        v->SF(b[3]);
+    }
+    (new tk_CLabel(&root, 10, 135, "Zamiešaj karty"))->colour = RGB(255, 255, 255);
+    auto* yellow = new tk_CLabel(&root, 150, 135, "Koniec");
+    yellow->colour = RGB(255, 220, 0);
+    yellow->font = font;
+    (new tk_CPolIcon(&root, 0, 0, static_cast<tk_CIcon*>(nullptr)))
+        ->Dsgn_PolIcon_User(150, 160, &skin, 100, 180);
+    root.ZOBRAZ_Deti(out.get());
+    out.SavePng("widgets_icons_sprites_labels");
+    // The close button's first phase is the sheet's picture; the pressed button is filled grey.
+    tk_TFAZA f = skin.ZAMERAJ_FAZU(80, 10);
+    EXPECT_EQ(out.Pixel(13, 48), PixelOf(skin.SURFACE, f.x + 3, f.y + 3));
+    EXPECT_EQ(out.Pixel(176, 117), out.RawOf(RGB(216, 216, 216)));
+    tk_lpDDSPrimary = nullptr;
+    DeleteObject(font);
+}
+
+}  // namespace
+}  // namespace tk_test
