@@ -11,6 +11,7 @@
 
 #include "platform/headless/headless_display.h"
 #include "platform/platform.h"
+#include "tests/platform/debug_log.h"
 
 namespace ddt {
 
@@ -25,16 +26,7 @@ struct Session {
         EXPECT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
         EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
         EXPECT_EQ(dd->SetDisplayMode(width, height, 16), DD_OK);
-        DDSURFACEDESC desc{};
-        desc.dwSize = sizeof(desc);
-        desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-        desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-        desc.dwBackBufferCount = 1;
-        EXPECT_EQ(dd->CreateSurface(&desc, &primary, nullptr), DD_OK);
-        DDSCAPS caps{DDSCAPS_BACKBUFFER};
-        if (primary) {
-            EXPECT_EQ(primary->GetAttachedSurface(&caps, &back), DD_OK);
-        }
+        EXPECT_EQ(MakePrimary(), DD_OK);
     }
     ~Session() {
         if (primary) primary->Release();
@@ -42,6 +34,21 @@ struct Session {
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
+
+    // A flipping primary with one back buffer, as the framework makes it.
+    HRESULT MakePrimary() {
+        DDSURFACEDESC desc{};
+        desc.dwSize = sizeof(desc);
+        desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+        desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+        desc.dwBackBufferCount = 1;
+        const HRESULT r = dd->CreateSurface(&desc, &primary, nullptr);
+        DDSCAPS caps{DDSCAPS_BACKBUFFER};
+        if (primary) {
+            EXPECT_EQ(primary->GetAttachedSurface(&caps, &back), DD_OK);
+        }
+        return r;
+    }
 };
 
 inline LPDIRECTDRAWSURFACE MakeSurface(LPDIRECTDRAW dd, int width, int height) {
@@ -54,6 +61,13 @@ inline LPDIRECTDRAWSURFACE MakeSurface(LPDIRECTDRAW dd, int width, int height) {
     LPDIRECTDRAWSURFACE s = nullptr;
     EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DD_OK);
     return s;
+}
+
+// A blit effects record of the current size.
+inline DDBLTFX Fx() {
+    DDBLTFX fx{};
+    fx.dwSize = sizeof(fx);
+    return fx;
 }
 
 // Calls f(x, y, pixel&) for every pixel of the surface, through a lock.
@@ -75,8 +89,11 @@ inline void Fill(LPDIRECTDRAWSURFACE s, std::uint16_t value) {
 }
 
 // A different value in every pixel of a surface up to 256 pixels wide: (y << 8) | x.
+inline std::uint16_t Index(int x, int y) {
+    return static_cast<std::uint16_t>((y << 8) | x);
+}
 inline void PaintIndex(LPDIRECTDRAWSURFACE s) {
-    ForEachPixel(s, [](int x, int y, std::uint16_t& p) { p = static_cast<std::uint16_t>((y << 8) | x); });
+    ForEachPixel(s, [](int x, int y, std::uint16_t& p) { p = Index(x, y); });
 }
 
 inline std::uint16_t Pixel(LPDIRECTDRAWSURFACE s, int x, int y) {

@@ -1,0 +1,305 @@
+// The DirectDraw object and its surfaces: display modes, cooperative level, the primary chain,
+// surface creation, locks, palettes, lost surfaces and their restore, a busy blitter, surfaces
+// with a device context out, and released surfaces used as sources.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/common/tk_test_files.h"
+#include "tests/platform/ddraw/dd_test_util.h"
+
+namespace {
+
+using Sizes = std::vector<std::pair<DWORD, DWORD>>;
+
+// Collects the sizes of the listed modes, stopping after four; any mode that is not 16-bit
+// 5-6-5 at 60 Hz is listed as 0 x 0.
+HRESULT Collect(LPDDSURFACEDESC mode, LPVOID context) {
+    auto* sizes = static_cast<Sizes*>(context);
+    const DDPIXELFORMAT& f = mode->ddpfPixelFormat;
+    const bool right = f.dwRGBBitCount == 16 && f.dwRBitMask == 0xF800 && f.dwGBitMask == 0x07E0 &&
+                       f.dwBBitMask == 0x001F && (mode->dwFlags & DDSD_REFRESHRATE) &&
+                       mode->dwRefreshRate == 60;
+    sizes->emplace_back(right ? mode->dwWidth : 0, right ? mode->dwHeight : 0);
+    return sizes->size() == 4 ? DDENUMRET_CANCEL : DDENUMRET_OK;
+}
+
+DDSURFACEDESC Desc(DWORD flags = 0, DWORD caps = 0, DWORD width = 0, DWORD height = 0) {
+    DDSURFACEDESC desc{};
+    desc.dwSize = sizeof(desc);
+    desc.dwFlags = flags;
+    desc.ddsCaps.dwCaps = caps;
+    desc.dwWidth = width;
+    desc.dwHeight = height;
+    return desc;
+}
+
+}  // namespace
+
+TEST(DirectDraw, ModesAreListedInOrderAndSetOnlyInExclusiveModeAtSixteenBits) {
+    tkp_HeadlessResetDisplay();
+    LPDIRECTDRAW dd = nullptr;
+    ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+    Sizes all, odd;
+    EXPECT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &all, Collect), DD_OK);
+    EXPECT_EQ(all, (Sizes{{800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}}));
+    // A test's own list is offered as it stands, repeats included, until the callback stops it.
+    tkp_HeadlessSetDisplayModes({{640, 480}, {800, 600}, {800, 600}, {1024, 768}, {800, 600}});
+    EXPECT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &odd, Collect), DD_OK);
+    EXPECT_EQ(odd, (Sizes{{640, 480}, {800, 600}, {800, 600}, {1024, 768}}));
+    EXPECT_EQ(dd->SetDisplayMode(1024, 768, 16), DDERR_NOEXCLUSIVEMODE);
+    EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE), DDERR_INVALIDPARAMS);
+    ASSERT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+    EXPECT_EQ(dd->SetDisplayMode(1024, 768, 32), DDERR_INVALIDMODE);
+    EXPECT_EQ(dd->SetDisplayMode(1000, 700, 16), DDERR_INVALIDMODE);
+    EXPECT_EQ(tkp_HeadlessPresentationSize().width, 0);
+    EXPECT_EQ(dd->SetDisplayMode(1024, 768, 16), DD_OK);
+    EXPECT_EQ(tkp_HeadlessPresentationSize().height, 768);
+    dd->Release();
+    tkp_HeadlessResetDisplay();
+}
+
+TEST(DirectDraw, PrimaryChainTakesTheModeSizeAndGoesWithItsPrimary) {
+    const int before = tkp_LiveSurfaceCount();
+    {
+        ddt::Session session(1024, 768);
+        EXPECT_EQ(tkp_LiveSurfaceCount(), before + 2);
+        DDSURFACEDESC desc = Desc();
+        ASSERT_EQ(session.back->GetSurfaceDesc(&desc), DD_OK);
+        EXPECT_EQ(desc.dwHeight, 768u);
+        EXPECT_TRUE(desc.ddsCaps.dwCaps & DDSCAPS_BACKBUFFER);
+        // One primary at a time.
+        DDSURFACEDESC again = Desc(DDSD_CAPS, DDSCAPS_PRIMARYSURFACE);
+        LPDIRECTDRAWSURFACE second = nullptr;
+        EXPECT_EQ(session.dd->CreateSurface(&again, &second, nullptr), DDERR_PRIMARYSURFACEALREADYEXISTS);
+        // The back buffer's own count never frees it: it lives as long as the primary.
+        EXPECT_EQ(session.back->Release(), 1u);
+        EXPECT_EQ(session.back->Release(), 0u);
+        EXPECT_EQ(tkp_LiveSurfaceCount(), before + 2);
+    }
+    EXPECT_EQ(tkp_LiveSurfaceCount(), before);
+    // Before any mode is set the primary is the desktop's size, without a back buffer, and it
+    // needs a cooperative level.
+    tkp_HeadlessSetDesktopSize(1280, 1024);
+    LPDIRECTDRAW dd = nullptr;
+    ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+    DDSURFACEDESC desc = Desc(DDSD_CAPS, DDSCAPS_PRIMARYSURFACE);
+    LPDIRECTDRAWSURFACE primary = nullptr;
+    EXPECT_EQ(dd->CreateSurface(&desc, &primary, nullptr), DDERR_NOCOOPERATIVELEVELSET);
+    ASSERT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_NORMAL), DD_OK);
+    ASSERT_EQ(dd->CreateSurface(&desc, &primary, nullptr), DD_OK);
+    ASSERT_EQ(primary->GetSurfaceDesc(&desc), DD_OK);
+    EXPECT_EQ(desc.dwWidth, 1280u);
+    EXPECT_EQ(desc.dwFlags & DDSD_BACKBUFFERCOUNT, 0u);
+    EXPECT_EQ(primary->Release() + dd->Release(), 0u);
+    tkp_HeadlessResetDisplay();
+}
+
+TEST(DirectDraw, OffscreenSurfacesOfAnySizeTheirRefusalsAndPalettes) {
+    ddt::Session session;
+    const DWORD size = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT, plain = DDSCAPS_OFFSCREENPLAIN;
+    DDSURFACEDESC wrongFormat = Desc(size | DDSD_PIXELFORMAT, plain, 4, 4);
+    wrongFormat.ddpfPixelFormat = {sizeof(DDPIXELFORMAT), DDPF_RGB, 0, 16, 0x7C00, 0x03E0, 0x001F, 0};
+    const std::pair<DDSURFACEDESC, HRESULT> refused[] = {
+        {Desc(size, plain, 0, 10), DDERR_INVALIDPARAMS},
+        {Desc(size & ~DDSD_HEIGHT, plain, 10, 10), DDERR_INVALIDPARAMS},
+        {Desc(size, plain, 100000, 10), DDERR_OUTOFMEMORY},
+        {Desc(size, plain | DDSCAPS_BACKBUFFER, 10, 10), DDERR_INVALIDCAPS},
+        {wrongFormat, DDERR_INVALIDPIXELFORMAT},
+    };
+    LPDIRECTDRAWSURFACE s = nullptr;
+    for (auto [desc, code] : refused) EXPECT_EQ(session.dd->CreateSurface(&desc, &s, nullptr), code);
+    tkp_SetCreateSurfaceFailures(1);
+    DDSURFACEDESC desc = Desc(size, plain, 1, 1);
+    EXPECT_EQ(session.dd->CreateSurface(&desc, &s, nullptr), DDERR_OUTOFMEMORY);
+    EXPECT_EQ(s, nullptr);
+    // A 1 x 1 surface: zero-filled, its row padded so a 32-bit read stays inside.
+    ASSERT_EQ(session.dd->CreateSurface(&desc, &s, nullptr), DD_OK);
+    ASSERT_EQ(s->Lock(nullptr, &desc, 0, nullptr), DD_OK);
+    EXPECT_GE(desc.lPitch, 4);
+    EXPECT_EQ(*static_cast<std::uint32_t*>(desc.lpSurface), 0u);
+    s->Unlock(nullptr);
+    s->Release();
+    // An odd width, with a colour key given at creation.
+    desc = Desc(size | DDSD_CKSRCBLT, plain | DDSCAPS_SYSTEMMEMORY, 235, 211);
+    desc.ddckCKSrcBlt = {0x1234, 0x1234};
+    ASSERT_EQ(session.dd->CreateSurface(&desc, &s, nullptr), DD_OK);
+    ASSERT_EQ(s->GetSurfaceDesc(&desc), DD_OK);
+    EXPECT_EQ(desc.lPitch, 472);
+    EXPECT_EQ(desc.ddckCKSrcBlt.dwColorSpaceLowValue, 0x1234u);
+    s->Release();
+
+    PALETTEENTRY entries[256];
+    for (int i = 0; i < 256; ++i) entries[i] = {BYTE(i), BYTE(255 - i), BYTE(i / 2), 0};
+    LPDIRECTDRAWPALETTE palette = nullptr;
+    ASSERT_EQ(session.dd->CreatePalette(DDPCAPS_8BIT, entries, &palette, nullptr), DD_OK);
+    PALETTEENTRY got[2];
+    ASSERT_EQ(palette->GetEntries(0, 254, 2, got), DD_OK);
+    EXPECT_EQ(got[1].peRed, 255);
+    EXPECT_EQ(got[0].peBlue, 127);
+    EXPECT_EQ(palette->GetEntries(0, 255, 2, got), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(palette->Release(), 0u);
+}
+
+TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
+    ddt::Session session;
+    LPDIRECTDRAWSURFACE s = ddt::MakeSurface(session.dd, 10, 6);
+    DDSURFACEDESC desc = Desc();
+    ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(desc.lPitch, 24);
+    EXPECT_EQ(desc.ddpfPixelFormat.dwGBitMask, 0x07E0u);
+    reinterpret_cast<std::uint16_t*>(static_cast<unsigned char*>(desc.lpSurface) + 3 * desc.lPitch)[4] =
+        0xABCD;
+    EXPECT_EQ(s->Lock(nullptr, &desc, 0, nullptr), DDERR_SURFACEBUSY);
+    HDC dc = nullptr;
+    EXPECT_EQ(s->GetDC(&dc), DDERR_SURFACEBUSY);
+    EXPECT_EQ(s->Unlock(nullptr), DD_OK);
+    EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
+    // A locked rectangle starts at its own top-left pixel.
+    RECT r{4, 3, 6, 5}, outside{8, 0, 11, 2}, inverted{5, 0, 4, 2};
+    ASSERT_EQ(s->Lock(&r, &desc, 0, nullptr), DD_OK);
+    EXPECT_EQ(*static_cast<std::uint16_t*>(desc.lpSurface), 0xABCD);
+    s->Unlock(nullptr);
+    EXPECT_EQ(s->Lock(&outside, &desc, 0, nullptr), DDERR_INVALIDRECT);
+    EXPECT_EQ(s->Lock(&inverted, &desc, 0, nullptr), DDERR_INVALIDRECT);
+    desc.dwSize = 12;
+    EXPECT_EQ(s->Lock(nullptr, &desc, 0, nullptr), DDERR_INVALIDPARAMS);
+    s->Release();
+    // Surfaces outlive their DirectDraw object and save as pictures.
+    tk_test::ScopedWorkDir dir;
+    LPDIRECTDRAW dd = nullptr;
+    ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+    s = ddt::MakeSurface(dd, 7, 3);
+    EXPECT_EQ(dd->Release(), 0u);
+    ASSERT_TRUE(tkp_SaveSurfacePng(s, "black.png"));
+    EXPECT_EQ(tk_test::ReadFile("black.png").substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(s->Release(), 0u);
+}
+
+TEST(LostSurface, AnswersSurfaceLostUntilRestoredWithAPatternInIt) {
+    ddt::Session session;
+    LPDIRECTDRAWSURFACE sheet = ddt::MakeSurface(session.dd, 5, 3);
+    LPDIRECTDRAWSURFACE other = ddt::MakeSurface(session.dd, 5, 3);
+    ddt::Fill(sheet, 0x1111);
+    ddt::Fill(other, 0x2222);
+    tkp_MarkSurfaceLost(sheet);
+    EXPECT_EQ(sheet->IsLost(), DDERR_SURFACELOST);
+    EXPECT_EQ(other->IsLost(), DD_OK);
+    DDSURFACEDESC desc = Desc();
+    HDC dc = nullptr;
+    DDBLTFX fx = ddt::Fx();
+    EXPECT_EQ(sheet->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACELOST);
+    EXPECT_EQ(sheet->GetDC(&dc), DDERR_SURFACELOST);
+    EXPECT_EQ(dc, nullptr);
+    EXPECT_EQ(sheet->BltFast(0, 0, other, nullptr, 0), DDERR_SURFACELOST);
+    EXPECT_EQ(sheet->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
+    // A lost source fails the blit onto a healthy destination, which stays as it was.
+    EXPECT_EQ(other->BltFast(0, 0, sheet, nullptr, 0), DDERR_SURFACELOST);
+    EXPECT_EQ(other->Blt(nullptr, sheet, nullptr, DDBLT_WAIT, nullptr), DDERR_SURFACELOST);
+    EXPECT_EQ(ddt::Pixels(other), std::vector<std::uint16_t>(15, 0x2222));
+    // The description is still there; the memory comes back holding the pattern, not the picture.
+    EXPECT_EQ(sheet->GetSurfaceDesc(&desc), DD_OK);
+    EXPECT_EQ(sheet->Restore(), DD_OK);
+    EXPECT_EQ(sheet->IsLost(), DD_OK);
+    ddt::ForEachPixel(sheet,
+                      [](int x, int y, std::uint16_t& p) { EXPECT_EQ(p, tkp_LostPatternPixel(x, y)); });
+    EXPECT_NE(tkp_LostPatternPixel(0, 0), tkp_LostPatternPixel(1, 0));
+    // Restoring a surface that was not lost changes nothing.
+    EXPECT_EQ(other->Restore(), DD_OK);
+    EXPECT_EQ(ddt::Pixel(other, 0, 0), 0x2222);
+    sheet->Release();
+    other->Release();
+}
+
+TEST(LostSurface, ThePrimaryRestoresItsBackBufferAndTheBackBufferCannotRestoreAlone) {
+    ddt::Session session;
+    tkp_MarkSurfacesLost();
+    EXPECT_EQ(session.back->IsLost(), DDERR_SURFACELOST);
+    const int frames = tkp_HeadlessFrameCount();
+    EXPECT_EQ(session.primary->BltFast(0, 0, session.back, nullptr, DDBLTFAST_NOCOLORKEY), DDERR_SURFACELOST);
+    EXPECT_EQ(session.back->Restore(), DDERR_IMPLICITLYCREATED);
+    EXPECT_EQ(session.primary->Restore(), DD_OK);
+    EXPECT_EQ(session.back->IsLost(), DD_OK);
+    EXPECT_EQ(ddt::Pixel(session.back, 3, 0), tkp_LostPatternPixel(3, 0));
+    EXPECT_EQ(session.primary->BltFast(0, 0, session.back, nullptr, DDBLTFAST_NOCOLORKEY), DD_OK);
+    EXPECT_EQ(tkp_HeadlessFrameCount(), frames + 1);
+}
+
+TEST(LostSurface, AChangeOfDisplayModeLosesEverySurfaceButTheSameModeDoesNot) {
+    ddt::Session session(800, 600);
+    LPDIRECTDRAWSURFACE sheet = ddt::MakeSurface(session.dd, 4, 4);
+    ASSERT_EQ(session.dd->SetDisplayMode(800, 600, 16), DD_OK);
+    EXPECT_EQ(sheet->IsLost(), DD_OK);
+    ASSERT_EQ(session.dd->SetDisplayMode(1024, 768, 16), DD_OK);
+    EXPECT_EQ(sheet->IsLost(), DDERR_SURFACELOST);
+    EXPECT_EQ(session.primary->IsLost(), DDERR_SURFACELOST);
+    sheet->Release();
+    // After the old chain is released, a new primary takes the new size.
+    session.primary->Release();
+    ASSERT_EQ(session.MakePrimary(), DD_OK);
+    DDSURFACEDESC desc = Desc();
+    ASSERT_EQ(session.primary->GetSurfaceDesc(&desc), DD_OK);
+    EXPECT_EQ(desc.dwWidth, 1024u);
+    EXPECT_EQ(session.primary->IsLost(), DD_OK);
+}
+
+TEST(BusyBlitter, AnswersStillDrawingToCallsThatDoNotWait) {
+    ddt::Session session;
+    LPDIRECTDRAWSURFACE src = ddt::MakeSurface(session.dd, 2, 2);
+    LPDIRECTDRAWSURFACE dst = ddt::MakeSurface(session.dd, 2, 2);
+    ddt::Fill(src, 0x4444);
+    tkp_SetSurfaceStillDrawing(dst, 2);
+    EXPECT_EQ(dst->BltFast(0, 0, src, nullptr, 0), DDERR_WASSTILLDRAWING);
+    EXPECT_EQ(dst->BltFast(0, 0, src, nullptr, 0), DDERR_WASSTILLDRAWING);
+    EXPECT_EQ(dst->BltFast(0, 0, src, nullptr, 0), DD_OK);
+    EXPECT_EQ(ddt::Pixel(dst, 1, 1), 0x4444);
+    // A busy source holds the blit up too; waiting calls wait it out.
+    tkp_SetSurfaceStillDrawing(src, 5);
+    EXPECT_EQ(dst->Blt(nullptr, src, nullptr, 0, nullptr), DDERR_WASSTILLDRAWING);
+    EXPECT_EQ(dst->Blt(nullptr, src, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    tkp_SetSurfaceStillDrawing(dst, 1);
+    DDSURFACEDESC desc = Desc();
+    EXPECT_EQ(dst->Lock(nullptr, &desc, 0, nullptr), DDERR_WASSTILLDRAWING);
+    EXPECT_EQ(dst->Lock(nullptr, &desc, 0, nullptr), DD_OK);
+    dst->Unlock(nullptr);
+    src->Release();
+    dst->Release();
+}
+
+TEST(SurfaceDC, IsOneAtATimeAndKeepsBlitsOffTheSurfaceMeanwhile) {
+    ddt::Session session;
+    LPDIRECTDRAWSURFACE s = ddt::MakeSurface(session.dd, 4, 4);
+    LPDIRECTDRAWSURFACE other = ddt::MakeSurface(session.dd, 4, 4);
+    HDC dc = nullptr, second = nullptr, otherDc = nullptr;
+    ASSERT_EQ(s->GetDC(&dc), DD_OK);
+    EXPECT_EQ(s->GetDC(&second), DDERR_DCALREADYCREATED);
+    EXPECT_EQ(other->BltFast(0, 0, s, nullptr, 0), DDERR_SURFACEBUSY);
+    EXPECT_EQ(s->BltFast(0, 0, other, nullptr, 0), DDERR_SURFACEBUSY);
+    DDSURFACEDESC desc = Desc();
+    EXPECT_EQ(s->Lock(nullptr, &desc, 0, nullptr), DDERR_SURFACEBUSY);
+    ASSERT_EQ(other->GetDC(&otherDc), DD_OK);
+    EXPECT_EQ(s->ReleaseDC(otherDc), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(other->ReleaseDC(otherDc), DD_OK);
+    EXPECT_EQ(other->ReleaseDC(otherDc), DDERR_NODC);
+    EXPECT_EQ(SetPixel(dc, 1, 1, RGB(255, 0, 0)), RGB(255, 0, 0));
+    EXPECT_EQ(s->ReleaseDC(dc), DD_OK);
+    // A DC given back is a dead handle: drawing through it does nothing.
+    EXPECT_EQ(SetPixel(dc, 2, 2, RGB(255, 0, 0)), CLR_INVALID);
+    EXPECT_EQ(ddt::Pixel(s, 1, 1), 0xF800);
+    EXPECT_EQ(ddt::Pixel(s, 2, 2), 0x0000);
+    // A surface released with its DC out takes the DC with it.
+    ASSERT_EQ(s->GetDC(&dc), DD_OK);
+    EXPECT_EQ(ptest::Logged([&] { s->Release(); }),
+              "ddraw: surface released with its device context still out\n");
+    EXPECT_EQ(GetPixel(dc, 0, 0), CLR_INVALID);
+    EXPECT_FALSE(Rectangle(dc, 0, 0, 4, 4));
+    // A released surface is refused as a source; the test hooks ignore it.
+    EXPECT_EQ(other->BltFast(0, 0, s, nullptr, 0), DDERR_INVALIDOBJECT);
+    EXPECT_EQ(other->Blt(nullptr, s, nullptr, 0, nullptr), DDERR_INVALIDOBJECT);
+    tkp_MarkSurfaceLost(s);
+    tkp_SetSurfaceStillDrawing(s, 3);
+    EXPECT_FALSE(tkp_SaveSurfacePng(s, "gone.png"));
+    other->Release();
+}
