@@ -7,20 +7,20 @@
 
 namespace bmp_test {
 
+// The fields of a picture's headers, short so that a whole picture fits on a line.
 struct Picture {
-    int headerSize = 40;  // 12 (core), 40, 52, 56, 108 or 124
-    int width = 1;
-    int height = 1;  // negative: rows stored top-down
-    int bitsPerPixel = 24;
-    std::uint32_t compression = 0;
-    std::vector<std::uint32_t> palette;  // 0x00RRGGBB; stored as B, G, R (and 0 unless core)
-    std::uint32_t colorsUsed = 0;
-    std::uint32_t masks[3] = {0, 0, 0};  // written after a 40-byte header when compression is 3,
-                                         // inside the later headers always
-    std::string pixels;                  // the stored rows or RLE data, as they are
+    int header = 40;  // the info header's size: 12 (core), 40, 52, 56, 108 or 124
+    int w = 1;
+    int h = 1;  // negative: rows stored top-down
+    int bpp = 24;
+    std::uint32_t comp = 0;               // compression: 1 RLE8, 2 RLE4, 3 bit fields
+    std::vector<std::uint32_t> pal = {};  // 0x00RRGGBB; stored as B, G, R (and 0 unless core)
+    std::uint32_t used = 0;               // colours used
+    // Written after a 40-byte header when comp is 3, inside the later headers always.
+    std::vector<std::uint32_t> masks = {0, 0, 0};
+    std::string data = {};  // the stored rows or RLE data, as they are
 };
 
-void put16(std::string& s, std::uint32_t v);
 void put32(std::string& s, std::uint32_t v);
 
 // Header, masks (40-byte header with bit fields), palette and pixels, as a resource holds them.

@@ -1,13 +1,22 @@
+// Image files: LoadImageA (resources before files, names without regard to case, requested sizes,
+// refusals, what GetObjectA tells of the bitmaps it makes) and PNG writing (what is read back,
+// strides, replacing an old file, failures that leave nothing behind).
+#include <png.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/gdi/gdi_object.h"
+#include "platform/image/png_write.h"
 #include "platform/platform.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/platform/debug_log.h"
 #include "tests/platform/image/bmp_builder.h"
 
 namespace {
@@ -18,32 +27,24 @@ using namespace std::string_literals;
 
 // A flat 24-bit picture of w x h in one colour.
 Picture flat(int w, int h, std::uint32_t rgb) {
-    Picture p;
-    p.width = w;
-    p.height = h;
     std::string row;
     for (int x = 0; x < w; ++x) row += {char(rgb & 0xFF), char((rgb >> 8) & 0xFF), char((rgb >> 16) & 0xFF)};
-    p.pixels = bmp_test::Rows(std::vector<std::string>(std::size_t(h), row));
-    return p;
+    return {.w = w, .h = h, .data = bmp_test::Rows(std::vector<std::string>(std::size_t(h), row))};
 }
 
-struct Loaded {
-    int width = 0;
-    int height = 0;
-    int bits = 0;
-    Pixels pixels;
-};
-
-// Loads through LoadImageA, reads what the handle holds, and deletes it.
-bool load(HINSTANCE module, const char* name, int cx, int cy, UINT flags, Loaded* out) {
+// Loads through LoadImageA and gives what the handle held, deleting it: "<w>x<h>@<bits>" and the
+// pixels; "none" when nothing was loaded.
+std::string load(HINSTANCE module, const char* name, UINT flags, Pixels* pixels = nullptr, int cx = 0,
+                 int cy = 0) {
     HANDLE h = LoadImageA(module, name, IMAGE_BITMAP, cx, cy, flags);
-    if (!h) return false;
-    auto* object = static_cast<HGDIOBJ>(h);
-    EXPECT_EQ(object->kind, tkp_GdiKind::Bitmap);
-    const auto* bitmap = static_cast<const tkp_GdiBitmap*>(object);
-    *out = {bitmap->width, bitmap->height, bitmap->bitsPerPixel, bitmap->pixels};
-    EXPECT_EQ(DeleteObject(object), TRUE);
-    return true;
+    if (!h) return "none";
+    auto* bitmap = static_cast<const tkp_GdiBitmap*>(static_cast<HGDIOBJ>(h));
+    EXPECT_EQ(bitmap->kind, tkp_GdiKind::Bitmap);
+    if (pixels) *pixels = bitmap->pixels;
+    const std::string shape = std::to_string(bitmap->width) + "x" + std::to_string(bitmap->height) + "@" +
+                              std::to_string(bitmap->bitsPerPixel);
+    EXPECT_EQ(DeleteObject(static_cast<HGDIOBJ>(h)), TRUE);
+    return shape;
 }
 
 class LoadImageTest : public ::testing::Test {
@@ -56,74 +57,62 @@ class LoadImageTest : public ::testing::Test {
     tk_test::ScopedWorkDir dir_;
 };
 
-TEST_F(LoadImageTest, ResourceBeforeFileAndNamesWithoutRegardToCase) {
+TEST_F(LoadImageTest, ResourceBeforeFileAndResourceNamesWithoutRegardToCase) {
     HMODULE self = GetModuleHandleA(nullptr);
     tk_test::WriteFile("rezia_dll.bmp", bmp_test::File(flat(3, 2, 0x0000FF)));
-    Loaded img;
+    Pixels pixels;
     // This executable embeds nothing: the resource load finds nothing, the file load works.
-    ASSERT_FALSE(load(self, "rezia_dll.bmp", 0, 0, LR_CREATEDIBSECTION, &img));
-    ASSERT_TRUE(load(nullptr, "rezia_dll.bmp", 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION, &img));
-    EXPECT_EQ(img.pixels, Pixels(6, 0x0000FF));
-
+    EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION), "none");
+    EXPECT_EQ(load(nullptr, "rezia_dll.bmp", LR_LOADFROMFILE | LR_CREATEDIBSECTION, &pixels), "3x2@24");
+    EXPECT_EQ(pixels, Pixels(6, 0x0000FF));
     const std::string dib = bmp_test::Dib(flat(2, 2, 0xFF0000));
     ASSERT_TRUE(tkp_RegisterResource("REZIA_DLL.BMP", RT_BITMAP, dib.data(), dib.size()));
-    ASSERT_TRUE(load(self, "rezia_dll.bmp", 0, 0, LR_CREATEDIBSECTION, &img));
-    EXPECT_EQ(img.width, 2);
-    EXPECT_EQ(img.height, 2);
-    EXPECT_EQ(img.bits, 24);
-    EXPECT_EQ(img.pixels, Pixels(4, 0xFF0000));
+    EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION, &pixels), "2x2@24");
+    EXPECT_EQ(pixels, Pixels(4, 0xFF0000));
     // A null module means the program's own too; the file is still there to load explicitly.
-    ASSERT_TRUE(load(nullptr, "Rezia_Dll.Bmp", 0, 0, 0, &img));
-    EXPECT_EQ(img.pixels, Pixels(4, 0xFF0000));
-    ASSERT_TRUE(load(nullptr, "rezia_dll.bmp", 0, 0, LR_LOADFROMFILE, &img));
-    EXPECT_EQ(img.pixels, Pixels(6, 0x0000FF));
+    EXPECT_EQ(load(nullptr, "Rezia_Dll.Bmp", 0), "2x2@24");
+    EXPECT_EQ(load(nullptr, "rezia_dll.bmp", LR_LOADFROMFILE), "3x2@24");
     // Resources are found by integer id too; files by their exact name only.
     ASSERT_TRUE(tkp_RegisterResource(MAKEINTRESOURCE(101), RT_BITMAP, dib.data(), dib.size()));
-    EXPECT_TRUE(load(self, MAKEINTRESOURCE(101), 0, 0, 0, &img));
-    EXPECT_FALSE(load(nullptr, "REZIA_DLL.BMP", 0, 0, LR_LOADFROMFILE, &img));
+    EXPECT_EQ(load(self, MAKEINTRESOURCE(101), 0), "2x2@24");
+    EXPECT_EQ(load(nullptr, "REZIA_DLL.BMP", LR_LOADFROMFILE), "none");
     EXPECT_EQ(tkp_TakeDebugOutput(), "");
 }
 
 TEST_F(LoadImageTest, RequestedSizesScaleWithAreaAveraging) {
     // 4 x 2: left half black, right half white.
-    Picture p;
-    p.width = 4;
-    p.height = 2;
-    p.bitsPerPixel = 8;
-    p.palette = {0x000000, 0xFFFFFF};
-    p.pixels = bmp_test::Rows({"\x00\x00\x01\x01"s, "\x00\x00\x01\x01"s});
+    Picture p{.w = 4,
+              .h = 2,
+              .bpp = 8,
+              .pal = {0x000000, 0xFFFFFF},
+              .data = bmp_test::Rows({"\x00\x00\x01\x01"s, "\x00\x00\x01\x01"s})};
     tk_test::WriteFile("half.bmp", bmp_test::File(p));
-    Loaded img;
-    ASSERT_TRUE(load(nullptr, "half.bmp", 2, 1, LR_LOADFROMFILE, &img));
-    EXPECT_EQ(img.pixels, (Pixels{0x000000, 0xFFFFFF}));
-    EXPECT_EQ(img.bits, 8);
-    ASSERT_TRUE(load(nullptr, "half.bmp", 1, 0, LR_LOADFROMFILE, &img));  // 0 keeps the own height
-    EXPECT_EQ(img.width, 1);
-    EXPECT_EQ(img.pixels, (Pixels{0x808080, 0x808080}));
-    ASSERT_TRUE(load(nullptr, "half.bmp", 0, 4, LR_LOADFROMFILE | LR_DEFAULTSIZE, &img));
-    EXPECT_EQ(img.width, 4);
-    EXPECT_EQ(img.pixels, (Pixels{0, 0, 0xFFFFFF, 0xFFFFFF, 0, 0, 0xFFFFFF, 0xFFFFFF, 0, 0, 0xFFFFFF,
-                                  0xFFFFFF, 0, 0, 0xFFFFFF, 0xFFFFFF}));
+    Pixels pixels;
+    EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE, &pixels, 2, 1), "2x1@8");
+    EXPECT_EQ(pixels, (Pixels{0x000000, 0xFFFFFF}));
+    EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE, &pixels, 1, 0), "1x2@8");  // 0 keeps the own height
+    EXPECT_EQ(pixels, (Pixels{0x808080, 0x808080}));
+    EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE | LR_DEFAULTSIZE, &pixels, 0, 4), "4x4@8");
+    for (int y = 0; y < 4; ++y)
+        EXPECT_EQ(Pixels(pixels.begin() + 4 * y, pixels.begin() + 4 * y + 4),
+                  (Pixels{0, 0, 0xFFFFFF, 0xFFFFFF}));
 }
 
 TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
-    Loaded img;
-    EXPECT_FALSE(load(nullptr, "missing.bmp", 0, 0, LR_LOADFROMFILE, &img));
+    EXPECT_EQ(load(nullptr, "missing.bmp", LR_LOADFROMFILE), "none");
     tk_test::MakeDir("folder.bmp");
-    EXPECT_FALSE(load(nullptr, "folder.bmp", 0, 0, LR_LOADFROMFILE, &img));
+    EXPECT_EQ(load(nullptr, "folder.bmp", LR_LOADFROMFILE), "none");
     // A missing file is no fault: nothing is reported.
     EXPECT_EQ(tkp_TakeDebugOutput(), "");
-
     // The headers-only file that a failed thumbnail write leaves behind.
     tk_test::WriteFile("cut.thm", bmp_test::File(flat(150, 100, 0)).substr(0, 54));
-    EXPECT_FALSE(load(nullptr, "cut.thm", 0, 0, LR_LOADFROMFILE, &img));
+    EXPECT_EQ(load(nullptr, "cut.thm", LR_LOADFROMFILE), "none");
     const std::string dib = bmp_test::Dib(flat(2, 2, 0));
     ASSERT_TRUE(tkp_RegisterResource("bad.bmp", RT_BITMAP, dib.data(), 20));
-    EXPECT_FALSE(load(nullptr, "bad.bmp", 0, 0, 0, &img));
+    EXPECT_EQ(load(nullptr, "bad.bmp", 0), "none");
     EXPECT_EQ(tkp_TakeDebugOutput(),
               "LoadImageA: cut.thm: pixel data shorter than its rows\n"
               "LoadImageA: bad.bmp: truncated header\n");
-
     tk_test::WriteFile("ok.bmp", bmp_test::File(flat(2, 2, 0)));
     EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_ICON, 0, 0, LR_LOADFROMFILE), nullptr);
     EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, -1, 0, LR_LOADFROMFILE), nullptr);
@@ -134,43 +123,86 @@ TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
     EXPECT_EQ(tkp_TakeDebugOutput(), "LoadImageA: ok.bmp: requested size too large\n");
 }
 
-TEST_F(LoadImageTest, GetObjectDescribesTheBitmap) {
-    struct Case {
-        int bits, width, widthBytes;
-    };
-    for (Case c : {Case{1, 10, 4}, Case{4, 9, 8}, Case{8, 5, 8}, Case{24, 3, 12}, Case{24, 150, 452},
-                   Case{32, 3, 12}}) {
-        Picture p;
-        p.width = c.width;
-        p.height = 2;
-        p.bitsPerPixel = c.bits;
-        if (c.bits <= 8) p.palette = {0};
-        if (c.bits <= 8) p.colorsUsed = 1;
-        p.pixels.assign(std::size_t(c.widthBytes) * 2, '\0');
+TEST_F(LoadImageTest, GetObjectDescribesTheBitmapWithItsRowsPaddedToFourBytes) {
+    for (auto [bits, width, widthBytes] :
+         {std::tuple{1, 10, 4}, {4, 9, 8}, {8, 5, 8}, {24, 3, 12}, {24, 150, 452}, {32, 3, 12}}) {
+        Picture p{.w = width, .h = 2, .bpp = bits, .data = std::string(std::size_t(widthBytes) * 2, '\0')};
+        if (bits <= 8) {
+            p.pal = {0};
+            p.used = 1;
+        }
         tk_test::WriteFile("p.bmp", bmp_test::File(p));
-        HANDLE h = LoadImageA(nullptr, "p.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-        ASSERT_NE(h, nullptr) << c.bits;
+        HGDIOBJ h = static_cast<HGDIOBJ>(
+            LoadImageA(nullptr, "p.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+        ASSERT_NE(h, nullptr) << bits;
         BITMAP bm;
         std::memset(&bm, 0x5A, sizeof(bm));
-        ASSERT_EQ(GetObjectA(static_cast<HGDIOBJ>(h), sizeof(BITMAP), &bm), int(sizeof(BITMAP)));
-        EXPECT_EQ(bm.bmType, 0);
-        EXPECT_EQ(bm.bmWidth, c.width);
-        EXPECT_EQ(bm.bmHeight, 2);
-        EXPECT_EQ(bm.bmWidthBytes, c.widthBytes) << c.bits << " bits, " << c.width << " wide";
-        EXPECT_EQ(bm.bmPlanes, 1);
-        EXPECT_EQ(bm.bmBitsPixel, c.bits);
+        ASSERT_EQ(GetObjectA(h, sizeof(BITMAP), &bm), int(sizeof(BITMAP)));
+        EXPECT_EQ(
+            std::tuple(bm.bmType, bm.bmWidth, bm.bmHeight, bm.bmWidthBytes, bm.bmPlanes, bm.bmBitsPixel),
+            std::tuple(0, width, 2, widthBytes, 1, bits))
+            << bits << " bits, " << width << " wide";
         EXPECT_EQ(bm.bmBits, nullptr);
-        EXPECT_EQ(GetObjectA(static_cast<HGDIOBJ>(h), 0, nullptr), int(sizeof(BITMAP)));
-        EXPECT_EQ(GetObjectA(static_cast<HGDIOBJ>(h), sizeof(BITMAP) - 1, &bm), 0);
-        EXPECT_EQ(DeleteObject(static_cast<HGDIOBJ>(h)), TRUE);
-        // A deleted bitmap is no longer described.
-        EXPECT_EQ(GetObjectA(static_cast<HGDIOBJ>(h), sizeof(BITMAP), &bm), 0);
+        EXPECT_EQ(GetObjectA(h, 0, nullptr), int(sizeof(BITMAP)));
+        EXPECT_EQ(GetObjectA(h, sizeof(BITMAP) - 1, &bm), 0);
+        EXPECT_EQ(DeleteObject(h), TRUE);
+        EXPECT_EQ(GetObjectA(h, sizeof(BITMAP), &bm), 0);  // a deleted bitmap is no longer described
     }
     BITMAP bm{};
     EXPECT_EQ(GetObjectA(nullptr, sizeof(bm), &bm), 0);
     HGDIOBJ pen = CreatePen(PS_SOLID, 1, 0);
     EXPECT_EQ(GetObjectA(pen, sizeof(bm), &bm), 0);
     DeleteObject(pen);
+}
+
+// Reads a PNG back as "<w>x<h>" and 0x00RRGGBB pixels; "unreadable" on failure.
+std::string readPng(const std::string& path, Pixels* out) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return "unreadable";
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return "unreadable";
+    out->clear();
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+        out->push_back((std::uint32_t{rgb[i]} << 16) | (std::uint32_t{rgb[i + 1]} << 8) | rgb[i + 2]);
+    return std::to_string(image.width) + "x" + std::to_string(image.height);
+}
+
+std::vector<std::string> folderEntries() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(".")) names.push_back(e.path().filename());
+    return names;
+}
+
+TEST(PngWriteTest, RoundTripHonoursStrideIgnoresTheTopByteAndReplacesAnOldFile) {
+    tk_test::ScopedWorkDir dir;
+    tk_test::WriteFile("shot.png", "old contents");
+    // 3 x 2 pixels in rows 4 pixels apart; the fourth pixel of each row must not be written.
+    const Pixels src = {0xFF0000, 0x00FF00, 0x0000FF, 0xDEADBE, 0xFF123456, 0xFFFFFF, 0x000000, 0xDEADBE};
+    ASSERT_TRUE(tkp_WritePng("shot.png", 3, 2, src.data(), 4));
+    Pixels back;
+    EXPECT_EQ(readPng("shot.png", &back), "3x2");
+    EXPECT_EQ(back, (Pixels{0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFFFFFF, 0x000000}));
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"shot.png"});  // no temporary file is left behind
+}
+
+TEST(PngWriteTest, FailuresCreateNothingAndKeepTheOldFile) {
+    tk_test::ScopedWorkDir dir;
+    const std::uint32_t px[4] = {};
+    tk_test::MakeDir("taken.png");
+    const std::string log = ptest::Logged([&] {
+        EXPECT_FALSE(tkp_WritePng("missing/x.png", 1, 1, px, 1));
+        EXPECT_FALSE(tkp_WritePng("a.png", 0, 1, px, 1));
+        EXPECT_FALSE(tkp_WritePng("a.png", 2, 1, px, 1));  // stride shorter than a row
+        EXPECT_FALSE(tkp_WritePng("a.png", 1, 1, nullptr, 1));
+        EXPECT_FALSE(tkp_WritePng(nullptr, 1, 1, px, 1));
+        // A target that is a folder cannot be replaced; the folder stays and no temporary is left.
+        EXPECT_FALSE(tkp_WritePng("taken.png", 1, 1, px, 1));
+    });
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"taken.png"});
+    EXPECT_NE(log.find("tkp_WritePng: bad arguments (a.png)\n"), std::string::npos);
+    EXPECT_NE(log.find("tkp_WritePng: cannot create the file (missing/x.png)\n"), std::string::npos);
 }
 
 }  // namespace
