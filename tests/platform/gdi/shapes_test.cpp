@@ -7,6 +7,7 @@
 
 #include "tests/platform/gdi/gdi_test_util.h"
 
+using gdt::MemoryDC;
 using gdt::Rows;
 
 TEST(Lines, LeaveOutTheirEndPointAndStepAlongTheLongerAxis) {
@@ -163,8 +164,6 @@ TEST(Clipping, FiguresPartlyOrFarOutsideDrawOnlyTheirVisiblePart) {
     EXPECT_EQ(FillRect(c.dc, &everything, c.brush), 1);
     EXPECT_EQ(c.Art()[0], "oooooo");
 }
-
-using gdt::MemoryDC;
 
 TEST(StretchBlt, BitmapOntoSurfaceRoundsEachChannelToFiveOrSixBitsAndBackReplicatesThem) {
     MemoryDC b(4, 1, {0x00FF0000, 0x00808080, 0x00040204, 0x0000FF00});
