@@ -23,22 +23,15 @@ inline void PutLE(std::string& s, std::uint32_t v, int bytes) {
 
 // File header and 40-byte info header of a bottom-up BMP.
 inline std::string BmpHeaders(int w, int h, int bits, std::uint32_t colours, std::uint32_t pixelBytes) {
-    const std::uint32_t offset = 54 + colours * 4;
+    const auto uw = static_cast<std::uint32_t>(w), uh = static_cast<std::uint32_t>(h);
+    const auto ubits = static_cast<std::uint32_t>(bits), offset = 54 + colours * 4;
+    // clang-format off
+    const std::uint32_t fields[][2] = {{offset + pixelBytes, 4}, {0, 4}, {offset, 4}, {40, 4}, {uw, 4}, {uh, 4},
+                                       {1, 2}, {ubits, 2}, {0, 4}, {pixelBytes, 4}, {2835, 4}, {2835, 4},
+                                       {colours, 4}, {0, 4}};
+    // clang-format on
     std::string b = "BM";
-    PutLE(b, offset + pixelBytes, 4);
-    PutLE(b, 0, 4);
-    PutLE(b, offset, 4);
-    PutLE(b, 40, 4);
-    PutLE(b, static_cast<std::uint32_t>(w), 4);
-    PutLE(b, static_cast<std::uint32_t>(h), 4);
-    PutLE(b, 1, 2);
-    PutLE(b, static_cast<std::uint32_t>(bits), 2);
-    PutLE(b, 0, 4);
-    PutLE(b, pixelBytes, 4);
-    PutLE(b, 2835, 4);
-    PutLE(b, 2835, 4);
-    PutLE(b, colours, 4);
-    PutLE(b, 0, 4);
+    for (const auto& f : fields) PutLE(b, f[0], static_cast<int>(f[1]));
     return b;
 }
 

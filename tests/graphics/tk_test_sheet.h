@@ -104,10 +104,7 @@ class SheetWorld : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
-        savedDD_ = tk_lpDD;
-        savedBack_ = tk_lpDDSBack;
-        savedW_ = tk_ScreenW;
-        savedH_ = tk_ScreenH;
+        savedDD_ = tk_lpDD, savedBack_ = tk_lpDDSBack, savedW_ = tk_ScreenW, savedH_ = tk_ScreenH;
         tk_lpDD = dd_;
         // The log starts empty in the fresh folder.
         tk_LOG_on = 1;
@@ -119,10 +116,7 @@ class SheetWorld : public ::testing::Test {
     void TearDown() override {
         tkp_CaptureDebugOutput(false);
         tkp_ClearRegisteredResources();
-        tk_lpDD = savedDD_;
-        tk_lpDDSBack = savedBack_;
-        tk_ScreenW = savedW_;
-        tk_ScreenH = savedH_;
+        tk_lpDD = savedDD_, tk_lpDDSBack = savedBack_, tk_ScreenW = savedW_, tk_ScreenH = savedH_;
         if (dd_) dd_->Release();
     }
 
@@ -142,8 +136,7 @@ class SheetWorld : public ::testing::Test {
   private:
     IDirectDraw* savedDD_ = nullptr;
     IDirectDrawSurface* savedBack_ = nullptr;
-    int savedW_ = 0;
-    int savedH_ = 0;
+    int savedW_ = 0, savedH_ = 0;
 };
 
 }  // namespace tk_test

@@ -61,20 +61,14 @@ class TestSurface {
         return v;
     }
 
-    // The raw pixel value GDI stores for a colour, found by drawing it into the last pixel.
-    std::uint16_t RawOf(COLORREF c) {
-        std::uint16_t kept = Pixel(w_ - 1, h_ - 1);
+    // The raw pixel value GDI stores for a colour, found by drawing it into a scratch surface.
+    std::uint16_t RawOf(COLORREF c) const {
+        TestSurface one(1, 1);
         HDC dc = nullptr;
-        s_->GetDC(&dc);
-        SetPixel(dc, w_ - 1, h_ - 1, c);
-        s_->ReleaseDC(dc);
-        std::uint16_t raw = Pixel(w_ - 1, h_ - 1);
-        RECT r{w_ - 1, h_ - 1, w_, h_};
-        DDBLTFX fx{};
-        fx.dwSize = sizeof(fx);
-        fx.dwFillColor = kept;
-        s_->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
-        return raw;
+        one.s_->GetDC(&dc);
+        SetPixel(dc, 0, 0, c);
+        one.s_->ReleaseDC(dc);
+        return one.Pixel(0, 0);
     }
 
     // Rows of the rectangle l..r-1 x t..b-1 as letters: each raw value by the legend, '.' for

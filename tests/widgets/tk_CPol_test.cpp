@@ -44,8 +44,7 @@ TEST_F(CPolTest, PlacesCascadeFollowTheParentAndAreRecomputed) {
     tk_CPolCHLO root;
     root.MoveToAbs(100, 200);
     auto* placed = new tk_CPol(&root, 7, 8);
-    EXPECT_EQ(Place(placed), "107,208,7,8");
-    EXPECT_EQ(Nums(placed->parent == &root, root.children.count, placed->ID), "1,1,-1");
+    EXPECT_EQ(Place(placed) + " " + Nums(placed->parent == &root, root.children.count), "107,208,7,8 1,1");
     // Elements built with an id cascade by (15, 10) from (30, 20), for the whole run.
     auto* a = new tk_CPol(&root, 1);
     auto* b = new tk_CPol(&root, 2);
@@ -92,8 +91,7 @@ TEST_F(CPolTest, TheHandleIsADiscAroundTheTopLeftCornerAndMovableBindsOtherClass
         EXPECT_EQ(e.CanDrag(px, py), on) << px << "," << py;
     e.grab_radius = 3;
     EXPECT_FALSE(e.CanDrag(104, 100));
-    e.grab_radius = 10;
-    e.movable = false;
+    e.grab_radius = 10, e.movable = false;
     std::string can;
     for (int cls : {0, 20, 2}) e.SetClassId(cls), can += std::to_string(e.CanDrag(101, 101));
     e.movable = true;
@@ -106,20 +104,11 @@ TEST_F(CPolTest, ABareElementIsDraggedByItsHandle) {
     auto* e = new tk_CPol(&root, 90, 90);
     // Off the handle; a press before the pointer arrived; arrived; a press off the handle; the
     // press on it, grabbed at (5, 3); dragged; released; released again; moves no longer taken.
-    const struct {
-        int px, py, code;
-        bool taken;
-        int state, x, y;
-    } steps[] = {{300, 300, 0, false, 0, 100, 100}, {105, 103, 1, false, 0, 100, 100},
-                 {105, 103, 0, true, 1, 100, 100},  {150, 150, 1, false, 1, 100, 100},
-                 {105, 103, 1, true, 2, 100, 100},  {305, 403, 0, true, 2, 300, 400},
-                 {305, 403, -1, true, 1, 300, 400}, {305, 403, -1, false, 1, 300, 400},
-                 {900, 900, 0, false, 1, 300, 400}};
-    for (const auto& s : steps) {
-        EXPECT_EQ(e->INFORMUJ_SA(s.px, s.py, s.code), s.taken) << s.px << "," << s.py << " " << s.code;
-        EXPECT_EQ(Nums(e->state, e->x, e->y), Nums(s.state, s.x, s.y))
-            << s.px << "," << s.py << " " << s.code;
-    }
+    // clang-format off
+    Drive(e, {{300, 300, 0, 0, 0, 100, 100}, {105, 103, 1, 0, 0, 100, 100}, {105, 103, 0, 1, 1, 100, 100},
+              {150, 150, 1, 0, 1, 100, 100}, {105, 103, 1, 1, 2, 100, 100}, {305, 403, 0, 1, 2, 300, 400},
+              {305, 403, -1, 1, 1, 300, 400}, {305, 403, -1, 0, 1, 300, 400}, {900, 900, 0, 0, 1, 300, 400}});
+    // clang-format on
     EXPECT_EQ(Nums(tk_drag_dx, tk_drag_dy, e->rx, e->ry), "5,3,290,390");
     // Other classes use the base handler only to pass events on; hidden elements take nothing.
     tk_CPol label, hidden;
@@ -156,70 +145,41 @@ void ReferenceMarker(TestSurface& srf, int x, int y, int r, bool square) {
 }
 
 TEST_F(CPolTest, MarkersShowTheHandleRoundOrForAPlainContainerSquareUnderItsChildren) {
-    TestSurface srf(64, 64), ref(64, 64), round(64, 64), round_ref(64, 64);
-    tk_CPol e;
-    e.MoveToAbs(20, 20);
-    e.ZOBRAZ(srf.get());
-    ReferenceMarker(ref, 20, 20, 10, false);
-    EXPECT_EQ(srf.Differences(ref), 0);
-    srf.SavePng("marker_element");
-    // The disc spans 16..23 and the ring 10..29; nothing lies between them.
-    EXPECT_EQ(srf.Lines(8, 20, 32, 21, {{0xFFFF, 'W'}}), "..W.....WWWWWWWW.....W..");
-    EXPECT_EQ(Nums(srf.Pixel(20, 10), srf.Pixel(20, 29), srf.Pixel(10, 10), srf.Pixel(16, 16)),
-              "65535,65535,0,0");
-    // The radius follows the handle; every class other than the plain container is round.
-    e.grab_radius = 6;
-    e.SetClassId(9);
-    e.ZOBRAZ(round.get());
-    ReferenceMarker(round_ref, 20, 20, 6, false);
-    EXPECT_EQ(round.Differences(round_ref), 0);
-    EXPECT_EQ(round.Lines(10, 20, 15, 21, {{0xFFFF, 'W'}}), "....W");
-
-    // The plain container's square outline runs exactly over 22..41 on each side.
-    TestSurface box_srf(64, 64), box_ref(64, 64);
-    tk_CPolCHLO box;
-    box.MoveToAbs(32, 32);
-    box.ZOBRAZ(box_srf.get());
-    ReferenceMarker(box_ref, 32, 32, 10, true);
-    EXPECT_EQ(box_srf.Differences(box_ref), 0);
-    box_srf.SavePng("marker_container");
-    const std::string side = "." + std::string(20, 'W') + ".";
-    EXPECT_EQ(box_srf.Lines(21, 22, 43, 23, {{0xFFFF, 'W'}}) + box_srf.Lines(21, 41, 43, 42, {{0xFFFF, 'W'}}),
-              side + side);
-    EXPECT_EQ(box_srf.Lines(21, 21, 43, 22) + box_srf.Lines(21, 42, 43, 43), std::string(44, '.'));
-    EXPECT_EQ(
-        Nums(box_srf.Pixel(22, 30), box_srf.Pixel(41, 30), box_srf.Pixel(21, 30), box_srf.Pixel(25, 25)),
-        "65535,65535,0,0");
-    // Children cover the marker; the back buffer is the default target.
-    auto* child = new Probe(&box, -12, -12, 8, 8, nullptr, "child");
-    child->colour_ = 0x07E0;
-    tk_lpDDSBack = box_srf.get();
+    // Every class but the plain container (20) shows a round handle, whose radius follows the
+    // handle's; containers of other classes and hidden elements show none.
+    tk_CPol element, label, hidden;
+    tk_CPolCHLO box, screen;
+    label.SetClassId(9), label.grab_radius = 6;
+    screen.SetClassId(21);
+    hidden.visible = false;
+    const std::tuple<tk_CPol*, int, const char*> markers[] = {{&element, 0, "marker_element"},
+                                                              {&label, 0, nullptr},
+                                                              {&box, 1, "marker_container"},
+                                                              {&screen, -1, nullptr},
+                                                              {&hidden, -1, nullptr}};
+    for (auto [e, shape, png] : markers) {
+        TestSurface srf(64, 64), ref(64, 64);
+        e->MoveToAbs(20, 20);
+        e->ZOBRAZ(srf.get());
+        if (shape >= 0) ReferenceMarker(ref, 20, 20, e->grab_radius, shape == 1);
+        EXPECT_EQ(srf.Differences(ref), 0) << e->class_id;
+        // The outline really shows (the reference alone could be as empty as the drawing).
+        EXPECT_EQ(srf.Pixel(20 - e->grab_radius, 20) == 0xFFFF, shape >= 0) << e->class_id;
+        if (png) srf.SavePng(png);
+    }
+    // Children cover the container's marker; the back buffer is the default target.
+    TestSurface srf(64, 64);
+    (new Probe(&box, -10, -10, 8, 8, nullptr, "child"))->colour_ = 0x07E0;
+    tk_lpDDSBack = srf.get();
     box.ZOBRAZ();
     tk_lpDDSBack = nullptr;
-    EXPECT_EQ(Nums(box_srf.Pixel(22, 22), box_srf.Pixel(27, 27), box_srf.Pixel(28, 28)),
-              Nums(0x07E0, 0x07E0, 0));
-
-    // Hidden elements show nothing; containers of other classes only their children.
-    TestSurface none(64, 64);
-    tk_CPol hidden;
-    hidden.MoveToAbs(20, 20);
-    hidden.visible = false;
-    hidden.ZOBRAZ(none.get());
-    Box screen(nullptr, 0, 21);
-    screen.MoveToAbs(32, 32);
-    (new Probe(&screen, 0, 0, 4, 4, nullptr, "child"))->colour_ = 0x001F;
-    screen.ZOBRAZ(none.get());
-    EXPECT_EQ(Nums(none.Pixel(20, 20), none.Pixel(22, 32), none.Pixel(33, 33)), Nums(0, 0, 0x001F));
-    screen.visible = false;
-    none.Fill(0);
-    screen.ZOBRAZ(none.get());
-    EXPECT_EQ(none.Pixel(33, 33), 0);
+    EXPECT_EQ(Nums(srf.Pixel(10, 10), srf.Pixel(20, 20)), Nums(0x07E0, 0xFFFF));
     // A surface without a context gets nothing, and nothing fails.
-    tkp_MarkSurfaceLost(none.get());
-    e.ZOBRAZ(none.get());
-    e.ZOBRAZ(nullptr);
-    none.get()->Restore();
-    EXPECT_EQ(none.Pixel(20, 20), tkp_LostPatternPixel(20, 20));
+    tkp_MarkSurfaceLost(srf.get());
+    element.ZOBRAZ(srf.get());
+    element.ZOBRAZ(nullptr);
+    srf.get()->Restore();
+    EXPECT_EQ(srf.Pixel(20, 20), tkp_LostPatternPixel(20, 20));
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 // Stand-in elements for the element-tree tests: boxes that record what reaches them, and the
-// smallest elements with the class ids of the later classes (dialog, slider, list, edit box).
+// smallest elements with the class ids of the later classes (dialog, slider, list); pointer
+// events driven step by step.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "framework/widgets/tk_CPol.h"
 #include "framework/widgets/tk_CPolCHLO.h"
+#include "tests/graphics/tk_test_surface.h"
 
 namespace tk_test {
 
@@ -100,12 +104,22 @@ class Chooser : public tk_CPol {
     int pending_ = 0;
 };
 
-// An edit box stand-in (class 7) that takes every key and keeps it.
-class Editor : public tk_CPol {
-  public:
-    Editor(tk_CPolCHLO* parent, int id) : tk_CPol(parent, id) { SetClassId(7); }
-    std::vector<int> keys;
+// A pointer event and what it should leave: whether it was taken, then the state and place of the
+// watched element.
+struct Step {
+    int px, py, code, taken, state, x, y;
 };
+
+// Sends each event to the element and compares what it leaves with the step.
+template <typename E>
+void Drive(E* e, const std::vector<Step>& steps, tk_CPol* watched = nullptr) {
+    tk_CPol* w = watched ? watched : e;
+    for (const Step& s : steps) {
+        const bool taken = e->INFORMUJ_SA(s.px, s.py, s.code);
+        EXPECT_EQ(Nums(taken, w->state, w->x, w->y), Nums(s.taken, s.state, s.x, s.y))
+            << "at " << s.px << "," << s.py << " code " << s.code;
+    }
+}
 
 // The routes the later classes install, for the stand-ins above.
 inline int KnobValue(tk_CPol* e) {
@@ -116,10 +130,6 @@ inline bool ChooserChoice(tk_CPol* e, int* value) {
     if (c->pending_ < 1) return false;
     *value = c->pending_;
     c->pending_ = 0;
-    return true;
-}
-inline bool EditorKey(tk_CPol* e, int key) {
-    static_cast<Editor*>(e)->keys.push_back(key);
     return true;
 }
 

@@ -27,32 +27,30 @@ TEST_F(SkinTest, BuiltOnceWithEveryTemplateAndIconOnTheSheetAndBuiltAgainAfterTe
               Nums(235, 211, SheetPixel(0, 0), SheetPixel(1, 1)));
     EXPECT_TRUE(d.background_srf == nullptr && d.font != nullptr);
     // Each template: its name, the shared sheet, and the size of each of its three phases, the
-    // first and the last apart.
-    const std::tuple<tk_CDAS*, const char*, std::string> templates[] = {
-        {d._T_x_, "_T_x_", "14,14"},
-        {d._posuvV_, "_posuvV_", "17,20"},
-        {d._posuvH_, "_posuvH_", "20,17"},
-        {d._posuvV_btnA_, "_posuvV_btnA_", "17,17"},
-        {d._posuvV_btnB_, "_posuvV_btnB_", "17,17"},
-        {d._posuvH_btnA_, "_posuvH_btnA_", "17,17"},
-        {d._posuvH_btnB_, "_posuvH_btnB_", "17,17"},
-        {d._posuvV2_, "_posuvV2_", "14,10"},
-        {d._posuvH2_, "_posuvH2_", "9,14"}};
+    // first and the last apart; each icon on the shared sheet at its size.
+    // clang-format off
+    const std::tuple<tk_CDAS*, const char*, const char*> templates[] = {
+        {d._T_x_, "_T_x_", "14,14"}, {d._posuvV_, "_posuvV_", "17,20"}, {d._posuvH_, "_posuvH_", "20,17"},
+        {d._posuvV_btnA_, "_posuvV_btnA_", "17,17"}, {d._posuvV_btnB_, "_posuvV_btnB_", "17,17"},
+        {d._posuvH_btnA_, "_posuvH_btnA_", "17,17"}, {d._posuvH_btnB_, "_posuvH_btnB_", "17,17"},
+        {d._posuvV2_, "_posuvV2_", "14,10"}, {d._posuvH2_, "_posuvH2_", "9,14"}};
+    const std::pair<const tk_CIcon*, const char*> icons[] = {
+        {d.ico_logo, "200,60"}, {d.ico_void, "33,33"}, {d.ico_help, "25,25"}, {d.ico_ok, "14,14"},
+        {d.ico_cancel, "14,14"}, {&d._posuvV_track, "17,17"}, {&d._posuvH_track, "17,17"}};
+    // clang-format on
     for (const auto& [sprite, name, size] : templates) {
-        EXPECT_EQ(std::string(sprite->name), std::string("tk_DSGN.") + name);
-        EXPECT_EQ(Nums(sprite->surface == sheet, sprite->own_surface, sprite->phases.count), "1,0,3") << name;
+        ASSERT_EQ(sprite->phases.count, 3) << name;
         std::string sizes;
-        for (int i = 0; i < 3; ++i) sizes += Nums(PhaseOf(sprite, i).w, PhaseOf(sprite, i).h) + " ";
-        EXPECT_EQ(sizes, size + " " + size + " " + size + " ") << name;
+        for (int i = 0; i < 3; ++i) sizes += " " + Nums(PhaseOf(sprite, i).w, PhaseOf(sprite, i).h);
+        EXPECT_EQ(
+            std::string(sprite->name) + " " + Nums(sprite->surface == sheet, sprite->own_surface) + sizes,
+            std::string("tk_DSGN.") + name + " 1,0 " + size + " " + size + " " + size);
         EXPECT_NE(Nums(PhaseOf(sprite, 0).x, PhaseOf(sprite, 0).y),
                   Nums(PhaseOf(sprite, 2).x, PhaseOf(sprite, 2).y));
     }
-    const std::pair<const tk_CIcon*, std::string> icons[] = {
-        {d.ico_logo, "200,60"},  {d.ico_void, "33,33"},       {d.ico_help, "25,25"},      {d.ico_ok, "14,14"},
-        {d.ico_cancel, "14,14"}, {&d._posuvV_track, "17,17"}, {&d._posuvH_track, "17,17"}};
     for (const auto& [icon, size] : icons)
-        EXPECT_EQ(Nums(icon->surface == sheet, icon->own_surface) + " " + Nums(icon->phase.w, icon->phase.h),
-                  "1,0 " + size);
+        EXPECT_EQ(Nums(icon->surface == sheet, icon->own_surface, icon->phase.w, icon->phase.h),
+                  "1,0," + std::string(size));
     // Torn down: every field empty; then it can be built again.
     EXPECT_EQ(tk_DSGN_DONE(), 1);
     EXPECT_FALSE(tk_DSGN_ready);

@@ -25,32 +25,12 @@ namespace {
 
 constexpr std::uint16_t kGrey = 0x8410;
 
-// Pointer events with what they should leave: taken or not, the state and the place.
-struct Step {
-    int px, py, code;
-    bool taken;
-    int state, x, y;
-};
-template <typename T>
-void Drive(T* e, const std::vector<Step>& steps) {
-    for (const Step& s : steps) {
-        EXPECT_EQ(e->INFORMUJ_SA(s.px, s.py, s.code), s.taken) << s.px << "," << s.py << " code " << s.code;
-        EXPECT_EQ(Nums(e->state, e->x, e->y), Nums(s.state, s.x, s.y))
-            << s.px << "," << s.py << " code " << s.code;
-    }
-}
-
 TEST(FramePainterTest, PanelToThePixelInEachBackground) {
     ScopedScreen screen(800, 600);
     TestSurface srf(20, 20);
     std::map<std::uint16_t, char> legend{{kGrey, 'g'}, {0xFFFF, 'w'}};
-    for (auto [colour, c] : {std::pair{0xC86464u, 't'},
-                             {0xB4B4B4u, 'b'},
-                             {0xD7D7D7u, 'l'},
-                             {0xA0A0A0u, 'm'},
-                             {0x505050u, 'd'},
-                             {RGB(212, 210, 212), 'k'}})
-        legend[srf.RawOf(colour)] = c;
+    const COLORREF colours[] = {0xC86464, 0xB4B4B4, 0xD7D7D7, 0xA0A0A0, 0x505050, RGB(212, 210, 212)};
+    for (int i = 0; i < 6; ++i) legend[srf.RawOf(colours[i])] = "tblmdk"[i];
     tk_CDDialog_EFEKT p(6, 6, 6, 5, "");
     p.title_h = 2;
     // The body (rows 8 to 11, columns 6 to 12) in each style: solid, white net, milky, none.
@@ -107,19 +87,14 @@ TEST(FramePainterTest, TitlesCentringAndThePointerMachine) {
     // a move off it when idle drops the state to 0; every event inside is taken.
     tk_CDDialog_EFEKT d(100, 100, 50, 40, "");
     d.title_h = 10;
-    Drive(&d, {{99, 120, 0, false, 0, 100, 100},
-               {100, 140, 0, true, 1, 100, 100},
-               {120, 130, 1, true, 1, 100, 100},
-               {120, 130, 0, true, 1, 100, 100},
-               {120, 110, 1, true, 2, 100, 100},
-               {300, 305, 0, true, 2, 280, 295},
-               {310, 300, -1, true, 1, 280, 295},
-               {400, 400, 0, false, 0, 280, 295},
-               {290, 330, 1, true, 0, 280, 295}});
+    // clang-format off
+    Drive(&d, {{99, 120, 0, 0, 0, 100, 100}, {100, 140, 0, 1, 1, 100, 100}, {120, 130, 1, 1, 1, 100, 100},
+               {120, 130, 0, 1, 1, 100, 100}, {120, 110, 1, 1, 2, 100, 100}, {300, 305, 0, 1, 2, 280, 295},
+               {310, 300, -1, 1, 1, 280, 295}, {400, 400, 0, 0, 0, 280, 295}, {290, 330, 1, 1, 0, 280, 295}});
+    // clang-format on
     EXPECT_EQ(Nums(d.rx, d.ry), "100,100");
     // Without the title rule the body starts a drag; an immovable panel stays put.
-    d.title_drag = false;
-    d.movable = false;
+    d.title_drag = d.movable = false;
     d.state = 1;
     Drive(&d, {{300, 330, 1, true, 2, 280, 295}, {0, 0, 0, true, 2, 280, 295}});
     // Passive or hidden panels pass everything on.
@@ -149,12 +124,10 @@ TEST(DialogTest, CentredAndPaintedByParts) {
         int part;
         bool shown, plain;
         std::string pixels;
-    } paints[] = {{0, true, false, Nums(strip, 0xF800, body)},
-                  {1, true, false, Nums(strip, body, body)},
-                  {2, true, false, Nums(0, 0xF800, 0)},
-                  {3, true, false, Nums(strip, 0xF800, body)},
-                  {0, false, false, Nums(0, 0, 0)},
-                  {1, true, true, Nums(green, green, 0)}};
+    } paints[] = {// clang-format off
+        {0, true, false, Nums(strip, 0xF800, body)}, {1, true, false, Nums(strip, body, body)},
+        {2, true, false, Nums(0, 0xF800, 0)}, {3, true, false, Nums(strip, 0xF800, body)},
+        {0, false, false, Nums(0, 0, 0)}, {1, true, true, Nums(green, green, 0)}};  // clang-format on
     for (const auto& p : paints) {
         dlg->visible = p.shown;
         dlg->plain_fill = p.plain;
@@ -173,15 +146,11 @@ TEST(DialogTest, DraggedByTheTitleStripOnlyAndRaisedByAPressOnItsBodyThatFallsTh
     // The first move over the body arms it (later ones pass on); a press on the strip (its bottom
     // edge included) drags the dialog and its child; a press below the strip passes on and moves
     // nothing; a move off the dialog disarms it; a press on the child is the child's.
-    Drive(dlg, {{150, 150, 0, true, 1, 100, 100},
-                {150, 116, 1, true, 2, 100, 100},
-                {250, 211, 0, true, 2, 200, 195},
-                {250, 211, -1, true, 1, 200, 195},
-                {300, 300, 1, false, 1, 200, 195},
-                {350, 310, 0, false, 1, 200, 195},
-                {401, 300, 0, false, 0, 200, 195},
-                {230, 260, 1, true, 0, 200, 195},
-                {230, 300, 0, true, 1, 200, 195}});
+    // clang-format off
+    Drive(dlg, {{150, 150, 0, 1, 1, 100, 100}, {150, 116, 1, 1, 2, 100, 100}, {250, 211, 0, 1, 2, 200, 195},
+                {250, 211, -1, 1, 1, 200, 195}, {300, 300, 1, 0, 1, 200, 195}, {350, 310, 0, 0, 1, 200, 195},
+                {401, 300, 0, 0, 0, 200, 195}, {230, 260, 1, 1, 0, 200, 195}, {230, 300, 0, 1, 1, 200, 195}});
+    // clang-format on
     EXPECT_EQ(Nums(child->x, child->y, dlg->rx, dlg->ry), "220,255,100,100");
     dlg->visible = false;
     EXPECT_FALSE(dlg->INFORMUJ_SA(300, 200, 0));
@@ -326,6 +295,13 @@ TEST(EditBoxTest, KeysReachTheTopmostEditBoxThroughTheTree) {
     inner->visible = false;
     EXPECT_TRUE(root.INFORMUJ_SA_KLAV('K'));
     EXPECT_EQ(std::string(later->Get_Text()) + " " + earlier->Get_Text(), "HI K");
+    // A hidden root takes nothing, and neither does a tree without an edit box.
+    root.visible = false;
+    EXPECT_FALSE(root.INFORMUJ_SA_KLAV('L'));
+    inner->visible = root.visible = true;
+    tk_CPolCHLO bare;
+    new Probe(&bare, 0, 0, 10, 10, nullptr, "p");
+    EXPECT_FALSE(bare.INFORMUJ_SA_KLAV('M'));
 }
 
 TEST(EditBoxTest, SunkenAndRaisedBordersAndTheText) {

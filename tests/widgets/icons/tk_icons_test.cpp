@@ -22,6 +22,7 @@
 #include "framework/widgets/tk_globals.h"
 #include "tests/graphics/tk_test_sheet.h"
 #include "tests/graphics/tk_test_surface.h"
+#include "tests/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {
@@ -39,8 +40,7 @@ class IconsTest : public SheetWorld {
         ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
         sheet.BC_NASTAV(0, 10);
         sheet.TC_NASTAV(37, 7);
-        tk_ScreenW = 10;
-        tk_ScreenH = 6;
+        tk_ScreenW = 10, tk_ScreenH = 6;
         tk_lpDDSBack = screen.get();
     }
     // Clears the screen, draws, and returns what shows.
@@ -70,19 +70,13 @@ TEST_F(IconsTest, SpritePointerMachineHoversPressesDragsAndReleases) {
     s.SetSize(40, 30);
     // A press without a move is taken but does not arm; the far corner is inside; the drag keeps
     // the grab offset (10, 5).
-    const struct {
-        int px, py, code;
-        bool taken;
-        int state, x;
-    } steps[] = {{99, 100, 0, false, 0, 100},  {100, 100, 1, true, 0, 100}, {140, 130, 0, true, 1, 100},
-                 {141, 130, 0, false, 0, 100}, {110, 105, 0, true, 1, 100}, {110, 105, 1, true, 2, 100},
-                 {300, 200, 0, true, 2, 290},  {300, 200, 1, true, 2, 290}, {300, 200, -1, true, 1, 290},
-                 {10, 10, 0, false, 0, 290}};
-    for (const auto& st : steps) {
-        EXPECT_EQ(s.INFORMUJ_SA(st.px, st.py, st.code), st.taken) << st.px << " " << st.code;
-        EXPECT_EQ(Nums(s.state, s.x), Nums(st.state, st.x)) << st.px << " " << st.code;
-    }
-    EXPECT_EQ(Nums(s.y, s.rx), "195,0");
+    // clang-format off
+    Drive(&s, {{99, 100, 0, 0, 0, 100, 100}, {100, 100, 1, 1, 0, 100, 100}, {140, 130, 0, 1, 1, 100, 100},
+               {141, 130, 0, 0, 0, 100, 100}, {110, 105, 0, 1, 1, 100, 100}, {110, 105, 1, 1, 2, 100, 100},
+               {300, 200, 0, 1, 2, 290, 195}, {300, 200, 1, 1, 2, 290, 195}, {300, 200, -1, 1, 1, 290, 195},
+               {10, 10, 0, 0, 0, 290, 195}});
+    // clang-format on
+    EXPECT_EQ(s.rx, 0);
     // Held without drag_moves: everything taken, nothing moves; hidden: nothing taken.
     s.drag_moves = false;
     for (auto [px, code] : {std::pair{295, 0}, {295, 1}, {500, 0}}) EXPECT_TRUE(s.INFORMUJ_SA(px, 200, code));
@@ -112,9 +106,7 @@ TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
     EXPECT_TRUE(s.INFORMUJ_SA(50, 50, 0));
     // A copy takes sheet, phases and BC, and keeps its own phase index.
     tk_CDAS copy(0, 0);
-    copy.SetSize(7, 8);
-    copy.SF(1);
-    s.BC = 0x1234;
+    copy.SetSize(7, 8), copy.SF(1), s.BC = 0x1234;
     copy.Dsgn3_UserB(-3, 0, &s);
     EXPECT_EQ(Nums(copy.surface == &sheet, copy.own_surface, copy.phases.items[1] != s.phases.items[1]),
               "1,0,1");
@@ -123,13 +115,10 @@ TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
     // The box is inset to 201..203 x 101..102; the phase's transparent pixel shows at (203, 102).
     tk_CDAS e(0, 0);
     e.Dsgn2_UserA(200, 100, &sheet, kLettersX, kLettersY, kLettersX, kLettersY, kLettersX, kLettersY);
-    for (auto [px, py, hit] : {std::tuple{202, 101, true},
-                               {201, 102, true},
-                               {203, 102, false},
-                               {200, 101, false},
-                               {204, 101, false},
-                               {202, 100, false}})
-        EXPECT_EQ(e.OSTRY_ZASAH(px, py), hit) << px << "," << py;
+    std::string hits;
+    for (auto [px, py] : {std::pair{202, 101}, {201, 102}, {203, 102}, {200, 101}, {204, 101}, {202, 100}})
+        hits += std::to_string(e.OSTRY_ZASAH(px, py));
+    EXPECT_EQ(hits, "110000");
     // The sprite's own TC keys the sheet but the hit test keeps the sheet's TC; no read off the sheet.
     e.TC_NASTAV(36, 6);
     e.TC_NASTAV(500, 500);
@@ -138,32 +127,26 @@ TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
     tk_CDAS v(0, 0);
     tk_ScreenW = 640;
     v.SetSize(40, 10);
-    v.x = 638;
-    v.dx = 5;
+    v.x = 638, v.dx = 5;
     v.AKTIVUJ();
-    EXPECT_EQ(v.x, -40);
-    v.dx = -6;
-    v.x = -36;
+    const int right = v.x;
+    v.x = -36, v.dx = -6;
     v.AKTIVUJ();
-    EXPECT_EQ(v.x, 640);
+    EXPECT_EQ(Nums(right, v.x), "-40,640");
 }
 
 TEST_F(IconsTest, VoidDesignsNameClassAndElementAbove30) {
     const struct {
         int cls, current, w, h, kind;
         bool fill, names;
-    } cases[] = {{2, 0, 31, 31, 1, false, true},
-                 {2, 0, 30, 30, 1, false, false},
-                 {4, 2, 50, 40, 2, true, true},
-                 {4, 1, 50, 40, 1, true, true},
-                 {5, 2, 20, 40, 1, true, false}};
+    } cases[] = {// clang-format off
+        {2, 0, 31, 31, 1, false, true}, {2, 0, 30, 30, 1, false, false}, {4, 2, 50, 40, 2, true, true},
+        {4, 1, 50, 40, 1, true, true}, {5, 2, 20, 40, 1, true, false}};  // clang-format on
     for (const auto& c : cases) {
         TestSurface out(80, 60), ref(80, 60);
         tk_CDAS s(0, 0);
         s.Dsgn0_VoidDC(6, 4, c.w, c.h);
-        s.SetClassId(c.cls);
-        s.SetName("hero");
-        s.current = c.current;
+        s.SetClassId(c.cls), s.SetName("hero"), s.current = c.current;
         s.ZOBRAZ(out.get());
         ReferenceBox(ref, RECT{6, 4, 6 + c.w, 4 + c.h}, c.kind, c.fill,
                      c.names ? tk_glob_GetClassName(c.cls) : nullptr, c.names ? "hero" : nullptr);
@@ -235,8 +218,7 @@ TEST_F(IconsTest, IconsDrawClippedAtTheScreenToWindowsAndCentred) {
     };
     for (const auto& [draw, rows] : cases) EXPECT_EQ(Drawn(draw), rows);
     // Hidden: only the margin form draws; a hidden picture element draws nothing.
-    icon.visible = false;
-    element.visible = false;
+    icon.visible = element.visible = false;
     EXPECT_EQ(Drawn([&] {
                   icon.ZOBRAZ(dst, 0, 0);
                   icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 0);
@@ -309,15 +291,13 @@ TEST(LabelTest, TextSitsAtThePlaceInsideTheSizeMeasuredWithTheSkinFont) {
         << ink.right << "," << ink.bottom;
     // A larger font of its own draws larger, and is still measured with the skin's font.
     label->font = big;
-    out.Fill(0);
-    label->ZOBRAZ(out.get());
+    out.Fill(0), label->ZOBRAZ(out.get());
     EXPECT_GT(Ink(out).bottom - Ink(out).top, ink.bottom - ink.top);
     label->GetSize(&w, &h);
     EXPECT_EQ(Nums(w, h), Nums(extent.cx + 1, extent.cy));
     // Hidden: nothing drawn.
     label->visible = false;
-    out.Fill(0);
-    label->ZOBRAZ(out.get());
+    out.Fill(0), label->ZOBRAZ(out.get());
     EXPECT_EQ(Ink(out).right, -1);
     // Texts are copies; a null one leaves an empty string.
     char given[] = "prvý";
@@ -327,10 +307,8 @@ TEST(LabelTest, TextSitsAtThePlaceInsideTheSizeMeasuredWithTheSkinFont) {
     EXPECT_EQ(std::string(a->text) + "|" + b->text, "prvý|Label [12]");
     b->Dsgn(3, 4, nullptr);
     EXPECT_EQ(std::string(b->text) + Nums(b->x), "13");
-    tk_DSGN.font = nullptr;
-    tk_lpDDSPrimary = saved;
-    DeleteObject(big);
-    DeleteObject(skin);
+    tk_DSGN.font = nullptr, tk_lpDDSPrimary = saved;
+    DeleteObject(big), DeleteObject(skin);
 }
 
 // Icons, a sprite in its three phases, void designs and labels drawn from the program's own skin
@@ -339,12 +317,10 @@ TEST_F(IconsTest, PictureOfIconsSpritesVoidDesignsAndLabels) {
     TestSurface out(360, 240);
     out.Fill(out.RawOf(RGB(40, 60, 90)));
     tk_lpDDSPrimary = out.get();
-    tk_ScreenW = 360;
-    tk_ScreenH = 240;
+    tk_ScreenW = 360, tk_ScreenH = 240;
     tk_CDas_Surface skin;
     ASSERT_EQ(skin.NAHRAJ_SURFACE(dd_, RepoPath("resources/rezia_dll.bmp").c_str()), 1);
-    skin.TC_NASTAV(1, 1);
-    skin.BC_NASTAV(0, 0);
+    skin.TC_NASTAV(1, 1), skin.BC_NASTAV(0, 0);
     HFONT font = Verdana(15, 9);
     // The skin's check, cross and question mark; an icon without a picture.
     const int points[][2] = {{45, 40}, {45, 55}, {200, 25}};
@@ -354,24 +330,17 @@ TEST_F(IconsTest, PictureOfIconsSpritesVoidDesignsAndLabels) {
     // The close button's three phases side by side.
     tk_CDAS sprite("close", 0, 0);
     sprite.Dsgn2_UserA(0, 0, &skin, 80, 10, 80, 30, 80, 55);
-    for (int i = 0; i < 3; ++i) {
-        sprite.SF(i);
-        sprite.MoveToRel(10 + 30 * i, 45);
-        sprite.ZOBRAZ(out.get());
-    }
+    for (int i = 0; i < 3; ++i) sprite.SF(i), sprite.MoveToRel(10 + 30 * i, 45), sprite.ZOBRAZ(out.get());
     // Void designs of a sprite, a pressed button and a slider; labels; the logo as an element.
     tk_CPolCHLO root;
     const int boxes[][5] = {{2, 10, 70, 0}, {4, 90, 90, 2}, {5, 190, 16, 0}};
     for (const auto& b : boxes) {
         auto* v = new tk_CDAS(&root, 0, 0);
-        v->Dsgn0_VoidDC(b[1], 80, b[2], 40);
-        v->SetClassId(b[0]);
-        v->SF(b[3]);
+        v->Dsgn0_VoidDC(b[1], 80, b[2], 40), v->SetClassId(b[0]), v->SF(b[3]);
     }
     (new tk_CLabel(&root, 10, 135, "Zamiešaj karty"))->colour = RGB(255, 255, 255);
     auto* yellow = new tk_CLabel(&root, 150, 135, "Koniec");
-    yellow->colour = RGB(255, 220, 0);
-    yellow->font = font;
+    yellow->colour = RGB(255, 220, 0), yellow->font = font;
     (new tk_CPolIcon(&root, 0, 0, static_cast<tk_CIcon*>(nullptr)))
         ->Dsgn_PolIcon_User(150, 160, &skin, 100, 180);
     root.ZOBRAZ_Deti(out.get());

@@ -1,0 +1,607 @@
+// Sprite sheets: bitmaps loaded into surfaces from resources and files, at their size or
+// stretched, refilled when lost, colours of pixels, keys and palettes; tk_CDas_Surface's loads,
+// releases, restores, colours and phases located on a drawn sheet; and its drawing: phases clipped
+// at every screen edge, mirrored, clipped to a window, keyed or opaque, centred, stretched and
+// blended, the fill, the retry rule against lost and busy surfaces, and a picture of it all.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/graphics/tk_DDBitmap.h"
+#include "tests/graphics/tk_test_sheet.h"
+#include "tests/graphics/tk_test_surface.h"
+
+namespace tk_test {
+namespace {
+
+constexpr HRESULT kEFail = static_cast<HRESULT>(0x80004005u);
+
+using SheetTest = SheetWorld;
+
+std::string Dims(IDirectDrawSurface* s) {
+    return Nums(SizeOf(s).first, SizeOf(s).second);
+}
+std::string Phase(const tk_TFAZA& f) {
+    return Nums(f.x, f.y, f.x2, f.y2, f.w, f.h);
+}
+// The source colour key a surface carries, or -1 without one.
+long KeyOf(IDirectDrawSurface* s) {
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    if (s->GetSurfaceDesc(&d) != DD_OK || !(d.dwFlags & DDSD_CKSRCBLT)) return -1;
+    return static_cast<long>(d.ddckCKSrcBlt.dwColorSpaceLowValue);
+}
+
+TEST_F(SheetTest, BitmapsLoadResourceFirstWithoutRegardToCaseThenFileAtTheirSizeOrStretched) {
+    // A file of the same name as the resource, and a file alone.
+    WriteFile("sheet.bmp", Bmp24(2, 2, [](int, int) { return std::uint16_t{0xFFFF}; }));
+    WriteFile("other.bmp", Bmp24(3, 1, [](int x, int) { return Letter(x); }));
+    int w = -1, h = -1;
+    IDirectDrawSurface* s = DDCreateSurfaceFromBitmap(dd_, "sheet.bmp", 0, 0, &w, &h);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(Nums(w, h) + " " + Dims(s) + " " + Nums(PixelOf(s, 35, 6)), "48,32 48,32 " + Nums(Letter(5)));
+    s->Release();
+    s = DDCreateSurfaceFromBitmap(dd_, "other.bmp", 0, 0, &w, &h);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(Nums(w, h) + " " + Nums(PixelOf(s, 0, 0), PixelOf(s, 2, 0)),
+              "3,1 " + Nums(Letter(0), Letter(2)));
+    s->Release();
+    // Neither a resource nor a file: null, the sizes untouched, nothing said.
+    w = h = -1;
+    EXPECT_EQ(DDCreateSurfaceFromBitmap(dd_, "missing.bmp", 0, 0, &w, &h), nullptr);
+    EXPECT_EQ(DDCreateSurfaceFromBitmap(dd_, nullptr, 0, 0, &w, &h), nullptr);
+    EXPECT_EQ(DDCreateSurfaceFromBitmap(nullptr, "sheet.bmp", 0, 0, nullptr, nullptr), nullptr);
+    EXPECT_EQ(DDCreateSurfaceFromBitmap_stretch(dd_, "missing.bmp", 10, 10), nullptr);
+    EXPECT_EQ(Nums(w, h) + tkp_TakeDebugOutput(), "-1,-1");
+    // Four quadrants, so that the corners of any scaled copy are known: the whole picture shows,
+    // stretched or at a load size, which the plain loader reports.
+    ASSERT_TRUE(RegisterBitmap("BIG.BMP", Bmp24(235, 211, [](int x, int y) -> std::uint16_t {
+                                   return y < 105 ? (x < 117 ? 0x001F : 0x07E0) : (x < 117 ? 0xF800 : 0xFFFF);
+                               })));
+    s = DDCreateSurfaceFromBitmap_stretch(dd_, "big.bmp", 100, 80);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(
+        Dims(s) + " " + Nums(PixelOf(s, 0, 0), PixelOf(s, 99, 0), PixelOf(s, 0, 79), PixelOf(s, 99, 79)),
+        "100,80 " + Nums(0x001F, 0x07E0, 0xF800, 0xFFFF));
+    s->Release();
+    s = DDCreateSurfaceFromBitmap(dd_, "BIG.BMP", 50, 40, &w, &h);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(Nums(w, h) + " " + Dims(s) + " " + Nums(PixelOf(s, 49, 39)), "50,40 50,40 65535");
+    s->Release();
+}
+
+TEST_F(SheetTest, CopiesStretchTheirRectangleAndRefillsReportWhyTheyFail) {
+    ASSERT_TRUE(RegisterBitmap("TWO.BMP", Bmp24(2, 1, [](int x, int) { return Letter(x); })));
+    auto bitmap =
+        static_cast<HBITMAP>(LoadImageA(nullptr, "TWO.BMP", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    TestSurface target(4, 2);
+    // Only the bitmap's second column, or all of it, over the whole surface; a lost surface is
+    // restored before it is written.
+    EXPECT_EQ(DDCopyBitmap(target.get(), bitmap, 1, 0, 1, 0), DD_OK);
+    EXPECT_EQ(target.Lines(0, 0, 4, 2, LetterLegend()), "bbbb|bbbb");
+    tkp_MarkSurfaceLost(target.get());
+    EXPECT_EQ(DDCopyBitmap(target.get(), bitmap, 0, 0, 0, 0), DD_OK);
+    EXPECT_EQ(target.Lines(0, 0, 4, 2, LetterLegend()), "aabb|aabb");
+    EXPECT_EQ(
+        Nums(DDCopyBitmap(nullptr, bitmap, 0, 0, 0, 0), DDCopyBitmap(target.get(), nullptr, 0, 0, 0, 0)),
+        Nums(kEFail, kEFail));
+    DeleteObject(bitmap);
+    // A lost sheet refilled; what a failed refill returns and tells the debugger: missing bitmaps
+    // leave the surface untouched, and a surface that cannot give its device context (it is
+    // locked) fails the copy.
+    IDirectDrawSurface* s = DDCreateSurfaceFromBitmap(dd_, "SHEET.BMP", 0, 0, nullptr, nullptr);
+    ASSERT_NE(s, nullptr);
+    const std::vector<std::uint16_t> sheet = PixelsOf(s);
+    tkp_MarkSurfaceLost(s);
+    ASSERT_EQ(s->Restore(), DD_OK);
+    auto said = [](HRESULT r) { return Nums(r) + " " + tkp_TakeDebugOutput(); };
+    EXPECT_EQ(said(DDRefillSurface(s, "sheet.bmp")), "0 ");
+    EXPECT_EQ(PixelsOf(s), sheet);
+    ASSERT_EQ(DDSURFACE_ZMAZ(s, 0x1234), DD_OK);
+    EXPECT_EQ(said(DDRefillSurface(s, "missing.bmp")), Nums(kEFail) + " handle is null\n");
+    EXPECT_EQ(said(DDRefillSurface_stretch(s, "missing.bmp", 48, 32)),
+              Nums(kEFail) + " $QR: handle is null\n");
+    EXPECT_EQ(PixelsOf(s), std::vector<std::uint16_t>(48 * 32, 0x1234));
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    ASSERT_EQ(s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(said(DDRefillSurface(s, "SHEET.BMP")), Nums(DDERR_SURFACEBUSY) + " ddcopybitmap failed\n");
+    EXPECT_EQ(said(DDRefillSurface_stretch(s, "SHEET.BMP", 48, 32)),
+              Nums(DDERR_SURFACEBUSY) + " $QR: DDCopyBitmap failed\n");
+    s->Unlock(nullptr);
+    // The stretching refill loads at the size it is given.
+    EXPECT_EQ(DDRefillSurface_stretch(s, "SHEET.BMP", 96, 64), DD_OK);
+    EXPECT_EQ(PixelsOf(s), sheet);
+    s->Release();
+}
+
+TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
+    TestSurface s(3, 2), one(1, 1);
+    s.Fill(0x1234);
+    EXPECT_EQ(Nums(DDPixelOfColour(s.get(), RGB(255, 255, 255)), DDPixelOfColour(s.get(), RGB(255, 0, 0)),
+                   DDPixelOfColour(s.get(), CLR_INVALID)),
+              Nums(0xFFFF, 0xF800, 0x1234));
+    EXPECT_EQ(PixelsOf(s.get()), std::vector<std::uint16_t>(6, 0x1234));
+    // A one-pixel surface holds only two bytes, and that is all that is read.
+    EXPECT_EQ(DDPixelOfColour(one.get(), RGB(255, 255, 255)), 0xFFFFu);
+    EXPECT_EQ(one.Pixel(0, 0), 0);
+    // A surface that cannot be locked, or none, has no answer.
+    DDSURFACEDESC d{};
+    d.dwSize = sizeof(d);
+    ASSERT_EQ(s.get()->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(DDPixelOfColour(s.get(), RGB(255, 255, 255)), CLR_INVALID);
+    EXPECT_EQ(DDSetSourceColourKey(s.get(), RGB(0, 255, 255)), DDERR_GENERIC);
+    s.get()->Unlock(nullptr);
+    EXPECT_EQ(DDPixelOfColour(nullptr, RGB(1, 2, 3)), CLR_INVALID);
+    EXPECT_EQ(DDSetSourceColourKey(s.get(), RGB(0, 255, 255)), DD_OK);
+    EXPECT_EQ(Nums(KeyOf(s.get()), s.Pixel(0, 0)), Nums(0x07FF, 0x1234));
+}
+
+// The palette's entries as 0x00RRGGBB (flags in the top byte); the palette is released.
+std::vector<std::uint32_t> Entries(IDirectDrawPalette* p) {
+    if (!p) return std::vector<std::uint32_t>(256, 0xDEADu);
+    PALETTEENTRY e[256];
+    EXPECT_EQ(p->GetEntries(0, 0, 256, e), DD_OK);
+    p->Release();
+    std::vector<std::uint32_t> out;
+    for (const PALETTEENTRY& x : e)
+        out.push_back(std::uint32_t{x.peFlags} << 24 | std::uint32_t{x.peRed} << 16 | x.peGreen << 8 |
+                      x.peBlue);
+    return out;
+}
+
+TEST_F(SheetTest, PalettesFromNothingResourcesAndFiles) {
+    // 3-3-2 entries: 0b101'101'10 has red and green 5 * 255 / 7, blue 2 * 255 / 3.
+    const std::vector<std::uint32_t> standard = Entries(DDLoadPalette(dd_, nullptr));
+    EXPECT_EQ(Nums(standard[0], standard[0xB6], standard[255]), Nums(0, 0xB6B6AA, 0xFFFFFF));
+    // A resource's colour table over those; a file's table, then the bytes that follow it (eight
+    // zero pixel bytes: two entries), and the standard entries where the file ends.
+    const std::vector<std::uint32_t> table{0x102030, 0x405060, 0x708090};
+    std::vector<std::uint32_t> resource = standard, file = standard;
+    std::copy(table.begin(), table.end(), resource.begin());
+    std::copy(table.begin(), table.end(), file.begin());
+    file[3] = file[4] = 0;
+    ASSERT_TRUE(RegisterBitmap("PAL.BMP", Bmp8(4, 2, table)));
+    WriteFile("file.bmp", Bmp8(4, 2, table));
+    EXPECT_EQ(Entries(DDLoadPalette(dd_, "pal.bmp")), resource);
+    EXPECT_EQ(Entries(DDLoadPalette(dd_, "file.bmp")), file);
+    // A header that claims 1000 colours fills no more than the palette and the data hold.
+    std::string big = Bmp8(4, 2, table);
+    big[46] = static_cast<char>(1000 & 0xFF), big[47] = static_cast<char>(1000 >> 8);
+    ASSERT_TRUE(RegisterBitmap("BIG.BMP", big));
+    WriteFile("big.bmp", big);
+    EXPECT_EQ(Entries(DDLoadPalette(dd_, "BIG.BMP"))[2], 0x708090u);
+    tkp_ClearRegisteredResources();
+    EXPECT_EQ(Entries(DDLoadPalette(dd_, "big.bmp"))[2], 0x708090u);
+    // Neither resource nor file: the standard palette.
+    EXPECT_EQ(Entries(DDLoadPalette(dd_, "missing.bmp")), standard);
+    EXPECT_EQ(DDLoadPalette(nullptr, nullptr), nullptr);
+    EXPECT_EQ(tkp_TakeDebugOutput(), "");
+}
+
+TEST_F(SheetTest, SizeOfABitmapAndReplacingASurface) {
+    int w = -1, h = -1;
+    tk_glob_GetSizeBitmap("SHEET.BMP", &w, &h);
+    EXPECT_EQ(Nums(w, h) + tkp_TakeDebugOutput(), Nums(kSheetW, kSheetH));
+    w = h = -1;
+    tk_glob_GetSizeBitmap("missing.bmp", &w, &h);
+    EXPECT_EQ(Nums(w, h) + tkp_TakeDebugOutput(), "-1,-1$QR: handle is null\n");
+    // The old surface is released, also when the new one cannot be made.
+    const int live = tkp_LiveSurfaceCount();
+    IDirectDrawSurface* s = DDReplaceSurfaceFromBitmap(dd_, nullptr, "SHEET.BMP", &w, &h);
+    s = DDReplaceSurfaceFromBitmap(dd_, s, "SHEET.BMP", &w, &h);
+    EXPECT_EQ(tkp_LiveSurfaceCount(), live + 1);
+    EXPECT_EQ(DDReplaceSurfaceFromBitmap(dd_, s, "missing.bmp", &w, &h), nullptr);
+    EXPECT_EQ(tkp_LiveSurfaceCount(), live);
+}
+
+TEST_F(SheetTest, SurfacesLoadReplaceReleaseAndReloadWithoutLeaking) {
+    // Labels are cut to 30 characters.
+    EXPECT_STREQ(tk_CDas_Surface("0123456789012345678901234567890123456789").meno,
+                 "012345678901234567890123456789");
+    EXPECT_STREQ(tk_CDas_Surface(nullptr).meno, "noname");
+    const int live = tkp_LiveSurfaceCount();
+    {
+        tk_CDas_Surface s;
+        EXPECT_EQ(s.NAHRAJ_SURFACE("sheet.bmp"), 1);
+        EXPECT_EQ(Nums(s.w, s.h), Nums(kSheetW, kSheetH));
+        // Loading again, even from its own remembered name, replaces the surface.
+        EXPECT_EQ(s.NAHRAJ_SURFACE(dd_, s.subor_nazov), 1);
+        EXPECT_STREQ(s.subor_nazov, "sheet.bmp");
+        WriteFile("card.bmp", Bmp24(5, 4, [](int x, int y) { return Letter(x + y); }));
+        EXPECT_EQ(s.NAHRAJ_SURFACE("card.bmp"), 1);
+        EXPECT_EQ(Nums(s.w, s.h, PixelOf(s.SURFACE, 4, 3)), Nums(5, 4, Letter(7)));
+        // Stretched: w and h are the asked size and the flag is set, until a plain load.
+        EXPECT_EQ(s.NAHRAJ_SURFACE_2_stretch("card.bmp", 10, 8), 1);
+        EXPECT_EQ(Dims(s.SURFACE) + " " + Nums(s.w, s.h, s.stretch), "10,8 10,8,1");
+        EXPECT_EQ(s.NAHRAJ_SURFACE("card.bmp"), 1);
+        EXPECT_EQ(Nums(s.stretch, tkp_LiveSurfaceCount() - live), "0,1");
+        // Released (twice is harmless), it keeps its name and size; a reload brings the picture back.
+        s.RELEASE_SURFACE();
+        s.RELEASE_SURFACE();
+        EXPECT_EQ(Nums(s.SURFACE == nullptr, tkp_LiveSurfaceCount() - live, s.w), "1,0,5");
+        EXPECT_EQ(s.RENAHRAJ_SURFACE(), 1);
+        EXPECT_EQ(PixelOf(s.SURFACE, 4, 3), Letter(7));
+    }
+    EXPECT_EQ(tkp_LiveSurfaceCount(), live);
+    EXPECT_TRUE(LogLines().empty());
+}
+
+TEST_F(SheetTest, FailedSurfaceLoadsAreLoggedAndTheProgramGoesOnUnlessNothingWasEverLoaded) {
+    tk_CDas_Surface s, never;
+    ASSERT_EQ(s.NAHRAJ_SURFACE("sheet.bmp"), 1);
+    // Not found: no surface, the size as it was; stretched, the asked size.
+    EXPECT_EQ(s.NAHRAJ_SURFACE("missing.bmp"), 0);
+    EXPECT_EQ(Nums(s.SURFACE == nullptr, s.w, s.h), Nums(1, kSheetW, kSheetH));
+    EXPECT_EQ(s.NAHRAJ_SURFACE_2_stretch("missing.bmp", 120, 90), 0);
+    EXPECT_EQ(Nums(s.w, s.h, s.stretch), "120,90,1");
+    EXPECT_EQ(s.RENAHRAJ_SURFACE(), 0);
+    WriteFile("damaged.bmp", "BM not a picture");
+    EXPECT_EQ(s.NAHRAJ_SURFACE("damaged.bmp"), 0);
+    // Without a surface, colours and phases do nothing but say so; restoring fails.
+    s.TC_NASTAV(1, 1);
+    s.BC_NASTAV(0, 0);
+    EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(5, 5)) + " " + Nums(s.TC, s.BC), "0,0,0,0,100,100 0,0");
+    EXPECT_NE(s.RESTORE_SURFACE(), DD_OK);
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(log.size(), 12u);
+    for (int i : {0, 2, 5, 7}) EXPECT_NE(log[i].find("() - Neuspesne nahratie SURFACE]"), std::string::npos);
+    EXPECT_EQ(log[4] + log[8], "TK_DSRFC_w(N) : sir,vys: [120] [90]TK_DSRFC_w(N) : subor: [damaged.bmp]");
+    EXPECT_EQ(log[11], "TK_DSRFC_w(N) : TSKW ERROR:  [tk_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL]");
+    // The loader itself speaks only to the debugger.
+    EXPECT_NE(tkp_TakeDebugOutput().find("damaged.bmp"), std::string::npos);
+    EXPECT_DEATH(never.RENAHRAJ_SURFACE(), "RENAHRAJ_SURFACE\\(\\) - subor_nazov == NULL");
+}
+
+TEST_F(SheetTest, RestoreRefillsAtTheLoadedSizeAndKeepsTheKey) {
+    tk_CDas_Surface s;
+    ASSERT_EQ(s.NAHRAJ_SURFACE("SHEET.BMP"), 1);
+    s.TC_NASTAV(37, 7);
+    const std::vector<std::uint16_t> sheet = PixelsOf(s.SURFACE);
+    tkp_MarkSurfaceLost(s.SURFACE);
+    EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
+    EXPECT_EQ(PixelsOf(s.SURFACE), sheet);
+    EXPECT_EQ(KeyOf(s.SURFACE), kTC);
+    // Stretched to twice its size: the refill is stretched too, not the bitmap's own size.
+    ASSERT_EQ(s.NAHRAJ_SURFACE_2_stretch("SHEET.BMP", 96, 64), 1);
+    const std::vector<std::uint16_t> doubled = PixelsOf(s.SURFACE);
+    EXPECT_EQ(doubled[13 * 96 + 71], Letter(5));
+    tkp_MarkSurfaceLost(s.SURFACE);
+    EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
+    EXPECT_EQ(PixelsOf(s.SURFACE), doubled);
+    // A restore whose refill fails still reports the restore's success.
+    WriteFile("gone.bmp", SheetBmp());
+    ASSERT_EQ(s.NAHRAJ_SURFACE("gone.bmp"), 1);
+    std::remove("gone.bmp");
+    tkp_MarkSurfaceLost(s.SURFACE);
+    EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
+    EXPECT_EQ(PixelOf(s.SURFACE, 1, 0), tkp_LostPatternPixel(1, 0));
+    EXPECT_EQ(tkp_TakeDebugOutput(), "handle is null\n");
+}
+
+TEST_F(SheetTest, ColoursComeFromPixelsOfTheSheetAndPointsOutsideItAreRefused) {
+    tk_CDas_Surface s;
+    ASSERT_EQ(s.NAHRAJ_SURFACE("SHEET.BMP"), 1);
+    s.BC_NASTAV(0, 10);
+    EXPECT_EQ(Nums(s.BC, KeyOf(s.SURFACE)), Nums(kBC, -1));
+    s.TC_NASTAV(37, 7);
+    EXPECT_EQ(Nums(s.TC, KeyOf(s.SURFACE)), Nums(kTC, kTC));
+    // Points outside the sheet are refused, and a surface that cannot be locked is not read.
+    s.TC_NASTAV(48, 0);
+    s.TC_NASTAV(-1, 3);
+    s.BC_NASTAV(0, 32);
+    EXPECT_EQ(Nums(s.TC, s.BC, KeyOf(s.SURFACE)), Nums(kTC, kBC, kTC));
+    tkp_MarkSurfaceLost(s.SURFACE);
+    s.TC_NASTAV(0, 0);
+    s.BC_NASTAV(37, 7);
+    EXPECT_EQ(Nums(s.TC, s.BC), Nums(kTC, kBC));
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_EQ(log[2] + log[3],
+              "TK_DSRFC_w(N) : TSKW ERROR:  [tk_CDas_Surface::TC_NASTAV() - bod mimo SURFACE]"
+              "TK_DSRFC_w(N) : x,y: [-1] [3]");
+    EXPECT_EQ(log[4] + log[5],
+              "TK_DSRFC_w(N) : TSKW ERROR:  [tk_CDas_Surface::BC_NASTAV() - bod mimo SURFACE]"
+              "TK_DSRFC_w(N) : x,y: [0] [32]");
+}
+
+TEST_F(SheetTest, PhasesAreLocatedFromAPointInside) {
+    tk_CDas_Surface s;
+    ASSERT_EQ(s.NAHRAJ_SURFACE("SHEET.BMP"), 1);
+    s.BC_NASTAV(0, 10);
+    // A phase framed by background has w and h one more than its size; one touching the top-left
+    // corner is found from row and column 1, one touching the bottom-right ends at the sheet's
+    // size; the extents are measured on the seed's column and row only (the L); a seed on the
+    // background gives an empty rectangle just after it.
+    const struct {
+        int x, y;
+        const char* phase;
+    } cases[] = {{15, 8, "10,5,30,15,21,11"}, {10, 5, "10,5,30,15,21,11"},  {29, 14, "10,5,30,15,21,11"},
+                 {35, 6, "34,5,38,8,5,4"},    {2, 2, "1,1,6,4,6,4"},        {44, 28, "40,26,48,32,9,7"},
+                 {47, 31, "40,26,48,32,9,7"}, {11, 22, "10,20,13,30,4,11"}, {15, 28, "10,27,20,30,11,4"},
+                 {5, 20, "6,21,6,21,1,1"}};
+    for (const auto& c : cases) EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(c.x, c.y)), c.phase) << c.x << "," << c.y;
+    // Seeds outside the sheet, or a sheet that cannot be locked: the default phase.
+    for (auto [x, y] : {std::pair{-1, 5}, {48, 5}, {5, -1}, {5, 32}, {100000, 100000}})
+        EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(x, y)), "0,0,0,0,100,100") << x << "," << y;
+    const std::vector<std::string> log = LogLines();
+    ASSERT_EQ(log.size(), 10u);
+    EXPECT_EQ(log[0], "TK_DSRFC_w(N) : TSKW ERROR:  [tk_CDas_Surface::ZAMERAJ_FAZU() - bod mimo SURFACE]");
+    EXPECT_EQ(log[1], "TK_DSRFC_w(N) : x,y: [-1] [5]");
+    tkp_MarkSurfaceLost(s.SURFACE);
+    EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(15, 8)), "0,0,0,0,100,100");
+    // The whole sheet inside its frame; a phase built from its corner and size.
+    EXPECT_EQ(Phase(s.ZAMERAJ_FAZU_CS()), "1,1,47,31,48,32");
+    EXPECT_EQ(Phase(tk_TFAZA(3, 4, 10, 6)), "3,4,12,9,10,6");
+}
+
+constexpr const char* kNone = "..........|..........|..........|..........|..........|..........";
+
+// The lettered phase (4 x 3 drawn) on a 10 x 6 screen that is the back surface.
+class SurfaceDrawTest : public SheetWorld {
+  protected:
+    void SetUp() override {
+        SheetWorld::SetUp();
+        ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
+        sheet.BC_NASTAV(0, 10);
+        sheet.TC_NASTAV(37, 7);
+        letters = sheet.ZAMERAJ_FAZU(35, 6);
+        UseScreen(screen);
+    }
+    static void UseScreen(TestSurface& s) {
+        tk_ScreenW = s.width();
+        tk_ScreenH = s.height();
+        tk_lpDDSBack = s.get();
+    }
+    // Clears the screen, draws, and returns what shows in the region (the whole screen by default).
+    std::string Drawn(const std::function<void()>& draw, RECT r = {0, 0, 10, 6}) {
+        screen.Fill(0);
+        draw();
+        return screen.Lines(r.left, r.top, r.right, r.bottom, LetterLegend());
+    }
+    // Registers a bitmap resource and loads it.
+    static bool Load(tk_CDas_Surface& s, const char* name, const std::string& bmp) {
+        return RegisterBitmap(name, bmp) && s.NAHRAJ_SURFACE(name) == 1;
+    }
+    std::string Phase(bool mirrored, int x, int y, int clip = 1) {
+        return Drawn([&] {
+            mirrored ? sheet.ZOBRAZ_FAZU_Z(x, y, letters, clip) : sheet.ZOBRAZ_FAZU(x, y, letters, clip);
+        });
+    }
+
+    tk_CDas_Surface sheet;
+    tk_TFAZA letters;
+    TestSurface screen{10, 6};
+};
+
+TEST_F(SurfaceDrawTest, PhaseAndItsMirrorAreClippedAtEveryScreenEdge) {
+    // Cut at the left edge the phase keeps its last columns, at the right edge its first ones; the
+    // mirror the other way round.
+    const struct {
+        bool mirrored;
+        int x, y;
+        const char* rows;
+    } cases[] = {
+        {false, 3, 1, "..........|...abcd...|...efgh...|...ijk....|..........|.........."},
+        {false, -2, 1, "..........|cd........|gh........|k.........|..........|.........."},
+        {false, -3, 1, "..........|d.........|h.........|..........|..........|.........."},
+        {false, 9, 1, "..........|.........a|.........e|.........i|..........|.........."},
+        {false, 3, -2, "...ijk....|..........|..........|..........|..........|.........."},
+        {false, 3, 5, "..........|..........|..........|..........|..........|...abcd..."},
+        {false, -1, -2, "jk........|..........|..........|..........|..........|.........."},
+        {false, 8, 4, "..........|..........|..........|..........|........ab|........ef"},
+        {true, 3, 1, "..........|...dcba...|...hgfe...|....kji...|..........|.........."},
+        {true, -2, 1, "..........|ba........|fe........|ji........|..........|.........."},
+        {true, 8, 1, "..........|........dc|........hg|.........k|..........|.........."},
+        {true, -1, -2, "kji.......|..........|..........|..........|..........|.........."},
+        {true, 8, 5, "..........|..........|..........|..........|..........|........dc"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Phase(c.mirrored, c.x, c.y), c.rows) << c.mirrored << " " << c.x << "," << c.y;
+    // Wholly off the screen nothing is drawn either way.
+    for (auto [x, y] : {std::pair{-4, 1}, {-6, 1}, {10, 1}, {11, 1}, {3, -3}, {3, 6}})
+        EXPECT_EQ(Phase(false, x, y) + Phase(true, x, y), std::string(kNone) + kNone) << x << "," << y;
+    // Unclipped, a phase that leaves the screen is not drawn at all; one inside is drawn whole.
+    EXPECT_EQ(Phase(false, -2, 1, 0) + Phase(true, -2, 1, 0), std::string(kNone) + kNone);
+    EXPECT_EQ(Drawn([&] { sheet.ZOBRAZ_FAZU(screen.get(), 3, 1, letters, 0); }), cases[0].rows);
+}
+
+TEST_F(SurfaceDrawTest, KeyedOnlyWhileTheTransparentColourIsSetAndClippedToWindows) {
+    // A small sheet with the transparent colour on its anti-diagonal.
+    tk_CDas_Surface small;
+    ASSERT_TRUE(Load(small, "SMALL.BMP",
+                     Bmp24(3, 2, [](int x, int y) { return x == 2 - y ? kTC : Letter(x + 3 * y); })));
+    const RECT part{36, 6, 38, 8}, phase{3, 1, 7, 4}, corner{1, 1, 4, 3};
+    // TC 0 draws opaque although the surface keeps its colour key; the mirror keys regardless. The
+    // small sheet is keyed by its middle pixel, by its corner, then not at all.
+    const std::tuple<std::function<void()>, RECT, const char*> keyed[] = {
+        {[&] { sheet.TC = 0, sheet.ZOBRAZ_FAZU(3, 1, letters, 1); }, phase, "abcd|efgh|ijkT"},
+        {[&] { sheet.ZOBRAZ_FAZU_Z(3, 1, letters, 1); }, phase, "dcba|hgfe|.kji"},
+        {[&] { sheet.Zobraz_Rect(1, 1, part); }, corner, "gh.|kT."},
+        {[&] { sheet.TC = kTC, sheet.Zobraz_Rect(screen.get(), 1, 1, part); }, corner, "gh.|k.."},
+        {[&] { small.TC_NASTAV(1, 1), small.ZOBRAZ(1, 1); }, corner, "ab.|d.f"},
+        {[&] { small.TC_NASTAV(0, 0), small.ZOBRAZ(screen.get(), 1, 1); }, corner, ".bT|dTf"},
+        {[&] { small.TC = 0, small.ZOBRAZ(1, 1); }, corner, "abT|dTf"},
+    };
+    for (const auto& [draw, region, rows] : keyed) EXPECT_EQ(Drawn(draw, region), rows) << rows;
+
+    // The window 1..8 x 1..5 takes its left and top edges and ends before its right and bottom ones.
+    const struct {
+        int x, y;
+        const char* rows;
+    } windowed[] = {{0, 0, "..........|.fgh......|.jk.......|..........|..........|.........."},
+                    {4, 2, "..........|..........|....abcd..|....efgh..|....ijk...|.........."},
+                    {6, 3, "..........|..........|..........|......ab..|......ef..|.........."},
+                    {8, 1, kNone},
+                    {-4, 1, kNone},
+                    {2, 5, kNone}};
+    for (const auto& w : windowed)
+        EXPECT_EQ(Drawn([&] { sheet.ZOBRAZ_FAZU_2(1, 8, 1, 5, w.x, w.y, letters); }), w.rows) << w.x;
+    EXPECT_EQ(Drawn([&] { sheet.ZOBRAZ_FAZU_2(screen.get(), 1, 8, 1, 5, 4, 2, letters); }), windowed[1].rows);
+}
+
+TEST_F(SurfaceDrawTest, CentredStretchedAndBlended) {
+    // A 101 x 3 bar on an 800 x 7 screen covers columns 349..449 and rows 2..4.
+    tk_CDas_Surface bar;
+    ASSERT_TRUE(Load(bar, "BAR.BMP", Bmp24(101, 3, [](int, int) { return std::uint16_t{0xFFFF}; })));
+    TestSurface wide(800, 7);
+    UseScreen(wide);
+    bar.Zobraz_Center();
+    EXPECT_EQ(wide.Lines(348, 1, 351, 6, {{0xFFFF, 'W'}}) + " " + wide.Lines(448, 1, 451, 6, {{0xFFFF, 'W'}}),
+              "...|.WW|.WW|.WW|... ...|WW.|WW.|WW.|...");
+
+    // Stretched copies ignore the key (a is the transparent colour here), to the back buffer or a
+    // given surface.
+    tk_CDas_Surface quad;
+    ASSERT_TRUE(Load(quad, "QUAD.BMP", Bmp24(2, 2, [](int x, int y) { return Letter(x + 2 * y); })));
+    quad.TC_NASTAV(0, 0);
+    TestSurface out(4, 4);
+    tk_lpDDSBack = out.get();
+    IDirectDrawSurface* o = out.get();
+    const RECT b{1, 0, 2, 2}, mid{1, 1, 3, 3}, top{0, 0, 4, 2}, a{0, 0, 2, 1}, low{0, 2, 4, 4};
+    const RECT one{0, 0, 1, 1}, d{1, 1, 2, 2};
+    const std::pair<std::function<void()>, const char*> stretched[] = {
+        {[&] { quad.Zobraz_Stretch_4(); }, "aabb|aabb|ccdd|ccdd"},
+        {[&] { quad.Zobraz_Stretch_4(o); }, "aabb|aabb|ccdd|ccdd"},
+        {[&] { quad.Zobraz_Stretch_3(o, b); }, "bbbb|bbbb|dddd|dddd"},
+        {[&] { quad.Zobraz_Stretch_3(one); }, "aaaa|aaaa|aaaa|aaaa"},
+        {[&] { quad.Zobraz_Stretch_2(mid); }, "....|.ab.|.cd.|...."},
+        {[&] { quad.Zobraz_Stretch_2(o, low); }, "....|....|aabb|ccdd"},
+        {[&] { quad.Zobraz_Stretch_1(top, a); }, "aabb|aabb|....|...."},
+        {[&] { quad.Zobraz_Stretch_1(o, one, d); }, "d...|....|....|...."},
+    };
+    for (const auto& [draw, rows] : stretched) {
+        out.Fill(0);
+        draw();
+        EXPECT_EQ(out.Lines(0, 0, 4, 4, LetterLegend()), rows);
+    }
+
+    // Blended with a constant alpha and no colour key: the transparent colour is blended too.
+    UseScreen(screen);
+    tk_CDas_Surface white;
+    ASSERT_TRUE(
+        Load(white, "WHITE.BMP", Bmp24(2, 1, [](int x, int) { return x ? kTC : std::uint16_t{0xFFFF}; })));
+    white.TC_NASTAV(1, 0);
+    EXPECT_EQ(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 0); }), kNone);
+    white.ZOBRAZ_ALPHA(screen.get(), 1, 1, 255);
+    EXPECT_EQ(Nums(screen.Pixel(1, 1), screen.Pixel(2, 1)), Nums(0xFFFF, kTC));
+    screen.Fill(0);
+    white.ZOBRAZ_ALPHA(1, 1, 128);
+    const int half = screen.Pixel(1, 1), red = half >> 11, green = (half >> 5) & 0x3F;
+    EXPECT_TRUE(red >= 15 && red <= 16 && green >= 31 && green <= 32 && (half & 0x1F) == red) << half;
+    // No retry: a lost sheet is neither drawn nor restored.
+    tkp_MarkSurfaceLost(white.SURFACE);
+    EXPECT_EQ(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 255); }), kNone);
+    EXPECT_EQ(white.SURFACE->IsLost(), DDERR_SURFACELOST);
+}
+
+TEST_F(SurfaceDrawTest, ALostSheetIsRestoredAndRefilledAndDrawnAtTheNextCall) {
+    TestSurface room(48, 32);
+    UseScreen(room);
+    const std::vector<std::uint16_t> original = PixelsOf(sheet.SURFACE);
+    const RECT part{34, 5, 38, 8}, at11{1, 1, 9, 7}, half{0, 0, 24, 16};
+    const struct {
+        const char* name;
+        std::function<void()> draw;
+        std::uint16_t at11;  // what pixel (1, 1) then shows
+    } ops[] = {
+        {"ZOBRAZ", [&] { sheet.ZOBRAZ(0, 0); }, kCorner},
+        {"Zobraz_Rect", [&] { sheet.Zobraz_Rect(1, 1, part); }, Letter(0)},
+        {"ZOBRAZ_FAZU", [&] { sheet.ZOBRAZ_FAZU(1, 1, letters, 1); }, Letter(0)},
+        {"ZOBRAZ_FAZU_Z", [&] { sheet.ZOBRAZ_FAZU_Z(1, 1, letters, 1); }, Letter(3)},
+        {"ZOBRAZ_FAZU_2", [&] { sheet.ZOBRAZ_FAZU_2(0, 48, 0, 32, 1, 1, letters); }, Letter(0)},
+        {"Zobraz_Stretch_1", [&] { sheet.Zobraz_Stretch_1(at11, part); }, Letter(0)},
+        {"Zobraz_Stretch_2", [&] { sheet.Zobraz_Stretch_2(half); }, kCorner},
+        {"Zobraz_Stretch_3", [&] { sheet.Zobraz_Stretch_3(part); }, Letter(0)},
+        {"Zobraz_Stretch_4", [&] { sheet.Zobraz_Stretch_4(); }, kCorner},
+    };
+    for (const auto& op : ops) {
+        SCOPED_TRACE(op.name);
+        room.Fill(0);
+        tkp_MarkSurfaceLost(sheet.SURFACE);
+        op.draw();
+        EXPECT_EQ(PixelsOf(room.get()), std::vector<std::uint16_t>(48 * 32, 0)) << "drawn at once";
+        EXPECT_EQ(sheet.SURFACE->IsLost(), DD_OK);
+        EXPECT_EQ(PixelsOf(sheet.SURFACE), original) << "not refilled";
+        op.draw();
+        EXPECT_EQ(room.Pixel(1, 1), op.at11) << "not drawn at the next call";
+    }
+    EXPECT_EQ(tkp_TakeDebugOutput(), "");
+}
+
+TEST_F(SurfaceDrawTest, ABusyBlitterIsAskedAgainButNotForEverAndTheFillWritesRawValues) {
+    tkp_SetSurfaceStillDrawing(sheet.SURFACE, 5);
+    EXPECT_EQ(Phase(false, 3, 1), "..........|...abcd...|...efgh...|...ijk....|..........|..........");
+    tkp_SetSurfaceStillDrawing(sheet.SURFACE, 1000000);
+    EXPECT_EQ(Phase(false, 3, 1), kNone);
+    tkp_SetSurfaceStillDrawing(sheet.SURFACE, 0);
+    // Nothing to draw with, nothing to draw on: nothing happens.
+    tk_CDas_Surface none;
+    EXPECT_EQ(Drawn([&] {
+                  none.ZOBRAZ_FAZU(3, 1, letters, 1);
+                  none.Zobraz_Stretch_4();
+                  sheet.ZOBRAZ_FAZU(nullptr, 3, 1, letters, 1);
+              }),
+              kNone);
+
+    EXPECT_EQ(DDSURFACE_ZMAZ(screen.get(), 500), DD_OK);
+    EXPECT_EQ(PixelsOf(screen.get()), std::vector<std::uint16_t>(60, 500));
+    EXPECT_EQ(DDSURFACE_ZMAZ(nullptr, 500), DDERR_INVALIDPARAMS);
+    tkp_MarkSurfaceLost(screen.get());
+    EXPECT_EQ(DDSURFACE_ZMAZ(screen.get(), 0), DDERR_SURFACELOST);
+}
+
+// The skin's and the game's sheets drawn the ways the framework draws them, saved as a picture.
+TEST_F(SurfaceDrawTest, PictureOfPhasesKeyedClippedMirroredStretchedAndBlended) {
+    TestSurface back(200, 120);
+    UseScreen(back);
+    tk_CDas_Surface skin, game, faded;
+    ASSERT_EQ(skin.NAHRAJ_SURFACE(RepoPath("resources/rezia_dll.bmp").c_str()), 1);
+    skin.TC_NASTAV(1, 1);
+    skin.BC_NASTAV(0, 0);
+    ASSERT_EQ(game.NAHRAJ_SURFACE(RepoPath("resources/rezia.bmp").c_str()), 1);
+    game.TC_NASTAV(3, 3);
+    game.BC_NASTAV(0, 0);
+    ASSERT_EQ(faded.NAHRAJ_SURFACE_2_stretch(RepoPath("resources/rezia.bmp").c_str(), 60, 40), 1);
+
+    ASSERT_EQ(DDSURFACE_ZMAZ(back.get(), 500), DD_OK);
+    const tk_TFAZA close = skin.ZAMERAJ_FAZU(80, 10), info = skin.ZAMERAJ_FAZU(220, 100);
+    const tk_TFAZA hand = game.ZAMERAJ_FAZU(5, 10), menu = game.ZAMERAJ_FAZU(80, 10);
+    const tk_TFAZA logo = skin.ZAMERAJ_FAZU(100, 180), ok = skin.ZAMERAJ_FAZU(45, 40),
+                   icon = game.ZAMERAJ_FAZU(20, 40);
+    // The sheets' phases are found at their sizes: the skin's close button, logo and check mark,
+    // the game's menu bar and icon.
+    EXPECT_EQ(Nums(close.x2 - close.x + 1, close.w, logo.w, logo.h, ok.w, ok.h), "26,26,200,60,14,14");
+    EXPECT_EQ(Nums(menu.w, icon.w, icon.h), "141,33,33");
+    skin.ZOBRAZ_FAZU(10, 10, close, 1);
+    for (auto [x, y] : {std::pair{-6, 50}, {192, 50}, {90, -7}, {90, 113}}) skin.ZOBRAZ_FAZU(x, y, info, 1);
+    game.ZOBRAZ_FAZU(40, 40, hand, 1);
+    game.ZOBRAZ_FAZU_Z(70, 40, hand, 1);
+    game.ZOBRAZ_FAZU(130, 95, menu, 1);
+    skin.Zobraz_Stretch_1(RECT{10, 70, 90, 94}, RECT{logo.x, logo.y, logo.x2, logo.y2});
+    faded.ZOBRAZ_ALPHA(120, 10, 128);
+    back.SavePng("surface_phases");
+
+    // The mirrored hand is the hand read from right to left, and the ground shows through its
+    // transparent part only.
+    const int hw = hand.x2 - hand.x, hh = hand.y2 - hand.y;
+    int differences = 0, ground = 0;
+    for (int j = 0; j < hh; ++j) {
+        for (int i = 0; i < hw; ++i) {
+            differences += back.Pixel(40 + i, 40 + j) != back.Pixel(70 + hw - 1 - i, 40 + j);
+            ground += back.Pixel(40 + i, 40 + j) == 500;
+        }
+    }
+    EXPECT_EQ(differences, 0);
+    EXPECT_TRUE(ground > 0 && ground < hw * hh) << ground;
+    // The clipped copies of the info button reach exactly to the screen's edges.
+    for (auto [x, y] : {std::pair{199, 59}, {0, 59}, {99, 0}, {99, 119}}) EXPECT_NE(back.Pixel(x, y), 500);
+}
+
+}  // namespace
+}  // namespace tk_test
