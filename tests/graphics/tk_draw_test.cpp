@@ -21,13 +21,10 @@ namespace {
 TEST(DrawFramesTest, BevelsAndFramesToThePixel) {
     TestSurface srf(10, 8);
     // The ground is blue; the black pen shows as 'K'.
-    std::map<std::uint16_t, char> legend{{srf.RawOf(RGB(255, 255, 255)), 'W'},
-                                         {srf.RawOf(RGB(80, 80, 80)), 'g'},
-                                         {srf.RawOf(RGB(216, 216, 216)), 'l'},
-                                         {srf.RawOf(RGB(0, 160, 232)), 'b'},
-                                         {srf.RawOf(RGB(255, 0, 0)), 'r'},
-                                         {srf.RawOf(RGB(0, 0, 255)), '.'},
-                                         {0, 'K'}};
+    std::map<std::uint16_t, char> legend =
+        srf.Legend("Wglbr.", {RGB(255, 255, 255), RGB(80, 80, 80), RGB(216, 216, 216), RGB(0, 160, 232),
+                              RGB(255, 0, 0), RGB(0, 0, 255)});
+    legend[0] = 'K';
     RECT box{1, 1, 9, 7}, inner{2, 2, 8, 6}, dot{4, 3, 6, 5}, small{2, 2, 4, 4};
     const struct {
         const char* name;
@@ -75,8 +72,7 @@ TEST(DrawFramesTest, BevelsAndFramesToThePixel) {
 
 TEST(DrawObjectsTest, SharedObjectsAreMadeOnceAndAgainAfterRelease) {
     HPEN grey = tk_glob_GDI().pen_grey;
-    EXPECT_NE(grey, nullptr);
-    EXPECT_EQ(tk_glob_GDI().pen_grey, grey);
+    EXPECT_TRUE(grey != nullptr && tk_glob_GDI().pen_grey == grey);
     tk_glob_GDI_Release();
     EXPECT_NE(tk_glob_GDI().pen_grey, nullptr);
     EXPECT_NE(tk_glob_GDI().brush_yellow, nullptr);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -69,6 +70,13 @@ class TestSurface {
         SetPixel(dc, 0, 0, c);
         one.s_->ReleaseDC(dc);
         return one.Pixel(0, 0);
+    }
+
+    // A legend for pictures: each colour as this surface stores it, with its letter.
+    std::map<std::uint16_t, char> Legend(const char* letters, std::initializer_list<COLORREF> colours) const {
+        std::map<std::uint16_t, char> legend;
+        for (COLORREF c : colours) legend[RawOf(c)] = *letters++;
+        return legend;
     }
 
     // Rows of the rectangle l..r-1 x t..b-1 as letters: each raw value by the legend, '.' for

@@ -142,6 +142,8 @@ TEST_F(CPolCHLOTest, FindCHLWithIDSearchesDepthFirstInIndexOrderAndIndicesNeedVi
     auto* deep = new tk_CPolCHLO(first, 2);
     auto* grandchild = new Probe(deep, 0, 0, 1, 1, nullptr, "grandchild");
     grandchild->ID = 7;
+    // An element is found before any of its children that carries the same id.
+    (new Probe(deep, 0, 0, 1, 1, nullptr, "namesake"))->ID = 1;
     auto* later = new Probe(&root, 0, 0, 1, 1, nullptr, "later");
     later->ID = 7;
     deep->visible = false;  // visibility is not consulted

@@ -46,10 +46,9 @@ class Probe : public tk_CPol {
     bool INFORMUJ_SA(int px, int py, int code) override {
         if (!visible) return false;
         if (trace_) trace_->push_back(std::string("event ") + name);
-        return takes_ && code >= -1 && px >= x && px < x + w_ && py >= y && py < y + h_;
+        return code >= -1 && px >= x && px < x + w_ && py >= y && py < y + h_;
     }
 
-    bool takes_ = true;
     std::uint16_t colour_ = 0;
     int* destroyed_ = nullptr;
 

@@ -150,19 +150,15 @@ TEST_F(ControlsTest, SliderRangesAreNeverEmptyAndAKnobHeldPastItsTrackIsClamped)
     EXPECT_EQ(Nums(knob->x, knob->y), "150,249");
     // Horizontal: the axis is x.
     knob->Dsgn(0, 'H', 30, 10, 200);
-    knob->SR(0, 1000);
-    knob->SP(250);
+    knob->SR(0, 1000), knob->SP(250);
     EXPECT_EQ(Nums(knob->x, knob->y), "160,230");
     knob->INFORMUJ_SA(162, 232, 1);
     knob->INFORMUJ_SA(262, 0, 0);
     EXPECT_EQ(Nums(knob->y, knob->GP()), "230,750");
     // Without a parent the owner writes the absolute track.
     tk_CPosuv free;
-    free.track_from = 300;
-    free.track_to = 400;
-    free.track_at = 7;
-    free.SR(0, 3);
-    free.SP(1);
+    free.track_from = 300, free.track_to = 400, free.track_at = 7;
+    free.SR(0, 3), free.SP(1);
     EXPECT_EQ(Nums(free.x, free.y), "7,333");
     // A knob held on a track of no length stays at the start of the range.
     auto* flat = new tk_CPosuv(&root, 1);
@@ -208,11 +204,10 @@ TEST_F(ControlsTest, ScrollBarStockLayoutAndLength) {
     EXPECT_EQ(Nums(hb->btnB->x, hb->slider->track_to, w, h), "324,305,300,17");
 }
 
-TEST_F(ControlsTest, ScrollBarArrowsAndItsKnobReportThePositionWithTheBarsId) {
+TEST_F(ControlsTest, ScrollBarArrowsAndItsKnobReportThePositionWithTheBarsIdAndItsTrackIsTiled) {
     ASSERT_EQ(tk_DSGN_INIT(), 1);
     auto* bar = StockBar('V', 200);
-    bar->SR(0, 10);
-    bar->SP(0);
+    bar->SR(0, 10), bar->SP(0);
     // Arrow A at the start of the range: the position stays 0 and is reported all the same.
     for (int py : {35, 220, 220})
         for (int code : {0, 1, -1}) Event(45, py, code);
@@ -220,8 +215,7 @@ TEST_F(ControlsTest, ScrollBarArrowsAndItsKnobReportThePositionWithTheBarsId) {
     Event(300, 300, 0);
     // Range 1 to 100 on a track of 149 pixels; the press already reads the knob's place (24); the
     // knob is dragged past both ends of the track.
-    bar->SR(1, 100);
-    bar->SP(25);
+    bar->SR(1, 100), bar->SP(25);
     EXPECT_EQ(bar->slider->y, 82);
     for (auto [px, py, code] : std::vector<std::array<int, 3>>{
              {45, 85, 0}, {45, 85, 1}, {45, 63, 0}, {90, 500, 0}, {45, 0, 0}, {45, 0, -1}, {45, 0, 0}})
@@ -230,13 +224,8 @@ TEST_F(ControlsTest, ScrollBarArrowsAndItsKnobReportThePositionWithTheBarsId) {
     // A press on the track outside the knob does nothing.
     for (int code : {0, 1, -1}) Event(45, 150, code);
     EXPECT_TRUE(Reported(9, bar).empty());
-}
-
-TEST_F(ControlsTest, TheScrollBarsTrackIsTiledAndCutAtTheBarsEnd) {
-    ASSERT_EQ(tk_DSGN_INIT(), 1);
-    auto* bar = StockBar('V', 200);
+    // The track is tiled and, without arrow B, its last tile is cut at the bar's end.
     const tk_TFAZA tile = bar->track.phase;
-    // Without arrow B the last, cut tile shows.
     bar->btnB->visible = false;
     bar->SP(1);
     screen.Fill(0x0841);

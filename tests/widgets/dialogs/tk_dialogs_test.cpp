@@ -28,9 +28,9 @@ constexpr std::uint16_t kGrey = 0x8410;
 TEST(FramePainterTest, PanelToThePixelInEachBackground) {
     ScopedScreen screen(800, 600);
     TestSurface srf(20, 20);
-    std::map<std::uint16_t, char> legend{{kGrey, 'g'}, {0xFFFF, 'w'}};
-    const COLORREF colours[] = {0xC86464, 0xB4B4B4, 0xD7D7D7, 0xA0A0A0, 0x505050, RGB(212, 210, 212)};
-    for (int i = 0; i < 6; ++i) legend[srf.RawOf(colours[i])] = "tblmdk"[i];
+    std::map<std::uint16_t, char> legend = srf.Legend(
+        "tblmdkw", {0xC86464, 0xB4B4B4, 0xD7D7D7, 0xA0A0A0, 0x505050, RGB(212, 210, 212), 0xFFFFFF});
+    legend[kGrey] = 'g';
     tk_CDDialog_EFEKT p(6, 6, 6, 5, "");
     p.title_h = 2;
     // The body (rows 8 to 11, columns 6 to 12) in each style: solid, white net, milky, none.
@@ -307,8 +307,8 @@ TEST(EditBoxTest, KeysReachTheTopmostEditBoxThroughTheTree) {
 TEST(EditBoxTest, SunkenAndRaisedBordersAndTheText) {
     TestSurface srf(20, 16);
     srf.Fill(kGrey);
-    const std::map<std::uint16_t, char> legend{
-        {kGrey, 'g'}, {srf.RawOf(0xC8C8C8), 'c'}, {0xFFFF, 'w'}, {0, 'k'}, {srf.RawOf(0x505050), 'd'}};
+    std::map<std::uint16_t, char> legend = srf.Legend("cwkd", {0xC8C8C8, 0xFFFFFF, 0, 0x505050});
+    legend[kGrey] = 'g';
     tk_CDEDB e(nullptr, 4, 4);
     e.SetSize(10, 6);
     // Drawn although hidden: dark above and left, white right and below, black inside them.
