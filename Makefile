@@ -25,9 +25,9 @@ build-asan: setup
 run: build
 	@bash scripts/run-game.sh $(BUILD)
 
-# The whole suite: the normal build, then the same tests under AddressSanitizer and UBSan,
-# then a short run of each fuzzer (skipped with a message where clang is missing).
-test: test-fast test-asan fuzz
+# The whole suite: the normal build, a short run of each fuzzer (skipped with a message where
+# clang is missing), then the same tests under AddressSanitizer and UBSan.
+test: test-fast fuzz test-asan
 
 test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
