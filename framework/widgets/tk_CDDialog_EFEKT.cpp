@@ -124,22 +124,9 @@ bool tk_CDDialog_EFEKT::INFORMUJ_SA(int px, int py, int code) {
         state = 0;
         return false;
     }
-    if (code == 0 && state == 0) {
-        state = 1;
-        return true;
-    }
-    if (code == 1 && state == 1 && (!title_drag || py - y <= title_h)) {
-        state = 2;
-        tk_drag_dx = px - x;
-        tk_drag_dy = py - y;
-        return true;
-    }
-    if (code == -1 && state == 2) {
-        state = 1;
-        return true;
-    }
-    // The panel consumes every other event inside its box; a move while held drags it.
-    if (code == 0 && state == 2 && movable) {
+    // The panel consumes every event inside its box; a move while held drags it.
+    const bool onStrip = !title_drag || py - y <= title_h;
+    if (Drag(px, py, code, true, onStrip) == DragStep::Dragged && movable) {
         x = px - tk_drag_dx;
         y = py - tk_drag_dy;
     }

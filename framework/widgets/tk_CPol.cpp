@@ -101,28 +101,32 @@ tk_CPol* tk_CPol::VratZasah(int px, int py) {
     return VratZasah_box(px, py);
 }
 
-bool tk_CPol::INFORMUJ_SA(int px, int py, int code) {
-    // Only a bare element drags itself; every other class brings its own machine.
-    if (class_id != 0 || !visible) return false;
-    if (code == 0 && state == 0 && CanDrag(px, py)) {
+tk_CPol::DragStep tk_CPol::Drag(int px, int py, int code, bool arm, bool grab) {
+    if (code == 0 && state == 0 && arm) {
         state = 1;
-        return true;
+        return DragStep::Armed;
     }
-    if (code == 1 && state == 1 && CanDrag(px, py)) {
+    if (code == 1 && state == 1 && grab) {
         state = 2;
         tk_drag_dx = px - x;
         tk_drag_dy = py - y;
-        return true;
+        return DragStep::Grabbed;
     }
     if (code == -1 && state == 2) {
         state = 1;
-        return true;
+        return DragStep::Released;
     }
-    if (code == 0 && state == 2) {
-        MoveToAbs(px - tk_drag_dx, py - tk_drag_dy);
-        return true;
-    }
-    return false;
+    if (code == 0 && state == 2) return DragStep::Dragged;
+    return DragStep::None;
+}
+
+bool tk_CPol::INFORMUJ_SA(int px, int py, int code) {
+    // Only a bare element drags itself; every other class brings its own machine.
+    if (class_id != 0 || !visible) return false;
+    const bool onHandle = CanDrag(px, py);
+    const DragStep step = Drag(px, py, code, onHandle, onHandle);
+    if (step == DragStep::Dragged) MoveToAbs(px - tk_drag_dx, py - tk_drag_dy);
+    return step != DragStep::None;
 }
 
 void tk_CPol::ZOBRAZ_marker(IDirectDrawSurface* surface) {

@@ -57,6 +57,11 @@ class tk_CPol {
     void SetName(const char* text);
 
   protected:
+    // One step of the drag machine that elements moving with the pointer share: a move arms an
+    // idle element (when arm), a press grabs an armed one (when grab) and records the pointer's
+    // offset, a release lets go. A move while grabbed is reported; the caller moves itself.
+    enum class DragStep { None, Armed, Grabbed, Released, Dragged };
+    DragStep Drag(int px, int py, int code, bool arm, bool grab);
     // The box test shared with containers: this element when (px, py) lies in its size.
     tk_CPol* VratZasah_box(int px, int py);
     // The white disc and handle outline that show where a bare element can be grabbed.

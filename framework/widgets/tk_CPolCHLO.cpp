@@ -116,27 +116,13 @@ bool tk_CPolCHLO::INFORMUJ_SA(int px, int py, int code) {
         if (c && c->INFORMUJ_SA(px, py, code)) return true;
     }
     // Nothing below took it: the container's own drag by its handle.
-    if (code == 0 && state == 0) {
-        state = 1;
-        return true;
-    }
-    if (code == 1 && state == 1 && CanDrag(px, py)) {
-        state = 2;
-        tk_drag_dx = px - x;
-        tk_drag_dy = py - y;
-        return true;
-    }
-    if (code == -1 && state == 2) {
-        state = 1;
-        return true;
-    }
-    if (code == 0 && state == 2) {
+    const DragStep step = Drag(px, py, code, true, code == 1 && CanDrag(px, py));
+    if (step == DragStep::Dragged) {
         x = px - tk_drag_dx;
         y = py - tk_drag_dy;
         ResetChildren();
-        return true;
     }
-    return false;
+    return step != DragStep::None;
 }
 
 int tk_CPolCHLO::SetupVisual() {
