@@ -1,13 +1,13 @@
 // Everything of the platform stand-in that the framework may use.
 #pragma once
 
-#include "platform/wintypes.h"
+#include "platform/ddraw/ddraw.h"
+#include "platform/dsound/dsound.h"
+#include "platform/gdi/gdi.h"
+#include "platform/image/image.h"
 #include "platform/kernel/debug.h"
 #include "platform/kernel/files.h"
 #include "platform/kernel/resources.h"
-#include "platform/ddraw/ddraw.h"
-#include "platform/gdi/gdi.h"
 #include "platform/text/text.h"
-#include "platform/image/image.h"
 #include "platform/user/user.h"
-#include "platform/dsound/dsound.h"
+#include "platform/wintypes.h"

@@ -5,7 +5,7 @@
 [[noreturn]] void tk_Fatal(const char* module, int line, const char* detail);
 
 #define TK_FAIL(detail) tk_Fatal(TK_MODULE, __LINE__, detail)
-#define TK_ASSERT(condition, detail)                  \
-    do {                                              \
+#define TK_ASSERT(condition, detail)                             \
+    do {                                                         \
         if (!(condition)) tk_Fatal(TK_MODULE, __LINE__, detail); \
     } while (0)

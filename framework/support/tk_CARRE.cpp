@@ -20,7 +20,9 @@ void** allocSlots(int n) {
 
 }  // namespace
 
-void tk_CARRE_SetDestroyer(tk_CARRE_Destroyer destroyer) { g_destroyer = destroyer; }
+void tk_CARRE_SetDestroyer(tk_CARRE_Destroyer destroyer) {
+    g_destroyer = destroyer;
+}
 
 tk_CARRE::tk_CARRE() : tk_CARRE(0, 0, 2) {}
 
@@ -104,7 +106,8 @@ void tk_CARRE::DetachAll() {
     if (mode == 1) {
         for (int i = 0; i < count; ++i) {
             if (!items[i]) continue;
-            if (!g_destroyer || !g_destroyer(items[i])) TK_FAIL("tk_CARRE::DetachAll - switch class_id - assert");
+            if (!g_destroyer || !g_destroyer(items[i]))
+                TK_FAIL("tk_CARRE::DetachAll - switch class_id - assert");
             items[i] = nullptr;
         }
     }
@@ -122,16 +125,17 @@ void tk_CARRE::UVOLNI_char() {
 
 void tk_CARRE::VYPIS_LOG() const {
     char buf[500];
-    std::snprintf(buf, sizeof(buf), "tk_CARRE::VYPIS_LOG(): count[%d]; akt_alloc[%d]; next_alloc_delta[%d]; mode[%d]",
-                  count, akt_alloc, next_alloc_delta, mode);
+    std::snprintf(buf, sizeof(buf),
+                  "tk_CARRE::VYPIS_LOG(): count[%d]; akt_alloc[%d]; next_alloc_delta[%d]; mode[%d]", count,
+                  akt_alloc, next_alloc_delta, mode);
     TK_LOG(buf);
 }
 
 void tk_CARRE::VYPIS_LOG_char() const {
     char buf[500];
     std::snprintf(buf, sizeof(buf),
-                  "tk_CARRE::VYPIS_LOG_char(): count[%d]; akt_alloc[%d]; next_alloc_delta[%d]; mode[%d]", count,
-                  akt_alloc, next_alloc_delta, mode);
+                  "tk_CARRE::VYPIS_LOG_char(): count[%d]; akt_alloc[%d]; next_alloc_delta[%d]; mode[%d]",
+                  count, akt_alloc, next_alloc_delta, mode);
     TK_LOG(buf);
     for (int i = 0; i < count; ++i) {
         const char* s = static_cast<const char*>(items[i]);

@@ -8,7 +8,7 @@ using tk_CARRE_Destroyer = bool (*)(void* element);
 void tk_CARRE_SetDestroyer(tk_CARRE_Destroyer destroyer);
 
 class tk_CARRE {
-public:
+  public:
     void** items;
     int akt_alloc;
     int next_alloc_delta;
@@ -46,6 +46,6 @@ public:
     void VYPIS_LOG() const;
     void VYPIS_LOG_char() const;
 
-private:
+  private:
     bool outOfRange(int i) const;
 };

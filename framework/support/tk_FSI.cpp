@@ -12,7 +12,9 @@
 
 namespace {
 
-bool isSeparator(char c) { return c == '/' || c == '\\'; }
+bool isSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 // Index just past the last separator (0 without one).
 std::size_t nameStart(const char* path) {
@@ -40,12 +42,15 @@ std::string joinPath(const char* folder, const char* name) {
     return path + name;
 }
 
-bool isDotEntry(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
+bool isDotEntry(const char* name) {
+    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+}
 
 // The listing rule: which search entries a listing takes.
 bool takenByListing(const WIN32_FIND_DATAA& fd, int kind) {
     if (isDotEntry(fd.cFileName)) return false;
-    if (std::strncmp(fd.cFileName, "rezia", 5) == 0 || std::strncmp(fd.cFileName, "sprit", 5) == 0) return false;
+    if (std::strncmp(fd.cFileName, "rezia", 5) == 0 || std::strncmp(fd.cFileName, "sprit", 5) == 0)
+        return false;
     bool folder = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     return kind == 1 ? folder : !folder;
 }

@@ -36,13 +36,19 @@ void formatAndWrite(const char* format, Args... args) {
     tk_LOG_Zapis(buf);
 }
 
-const char* orEmpty(const char* s) { return s ? s : ""; }
+const char* orEmpty(const char* s) {
+    return s ? s : "";
+}
 
 }  // namespace
 
-tk_LOG_Set_struct::tk_LOG_Set_struct(int on) { tk_LOG_on = on; }
+tk_LOG_Set_struct::tk_LOG_Set_struct(int on) {
+    tk_LOG_on = on;
+}
 
-void tk_LOG_SetONOFF(int on) { tk_LOG_on = on; }
+void tk_LOG_SetONOFF(int on) {
+    tk_LOG_on = on;
+}
 
 void tk_LOG_Reset(const char* text) {
     if (!tk_LOG_on) return;

@@ -29,8 +29,9 @@ struct Search {
     std::size_t next = 0;
 };
 
-
-char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Length in bytes of the UTF-8 sequence that starts with c (1 for stray bytes).
 std::size_t utf8Length(unsigned char c) {
@@ -91,8 +92,12 @@ std::string nativePath(const char* path) {
 
 }  // namespace
 
-DWORD GetLastError() { return g_lastError; }
-void SetLastError(DWORD code) { g_lastError = code; }
+DWORD GetLastError() {
+    return g_lastError;
+}
+void SetLastError(DWORD code) {
+    g_lastError = code;
+}
 
 bool tkp_WildcardMatch(const char* pattern, const char* name) {
     if (!pattern || !name) return false;
@@ -209,7 +214,7 @@ BOOL CreateDirectoryA(LPCSTR path, void* /*securityAttributes*/) {
         return FALSE;
     }
     if (mkdir(nativePath(path).c_str(), 0777) == 0) return TRUE;
-    SetLastError(errno == EEXIST ? ERROR_ALREADY_EXISTS
+    SetLastError(errno == EEXIST   ? ERROR_ALREADY_EXISTS
                  : errno == ENOENT ? ERROR_PATH_NOT_FOUND
                                    : ERROR_ACCESS_DENIED);
     return FALSE;

@@ -35,6 +35,8 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-void MakeDir(const std::string& path) { std::filesystem::create_directories(path); }
+void MakeDir(const std::string& path) {
+    std::filesystem::create_directories(path);
+}
 
 }  // namespace tk_test

@@ -7,14 +7,14 @@ namespace tk_test {
 
 // Creates a fresh folder and makes it the working folder; restores and removes it on destruction.
 class ScopedWorkDir {
-public:
+  public:
     ScopedWorkDir();
     ~ScopedWorkDir();
     ScopedWorkDir(const ScopedWorkDir&) = delete;
     ScopedWorkDir& operator=(const ScopedWorkDir&) = delete;
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string previous_;
 };
