@@ -157,27 +157,8 @@ struct TEXTMETRICA {
     BYTE tmCharSet;
 };
 
-struct NEWTEXTMETRICA {
-    LONG tmHeight;
-    LONG tmAscent;
-    LONG tmDescent;
-    LONG tmInternalLeading;
-    LONG tmExternalLeading;
-    LONG tmAveCharWidth;
-    LONG tmMaxCharWidth;
-    LONG tmWeight;
-    LONG tmOverhang;
-    LONG tmDigitizedAspectX;
-    LONG tmDigitizedAspectY;
-    BYTE tmFirstChar;
-    BYTE tmLastChar;
-    BYTE tmDefaultChar;
-    BYTE tmBreakChar;
-    BYTE tmItalic;
-    BYTE tmUnderlined;
-    BYTE tmStruckOut;
-    BYTE tmPitchAndFamily;
-    BYTE tmCharSet;
+// The metrics of a face as font enumeration reports them: the text metrics and four more fields.
+struct NEWTEXTMETRICA : TEXTMETRICA {
     DWORD ntmFlags;
     UINT ntmSizeEM;
     UINT ntmCellHeight;
