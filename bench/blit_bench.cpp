@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_surface.h"
 #include "platform/platform.h"
 
 namespace {
@@ -16,18 +17,6 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr std::size_t kBytes = std::size_t{kWidth} * kHeight * 2;
-
-LPDIRECTDRAWSURFACE MakeSurface(LPDIRECTDRAW dd, int w, int h) {
-    DDSURFACEDESC desc{};
-    desc.dwSize = sizeof(desc);
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = static_cast<DWORD>(w);
-    desc.dwHeight = static_cast<DWORD>(h);
-    LPDIRECTDRAWSURFACE s = nullptr;
-    dd->CreateSurface(&desc, &s, nullptr);
-    return s;
-}
 
 // A sprite-like picture: bands of colour with about a third of the pixels the key colour.
 void Paint(LPDIRECTDRAWSURFACE s) {

@@ -4,21 +4,10 @@
 
 #include <cstdio>
 
+#include "bench/bench_surface.h"
 #include "platform/platform.h"
 
 namespace {
-
-LPDIRECTDRAWSURFACE MakeSurface(LPDIRECTDRAW dd, int w, int h) {
-    DDSURFACEDESC desc{};
-    desc.dwSize = sizeof(desc);
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = static_cast<DWORD>(w);
-    desc.dwHeight = static_cast<DWORD>(h);
-    LPDIRECTDRAWSURFACE s = nullptr;
-    dd->CreateSurface(&desc, &s, nullptr);
-    return s;
-}
 
 void FiftyLabels(benchmark::State& state) {
     LPDIRECTDRAW dd = nullptr;
