@@ -9,19 +9,16 @@
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
 
-#include "framework/app/tk_DSGN.h"
-#include "framework/app/tk_Display.h"
 #include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_DDBitmap.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/graphics/tk_TFAZA.h"
-#include "framework/lists/tk_CDUI.h"
-#include "framework/lists/tk_CDUIR.h"
-#include "framework/lists/tk_TVOLBA.h"
-#include "framework/lists/tk_TVOLBAR.h"
+
 #include "framework/sound/tk_CDSO_Zvuk.h"
 #include "framework/sound/tk_DSO.h"
 #include "framework/sound/tk_DSWave.h"
+
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_CDDialog.h"
 #include "framework/widgets/tk_CDDialog_EFEKT.h"
@@ -38,4 +35,11 @@
 #include "framework/widgets/tk_CScrollBar.h"
 #include "framework/widgets/tk_CTlac.h"
 #include "framework/widgets/tk_ClassTable.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_globals.h"
+
+#include "framework/lists/tk_CDUI.h"
+#include "framework/lists/tk_CDUIR.h"
+#include "framework/lists/tk_TVOLBA.h"
+#include "framework/lists/tk_TVOLBAR.h"
+

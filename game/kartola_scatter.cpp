@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <ctime>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "game/CKarta.h"
 #include "game/kartola_constants.h"
 #include "game/kartola_registers.h"

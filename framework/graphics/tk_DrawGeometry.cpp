@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 
 bool tk_glob_test_v_rect(int left, int top, int right, int bottom, int x, int y) {

@@ -2,7 +2,7 @@
 #define TK_MODULE "TK_DAS_w"
 #include <cstring>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_Assert.h"
 #include "framework/support/tk_LOG.h"

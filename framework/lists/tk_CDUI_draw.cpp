@@ -2,7 +2,7 @@
 #define TK_MODULE "TK_DUI_w"
 #include <algorithm>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/lists/tk_CDUI.h"
 #include "framework/lists/tk_TVOLBA.h"

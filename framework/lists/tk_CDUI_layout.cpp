@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/lists/tk_CDUI.h"
 #include "framework/lists/tk_TVOLBA.h"

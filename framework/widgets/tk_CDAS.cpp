@@ -2,7 +2,7 @@
 #define TK_MODULE "TK_DAS_w"
 #include "framework/widgets/tk_CDAS.h"
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_globals.h"

@@ -1,7 +1,7 @@
 #define TK_MODULE "TK_DAS_w"
 #include "framework/widgets/tk_CDDialog.h"
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 
 tk_CDDialog::tk_CDDialog() : tk_CPolCHLO(), sir(300), vys(200), plain_fill(false) {
     SetClassId(14);

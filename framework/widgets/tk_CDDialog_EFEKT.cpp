@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_String.h"
 #include "framework/widgets/tk_CDUI_podklad_efekt.h"
 #include "framework/widgets/tk_CIcon.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_String.h"
 #include "framework/widgets/tk_CPolCHLO.h"
 

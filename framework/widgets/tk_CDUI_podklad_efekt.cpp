@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_DDBitmap.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_FSI.h"
 #include "framework/support/tk_LOG.h"

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "framework/app/tk_DSGN.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_String.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_String.h"
 #include "framework/widgets/tk_CPolCHLO.h"

@@ -1,7 +1,7 @@
 #define TK_MODULE "TK_DAS_w"
 #include "framework/widgets/tk_CPolIcon.h"
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 
 tk_CPolIcon::tk_CPolIcon(tk_CPolCHLO* parent_, int rx_, int ry_, const char* file)
     : tk_CPol(parent_, rx_, ry_), tk_CIcon(file) {

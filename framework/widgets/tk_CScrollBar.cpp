@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "framework/app/tk_DSGN.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_CPosuv.h"
 #include "framework/widgets/tk_CTlac.h"
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/sound/tk_CDSO_Zvuk.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <tuple>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_LOG.h"
 #include "tests/common/tk_test_files.h"

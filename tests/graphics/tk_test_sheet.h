@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "platform/platform.h"
 #include "tests/common/tk_test_files.h"

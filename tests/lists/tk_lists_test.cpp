@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/app/tk_DSGN.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/lists/tk_CDUI.h"
 #include "framework/lists/tk_CDUIR.h"

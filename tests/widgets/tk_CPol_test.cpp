@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_ClassTable.h"

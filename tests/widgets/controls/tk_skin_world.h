@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/app/tk_DSGN.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/graphics/tk_test_sheet.h"

@@ -1,7 +1,7 @@
 // The display size the elements read, set for one test and put back after it.
 #pragma once
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 
 namespace tk_test {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/app/tk_DSGN.h"
-#include "framework/app/tk_Display.h"
+#include "framework/widgets/tk_DSGN.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_CDAS.h"

@@ -1,9 +1,9 @@
 #define TK_MODULE "TK_APP_w"
-#include "framework/app/tk_DSGN.h"
+#include "framework/widgets/tk_DSGN.h"
 
 #include <cstring>
 
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_FSI.h"
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_CPosuv.h"

@@ -1,4 +1,4 @@
-#include "framework/app/tk_Display.h"
+#include "framework/graphics/tk_Display.h"
 
 int tk_ScreenW = 1920;
 int tk_ScreenH = 1080;
