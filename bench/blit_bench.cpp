@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_surface.h"
+#include "platform/ddraw/surface_access.h"
 #include "platform/platform.h"
 
 namespace {
@@ -20,16 +20,12 @@ constexpr std::size_t kBytes = std::size_t{kWidth} * kHeight * 2;
 
 // A sprite-like picture: bands of colour with about a third of the pixels the key colour.
 void Paint(LPDIRECTDRAWSURFACE s) {
-    DDSURFACEDESC desc{};
-    desc.dwSize = sizeof(desc);
-    s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
-    auto* base = static_cast<unsigned char*>(desc.lpSurface);
-    for (DWORD y = 0; y < desc.dwHeight; ++y) {
-        auto* row = reinterpret_cast<std::uint16_t*>(base + y * desc.lPitch);
-        for (DWORD x = 0; x < desc.dwWidth; ++x)
-            row[x] = ((x / 7 + y / 5) % 3 == 0) ? 0xF81F : static_cast<std::uint16_t>(x * 31 + y);
+    {
+        tkp_LockedSurface px(s);
+        for (int y = 0; y < px.height(); ++y)
+            for (int x = 0; x < px.width(); ++x)
+                px.at(x, y) = ((x / 7 + y / 5) % 3 == 0) ? 0xF81F : static_cast<std::uint16_t>(x * 31 + y);
     }
-    s->Unlock(nullptr);
     DDCOLORKEY key{0xF81F, 0xF81F};
     s->SetColorKey(DDCKEY_SRCBLT, &key);
 }
@@ -41,9 +37,9 @@ struct Surfaces {
     LPDIRECTDRAWSURFACE dst = nullptr;
     Surfaces() {
         DirectDrawCreate(nullptr, &dd, nullptr);
-        src = MakeSurface(dd, kWidth, kHeight);
-        half = MakeSurface(dd, kWidth / 2, kHeight / 2);
-        dst = MakeSurface(dd, kWidth, kHeight);
+        src = tkp_CreateOffscreenSurface(dd, kWidth, kHeight);
+        half = tkp_CreateOffscreenSurface(dd, kWidth / 2, kHeight / 2);
+        dst = tkp_CreateOffscreenSurface(dd, kWidth, kHeight);
         Paint(src);
         Paint(half);
     }

@@ -42,4 +42,3 @@
 #include "framework/lists/tk_CDUIR.h"
 #include "framework/lists/tk_TVOLBA.h"
 #include "framework/lists/tk_TVOLBAR.h"
-

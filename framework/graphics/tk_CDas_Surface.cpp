@@ -2,8 +2,8 @@
 #define TK_MODULE "TK_DSRFC_w"
 #include "framework/graphics/tk_CDas_Surface.h"
 
-#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_DDBitmap.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_Assert.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"

@@ -4,8 +4,8 @@
 // [SECTION] retry rule  [SECTION] whole surface and rectangles  [SECTION] phases
 // [SECTION] stretched copies  [SECTION] colour fill
 #define TK_MODULE "TK_DSRFC_w"
-#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 
 // ---- [SECTION] retry rule ----------------------------------------------------------------------

@@ -2,49 +2,15 @@
 // by scanning out from a point to the background colour. Every read stays inside the locked
 // surface: a point outside it is refused.
 #define TK_MODULE "TK_DSRFC_w"
-#include <cstdint>
-#include <cstring>
-
 #include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/support/tk_LOG.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
-// The surface locked for reading for as long as this object lives.
-class LockedPixels {
-  public:
-    explicit LockedPixels(IDirectDrawSurface* surface) : surface_(surface) {
-        desc_.dwSize = sizeof(desc_);
-        ok_ = surface_->Lock(nullptr, &desc_, DDLOCK_WAIT, nullptr) == DD_OK;
-    }
-    ~LockedPixels() {
-        if (ok_) surface_->Unlock(nullptr);
-    }
-    LockedPixels(const LockedPixels&) = delete;
-    LockedPixels& operator=(const LockedPixels&) = delete;
-
-    bool ok() const { return ok_; }
-    int width() const { return static_cast<int>(desc_.dwWidth); }
-    int height() const { return static_cast<int>(desc_.dwHeight); }
-    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width() && y < height(); }
-    // The 16-bit word at (row x pitch + 2 x column); callers keep (x, y) inside.
-    WORD at(int x, int y) const {
-        const auto* row =
-            static_cast<const std::uint8_t*>(desc_.lpSurface) + std::ptrdiff_t{y} * desc_.lPitch;
-        WORD value;
-        std::memcpy(&value, row + 2 * std::ptrdiff_t{x}, sizeof value);
-        return value;
-    }
-
-  private:
-    IDirectDrawSurface* surface_;
-    DDSURFACEDESC desc_{};
-    bool ok_ = false;
-};
-
 // Reads pixel (x, y) into *colour; false (colour unchanged) without a lock or outside the surface.
 bool readPixel(IDirectDrawSurface* surface, int x, int y, WORD* colour, const char* refused) {
-    LockedPixels pixels(surface);
+    tkp_LockedSurface pixels(surface);
     if (!pixels.ok()) return false;
     if (!pixels.inside(x, y)) {
         TK_LOG_ERR(refused);
@@ -81,7 +47,7 @@ tk_TFAZA tk_CDas_Surface::ZAMERAJ_FAZU(int x, int y) {
         TK_LOG_ERR("tk_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL");
         return f;
     }
-    LockedPixels px(SURFACE);
+    tkp_LockedSurface px(SURFACE);
     if (!px.ok()) return f;
     if (!px.inside(x, y)) {
         TK_LOG_ERR("tk_CDas_Surface::ZAMERAJ_FAZU() - bod mimo SURFACE");

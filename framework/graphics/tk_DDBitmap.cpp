@@ -2,6 +2,8 @@
 // copying with GDI's StretchBlt, and measuring.
 #include "framework/graphics/tk_DDBitmap.h"
 
+#include "platform/ddraw/surface_access.h"
+
 namespace {
 
 // The bitmap as a resource of the program, else as a file; scaled when a size is given.
@@ -12,23 +14,9 @@ HBITMAP loadBitmap(const char* name, int width, int height) {
     return static_cast<HBITMAP>(h);
 }
 
-// An off-screen surface in the display's format; DirectDraw chooses its memory.
-IDirectDrawSurface* createSurface(IDirectDraw* dd, int width, int height) {
-    if (!dd || width <= 0 || height <= 0) return nullptr;
-    DDSURFACEDESC desc{};
-    desc.dwSize = sizeof(desc);
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = static_cast<DWORD>(width);
-    desc.dwHeight = static_cast<DWORD>(height);
-    IDirectDrawSurface* surface = nullptr;
-    if (dd->CreateSurface(&desc, &surface, nullptr) != DD_OK) return nullptr;
-    return surface;
-}
-
 // A new surface of the given size (0 x 0: the bitmap's) holding the bitmap.
 IDirectDrawSurface* createFilled(IDirectDraw* dd, HBITMAP bitmap, int width, int height) {
-    IDirectDrawSurface* surface = createSurface(dd, width, height);
+    IDirectDrawSurface* surface = tkp_CreateOffscreenSurface(dd, width, height);
     if (surface) DDCopyBitmap(surface, bitmap, 0, 0, 0, 0);
     DeleteObject(bitmap);
     return surface;

@@ -1,26 +1,18 @@
 // tk_CDAS: the sheet, its colours read pixel by pixel, phases registered or shared, the exact hit.
 #define TK_MODULE "TK_DAS_w"
-#include <cstdint>
-#include <cstring>
-
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CDAS.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
 // Reads one 16-bit pixel of the sheet inside a lock; false without a lock or outside the sheet.
 bool ReadPixel(tk_CDas_Surface* sheet, int px, int py, WORD* out) {
-    if (!sheet || !sheet->SURFACE) return false;
-    DDSURFACEDESC d{};
-    d.dwSize = sizeof(d);
-    if (sheet->SURFACE->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return false;
-    bool inside = px >= 0 && py >= 0 && px < static_cast<int>(d.dwWidth) && py < static_cast<int>(d.dwHeight);
-    if (inside) {
-        const auto* row = static_cast<const std::uint8_t*>(d.lpSurface) + std::ptrdiff_t{py} * d.lPitch;
-        std::memcpy(out, row + 2 * std::ptrdiff_t{px}, sizeof(WORD));
-    }
-    sheet->SURFACE->Unlock(nullptr);
-    return inside;
+    if (!sheet) return false;
+    tkp_LockedSurface pixels(sheet->SURFACE);
+    if (!pixels.ok() || !pixels.inside(px, py)) return false;
+    *out = pixels.at(px, py);
+    return true;
 }
 
 }  // namespace

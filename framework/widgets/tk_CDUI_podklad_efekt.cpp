@@ -5,48 +5,11 @@
 #include <array>
 #include <cstdint>
 
-#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_DDBitmap.h"
+#include "framework/graphics/tk_Display.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
-
-// A locked 16-bit surface: its rows and its size.
-class LockedPixels {
-  public:
-    explicit LockedPixels(IDirectDrawSurface* s) : s_(s) {
-        desc_.dwSize = sizeof(desc_);
-        ok_ = s_ && s_->Lock(nullptr, &desc_, DDLOCK_WAIT, nullptr) == DD_OK && desc_.lpSurface;
-    }
-    ~LockedPixels() {
-        if (ok_) s_->Unlock(nullptr);
-    }
-    LockedPixels(const LockedPixels&) = delete;
-    LockedPixels& operator=(const LockedPixels&) = delete;
-
-    bool ok() const { return ok_; }
-    long long width() const { return desc_.dwWidth; }
-    long long height() const { return desc_.dwHeight; }
-    std::uint16_t* row(long long y) const {
-        return reinterpret_cast<std::uint16_t*>(static_cast<std::uint8_t*>(desc_.lpSurface) +
-                                                y * desc_.lPitch);
-    }
-    // One pixel, left alone when it lies outside the surface.
-    void put(long long x, long long y, std::uint16_t v) const {
-        if (x >= 0 && x < width() && y >= 0 && y < height()) row(y)[x] = v;
-    }
-    // Columns x0..x1 (inclusive) of row y, cut to the surface.
-    void span(long long x0, long long x1, long long y, std::uint16_t v) const {
-        if (y < 0 || y >= height()) return;
-        x0 = std::max(x0, 0LL);
-        x1 = std::min(x1, width() - 1);
-        for (long long x = x0; x <= x1; ++x) row(y)[x] = v;
-    }
-
-  private:
-    IDirectDrawSurface* s_;
-    DDSURFACEDESC desc_{};
-    bool ok_ = false;
-};
 
 // One channel of the milky wash: widened to 8 bits by bit replication, 80 added and capped at
 // 255, then narrowed to the nearest level, exactly as a read and write through GDI would do.
@@ -92,7 +55,7 @@ void tk_CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* surface, RECT rect, 
     if (w < 1 || h < 1) return;
     const auto white = static_cast<std::uint16_t>(DDPixelOfColour(surface, RGB(255, 255, 255)));
     const auto black = static_cast<std::uint16_t>(DDPixelOfColour(surface, RGB(0, 0, 0)));
-    LockedPixels px(surface);
+    tkp_LockedSurface px(surface);
     if (!px.ok()) return;
     if (border && !cut_top) px.span(x0, x0 + w - 1, y0, black);
     const long long n = (w - 2) / 2;
@@ -128,7 +91,7 @@ void tk_CDUI_podklad_efekt_B_mliecny(HDC dc, RECT rect) {
 }
 
 void tk_CDUI_podklad_efekt_B_mliecny(IDirectDrawSurface* surface, RECT rect) {
-    LockedPixels px(surface);
+    tkp_LockedSurface px(surface);
     if (!px.ok()) return;
     const long long l = std::max<long long>(rect.left, 0), r = std::min<long long>(rect.right, px.width());
     const long long t = std::max<long long>(rect.top, 0), b = std::min<long long>(rect.bottom, px.height());

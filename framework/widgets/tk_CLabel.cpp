@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
-#include "framework/widgets/tk_DSGN.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_String.h"
+#include "framework/widgets/tk_DSGN.h"
 
 tk_CLabel::tk_CLabel(tk_CPolCHLO* parent_, int rx_, int ry_, const char* text_) : tk_CPol(parent_, rx_, ry_) {
     InitLabel(text_);

@@ -3,9 +3,9 @@
 
 #include <climits>
 
-#include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_CPosuv.h"
 #include "framework/widgets/tk_CTlac.h"
+#include "framework/widgets/tk_DSGN.h"
 
 namespace {
 constexpr int kClassScrollBar = 22;

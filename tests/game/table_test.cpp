@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/sound/tk_CDSO_Zvuk.h"
 #include "framework/support/tk_LOG.h"

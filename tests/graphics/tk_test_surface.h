@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "platform/ddraw/surface_access.h"
 #include "platform/platform.h"
 
 namespace tk_test {
@@ -25,13 +26,8 @@ class TestSurface {
   public:
     TestSurface(int w, int h) : w_(w), h_(h) {
         EXPECT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
-        DDSURFACEDESC d{};
-        d.dwSize = sizeof(d);
-        d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-        d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-        d.dwWidth = static_cast<DWORD>(w);
-        d.dwHeight = static_cast<DWORD>(h);
-        EXPECT_EQ(dd_->CreateSurface(&d, &s_, nullptr), DD_OK);
+        s_ = tkp_CreateOffscreenSurface(dd_, w, h);
+        EXPECT_NE(s_, nullptr);
         Fill(0);
     }
     ~TestSurface() {
@@ -53,13 +49,8 @@ class TestSurface {
     }
 
     std::uint16_t Pixel(int x, int y) const {
-        DDSURFACEDESC d{};
-        d.dwSize = sizeof(d);
-        if (s_->Lock(nullptr, &d, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) return 0xDEAD;
-        auto* row = static_cast<const std::uint8_t*>(d.lpSurface) + static_cast<std::ptrdiff_t>(y) * d.lPitch;
-        std::uint16_t v = reinterpret_cast<const std::uint16_t*>(row)[x];
-        s_->Unlock(nullptr);
-        return v;
+        tkp_LockedSurface px(s_, DDLOCK_WAIT | DDLOCK_READONLY);
+        return px.ok() ? px.at(x, y) : 0xDEAD;
     }
 
     // The raw pixel value GDI stores for a colour, found by drawing it into a scratch surface.

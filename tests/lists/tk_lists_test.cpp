@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 
-#include "framework/widgets/tk_DSGN.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/lists/tk_CDUI.h"
 #include "framework/lists/tk_CDUIR.h"
@@ -14,6 +13,7 @@
 #include "framework/lists/tk_TVOLBAR.h"
 #include "framework/widgets/tk_CDUI_podklad_efekt.h"
 #include "framework/widgets/tk_CIcon.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "tests/graphics/tk_test_sheet.h"
 #include "tests/graphics/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ddraw/surface_access.h"
 #include "platform/headless/headless_display.h"
 #include "platform/platform.h"
 #include "tests/platform/debug_log.h"
@@ -52,14 +53,8 @@ struct Session {
 };
 
 inline LPDIRECTDRAWSURFACE MakeSurface(LPDIRECTDRAW dd, int width, int height) {
-    DDSURFACEDESC desc{};
-    desc.dwSize = sizeof(desc);
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = static_cast<DWORD>(width);
-    desc.dwHeight = static_cast<DWORD>(height);
-    LPDIRECTDRAWSURFACE s = nullptr;
-    EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DD_OK);
+    LPDIRECTDRAWSURFACE s = tkp_CreateOffscreenSurface(dd, width, height);
+    EXPECT_NE(s, nullptr);
     return s;
 }
 
@@ -73,15 +68,10 @@ inline DDBLTFX Fx() {
 // Calls f(x, y, pixel&) for every pixel of the surface, through a lock.
 template <typename F>
 void ForEachPixel(LPDIRECTDRAWSURFACE s, F f) {
-    DDSURFACEDESC desc{};
-    desc.dwSize = sizeof(desc);
-    ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
-    auto* base = static_cast<unsigned char*>(desc.lpSurface);
-    for (DWORD y = 0; y < desc.dwHeight; ++y) {
-        auto* row = reinterpret_cast<std::uint16_t*>(base + y * desc.lPitch);
-        for (DWORD x = 0; x < desc.dwWidth; ++x) f(static_cast<int>(x), static_cast<int>(y), row[x]);
-    }
-    ASSERT_EQ(s->Unlock(nullptr), DD_OK);
+    tkp_LockedSurface px(s);
+    ASSERT_TRUE(px.ok());
+    for (int y = 0; y < px.height(); ++y)
+        for (int x = 0; x < px.width(); ++x) f(x, y, px.at(x, y));
 }
 
 inline void Fill(LPDIRECTDRAWSURFACE s, std::uint16_t value) {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_CDAS.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/graphics/tk_test_sheet.h"
 #include "tests/graphics/tk_test_surface.h"

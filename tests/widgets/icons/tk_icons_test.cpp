@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/widgets/tk_DSGN.h"
-#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_CIcon.h"
@@ -17,6 +16,7 @@
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_CPolIcon.h"
 #include "framework/widgets/tk_ClassTable.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/graphics/tk_test_sheet.h"
 #include "tests/graphics/tk_test_surface.h"
