@@ -9,7 +9,7 @@ packages=(
     libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
 )
 
 # Only for regenerating the resources (`make resources`): speech synthesis and sound conversion.
