@@ -4,11 +4,13 @@
 #include "platform/platform.h"
 
 #include "framework/support/tk_Assert.h"
+#include "framework/support/tk_AtomicFile.h"
 #include "framework/support/tk_CARRE.h"
 #include "framework/support/tk_FSI.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
 
+#include "framework/graphics/tk_BMP.h"
 #include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_DDBitmap.h"
 #include "framework/graphics/tk_Display.h"
@@ -42,3 +44,6 @@
 #include "framework/lists/tk_CDUIR.h"
 #include "framework/lists/tk_TVOLBA.h"
 #include "framework/lists/tk_TVOLBAR.h"
+#include "framework/lists/tk_UTL_CDLG_EDIT.h"
+#include "framework/lists/tk_UTL_CDUIR_DIR.h"
+#include "framework/lists/tk_UTL_CDUIR_THMFILE.h"

@@ -1,0 +1,163 @@
+// The folder list and the thumbnail list: rows, values and paths, skipped names, loading twice,
+// paths freed before the rows go, thumbnails as icons, the statistics and the geometry fitted to
+// them, pictures without a usable thumbnail, and a picture of the fruit set.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/graphics/tk_BMP.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/lists/tk_TVOLBAR.h"
+#include "framework/lists/tk_UTL_CDUIR_DIR.h"
+#include "framework/lists/tk_UTL_CDUIR_THMFILE.h"
+#include "framework/widgets/tk_DSGN.h"
+#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+
+namespace tk_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Rows as "id text path" joined by '|'.
+std::string Rows(tk_CDUIR& list) {
+    std::string s;
+    for (int i = 0; i < list.CountR(); ++i) {
+        const tk_TVOLBAR* r = list[i];
+        s += (i ? "|" : "") + std::to_string(r->id) + " " + (r->text ? r->text : "-") + " " +
+             (r->data ? static_cast<const char*>(r->data) : "-");
+    }
+    return s;
+}
+
+class FileListTest : public BmpWorld {
+  protected:
+    void SetUp() override {
+        BmpWorld::SetUp();
+        tk_CDUI_void_flag = true;
+    }
+    void TearDown() override {
+        tk_CDUI_void_flag = false;
+        tk_DSGN_DONE();
+        BmpWorld::TearDown();
+    }
+    // A picture with a thumbnail of w x h.
+    void Thumbnailed(const std::string& name, int w, int h) {
+        WriteFile(name + ".bmp",
+                  Picture24(60, 40, [](int x, int y) { return 0x404040u + (x * 0x30201u + y); }));
+        ASSERT_EQ(tk_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd_, (name + ".bmp").c_str(), w, h,
+                                                                    (name + ".thm").c_str()),
+                  1);
+    }
+};
+
+TEST_F(FileListTest, FolderListRowsValuesAndPaths) {
+    for (const char* d : {"DATA1", "DATA2", "data3", "Other", "rezia_sady", "game"}) MakeDir(d);
+    WriteFile("DATA4", "a file");
+    fs::current_path("game");
+    {
+        tk_UTL_CDUIR_DIR list("sady");
+        EXPECT_EQ(list.LOAD("../", "DATA*") + list.class_id, 122);
+        EXPECT_EQ(Rows(list), "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3");
+        // Loading again appends; a listing that fails leaves the rows as they were.
+        list.LOAD("../", "DATA*");
+        list.LOAD("", "DATA*");
+        EXPECT_EQ(Rows(list),
+                  "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3|"
+                  "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3");
+        tk_UTL_CDUIR_DIR all;
+        all.LOAD("..", "*");
+        EXPECT_EQ(Rows(all),
+                  "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3|103 game ../game|"
+                  "104 Other ../Other");
+    }
+    // Both lists went with their rows, and no row reported a path left behind.
+    EXPECT_FALSE(Logged("neuvolnene privatne data"));
+    for (const char* line :
+         {"  tk_UTL_CDUIR_DIR::tk_UTL_CDUIR_DIR(.) [sady]", "  tk_UTL_CDUIR_DIR::tk_UTL_CDUIR_DIR()",
+          "Doslo k chybe pri nacitani adresarov [X]", "  tk_UTL_CDUIR_DIR::~tk_UTL_CDUIR_DIR [sady]",
+          "  tk_UTL_CDUIR_DIR::~tk_UTL_CDUIR_DIR [noname]"})
+        EXPECT_TRUE(Logged(line)) << line;
+}
+
+TEST_F(FileListTest, ThumbnailRowsStatisticsAndGeometry) {
+    MakeDir("pics");
+    Thumbnailed("pics/a", 100, 75);
+    Thumbnailed("pics/b", 80, 60);
+    tk_UTL_CDUIR_THMFILE list;
+    EXPECT_EQ(Join(list.class_id, list.thm_sir, list.thm_vys, list.a, list.b), "121,100,75,20,23");
+    // Without icons nothing is fitted.
+    const int text_okraj = list.text_okraj;
+    EXPECT_EQ(list.AUTORESIZE(), -1);
+    EXPECT_EQ(Join(list.a, list.b, list.text_okraj), Join(20, 23, text_okraj));
+    tk_glob_Set_CIcon_default_transparency(0);
+    EXPECT_EQ(list.LOAD("pics", true), 0);
+    EXPECT_EQ(tk_glob_Get_CIcon_default_transparency(), 0);
+    EXPECT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
+    ASSERT_TRUE(list[0]->icon && list[0]->icon_vlastny && list[0]->icon->surface);
+    EXPECT_NE(list[0]->icon->surface->TC, 0);
+    int min_w = 0, max_w = 0, min_h = 0, max_h = 0;
+    EXPECT_EQ(list.GetIconsStatistics(&min_w, &max_w, &min_h, &max_h), 2);
+    EXPECT_EQ(Join(min_w, max_w, min_h, max_h), "80,100,60,75");
+    EXPECT_EQ(list.AUTORESIZE(), 0);
+    EXPECT_EQ(Join(list.a, list.b, list.text_okraj, list.icon_okraj) + list.text_mode + list.icon_mode,
+              "76,84,115,1LCLC");
+    // It never shrinks, and stops at 150.
+    list.a = 90;
+    list.AUTORESIZE();
+    EXPECT_EQ(Join(list.a, list.b, list.text_okraj), "90,98,115");
+    Thumbnailed("pics/c", 160, 152);
+    EXPECT_EQ(list.RELOAD("pics", false), 0);
+    EXPECT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp|3 c pics/c.bmp");
+    list.AUTORESIZE();
+    EXPECT_EQ(Join(list.a, list.b, list.text_okraj), "150,158,150");
+}
+
+TEST_F(FileListTest, PicturesWithoutOrWithDamagedThumbnailsStillGetRows) {
+    MakeDir("pics");
+    Thumbnailed("pics/a", 10, 10);
+    fs::remove("pics/a.thm");
+    Thumbnailed("pics/b", 10, 10);
+    WriteFile("pics/b.thm", "BM cut short");
+    tk_UTL_CDUIR_THMFILE list;
+    list.LOAD("pics", false);
+    ASSERT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
+    EXPECT_TRUE(list[0]->icon && !list[0]->icon->surface && list[1]->icon && !list[1]->icon->surface);
+    EXPECT_TRUE(
+        Logged("TSKW ERROR: thumbnail cannot be loaded, delete it to have it made again [pics/b.thm]"));
+    // XRELOAD makes the missing thumbnail at the list's size, reloads and fits the rows; the
+    // damaged one's empty icon counts as the 100 x 100 box it draws.
+    list.XRELOAD("pics", false);
+    EXPECT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
+    ASSERT_TRUE(list[0]->icon->surface);
+    EXPECT_EQ(Join(list[0]->icon->phase.w, list[0]->icon->phase.h, list.a), "100,75,101");
+}
+
+TEST_F(FileListTest, FruitSetPicture) {
+    MakeDir("ovocie");
+    for (const auto& e : fs::directory_iterator(CardSet("DATA_ovocie")))
+        if (e.path().extension() == ".bmp") fs::copy_file(e.path(), fs::path("ovocie") / e.path().filename());
+    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    IDirectDrawSurface* page = Surface(340, 480, [](int, int) { return std::uint16_t{0x4208}; });
+    IDirectDrawSurface* primary = tk_lpDDSPrimary;
+    tk_lpDDSPrimary = page;
+    {
+        tk_UTL_CDUIR_THMFILE list("ovocie");
+        list.riadkov = 5;
+        // Entries wide enough for the names beside the thumbnails, and the skin's scroll bar.
+        list.c = 260;
+        list.posuv.Dsgn1_Stock(0, 0, "_posuvV_");
+        list.tlac_hore.Dsgn1_Stock(0, 0, "_posuvV_btnA_");
+        list.tlac_dole.Dsgn1_Stock(0, 0, "_posuvV_btnB_");
+        list.draha.EVIDUJ_PREBER(&tk_DSGN._posuvV_track);
+        list.XRELOAD("ovocie", false);
+        EXPECT_EQ(Join(list.CountR(), list.a, list.b, list.text_okraj), "10,76,84,115");
+        list.CHOD_NA(10, 10);
+        list.ZOBRAZ(page);
+    }
+    tk_lpDDSPrimary = primary;
+    EXPECT_TRUE(
+        tkp_SaveSurfacePng(page, (std::string(TK_SCREENSHOT_DIR) + "/thumbnail_list_fruit.png").c_str()));
+}
+
+}  // namespace
+}  // namespace tk_test
