@@ -1,6 +1,6 @@
 #include "game/CKarta.h"
 
-#include "game/kartola_constants.h"
+#include "framework/support/tk_String.h"
 
 CKarta::CKarta(char kind_, int pair_, int x_, int y_) : kind(kind_), pair(pair_) {
     MoveToAbs(x_, y_);
@@ -9,4 +9,12 @@ CKarta::CKarta(char kind_, int pair_, int x_, int y_) : kind(kind_), pair(pair_)
     vys = kind == 'I' ? CARD_H - 3 : CARD_H;
     title_h = 0;
     title_drag = false;
+}
+
+// A missing name becomes an empty one, so the card always has a text to draw.
+TKartaText::TKartaText(const char* name) : text(tk_StrDup(name ? name : "")), font(nullptr) {}
+
+TKartaText::~TKartaText() {
+    if (font) DeleteObject(font);
+    delete[] text;
 }

@@ -1,4 +1,4 @@
 #pragma once
 
 // The version the info dialog shows.
-extern const char* const kKartolaVersion;
+inline constexpr const char* kKartolaVersion = "(verzia: 1.1)";

@@ -3,6 +3,8 @@
 // and the program-wide default for icon transparency.
 #pragma once
 
+#include <initializer_list>
+
 #include "platform/platform.h"
 
 // ---- Geometry and clipping -------------------------------------------------------------------
@@ -21,6 +23,9 @@ void tk_glob_Level_efekt(HDC dc, const RECT* r, int kind);
 void tk_glob_Level_efekt2_fill(HDC dc, const RECT* r, int kind);
 // Hollow rectangle: white pen for kind 0, blue pen for kind 1, the selected pen otherwise.
 void tk_glob_Ramik(HDC dc, const RECT* r, int kind);
+// Lines from point to point with the pen, which is then deselected again; as with LineTo, the
+// last point itself is not painted.
+void tk_glob_Polyline(HDC dc, HGDIOBJ pen, std::initializer_list<POINT> points);
 
 // ---- Text ------------------------------------------------------------------------------------
 // Text on a transparent background in the given colour; the context's text colour is restored.

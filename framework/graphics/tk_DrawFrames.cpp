@@ -1,17 +1,14 @@
 // Bevel frames and thin frames, drawn with GDI lines into a caller's device context.
 #include "framework/graphics/tk_Draw.h"
 
-namespace {
-
-// A two-segment line from a through b to c; LineTo leaves out c itself.
-void polyline(HDC dc, HGDIOBJ pen, int ax, int ay, int bx, int by, int cx, int cy) {
-    SelectObject(dc, pen);
-    MoveToEx(dc, ax, ay, nullptr);
-    LineTo(dc, bx, by);
-    LineTo(dc, cx, cy);
+void tk_glob_Polyline(HDC dc, HGDIOBJ pen, std::initializer_list<POINT> points) {
+    if (points.size() == 0) return;
+    HGDIOBJ old = SelectObject(dc, pen);
+    const POINT* p = points.begin();
+    MoveToEx(dc, p->x, p->y, nullptr);
+    for (++p; p != points.end(); ++p) LineTo(dc, p->x, p->y);
+    SelectObject(dc, old);
 }
-
-}  // namespace
 
 void tk_glob_Level_efekt(HDC dc, const RECT* r, int kind) {
     if (!dc || !r || (kind != 1 && kind != 2)) return;
@@ -19,19 +16,17 @@ void tk_glob_Level_efekt(HDC dc, const RECT* r, int kind) {
     HGDIOBJ white = GetStockObject(WHITE_PEN);
     HGDIOBJ black = GetStockObject(BLACK_PEN);
     int L = r->left, T = r->top, R = r->right - 1, B = r->bottom - 1;
-    HGDIOBJ old_pen = SelectObject(dc, white);
     if (kind == 1) {
         // Raised: light top and left, black bottom and right, grey just inside them.
-        polyline(dc, white, L, B, L, T, R, T);
-        polyline(dc, black, R, T, R, B, L - 1, B);
-        polyline(dc, gdi.pen_grey, R - 1, T + 1, R - 1, B - 1, L, B - 1);
+        tk_glob_Polyline(dc, white, {{L, B}, {L, T}, {R, T}});
+        tk_glob_Polyline(dc, black, {{R, T}, {R, B}, {L - 1, B}});
+        tk_glob_Polyline(dc, gdi.pen_grey, {{R - 1, T + 1}, {R - 1, B - 1}, {L, B - 1}});
     } else {
         // Sunken: grey top and left, light bottom and right, black just inside the top and left.
-        polyline(dc, gdi.pen_grey, L, B, L, T, R, T);
-        polyline(dc, white, R, T, R, B, L, B);
-        polyline(dc, black, L + 1, B - 1, L + 1, T + 1, R, T + 1);
+        tk_glob_Polyline(dc, gdi.pen_grey, {{L, B}, {L, T}, {R, T}});
+        tk_glob_Polyline(dc, white, {{R, T}, {R, B}, {L, B}});
+        tk_glob_Polyline(dc, black, {{L + 1, B - 1}, {L + 1, T + 1}, {R, T + 1}});
     }
-    SelectObject(dc, old_pen);
 }
 
 void tk_glob_Level_efekt2_fill(HDC dc, const RECT* r, int kind) {

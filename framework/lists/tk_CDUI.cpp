@@ -8,17 +8,10 @@
 #include "framework/lists/tk_TVOLBA.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
-#include "framework/widgets/tk_CPolCHLO.h"
 
 bool tk_CDUI_void_flag = false;
 
 namespace {
-
-// How the element tree collects a list's pending choice.
-bool listChoice(tk_CPol* list, int* value) {
-    auto* dui = dynamic_cast<tk_CDUI*>(list);
-    return dui && dui->INFORMUJ_MA(value);
-}
 
 bool isPlaceholder(const char* text) {
     return text && std::strstr(text, "void_");
@@ -27,35 +20,34 @@ bool isPlaceholder(const char* text) {
 }  // namespace
 
 tk_CDUI::tk_CDUI() : tk_CPol() {
-    Inic(2, "  tk_CDUI::tk_CDUI()");
+    Init(2, "  tk_CDUI::tk_CDUI()");
 }
 
 tk_CDUI::tk_CDUI(int trieda_) : tk_CPol() {
-    Inic(trieda_, "  tk_CDUI::tk_CDUI(.)");
+    Init(trieda_, "  tk_CDUI::tk_CDUI(.)");
 }
 
 tk_CDUI::tk_CDUI(const char* name_) : tk_CPol() {
-    Inic(2, "  tk_CDUI::tk_CDUI(.)");
+    Init(2, "  tk_CDUI::tk_CDUI(.)");
     SetName(name_ ? name_ : "noname");
 }
 
 tk_CDUI::tk_CDUI(const char* name_, int trieda_) : tk_CPol() {
-    Inic(trieda_, "  tk_CDUI::tk_CDUI(..)");
+    Init(trieda_, "  tk_CDUI::tk_CDUI(..)");
     SetName(name_ ? name_ : "noname");
 }
 
 tk_CDUI::tk_CDUI(tk_CPolCHLO* parent_, int rx_, int ry_) : tk_CPol(parent_, rx_, ry_) {
-    Inic(2, "  tk_CDUI::tk_CDUI(parent,rx,ry)");
+    Init(2, "  tk_CDUI::tk_CDUI(parent,rx,ry)");
 }
 
 tk_CDUI::tk_CDUI(tk_CPolCHLO* parent_, int id) : tk_CPol(parent_, id) {
-    Inic(2, "  tk_CDUI::tk_CDUI(parent,ID)");
+    Init(2, "  tk_CDUI::tk_CDUI(parent,ID)");
 }
 
-void tk_CDUI::Inic(int trieda_, const char* trace) {
+void tk_CDUI::Init(int trieda_, const char* trace) {
     TK_LOG(trace);
-    tk_CPolCHLO_SetListRoute(listChoice);
-    SetClassId(11);
+    SetClassId(tk_CLASS_CDUI);
     SetName("noname");
     sprava = 0;
     trieda = (trieda_ >= 0 && trieda_ <= 2) ? trieda_ : 2;
@@ -66,7 +58,7 @@ void tk_CDUI::Inic(int trieda_, const char* trace) {
     vlastny_srf = nullptr;
     podklad = 1;
     obal = RECT{1, 1, 100, 100};
-    vnutro = Vnutro{0, 0, 0, 0};
+    vnutro = EntryArea{0, 0, 0, 0};
     const tk_TGlobGDI& gdi = tk_glob_GDI();
     stetec_1 = gdi.brush_blue;
     stetec_2 = gdi.brush_red;
@@ -101,12 +93,12 @@ void tk_CDUI::Inic(int trieda_, const char* trace) {
 }
 
 tk_CDUI::~tk_CDUI() {
-    ZmazVolby();
+    DeleteEntries();
     DeleteObject(pero_level);
     DeleteObject(pero_ramik);
 }
 
-tk_TVOLBA* tk_CDUI::Volba(int i) const {
+tk_TVOLBA* tk_CDUI::EntryAt(int i) const {
     if (i < 0 || i >= volby.count) return nullptr;
     return static_cast<tk_TVOLBA*>(volby.items[i]);
 }
@@ -115,7 +107,7 @@ int tk_CDUI::Count() {
     return volby.count;
 }
 
-int tk_CDUI::Riadkov() const {
+int tk_CDUI::RowCount() const {
     return (max_riadkov > 0 && max_riadkov < volby.count) ? max_riadkov : volby.count;
 }
 
@@ -152,7 +144,7 @@ tk_TVOLBA* tk_CDUI::PRIDAJ(const RECT* rect, int id, const char* text, tk_CIcon*
     v->SetIcon(icon, own);
     // A real entry takes the next placeholder's place while placeholders are in use; a slot
     // that no longer holds a placeholder (removed meanwhile) is never overwritten.
-    tk_TVOLBA* slot = Volba(void_pocet);
+    tk_TVOLBA* slot = EntryAt(void_pocet);
     if (!tk_CDUI_void_flag && void_pocet < 3 && !isPlaceholder(text) && slot && isPlaceholder(slot->text)) {
         delete slot;
         volby.items[void_pocet] = v;
@@ -166,15 +158,15 @@ tk_TVOLBA* tk_CDUI::PRIDAJ(const RECT* rect, int id, const char* text, tk_CIcon*
 
 void tk_CDUI::ODOBER() {
     if (volby.count == 0) return;
-    delete Volba(volby.count - 1);
+    delete EntryAt(volby.count - 1);
     volby.items[volby.count - 1] = nullptr;
     volby.Del();
     zmena = true;
 }
 
-void tk_CDUI::ZmazVolby() {
+void tk_CDUI::DeleteEntries() {
     for (int i = 0; i < volby.count; ++i) {
-        delete Volba(i);
+        delete EntryAt(i);
         volby.items[i] = nullptr;
     }
     volby.Zhod_count();
@@ -182,7 +174,7 @@ void tk_CDUI::ZmazVolby() {
 }
 
 void tk_CDUI::VYMAZ() {
-    ZmazVolby();
+    DeleteEntries();
     tk_CDUI_void_flag = true;
     zmena = true;
 }
@@ -194,7 +186,7 @@ void tk_CDUI::Eviduj_Master_Detail_popup(int id, tk_CDUI* popup) {
         return;
     }
     for (int i = 0; i < volby.count; ++i) {
-        tk_TVOLBA* v = Volba(i);
+        tk_TVOLBA* v = EntryAt(i);
         if (!v || v->id != id) continue;
         v->detail = popup;
         if (popup) popup->master = this;

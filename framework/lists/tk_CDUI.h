@@ -19,7 +19,7 @@ extern bool tk_CDUI_void_flag;
 class tk_CDUI : public tk_CPol {
   public:
     // The entry area of a vertical menu, stored as left, right, top, bottom.
-    struct Vnutro {
+    struct EntryArea {
         int left;
         int right;
         int top;
@@ -46,7 +46,7 @@ class tk_CDUI : public tk_CPol {
     int podklad;
     // Bounding rectangle of the whole list.
     RECT obal;
-    Vnutro vnutro;
+    EntryArea vnutro;
     // Highlights of states 1, 2, 3 (shared, never deleted by a list).
     HBRUSH stetec_1;
     HBRUSH stetec_2;
@@ -106,6 +106,8 @@ class tk_CDUI : public tk_CPol {
     void GetSize(int* w, int* h) override;
     bool INFORMUJ_SA(int px, int py, int code) override;
     ~tk_CDUI() override;
+    // The pending choice, as INFORMUJ_MA gives it.
+    bool ReportValue(int* value) override { return INFORMUJ_MA(value); }
 
     // The list's own virtual operations, in the order of the virtual table.
     virtual int Count();
@@ -140,7 +142,7 @@ class tk_CDUI : public tk_CPol {
     void ODOBER();
     void VYMAZ();
     // The entry at index i, or null outside the list.
-    tk_TVOLBA* Volba(int i) const;
+    tk_TVOLBA* EntryAt(int i) const;
 
     // ---- Events (tk_CDUI_events.cpp) -----------------------------------------------------------
     // The pending choice: true once with the value, then false until the next press.
@@ -151,18 +153,18 @@ class tk_CDUI : public tk_CPol {
 
   protected:
     // Number of entries laid out, drawn and hit-tested.
-    int Riadkov() const;
+    int RowCount() const;
     // The part of the constructors shared by every form.
-    void Inic(int trieda, const char* trace);
+    void Init(int trieda, const char* trace);
     // Deletes every entry without touching the placeholder flag.
-    void ZmazVolby();
+    void DeleteEntries();
 
   private:
-    void Geometria_0(int n);
-    void Geometria_1(int n);
-    void Geometria_2(int r);
-    void ZOBRAZ_Zvyraznenia(IDirectDrawSurface* surface, int r);
-    void ZOBRAZ_Ikony(IDirectDrawSurface* surface, int r);
-    void ZOBRAZ_Texty(IDirectDrawSurface* surface, int r);
-    void ZatvorKaskadu();
+    void LayoutButtons(int n);
+    void LayoutBar(int n);
+    void LayoutMenu(int r);
+    void DrawHighlights(IDirectDrawSurface* surface, int r);
+    void DrawIcons(IDirectDrawSurface* surface, int r);
+    void DrawTexts(IDirectDrawSurface* surface, int r);
+    void CloseCascade();
 };

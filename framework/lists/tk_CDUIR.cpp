@@ -20,24 +20,24 @@ bool isPlaceholder(const char* text) {
 }  // namespace
 
 tk_CDUIR::tk_CDUIR() : tk_CDUI() {
-    InicR();
+    InitRowList();
 }
 
 tk_CDUIR::tk_CDUIR(const char* name_) : tk_CDUI() {
-    InicR();
+    InitRowList();
     SetName(name_ ? name_ : "noname");
 }
 
 tk_CDUIR::tk_CDUIR(tk_CPolCHLO* parent_, int rx_, int ry_) : tk_CDUI(parent_, rx_, ry_) {
-    InicR();
+    InitRowList();
 }
 
 tk_CDUIR::tk_CDUIR(tk_CPolCHLO* parent_, int id) : tk_CDUI(parent_, id) {
-    InicR();
+    InitRowList();
 }
 
-void tk_CDUIR::InicR() {
-    SetClassId(12);
+void tk_CDUIR::InitRowList() {
+    SetClassId(tk_CLASS_CDUIR);
     SetName("noname");
     trieda = 2;
     Inic_KP();
@@ -71,24 +71,24 @@ tk_CDUIR::~tk_CDUIR() {
     TK_LOG("tk_CDUIR::~tk_CDUIR()", name);
     TK_LOG("  VOLR.count", VOLR.count);
     // The entries borrow the rows' texts and icons: they go first.
-    ZmazVolby();
+    DeleteEntries();
     for (int i = 0; i < VOLR.count; ++i) {
-        delete Riadok(i);
+        delete RowAt(i);
         VOLR.items[i] = nullptr;
     }
     VOLR.Zhod_count();
 }
 
-tk_TVOLBAR* tk_CDUIR::Riadok(int i) const {
+tk_TVOLBAR* tk_CDUIR::RowAt(int i) const {
     if (i < 0 || i >= VOLR.count) return nullptr;
     return static_cast<tk_TVOLBAR*>(VOLR.items[i]);
 }
 
 // Deleting a row drops the entries that may still borrow its text or icon; the next layout
 // makes them again.
-void tk_CDUIR::ZmazRiadok(int i) {
-    ZmazVolby();
-    delete Riadok(i);
+void tk_CDUIR::DeleteRow(int i) {
+    DeleteEntries();
+    delete RowAt(i);
     VOLR.items[i] = nullptr;
 }
 
@@ -120,9 +120,9 @@ tk_TVOLBAR* tk_CDUIR::PRIDAJR(int id, const char* text, tk_CIcon* icon, bool own
     row->icon = icon;
     row->icon_vlastny = own;
     // A real row takes the next placeholder row's place; a removed placeholder is not replaced.
-    tk_TVOLBAR* slot = Riadok(voidR_pocet);
+    tk_TVOLBAR* slot = RowAt(voidR_pocet);
     if (!tk_CDUI_void_flag && voidR_pocet < 3 && !isPlaceholder(text) && slot && isPlaceholder(slot->text)) {
-        ZmazRiadok(voidR_pocet);
+        DeleteRow(voidR_pocet);
         VOLR.items[voidR_pocet] = row;
         ++voidR_pocet;
     } else {
@@ -138,14 +138,14 @@ tk_TVOLBAR* tk_CDUIR::PRIDAJR(int id, const char* text, tk_CIcon* icon, bool own
 
 void tk_CDUIR::ODOBERR() {
     if (VOLR.count == 0) return;
-    ZmazRiadok(VOLR.count - 1);
+    DeleteRow(VOLR.count - 1);
     VOLR.Del();
     zmenaR = true;
 }
 
 void tk_CDUIR::VYMAZR() {
-    ZmazVolby();
-    for (int i = 0; i < VOLR.count; ++i) ZmazRiadok(i);
+    DeleteEntries();
+    for (int i = 0; i < VOLR.count; ++i) DeleteRow(i);
     VOLR.Zhod_count();
     tk_CDUI_void_flag = true;
     zmenaR = true;
@@ -156,12 +156,12 @@ tk_TVOLBAR* tk_CDUIR::VratVolbu__indexovo(int i) {
         TK_LOG("TSKW ERROR: ", "CHYBA: tk_CDUIR::VratVolbu__indexovo - Index mimo rozsah", i);
         TK_FAIL("CHYBA: tk_CDUIR::VratVolbu__indexovo - Index mimo rozsah");
     }
-    return Riadok(i);
+    return RowAt(i);
 }
 
 tk_TVOLBAR* tk_CDUIR::VratVolbu__hodnotovo(int value) {
     for (int i = 0; i < VOLR.count; ++i) {
-        if (Riadok(i)->id == value) return Riadok(i);
+        if (RowAt(i)->id == value) return RowAt(i);
     }
     return nullptr;
 }
@@ -169,15 +169,15 @@ tk_TVOLBAR* tk_CDUIR::VratVolbu__hodnotovo(int value) {
 tk_TVOLBAR* tk_CDUIR::VratVolbu__podla_textu(const char* text) {
     if (!text) return nullptr;
     for (int i = 0; i < VOLR.count; ++i) {
-        const char* t = Riadok(i)->text;
-        if (t && std::strcmp(t, text) == 0) return Riadok(i);
+        const char* t = RowAt(i)->text;
+        if (t && std::strcmp(t, text) == 0) return RowAt(i);
     }
     return nullptr;
 }
 
 void tk_CDUIR::Eviduj_Master_Detail_popupR(int id, tk_CDUI* popup) {
     for (int i = 0; i < VOLR.count; ++i) {
-        if (Riadok(i)->id != id) continue;
+        if (RowAt(i)->id != id) continue;
         Eviduj_Master_Detail_popupR__indexovo(i, popup);
         return;
     }
@@ -194,7 +194,7 @@ void tk_CDUIR::Eviduj_Master_Detail_popupR__indexovo(int index, tk_CDUI* popup) 
         TK_LOG_ERR("tk_CDUIR::Eviduj_Master_Detail_popupR - popup == this");
         return;
     }
-    Riadok(index)->detail = popup;
+    RowAt(index)->detail = popup;
     if (popup) popup->master = this;
     // The visible entries take the row's pop-up at the next layout.
     zmenaR = true;

@@ -87,9 +87,9 @@ class tk_CDUIR : public tk_CDUI {
     void Preklop(int r, int v, const RECT* rect, const RECT* whole, int mode);
 
   private:
-    void InicR();
-    tk_TVOLBAR* Riadok(int i) const;
-    void ZmazRiadok(int i);
-    void LayoutPosuvanie(int n, int v);
-    void ZOBRAZ_Draha(IDirectDrawSurface* surface);
+    void InitRowList();
+    tk_TVOLBAR* RowAt(int i) const;
+    void DeleteRow(int i);
+    void LayoutScrolling(int n, int v);
+    void DrawTrack(IDirectDrawSurface* surface);
 };

@@ -44,7 +44,7 @@ void tk_CDUIR::CHOD_NA_CENTERR(int x_, int y_) {
 void tk_CDUIR::Preklop(int r, int v, const RECT* rect, const RECT* whole, int mode) {
     if (r < 0 || v < 0 || v >= volby.count || r >= VOLR.count) return;
     tk_TVOLBAR* vr = static_cast<tk_TVOLBAR*>(VOLR.items[r]);
-    tk_TVOLBA* e = Volba(v);
+    tk_TVOLBA* e = EntryAt(v);
     if (!vr) TK_FAIL("tk_CDUIR::Preklop - vr == NULL");
     if (!e) TK_FAIL("tk_CDUIR::Preklop - v  == NULL");
     e->id = vr->id;
@@ -76,7 +76,7 @@ void tk_CDUIR::RESET_GEOMETRIER() {
         volby.Add(e);
     }
     while (volby.count > entries) {
-        delete Volba(volby.count - 1);
+        delete EntryAt(volby.count - 1);
         volby.items[volby.count - 1] = nullptr;
         volby.Del();
     }
@@ -89,13 +89,13 @@ void tk_CDUIR::RESET_GEOMETRIER() {
         tk_CDUI::RESET_GEOMETRIE();
         for (int k = 0; k < n; ++k) Preklop(k, k, nullptr, nullptr, 0);
     } else {
-        LayoutPosuvanie(n, lines);
+        LayoutScrolling(n, lines);
     }
     zmena = false;
     zmenaR = false;
 }
 
-void tk_CDUIR::LayoutPosuvanie(int n, int lines) {
+void tk_CDUIR::LayoutScrolling(int n, int lines) {
     posuvanie = true;
     // A row step below one pixel would leave nothing to scroll by.
     int step = std::max(b, 1);
@@ -103,7 +103,7 @@ void tk_CDUIR::LayoutPosuvanie(int n, int lines) {
     int sw = posuv.void_SIR;
     if (posuv.surface && posuv.phases.count > 0) sw = static_cast<tk_TFAZA*>(posuv.phases.items[0])->w;
     obal = RECT{x, y, x + c + 2 * d + sw + d, y + b * lines + 2 * d - (b - a)};
-    vnutro = Vnutro{x + d, x + d + c, y + d, y + d + b * lines - (b - a)};
+    vnutro = EntryArea{x + d, x + d + c, y + d, y + d + b * lines - (b - a)};
     const int L = vnutro.left, R = vnutro.right, T = vnutro.top, B = vnutro.bottom;
 
     // The scroll parts, in absolute coordinates (they have no parent).

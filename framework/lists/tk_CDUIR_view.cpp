@@ -17,14 +17,14 @@ void tk_CDUIR::ZOBRAZR(IDirectDrawSurface* surface) {
     if (zmenaR || zmena) RESET_GEOMETRIER();
     tk_CDUI::ZOBRAZ(surface);
     if (!posuvanie) return;
-    ZOBRAZ_Draha(surface);
+    DrawTrack(surface);
     posuv.ZOBRAZ(surface);
     tlac_hore.ZOBRAZ(surface);
     tlac_dole.ZOBRAZ(surface);
 }
 
 // The track picture tiled down the slider's column, the last copy cut at the area's bottom.
-void tk_CDUIR::ZOBRAZ_Draha(IDirectDrawSurface* surface) {
+void tk_CDUIR::DrawTrack(IDirectDrawSurface* surface) {
     if (!draha.surface || draha.phase.w == 0 || draha.phase.h == 0) return;
     int step = draha.phase.h - 1;
     if (step < 1) return;

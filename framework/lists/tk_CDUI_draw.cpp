@@ -99,23 +99,23 @@ void tk_CDUI::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!visible || !surface) return;
     if (volby.count == 0 && tk_CDUI_void_flag) return;
     if (zmena) RESET_GEOMETRIE();
-    int r = Riadkov();
+    int r = RowCount();
     // Both washes work on the locked surface, before any device context is taken.
     if (podklad == 1) tk_CDUI_podklad_efekt_A_biela_siet(surface, obal, true);
     if (podklad == 3) tk_CDUI_podklad_efekt_B_mliecny(surface, obal);
-    ZOBRAZ_Zvyraznenia(surface, r);
-    ZOBRAZ_Ikony(surface, r);
-    ZOBRAZ_Texty(surface, r);
+    DrawHighlights(surface, r);
+    DrawIcons(surface, r);
+    DrawTexts(surface, r);
 }
 
-void tk_CDUI::ZOBRAZ_Zvyraznenia(IDirectDrawSurface* surface, int r) {
+void tk_CDUI::DrawHighlights(IDirectDrawSurface* surface, int r) {
     HDC dc = nullptr;
     if (surface->GetDC(&dc) != DD_OK || !dc) return;
     HGDIOBJ old_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     HGDIOBJ old_pen = SelectObject(dc, pero_ramik);
     if (podklad == 2) FillRect(dc, &obal, stetec_podklad);
     for (int i = 0; i < r; ++i) {
-        tk_TVOLBA* v = Volba(i);
+        tk_TVOLBA* v = EntryAt(i);
         if (v->stav == 0) {
             if (ramik_volieb < 1) continue;
             SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -146,9 +146,9 @@ void tk_CDUI::ZOBRAZ_Zvyraznenia(IDirectDrawSurface* surface, int r) {
     surface->ReleaseDC(dc);
 }
 
-void tk_CDUI::ZOBRAZ_Ikony(IDirectDrawSurface* surface, int r) {
+void tk_CDUI::DrawIcons(IDirectDrawSurface* surface, int r) {
     for (int i = 0; i < r; ++i) {
-        tk_TVOLBA* v = Volba(i);
+        tk_TVOLBA* v = EntryAt(i);
         if (!v->icon) continue;
         // Clipped by the visible part; a cut entry's icon keeps its place in the whole entry.
         int l = std::max<int>(v->rect.left, 0), t = std::max<int>(v->rect.top, 0);
@@ -161,16 +161,16 @@ void tk_CDUI::ZOBRAZ_Ikony(IDirectDrawSurface* surface, int r) {
     }
 }
 
-void tk_CDUI::ZOBRAZ_Texty(IDirectDrawSurface* surface, int r) {
+void tk_CDUI::DrawTexts(IDirectDrawSurface* surface, int r) {
     bool any = false;
-    for (int i = 0; i < r && !any; ++i) any = Volba(i)->text != nullptr;
+    for (int i = 0; i < r && !any; ++i) any = EntryAt(i)->text != nullptr;
     if (!any) return;
     HDC dc = nullptr;
     if (surface->GetDC(&dc) != DD_OK || !dc) return;
     HGDIOBJ old_font = SelectObject(dc, font);
     int old_mode = SetBkMode(dc, TRANSPARENT);
     for (int i = 0; i < r; ++i) {
-        tk_TVOLBA* v = Volba(i);
+        tk_TVOLBA* v = EntryAt(i);
         if (!v->text) continue;
         UINT f = 0;
         RECT t = textRect(*v, text_mode, text_okraj, &f);

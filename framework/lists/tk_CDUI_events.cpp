@@ -13,7 +13,7 @@ void hideDetail(tk_CDUI* list, int depth) {
     if (!list || depth > kMaxChain) return;
     list->visible = false;
     for (int i = 0; i < list->volby.count; ++i) {
-        tk_TVOLBA* v = list->Volba(i);
+        tk_TVOLBA* v = list->EntryAt(i);
         if (v->detail && v->detail != list && v->detail->visible) hideDetail(v->detail, depth + 1);
     }
 }
@@ -28,21 +28,21 @@ bool tk_CDUI::INFORMUJ_SA(int px, int py, int code) {
     if (!visible || zamknute) return false;
     // A list moved or changed since its last frame is hit where it will be drawn.
     if (zmena) RESET_GEOMETRIE();
-    int r = Riadkov();
+    int r = RowCount();
     if (posun == 1) {
         px -= posun_x;
         py -= posun_y;
     }
     hover_old = hover;
     if (!test_v_rect(obal, px, py)) {
-        for (int i = 0; i < r; ++i) Volba(i)->stav = 0;
+        for (int i = 0; i < r; ++i) EntryAt(i)->stav = 0;
         hover = -1;
         hover_new = -1;
         // A press elsewhere closes a pop-up, unless one of its own pop-ups is open.
         if (code == 1 && je_popup) {
             bool detail_open = false;
             for (int i = 0; i < volby.count; ++i) {
-                tk_TVOLBA* v = Volba(i);
+                tk_TVOLBA* v = EntryAt(i);
                 detail_open = detail_open || (v->detail && v->detail->visible);
             }
             if (!detail_open) visible = false;
@@ -51,7 +51,7 @@ bool tk_CDUI::INFORMUJ_SA(int px, int py, int code) {
     }
     hover = -1;
     for (int i = 0; i < r; ++i) {
-        tk_TVOLBA* v = Volba(i);
+        tk_TVOLBA* v = EntryAt(i);
         if (!test_v_rect(v->rect, px, py)) {
             v->stav = 0;
             continue;
@@ -64,7 +64,7 @@ bool tk_CDUI::INFORMUJ_SA(int px, int py, int code) {
             case 0:
                 if (sprava < 1) v->stav = 1;
                 for (int j = 0; j < volby.count; ++j) {
-                    tk_TVOLBA* other = Volba(j);
+                    tk_TVOLBA* other = EntryAt(j);
                     if (j != i && other->detail && other->detail != v->detail) hideDetail(other->detail, 0);
                 }
                 if (v->detail) {
@@ -89,12 +89,12 @@ bool tk_CDUI::INFORMUJ_SA(int px, int py, int code) {
         }
     }
     hover_new = (hover != hover_old && hover >= 0) ? hover : -1;
-    if (code == -1 && je_popup && hover >= 0) ZatvorKaskadu();
+    if (code == -1 && je_popup && hover >= 0) CloseCascade();
     return true;
 }
 
 // A choice in a pop-up closes it and every pop-up master above it.
-void tk_CDUI::ZatvorKaskadu() {
+void tk_CDUI::CloseCascade() {
     visible = false;
     tk_CDUI* m = master;
     for (int n = 0; m && m != this && m->je_popup && n < kMaxChain; ++n) {
@@ -111,7 +111,7 @@ bool tk_CDUI::INFORMUJ_MA(int* value) {
 }
 
 bool tk_CDUI::INFORMUJ_MA_3(int* index, int* id) {
-    tk_TVOLBA* v = Volba(hover_new);
+    tk_TVOLBA* v = EntryAt(hover_new);
     if (hover_new < 0 || !v) return false;
     if (index) *index = hover_new;
     if (id) *id = v->id;

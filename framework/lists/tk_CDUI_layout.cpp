@@ -165,13 +165,13 @@ void tk_CDUI::GetSize(int* w, int* h) {
 void tk_CDUI::RESET_GEOMETRIE() {
     switch (trieda) {
         case 0:
-            Geometria_0(volby.count);
+            LayoutButtons(volby.count);
             break;
         case 1:
-            Geometria_1(volby.count);
+            LayoutBar(volby.count);
             break;
         case 2:
-            Geometria_2(Riadkov());
+            LayoutMenu(RowCount());
             break;
         default:
             TK_FAIL("RESET_GEOMETRIE() - trieda");
@@ -180,12 +180,12 @@ void tk_CDUI::RESET_GEOMETRIE() {
 }
 
 // A row of large buttons rising to the middle and falling again.
-void tk_CDUI::Geometria_0(int n) {
+void tk_CDUI::LayoutButtons(int n) {
     int left = x + d;
     int top = y + (d * n) / 2 + 1;
     RECT u{x, y, x, y};
     for (int i = 0; i < n; ++i) {
-        tk_TVOLBA* v = Volba(i);
+        tk_TVOLBA* v = EntryAt(i);
         v->rect = RECT{left, top, left + c, top + a};
         if (i == 0) u = v->rect;
         u.left = std::min(u.left, v->rect.left);
@@ -200,11 +200,11 @@ void tk_CDUI::Geometria_0(int n) {
 }
 
 // A bar along the top of the screen; each entry as wide as its text.
-void tk_CDUI::Geometria_1(int n) {
+void tk_CDUI::LayoutBar(int n) {
     obal = RECT{x, y, tk_ScreenW - 1, y + a + 2 * d};
     int left = x + d;
     for (int i = 0; i < n; ++i) {
-        tk_TVOLBA* v = Volba(i);
+        tk_TVOLBA* v = EntryAt(i);
         int w = sirka_znaku * characters(v->text) + 2 * text_okraj;
         v->rect = RECT{left, y + d, left + w, y + d + a};
         left = v->rect.right + d;
@@ -212,11 +212,11 @@ void tk_CDUI::Geometria_1(int n) {
 }
 
 // A vertical menu of the first r entries.
-void tk_CDUI::Geometria_2(int r) {
+void tk_CDUI::LayoutMenu(int r) {
     obal = RECT{x, y, x + c + 2 * d, y + b * r + 2 * d + (a - b)};
-    vnutro = Vnutro{x + d, x + d + c, y + d, y + d + b * r + (a - b)};
+    vnutro = EntryArea{x + d, x + d + c, y + d, y + d + b * r + (a - b)};
     for (int i = 0; i < r; ++i) {
         int top = y + d + b * i;
-        Volba(i)->rect = RECT{x + d, top, x + d + c, top + a};
+        EntryAt(i)->rect = RECT{x + d, top, x + d + c, top + a};
     }
 }

@@ -77,14 +77,14 @@ int tk_CDSO_Zvuk::NAHRAJ(const char* name) {
 
 int tk_CDSO_Zvuk::SPUSTI() {
     if (!tk_DSO_on || !tk_lpDS || !m_lpDSB) return 0;
-    if (m_NeedsRefill && !obnov()) return 0;
+    if (m_NeedsRefill && !Refill()) return 0;
     HRESULT hr = playFromStart(m_lpDSB);
     if (hr != DSERR_BUFFERLOST) return hr == DS_OK ? 1 : 0;
-    if (!obnov()) return 0;
+    if (!Refill()) return 0;
     return playFromStart(m_lpDSB) == DS_OK ? 1 : 0;
 }
 
-int tk_CDSO_Zvuk::obnov() {
+int tk_CDSO_Zvuk::Refill() {
     const char* name = m_ResName ? m_ResName : m_FileName;
     if (m_lpDSB->Restore() != DS_OK) {
         logLost("CHYBA pri Restore", name);

@@ -30,7 +30,7 @@ class tk_CDSO_Zvuk {
 
   private:
     // Restores a lost buffer and writes its samples again from where they came. 1 on success.
-    int obnov();
+    int Refill();
 
     // A restored buffer whose samples could not be written again: the next play retries the
     // refill instead of playing silence.

@@ -10,8 +10,6 @@
 
 namespace {
 
-tk_CARRE_Destroyer g_destroyer = nullptr;
-
 void** allocSlots(int n) {
     auto slots = new void*[static_cast<std::size_t>(n)];
     std::memset(slots, 0, sizeof(void*) * static_cast<std::size_t>(n));
@@ -20,14 +18,16 @@ void** allocSlots(int n) {
 
 }  // namespace
 
-void tk_CARRE_SetDestroyer(tk_CARRE_Destroyer destroyer) {
-    g_destroyer = destroyer;
-}
-
 tk_CARRE::tk_CARRE() : tk_CARRE(0, 0, 2) {}
 
 tk_CARRE::tk_CARRE(int alloc, int delta, int mode_)
-    : items(nullptr), akt_alloc(alloc), next_alloc_delta(delta), mode(mode_), check_index(true), count(0) {
+    : items(nullptr),
+      akt_alloc(alloc),
+      next_alloc_delta(delta),
+      mode(mode_),
+      check_index(true),
+      count(0),
+      destroyer(nullptr) {
     if (akt_alloc > 0) {
         items = allocSlots(akt_alloc);
     } else {
@@ -106,8 +106,7 @@ void tk_CARRE::DetachAll() {
     if (mode == 1) {
         for (int i = 0; i < count; ++i) {
             if (!items[i]) continue;
-            if (!g_destroyer || !g_destroyer(items[i]))
-                TK_FAIL("tk_CARRE::DetachAll - switch class_id - assert");
+            if (!destroyer || !destroyer(items[i])) TK_FAIL("tk_CARRE::DetachAll - switch class_id - assert");
             items[i] = nullptr;
         }
     }

@@ -3,9 +3,8 @@
 #pragma once
 
 // Destroys one screen element held by an owning array; returns false when its class id is
-// not one of the element classes. The element layer installs it (the array knows no elements).
+// not one of the element classes. The array knows no elements: its owner hands it this.
 using tk_CARRE_Destroyer = bool (*)(void* element);
-void tk_CARRE_SetDestroyer(tk_CARRE_Destroyer destroyer);
 
 class tk_CARRE {
   public:
@@ -15,6 +14,9 @@ class tk_CARRE {
     int mode;
     bool check_index;
     int count;
+    // What destroys the held elements in mode 1; set by the owner that makes the array owning.
+    // Without one, an owning array stops the program at its first element.
+    tk_CARRE_Destroyer destroyer;
 
     tk_CARRE();
     tk_CARRE(int akt_alloc, int next_alloc_delta, int mode);

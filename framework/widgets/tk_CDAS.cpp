@@ -27,7 +27,7 @@ tk_CDAS::tk_CDAS(tk_CPolCHLO* parent_, int id) : tk_CPol(parent_, id) {
 }
 
 void tk_CDAS::InitSprite() {
-    SetClassId(2);
+    SetClassId(tk_CLASS_CDAS);
     SetName("noname_das");
     dx = 0;
     drag_moves = true;

@@ -25,9 +25,9 @@ void tk_CDAS::ZOBRAZ_VOID(IDirectDrawSurface* dst) {
     HDC dc = nullptr;
     if (!dst || dst->GetDC(&dc) != DD_OK || !dc) return;
     RECT box{x, y, x + void_SIR, y + void_VYS};
-    if (class_id == 4) {
+    if (class_id == tk_CLASS_CTlac) {
         tk_glob_Level_efekt2_fill(dc, &box, current == 2 ? 2 : 1);
-    } else if (class_id == 5) {
+    } else if (class_id == tk_CLASS_CPosuv) {
         tk_glob_Level_efekt2_fill(dc, &box, 1);
     } else {
         tk_glob_Level_efekt(dc, &box, 1);

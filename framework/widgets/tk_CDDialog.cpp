@@ -4,7 +4,7 @@
 #include "framework/graphics/tk_Display.h"
 
 tk_CDDialog::tk_CDDialog() : tk_CPolCHLO(), sir(300), vys(200), plain_fill(false) {
-    SetClassId(14);
+    SetClassId(tk_CLASS_CDDialog);
     SetName("noname_dlg");
     state = 0;
     MoveToAbs(tk_ScreenCX - sir / 2, tk_ScreenCY - vys / 2);
@@ -12,7 +12,7 @@ tk_CDDialog::tk_CDDialog() : tk_CPolCHLO(), sir(300), vys(200), plain_fill(false
 
 tk_CDDialog::tk_CDDialog(tk_CPolCHLO* parent_, int id)
     : tk_CPolCHLO(parent_, id), sir(300), vys(200), plain_fill(false) {
-    SetClassId(14);
+    SetClassId(tk_CLASS_CDDialog);
     SetName("noname_dlg");
     state = 0;
     MoveToAbs(tk_ScreenCX - sir / 2, tk_ScreenCY - vys / 2);
@@ -43,11 +43,11 @@ void tk_CDDialog::ZOBRAZ(IDirectDrawSurface* dst) {
 
 void tk_CDDialog::ZOBRAZ(IDirectDrawSurface* dst, int part) {
     if (!visible) return;
-    if (part == 0 || part == 1 || part == 3) ZOBRAZ_Telo(dst);
-    if (part == 0 || part == 2 || part == 3) ZOBRAZ_Deti(dst);
+    if (part == 0 || part == 1 || part == 3) DrawBody(dst);
+    if (part == 0 || part == 2 || part == 3) DrawChildren(dst);
 }
 
-void tk_CDDialog::ZOBRAZ_Telo(IDirectDrawSurface* dst) {
+void tk_CDDialog::DrawBody(IDirectDrawSurface* dst) {
     if (!dst) return;
     if (!plain_fill) {
         frame.x = x;

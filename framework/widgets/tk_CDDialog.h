@@ -39,5 +39,5 @@ class tk_CDDialog : public tk_CPolCHLO {
     virtual void ZOBRAZ(IDirectDrawSurface* dst, int part);
 
   private:
-    void ZOBRAZ_Telo(IDirectDrawSurface* dst);
+    void DrawBody(IDirectDrawSurface* dst);
 };

@@ -1,29 +1,15 @@
 #define TK_MODULE "TK_DAS_w"
 #include "framework/widgets/tk_CDDialog_EFEKT.h"
 
-#include <initializer_list>
-
 #include "framework/graphics/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_String.h"
 #include "framework/widgets/tk_CDUI_podklad_efekt.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "framework/widgets/tk_globals.h"
 
-namespace {
-
-// Lines from point to point with the given pen; the last point itself is not painted.
-void Lomena(HDC dc, HPEN pen, std::initializer_list<POINT> points) {
-    HGDIOBJ old = SelectObject(dc, pen);
-    const POINT* p = points.begin();
-    MoveToEx(dc, p->x, p->y, nullptr);
-    for (++p; p != points.end(); ++p) LineTo(dc, p->x, p->y);
-    SelectObject(dc, old);
-}
-
-}  // namespace
-
 tk_CDDialog_EFEKT::tk_CDDialog_EFEKT() : tk_CPol() {
-    SetClassId(13);
+    SetClassId(tk_CLASS_CDDialog_EFEKT);
     SetName("noname");
     Vytvor_Inic();
 }
@@ -101,7 +87,7 @@ void tk_CDDialog_EFEKT::ZOBRAZ(IDirectDrawSurface* dst) {
             TextOutA(dc, L + 10, T, title, -1);
             SelectObject(dc, old_font);
         }
-        ZOBRAZ_Ramik(dc, L, T, R, B);
+        DrawFrame(dc, L, T, R, B);
         dst->ReleaseDC(dc);
     }
     if (picture) picture->ZOBRAZ_2(dst, L, R + 1, T, B, L, T);
@@ -109,12 +95,13 @@ void tk_CDDialog_EFEKT::ZOBRAZ(IDirectDrawSurface* dst) {
 
 // The etched frame, lit from the top-left: light and white lines above and left, mid and dark
 // grey lines right and below.
-void tk_CDDialog_EFEKT::ZOBRAZ_Ramik(HDC dc, int l, int t, int r, int b) {
-    Lomena(dc, pen_light, {{l - 1, t - 1}, {r + 1, t - 1}, {r + 1, b + 1}, {l - 1, b + 1}, {l - 1, t - 1}});
-    Lomena(dc, pen_light, {{l - 3, b + 3}, {l - 3, t - 3}, {r + 3, t - 3}});
-    Lomena(dc, pen_white, {{l - 2, b + 2}, {l - 2, t - 2}, {r + 2, t - 2}});
-    Lomena(dc, pen_mid, {{r + 2, t - 2}, {r + 2, b + 2}, {l - 3, b + 2}});
-    Lomena(dc, pen_dark, {{r + 3, t - 3}, {r + 3, b + 3}, {l - 4, b + 3}});
+void tk_CDDialog_EFEKT::DrawFrame(HDC dc, int l, int t, int r, int b) {
+    tk_glob_Polyline(dc, pen_light,
+                     {{l - 1, t - 1}, {r + 1, t - 1}, {r + 1, b + 1}, {l - 1, b + 1}, {l - 1, t - 1}});
+    tk_glob_Polyline(dc, pen_light, {{l - 3, b + 3}, {l - 3, t - 3}, {r + 3, t - 3}});
+    tk_glob_Polyline(dc, pen_white, {{l - 2, b + 2}, {l - 2, t - 2}, {r + 2, t - 2}});
+    tk_glob_Polyline(dc, pen_mid, {{r + 2, t - 2}, {r + 2, b + 2}, {l - 3, b + 2}});
+    tk_glob_Polyline(dc, pen_dark, {{r + 3, t - 3}, {r + 3, b + 3}, {l - 4, b + 3}});
 }
 
 bool tk_CDDialog_EFEKT::INFORMUJ_SA(int px, int py, int code) {

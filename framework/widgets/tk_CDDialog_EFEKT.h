@@ -51,5 +51,5 @@ class tk_CDDialog_EFEKT : public tk_CPol {
 
   private:
     void ReleaseGdi();
-    void ZOBRAZ_Ramik(HDC dc, int l, int t, int r, int b);
+    void DrawFrame(HDC dc, int l, int t, int r, int b);
 };

@@ -6,41 +6,26 @@
 #include <cstring>
 
 #include "framework/graphics/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_String.h"
-#include "framework/widgets/tk_CPolCHLO.h"
 
 namespace {
 
 constexpr int kBackspace = 8;
 constexpr int kDelete = 46;
 
-// How the containers hand a key to an edit box they meet.
-bool EditKeyRoute(tk_CPol* e, int key) {
-    auto* box = dynamic_cast<tk_CDEDB*>(e);
-    return box && box->INFORMUJ_SA_KLAV(key);
-}
-
-// Lines from point to point with the given pen; the last point itself is not painted.
-void Lomena(HDC dc, HGDIOBJ pen, const POINT (&p)[3]) {
-    HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, p[0].x, p[0].y, nullptr);
-    LineTo(dc, p[1].x, p[1].y);
-    LineTo(dc, p[2].x, p[2].y);
-    SelectObject(dc, old);
-}
-
 }  // namespace
 
 tk_CDEDB::tk_CDEDB(tk_CPolCHLO* parent_, int rx_, int ry_) : tk_CPol(parent_, rx_, ry_) {
-    Inic();
+    Init();
 }
 
 tk_CDEDB::tk_CDEDB(tk_CPolCHLO* parent_, int id) : tk_CPol(parent_, id) {
-    Inic();
+    Init();
 }
 
 tk_CDEDB::tk_CDEDB(tk_CPolCHLO* parent_, int id, int limit, HFONT f) : tk_CPol(parent_, id) {
-    Inic();
+    Init();
     // A larger limit would let typing run past the end of the field.
     max_len = std::min(limit, kMaxLenLimit);
     if (f) {
@@ -49,8 +34,8 @@ tk_CDEDB::tk_CDEDB(tk_CPolCHLO* parent_, int id, int limit, HFONT f) : tk_CPol(p
     }
 }
 
-void tk_CDEDB::Inic() {
-    SetClassId(7);
+void tk_CDEDB::Init() {
+    SetClassId(tk_CLASS_CDEDB);
     SetName("noname_edb");
     sir = 150;
     vys = 20;
@@ -61,7 +46,6 @@ void tk_CDEDB::Inic() {
     brush_back = CreateSolidBrush(0xC8C8C8);
     pen_dark = CreatePen(PS_SOLID, 1, 0x505050);
     font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    tk_CPolCHLO_SetEditRoute(EditKeyRoute);
 }
 
 tk_CDEDB::~tk_CDEDB() {
@@ -101,19 +85,23 @@ bool tk_CDEDB::INFORMUJ_SA_KLAV(int key) {
     return true;
 }
 
+bool tk_CDEDB::TakeKey(int key) {
+    return INFORMUJ_SA_KLAV(key);
+}
+
 void tk_CDEDB::Level_efekt(HDC dc, int style) {
     if (!dc) return;
     FillRect(dc, &box, brush_back);
     const int L = box.left, T = box.top, R = box.right, B = box.bottom;
     HGDIOBJ white = GetStockObject(WHITE_PEN), black = GetStockObject(BLACK_PEN);
     if (style == 1) {
-        Lomena(dc, white, {{L, B}, {L, T}, {R, T}});
-        Lomena(dc, black, {{R, T}, {R, B}, {L - 1, B}});
-        Lomena(dc, pen_dark, {{R - 1, T + 1}, {R - 1, B - 1}, {L, B - 1}});
+        tk_glob_Polyline(dc, white, {{L, B}, {L, T}, {R, T}});
+        tk_glob_Polyline(dc, black, {{R, T}, {R, B}, {L - 1, B}});
+        tk_glob_Polyline(dc, pen_dark, {{R - 1, T + 1}, {R - 1, B - 1}, {L, B - 1}});
     } else if (style == 2) {
-        Lomena(dc, pen_dark, {{L, B}, {L, T}, {R, T}});
-        Lomena(dc, white, {{R, T}, {R, B}, {L, B}});
-        Lomena(dc, black, {{L + 1, B - 1}, {L + 1, T + 1}, {R, T + 1}});
+        tk_glob_Polyline(dc, pen_dark, {{L, B}, {L, T}, {R, T}});
+        tk_glob_Polyline(dc, white, {{R, T}, {R, B}, {L, B}});
+        tk_glob_Polyline(dc, black, {{L + 1, B - 1}, {L + 1, T + 1}, {R, T + 1}});
     }
 }
 

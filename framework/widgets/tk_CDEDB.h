@@ -37,6 +37,8 @@ class tk_CDEDB : public tk_CPol {
     void GetSize(int* w, int* h) override;
     void SetSize(int w, int h) override;
     ~tk_CDEDB() override;
+    // The containers hand every key to the first edit box they meet, hidden or not.
+    bool TakeKey(int key) override;
 
     // Place relative to the parent (the absolute place follows at the next Rodic_reset) and size.
     void Dsgn(int rx, int ry, int w, int h);
@@ -50,5 +52,5 @@ class tk_CDEDB : public tk_CPol {
     void Level_efekt(HDC dc, int style);
 
   private:
-    void Inic();
+    void Init();
 };

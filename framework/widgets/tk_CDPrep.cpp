@@ -3,12 +3,8 @@
 
 #include "framework/support/tk_LOG.h"
 
-namespace {
-constexpr int kClassPrep = 6;
-}
-
-void tk_CDPrep::InitPrep() {
-    SetClassId(kClassPrep);
+void tk_CDPrep::InitToggle() {
+    SetClassId(tk_CLASS_CDPrep);
     checked = false;
     radio = 0;
     value = 0;
@@ -16,19 +12,19 @@ void tk_CDPrep::InitPrep() {
 }
 
 tk_CDPrep::tk_CDPrep() : tk_CDAS() {
-    InitPrep();
+    InitToggle();
     SetName("noname_prep");
     TK_LOG("  tk_CDPrep::tk_CDPrep()", name);
 }
 
 tk_CDPrep::tk_CDPrep(const char* name_) : tk_CDAS(name_, 200, 250) {
-    InitPrep();
+    InitToggle();
     SetName(name_ ? name_ : "noname_prep");
     TK_LOG("  tk_CDPrep::tk_CDPrep(.)", name);
 }
 
 tk_CDPrep::tk_CDPrep(tk_CPolCHLO* parent_, int id) : tk_CDAS(parent_, id) {
-    InitPrep();
+    InitToggle();
     SetName("noname_prep");
     TK_LOG("  tk_CDPrep::tk_CDPrep(parent.)", name);
 }

@@ -22,5 +22,5 @@ class tk_CDPrep : public tk_CDAS {
     bool INFORMUJ_SA(int px, int py, int code) override;
 
   private:
-    void InitPrep();
+    void InitToggle();
 };

@@ -3,24 +3,20 @@
 
 #include "framework/support/tk_LOG.h"
 
-namespace {
-constexpr int kClassDS = 3;
-}
-
 tk_CDS::tk_CDS(int x_, int y_) : tk_CDAS(x_, y_) {
-    SetClassId(kClassDS);
+    SetClassId(tk_CLASS_CDS);
 }
 
 tk_CDS::tk_CDS(const char* name_, int x_, int y_) : tk_CDAS(name_, x_, y_) {
-    SetClassId(kClassDS);
+    SetClassId(tk_CLASS_CDS);
 }
 
 tk_CDS::tk_CDS(tk_CPolCHLO* parent_, int rx_, int ry_) : tk_CDAS(parent_, rx_, ry_) {
-    SetClassId(kClassDS);
+    SetClassId(tk_CLASS_CDS);
 }
 
 tk_CDS::tk_CDS(tk_CPolCHLO* parent_, int id) : tk_CDAS(parent_, id) {
-    SetClassId(kClassDS);
+    SetClassId(tk_CLASS_CDS);
 }
 
 void tk_CDS::EVIDUJ_2() {

@@ -108,7 +108,7 @@ void tk_CIcon::ZOBRAZ(IDirectDrawSurface* dst, int x, int y) {
     if (Usable()) {
         surface->ZOBRAZ_FAZU(dst, x, y, phase, 1);
     } else {
-        ZOBRAZ_placeholder(dst, x, y);
+        DrawPlaceholder(dst, x, y);
     }
 }
 
@@ -117,7 +117,7 @@ void tk_CIcon::ZOBRAZ_2(IDirectDrawSurface* dst, int l, int r, int t, int b, int
     if (Usable()) {
         surface->ZOBRAZ_FAZU_2(dst, l, r, t, b, x, y, phase);
     } else {
-        ZOBRAZ_placeholder(dst, x, y);
+        DrawPlaceholder(dst, x, y);
     }
 }
 
@@ -129,7 +129,7 @@ void tk_CIcon::ZOBRAZ_3_centr(IDirectDrawSurface* dst, int l, int r, int t, int 
                               int align) {
     if (!visible) return;
     if (!Usable()) {
-        ZOBRAZ_placeholder(dst, cx, cy);
+        DrawPlaceholder(dst, cx, cy);
         return;
     }
     int left = cx - phase.w / 2;
@@ -139,7 +139,7 @@ void tk_CIcon::ZOBRAZ_3_centr(IDirectDrawSurface* dst, int l, int r, int t, int 
 }
 
 // A raised 100 x 100 box with the class's name, for an icon without a picture.
-void tk_CIcon::ZOBRAZ_placeholder(IDirectDrawSurface* dst, int x, int y) {
+void tk_CIcon::DrawPlaceholder(IDirectDrawSurface* dst, int x, int y) {
     HDC dc = nullptr;
     if (!dst || dst->GetDC(&dc) != DD_OK || !dc) return;
     RECT box{x, y, x + 100, y + 100};

@@ -62,5 +62,5 @@ class tk_CIcon {
     // Takes a caller's sheet; the phase is located unless both x and y are -1.
     void UseSurface(tk_CDas_Surface* s, int x, int y);
     void LoadOwn(IDirectDraw* dd, const char* file);
-    void ZOBRAZ_placeholder(IDirectDrawSurface* dst, int x, int y);
+    void DrawPlaceholder(IDirectDrawSurface* dst, int x, int y);
 };

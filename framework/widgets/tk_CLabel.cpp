@@ -26,7 +26,7 @@ tk_CLabel::~tk_CLabel() {
 }
 
 void tk_CLabel::InitLabel(const char* text_) {
-    SetClassId(9);
+    SetClassId(tk_CLASS_CLabel);
     SetName("noname_label");
     text = nullptr;
     colour = 0;

@@ -73,7 +73,7 @@ void tk_CPol::ZOBRAZ() {
 }
 
 void tk_CPol::ZOBRAZ(IDirectDrawSurface* surface) {
-    if (visible) ZOBRAZ_marker(surface);
+    if (visible) DrawMarker(surface);
 }
 
 void tk_CPol::GetSize(int* w, int* h) {
@@ -85,12 +85,12 @@ void tk_CPol::SetSize(int, int) {}
 
 bool tk_CPol::CanDrag(int px, int py) {
     // Bare elements and bare containers can always be dragged by their handle.
-    if (!movable && class_id != 0 && class_id != 20) return false;
+    if (!movable && class_id != tk_CLASS_CPol && class_id != tk_CLASS_CPolCHLO) return false;
     if (std::abs(px - x) > grab_radius || std::abs(py - y) > grab_radius) return false;
     return tk_glob_Distance(x, y, px, py) <= grab_radius;
 }
 
-tk_CPol* tk_CPol::VratZasah_box(int px, int py) {
+tk_CPol* tk_CPol::BoxHit(int px, int py) {
     int w = 0, h = 0;
     GetSize(&w, &h);
     return tk_glob_test_v_rect(x, y, x + w - 1, y + h - 1, px, py) ? this : nullptr;
@@ -98,7 +98,7 @@ tk_CPol* tk_CPol::VratZasah_box(int px, int py) {
 
 tk_CPol* tk_CPol::VratZasah(int px, int py) {
     if (!visible) return nullptr;
-    return VratZasah_box(px, py);
+    return BoxHit(px, py);
 }
 
 tk_CPol::DragStep tk_CPol::Drag(int px, int py, int code, bool arm, bool grab) {
@@ -122,14 +122,22 @@ tk_CPol::DragStep tk_CPol::Drag(int px, int py, int code, bool arm, bool grab) {
 
 bool tk_CPol::INFORMUJ_SA(int px, int py, int code) {
     // Only a bare element drags itself; every other class brings its own machine.
-    if (class_id != 0 || !visible) return false;
+    if (class_id != tk_CLASS_CPol || !visible) return false;
     const bool onHandle = CanDrag(px, py);
     const DragStep step = Drag(px, py, code, onHandle, onHandle);
     if (step == DragStep::Dragged) MoveToAbs(px - tk_drag_dx, py - tk_drag_dy);
     return step != DragStep::None;
 }
 
-void tk_CPol::ZOBRAZ_marker(IDirectDrawSurface* surface) {
+bool tk_CPol::ReportValue(int*) {
+    return false;
+}
+
+bool tk_CPol::TakeKey(int) {
+    return false;
+}
+
+void tk_CPol::DrawMarker(IDirectDrawSurface* surface) {
     if (!surface) return;
     HDC dc = nullptr;
     if (surface->GetDC(&dc) != DD_OK || !dc) return;
@@ -139,7 +147,7 @@ void tk_CPol::ZOBRAZ_marker(IDirectDrawSurface* surface) {
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     int r = grab_radius;
     // A plain container shows a square handle, every other element a round one.
-    if (class_id == 20) {
+    if (class_id == tk_CLASS_CPolCHLO) {
         Rectangle(dc, x - r, y - r, x + r, y + r);
     } else {
         Ellipse(dc, x - r, y - r, x + r, y + r);

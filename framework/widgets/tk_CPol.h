@@ -3,6 +3,7 @@
 // through which the tree is drawn, hit-tested and fed with pointer events.
 #pragma once
 
+#include "framework/widgets/tk_ClassTable.h"
 #include "platform/platform.h"
 
 class tk_CPolCHLO;
@@ -22,6 +23,7 @@ class tk_CPol {
     // Place relative to the parent's (x, y); equal to (x, y) without a parent.
     int rx;
     int ry;
+    // One of tk_ClassId.
     int class_id;
     char name[32];
     // The application's identifier; notifications carry it.
@@ -48,6 +50,13 @@ class tk_CPol {
     virtual bool INFORMUJ_SA(int px, int py, int code);
     virtual ~tk_CPol();
 
+    // What the containers' routing asks of the classes it picks by class id; a bare element has
+    // nothing to give. True with the value the element reports to its container: a slider its
+    // position, a list its pending choice (once).
+    virtual bool ReportValue(int* value);
+    // True when the element took the key (an edit box typing into itself).
+    virtual bool TakeKey(int key);
+
     // Place by relative or absolute position; children of a container do not follow.
     void MoveToRel(int rx, int ry);
     void MoveToAbs(int x, int y);
@@ -63,7 +72,7 @@ class tk_CPol {
     enum class DragStep { None, Armed, Grabbed, Released, Dragged };
     DragStep Drag(int px, int py, int code, bool arm, bool grab);
     // The box test shared with containers: this element when (px, py) lies in its size.
-    tk_CPol* VratZasah_box(int px, int py);
+    tk_CPol* BoxHit(int px, int py);
     // The white disc and handle outline that show where a bare element can be grabbed.
-    void ZOBRAZ_marker(IDirectDrawSurface* surface);
+    void DrawMarker(IDirectDrawSurface* surface);
 };

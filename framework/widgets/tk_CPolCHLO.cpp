@@ -7,17 +7,11 @@
 
 namespace {
 
-constexpr int kClassDialog = 14;
-constexpr int kClassSlider = 5;
-constexpr int kClassEdit = 7;
-
-tk_RouteSliderValue g_slider_route = nullptr;
-tk_RouteListChoice g_list_route = nullptr;
-tk_RouteEditKey g_edit_route = nullptr;
-
 // The classes an owning children array may destroy: 10 is unused, 17 to 19 are never built.
 bool isElementClass(int id) {
-    return (id >= 0 && id <= 16 && id != 10) || (id >= 20 && id <= 22) || id == 121 || id == 122;
+    return (id >= tk_CLASS_CPol && id <= tk_CLASS_CFoliaFaz && id != 10) ||
+           (id >= tk_CLASS_CPolCHLO && id <= tk_CLASS_CScrollBar) || id == tk_CLASS_UTL_CDUIR_THMFILE ||
+           id == tk_CLASS_UTL_CDUIR_DIR;
 }
 
 // Destroys one element of an owning children array through its virtual destructor; false for
@@ -29,8 +23,10 @@ bool destroyElement(void* p) {
     return true;
 }
 
+// The classes whose elements report a choice: the list menu, the row list and the file lists.
 bool isList(int id) {
-    return id == 11 || id == 12 || id == 121 || id == 122;
+    return id == tk_CLASS_CDUI || id == tk_CLASS_CDUIR || id == tk_CLASS_UTL_CDUIR_THMFILE ||
+           id == tk_CLASS_UTL_CDUIR_DIR;
 }
 
 // The child as a container when its class id says it is one.
@@ -41,28 +37,20 @@ tk_CPolCHLO* asContainer(tk_CPol* e) {
 
 }  // namespace
 
-void tk_CPolCHLO_SetSliderRoute(tk_RouteSliderValue route) {
-    g_slider_route = route;
-}
-void tk_CPolCHLO_SetListRoute(tk_RouteListChoice route) {
-    g_list_route = route;
-}
-void tk_CPolCHLO_SetEditRoute(tk_RouteEditKey route) {
-    g_edit_route = route;
-}
-
 tk_CPolCHLO::tk_CPolCHLO() : tk_CPol() {
-    SetClassId(20);
-    SetName("noname_polchlo");
-    children.mode = 1;
-    tk_CARRE_SetDestroyer(destroyElement);
+    Init();
 }
 
 tk_CPolCHLO::tk_CPolCHLO(tk_CPolCHLO* parent_, int id) : tk_CPol(parent_, id) {
-    SetClassId(20);
+    Init();
+}
+
+void tk_CPolCHLO::Init() {
+    SetClassId(tk_CLASS_CPolCHLO);
     SetName("noname_polchlo");
+    // The container owns its children and destroys them by their class id.
     children.mode = 1;
-    tk_CARRE_SetDestroyer(destroyElement);
+    children.destroyer = destroyElement;
 }
 
 // The children go while the container is still whole, so their destructors may look at it.
@@ -89,11 +77,11 @@ void tk_CPolCHLO::CHOD_NA(int x_, int y_) {
 void tk_CPolCHLO::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!visible) return;
     // Only a plain container shows its handle; subclasses paint their own body.
-    if (class_id == 20) ZOBRAZ_marker(surface);
-    ZOBRAZ_Deti(surface);
+    if (class_id == tk_CLASS_CPolCHLO) DrawMarker(surface);
+    DrawChildren(surface);
 }
 
-void tk_CPolCHLO::ZOBRAZ_Deti(IDirectDrawSurface* surface) {
+void tk_CPolCHLO::DrawChildren(IDirectDrawSurface* surface) {
     for (int i = 0; i < children.count; ++i) {
         if (tk_CPol* c = child(i)) c->ZOBRAZ(surface);
     }
@@ -106,7 +94,7 @@ tk_CPol* tk_CPolCHLO::VratZasah(int px, int py) {
         if (!c) continue;
         if (tk_CPol* hit = c->VratZasah(px, py)) return hit;
     }
-    return VratZasah_box(px, py);
+    return BoxHit(px, py);
 }
 
 bool tk_CPolCHLO::INFORMUJ_SA(int px, int py, int code) {
@@ -135,8 +123,8 @@ bool tk_CPolCHLO::INFORMUJ_SA_KLAV(int key) {
         tk_CPol* c = child(i);
         if (!c) continue;
         // An edit box takes typing even when hidden; there is no focus.
-        if (c->class_id == kClassEdit) {
-            if (g_edit_route && g_edit_route(c, key)) return true;
+        if (c->class_id == tk_CLASS_CDEDB) {
+            if (c->TakeKey(key)) return true;
         } else if (tk_CPolCHLO* box = asContainer(c)) {
             if (box->visible && box->INFORMUJ_SA_KLAV(key)) return true;
         }
@@ -149,16 +137,17 @@ bool tk_CPolCHLO::INFORMUJ_MA(int* id) {
     for (int i = children.count - 1; i >= 0; --i) {
         tk_CPol* c = child(i);
         if (!c) continue;
-        if (c->class_id == kClassSlider) {
+        if (c->class_id == tk_CLASS_CPosuv) {
             // A held slider reports its value with every pointer event.
-            if (c->visible && c->state == 2 && g_slider_route) {
-                HandleFWInteraction(c->ID, g_slider_route(c), c);
+            int value = 0;
+            if (c->visible && c->state == 2 && c->ReportValue(&value)) {
+                HandleFWInteraction(c->ID, value, c);
                 if (id) *id = c->ID;
                 return true;
             }
         } else if (isList(c->class_id)) {
             int value = 0;
-            if (c->visible && g_list_route && g_list_route(c, &value)) {
+            if (c->visible && c->ReportValue(&value)) {
                 HandleFWInteraction(c->ID, value, c);
                 if (id) *id = c->ID;
                 return true;
@@ -187,10 +176,10 @@ void tk_CPolCHLO::PRIDAJ(tk_CPol* c) {
     c->parent = this;
     // An ordinary child added after a dialog slides below the lowest dialog.
     int last = children.count - 1;
-    if (last < 1 || child(last)->class_id == kClassDialog) return;
-    if (!child(last - 1) || child(last - 1)->class_id != kClassDialog) return;
+    if (last < 1 || child(last)->class_id == tk_CLASS_CDDialog) return;
+    if (!child(last - 1) || child(last - 1)->class_id != tk_CLASS_CDDialog) return;
     for (int k = 0; k < last; ++k) {
-        if (child(k) && child(k)->class_id == kClassDialog) {
+        if (child(k) && child(k)->class_id == tk_CLASS_CDDialog) {
             children.ROLR(k, last);
             return;
         }
@@ -206,7 +195,7 @@ void tk_CPolCHLO::TOP_DLG(tk_CPol* dlg) {
     if (i < 0) return;
     int j = -1;
     for (int k = children.count - 1; k >= 0 && j < 0; --k) {
-        if (child(k) && child(k)->class_id == kClassDialog) j = k;
+        if (child(k) && child(k)->class_id == tk_CLASS_CDDialog) j = k;
     }
     if (i != j) children.ROLL(i, j);
 }

@@ -5,18 +5,6 @@
 #include "framework/support/tk_CARRE.h"
 #include "framework/widgets/tk_CPol.h"
 
-// Operations of later element classes that the routing reaches by class id. Each of those
-// classes installs its own operation (from its constructor) before any event can reach it.
-// The current value of a slider (class 5).
-using tk_RouteSliderValue = int (*)(tk_CPol* slider);
-// A list's pending choice (classes 11, 12, 121, 122): true with the value when it reports one.
-using tk_RouteListChoice = bool (*)(tk_CPol* list, int* value);
-// Typing into an edit box (class 7): true when the key was taken.
-using tk_RouteEditKey = bool (*)(tk_CPol* edit, int key);
-void tk_CPolCHLO_SetSliderRoute(tk_RouteSliderValue route);
-void tk_CPolCHLO_SetListRoute(tk_RouteListChoice route);
-void tk_CPolCHLO_SetEditRoute(tk_RouteEditKey route);
-
 class tk_CPolCHLO : public tk_CPol {
   public:
     // The children in drawing order (index 0 at the bottom); the array owns them.
@@ -53,11 +41,16 @@ class tk_CPolCHLO : public tk_CPol {
     // Lays out this container and everything below it before the first frame.
     void SetupVisual_Private();
     // The children's drawing, for containers that paint a body of their own first.
-    void ZOBRAZ_Deti(IDirectDrawSurface* surface);
+    void DrawChildren(IDirectDrawSurface* surface);
 
-    static bool IsClassIdPolCHLO(int id) { return id == 20 || id == 14 || id == 22 || id == 21; }
+    static bool IsClassIdPolCHLO(int id) {
+        return id == tk_CLASS_CPolCHLO || id == tk_CLASS_CDDialog || id == tk_CLASS_CScrollBar ||
+               id == tk_CLASS_CAppScreen;
+    }
 
   private:
     tk_CPol* child(int i) const { return static_cast<tk_CPol*>(children.items[i]); }
+    // The part of the constructors shared by both forms.
+    void Init();
     void ResetChildren();
 };

@@ -5,28 +5,28 @@
 
 tk_CPolIcon::tk_CPolIcon(tk_CPolCHLO* parent_, int rx_, int ry_, const char* file)
     : tk_CPol(parent_, rx_, ry_), tk_CIcon(file) {
-    InitPolIcon();
+    InitIconElement();
 }
 
 tk_CPolIcon::tk_CPolIcon(tk_CPolCHLO* parent_, int rx_, int ry_, tk_CIcon* src)
     : tk_CPol(parent_, rx_, ry_), tk_CIcon() {
-    InitPolIcon();
+    InitIconElement();
     EVIDUJ_PREBER(src);
 }
 
 tk_CPolIcon::tk_CPolIcon(tk_CPolCHLO* parent_, int id) : tk_CPol(parent_, id), tk_CIcon() {
-    InitPolIcon();
+    InitIconElement();
 }
 
 tk_CPolIcon::tk_CPolIcon(int x_, int y_, tk_CDas_Surface* s, tk_TFAZA f) : tk_CPol(), tk_CIcon(s, f) {
-    InitPolIcon();
+    InitIconElement();
     MoveToAbs(x_, y_);
 }
 
 tk_CPolIcon::~tk_CPolIcon() = default;
 
-void tk_CPolIcon::InitPolIcon() {
-    SetClassId(8);
+void tk_CPolIcon::InitIconElement() {
+    SetClassId(tk_CLASS_CPolIcon);
     SetName("noname_policon");
 }
 

@@ -36,5 +36,5 @@ class tk_CPolIcon : public tk_CPol, public tk_CIcon {
     void Dsgn_PolIcon_User(int rx, int ry, tk_CDas_Surface* s, int x, int y);
 
   private:
-    void InitPolIcon();
+    void InitIconElement();
 };

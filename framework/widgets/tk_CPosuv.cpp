@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr int kClassPosuv = 5;
-
-// What a container's value query reads from a held slider.
-int SliderValue(tk_CPol* e) {
-    auto* s = dynamic_cast<tk_CPosuv*>(e);
-    return s ? s->GP() : 0;
-}
-
 // The distance b - a without overflow, as a float.
 float Span(int a, int b) {
     return static_cast<float>(static_cast<long long>(b) - a);
@@ -29,8 +21,8 @@ int Offset(int a, float t) {
 
 }  // namespace
 
-void tk_CPosuv::InitPosuv() {
-    SetClassId(kClassPosuv);
+void tk_CPosuv::InitSlider() {
+    SetClassId(tk_CLASS_CPosuv);
     SetName("noname_posuv");
     min_value = 0;
     max_value = 100;
@@ -43,28 +35,27 @@ void tk_CPosuv::InitPosuv() {
     drag_moves = true;
     void_SIR = 10;
     void_VYS = 10;
-    tk_CPolCHLO_SetSliderRoute(SliderValue);
 }
 
 tk_CPosuv::tk_CPosuv() : tk_CDAS() {
-    InitPosuv();
+    InitSlider();
     Dsgn(0, 'V', 50, 20, 100);
 }
 
 tk_CPosuv::tk_CPosuv(const char* name_) : tk_CDAS(name_, 200, 250) {
-    InitPosuv();
+    InitSlider();
     SetName(name_ ? name_ : "noname_posuv");
     Dsgn(0, 'V', 50, 20, 100);
 }
 
 tk_CPosuv::tk_CPosuv(tk_CPolCHLO* parent_, int id, int rx_, int ry_) : tk_CDAS(parent_, rx_, ry_) {
-    InitPosuv();
+    InitSlider();
     ID = id;
     Dsgn(0, 'V', 50, 20, 100);
 }
 
 tk_CPosuv::tk_CPosuv(tk_CPolCHLO* parent_, int id) : tk_CDAS(parent_, id) {
-    InitPosuv();
+    InitSlider();
     Dsgn(0, 'V', 50, 20, 100);
 }
 
@@ -135,6 +126,11 @@ void tk_CPosuv::Poz_reset() {
         x = along;
     }
     SyncRel();
+}
+
+bool tk_CPosuv::ReportValue(int* value) {
+    *value = GP();
+    return true;
 }
 
 bool tk_CPosuv::INFORMUJ_SA(int px, int py, int code) {

@@ -33,6 +33,8 @@ class tk_CPosuv : public tk_CDAS {
     void Rodic_reset() override;
     // The slider machine: a held knob follows the pointer along its track and sets position.
     bool INFORMUJ_SA(int px, int py, int code) override;
+    // The position; the containers ask it only while the knob is held.
+    bool ReportValue(int* value) override;
 
     // Picture (design 1: the skin's slider, 2: the small one, else kept) and relative track.
     void Dsgn(int design, char orientation, int at, int from, int length);
@@ -45,7 +47,7 @@ class tk_CPosuv : public tk_CDAS {
     void Poz_reset();
 
   private:
-    void InitPosuv();
+    void InitSlider();
     // Relative place from the absolute one, when there is a parent.
     void SyncRel();
 };

@@ -7,10 +7,6 @@
 #include "framework/widgets/tk_CTlac.h"
 #include "framework/widgets/tk_DSGN.h"
 
-namespace {
-constexpr int kClassScrollBar = 22;
-}
-
 tk_CScrollBar::tk_CScrollBar(tk_CPolCHLO* parent_, int id)
     : tk_CPolCHLO(parent_, id),
       orientation('H'),
@@ -22,7 +18,7 @@ tk_CScrollBar::tk_CScrollBar(tk_CPolCHLO* parent_, int id)
       slider(nullptr),
       btnA(nullptr),
       btnB(nullptr) {
-    SetClassId(kClassScrollBar);
+    SetClassId(tk_CLASS_CScrollBar);
     SetName("noname_scrollbar");
     // Children in this order: the knob is drawn first, arrow B drawn last and asked first.
     slider = new tk_CPosuv(this, tk_SCROLLBAR_ID_KNOB);
@@ -144,7 +140,7 @@ void tk_CScrollBar::ZOBRAZ(IDirectDrawSurface* dst) {
             track.ZOBRAZ_2(dst, x, x + length, y, y + 30, x + n * step, y);
         }
     }
-    ZOBRAZ_Deti(dst);
+    DrawChildren(dst);
 }
 
 bool tk_CScrollBar::Report() {

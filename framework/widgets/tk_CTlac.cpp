@@ -6,12 +6,8 @@
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CPolCHLO.h"
 
-namespace {
-constexpr int kClassTlac = 4;
-}
-
-void tk_CTlac::InitTlac() {
-    SetClassId(kClassTlac);
+void tk_CTlac::InitButton() {
+    SetClassId(tk_CLASS_CTlac);
     pressed = 0;
     drag_moves = false;
     void_SIR = 100;
@@ -19,23 +15,23 @@ void tk_CTlac::InitTlac() {
 }
 
 tk_CTlac::tk_CTlac() : tk_CDAS() {
-    InitTlac();
+    InitButton();
     SetName("noname_tlac");
 }
 
 tk_CTlac::tk_CTlac(const char* name_) : tk_CDAS(name_, 200, 250) {
-    InitTlac();
+    InitButton();
     SetName(name_ ? name_ : "noname_tlac");
 }
 
 tk_CTlac::tk_CTlac(tk_CPolCHLO* parent_, int rx_, int ry_, int id) : tk_CDAS(parent_, rx_, ry_) {
-    InitTlac();
+    InitButton();
     SetName("noname_tlac");
     ID = id;
 }
 
 tk_CTlac::tk_CTlac(tk_CPolCHLO* parent_, int id) : tk_CDAS(parent_, id) {
-    InitTlac();
+    InitButton();
     char label[32];
     std::snprintf(label, sizeof(label), "ID %d", id);
     SetName(label);

@@ -31,5 +31,5 @@ class tk_CTlac : public tk_CDAS {
     bool STLACENE2() const { return state == 2; }
 
   private:
-    void InitTlac();
+    void InitButton();
 };

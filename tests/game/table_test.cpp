@@ -20,15 +20,8 @@
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "game/CKarta.h"
-#include "game/CStolUdalosti.h"
-#include "game/TKartaText.h"
-#include "game/kartola_deal.h"
-#include "game/kartola_drop.h"
-#include "game/kartola_keep_on_screen.h"
-#include "game/kartola_play_state.h"
-#include "game/kartola_pointer.h"
-#include "game/kartola_registers.h"
-#include "game/kartola_scatter.h"
+#include "game/kartola_rules.h"
+#include "game/kartola_table.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/graphics/tk_test_surface.h"
 
@@ -46,19 +39,19 @@ class TableTest : public ::testing::Test {
         tk_LOG_reset_done = true;
         Screen(1024, 768);
         g_second = 1000;
-        ZAMIESAJ_NASTAV_HODINY([] { return g_second; });
+        SetScatterClock([] { return g_second; });
     }
     void TearDown() override {
         UVOLNI_REGISTRE();
-        ZAMIESAJ_NASTAV_HODINY(nullptr);
+        SetScatterClock(nullptr);
     }
 
     static void Screen(int w, int h) { tk_ScreenW = w, tk_ScreenH = h; }
     // Deals n pairs named "p0", "p1", ... with empty pictures and no sounds.
     static void Deal(int n) {
-        for (int i = 0; i < n; ++i) ROZDAJ_PAR(i, ("p" + std::to_string(i)).c_str(), new tk_CIcon(), nullptr);
+        for (int i = 0; i < n; ++i) DealPair(i, ("p" + std::to_string(i)).c_str(), new tk_CIcon(), nullptr);
     }
-    static CKarta& Card(int i) { return *VRAT_KARTU(i); }
+    static CKarta& Card(int i) { return *CardAt(i); }
     static Layout Places() {
         Layout places;
         for (int i = 0; i < REG_KARTY.count; ++i) places.emplace_back(Card(i).x, Card(i).y);
@@ -79,16 +72,16 @@ std::string Describe(const CKarta& c) {
 
 TEST_F(TableTest, PairsAreDealtPictureThenNameInACascade) {
     Deal(2);
-    ROZDAJ_PAR(2, nullptr, new tk_CIcon(), nullptr);
+    DealPair(2, nullptr, new tk_CIcon(), nullptr);
     std::vector<std::string> cards;
     for (int i = 0; i < REG_KARTY.count; ++i) cards.push_back(Describe(Card(i)));
     EXPECT_EQ(cards, (std::vector<std::string>{"I0 10,10 147x97 001101", "T0 20,15 150x100 001101",
                                                "I1 30,20 147x97 001101", "T1 40,25 150x100 001101",
                                                "I2 50,30 147x97 001101", "T2 60,35 150x100 001101"}));
     EXPECT_EQ(REG_OBR.count + REG_ZVUK.count + REG_TEXT.count, 9);
-    EXPECT_EQ(std::string(VRAT_TEXT(1)->text) + "|" + VRAT_TEXT(2)->text, "p1|");
+    EXPECT_EQ(std::string(NameOf(1)->text) + "|" + NameOf(2)->text, "p1|");
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_DEATH(ROZDAJ_PAR(5, "x", nullptr, nullptr), "ROZDAJ_PAR");
+    EXPECT_DEATH(DealPair(5, "x", nullptr, nullptr), "DealPair");
 }
 
 TEST_F(TableTest, ScatterStaysRightOfTheFoundListAndOnTheScreen) {
@@ -149,7 +142,7 @@ TEST_F(TableTest, FewCardsKeepClearOfEachOtherAndAFullTableOverlaps) {
 }
 
 // The game screen's side as a transcript of the events, with a found list.
-class Screenside : public CStolUdalosti {
+class Screenside : public CTableEvents {
   public:
     void PairFound(int pair) override { found++, events += "found " + std::to_string(pair) + "; "; }
     int FoundPairs() override { return found; }
@@ -165,12 +158,12 @@ TEST_F(TableTest, TopmostVisibleCardContainsThePointerEdgesIncluded) {
     Place(2, 200, 150);  // picture card 147 x 97, over it
     const int hits[][3] = {{100, 100, 1}, {250, 200, 2},  {199, 200, 1},
                            {347, 247, 2}, {348, 150, -1}, {99, 100, -1}};
-    for (auto [px, py, card] : hits) EXPECT_EQ(KARTA_POD_KURZOROM(px, py), card) << px << "," << py;
+    for (auto [px, py, card] : hits) EXPECT_EQ(CardUnderPointer(px, py), card) << px << "," << py;
     // A hidden card is never under the pointer; the one below it is.
     Card(2).visible = false;
-    EXPECT_EQ(KARTA_POD_KURZOROM(250, 200), 1);
+    EXPECT_EQ(CardUnderPointer(250, 200), 1);
     Card(1).visible = false;
-    EXPECT_EQ(KARTA_POD_KURZOROM(250, 200), -1);
+    EXPECT_EQ(CardUnderPointer(250, 200), -1);
 }
 
 TEST_F(TableTest, DropNearThePartnerFindsThePairBothWaysRound) {
@@ -183,7 +176,7 @@ TEST_F(TableTest, DropNearThePartnerFindsThePairBothWaysRound) {
         Place(held ^ 1, 500, 300);
         Place(held, 500 + dx, 300 + dy);
         g_iHeldCard = held;
-        EXPECT_EQ(PUSTI_KARTU(&screen), found);
+        EXPECT_EQ(DropHeldCard(&screen), found);
         EXPECT_EQ(g_iHeldCard, -1);
         EXPECT_EQ(Places()[held], found ? std::make_pair(500, 300) : std::make_pair(500 + dx, 300 + dy));
         EXPECT_EQ(Card(held).visible || Card(held ^ 1).visible, !found);
@@ -197,19 +190,19 @@ TEST_F(TableTest, DropOnAnotherPairsCardOrWithStaleIndexDoesNothing) {
     Screenside screen;
     Place(1, 700, 500), Place(2, 300, 300), Place(0, 301, 301);
     g_iHeldCard = 0;
-    EXPECT_EQ(PUSTI_KARTU(&screen), 0);
+    EXPECT_EQ(DropHeldCard(&screen), 0);
     EXPECT_TRUE(Card(0).x == 301 && Card(0).visible && Card(2).visible);
     // An index kept from a larger set names no card and no sound, and says so nowhere.
     g_iHeldCard = 7;
-    EXPECT_EQ(PUSTI_KARTU(&screen), 0);
+    EXPECT_EQ(DropHeldCard(&screen), 0);
     EXPECT_EQ(g_iHeldCard, -1);
-    EXPECT_TRUE(!VRAT_KARTU(4) && !VRAT_KARTU(-1) && !VRAT_ZVUK(2) && !VRAT_OBR(2) && !VRAT_TEXT(-3));
+    EXPECT_TRUE(!CardAt(4) && !CardAt(-1) && !SoundOf(2) && !PictureOf(2) && !NameOf(-3));
     EXPECT_EQ(screen.events, "");
     EXPECT_EQ(tk_test::ReadFile("tk_LOG.txt"), "");
     // Without a screen to tell, a found pair still leaves the table.
     Place(1, 290, 290);
     g_iHeldCard = 0;
-    EXPECT_EQ(PUSTI_KARTU(nullptr), 1);
+    EXPECT_EQ(DropHeldCard(nullptr), 1);
     EXPECT_FALSE(Card(0).visible || Card(1).visible);
 }
 
@@ -217,20 +210,20 @@ TEST_F(TableTest, SmallerScreenPullsEveryCardBackByItsOverhang) {
     Deal(2);
     Place(0, 1000, 900), Place(1, 1000, 900), Place(2, 300, 700), Place(3, 1200, 100);
     Card(1).visible = false;
-    UDRZ_KARTY_NA_OBRAZOVKE(1280, 1024, 1600, 1200);
+    KeepCardsOnScreen(1280, 1024, 1600, 1200);
     EXPECT_EQ(Places(), (Layout{{1000, 900}, {1000, 900}, {300, 700}, {1200, 100}}));
-    UDRZ_KARTY_NA_OBRAZOVKE(1280, 1024, 1024, 768);
+    KeepCardsOnScreen(1280, 1024, 1024, 768);
     EXPECT_EQ(Places(), (Layout{{877, 671}, {874, 668}, {300, 671}, {874, 100}}));
     // Only narrower still checks both edges; a card wider than the screen ends left of it.
-    UDRZ_KARTY_NA_OBRAZOVKE(1024, 768, 100, 768);
+    KeepCardsOnScreen(1024, 768, 100, 768);
     EXPECT_EQ(Places(), (Layout{{-47, 671}, {-50, 668}, {-47, 671}, {-50, 100}}));
 }
 
 TEST_F(TableTest, ReleaseDestroysEveryEntryAndLogsEachRegister) {
     Deal(1);
-    ROZDAJ_PAR(1, "slivka", new tk_CIcon(), new tk_CDSO_Zvuk());
+    DealPair(1, "slivka", new tk_CIcon(), new tk_CDSO_Zvuk());
     HFONT font = CreateFontA(-20, 5, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Verdana");
-    VRAT_TEXT(1)->font = font;
+    NameOf(1)->font = font;
     g_iHoverCard = 2, g_iHeldCard = 3;
     const int slots = REG_KARTY.akt_alloc;
 
@@ -260,16 +253,16 @@ constexpr std::uint16_t kTable = 500;
 // Each card's panel, then its picture or its name centred on one line.
 void DrawTable(IDirectDrawSurface* dst, HFONT font) {
     for (int i = 0; i < REG_KARTY.count; ++i) {
-        CKarta& card = *VRAT_KARTU(i);
+        CKarta& card = *CardAt(i);
         card.ZOBRAZ(dst);
         HDC dc = nullptr;
         if (!card.visible) continue;
         if (card.kind == 'I') {
-            VRAT_OBR(card.pair)->ZOBRAZ(dst, card.x, card.y);
+            PictureOf(card.pair)->ZOBRAZ(dst, card.x, card.y);
         } else if (dst->GetDC(&dc) == DD_OK) {
             RECT r{card.x, card.y, card.x + card.sir, card.y + card.vys};
             tk_glob_Text_draw_font(dc, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, 0, font,
-                                   VRAT_TEXT(card.pair)->text);
+                                   NameOf(card.pair)->text);
             dst->ReleaseDC(dc);
         }
     }
@@ -290,7 +283,7 @@ TEST_F(TableTest, ScatteredFruitTablePicture) {
         sheet->NAHRAJ_SURFACE_2_stretch(dd, pictures[i].c_str(), 150, 100);
         auto* icon = new tk_CIcon(sheet);
         icon->own_surface = true;
-        ROZDAJ_PAR(static_cast<int>(i), pictures[i].stem().c_str(), icon, nullptr);
+        DealPair(static_cast<int>(i), pictures[i].stem().c_str(), icon, nullptr);
     }
     ASSERT_EQ(REG_KARTY.count, 20);
     ZAMIESAJ();

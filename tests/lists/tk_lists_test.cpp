@@ -50,7 +50,7 @@ class Lists : public tk_test::SheetWorld {
     // The entries' texts, one after another ("-" for none).
     static std::string Texts(tk_CDUI& list) {
         std::string s;
-        for (int i = 0; i < list.volby.count; ++i) s += list.Volba(i)->text ? list.Volba(i)->text : "-";
+        for (int i = 0; i < list.volby.count; ++i) s += list.EntryAt(i)->text ? list.EntryAt(i)->text : "-";
         return s;
     }
     // A vertical menu at (100, 50) with entries at y 53..73, 76..96, 99..119 and x 103..223.
@@ -80,7 +80,7 @@ constexpr int kWideY = 10;
 // The entries' states, one digit each.
 std::string States(tk_CDUI& m) {
     std::string s;
-    for (int i = 0; i < m.Count(); ++i) s += std::to_string(m.Volba(i)->stav);
+    for (int i = 0; i < m.Count(); ++i) s += std::to_string(m.EntryAt(i)->stav);
     return s;
 }
 
@@ -103,7 +103,7 @@ TEST_F(Menu, PlaceholdersGiveWayToRealEntriesUntilTheFirstClear) {
     int id = 7;
     for (const char* t : {"Zamiešaj", "void_x", static_cast<const char*>(nullptr), "Koniec", "Ďalej"})
         m.PRIDAJ(id++, t);
-    EXPECT_EQ(m.Volba(0)->id, 7);
+    EXPECT_EQ(m.EntryAt(0)->id, 7);
     EXPECT_EQ(Texts(m), "Zamiešaj-Koniecvoid_xĎalej");
     // A placeholder removed before real entries came is not taken for one later.
     tk_CDUI cut;
@@ -125,7 +125,7 @@ TEST_F(Menu, VerticalMenuOfThreeEntries) {
     m.CHOD_NA(100, 50);
     m.RESET_GEOMETRIE();
     EXPECT_EQ(Edges(m.obal), "100,50,226,122");
-    EXPECT_EQ(Edges(m.Volba(0)->rect) + " " + Edges(m.Volba(1)->rect) + " " + Edges(m.Volba(2)->rect),
+    EXPECT_EQ(Edges(m.EntryAt(0)->rect) + " " + Edges(m.EntryAt(1)->rect) + " " + Edges(m.EntryAt(2)->rect),
               "103,53,223,73 103,76,223,96 103,99,223,119");
     // Centring lays a changed list out first.
     m.Nastav_Konstanty(20, 23, 120, 13);
@@ -133,13 +133,13 @@ TEST_F(Menu, VerticalMenuOfThreeEntries) {
     EXPECT_EQ(m.x * 1000 + m.y, (400 - 73) * 1000 + 300 - 46);
     // Only max_riadkov entries are laid out; the others keep their places.
     m.PRIDAJ(4, "x");
-    RECT kept = m.Volba(2)->rect;
+    RECT kept = m.EntryAt(2)->rect;
     m.Nastav_Konstanty(20, 23, 120, 3);
     m.max_riadkov = 2;
     m.CHOD_NA(100, 50);
     m.RESET_GEOMETRIE();
     EXPECT_EQ(Edges(m.obal), "100,50,226,99");
-    EXPECT_EQ(Edges(m.Volba(2)->rect), Edges(kept));
+    EXPECT_EQ(Edges(m.EntryAt(2)->rect), Edges(kept));
     // Look class 3 is refused like any other unknown class, so no later layout meets it.
     m.RESET_DEFAULT(3);
     EXPECT_TRUE(Logged("TSKW ERROR:  [tk_CDUI::RESET_DEFAULT() - zadana nekorektna trieda] [3]"));
@@ -155,7 +155,7 @@ TEST_F(Menu, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
     row.RESET_GEOMETRIE();
     const int tops[] = {61, 31, 1, 31}, lefts[] = {30, 160, 290, 420};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Edges(row.Volba(i)->rect), Edges(RECT{lefts[i], tops[i], lefts[i] + 100, tops[i] + 80}));
+        EXPECT_EQ(Edges(row.EntryAt(i)->rect), Edges(RECT{lefts[i], tops[i], lefts[i] + 100, tops[i] + 80}));
     // The union grown by d is (0, -29, 550, 171), then limited to the screen.
     EXPECT_EQ(Edges(row.obal), "1,1,550,171");
 
@@ -165,7 +165,7 @@ TEST_F(Menu, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
     bar.RESET_GEOMETRIE();
     EXPECT_EQ(Edges(bar.obal), "1,3,1919,29");
     // Eight pixels per character (not per byte) and the text margin on both sides.
-    EXPECT_EQ(Edges(bar.Volba(0)->rect) + " " + Edges(bar.Volba(1)->rect), "4,6,38,26 41,6,107,26");
+    EXPECT_EQ(Edges(bar.EntryAt(0)->rect) + " " + Edges(bar.EntryAt(1)->rect), "4,6,38,26 41,6,107,26");
 }
 
 TEST_F(Menu, PlacementCodesStepThroughTheEnglishNineAndFaultsStop) {
@@ -199,7 +199,7 @@ TEST_F(Menu, HighlightsOfTheThreeStatesAndFramesOfIdleEntries) {
     Tiny(m);
     m.ramik_volieb = 1;
     m.INFORMUJ_SA(3, 3, 0);
-    m.Volba(1)->stav = 2;
+    m.EntryAt(1)->stav = 2;
     m.ZOBRAZ(s.get());
     const std::string hover = ".BBBBBBBB..\n", pressed = ".RRRRRRRR..\n", blank = "...........\n";
     EXPECT_EQ(s.Picture(0, 0, 11, 18, legend), blank + hover + hover + hover + hover + blank + blank +
@@ -208,7 +208,7 @@ TEST_F(Menu, HighlightsOfTheThreeStatesAndFramesOfIdleEntries) {
     // An open pop-up's entry is yellow; a rounded highlight without a pen leaves the corners and,
     // as GDI does, the last column and row; only max_riadkov entries are drawn.
     s.Fill(0);
-    m.Volba(0)->stav = 3;
+    m.EntryAt(0)->stav = 3;
     m.oble = true;
     m.oble_x = m.oble_y = 4;
     m.max_riadkov = 1;
@@ -228,8 +228,8 @@ TEST_F(Menu, ShiftedGrownBevelledHighlightsOverTheNetMatchTheHelpers) {
     m.styl = 3;
     m.posun = 1, m.posun_x = 2, m.posun_y = 3;
     m.nafuk_x = 1, m.nafuk_y = 2;
-    m.Volba(0)->stav = 1;
-    m.Volba(2)->stav = 2;
+    m.EntryAt(0)->stav = 1;
+    m.EntryAt(2)->stav = 2;
     m.podklad = 1;
     m.ZOBRAZ(s.get());
     tk_CDUI_podklad_efekt_A_biela_siet(ref.get(), RECT{20, 10, 30, 28}, true);
@@ -281,7 +281,7 @@ TEST_F(Menu, IconsSitInTheirCornerAndCutEntriesShowWhatTheWholeEntryShowsThere) 
     for (const Case& c : cases) {
         entry.SetTextMode(c.code);
         entry.RESET_GEOMETRIE();
-        tk_TVOLBA* v = entry.Volba(0);
+        tk_TVOLBA* v = entry.EntryAt(0);
         v->rect2_mode = 0;
         whole.Fill(0xFFFF);
         cut.Fill(0xFFFF);
@@ -436,7 +436,7 @@ TEST_F(Menu, BarDropsItsPopUpAndLoopedPopUpsAreSafe) {
     EXPECT_FALSE(a.visible || b.visible);
     // A list is not its own pop-up.
     a.Eviduj_Master_Detail_popup(1, &a);
-    EXPECT_EQ(a.Volba(0)->detail, nullptr);
+    EXPECT_EQ(a.EntryAt(0)->detail, nullptr);
     EXPECT_TRUE(Logged("TSKW ERROR:  [tk_CDUI::Eviduj_Master_Detail_popup - popup == this]"));
 }
 
@@ -453,7 +453,7 @@ std::string Shown(tk_CDUIR& list) {
     std::string s;
     int r = list.max_riadkov > 0 ? list.max_riadkov : list.volby.count;
     for (int i = 0; i < r; ++i) {
-        tk_TVOLBA* e = list.Volba(i);
+        tk_TVOLBA* e = list.EntryAt(i);
         s += std::string(e->text) + "@" + std::to_string(e->rect.top) + "-" + std::to_string(e->rect.bottom);
         if (e->rect2_mode) s += "/" + std::to_string(e->rect2_mode) + ":" + std::to_string(e->rect2.top);
         s += " ";
@@ -475,8 +475,8 @@ TEST_F(Rows, PlaceholderRowsLendTheirTextsUntilTheFirstClear) {
     ASSERT_EQ(list.Count(), 3);
     EXPECT_STREQ(list[1]->text, "voidR_1");
     list.RESET_GEOMETRIE();
-    EXPECT_EQ(list.Volba(0)->text, list[0]->text);
-    EXPECT_FALSE(list.Volba(0)->text_vlastny);
+    EXPECT_EQ(list.EntryAt(0)->text, list[0]->text);
+    EXPECT_FALSE(list.EntryAt(0)->text_vlastny);
     list.ODOBER();
     list.VYMAZ();
     EXPECT_TRUE(tk_CDUI_void_flag);
@@ -519,7 +519,7 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     ScrollTo(list, 30);
     EXPECT_EQ(list.pozicia, 30);
     EXPECT_EQ(Shown(list), "r1@53-66/1:46 r2@69-89 r3@92-112 r4@115-135 r5@138-142/2:138 ");
-    EXPECT_EQ(list.Volba(4)->rect2.bottom, 158);
+    EXPECT_EQ(list.EntryAt(4)->rect2.bottom, 158);
     // A choice on the cut row reports that row's value.
     list.je_popup = false;
     int value = 0;
@@ -551,7 +551,7 @@ TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
         EXPECT_TRUE(list.INFORMUJ_SA(231, p.y, p.code));
         EXPECT_EQ(list.posuv.GP() * 1000 + list.pozicia, p.position * 1001) << p.y << " " << p.code;
     }
-    EXPECT_EQ(list.Volba(0)->rect2.top, 53 - 13);
+    EXPECT_EQ(list.EntryAt(0)->rect2.top, 53 - 13);
     // The scroll parts of a locked list take nothing.
     list.zamknute = true;
     EXPECT_FALSE(list.INFORMUJ_SA(231, 60, 1));
@@ -562,7 +562,7 @@ TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
     for (int i = 0; i < 10; ++i) found.PRIDAJ(i + 1, ("pair" + std::to_string(i)).c_str());
     found.RESET_GEOMETRIE();
     EXPECT_EQ(found.posuv.GP(), found.rozsah);
-    EXPECT_EQ(std::string(found.Volba(0)->text) + found.Volba(3)->text, "pair6pair9");
+    EXPECT_EQ(std::string(found.EntryAt(0)->text) + found.EntryAt(3)->text, "pair6pair9");
 }
 
 TEST_F(Rows, LookupsAndRowPopUps) {
@@ -655,7 +655,7 @@ TEST_F(ListsShowcase, ThreeLooksWithAPopUpAndAScrollingRowList) {
     bar.font = font;
     for (int i = 0; i < 4; ++i) bar.PRIDAJ(i + 1, kMain[i]);
     bar.RESET_DEFAULT();
-    bar.INFORMUJ_SA(bar.Volba(1)->rect.left + 3, 12, 0);
+    bar.INFORMUJ_SA(bar.EntryAt(1)->rect.left + 3, 12, 0);
 
     tk_CDUI menu, zvuk;
     menu.font = zvuk.font = font;
@@ -700,17 +700,17 @@ TEST_F(ListsShowcase, ThreeLooksWithAPopUpAndAScrollingRowList) {
     found.posuv.SP(60);
     found.zmenaR = true;
     found.RESET_GEOMETRIE();
-    EXPECT_EQ(found.Volba(0)->rect2_mode, 1);
-    EXPECT_EQ(found.Volba(found.max_riadkov - 1)->rect2_mode, 2);
-    found.INFORMUJ_SA(500, found.Volba(1)->rect.top + 5, 0);
+    EXPECT_EQ(found.EntryAt(0)->rect2_mode, 1);
+    EXPECT_EQ(found.EntryAt(found.max_riadkov - 1)->rect2_mode, 2);
+    found.INFORMUJ_SA(500, found.EntryAt(1)->rect.top + 5, 0);
 
     for (tk_CDUI* list : {static_cast<tk_CDUI*>(&bar), &menu, &zvuk, &row, static_cast<tk_CDUI*>(&found)})
         list->ZOBRAZ(screen.get());
     screen.SavePng("lists_showcase");
     // The open pop-up's entry is yellow in the master; the row list's hovered row is blue.
-    const tk_TVOLBA* open = menu.Volba(2);
+    const tk_TVOLBA* open = menu.EntryAt(2);
     EXPECT_EQ(screen.Pixel(open->rect.left + 2, open->rect.top + 2), screen.RawOf(RGB(255, 255, 60)));
-    const tk_TVOLBA* hovered = found.Volba(1);
+    const tk_TVOLBA* hovered = found.EntryAt(1);
     EXPECT_EQ(screen.Pixel(hovered->rect.right - 3, hovered->rect.top + 2), screen.RawOf(RGB(60, 60, 255)));
 }
 

@@ -129,7 +129,6 @@ class CarreTest : public Support {
         Support::SetUp();
         g_destroyed.clear();
     }
-    void TearDown() override { tk_CARRE_SetDestroyer(nullptr); }
     char letter[5] = {'A', 'B', 'C', 'D', 'E'};
 
     void fill(tk_CARRE& arr, int n = 5) {
@@ -210,10 +209,10 @@ TEST_F(CarreTest, DetachAllForgetsInModeTwoAndDestroysThroughTheHookInModeOne) {
     EXPECT_EQ(never.count, 3);
     never.count = 0;
 
-    tk_CARRE_SetDestroyer(destroyFake);
     {
         tk_CARRE owning;
         owning.mode = 1;
+        owning.destroyer = destroyFake;
         owning.Add(new FakeElement{2});
         owning.Add(nullptr);
         owning.Add(new FakeElement{14});
@@ -233,11 +232,11 @@ TEST_F(CarreDeathTest, ProgrammingFaultsStopWithAnErrorLine) {
     EXPECT_DEATH(arr.ShiftUp(0), "assert: ocakavana NULL hodnota");
     EXPECT_DEATH(arr.ShiftUp(2), "assert: index mimo rozsah");
     EXPECT_TRUE(logged("TK_ARRE_w(") && logged(") : TSKW ERROR:  [assert: index mimo rozsah]\n"));
-    tk_CARRE_SetDestroyer(destroyFake);
     EXPECT_DEATH(
         {
             tk_CARRE owning;
             owning.mode = 1;
+            owning.destroyer = destroyFake;
             owning.Add(new FakeElement{10});
             owning.DetachAll();
         },

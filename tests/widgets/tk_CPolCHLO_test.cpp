@@ -24,12 +24,6 @@ class CPolCHLOTest : public ::testing::Test {
         tk_LOG_on = 1;
         tk_LOG_reset_done = false;
         tk_auto_rx = 15, tk_auto_ry = 10;
-        tk_CPolCHLO_SetSliderRoute(KnobValue);
-        tk_CPolCHLO_SetListRoute(ChooserChoice);
-    }
-    void TearDown() override {
-        tk_CPolCHLO_SetSliderRoute(nullptr);
-        tk_CPolCHLO_SetListRoute(nullptr);
     }
     static std::string Order(tk_CPolCHLO& box) {
         std::string s;

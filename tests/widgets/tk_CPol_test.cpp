@@ -112,7 +112,7 @@ TEST_F(CPolTest, ABareElementIsDraggedByItsHandle) {
     EXPECT_EQ(Nums(tk_drag_dx, tk_drag_dy, e->rx, e->ry), "5,3,290,390");
     // Other classes use the base handler only to pass events on; hidden elements take nothing.
     tk_CPol label, hidden;
-    label.SetClassId(9);
+    label.SetClassId(tk_CLASS_CLabel);
     hidden.visible = false;
     EXPECT_FALSE(label.INFORMUJ_SA(1, 1, 0) || hidden.INFORMUJ_SA(1, 1, 0));
     EXPECT_EQ(label.state, 0);
@@ -149,8 +149,8 @@ TEST_F(CPolTest, MarkersShowTheHandleRoundOrForAPlainContainerSquareUnderItsChil
     // handle's; containers of other classes and hidden elements show none.
     tk_CPol element, label, hidden;
     tk_CPolCHLO box, screen;
-    label.SetClassId(9), label.grab_radius = 6;
-    screen.SetClassId(21);
+    label.SetClassId(tk_CLASS_CLabel), label.grab_radius = 6;
+    screen.SetClassId(tk_CLASS_CAppScreen);
     hidden.visible = false;
     const std::tuple<tk_CPol*, int, const char*> markers[] = {{&element, 0, "marker_element"},
                                                               {&label, 0, nullptr},

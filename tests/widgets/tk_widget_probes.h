@@ -19,7 +19,8 @@ using Trace = std::vector<std::string>;
 // A box of a given size that logs draws and events and takes the events inside it.
 class Probe : public tk_CPol {
   public:
-    Probe(tk_CPolCHLO* parent, int rx, int ry, int w, int h, Trace* trace, const char* label, int cls = 2)
+    Probe(tk_CPolCHLO* parent, int rx, int ry, int w, int h, Trace* trace, const char* label,
+          int cls = tk_CLASS_CDAS)
         : tk_CPol(parent, rx, ry), w_(w), h_(h), trace_(trace) {
         SetClassId(cls);
         SetName(label);
@@ -60,7 +61,9 @@ class Probe : public tk_CPol {
 // A container that records the notifications it gets and can end the chain.
 class Box : public tk_CPolCHLO {
   public:
-    Box(tk_CPolCHLO* parent, int id, int cls = 20) : tk_CPolCHLO(parent, id) { SetClassId(cls); }
+    Box(tk_CPolCHLO* parent, int id, int cls = tk_CLASS_CPolCHLO) : tk_CPolCHLO(parent, id) {
+        SetClassId(cls);
+    }
     ~Box() override {
         if (destroyed_) ++*destroyed_;
     }
@@ -86,13 +89,19 @@ class Box : public tk_CPolCHLO {
 
 // The smallest dialog: a container with the dialog's class id.
 inline Box* MakeDialog(tk_CPolCHLO* parent, int id) {
-    return new Box(parent, id, 14);
+    return new Box(parent, id, tk_CLASS_CDDialog);
 }
 
 // A slider knob stand-in (class 5) with its value.
 class Knob : public tk_CPol {
   public:
-    Knob(tk_CPolCHLO* parent, int id, int value) : tk_CPol(parent, id), value_(value) { SetClassId(5); }
+    Knob(tk_CPolCHLO* parent, int id, int value) : tk_CPol(parent, id), value_(value) {
+        SetClassId(tk_CLASS_CPosuv);
+    }
+    bool ReportValue(int* value) override {
+        *value = value_;
+        return true;
+    }
     int value_;
 };
 
@@ -100,6 +109,12 @@ class Knob : public tk_CPol {
 class Chooser : public tk_CPol {
   public:
     Chooser(tk_CPolCHLO* parent, int id, int cls) : tk_CPol(parent, id) { SetClassId(cls); }
+    bool ReportValue(int* value) override {
+        if (pending_ < 1) return false;
+        *value = pending_;
+        pending_ = 0;
+        return true;
+    }
     int pending_ = 0;
 };
 
@@ -118,18 +133,6 @@ void Drive(E* e, const std::vector<Step>& steps, tk_CPol* watched = nullptr) {
         EXPECT_EQ(Nums(taken, w->state, w->x, w->y), Nums(s.taken, s.state, s.x, s.y))
             << "at " << s.px << "," << s.py << " code " << s.code;
     }
-}
-
-// The routes the later classes install, for the stand-ins above.
-inline int KnobValue(tk_CPol* e) {
-    return static_cast<Knob*>(e)->value_;
-}
-inline bool ChooserChoice(tk_CPol* e, int* value) {
-    auto* c = static_cast<Chooser*>(e);
-    if (c->pending_ < 1) return false;
-    *value = c->pending_;
-    c->pending_ = 0;
-    return true;
 }
 
 }  // namespace tk_test

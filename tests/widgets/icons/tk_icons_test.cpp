@@ -322,7 +322,7 @@ TEST_F(IconsTest, PictureOfIconsSpritesVoidDesignsAndLabels) {
     yellow->colour = RGB(255, 220, 0), yellow->font = font;
     (new tk_CPolIcon(&root, 0, 0, static_cast<tk_CIcon*>(nullptr)))
         ->Dsgn_PolIcon_User(150, 160, &skin, 100, 180);
-    root.ZOBRAZ_Deti(out.get());
+    root.DrawChildren(out.get());
     out.SavePng("widgets_icons_sprites_labels");
     // The close button's first phase is the sheet's picture; the pressed button is filled grey.
     tk_TFAZA f = skin.ZAMERAJ_FAZU(80, 10);

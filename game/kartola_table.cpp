@@ -1,17 +1,20 @@
 #define TK_MODULE "Kartola"
-#include "game/kartola_registers.h"
+#include "game/kartola_table.h"
 
 #include "framework/sound/tk_CDSO_Zvuk.h"
+#include "framework/support/tk_Assert.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "game/CKarta.h"
-#include "game/TKartaText.h"
-#include "game/kartola_play_state.h"
 
 tk_CARRE REG_OBR;
 tk_CARRE REG_TEXT;
 tk_CARRE REG_ZVUK;
 tk_CARRE REG_KARTY;
+
+int g_iHoverCard = -1;
+int g_iHeldCard = -1;
+bool g_bCardSounds = true;
 
 namespace {
 
@@ -34,16 +37,16 @@ bool release(tk_CARRE& reg) {
 
 }  // namespace
 
-CKarta* VRAT_KARTU(int i) {
+CKarta* CardAt(int i) {
     return static_cast<CKarta*>(entryAt(REG_KARTY, i));
 }
-tk_CIcon* VRAT_OBR(int pair) {
+tk_CIcon* PictureOf(int pair) {
     return static_cast<tk_CIcon*>(entryAt(REG_OBR, pair));
 }
-TKartaText* VRAT_TEXT(int pair) {
+TKartaText* NameOf(int pair) {
     return static_cast<TKartaText*>(entryAt(REG_TEXT, pair));
 }
-tk_CDSO_Zvuk* VRAT_ZVUK(int pair) {
+tk_CDSO_Zvuk* SoundOf(int pair) {
     return static_cast<tk_CDSO_Zvuk*>(entryAt(REG_ZVUK, pair));
 }
 
@@ -54,4 +57,25 @@ void UVOLNI_REGISTRE() {
     if (release<tk_CDSO_Zvuk>(REG_ZVUK)) TK_LOG("---------", "REG_ZVUK uvolneny");
     g_iHoverCard = -1;
     g_iHeldCard = -1;
+}
+
+void DealPair(int i, const char* name, tk_CIcon* picture, tk_CDSO_Zvuk* sound) {
+    // Entry i of every register must belong to pair i.
+    TK_ASSERT(i == REG_TEXT.count && i == REG_OBR.count && i == REG_ZVUK.count && 2 * i == REG_KARTY.count,
+              "DealPair: par mimo poradia");
+    REG_TEXT.Add(new TKartaText(name));
+    REG_OBR.Add(picture);
+    REG_ZVUK.Add(sound);
+    REG_KARTY.Add(new CKarta('I', i, 10 + 20 * i, 10 + 10 * i));
+    REG_KARTY.Add(new CKarta('T', i, 20 + 20 * i, 15 + 10 * i));
+}
+
+int CardUnderPointer(int px, int py) {
+    for (int i = REG_KARTY.count - 1; i >= 0; --i) {
+        const CKarta* card = CardAt(i);
+        if (!card || !card->visible) continue;
+        if (card->x <= px && px <= card->x + card->sir && card->y <= py && py <= card->y + card->vys)
+            return i;
+    }
+    return -1;
 }

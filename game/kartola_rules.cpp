@@ -1,12 +1,14 @@
-#include "game/kartola_scatter.h"
+#include "game/kartola_rules.h"
 
+#include <cmath>
 #include <cstdint>
 #include <ctime>
 
 #include "framework/graphics/tk_Display.h"
 #include "game/CKarta.h"
-#include "game/kartola_constants.h"
-#include "game/kartola_registers.h"
+#include "game/kartola_table.h"
+
+// ---- Scatter ---------------------------------------------------------------------------------
 
 namespace {
 
@@ -21,7 +23,7 @@ long long systemSeconds() {
     return static_cast<long long>(std::time(nullptr));
 }
 
-kartola_Hodiny g_clock = systemSeconds;
+ScatterClock g_clock = systemSeconds;
 
 // The classic C library generator with results 0 to 32767 on every platform, so that the
 // placement formulas below reach both ends of their ranges exactly.
@@ -40,7 +42,7 @@ class Generator {
 // True when the box at (x, y) keeps the clearance from every card before card i.
 bool isFree(int i, int x, int y) {
     for (int j = 0; j < i; ++j) {
-        const CKarta* other = VRAT_KARTU(j);
+        const CKarta* other = CardAt(j);
         if (!other) continue;
         const int xj = other->x;
         const int yj = other->y;
@@ -54,14 +56,14 @@ bool isFree(int i, int x, int y) {
 
 }  // namespace
 
-void ZAMIESAJ_NASTAV_HODINY(kartola_Hodiny clock) {
+void SetScatterClock(ScatterClock clock) {
     g_clock = clock ? clock : systemSeconds;
 }
 
 void ZAMIESAJ() {
     Generator rng(g_clock());
     for (int i = 0; i < REG_KARTY.count; ++i) {
-        CKarta* card = VRAT_KARTU(i);
+        CKarta* card = CardAt(i);
         if (!card) continue;
         int x = 0;
         int y = 0;
@@ -75,5 +77,55 @@ void ZAMIESAJ() {
         }
         card->x = x;
         card->y = y;
+    }
+}
+
+// ---- Drop ------------------------------------------------------------------------------------
+
+namespace {
+
+// The first card other than the held one that belongs to the same pair.
+CKarta* partnerOf(int held, int pair) {
+    for (int i = 0; i < REG_KARTY.count; ++i) {
+        CKarta* card = CardAt(i);
+        if (i != held && card && card->pair == pair) return card;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int DropHeldCard(CTableEvents* events) {
+    const int held = g_iHeldCard;
+    g_iHeldCard = -1;
+    // A held index that no longer names a card (a smaller set was loaded) counts as none.
+    CKarta* dropped = CardAt(held);
+    if (!dropped) return 0;
+    CKarta* partner = partnerOf(held, dropped->pair);
+    if (!partner) return 0;
+    const double dx = static_cast<double>(dropped->x) - partner->x;
+    const double dy = static_cast<double>(dropped->y) - partner->y;
+    if (std::sqrt(dx * dx + dy * dy) >= SNAP_DISTANCE) return 0;
+
+    dropped->x = partner->x;
+    dropped->y = partner->y;
+    dropped->visible = false;
+    partner->visible = false;
+    if (events) {
+        events->PairFound(dropped->pair);
+        if (events->FoundPairs() == REG_KARTY.count / 2) events->GameWon();
+    }
+    return 1;
+}
+
+// ---- Keeping cards on screen -----------------------------------------------------------------
+
+void KeepCardsOnScreen(int oldW, int oldH, int newW, int newH) {
+    if (newW >= oldW && newH >= oldH) return;
+    for (int i = 0; i < REG_KARTY.count; ++i) {
+        CKarta* card = CardAt(i);
+        if (!card) continue;
+        if (card->x + card->sir > newW) card->x = newW - card->sir;
+        if (card->y + card->vys > newH) card->y = newH - card->vys;
     }
 }

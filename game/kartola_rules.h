@@ -1,0 +1,46 @@
+// The rules that move the cards: the scatter, the drop that finds a pair, and keeping the cards
+// on a screen that became smaller.
+#pragma once
+
+// ---- Scatter ---------------------------------------------------------------------------------
+// Where the scatter reads the calendar time in whole seconds.
+using ScatterClock = long long (*)();
+
+// Scatters every card of REG_KARTY, hidden ones included, on the current screen size: each to a
+// random place right of the found list, keeping clear of the cards placed before it where it can.
+// The generator is seeded with the current second, so scatters within one second give one layout.
+// Only positions change.
+void ZAMIESAJ();
+
+// Replaces the clock the scatter is seeded from; null goes back to the system's calendar time.
+void SetScatterClock(ScatterClock clock);
+
+// ---- Drop ------------------------------------------------------------------------------------
+// Distance between the two top-left corners below which a dropped card matches its partner.
+constexpr double SNAP_DISTANCE = 30.0;
+
+// What the card table tells the game screen when a drop finds a pair. The screen keeps the list
+// of found pairs, the congratulation and the sounds; the table only moves and hides cards.
+class CTableEvents {
+  public:
+    virtual ~CTableEvents() = default;
+    // Both cards of the pair are off the table: play the snap sound and list the pair as found.
+    virtual void PairFound(int pair) = 0;
+    // How many pairs have been found so far.
+    virtual int FoundPairs() = 0;
+    // Every pair is found: show the congratulation and play the fanfare.
+    virtual void GameWon() = 0;
+};
+
+// Runs when the left button was released over the held card (g_iHeldCard), after the card was
+// told of the release. If its partner's top-left corner lies less than SNAP_DISTANCE away, the
+// card takes the partner's place, both turn invisible and the events hear of the found pair, and
+// of the won game once every pair is found. The held index is none afterwards. 1 when a pair was
+// found; 0 otherwise, also when no card is held. Events may be null.
+int DropHeldCard(CTableEvents* events);
+
+// ---- Keeping cards on screen -----------------------------------------------------------------
+// After a change of display mode from oldW x oldH to newW x newH: if the screen became narrower
+// or lower, every card (hidden ones too) that sticks out right or below moves back by exactly its
+// overhang. A card larger than the screen ends at a negative x or y. A larger screen moves nothing.
+void KeepCardsOnScreen(int oldW, int oldH, int newW, int newH);
