@@ -4,7 +4,7 @@
 #include "platform/ddraw/ddraw.h"
 #include "platform/dsound/dsound.h"
 #include "platform/gdi/gdi.h"
-#include "platform/image/image.h"
+#include "platform/gdi/load_image.h"
 #include "platform/kernel/debug.h"
 #include "platform/kernel/files.h"
 #include "platform/kernel/resources.h"

@@ -6,7 +6,7 @@
 // Surfaces can be marked lost (tkp_MarkSurfacesLost) so that the restore paths really run.
 //
 // [SECTION] identifiers  [SECTION] result codes  [SECTION] flags  [SECTION] records
-// [SECTION] interfaces   [SECTION] entry point and test hooks
+// [SECTION] interfaces   [SECTION] entry point and loss
 #pragma once
 
 #include <cstdint>
@@ -264,22 +264,10 @@ struct IDirectDraw {
     virtual ~IDirectDraw() = default;
 };
 
-// ---- [SECTION] entry point and test hooks -------------------------------------------------------
+// ---- [SECTION] entry point and loss ------------------------------------------------------------
 // guid must be null (the default driver); outer must be null.
 HRESULT DirectDrawCreate(GUID* guid, LPDIRECTDRAW* directDraw, IUnknown* outer);
 
 // Marks every surface lost (the SDL backend calls it when the display is lost). Call on the
 // program's thread.
 void tkp_MarkSurfacesLost();
-// Marks one surface lost.
-void tkp_MarkSurfaceLost(LPDIRECTDRAWSURFACE surface);
-// The next count blits, fills and locks that involve the surface answer DDERR_WASSTILLDRAWING.
-void tkp_SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count);
-// The next count CreateSurface calls fail with DDERR_OUTOFMEMORY.
-void tkp_SetCreateSurfaceFailures(int count);
-// What Restore leaves in a lost surface's pixel (x, y): a magenta and green checkerboard.
-std::uint16_t tkp_LostPatternPixel(int x, int y);
-// Surfaces alive now (created and not yet released), the attached back buffer included.
-int tkp_LiveSurfaceCount();
-// Writes the surface's pixels (widened to 8 bits per channel) as a PNG file; true on success.
-bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path);

@@ -47,6 +47,7 @@ HRESULT DirectDrawCreate(GUID* guid, LPDIRECTDRAW* directDraw, IUnknown* outer) 
     return DD_OK;
 }
 
+// A test hook, declared in platform/testing/test_hooks.h.
 void tkp_SetCreateSurfaceFailures(int count) {
     g_createFailures = count > 0 ? count : 0;
 }

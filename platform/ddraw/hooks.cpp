@@ -1,10 +1,7 @@
-// The test hooks of ddraw.h: loss, a busy blitter, live surfaces, pictures of surfaces.
-#include <cstdint>
-#include <vector>
-
+// Loss of every surface (ddraw.h), and the surface hooks of platform/testing/test_hooks.h: loss of
+// one surface, a busy blitter, live surfaces, pictures of surfaces.
 #include "platform/ddraw/ddraw.h"
 #include "platform/ddraw/display_state.h"
-#include "platform/ddraw/pixel565.h"
 #include "platform/ddraw/surface.h"
 #include "platform/image/png_write.h"
 
@@ -27,13 +24,5 @@ int tkp_LiveSurfaceCount() {
 bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path) {
     tkp_Surface* s = tkp::FindSurface(surface);
     if (!s || !path) return false;
-    const tkp::PixelView view = s->View();
-    std::vector<std::uint32_t> xrgb(static_cast<std::size_t>(view.width) *
-                                    static_cast<std::size_t>(view.height));
-    for (int y = 0; y < view.height; ++y) {
-        const std::uint16_t* row = view.Row(y);
-        for (int x = 0; x < view.width; ++x)
-            xrgb[static_cast<std::size_t>(y) * view.width + x] = tkp::XrgbOf565(row[x]);
-    }
-    return tkp_WritePng(path, view.width, view.height, xrgb.data(), view.width);
+    return tkp_WritePng565(path, s->View());
 }

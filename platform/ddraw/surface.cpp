@@ -7,7 +7,7 @@
 
 #include "platform/ddraw/display_state.h"
 #include "platform/ddraw/surface_desc.h"
-#include "platform/gdi/dc_internal.h"
+#include "platform/gdi/surface_dc.h"
 #include "platform/kernel/debug.h"
 
 namespace {
@@ -18,6 +18,11 @@ int PitchFor(int width) {
 }
 
 }  // namespace
+
+// A test hook, declared in platform/testing/test_hooks.h.
+std::uint16_t tkp_LostPatternPixel(int x, int y) {
+    return ((x ^ y) & 1) ? 0x07E0 : 0xF81F;
+}
 
 tkp_Surface* tkp_Surface::Create(int width, int height, DWORD caps) {
     try {
@@ -191,8 +196,4 @@ HRESULT tkp_Surface::SetColorKey(DWORD flags, LPDDCOLORKEY key) {
     sourceKey_ = {static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(high)};
     hasSourceKey_ = true;
     return DD_OK;
-}
-
-std::uint16_t tkp_LostPatternPixel(int x, int y) {
-    return ((x ^ y) & 1) ? 0x07E0 : 0xF81F;
 }

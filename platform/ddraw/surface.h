@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/ddraw/blit.h"
 #include "platform/ddraw/ddraw.h"
+#include "platform/pixels/blit.h"
 
 class tkp_Surface final : public IDirectDrawSurface {
   public:

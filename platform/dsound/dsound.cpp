@@ -22,6 +22,7 @@ HRESULT DirectSoundCreate(LPCGUID pcGuidDevice, LPDIRECTSOUND* ppDS, LPUNKNOWN p
     return DS_OK;
 }
 
+// A test hook, declared in platform/testing/test_hooks.h.
 void tkp_DSMarkBufferLost(LPDIRECTSOUNDBUFFER buffer) {
     if (buffer) static_cast<tkp::SoundBuffer*>(buffer)->MarkLost();
 }

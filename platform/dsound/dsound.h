@@ -102,7 +102,3 @@ using LPDIRECTSOUND = IDirectSound*;
 
 // Opens the default sound output (pcGuidDevice null). DSERR_NODRIVER when there is none.
 HRESULT DirectSoundCreate(LPCGUID pcGuidDevice, LPDIRECTSOUND* ppDS, LPUNKNOWN pUnkOuter);
-
-// For tests: the buffer loses its memory as if the system took it away. It falls silent, and
-// Lock and Play answer DSERR_BUFFERLOST until Restore; the content must then be written again.
-void tkp_DSMarkBufferLost(LPDIRECTSOUNDBUFFER buffer);

@@ -1,11 +1,12 @@
-// The device context record and the helpers the GDI files and surfaces share; internal to platform/.
+// The device context record and the helpers the GDI files share; internal to platform/gdi.
 #pragma once
 
 #include <cstdint>
 
-#include "platform/ddraw/blit.h"
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_object.h"
+#include "platform/gdi/surface_dc.h"
+#include "platform/pixels/pixel_view.h"
 
 struct tkp_DC {
     bool memory = false;              // made by CreateCompatibleDC
@@ -22,10 +23,6 @@ struct tkp_DC {
 
 namespace tkp {
 
-// A device context drawing into a surface's pixels, with the default objects selected.
-tkp_DC* CreateSurfaceDC(const PixelView& pixels);
-// Deselects everything (finishing deletions that waited for it) and frees the context.
-void DestroyDC(tkp_DC* dc);
 // The context behind a handle, or null when it is not a live one.
 tkp_DC* FindDC(HDC dc);
 

@@ -1,9 +1,9 @@
 // Pixel access of a device context's target, clipped: spans, single pixels, blending.
 #include <algorithm>
 
-#include "platform/ddraw/pixel565.h"
 #include "platform/gdi/dc_internal.h"
 #include "platform/gdi/gdi.h"
+#include "platform/pixels/pixel565.h"
 
 namespace tkp {
 

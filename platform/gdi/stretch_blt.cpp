@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/ddraw/pixel565.h"
 #include "platform/gdi/dc_internal.h"
 #include "platform/gdi/gdi.h"
 #include "platform/kernel/debug.h"
+#include "platform/pixels/pixel565.h"
 
 namespace {
 

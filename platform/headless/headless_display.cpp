@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <mutex>
 
-#include "platform/ddraw/pixel565.h"
 #include "platform/image/png_write.h"
+#include "platform/pixels/pixel565.h"
 
 namespace {
 
@@ -109,8 +109,5 @@ std::uint32_t tkp_HeadlessFramePixel(int x, int y) {
 bool tkp_HeadlessSaveFramePng(const char* path) {
     tkp_HeadlessFrame frame = tkp_HeadlessLastFrame();
     if (frame.width == 0 || !path) return false;
-    std::vector<std::uint32_t> xrgb(frame.pixels.size());
-    std::transform(frame.pixels.begin(), frame.pixels.end(), xrgb.begin(),
-                   [](std::uint16_t p) { return tkp::XrgbOf565(p); });
-    return tkp_WritePng(path, frame.width, frame.height, xrgb.data(), frame.width);
+    return tkp_WritePng565(path, {frame.pixels.data(), frame.width, frame.height, frame.width});
 }

@@ -6,11 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/kernel/debug.h"
+#include "platform/pixels/pixel565.h"
 
 namespace {
 
@@ -78,4 +80,16 @@ bool tkp_WritePng(const char* path, int width, int height, const std::uint32_t* 
     }
     if (!ok) unlink(temp.c_str());
     return ok;
+}
+
+bool tkp_WritePng565(const char* path, const tkp::PixelView& pixels) {
+    // An empty view converts nothing and is refused by tkp_WritePng.
+    const int w = std::max(pixels.width, 0);
+    const int h = std::max(pixels.height, 0);
+    std::vector<std::uint32_t> xrgb(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        const std::uint16_t* row = pixels.Row(y);
+        for (int x = 0; x < w; ++x) xrgb[static_cast<std::size_t>(y) * w + x] = tkp::XrgbOf565(row[x]);
+    }
+    return tkp_WritePng(path, pixels.width, pixels.height, xrgb.data(), w);
 }

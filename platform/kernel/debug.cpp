@@ -40,6 +40,7 @@ void OutputDebugStringA(LPCSTR text) {
     std::fflush(stderr);
 }
 
+// The test hooks of debugger output, declared in platform/testing/test_hooks.h.
 void tkp_CaptureDebugOutput(bool on) {
     std::lock_guard<std::mutex> lock(g_debugMutex);
     g_capturing = on;
@@ -60,6 +61,7 @@ HMODULE GetModuleHandleA(LPCSTR name) {
     return nullptr;
 }
 
+// A test hook, declared in platform/testing/test_hooks.h.
 const char* tkp_ModuleName(HMODULE module) {
     return module ? module->path.c_str() : "";
 }

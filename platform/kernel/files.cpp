@@ -99,6 +99,7 @@ void SetLastError(DWORD code) {
     g_lastError = code;
 }
 
+// Declared for tests in platform/testing/test_hooks.h.
 bool tkp_WildcardMatch(const char* pattern, const char* name) {
     if (!pattern || !name) return false;
     // "*.*" means every entry, also those without a dot.

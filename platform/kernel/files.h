@@ -43,6 +43,3 @@ BOOL FindClose(HANDLE search);
 BOOL CopyFileA(LPCSTR from, LPCSTR to, BOOL failIfExists);
 // The security attributes are accepted and ignored; pass nullptr.
 BOOL CreateDirectoryA(LPCSTR path, void* securityAttributes);
-
-// True when name matches pattern ('*' any run, '?' one character), ignoring ASCII case.
-bool tkp_WildcardMatch(const char* pattern, const char* name);

@@ -175,6 +175,7 @@ BOOL FreeResource(HGLOBAL) {
     return FALSE;
 }
 
+// The two test hooks of resources, declared in platform/testing/test_hooks.h.
 bool tkp_RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size) {
     if (!name || !type || (!data && size) || size > 0xFFFFFFFFu) return false;
     if (!IS_INTRESOURCE(name) && !*name) return false;

@@ -34,15 +34,9 @@ constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 // regard to ASCII case), "#123" strings or MAKEINTRESOURCE ids. Null when not found.
 HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 // The resource's bytes as a handle; LockResource turns it into the pointer. They stay valid for
-// the whole run (a registered resource: until tkp_ClearRegisteredResources).
+// the whole run (a resource a test registered: until the test clears them).
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 LPVOID LockResource(HGLOBAL data);
 DWORD SizeofResource(HMODULE module, HRSRC resource);
 // Nothing to free; FALSE as on Windows.
 BOOL FreeResource(HGLOBAL data);
-
-// Adds an in-memory resource (the bytes are copied); it is found before an embedded one of the
-// same name and type, and a later registration replaces an earlier one. False on bad arguments.
-bool tkp_RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size);
-// Forgets every registered resource (the embedded ones stay).
-void tkp_ClearRegisteredResources();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/testing/test_hooks.h"
 
 namespace tk_test {
 

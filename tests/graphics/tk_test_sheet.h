@@ -15,6 +15,7 @@
 #include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "platform/platform.h"
+#include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/graphics/tk_test_bmp.h"
 

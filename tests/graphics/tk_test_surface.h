@@ -11,6 +11,7 @@
 
 #include "platform/ddraw/surface_access.h"
 #include "platform/platform.h"
+#include "platform/testing/test_hooks.h"
 
 namespace tk_test {
 

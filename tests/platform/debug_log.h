@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/kernel/debug.h"
+#include "platform/testing/test_hooks.h"
 
 namespace ptest {
 

@@ -20,6 +20,7 @@
 #include "framework/support/tk_LOG.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/sound/tk_test_wav.h"
 

@@ -15,6 +15,7 @@
 #include "platform/gdi/gdi_object.h"
 #include "platform/image/png_write.h"
 #include "platform/platform.h"
+#include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/platform/debug_log.h"
 #include "tests/platform/image/bmp_builder.h"

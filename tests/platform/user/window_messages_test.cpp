@@ -6,7 +6,7 @@
 
 #include "platform/headless/headless_display.h"
 #include "platform/headless/headless_input.h"
-#include "platform/kernel/debug.h"
+#include "platform/testing/test_hooks.h"
 #include "platform/user/user.h"
 
 namespace {

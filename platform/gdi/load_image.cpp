@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/gdi/gdi_object.h"
+#include "platform/gdi/load_image.h"
 #include "platform/image/bmp_decode.h"
-#include "platform/image/image.h"
 #include "platform/image/scale.h"
 #include "platform/kernel/debug.h"
 #include "platform/kernel/files.h"

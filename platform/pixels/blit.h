@@ -1,22 +1,15 @@
-// Pixel loops of the blits on 5-6-5 memory; internal to platform/. Every rectangle given here has
-// already been checked to lie inside its surface: these functions do no clipping of their own.
+// Pixel loops of the blits on 5-6-5 memory; internal to platform/ (surfaces blit with them). Every
+// rectangle given here has already been checked to lie inside its pixels: these functions do no
+// clipping of their own.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "platform/pixels/pixel_view.h"
 #include "platform/wintypes.h"
 
 namespace tkp {
-
-// A block of 5-6-5 pixels; pitch is counted in pixels.
-struct PixelView {
-    std::uint16_t* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    int pitch = 0;
-    std::uint16_t* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * pitch; }
-};
 
 // Source pixels from low to high (inclusive) are not drawn.
 struct ColourKey {

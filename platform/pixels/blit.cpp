@@ -1,12 +1,12 @@
 // Pixel loops of the blits: row-wise memmove for plain copies, branch-free selects for keyed ones,
 // and an incremental nearest-pixel walk for scaled, mirrored and blended ones.
-#include "platform/ddraw/blit.h"
+#include "platform/pixels/blit.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "platform/ddraw/pixel565.h"
+#include "platform/pixels/pixel565.h"
 
 namespace tkp {
 

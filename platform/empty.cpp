@@ -1,1 +1,0 @@
-// Keeps an area library that has no code yet linkable.

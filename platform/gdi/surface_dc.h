@@ -1,0 +1,16 @@
+// What a surface needs of GDI to hand out a device context on its own pixels (GetDC and
+// ReleaseDC); all else of device contexts stays inside platform/gdi.
+#pragma once
+
+#include "platform/pixels/pixel_view.h"
+#include "platform/wintypes.h"
+
+namespace tkp {
+
+// A device context drawing into the pixels, with the default objects selected. The pixels must
+// outlive it.
+HDC CreateSurfaceDC(const PixelView& pixels);
+// Deselects everything (finishing deletions that waited for it) and frees the context.
+void DestroyDC(HDC dc);
+
+}  // namespace tkp

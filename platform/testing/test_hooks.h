@@ -1,0 +1,48 @@
+// Hooks into the platform stand-in for tests only: they force failures and losses, count live
+// objects, capture the debugger output and look at internals. The program never calls them; each
+// is implemented beside the code it reaches into. The headless backend's own controls are in
+// platform/headless.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/ddraw/ddraw.h"
+#include "platform/dsound/dsound.h"
+#include "platform/wintypes.h"
+
+// ---- surfaces ----------------------------------------------------------------------------------
+// Marks one surface lost (tkp_MarkSurfacesLost in ddraw.h marks them all).
+void tkp_MarkSurfaceLost(LPDIRECTDRAWSURFACE surface);
+// The next count blits, fills and locks that involve the surface answer DDERR_WASSTILLDRAWING.
+void tkp_SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count);
+// The next count CreateSurface calls fail with DDERR_OUTOFMEMORY.
+void tkp_SetCreateSurfaceFailures(int count);
+// What Restore leaves in a lost surface's pixel (x, y): a magenta and green checkerboard.
+std::uint16_t tkp_LostPatternPixel(int x, int y);
+// Surfaces alive now (created and not yet released), the attached back buffer included.
+int tkp_LiveSurfaceCount();
+// Writes the surface's pixels (widened to 8 bits per channel) as a PNG file; true on success.
+bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path);
+
+// ---- sound -------------------------------------------------------------------------------------
+// The buffer loses its memory as if the system took it away. It falls silent, and Lock and Play
+// answer DSERR_BUFFERLOST until Restore; the content must then be written again.
+void tkp_DSMarkBufferLost(LPDIRECTSOUNDBUFFER buffer);
+
+// ---- debugger output, modules, files and resources -----------------------------------------------
+// While on, debugger output is kept in memory instead of going to standard error.
+void tkp_CaptureDebugOutput(bool on);
+// Returns the captured text and empties the capture buffer.
+std::string tkp_TakeDebugOutput();
+// The path of a module's executable ("" for a null module).
+const char* tkp_ModuleName(HMODULE module);
+// True when name matches pattern ('*' any run, '?' one character), ignoring ASCII case: the rule
+// FindFirstFileA filters with.
+bool tkp_WildcardMatch(const char* pattern, const char* name);
+// Adds an in-memory resource (the bytes are copied); it is found before an embedded one of the
+// same name and type, and a later registration replaces an earlier one. False on bad arguments.
+bool tkp_RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size);
+// Forgets every registered resource (the embedded ones stay).
+void tkp_ClearRegisteredResources();
