@@ -42,3 +42,11 @@
 #include "framework/lists/tk_CDUIR.h"
 #include "framework/lists/tk_TVOLBA.h"
 #include "framework/lists/tk_TVOLBAR.h"
+
+#include "framework/app/tk_APP.h"
+#include "framework/app/tk_APP_Editor.h"
+#include "framework/app/tk_APP_Options.h"
+#include "framework/app/tk_CAppCasovacDlg.h"
+#include "framework/app/tk_CAppInfoDlg.h"
+#include "framework/app/tk_CAppRozlisenieDlg.h"
+#include "framework/app/tk_CAppScreen.h"
