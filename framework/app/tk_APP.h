@@ -25,8 +25,9 @@ LRESULT tk_APP_WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 void tk_APP_DisplayModes_LIST();
 // Draws one frame into the back buffer and copies it onto the primary surface.
 void tk_APP_Prekresli();
-// Frames copied onto the primary surface since the program started.
+// Frames copied onto the primary surface since the display was set up.
 long tk_APP_FrameCount();
+void tk_APP_ResetFrameCount();
 // Restores a lost primary surface and the framework's own surfaces; the result of the restore.
 HRESULT tk_APP_Obnov_SRF();
 // Switches the display to width x height; 1 on success, 0 after tk_APP_Inic_problem.

@@ -101,6 +101,7 @@ int tk_APP_Inicializuj(HINSTANCE instance, int cmdShow) {
         return tk_APP_Inic_problem(window);
     setScreen(tk_ScreenW, tk_ScreenH);
     if (!createPrimary()) return tk_APP_Inic_problem(window);
+    tk_APP_ResetFrameCount();
     if (!tk_DSGN_ready) tk_DSGN_INIT();
     tk_DSO_INIT(window);
     SetTimer(window, kRedrawTimer, kFirstPeriodMs, nullptr);

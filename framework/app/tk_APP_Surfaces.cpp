@@ -39,6 +39,10 @@ long tk_APP_FrameCount() {
     return g_frames;
 }
 
+void tk_APP_ResetFrameCount() {
+    g_frames = 0;
+}
+
 void tk_APP_Prekresli() {
     if (!tk_lpDDSPrimary || !tk_lpDDSBack) return;
     if (tk_CAppScreen* app = tk_pApp) {
