@@ -37,6 +37,11 @@ void clearModes() {
     tk_DisplayModes.DetachAll();
 }
 
+// The list refers to its records without owning them: they go before it at the program's end.
+struct ModeRecords {
+    ~ModeRecords() { clearModes(); }
+} g_modeRecords;
+
 // One mode offered: listed when wide enough and not the same size as the mode just before it
 // (the same size again at another refresh rate).
 HRESULT collectMode(LPDDSURFACEDESC mode, LPVOID context) {

@@ -12,10 +12,6 @@
 
 namespace {
 
-void trace(const char* step, int n) {
-    TK_LOG("TRAC", step, n);
-}
-
 // The skin's background picture is the running application's.
 const char* backFileOfRunningApp() {
     return tk_pApp ? tk_pApp->m_BackFile : nullptr;
@@ -26,26 +22,26 @@ const char* backFileOfRunningApp() {
 int tk_CAppScreen::Execute() {
     tk_pApp = this;
     tk_DSGN_SetBackFileSource(backFileOfRunningApp);
-    trace("tk_CAppScreen::Execute; spracovanie m_LocApp_INI", 1);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; spracovanie m_LocApp_INI", 1);
     ReadSettings();
-    trace("tk_CAppScreen::Execute; tk_APP_Inicializuj", 2);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; tk_APP_Inicializuj", 2);
     if (!tk_APP_Inicializuj(m_hInstance, m_nCmdShow)) {
         // Nothing can be shown: the program ends here instead of building on a destroyed window.
         TK_LOG_ERR("tk_CAppScreen::Execute; the window or the display could not be set up, the program ends");
         return 1;
     }
-    trace("tk_CAppScreen::Execute; tk_APP_Synchro_dll2App", 3);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; tk_APP_Synchro_dll2App", 3);
     tk_APP_Synchro_dll2App(&m_ScrW, &m_ScrH, &m_ScrCX, &m_ScrCY, &m_lpDD, &m_lpDDSPrimary, &m_lpDDSBack,
                            &m_lpDDPal);
-    trace("tk_CAppScreen::Execute; Init();", 4);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; Init();", 4);
     Init();
-    trace("tk_CAppScreen::Execute; SetupVisual_Private", 5);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; SetupVisual_Private", 5);
     SetupVisual_Private();
-    trace("tk_CAppScreen::Execute; init m_duir_Rozlisenia", 6);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; init m_duir_Rozlisenia", 6);
     FillResolutionList();
-    trace("tk_CAppScreen::Execute; Init2", 7);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; Init2", 7);
     Init2();
-    trace("tk_CAppScreen::Execute; while...", 8);
+    TK_LOG("TRAC", "tk_CAppScreen::Execute; while...", 8);
     return MessageLoop();
 }
 
