@@ -21,7 +21,8 @@ std::vector<std::string> FilesHere() {
     return names;
 }
 
-// Writes stop after 4 bytes of any file; 0 when the write failed and left the old file alone.
+// Writes stop after 4 bytes of any file (the child of a death test, which ends without running the
+// program's exit code); 0 when the write failed and left the old file alone.
 int WriteOnAFullDisk() {
     const rlimit limit{4, 4};
     std::signal(SIGXFSZ, SIG_IGN);
@@ -78,7 +79,7 @@ TEST_F(AppSettings, WritingReplacesTheFileWholeAndAFailedWriteKeepsTheOldOne) {
     EXPECT_EQ(LogLines("tk_APP_ReplaceFile|gone").size(), 2u);
 
     // A full disk: the old file stays whole and no temporary file is left.
-    EXPECT_EXIT(std::exit(WriteOnAFullDisk()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::_Exit(WriteOnAFullDisk()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(AppSettings, NamesLongerThanTheirFieldsAreRefusedNotCut) {

@@ -2,9 +2,9 @@
 // clicked with xdotool, the screenshot shows the info dialog exactly as the headless backend draws
 // it at the same place, and Escape ends the program with status 0 and a settings file. Skipped
 // where Xvfb or the X tools are missing.
-#include <cctype>
+#include <sys/wait.h>
+
 #include <cstdlib>
-#include <fstream>
 
 #include "framework/demo/tessalin_demo.h"
 #include "tests/app/tk_app_world.h"
@@ -32,44 +32,19 @@ for i in $(seq 1 200); do grep -q 'while\.\.\.' tk_LOG.txt 2>/dev/null && break;
 sleep 0.3
 xdotool mousemove "$X" "$Y" click 1
 sleep 0.5
-xwd -root -silent | convert xwd:- "$SHOT.png" && convert "$SHOT.png" "$SHOT.ppm"
+xwd -root -silent | convert xwd:- "$SHOT.png" && convert "$SHOT.png" -depth 8 "rgb:$SHOT.rgb"
 xdotool key Escape
 wait $pid
 echo "demo exit $?"
 )";
 
-struct Picture {
-    int w = 0, h = 0;
-    std::vector<unsigned char> rgb;
-    std::uint32_t At(int x, int y) const {
-        const std::size_t i = (static_cast<std::size_t>(y) * w + x) * 3;
-        return (std::uint32_t{rgb[i]} << 16) | (std::uint32_t{rgb[i + 1]} << 8) | rgb[i + 2];
-    }
-};
-
-// The next header number of a PPM, past blanks and "#" comments.
-int PpmNumber(std::istream& in) {
-    while (in && (std::isspace(in.peek()) || in.peek() == '#')) {
-        if (in.get() == '#') in.ignore(1 << 16, '\n');
-    }
-    int v = -1;
-    in >> v;
-    return v;
-}
-
-// A binary PPM (P6, maxval 255) as ImageMagick writes it.
-bool ReadPpm(const std::string& path, Picture* p) {
-    std::ifstream in(path, std::ios::binary);
-    std::string magic(2, ' ');
-    in.read(magic.data(), 2);
-    p->w = PpmNumber(in);
-    p->h = PpmNumber(in);
-    const int maxval = PpmNumber(in);
-    in.get();
-    if (!in || magic != "P6" || maxval != 255 || p->w <= 0 || p->h <= 0) return false;
-    p->rgb.resize(static_cast<std::size_t>(p->w) * p->h * 3);
-    in.read(reinterpret_cast<char*>(p->rgb.data()), static_cast<std::streamsize>(p->rgb.size()));
-    return static_cast<std::size_t>(in.gcount()) == p->rgb.size();
+// The screenshot as raw 8-bit RGB rows of 1280 pixels, which convert writes without a header.
+std::uint32_t ShotPixel(const std::string& rgb, int x, int y) {
+    const std::size_t i = (static_cast<std::size_t>(y) * 1280 + x) * 3;
+    const auto c = [&](std::size_t k) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(rgb[i + k]));
+    };
+    return c(0) << 16 | c(1) << 8 | c(2);
 }
 
 bool Near(std::uint32_t a, std::uint32_t b) {
@@ -124,22 +99,40 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
     EXPECT_NE(driverOut.find("demo exit 0"), std::string::npos) << driverOut;
     EXPECT_EQ(ReadFile(dir_.path() + "/run/tessalin_demo.ini"), "1280 1024\n2 16");
 
-    Picture seen;
-    ASSERT_TRUE(ReadPpm(shot + ".ppm", &seen)) << "no screenshot";
-    ASSERT_EQ(Numbers(seen.w, seen.h), "1280,1024");
+    const std::string seen = ReadFile(shot + ".rgb");
+    ASSERT_EQ(seen.size(), 1280u * 1024u * 3u) << "no screenshot";
     // The dialog with its frame, texts and icons, pixel for pixel (the screen widens 5-6-5 colours
     // to 8 bits its own way), and the background beside it.
     int wrong = 0;
     for (int y = dlgY - 4; y < dlgY + 293 + 4; ++y) {
-        for (int x = dlgX - 4; x < dlgX + 366 + 4; ++x) {
-            const std::uint32_t want =
-                XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * expected.width + x]);
-            wrong += !Near(seen.At(x, y), want);
-        }
+        for (int x = dlgX - 4; x < dlgX + 366 + 4; ++x)
+            wrong += !Near(ShotPixel(seen, x, y),
+                           XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
     }
     EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
                         << ".png";
-    EXPECT_TRUE(Near(seen.At(dlgX - 20, dlgY + 100), XrgbOf565(kTessalinDemoBackColor)));
+    EXPECT_TRUE(Near(ShotPixel(seen, dlgX - 20, dlgY + 100), XrgbOf565(kTessalinDemoBackColor)));
+}
+
+// Without any display the program ends at once: status 1, its own last line on standard error and
+// the reason in the log. --help needs no display either.
+TEST_F(DemoWindow, WithoutADisplayTheProgramEndsWithStatusOneAndSaysWhy) {
+    const std::string run = "cd " + dir_.path() + " && SDL_VIDEODRIVER=none " + TK_TESSALIN_DEMO;
+    const int status = std::system((run + " 2>err.txt").c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const std::string err = ReadFile("err.txt");
+    const std::string last = "tessalin_demo: the display could not be set up (see tk_LOG.txt)\n";
+    ASSERT_GE(err.size(), last.size());
+    EXPECT_EQ(err.substr(err.size() - last.size()), last) << err;
+    EXPECT_EQ(LogLines("TSKW").back(),
+              "TK_APP_w(N) : TSKW ERROR:  [tk_CAppScreen::Execute; the window or the display could not be "
+              "set up, the "
+              "program ends]");
+
+    const int help = std::system((run + " --help >help.txt").c_str());
+    EXPECT_EQ(WEXITSTATUS(help), 0);
+    EXPECT_NE(ReadFile("help.txt").find("--window=WIDTHxHEIGHT"), std::string::npos);
 }
 
 }  // namespace
