@@ -47,3 +47,11 @@
 #include "framework/lists/tk_UTL_CDLG_EDIT.h"
 #include "framework/lists/tk_UTL_CDUIR_DIR.h"
 #include "framework/lists/tk_UTL_CDUIR_THMFILE.h"
+
+#include "framework/app/tk_APP.h"
+#include "framework/app/tk_APP_Editor.h"
+#include "framework/app/tk_APP_Options.h"
+#include "framework/app/tk_CAppCasovacDlg.h"
+#include "framework/app/tk_CAppInfoDlg.h"
+#include "framework/app/tk_CAppRozlisenieDlg.h"
+#include "framework/app/tk_CAppScreen.h"

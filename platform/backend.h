@@ -23,6 +23,9 @@ DisplayMode DesktopSize();
 void SetPresentationSize(int width, int height);
 // Shows one frame: 16-bit RGB 5-6-5 pixels, pitch in bytes.
 void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes);
+// The next main window is an ordinary window of width x height on the desktop instead of one
+// covering the screen; DesktopSize and DisplayModes then answer for that window. 0 x 0: the screen.
+void SetWindowed(int width, int height);
 
 // ---- window, input and time ---------------------------------------------------------------
 // Milliseconds on the backend's clock (virtual on the headless backend).

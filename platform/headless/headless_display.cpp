@@ -7,6 +7,7 @@
 
 #include "platform/image/png_write.h"
 #include "platform/pixels/pixel565.h"
+#include "platform/user/display_modes.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ struct DisplayState {
     std::vector<tkp::backend::DisplayMode> modes = kDefaultModes;
     tkp::backend::DisplayMode desktop = kDefaultDesktop;
     tkp::backend::DisplayMode presentation = {0, 0};
+    // A window asked for instead of the whole screen; 0 x 0 for none.
+    tkp::backend::DisplayMode windowed = {0, 0};
     int frames = 0;
     tkp_HeadlessFrame last;
 };
@@ -32,14 +35,22 @@ DisplayState& State() {
 
 namespace tkp::backend {
 
+// In a window the modes are those the SDL backend emulates for a desktop of the window's size.
 std::vector<DisplayMode> DisplayModes() {
     std::lock_guard<std::mutex> lock(State().mutex);
+    const DisplayMode w = State().windowed;
+    if (w.width > 0) return tkp::user::EmulatedDisplayModes(w.width, w.height);
     return State().modes;
 }
 
 DisplayMode DesktopSize() {
     std::lock_guard<std::mutex> lock(State().mutex);
-    return State().desktop;
+    return State().windowed.width > 0 ? State().windowed : State().desktop;
+}
+
+void SetWindowed(int width, int height) {
+    std::lock_guard<std::mutex> lock(State().mutex);
+    State().windowed = {width, height};
 }
 
 void SetPresentationSize(int width, int height) {
@@ -80,6 +91,7 @@ void tkp_HeadlessResetDisplay() {
     State().modes = kDefaultModes;
     State().desktop = kDefaultDesktop;
     State().presentation = {0, 0};
+    State().windowed = {0, 0};
     State().frames = 0;
     State().last = tkp_HeadlessFrame{};
 }

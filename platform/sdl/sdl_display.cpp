@@ -9,6 +9,8 @@ using tkp::sdl::video;
 namespace tkp::backend {
 
 DisplayMode DesktopSize() {
+    // In a window the program sees the window as its screen.
+    if (video().windowedW > 0) return DisplayMode{video().windowedW, video().windowedH};
     SDL_DisplayMode mode;
     if (!tkp::sdl::EnsureVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return DisplayMode{0, 0};
     return DisplayMode{mode.w, mode.h};

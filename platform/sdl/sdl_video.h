@@ -17,6 +17,9 @@ struct Video {
     // The back-buffer size the picture is scaled from (SDL's logical size).
     int presentW = 0;
     int presentH = 0;
+    // An ordinary window of this size asked for instead of covering the screen; 0 x 0 for none.
+    int windowedW = 0;
+    int windowedH = 0;
     HWND hwnd = nullptr;
 };
 

@@ -44,12 +44,18 @@ void WaitForEvents(std::uint64_t untilMs) {
 bool CreateMainWindow(HWND window, const char* title) {
     tkp::sdl::Video& v = video();
     if (v.window != nullptr || !tkp::sdl::EnsureVideo()) return false;
-    // At the screen's position and size: without a window manager the full-screen request is
-    // ignored, and the window must cover the screen by itself.
-    SDL_Rect screen{0, 0, 800, 600};
-    if (SDL_GetDisplayBounds(0, &screen) != 0) tkp::sdl::LogSdlError("display bounds: ");
-    v.window = SDL_CreateWindow(title != nullptr ? title : "", screen.x, screen.y, screen.w, screen.h,
-                                SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    if (v.windowedW > 0) {
+        // An ordinary window in the middle of the desktop.
+        v.window = SDL_CreateWindow(title != nullptr ? title : "", SDL_WINDOWPOS_CENTERED,
+                                    SDL_WINDOWPOS_CENTERED, v.windowedW, v.windowedH, SDL_WINDOW_SHOWN);
+    } else {
+        // At the screen's position and size: without a window manager the full-screen request is
+        // ignored, and the window must cover the screen by itself.
+        SDL_Rect screen{0, 0, 800, 600};
+        if (SDL_GetDisplayBounds(0, &screen) != 0) tkp::sdl::LogSdlError("display bounds: ");
+        v.window = SDL_CreateWindow(title != nullptr ? title : "", screen.x, screen.y, screen.w, screen.h,
+                                    SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    }
     if (v.window == nullptr) {
         tkp::sdl::LogSdlError("no window: ");
         return false;
@@ -71,6 +77,11 @@ bool CreateMainWindow(HWND window, const char* title) {
     SDL_RenderClear(v.renderer);
     SDL_RenderPresent(v.renderer);
     return true;
+}
+
+void SetWindowed(int width, int height) {
+    video().windowedW = width;
+    video().windowedH = height;
 }
 
 void DestroyMainWindow(HWND) {

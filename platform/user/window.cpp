@@ -144,6 +144,11 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM, LPARAM) {
     return 0;
 }
 
+void tkp_SetWindowedMode(int width, int height) {
+    if (width <= 0 || height <= 0) width = height = 0;
+    tkp::backend::SetWindowed(width, height);
+}
+
 LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     tkp_Window* w = LiveWindow(hwnd);
     if (w == nullptr) return 0;

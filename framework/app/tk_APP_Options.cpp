@@ -1,0 +1,115 @@
+#include "framework/app/tk_APP_Options.h"
+
+#include <strings.h>
+#include <cstdlib>
+
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace {
+
+constexpr const char* kVariable = "TESSALIN_WINDOW";
+constexpr int kMaxSide = 16384;
+
+// "WxH" with both sides 320 to 16384 pixels.
+bool parseSize(const char* text, int* w, int* h) {
+    char* end = nullptr;
+    const long a = std::strtol(text, &end, 10);
+    if (end == text || (*end != 'x' && *end != 'X')) return false;
+    const char* second = end + 1;
+    const long b = std::strtol(second, &end, 10);
+    if (end == second || *end != 0) return false;
+    if (a < 320 || b < 240 || a > kMaxSide || b > kMaxSide) return false;
+    *w = static_cast<int>(a);
+    *h = static_cast<int>(b);
+    return true;
+}
+
+// The variable: unset, empty, "0", "no" or "off" mean the whole screen; "1", "yes" or "on" a window
+// of the default size; "WxH" a window of that size.
+bool parseVariable(const char* value, tk_TAppOptions* o) {
+    if (!value || !*value || !std::strcmp(value, "0") || !strcasecmp(value, "no") ||
+        !strcasecmp(value, "off"))
+        return true;
+    if (!std::strcmp(value, "1") || !strcasecmp(value, "yes") || !strcasecmp(value, "on")) {
+        o->windowed = true;
+        return true;
+    }
+    int w = 0, h = 0;
+    if (!parseSize(value, &w, &h)) return false;
+    *o = tk_TAppOptions{true, w, h};
+    return true;
+}
+
+void printHelp(std::FILE* out, const char* program, const char* about) {
+    std::fprintf(out,
+                 "Usage: %s [--window[=WIDTHxHEIGHT]]\n"
+                 "%s\n"
+                 "\n"
+                 "The program covers the whole screen. Escape or F12 ends it.\n"
+                 "\n"
+                 "  --window               run in an ordinary window of 1024 x 768 (800 x 600 on a smaller\n"
+                 "                         screen) instead, beside other programs; the screen sizes the\n"
+                 "                         program offers then fit the window\n"
+                 "  --window=WIDTHxHEIGHT  run in a window of that size, e.g. --window=1280x720\n"
+                 "  --help                 show this help and end\n"
+                 "\n"
+                 "Environment:\n"
+                 "  %s=1 or =WIDTHxHEIGHT  the same as --window; 0, no or off: the whole screen.\n"
+                 "                         A switch on the command line wins.\n",
+                 program, about ? about : "", kVariable);
+}
+
+}  // namespace
+
+void tk_APP_DefaultWindowSize(int desktopW, int desktopH, int* w, int* h) {
+    const bool small = desktopW > 0 && desktopH > 0 && (desktopW < 1024 || desktopH < 768);
+    *w = small ? 800 : 1024;
+    *h = small ? 600 : 768;
+}
+
+int tk_APP_ParseOptions(int argc, const char* const* argv, const char* environment, const char* program,
+                        const char* about, tk_TAppOptions* options, std::FILE* out, std::FILE* err) {
+    tk_TAppOptions o;
+    if (!parseVariable(environment, &o)) {
+        std::fprintf(err, "%s: %s=%s is not 0, 1 or WIDTHxHEIGHT; the whole screen is used\n", program,
+                     kVariable, environment);
+        o = tk_TAppOptions{};
+    }
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
+            printHelp(out, program, about);
+            return 0;
+        }
+        if (!std::strcmp(a, "--window")) {
+            o = tk_TAppOptions{true, 0, 0};
+        } else if (!std::strncmp(a, "--window=", 9)) {
+            o = tk_TAppOptions{true, 0, 0};
+            if (!parseSize(a + 9, &o.window_w, &o.window_h)) {
+                std::fprintf(err, "%s: %s: the size must be WIDTHxHEIGHT, e.g. 1280x720 (see --help)\n",
+                             program, a);
+                return 2;
+            }
+        } else {
+            std::fprintf(err, "%s: unknown switch %s (see --help)\n", program, a);
+            return 2;
+        }
+    }
+    *options = o;
+    return -1;
+}
+
+int tk_APP_CommandLine(int argc, char** argv, const char* program, const char* about) {
+    tk_TAppOptions o;
+    const int status =
+        tk_APP_ParseOptions(argc, argv, std::getenv(kVariable), program, about, &o, stdout, stderr);
+    if (status >= 0 || !o.windowed) return status;
+    if (o.window_w == 0) {
+        tk_APP_DefaultWindowSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &o.window_w,
+                                 &o.window_h);
+    }
+    tkp_SetWindowedMode(o.window_w, o.window_h);
+    return -1;
+}

@@ -1,0 +1,90 @@
+#define TK_MODULE "TK_APP_w"
+#include "framework/app/tk_APP_Settings.h"
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "framework/app/tk_APP_ReplaceFile.h"
+#include "framework/support/tk_LOG.h"
+
+namespace {
+
+// The longest line read; the rest of a longer line is skipped, never read as the next line.
+constexpr int kLineMax = 200;
+
+// Reads one line of at most kLineMax characters without its newline; false at the end of the file.
+bool readLine(std::FILE* f, std::string* line) {
+    line->clear();
+    int c;
+    bool any = false;
+    while ((c = std::fgetc(f)) != EOF) {
+        any = true;
+        if (c == '\n') break;
+        if (static_cast<int>(line->size()) < kLineMax) line->push_back(static_cast<char>(c));
+    }
+    return any;
+}
+
+// One number as "%i" reads it (sign, decimal, 0x hexadecimal or 0 octal), but only when it fits
+// an int.
+bool scanInt(const char** at, int* out) {
+    const char* s = *at;
+    while (std::isspace(static_cast<unsigned char>(*s))) ++s;
+    if (!*s) return false;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(s, &end, 0);
+    if (end == s || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
+    *out = static_cast<int>(v);
+    *at = end;
+    return true;
+}
+
+// Both numbers of "%i %i", or neither.
+bool scanPair(const std::string& line, int* a, int* b) {
+    const char* at = line.c_str();
+    int first = 0, second = 0;
+    if (!scanInt(&at, &first) || !scanInt(&at, &second)) return false;
+    *a = first;
+    *b = second;
+    return true;
+}
+
+}  // namespace
+
+bool tk_APP_ReadSettings(const char* path, tk_TAppSettings* s) {
+    if (!path || !path[0] || !s) return false;
+    std::FILE* f = std::fopen(path, "r");
+    if (!f) return false;
+    std::string line;
+    int a = 0, b = 0;
+    readLine(f, &line);
+    if (scanPair(line, &a, &b) && a > 0 && b > 0) {
+        s->screen_w = a;
+        s->screen_h = b;
+    } else {
+        TK_LOG("tk_APP_ReadSettings; the screen size line does not scan", path);
+    }
+    s->level = 2;
+    s->period = 16;
+    if (readLine(f, &line) && !line.empty()) {
+        if (scanPair(line, &a, &b) && a >= 1 && a <= 10 && b > 0) {
+            s->level = a;
+            s->period = b;
+        } else {
+            TK_LOG("tk_APP_ReadSettings; the redraw timer line does not scan", path);
+        }
+    }
+    std::fclose(f);
+    return true;
+}
+
+bool tk_APP_WriteSettings(const char* path, const tk_TAppSettings& s) {
+    char text[64];
+    const int n = std::snprintf(text, sizeof text, "%i %i\n%i %i", s.screen_w, s.screen_h, s.level, s.period);
+    return tk_APP_ReplaceFile(path, text, static_cast<std::size_t>(n));
+}

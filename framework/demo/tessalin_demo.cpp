@@ -1,0 +1,18 @@
+// tessalin_demo: the framework's demonstration program (see tessalin_demo.h).
+#include <cstdio>
+
+#include "framework/demo/tessalin_demo.h"
+
+int main(int argc, char** argv) {
+    const int early =
+        tk_APP_CommandLine(argc, argv, "tessalin_demo",
+                           "The Tessalin 2D framework's demonstration: an empty application screen.");
+    if (early >= 0) return early;
+    auto* app = new tk_CAppScreen(nullptr, SW_SHOW, kTessalinDemoSettings);
+    tk_demo_Configure(app);
+    const int status = app->Execute();
+    delete app;
+    if (status != 0)
+        std::fprintf(stderr, "tessalin_demo: the display could not be set up (see tk_LOG.txt)\n");
+    return status;
+}

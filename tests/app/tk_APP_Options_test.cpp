@@ -1,0 +1,80 @@
+// The command line and TESSALIN_WINDOW, and a program run in a window on the headless backend.
+#include <cstdio>
+
+#include "tests/app/tk_app_world.h"
+
+namespace tk_test {
+namespace {
+
+struct OptionCase {
+    std::vector<const char*> args;
+    const char* environment;
+    int status;
+    const char* options;  // windowed, width, height
+    const char* message;  // part of what went to standard error
+};
+
+std::string Contents(std::FILE* f) {
+    std::string s(4096, '\0');
+    std::rewind(f);
+    s.resize(std::fread(s.data(), 1, s.size(), f));
+    return s;
+}
+
+class CommandLine : public ::testing::TestWithParam<OptionCase> {};
+
+TEST_P(CommandLine, IsRead) {
+    const OptionCase& c = GetParam();
+    std::vector<const char*> argv{"demo"};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    tk_TAppOptions o;
+    EXPECT_EQ(tk_APP_ParseOptions(static_cast<int>(argv.size()), argv.data(), c.environment, "demo", "About.",
+                                  &o, out, err),
+              c.status);
+    if (c.status < 0) {
+        EXPECT_EQ(Numbers(o.windowed, o.window_w, o.window_h), c.options);
+    }
+    EXPECT_NE(Contents(err).find(c.message), std::string::npos) << Contents(err);
+    std::fclose(out);
+    std::fclose(err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AppOptions, CommandLine,
+    ::testing::Values(OptionCase{{}, nullptr, -1, "0,0,0", ""},
+                      OptionCase{{"--window"}, nullptr, -1, "1,0,0", ""},
+                      OptionCase{{"--window=1280x720"}, nullptr, -1, "1,1280,720", ""},
+                      OptionCase{{}, "1", -1, "1,0,0", ""}, OptionCase{{}, "1000x700", -1, "1,1000,700", ""},
+                      OptionCase{{}, "0", -1, "0,0,0", ""},
+                      OptionCase{{"--window=800x600"}, "1000x700", -1, "1,800,600", ""},
+                      OptionCase{{}, "big", -1, "0,0,0", "TESSALIN_WINDOW=big is not"},
+                      OptionCase{{"--window=800"}, nullptr, 2, "", "--window=800: the size must be"},
+                      OptionCase{{"--fullscreen"}, nullptr, 2, "", "unknown switch --fullscreen"},
+                      OptionCase{{"--help", "--bad"}, nullptr, 0, "", ""}));
+
+using AppWindowed = AppWorld;
+
+// In a window the screen is the window: the modes fit it and the program runs at its size.
+TEST_F(AppWindowed, TheDisplayModesFitTheWindow) {
+    int w = 0, h = 0;
+    tk_APP_DefaultWindowSize(1920, 1080, &w, &h);
+    EXPECT_EQ(Numbers(w, h), "1024,768");
+    tk_APP_DefaultWindowSize(1000, 740, &w, &h);
+    EXPECT_EQ(Numbers(w, h), "800,600");
+    tkp_SetWindowedMode(1000, 700);
+    EXPECT_EQ(Numbers(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), "1000,700");
+    ProbeApp app;
+    EXPECT_EQ(Run(app, nullptr, {[](ProbeApp& a) {
+                      tk_CDUIR* list = a.m_dlgRozlisenie->m_duir_Rozlisenia;
+                      ASSERT_EQ(list->CountR(), 2);
+                      EXPECT_EQ(std::string(list->VratVolbu__indexovo(1)->text), "1000  x  700");
+                      Press(VK_ESCAPE);
+                  }}),
+              0);
+    EXPECT_EQ(ReadFile("APP.INI"), "1000 700\n2 16");
+}
+
+}  // namespace
+}  // namespace tk_test

@@ -1,0 +1,132 @@
+// The settings file read without trusting it and replaced whole; names too long for their fields
+// refused; the display-mode list.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+
+#include "framework/app/tk_APP_Settings.h"
+#include "tests/app/tk_app_world.h"
+
+namespace tk_test {
+namespace {
+
+std::vector<std::string> FilesHere() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator("."))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Writes stop after 4 bytes of any file (the child of a death test, which ends without running the
+// program's exit code); 0 when the write failed and left the old file alone.
+int WriteOnAFullDisk() {
+    const rlimit limit{4, 4};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = tk_APP_WriteSettings("S.INI", {1024, 768, 5, 100});
+    const bool kept = ReadFile("S.INI") == "800 600\n3 36";
+    return !written && kept && FilesHere().size() == 2 ? 0 : 1;
+}
+
+struct ReadCase {
+    const char* bytes;
+    const char* got;  // width, height, level, period after reading over 111, 222, 7, 77
+};
+
+class SettingsRead : public AppWorld, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(SettingsRead, TakesOnlyLinesThatScanAndMakeSense) {
+    WriteFile("S.INI", GetParam().bytes);
+    tk_TAppSettings s{111, 222, 7, 77};
+    ASSERT_TRUE(tk_APP_ReadSettings("S.INI", &s));
+    EXPECT_EQ(Numbers(s.screen_w, s.screen_h, s.level, s.period), GetParam().got) << GetParam().bytes;
+}
+
+const std::string kLongFirstLine = "1024 768" + std::string(200, ' ') + "9 324\n3 36";
+
+INSTANTIATE_TEST_SUITE_P(
+    AppSettings, SettingsRead,
+    ::testing::Values(ReadCase{"800 600\n3 36", "800,600,3,36"}, ReadCase{"1024 768", "1024,768,2,16"},
+                      ReadCase{"", "111,222,2,16"}, ReadCase{"800 600\n\n5 100", "800,600,2,16"},
+                      ReadCase{"0x320 0x258\r\n3 36\r\n", "800,600,3,36"},
+                      ReadCase{"abc\n3 36", "111,222,3,36"}, ReadCase{"800\n3 36", "111,222,3,36"},
+                      ReadCase{"99999999999 600\n3 36", "111,222,3,36"},
+                      ReadCase{"800 -600\n3 36", "111,222,3,36"}, ReadCase{"0 600\n3 36", "111,222,3,36"},
+                      ReadCase{"800 600\n11 484", "800,600,2,16"}, ReadCase{"800 600\n0 36", "800,600,2,16"},
+                      ReadCase{"800 600\n3 0", "800,600,2,16"}, ReadCase{"800 600\n3 -36", "800,600,2,16"},
+                      ReadCase{"800 600\n3 4294967332", "800,600,2,16"},
+                      ReadCase{kLongFirstLine.c_str(), "1024,768,3,36"}));
+
+using AppSettings = AppWorld;
+
+TEST_F(AppSettings, AMissingFileIsNotReadAndTheValuesStay) {
+    tk_TAppSettings s{111, 222, 7, 77};
+    EXPECT_FALSE(tk_APP_ReadSettings("NONE.INI", &s));
+    EXPECT_EQ(Numbers(s.screen_w, s.screen_h, s.level, s.period), "111,222,7,77");
+}
+
+TEST_F(AppSettings, WritingReplacesTheFileWholeAndAFailedWriteKeepsTheOldOne) {
+    WriteFile("S.INI", "1024 768\n5 100");
+    ASSERT_TRUE(tk_APP_WriteSettings("S.INI", {800, 600, 3, 36}));
+    EXPECT_EQ(ReadFile("S.INI"), "800 600\n3 36");
+    EXPECT_EQ(FilesHere(), (std::vector<std::string>{"S.INI"}));
+
+    EXPECT_FALSE(tk_APP_WriteSettings("gone/S.INI", {800, 600, 3, 36}));
+    EXPECT_EQ(LogLines("tk_APP_ReplaceFile|gone").size(), 2u);
+
+    // A full disk: the old file stays whole and no temporary file is left.
+    EXPECT_EXIT(std::_Exit(WriteOnAFullDisk()), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(AppSettings, NamesLongerThanTheirFieldsAreRefusedNotCut) {
+    const std::string name30(30, 'S'), name31(31, 'S'), back29(29, 'b'), back30(30, 'b');
+    ProbeApp fits(name30.c_str());
+    EXPECT_EQ(std::string(fits.m_LocApp_INI), name30);
+    fits.SetBackground(5, back29.c_str(), false);
+    EXPECT_EQ(std::string(fits.m_BackFile), back29);
+    fits.SetBackground(6, back30.c_str(), true);
+    EXPECT_EQ(std::string(fits.m_BackFile), back29);
+    EXPECT_EQ(Numbers(fits.m_BackColor, fits.m_bLogo), "6,1");
+    EXPECT_EQ(LogLines("m_BackFile").size(), 1u);
+
+    // The refused settings name leaves the program without a settings file: nothing is read or written.
+    ProbeApp refused(name31.c_str());
+    EXPECT_EQ(std::string(refused.m_LocApp_INI), "");
+    EXPECT_EQ(LogLines("m_LocApp_INI \\(30").size(), 1u);
+    EXPECT_EQ(Run(refused, nullptr, {[](ProbeApp&) { Press(VK_ESCAPE); }}), 0);
+    EXPECT_EQ(FilesHere(), (std::vector<std::string>{"tk_LOG.txt"}));
+}
+
+TEST_F(AppSettings, TheModeListMergesOnlyNeighboursAndAnUnlistedWishTakesTheLastMode) {
+    tkp_HeadlessSetDisplayModes({{640, 480}, {800, 600}, {800, 600}, {1024, 768}, {800, 600}});
+    ASSERT_EQ(DirectDrawCreate(nullptr, &tk_lpDD, nullptr), DD_OK);
+    auto listed = [] {
+        std::string s;
+        for (int i = 0; i < tk_DisplayModes.count; ++i) {
+            const auto* m = static_cast<tk_TDisplayMode*>(tk_DisplayModes.items[i]);
+            s += Numbers(m->width, m->height) + " ";
+        }
+        return s;
+    };
+    tk_ScreenW = 1024, tk_ScreenH = 768;
+    tk_APP_DisplayModes_LIST();
+    EXPECT_EQ(listed(), "800,600 1024,768 800,600 ");
+    EXPECT_EQ(Numbers(tk_ScreenW, tk_ScreenH), "1024,768");
+    EXPECT_EQ(LogLines("DM>|DisplayModes"),
+              (std::vector<std::string>{
+                  "TK_APP_w(N) : tk_APP_DisplayModes_LIST [-------------------------- BEG]",
+                  "TK_APP_w(N) : EnumDisplayModes [OK]", "TK_APP_w(N) :  DM>  [800  x  600]",
+                  "TK_APP_w(N) :  DM>  [1024  x  768]", "TK_APP_w(N) :  DM>  [800  x  600]",
+                  "TK_APP_w(N) : tk_APP_DisplayModes_LIST [-------------------------- END]"}));
+    tk_ScreenW = 1280, tk_ScreenH = 1024;
+    tk_APP_DisplayModes_LIST();
+    EXPECT_EQ(listed(), "800,600 1024,768 800,600 ");
+    EXPECT_EQ(Numbers(tk_ScreenW, tk_ScreenH), "800,600");
+}
+
+}  // namespace
+}  // namespace tk_test

@@ -1,0 +1,145 @@
+// The world of the application-shell tests: the headless backend reset, a fresh working folder for
+// the log and the settings file, the display globals back at their start values, and ProbeApp, a
+// small application that runs the real Execute and loop and plays a script, one step per tick of
+// timer 1, with input injected through the headless backend.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/tessalin.h"
+#include "platform/headless/headless.h"
+#include "tests/common/tk_test_files.h"
+
+namespace tk_test {
+
+class ProbeApp : public tk_CAppScreen {
+  public:
+    using Step = std::function<void(ProbeApp&)>;
+
+    explicit ProbeApp(const char* settings = "APP.INI") : tk_CAppScreen(nullptr, SW_SHOW, settings) {}
+
+    // Played one step per tick of timer 1, before that tick's frame; input a step posts is handled
+    // before the next tick. The run is closed when the script ran out long ago.
+    std::deque<Step> script;
+    // Hooks called, in order; virtual times of the ticks of timer 1.
+    std::vector<std::string> calls;
+    std::vector<std::uint64_t> ticks;
+    int redraws = 0;
+
+    // Init and Init2 also write to the log, so that their place among Execute's steps shows.
+    void Init() override {
+        calls.push_back("Init");
+        _tk_LOG_("Probe", 1, "Init");
+    }
+    void Init2() override {
+        calls.push_back("Init2");
+        _tk_LOG_("Probe", 1, "Init2");
+    }
+    void Redraw_Screen() override { ++redraws; }
+    void Do_RESTORE_SRF() override { calls.push_back("Do_RESTORE_SRF"); }
+    void ChangedResolution(int a, int b, int c, int d) override {
+        calls.push_back("ChangedResolution " + std::to_string(a) + " " + std::to_string(b) + " " +
+                        std::to_string(c) + " " + std::to_string(d));
+        tk_CAppScreen::ChangedResolution(a, b, c, d);
+    }
+    void HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM) override {
+        if (msg != WM_TIMER || wParam != 1) return;
+        ticks.push_back(tkp_HeadlessNowMs());
+        if (!script.empty()) {
+            Step step = std::move(script.front());
+            script.pop_front();
+            step(*this);
+        } else if (++idle_ > 20) {
+            Close();
+        }
+    }
+
+    tk_CPol* Child(int id) { return FindCHLWithID(id); }
+    // Ticks between the last two.
+    std::uint64_t LastInterval() const {
+        return ticks.size() < 2 ? 0 : ticks.back() - ticks[ticks.size() - 2];
+    }
+
+  private:
+    int idle_ = 0;
+};
+
+// Numbers as "a,b,c", so that several results are compared at once.
+template <typename... T>
+std::string Numbers(T... v) {
+    std::string s;
+    ((s += (s.empty() ? "" : ",") + std::to_string(static_cast<long long>(v))), ...);
+    return s;
+}
+
+// ---- input, as the backend reports it ---------------------------------------------------------
+inline void Move(int x, int y) {
+    tkp_HeadlessPointerMove(x, y);
+}
+// Consecutive moves are one message, as on Windows; an armed button that the pointer leaves takes
+// that move, so a click on a button below it needs a move in an earlier step.
+inline void Click(int x, int y) {
+    Move(x, y);
+    tkp_HeadlessButton(VK_LBUTTON, true);
+    tkp_HeadlessButton(VK_LBUTTON, false);
+}
+// A click in the middle of an element.
+inline void ClickOn(tk_CPol* e) {
+    int w = 0, h = 0;
+    e->GetSize(&w, &h);
+    Click(e->x + w / 2, e->y + h / 2);
+}
+inline void Press(int vk) {
+    tkp_HeadlessKey(vk, true);
+    tkp_HeadlessKey(vk, false);
+}
+
+class AppWorld : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tkp_HeadlessResetWindowing();
+        tkp_HeadlessResetDisplay();
+        tk_LOG_on = 1;
+        tk_LOG_reset_done = false;
+        tk_auto_rx = 15;
+        tk_auto_ry = 10;
+        tk_glob_APP_Synchro_exe2dll(1920, 1080, 960, 540, nullptr, nullptr, nullptr, nullptr);
+        tk_pApp = nullptr;
+        tk_hWnd = nullptr;
+        tk_bAppActive = 0;
+    }
+    void TearDown() override {
+        tk_DSGN_DONE();
+        tk_APP_SetEditor(nullptr);
+        if (tk_lpDD) tk_APP_Vykonaj_RELEASE_SRF(true);
+    }
+
+    // Runs the application with these settings-file bytes (none when null) and the script.
+    static int Run(ProbeApp& app, const char* settings, std::vector<ProbeApp::Step> steps) {
+        if (settings) WriteFile(app.m_LocApp_INI, settings);
+        app.script.assign(steps.begin(), steps.end());
+        return app.Execute();
+    }
+    // The log's lines that match the pattern, with source line numbers written as N.
+    static std::vector<std::string> LogLines(const std::string& pattern) {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadFile("tk_LOG.txt"));
+        const std::regex wanted(pattern);
+        for (std::string line; std::getline(in, line);) {
+            if (std::regex_search(line, wanted))
+                lines.push_back(std::regex_replace(line, std::regex(R"(\((\d+)\) : )"), "(N) : "));
+        }
+        return lines;
+    }
+
+    ScopedWorkDir dir_;
+};
+
+}  // namespace tk_test

@@ -1,0 +1,139 @@
+// The demonstration program in a real X server (Xvfb), started as a user would: the info button is
+// clicked with xdotool, the screenshot shows the info dialog exactly as the headless backend draws
+// it at the same place, and Escape ends the program with status 0 and a settings file. Skipped
+// where Xvfb or the X tools are missing.
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "framework/demo/tessalin_demo.h"
+#include "tests/app/tk_app_world.h"
+#include "tests/graphics/tk_test_bmp.h"
+
+namespace tk_test {
+namespace {
+
+bool HaveTool(const char* name) {
+    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Inside xvfb-run: start the demo in its folder, wait for its loop, click at (X, Y), take the
+// screenshot, press Escape. The pointer starts at the screen's centre, away from (X, Y).
+const char* kDriver = R"(set -u
+export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+RUN=$1; SHOT=$2; DEMO=$3; X=$4; Y=$5
+printf 'leak:libdbus-1.so\n' > "$RUN/../lsan.supp"
+export LSAN_OPTIONS="suppressions=$RUN/../lsan.supp"
+cd "$RUN"
+"$DEMO" 2>demo.err &
+pid=$!
+timeout 20 xdotool search --sync --name "KT Tessalin Kartola" >/dev/null || { echo "no window"; kill $pid; exit 1; }
+for i in $(seq 1 200); do grep -q 'while\.\.\.' tk_LOG.txt 2>/dev/null && break; sleep 0.05; done
+sleep 0.3
+xdotool mousemove "$X" "$Y" click 1
+sleep 0.5
+xwd -root -silent | convert xwd:- "$SHOT.png" && convert "$SHOT.png" -depth 8 "rgb:$SHOT.rgb"
+xdotool key Escape
+wait $pid
+echo "demo exit $?"
+)";
+
+// The screenshot as raw 8-bit RGB rows of 1280 pixels, which convert writes without a header.
+std::uint32_t ShotPixel(const std::string& rgb, int x, int y) {
+    const std::size_t i = (static_cast<std::size_t>(y) * 1280 + x) * 3;
+    const auto c = [&](std::size_t k) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(rgb[i + k]));
+    };
+    return c(0) << 16 | c(1) << 8 | c(2);
+}
+
+bool Near(std::uint32_t a, std::uint32_t b) {
+    for (int shift : {0, 8, 16}) {
+        if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 8)
+            return false;
+    }
+    return true;
+}
+
+using DemoWindow = AppWorld;
+
+TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
+    for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"}) {
+        if (!HaveTool(tool))
+            GTEST_SKIP() << "skipped: " << tool << " is not installed (it comes with the set-up script)";
+    }
+    // The same program on the headless backend at the screen's size: the reference picture and
+    // the place of the info button.
+    tkp_HeadlessSetDisplayModes({{800, 600}, {1280, 1024}});
+    ProbeApp reference(kTessalinDemoSettings);
+    tk_demo_Configure(&reference);
+    int buttonX = 0, buttonY = 0, dlgX = 0, dlgY = 0;
+    tkp_HeadlessFrame expected;
+    ASSERT_EQ(Run(reference, nullptr,
+                  {[&](ProbeApp& a) {
+                       int w = 0, h = 0;
+                       a.Child(602)->GetSize(&w, &h);
+                       buttonX = a.Child(602)->x + w / 2, buttonY = a.Child(602)->y + h / 2;
+                       Click(buttonX, buttonY);
+                   },
+                   [](ProbeApp&) {},
+                   [&](ProbeApp& a) {
+                       expected = tkp_HeadlessLastFrame();
+                       dlgX = a.m_dlgInfo->x, dlgY = a.m_dlgInfo->y;
+                       Press(VK_ESCAPE);
+                   }}),
+              0);
+    ASSERT_EQ(Numbers(expected.width, expected.height, dlgX, dlgY), "1280,1024,457,366");
+
+    MakeDir(dir_.path() + "/run");
+    const std::string script = dir_.path() + "/driver.sh";
+    const std::string shot = std::string(TK_SCREENSHOT_DIR) + "/demo_info_dialog";
+    WriteFile(script, kDriver);
+    const std::string command = "timeout 120 xvfb-run -a -s \"-screen 0 1280x1024x24\" sh " + script + " " +
+                                dir_.path() + "/run " + shot + " " + TK_TESSALIN_DEMO + " " +
+                                std::to_string(buttonX) + " " + std::to_string(buttonY) + " > " +
+                                dir_.path() + "/driver.out 2>&1";
+    const int status = std::system(command.c_str());
+    const std::string driverOut = ReadFile(dir_.path() + "/driver.out");
+    ASSERT_EQ(status, 0) << driverOut << ReadFile(dir_.path() + "/run/demo.err");
+    EXPECT_NE(driverOut.find("demo exit 0"), std::string::npos) << driverOut;
+    EXPECT_EQ(ReadFile(dir_.path() + "/run/tessalin_demo.ini"), "1280 1024\n2 16");
+
+    const std::string seen = ReadFile(shot + ".rgb");
+    ASSERT_EQ(seen.size(), 1280u * 1024u * 3u) << "no screenshot";
+    // The dialog with its frame, texts and icons, pixel for pixel (the screen widens 5-6-5 colours
+    // to 8 bits its own way), and the background beside it.
+    int wrong = 0;
+    for (int y = dlgY - 4; y < dlgY + 293 + 4; ++y) {
+        for (int x = dlgX - 4; x < dlgX + 366 + 4; ++x)
+            wrong += !Near(ShotPixel(seen, x, y),
+                           XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
+    }
+    EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
+                        << ".png";
+    EXPECT_TRUE(Near(ShotPixel(seen, dlgX - 20, dlgY + 100), XrgbOf565(kTessalinDemoBackColor)));
+}
+
+// Without any display the program ends at once: status 1, its own last line on standard error and
+// the reason in the log. --help needs no display either.
+TEST_F(DemoWindow, WithoutADisplayTheProgramEndsWithStatusOneAndSaysWhy) {
+    const std::string run = "cd " + dir_.path() + " && SDL_VIDEODRIVER=none " + TK_TESSALIN_DEMO;
+    const int status = std::system((run + " 2>err.txt").c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const std::string err = ReadFile("err.txt");
+    const std::string last = "tessalin_demo: the display could not be set up (see tk_LOG.txt)\n";
+    ASSERT_GE(err.size(), last.size());
+    EXPECT_EQ(err.substr(err.size() - last.size()), last) << err;
+    EXPECT_EQ(LogLines("TSKW").back(),
+              "TK_APP_w(N) : TSKW ERROR:  [tk_CAppScreen::Execute; the window or the display could not be "
+              "set up, the "
+              "program ends]");
+
+    const int help = std::system((run + " --help >help.txt").c_str());
+    EXPECT_EQ(WEXITSTATUS(help), 0);
+    EXPECT_NE(ReadFile("help.txt").find("--window=WIDTHxHEIGHT"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tk_test
