@@ -7,9 +7,11 @@ cd "${1:-$(dirname "$0")/..}"
 
 # Each stack, bottom first. The platform's root headers (wintypes.h, backend.h) are "platform";
 # the headers that gather a whole layer (platform.h, tessalin.h) are "platform/all" and
-# "framework/all", above every folder they gather.
-platform=(platform platform/kernel platform/pixels platform/image platform/gdi platform/text
-          platform/ddraw platform/user platform/dsound platform/all platform/sdl platform/headless)
+# "framework/all", above every folder they gather. The test hooks (platform/testing) are for tests
+# only: nothing in the framework or the game may include them.
+platform=(platform platform/kernel platform/pixels platform/image platform/gdi platform/ddraw
+          platform/text platform/user platform/dsound platform/all platform/testing platform/headless
+          platform/sdl)
 framework=(framework/support framework/graphics framework/sound framework/widgets framework/lists
            framework/app framework/editor framework/all framework/demo)
 game=(game)
