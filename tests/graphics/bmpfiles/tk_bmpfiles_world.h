@@ -17,6 +17,7 @@
 #include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "platform/ddraw/surface_access.h"
+#include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_files.h"
 
 namespace tk_test {
