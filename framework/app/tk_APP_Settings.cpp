@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/app/tk_APP_ReplaceFile.h"
+#include "framework/support/tk_AtomicFile.h"
 #include "framework/support/tk_LOG.h"
 
 namespace {
@@ -86,5 +86,9 @@ bool tk_APP_ReadSettings(const char* path, tk_TAppSettings* s) {
 bool tk_APP_WriteSettings(const char* path, const tk_TAppSettings& s) {
     char text[64];
     const int n = std::snprintf(text, sizeof text, "%i %i\n%i %i", s.screen_w, s.screen_h, s.level, s.period);
-    return tk_APP_ReplaceFile(path, text, static_cast<std::size_t>(n));
+    tk_AtomicFile out(path);
+    if (out.Write(text, static_cast<std::size_t>(n)) && out.Commit()) return true;
+    TK_LOG_ERR("tk_APP_WriteSettings - the file was not written; the old one is kept");
+    TK_LOG(path, out.Error());
+    return false;
 }

@@ -1,30 +1,32 @@
 #include "framework/support/tk_AtomicFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-
-namespace {
-
-// Temporary names tried beside the target before giving up: one left by a program that stopped
-// while writing, or written by another running program, is never taken over.
-constexpr int kTemporaryNames = 16;
-
-}  // namespace
 
 tk_AtomicFile::tk_AtomicFile(const char* target) : target_(target ? target : "") {
     if (target_.empty()) {
         error_ = "open: no file name";
         return;
     }
-    for (int i = 0; i < kTemporaryNames; ++i) {
-        std::string name = target_ + ".tmp" + (i ? std::to_string(i) : "");
-        // "x": the temporary file must be a new one.
-        file_ = std::fopen(name.c_str(), "wbx");
+    // A new name beside the target (so the rename stays within one file system); a file left by a
+    // program that stopped while writing, or written by another running program, is never taken over.
+    std::string name = target_ + ".tmpXXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd >= 0) {
+        // The finished file gets the usual permissions, not the private ones of a temporary file.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+        file_ = ::fdopen(fd, "wb");
         if (file_) {
             temporary_ = std::move(name);
             return;
         }
-        if (errno != EEXIST) break;
+        ::close(fd);
+        ::unlink(name.c_str());
     }
     Fail("open");
 }
@@ -54,8 +56,9 @@ bool tk_AtomicFile::Write(const void* data, std::size_t size) {
 
 bool tk_AtomicFile::Commit() {
     if (!file_) return false;
-    // Buffered bytes can still fail to reach the disk: both the flush and the close are checked.
-    if (std::fflush(file_) != 0) {
+    // Buffered bytes can still fail to reach the disk: the flush, the sync and the close are all
+    // checked, and the bytes are on the disk before the name points at them.
+    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) {
         Fail("write");
         return false;
     }

@@ -76,7 +76,7 @@ TEST_F(AppSettings, WritingReplacesTheFileWholeAndAFailedWriteKeepsTheOldOne) {
     EXPECT_EQ(FilesHere(), (std::vector<std::string>{"S.INI"}));
 
     EXPECT_FALSE(tk_APP_WriteSettings("gone/S.INI", {800, 600, 3, 36}));
-    EXPECT_EQ(LogLines("tk_APP_ReplaceFile|gone").size(), 2u);
+    EXPECT_EQ(LogLines("tk_APP_WriteSettings|gone").size(), 2u);
 
     // A full disk: the old file stays whole and no temporary file is left.
     EXPECT_EXIT(std::_Exit(WriteOnAFullDisk()), ::testing::ExitedWithCode(0), "");
