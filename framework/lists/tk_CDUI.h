@@ -123,8 +123,8 @@ class tk_CDUI : public tk_CPol {
     void Inic_KP();
     void RESET_DEFAULT();
     // Classes 0 to 2 are taken; anything else is logged and changes nothing.
-    void RESET_DEFAULT(int trieda);
-    void Nastav_Triedu(int trieda) { RESET_DEFAULT(trieda); }
+    void RESET_DEFAULT(int trieda_);
+    void Nastav_Triedu(int trieda_) { RESET_DEFAULT(trieda_); }
     void Nastav_Konstanty(int a, int b, int c, int d);
     void RESET_GEOMETRIE();
     void Dsgn(int x, int y);

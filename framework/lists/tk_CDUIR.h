@@ -50,7 +50,7 @@ class tk_CDUIR : public tk_CDUI {
     bool INFORMUJ_SA(int px, int py, int code) override;
     ~tk_CDUIR() override;
     int Count() override { return CountR(); }
-    void CHOD_NA_CENTER(int x, int y) override { CHOD_NA_CENTERR(x, y); }
+    void CHOD_NA_CENTER(int cx, int cy) override { CHOD_NA_CENTERR(cx, cy); }
     void PRIDAJ(int id, const char* text) override;
     void PRIDAJ(int id, const char* text, const char* icon_file) override;
     void PRIDAJ(int id, const char* text, tk_CIcon* icon) override;

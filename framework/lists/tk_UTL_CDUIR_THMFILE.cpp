@@ -66,10 +66,10 @@ int tk_UTL_CDUIR_THMFILE::LOAD(const char* folder, bool transparent) {
     for (int i = 0; i < pictures.count; ++i) {
         const char* picture = static_cast<const char*>(pictures.items[i]);
         char thumbnail[kPathSize];
-        char name[kPathSize];
+        char title[kPathSize];
         tk_FSI_Zmen_priponu(picture, "thm", thumbnail);
-        tk_FSI_Vystrihni_meno(picture, name);
-        PRIDAJ_THMFILE(i + 1, name, picture, thumbnail);
+        tk_FSI_Vystrihni_meno(picture, title);
+        PRIDAJ_THMFILE(i + 1, title, picture, thumbnail);
     }
     tk_glob_Set_CIcon_default_transparency(keyed);
     pictures.UVOLNI_char();
@@ -77,7 +77,7 @@ int tk_UTL_CDUIR_THMFILE::LOAD(const char* folder, bool transparent) {
 }
 
 // A picture without a thumbnail still gets a row, with an icon that has no picture.
-void tk_UTL_CDUIR_THMFILE::PRIDAJ_THMFILE(int id, const char* name, const char* picture,
+void tk_UTL_CDUIR_THMFILE::PRIDAJ_THMFILE(int id, const char* title, const char* picture,
                                           const char* thumbnail) {
     tk_CIcon* icon = nullptr;
     if (tk_FSI_Existuje_sub(thumbnail)) {
@@ -88,7 +88,7 @@ void tk_UTL_CDUIR_THMFILE::PRIDAJ_THMFILE(int id, const char* name, const char* 
     } else {
         icon = new tk_CIcon();
     }
-    tk_TVOLBAR* row = PRIDAJR(id, name, icon, true);
+    tk_TVOLBAR* row = PRIDAJR(id, title, icon, true);
     if (!row) TK_FAIL("tk_UTL_CDUIR_THMFILE::PRIDAJ_THMFILE - v == NULL");
     tk_UTL_SetRowPath(row, picture);
 }

@@ -34,5 +34,5 @@ class tk_UTL_CDUIR_THMFILE : public tk_CDUIR {
 
   private:
     void InicThm();
-    void PRIDAJ_THMFILE(int id, const char* name, const char* picture, const char* thumbnail);
+    void PRIDAJ_THMFILE(int id, const char* title, const char* picture, const char* thumbnail);
 };

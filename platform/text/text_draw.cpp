@@ -62,12 +62,12 @@ void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyl
         pen += chars[i].advance;
     }
     if (font.underline) {
-        const int top = baseline + strike.UnderlineOffset();
-        fillClipped(target, {x, top, x + width, top + strike.UnderlineThickness()}, clip, style.color);
+        const int line = baseline + strike.UnderlineOffset();
+        fillClipped(target, {x, line, x + width, line + strike.UnderlineThickness()}, clip, style.color);
     }
     if (font.strikeOut) {
-        const int top = baseline - strike.StrikeOutOffset();
-        fillClipped(target, {x, top, x + width, top + strike.StrikeOutThickness()}, clip, style.color);
+        const int line = baseline - strike.StrikeOutOffset();
+        fillClipped(target, {x, line, x + width, line + strike.StrikeOutThickness()}, clip, style.color);
     }
 }
 
