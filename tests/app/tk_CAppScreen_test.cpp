@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
                           nullptr, VK_ESCAPE, {{720, 400}, {640, 480}, {320, 240}}, "640 480\n2 16", 1}));
 
 struct KeyEater : tk_CPolCHLO {
-    explicit KeyEater(tk_CPolCHLO* parent) : tk_CPolCHLO(parent, 900) {}
+    explicit KeyEater(tk_CPolCHLO* owner) : tk_CPolCHLO(owner, 900) {}
     bool INFORMUJ_SA_KLAV(int key) override { return key == VK_ESCAPE; }
 };
 

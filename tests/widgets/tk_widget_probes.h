@@ -19,9 +19,9 @@ using Trace = std::vector<std::string>;
 // A box of a given size that logs draws and events and takes the events inside it.
 class Probe : public tk_CPol {
   public:
-    Probe(tk_CPolCHLO* parent, int rx, int ry, int w, int h, Trace* trace, const char* label,
+    Probe(tk_CPolCHLO* owner, int at_x, int at_y, int w, int h, Trace* trace, const char* label,
           int cls = tk_CLASS_CDAS)
-        : tk_CPol(parent, rx, ry), w_(w), h_(h), trace_(trace) {
+        : tk_CPol(owner, at_x, at_y), w_(w), h_(h), trace_(trace) {
         SetClassId(cls);
         SetName(label);
     }
@@ -61,9 +61,7 @@ class Probe : public tk_CPol {
 // A container that records the notifications it gets and can end the chain.
 class Box : public tk_CPolCHLO {
   public:
-    Box(tk_CPolCHLO* parent, int id, int cls = tk_CLASS_CPolCHLO) : tk_CPolCHLO(parent, id) {
-        SetClassId(cls);
-    }
+    Box(tk_CPolCHLO* owner, int id, int cls = tk_CLASS_CPolCHLO) : tk_CPolCHLO(owner, id) { SetClassId(cls); }
     ~Box() override {
         if (destroyed_) ++*destroyed_;
     }
@@ -95,7 +93,7 @@ inline Box* MakeDialog(tk_CPolCHLO* parent, int id) {
 // A slider knob stand-in (class 5) with its value.
 class Knob : public tk_CPol {
   public:
-    Knob(tk_CPolCHLO* parent, int id, int value) : tk_CPol(parent, id), value_(value) {
+    Knob(tk_CPolCHLO* owner, int id, int value) : tk_CPol(owner, id), value_(value) {
         SetClassId(tk_CLASS_CPosuv);
     }
     bool ReportValue(int* value) override {
@@ -108,7 +106,7 @@ class Knob : public tk_CPol {
 // A list stand-in (class 11, 12, 121 or 122) with one pending choice.
 class Chooser : public tk_CPol {
   public:
-    Chooser(tk_CPolCHLO* parent, int id, int cls) : tk_CPol(parent, id) { SetClassId(cls); }
+    Chooser(tk_CPolCHLO* owner, int id, int cls) : tk_CPol(owner, id) { SetClassId(cls); }
     bool ReportValue(int* value) override {
         if (pending_ < 1) return false;
         *value = pending_;
