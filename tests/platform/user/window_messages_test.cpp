@@ -252,7 +252,8 @@ TEST_F(WindowMessages, FocusPaintCursorAndTimerCallbacks) {
     EXPECT_TRUE(tkp_HeadlessPointerVisible());
     // A timer with a callback calls it instead of the window procedure.
     static std::vector<UINT_PTR> fired;
-    const UINT_PTR id = SetTimer(nullptr, 0, 15, [](HWND, UINT, UINT_PTR timer, DWORD) { fired.push_back(timer); });
+    const UINT_PTR id =
+        SetTimer(nullptr, 0, 15, [](HWND, UINT, UINT_PTR timer, DWORD) { fired.push_back(timer); });
     ASSERT_NE(id, 0u);
     g_seen.clear();
     next();
