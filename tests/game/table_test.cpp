@@ -30,7 +30,7 @@
 #include "game/kartola_registers.h"
 #include "game/kartola_scatter.h"
 #include "tests/common/tk_test_files.h"
-#include "tests/graphics/tk_test_surface.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace {
 

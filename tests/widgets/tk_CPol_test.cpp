@@ -12,7 +12,7 @@
 #include "framework/widgets/tk_ClassTable.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/common/tk_test_files.h"
-#include "tests/graphics/tk_test_surface.h"
+#include "tests/common/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"
 
 namespace tk_test {
@@ -31,13 +31,9 @@ class CPolTest : public ::testing::Test {
     ScopedWorkDir dir;
 };
 
-TEST_F(CPolTest, ClassNamesAreFoundByIdAndUnknownIdsGiveAQuestionMark) {
-    std::string names;
-    for (int id : {0, 1, 7, 13, 20, 22, 122, 10, 23, 120, 123, -1})
-        names += tk_glob_GetClassName(id) + std::string(" ");
-    EXPECT_EQ(names,
-              "tk_CPol tk_CIcon tk_CDEDB tk_CDDialog_EFEKT tk_CPolCHLO tk_CScrollBar "
-              "tk_UTL_CDUIR_DIR ? ? ? ? ? ");
+TEST_F(CPolTest, UnknownClassIdsGiveAQuestionMark) {
+    EXPECT_EQ(tk_glob_GetClassName(122) + std::string(tk_glob_GetClassName(123)) + tk_glob_GetClassName(-1),
+              "tk_UTL_CDUIR_DIR??");
 }
 
 TEST_F(CPolTest, PlacesCascadeFollowTheParentAndAreRecomputed) {
@@ -162,7 +158,7 @@ TEST_F(CPolTest, MarkersShowTheHandleRoundOrForAPlainContainerSquareUnderItsChil
         e->MoveToAbs(20, 20);
         e->ZOBRAZ(srf.get());
         if (shape >= 0) ReferenceMarker(ref, 20, 20, e->grab_radius, shape == 1);
-        EXPECT_EQ(srf.Differences(ref), 0) << e->class_id;
+        EXPECT_TRUE(srf.Same(ref)) << e->class_id;
         // The outline really shows (the reference alone could be as empty as the drawing).
         EXPECT_EQ(srf.Pixel(20 - e->grab_radius, 20) == 0xFFFF, shape >= 0) << e->class_id;
         if (png) srf.SavePng(png);

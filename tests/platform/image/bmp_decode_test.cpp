@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/image/bmp_builder.h"
+#include "tests/common/tk_test_bmp.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-using bmp_test::File;
-using bmp_test::Picture;
-using bmp_test::Rows;
+using tk_test::File;
+using tk_test::Picture;
+using tk_test::Rows;
 using Pixels = std::vector<std::uint32_t>;
 
 // Decodes into a fresh image from an exact-size heap copy, so that AddressSanitizer sees any read
@@ -34,7 +34,7 @@ bool decode(const std::string& bytes, const char** reason, bool packed = false, 
 }
 
 std::string variant(const std::string& name) {
-    for (const auto& v : bmp_test::Variants())
+    for (const auto& v : tk_test::Variants())
         if (v.name == name) return v.file;
     ADD_FAILURE() << "no variant " << name;
     return {};
@@ -42,7 +42,7 @@ std::string variant(const std::string& name) {
 
 std::string withField(std::string file, std::size_t offset, std::uint32_t value) {
     std::string v;
-    bmp_test::put32(v, value);
+    tk_test::put32(v, value);
     return file.replace(offset, 4, v);
 }
 
@@ -77,8 +77,8 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
                                  .data = "\x01\x02\x03\xFF\x04\x05\x06\x00"s});
     // 10-bit channels: green 512 of 1023 is 128, so is blue.
     Picture wide{.w = 2, .bpp = 32, .comp = 3, .masks = {0x3FF00000, 0x000FFC00, 0x000003FF}};
-    bmp_test::put32(wide.data, 0x3FF00000);
-    bmp_test::put32(wide.data, 0x00080200);
+    tk_test::put32(wide.data, 0x3FF00000);
+    tk_test::put32(wide.data, 0x00080200);
     // A delta across rows, and data that ends after the last row without an end code; an odd
     // RLE4 literal of 5 nibbles takes 3 bytes and one pad byte.
     const std::vector<std::uint32_t> grey = {0x111111, 0x222222};
@@ -157,7 +157,7 @@ TEST(BmpDecode, PackedBitmapsStartAtTheirInfoHeader) {
     for (const Case& c : cases) {
         tkp_BmpImage img;
         const char* reason = "";
-        ASSERT_TRUE(decode(bmp_test::Dib(c.picture), &reason, true, &img)) << reason;
+        ASSERT_TRUE(decode(tk_test::Dib(c.picture), &reason, true, &img)) << reason;
         EXPECT_EQ(img.pixels, c.pixels);
     }
 }
@@ -212,10 +212,10 @@ TEST(BmpDecode, EveryMalformedPictureIsRefusedWithItsReason) {
         {"zero mask", File(fields(0)), "bad bit-field mask"},
         {"mask in two runs", File(fields(0x0660)), "bad bit-field mask"},
         {"mask outside 16 bits", File(fields(0x1F0000)), "bad bit-field mask"},
-        {"masks cut off", bmp_test::Dib(fields(0x07E0)).substr(0, 46), "truncated bit-field masks", true},
+        {"masks cut off", tk_test::Dib(fields(0x07E0)).substr(0, 46), "truncated bit-field masks", true},
         {"17 colours at 4 bits", File({.bpp = 4, .used = 17, .data = "\0\0\0\0"s}),
          "more palette colours than the depth allows"},
-        {"palette cut off", bmp_test::Dib({.bpp = 4, .pal = black16}).substr(0, 40 + 60), "truncated palette",
+        {"palette cut off", tk_test::Dib({.bpp = 4, .pal = black16}).substr(0, 40 + 60), "truncated palette",
          true},
         {"top-down RLE", File({.h = -1, .bpp = 8, .comp = 1, .pal = black16, .data = "\0\0\0\0"s}),
          "top-down compressed bitmap"},
@@ -242,7 +242,7 @@ TEST(BmpDecode, EveryMalformedPictureIsRefusedWithItsReason) {
 // Every prefix of every accepted picture, and every byte of its headers set to extreme values,
 // decodes or is refused without reading outside the bytes (checked under AddressSanitizer).
 TEST(BmpDecode, CutAndDamagedPicturesNeverReadOutside) {
-    for (const auto& v : bmp_test::Variants()) {
+    for (const auto& v : tk_test::Variants()) {
         const char* reason = nullptr;
         ASSERT_TRUE(decode(v.file, &reason)) << v.name << ": " << reason;
         ASSERT_TRUE(decode(v.file.substr(14), &reason, true)) << v.name << ": " << reason;

@@ -15,13 +15,13 @@
 #include "platform/gdi/gdi_object.h"
 #include "platform/image/png_write.h"
 #include "platform/platform.h"
+#include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/platform/debug_log.h"
-#include "tests/platform/image/bmp_builder.h"
 
 namespace {
 
-using bmp_test::Picture;
+using tk_test::Picture;
 using Pixels = std::vector<std::uint32_t>;
 using namespace std::string_literals;
 
@@ -29,7 +29,7 @@ using namespace std::string_literals;
 Picture flat(int w, int h, std::uint32_t rgb) {
     std::string row;
     for (int x = 0; x < w; ++x) row += {char(rgb & 0xFF), char((rgb >> 8) & 0xFF), char((rgb >> 16) & 0xFF)};
-    return {.w = w, .h = h, .data = bmp_test::Rows(std::vector<std::string>(std::size_t(h), row))};
+    return {.w = w, .h = h, .data = tk_test::Rows(std::vector<std::string>(std::size_t(h), row))};
 }
 
 // Loads through LoadImageA and gives what the handle held, deleting it: "<w>x<h>@<bits>" and the
@@ -59,13 +59,13 @@ class LoadImageTest : public ::testing::Test {
 
 TEST_F(LoadImageTest, ResourceBeforeFileAndResourceNamesWithoutRegardToCase) {
     HMODULE self = GetModuleHandleA(nullptr);
-    tk_test::WriteFile("rezia_dll.bmp", bmp_test::File(flat(3, 2, 0x0000FF)));
+    tk_test::WriteFile("rezia_dll.bmp", tk_test::File(flat(3, 2, 0x0000FF)));
     Pixels pixels;
     // This executable embeds nothing: the resource load finds nothing, the file load works.
     EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION), "none");
     EXPECT_EQ(load(nullptr, "rezia_dll.bmp", LR_LOADFROMFILE | LR_CREATEDIBSECTION, &pixels), "3x2@24");
     EXPECT_EQ(pixels, Pixels(6, 0x0000FF));
-    const std::string dib = bmp_test::Dib(flat(2, 2, 0xFF0000));
+    const std::string dib = tk_test::Dib(flat(2, 2, 0xFF0000));
     ASSERT_TRUE(tkp_RegisterResource("REZIA_DLL.BMP", RT_BITMAP, dib.data(), dib.size()));
     EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION, &pixels), "2x2@24");
     EXPECT_EQ(pixels, Pixels(4, 0xFF0000));
@@ -85,8 +85,8 @@ TEST_F(LoadImageTest, RequestedSizesScaleWithAreaAveraging) {
               .h = 2,
               .bpp = 8,
               .pal = {0x000000, 0xFFFFFF},
-              .data = bmp_test::Rows({"\x00\x00\x01\x01"s, "\x00\x00\x01\x01"s})};
-    tk_test::WriteFile("half.bmp", bmp_test::File(p));
+              .data = tk_test::Rows({"\x00\x00\x01\x01"s, "\x00\x00\x01\x01"s})};
+    tk_test::WriteFile("half.bmp", tk_test::File(p));
     Pixels pixels;
     EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE, &pixels, 2, 1), "2x1@8");
     EXPECT_EQ(pixels, (Pixels{0x000000, 0xFFFFFF}));
@@ -105,15 +105,15 @@ TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
     // A missing file is no fault: nothing is reported.
     EXPECT_EQ(tkp_TakeDebugOutput(), "");
     // The headers-only file that a failed thumbnail write leaves behind.
-    tk_test::WriteFile("cut.thm", bmp_test::File(flat(150, 100, 0)).substr(0, 54));
+    tk_test::WriteFile("cut.thm", tk_test::File(flat(150, 100, 0)).substr(0, 54));
     EXPECT_EQ(load(nullptr, "cut.thm", LR_LOADFROMFILE), "none");
-    const std::string dib = bmp_test::Dib(flat(2, 2, 0));
+    const std::string dib = tk_test::Dib(flat(2, 2, 0));
     ASSERT_TRUE(tkp_RegisterResource("bad.bmp", RT_BITMAP, dib.data(), 20));
     EXPECT_EQ(load(nullptr, "bad.bmp", 0), "none");
     EXPECT_EQ(tkp_TakeDebugOutput(),
               "LoadImageA: cut.thm: pixel data shorter than its rows\n"
               "LoadImageA: bad.bmp: truncated header\n");
-    tk_test::WriteFile("ok.bmp", bmp_test::File(flat(2, 2, 0)));
+    tk_test::WriteFile("ok.bmp", tk_test::File(flat(2, 2, 0)));
     EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_ICON, 0, 0, LR_LOADFROMFILE), nullptr);
     EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, -1, 0, LR_LOADFROMFILE), nullptr);
     EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, 16385, 1, LR_LOADFROMFILE), nullptr);
@@ -131,7 +131,7 @@ TEST_F(LoadImageTest, GetObjectDescribesTheBitmapWithItsRowsPaddedToFourBytes) {
             p.pal = {0};
             p.used = 1;
         }
-        tk_test::WriteFile("p.bmp", bmp_test::File(p));
+        tk_test::WriteFile("p.bmp", tk_test::File(p));
         HGDIOBJ h = static_cast<HGDIOBJ>(
             LoadImageA(nullptr, "p.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
         ASSERT_NE(h, nullptr) << bits;

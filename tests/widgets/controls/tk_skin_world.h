@@ -5,16 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <cstdint>
 
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/graphics/tk_test_sheet.h"
-#include "tests/graphics/tk_test_surface.h"
 
 namespace tk_test {
 
@@ -42,14 +38,6 @@ class SkinWorld : public ::testing::Test {
         tk_lpDDSBack = s.get();
         tk_ScreenW = s.width();
         tk_ScreenH = s.height();
-    }
-    // The log's lines with the source line numbers written as N.
-    static std::vector<std::string> LogLines() {
-        std::vector<std::string> lines;
-        std::istringstream in(ReadFile("tk_LOG.txt"));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(std::regex_replace(line, std::regex(R"(\((\d+)\) : )"), "(N) : "));
-        return lines;
     }
     static std::uint16_t SheetPixel(int x, int y) { return PixelOf(tk_DSGN.rezia_dll_srf->SURFACE, x, y); }
     // Opaque pixels of the phase that the surface does not show with the phase's corner at (x, y).
