@@ -1,5 +1,7 @@
 #include "tests/common/tk_test_surface.h"
 
+#include <png.h>
+
 #include <algorithm>
 
 #include "platform/ddraw/surface_access.h"
@@ -127,6 +129,18 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
     if (differ == 0) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << differ << " of " << n << " pixels differ; saved as " << SaveSideBySide(w, h, expected, actual);
+}
+
+bool ReadPng(const std::string& path, int* w, int* h, std::vector<std::uint32_t>* xrgb) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+    image.format = PNG_FORMAT_BGRA;
+    xrgb->assign(image.width * image.height, 0);
+    *w = static_cast<int>(image.width), *h = static_cast<int>(image.height);
+    if (!png_image_finish_read(&image, nullptr, xrgb->data(), 0, nullptr)) return false;
+    for (std::uint32_t& p : *xrgb) p &= 0xFFFFFF;
+    return true;
 }
 
 TestSurface::TestSurface(int w, int h) : w_(w), h_(h) {

@@ -53,6 +53,9 @@ int Differences(IDirectDrawSurface* a, IDirectDrawSurface* b);
 ::testing::AssertionResult SamePixels(int w, int h, const std::vector<std::uint32_t>& actual,
                                       const std::vector<std::uint32_t>& expected);
 
+// Reads a PNG file as w x h pixels 0x00RRGGBB; false when it cannot be read.
+bool ReadPng(const std::string& path, int* w, int* h, std::vector<std::uint32_t>* xrgb);
+
 // An off-screen surface of its own DirectDraw object, cleared to 0.
 class TestSurface {
   public:
