@@ -16,7 +16,6 @@ TEST(GdiObjects, SelectionReturnsWhatWasThereStartingFromTheSharedStockDefaults)
     HDC fresh = CreateCompatibleDC(c.dc);
     EXPECT_EQ(SelectObject(fresh, green), GetStockObject(BLACK_PEN));
     EXPECT_EQ(SelectObject(fresh, c.brush), GetStockObject(WHITE_BRUSH));
-    EXPECT_FALSE(SelectObject(fresh, nullptr) || SelectObject(nullptr, green));
     // A surface's DC goes back with ReleaseDC, not DeleteDC.
     EXPECT_TRUE(DeleteDC(fresh) && !DeleteDC(fresh) && !DeleteDC(c.dc) && DeleteObject(green));
     // Stock objects are shared and never deleted; the hollow brush is the null brush.
@@ -26,7 +25,6 @@ TEST(GdiObjects, SelectionReturnsWhatWasThereStartingFromTheSharedStockDefaults)
         EXPECT_TRUE(o && GetStockObject(id) == o && DeleteObject(o) && tkp_GdiIsLive(o)) << id;
     }
     EXPECT_EQ(GetStockObject(HOLLOW_BRUSH), GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(GetStockObject(3), nullptr);
     SelectObject(c.dc, GetStockObject(WHITE_PEN));
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 3, 0);
@@ -57,27 +55,6 @@ TEST(GdiObjects, AnObjectDeletedWhileSelectedGoesWhenTheLastDCLetsGo) {
     EXPECT_TRUE(tkp_DC_Font(other) == font && tkp_GdiIsLive(red));
     DeleteDC(other);
     EXPECT_FALSE(tkp_GdiIsLive(red) || tkp_GdiIsLive(font));
-}
-
-TEST(GdiObjects, ABitmapSitsInOneMemoryDCAtATime) {
-    auto* bitmap = new tkp_GdiBitmap();
-    bitmap->width = bitmap->height = 2;
-    bitmap->pixels.assign(4, 0x00FFFFFF);
-    HDC first = CreateCompatibleDC(nullptr), second = CreateCompatibleDC(nullptr);
-    HGDIOBJ empty = SelectObject(first, bitmap);
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(SelectObject(first, bitmap), bitmap);
-    gdt::Canvas c(2, 2);
-    EXPECT_FALSE(SelectObject(second, bitmap) || SelectObject(c.dc, bitmap));
-    // Selecting the empty bitmap back frees this one for the other DC.
-    EXPECT_EQ(SelectObject(first, empty), bitmap);
-    EXPECT_EQ(tkp_DC_Width(first), 0);
-    EXPECT_NE(SelectObject(second, bitmap), nullptr);
-    EXPECT_TRUE(DeleteObject(bitmap));
-    EXPECT_EQ(GetPixel(second, 1, 1), RGB(255, 255, 255));
-    DeleteDC(second);
-    EXPECT_FALSE(tkp_GdiIsLive(bitmap));
-    DeleteDC(first);
 }
 
 TEST(Pixels, EveryLevelSurvivesARoundTripAndOthersRoundToTheNearest) {

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -100,18 +98,6 @@ TEST(FontTest, WeightAndFaceNamesChooseTheFaceThroughFontconfig) {
               &Strike(MakeFont(22, 18, FW_BOLD, "DejaVu Sans")));
 }
 
-TEST(FontTest, LogfontHoldsBoundedValuesAndCutsLongFaceNamesAtALetter) {
-    FontPtr font(CreateFontA(-12, 7, 0, 0, 650, 1, 1, 1, 300, 3, 2, 5, 0x31, "Verdana"));
-    EXPECT_EQ(static_cast<tkp_GdiFont*>(font.get())->logfont.lfCharSet, 255);  // beyond a byte: held at 255
-    // 31 bytes fit; a two-byte letter across the limit is left out whole.
-    const auto face = [](const std::string& name) {
-        FontPtr f = MakeFont(16, 0, FW_NORMAL, name.c_str());
-        return std::string(static_cast<tkp_GdiFont*>(f.get())->logfont.lfFaceName);
-    };
-    EXPECT_EQ(face(std::string(30, 'x') + "čy"), std::string(30, 'x'));
-    EXPECT_EQ(face(std::string(29, 'x') + "čy"), std::string(29, 'x') + "č");
-}
-
 TEST(FontTest, UnderlineAndStrikeOutDrawLinesAcrossTheAdvances) {
     const auto make = [](DWORD underline, DWORD strikeOut) {
         return FontPtr(
@@ -141,14 +127,6 @@ TEST(FontTest, NullStockForeignAndDeletedHandlesDrawInTheSystemFont) {
     const bool own = tkp_FontFor(gone).strike != system;
     DeleteObject(gone);
     EXPECT_TRUE(own && tkp_FontFor(gone).strike == system);
-    // Rotation is not offered: reported, and the text is drawn level.
-    FontPtr turned;
-    EXPECT_EQ(
-        ptest::Logged([&] {
-            turned.reset(CreateFontA(20, 0, 900, 900, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Sans"));
-        }),
-        "text: CreateFontA: escapement 900 and orientation 900 are not supported; text is drawn level\n");
-    EXPECT_EQ(Strike(turned).Key().ppem, Strike(MakeFont(20, 0)).Key().ppem);
 }
 
 TEST(FontTest, UnusedStrikesAreReleased) {
@@ -157,77 +135,6 @@ TEST(FontTest, UnusedStrikesAreReleased) {
     for (int width = 1; width <= 120; ++width) MakeFont(23, width, FW_BOLD);
     EXPECT_LE(tkp_FontLibrary::Get().StrikeCount(), 40);
     EXPECT_EQ(&Strike(MakeFont(23, 11, FW_BOLD)), &Strike(kept));
-}
-
-struct Call {
-    std::string face, script, style;
-    int charset;
-    std::string rest;  // full name, type, height, code pages
-};
-
-// Declared with the extended records, as a program's callback usually is.
-int CALLBACK collect(ENUMLOGFONTEXA* elf, NEWTEXTMETRICEXA* ntm, DWORD type, LPARAM lParam) {
-    const auto text = [](const BYTE* s) { return std::string(reinterpret_cast<const char*>(s)); };
-    reinterpret_cast<std::vector<Call>*>(lParam)->push_back(
-        {elf->elfLogFont.lfFaceName, text(elf->elfScript), text(elf->elfStyle), elf->elfLogFont.lfCharSet,
-         text(elf->elfFullName) + " " +
-             Nums(type, elf->elfLogFont.lfHeight, ntm->ntmFontSig.fsCsb[0] & 0x3)});
-    return 1;
-}
-
-std::vector<Call> enumerate(BYTE charset, const char* face = "") {
-    LOGFONTA lf{};
-    lf.lfCharSet = charset;
-    std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "%s", face);
-    std::vector<Call> calls;
-    EXPECT_EQ(EnumFontFamiliesExA(nullptr, &lf, reinterpret_cast<FONTENUMPROCA>(&collect),
-                                  reinterpret_cast<LPARAM>(&calls), 0),
-              1);
-    return calls;
-}
-
-int CALLBACK stopAtOnce(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM lParam) {
-    ++*reinterpret_cast<int*>(lParam);
-    return 0;
-}
-
-TEST(FontEnumTest, EveryInstalledFamilyIsListedTogetherInEachCharacterSetItCovers) {
-    const std::vector<Call> calls = enumerate(DEFAULT_CHARSET);
-    // Face names with consecutive repeats left out: each family's calls come together.
-    std::vector<std::string> runs;
-    for (const Call& c : calls)
-        if (runs.empty() || runs.back() != c.face) runs.push_back(c.face);
-    EXPECT_EQ(std::set<std::string>(runs.begin(), runs.end()).size(), runs.size());
-    for (const char* expected : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "DejaVu Sans Condensed"})
-        EXPECT_NE(std::find(runs.begin(), runs.end(), expected), runs.end()) << expected;
-    const auto dejavu =
-        std::find_if(calls.begin(), calls.end(), [](const Call& c) { return c.face == "DejaVu Sans"; });
-    ASSERT_LE(dejavu + 3, calls.end());
-    EXPECT_EQ(std::vector<int>({dejavu[0].charset, dejavu[1].charset, dejavu[2].charset}),
-              std::vector<int>({ANSI_CHARSET, EASTEUROPE_CHARSET, RUSSIAN_CHARSET}));
-    EXPECT_EQ(dejavu[0].script + "/" + dejavu[1].script + "/" + dejavu[0].style + "/" + dejavu[0].rest,
-              "Western/Central European/Book/DejaVu Sans " + Nums(TRUETYPE_FONTTYPE, 16, 3));
-    // One character set lists just the families that cover it, in the same order.
-    std::vector<std::string> expected, got;
-    for (const Call& c : calls)
-        if (c.charset == EASTEUROPE_CHARSET) expected.push_back(c.face);
-    for (const Call& c : enumerate(EASTEUROPE_CHARSET)) got.push_back(c.face);
-    EXPECT_EQ(got, expected);
-}
-
-TEST(FontEnumTest, AFaceNameListsThatFamilyOncePerStyleAndTheCallbackCanStop) {
-    std::multiset<std::string> styles;
-    for (const Call& c : enumerate(EASTEUROPE_CHARSET, "dejavu sans")) styles.insert(c.face + "/" + c.style);
-    EXPECT_EQ(styles, (std::multiset<std::string>{"DejaVu Sans/Book", "DejaVu Sans/Bold",
-                                                  "DejaVu Sans/Oblique", "DejaVu Sans/Bold Oblique"}));
-    EXPECT_TRUE(enumerate(DEFAULT_CHARSET, "No Such Face 4711").empty());
-    LOGFONTA lf{};
-    lf.lfCharSet = DEFAULT_CHARSET;
-    int calls = 0;
-    EXPECT_EQ(EnumFontFamiliesExA(nullptr, &lf, stopAtOnce, reinterpret_cast<LPARAM>(&calls), 0), 0);
-    EXPECT_EQ(Nums(calls, EnumFontFamiliesExA(nullptr, nullptr, stopAtOnce, 0, 0),
-                   EnumFontFamiliesExA(nullptr, &lf, nullptr, 0, 0)),
-              "1,0,0");
 }
 
 }  // namespace

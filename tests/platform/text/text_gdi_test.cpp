@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "tests/platform/debug_log.h"
 #include "tests/platform/gdi/gdi_test_util.h"
 #include "tests/platform/text/text_fonts.h"
 
@@ -83,26 +82,6 @@ TEST(TextGdiTest, ANewDcDrawsInTheSystemFontAndTextReachesASurfaceStayingInside)
     const std::vector<std::uint16_t> raw = c.Raw();
     EXPECT_TRUE(std::count(raw.begin(), raw.end(), 0x001F) > 100 &&
                 std::count(raw.begin(), raw.end(), 0xF800) > 0);
-}
-
-TEST(TextGdiTest, BadArgumentsAreRefusedAndLogged) {
-    gdt::MemoryDC m(50, 20, 0u);
-    RECT r{0, 0, 50, 20};
-    SIZE s{};
-    const std::string log = ptest::Logged([&] {
-        EXPECT_FALSE(TextOutA(nullptr, 0, 0, "a", 1) || TextOutA(m.dc, 0, 0, "a", -2) ||
-                     TextOutA(m.dc, 0, 0, nullptr, 3));
-        EXPECT_TRUE(TextOutA(m.dc, 0, 0, nullptr, 0));
-        EXPECT_EQ(DrawTextA(m.dc, "a", 1, nullptr, 0), 0);
-        EXPECT_FALSE(GetTextExtentPoint32A(m.dc, "a", 1, nullptr));
-        // A format this stand-in does not know is reported once and otherwise ignored.
-        EXPECT_GT(DrawTextA(m.dc, "a\tb", -1, &r, DT_EXPANDTABS), 0);
-        EXPECT_GT(DrawTextA(m.dc, "a\tb", -1, &r, DT_EXPANDTABS), 0);
-    });
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 6);
-    EXPECT_NE(log.find("format flags 0x40 are not supported"), std::string::npos);
-    GetTextExtentPoint32A(m.dc, "", 0, &s);
-    EXPECT_EQ(Nums(s.cx, s.cy), Nums(0, tkp_SystemFont()->strike->Height()));
 }
 
 }  // namespace

@@ -71,25 +71,6 @@ TEST(MessageQueue, PostedThenQuitThenInputThenPaintThenTheEarliestTimer) {
     EXPECT_EQ(q.NextTimerDue({}), 195u);
 }
 
-TEST(MessageQueue, FiltersByWindowAndRangeButQuitAlwaysPasses) {
-    MessageQueue q;
-    HWND a = fakeWindow(1);
-    HWND b = fakeWindow(2);
-    q.Post(msg(a, WM_USER));
-    q.Post(msg(b, WM_USER + 1));
-    q.Post(msg(nullptr, WM_USER + 2));
-    q.SetTimer(a, 1, 10, nullptr, 0);
-    const HWND threadOnly = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
-    EXPECT_EQ(drain(q, 0, MessageFilter{b, 0, 0}), (Taken{{WM_USER + 1, 0}}));
-    EXPECT_EQ(drain(q, 0, MessageFilter{threadOnly, 0, 0}), (Taken{{WM_USER + 2, 0}}));
-    // A key range skips the posted message and the timer; NextTimerDue follows the filter.
-    const MessageFilter keys{nullptr, WM_KEYFIRST, WM_KEYLAST};
-    EXPECT_TRUE(drain(q, 50, keys).empty());
-    EXPECT_EQ(q.NextTimerDue(keys) + q.NextTimerDue(MessageFilter{b, 0, 0}), 0u);
-    q.PostQuit(0);
-    EXPECT_EQ(drain(q, 50, keys), (Taken{{WM_QUIT, 0}}));
-}
-
 TEST(MessageQueue, PointerMovesCoalesceAndForgottenWindowsLoseEverything) {
     MessageQueue q;
     HWND w = fakeWindow(1);
