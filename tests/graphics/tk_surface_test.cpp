@@ -312,11 +312,6 @@ class SurfaceDrawTest : public SheetWorld {
         letters = sheet.ZAMERAJ_FAZU(35, 6);
         UseScreen(screen);
     }
-    static void UseScreen(TestSurface& s) {
-        tk_ScreenW = s.width();
-        tk_ScreenH = s.height();
-        tk_lpDDSBack = s.get();
-    }
     // Clears the screen, draws, and tells whether the region (the whole screen by default) shows
     // the rows.
     ::testing::AssertionResult Drawn(const std::function<void()>& draw, const std::string& rows,

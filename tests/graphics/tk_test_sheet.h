@@ -80,6 +80,12 @@ class SheetWorld : public ::testing::Test {
         if (dd_) dd_->Release();
     }
 
+    // Makes the surface the back buffer and the screen of its size.
+    static void UseScreen(TestSurface& s) {
+        tk_ScreenW = s.width(), tk_ScreenH = s.height();
+        tk_lpDDSBack = s.get();
+    }
+
     ScopedWorkDir dir_;
     IDirectDraw* dd_ = nullptr;
 

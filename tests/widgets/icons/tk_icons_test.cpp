@@ -37,8 +37,7 @@ class IconsTest : public SheetWorld {
         ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
         sheet.BC_NASTAV(0, 10);
         sheet.TC_NASTAV(37, 7);
-        tk_ScreenW = 10, tk_ScreenH = 6;
-        tk_lpDDSBack = screen.get();
+        UseScreen(screen);
     }
     // Clears the screen, draws, and returns what shows.
     ::testing::AssertionResult Drawn(const std::function<void()>& draw, const std::string& rows) {
