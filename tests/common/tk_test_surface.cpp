@@ -119,6 +119,12 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
     return SamePixels(w, h, Xrgb(PixelsOf(actual)), Xrgb(PixelsOf(expected)));
 }
 
+::testing::AssertionResult SamePicture(IDirectDrawSurface* actual,
+                                       const std::vector<std::uint16_t>& expected) {
+    const auto [w, h] = SizeOf(actual);
+    return SamePixels(w, h, Xrgb(PixelsOf(actual)), Xrgb(expected));
+}
+
 ::testing::AssertionResult SamePixels(int w, int h, const std::vector<std::uint32_t>& actual,
                                       const std::vector<std::uint32_t>& expected) {
     const std::size_t n = static_cast<std::size_t>(w) * h;

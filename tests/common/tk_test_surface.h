@@ -49,6 +49,9 @@ int Differences(IDirectDrawSurface* a, IDirectDrawSurface* b);
                                  const std::string& rows);
 // Whether two surfaces of one size hold the same pixels; saved side by side when not.
 ::testing::AssertionResult SamePicture(IDirectDrawSurface* actual, IDirectDrawSurface* expected);
+// Whether a surface holds the raw pixels, row by row; saved side by side when not.
+::testing::AssertionResult SamePicture(IDirectDrawSurface* actual,
+                                       const std::vector<std::uint16_t>& expected);
 // The same for two w x h pictures of 0x00RRGGBB pixels.
 ::testing::AssertionResult SamePixels(int w, int h, const std::vector<std::uint32_t>& actual,
                                       const std::vector<std::uint32_t>& expected);

@@ -91,7 +91,7 @@ TEST_F(SheetTest, CopiesStretchTheirRectangleAndFailedRefillsLeaveTheSurfaceAndS
     tkp_MarkSurfaceLost(s);
     ASSERT_EQ(s->Restore(), DD_OK);
     EXPECT_EQ(DDRefillSurface(s, "sheet.bmp"), DD_OK);
-    EXPECT_EQ(PixelsOf(s), sheet);
+    EXPECT_TRUE(SamePicture(s, sheet));
     ASSERT_EQ(DDSURFACE_ZMAZ(s, 0x1234), DD_OK);
     auto said = [](HRESULT r) { return Nums(r) + (tkp_TakeDebugOutput().empty() ? " silent" : " said"); };
     EXPECT_EQ(said(DDRefillSurface(s, "missing.bmp")), Nums(kEFail) + " said");
@@ -104,7 +104,7 @@ TEST_F(SheetTest, CopiesStretchTheirRectangleAndFailedRefillsLeaveTheSurfaceAndS
     }
     // The stretching refill loads at the size it is given.
     EXPECT_EQ(DDRefillSurface_stretch(s, "SHEET.BMP", 96, 64), DD_OK);
-    EXPECT_EQ(PixelsOf(s), sheet);
+    EXPECT_TRUE(SamePicture(s, sheet));
     s->Release();
 }
 
@@ -242,7 +242,7 @@ TEST_F(SheetTest, RestoreRefillsAtTheLoadedSizeAndKeepsTheKey) {
     const Raw sheet = PixelsOf(s.SURFACE);
     tkp_MarkSurfaceLost(s.SURFACE);
     EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
-    EXPECT_EQ(PixelsOf(s.SURFACE), sheet);
+    EXPECT_TRUE(SamePicture(s.SURFACE, sheet));
     EXPECT_EQ(KeyOf(s.SURFACE), kTC);
     // Stretched to twice its size: the refill is stretched too, not the bitmap's own size.
     ASSERT_EQ(s.NAHRAJ_SURFACE_2_stretch("SHEET.BMP", 96, 64), 1);
@@ -250,7 +250,7 @@ TEST_F(SheetTest, RestoreRefillsAtTheLoadedSizeAndKeepsTheKey) {
     EXPECT_EQ(doubled[13 * 96 + 71], Letter(5));
     tkp_MarkSurfaceLost(s.SURFACE);
     EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
-    EXPECT_EQ(PixelsOf(s.SURFACE), doubled);
+    EXPECT_TRUE(SamePicture(s.SURFACE, doubled));
     // A restore whose refill fails still reports the restore's success.
     WriteFile("gone.bmp", SheetBmp());
     ASSERT_EQ(s.NAHRAJ_SURFACE("gone.bmp"), 1);
@@ -480,7 +480,7 @@ TEST_F(SurfaceDrawTest, ALostSheetIsRestoredAndRefilledAndDrawnAtTheNextCall) {
         op.draw();
         EXPECT_EQ(room.Inked(), 0) << "drawn at once";
         EXPECT_EQ(sheet.SURFACE->IsLost(), DD_OK);
-        EXPECT_EQ(PixelsOf(sheet.SURFACE), original) << "not refilled";
+        EXPECT_TRUE(SamePicture(sheet.SURFACE, original)) << "not refilled";
         op.draw();
         EXPECT_EQ(room.Pixel(1, 1), op.at11) << "not drawn at the next call";
     }
