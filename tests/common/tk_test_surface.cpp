@@ -7,6 +7,7 @@
 #include "platform/ddraw/surface_access.h"
 #include "platform/headless/headless_display.h"
 #include "platform/image/png_write.h"
+#include "platform/platform.h"
 
 namespace tk_test {
 

@@ -11,6 +11,7 @@
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_LOG.h"
+#include "platform/platform.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 

@@ -14,6 +14,7 @@
 #include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_DDBitmap.h"
 #include "platform/ddraw/surface_access.h"
+#include "platform/platform.h"
 #include "tests/graphics/tk_test_sheet.h"
 
 namespace tk_test {

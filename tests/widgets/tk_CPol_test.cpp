@@ -11,6 +11,7 @@
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_ClassTable.h"
 #include "framework/widgets/tk_globals.h"
+#include "platform/platform.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"

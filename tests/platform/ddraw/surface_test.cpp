@@ -9,6 +9,7 @@
 
 #include "platform/ddraw/surface_access.h"
 #include "platform/headless/headless_display.h"
+#include "platform/platform.h"
 #include "tests/common/tk_test_surface.h"
 #include "tests/platform/debug_log.h"
 
