@@ -1,4 +1,4 @@
-// The support layer: the log file byte for byte, bounded string copies, the pointer array, file
+// The support layer: the log file, bounded string copies, the pointer array, file
 // listings and name helpers.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// DirectSound on the headless output: mixing, restarting, locking, lost buffers and a lost or
+// DirectSound on the headless output: mixing, restarting, lost buffers and a lost or
 // missing device, and the conversion of every buffer to 16-bit stereo at the device rate.
 #include <gtest/gtest.h>
 

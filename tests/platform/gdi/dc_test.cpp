@@ -1,5 +1,5 @@
 // Device contexts: GDI objects (selection, stock objects, deletion of objects still selected,
-// bitmaps in one DC at a time, fonts kept for the text code), and pixels through them (5-6-5
+// fonts kept for the text code), and pixels through them (5-6-5
 // rounding and widening, memory bitmaps, blending, solid fills, the defaults a DC starts with).
 #include <gtest/gtest.h>
 

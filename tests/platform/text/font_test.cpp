@@ -1,6 +1,5 @@
 // Fonts: CreateFontA's heights, widths that narrow or widen, weight, faces through fontconfig,
-// underline and strike-out, stock fonts, limits and shared strikes; and EnumFontFamiliesExA's
-// families, character sets per family, names and stopping.
+// underline and strike-out, stock fonts, limits and shared strikes.
 #include <gtest/gtest.h>
 
 #include <algorithm>

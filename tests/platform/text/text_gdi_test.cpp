@@ -1,5 +1,5 @@
 // The text calls on device contexts: memory bitmaps and DirectDraw surfaces, the DC's font, colour
-// and background mode, and refused arguments.
+// and background mode.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The queue's order, filters and timer rules, driven with explicit times; screen-to-buffer
+// The queue's order and timer rules, driven with explicit times; screen-to-buffer
 // mapping under a kept aspect, and the emulated display-mode list.
 #include "platform/user/message_queue.h"
 
