@@ -3,8 +3,10 @@
 #include <cstdio>
 
 #include "platform/ddraw/surface_access.h"
+#include "platform/pixels/pixel565.h"
+#include "platform/testing/test_hooks.h"
 #include "tests/app/tk_app_world.h"
-#include "tests/graphics/tk_test_bmp.h"
+#include "tests/common/tk_test_bmp.h"
 
 namespace tk_test {
 namespace {
@@ -140,7 +142,7 @@ TEST_F(AppScreen, ChoosingAResolutionSwitchesTheDisplayAndMovesTheLayout) {
          },
          [](ProbeApp&) {
              EXPECT_EQ(tkp_HeadlessLastFrame().width, 800);
-             EXPECT_EQ(tkp_HeadlessFramePixel(5, 595), XrgbOf565(0x07E0));
+             EXPECT_EQ(tkp_HeadlessFramePixel(5, 595), tkp::XrgbOf565(0x07E0));
              Press(VK_ESCAPE);
          }});
     EXPECT_EQ(status, 0);
@@ -361,7 +363,7 @@ TEST_F(AppScreen, ALostDisplayIsRestoredWithTheSkinSheet) {
                        EXPECT_EQ(sheetCorner(), 0xF800);  // the sheet's red background, not the lost pattern
                    },
                    [](ProbeApp&) {
-                       EXPECT_EQ(tkp_HeadlessFramePixel(400, 5), XrgbOf565(500));
+                       EXPECT_EQ(tkp_HeadlessFramePixel(400, 5), tkp::XrgbOf565(500));
                        Press(VK_ESCAPE);
                    }}),
               0);

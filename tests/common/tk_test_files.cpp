@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -37,6 +38,23 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 void MakeDir(const std::string& path) {
     std::filesystem::create_directories(path);
+}
+
+std::string RepoPath(const std::string& relative) {
+    return std::string(TK_SOURCE_DIR) + "/" + relative;
+}
+
+std::vector<std::string> LogLines() {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFile("tk_LOG.txt"));
+    static const std::regex number(R"(\((\d+)\) : )");
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(std::regex_replace(line, number, "(N) : "));
+    return lines;
+}
+
+bool Logged(const std::string& text) {
+    return ReadFile("tk_LOG.txt").find(text) != std::string::npos;
 }
 
 }  // namespace tk_test

@@ -1,7 +1,9 @@
-// Test helpers for files: a temporary working folder, and whole-file reads and writes.
+// Test helpers for files: a temporary working folder, whole-file reads and writes, the
+// repository's files, and the program's log.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tk_test {
 
@@ -22,5 +24,11 @@ class ScopedWorkDir {
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 void MakeDir(const std::string& path);
+// A path inside the repository.
+std::string RepoPath(const std::string& relative);
+// The lines of tk_LOG.txt in the working folder, each source line number written as "(N)".
+std::vector<std::string> LogLines();
+// Whether tk_LOG.txt holds the text.
+bool Logged(const std::string& text);
 
 }  // namespace tk_test

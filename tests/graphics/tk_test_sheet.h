@@ -5,19 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <map>
-#include <regex>
-#include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
+#include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_files.h"
-#include "tests/graphics/tk_test_bmp.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
 
@@ -54,51 +50,15 @@ inline std::string SheetBmp() {
 }
 
 // Letters for pictures of the lettered phase: a..k, T for the transparent colour, R background.
-inline std::map<std::uint16_t, char> LetterLegend() {
-    std::map<std::uint16_t, char> legend{{kTC, 'T'}, {kBC, 'R'}};
+inline Legend LetterLegend() {
+    Legend legend{{kTC, 'T'}, {kBC, 'R'}};
     for (int i = 0; i < 11; ++i) legend[Letter(i)] = static_cast<char>('a' + i);
     return legend;
 }
 
-// Pixel (x, y) of any surface as its raw value; 0xDEAD when it cannot be locked.
-inline std::uint16_t PixelOf(IDirectDrawSurface* s, int x, int y) {
-    DDSURFACEDESC d{};
-    d.dwSize = sizeof(d);
-    if (!s || s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return 0xDEAD;
-    std::uint16_t v = 0xDEAD;
-    if (x >= 0 && y >= 0 && x < static_cast<int>(d.dwWidth) && y < static_cast<int>(d.dwHeight))
-        v = reinterpret_cast<const std::uint16_t*>(static_cast<const char*>(d.lpSurface) + y * d.lPitch)[x];
-    s->Unlock(nullptr);
-    return v;
-}
-
-// All pixels of a surface, row by row.
-inline std::vector<std::uint16_t> PixelsOf(IDirectDrawSurface* s) {
-    std::vector<std::uint16_t> all;
-    DDSURFACEDESC d{};
-    d.dwSize = sizeof(d);
-    if (!s || s->Lock(nullptr, &d, DDLOCK_WAIT, nullptr) != DD_OK) return all;
-    for (DWORD y = 0; y < d.dwHeight; ++y) {
-        const auto* row =
-            reinterpret_cast<const std::uint16_t*>(static_cast<const char*>(d.lpSurface) + y * d.lPitch);
-        all.insert(all.end(), row, row + d.dwWidth);
-    }
-    s->Unlock(nullptr);
-    return all;
-}
-
-// The size a surface reports.
-inline std::pair<int, int> SizeOf(IDirectDrawSurface* s) {
-    DDSURFACEDESC d{};
-    d.dwSize = sizeof(d);
-    if (!s || s->GetSurfaceDesc(&d) != DD_OK) return {0, 0};
-    return {static_cast<int>(d.dwWidth), static_cast<int>(d.dwHeight)};
-}
-
-// The repository's root, from this file's path.
-inline std::string RepoPath(const std::string& relative) {
-    std::string here = __FILE__;
-    return here.substr(0, here.rfind("tests/graphics/")) + relative;
+// Registers a BMP file's picture as a bitmap resource (resources start at the info header).
+inline bool RegisterBitmap(const char* name, const std::string& file) {
+    return tkp_RegisterResource(name, RT_BITMAP, file.data() + 14, file.size() - 14);
 }
 
 class SheetWorld : public ::testing::Test {
@@ -121,14 +81,10 @@ class SheetWorld : public ::testing::Test {
         if (dd_) dd_->Release();
     }
 
-    // The log's lines with the source line numbers written as N.
-    static std::vector<std::string> LogLines() {
-        std::vector<std::string> lines;
-        std::istringstream in(ReadFile("tk_LOG.txt"));
-        static const std::regex number(R"(\((\d+)\) : )");
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(std::regex_replace(line, number, "(N) : "));
-        return lines;
+    // Makes the surface the back buffer and the screen of its size.
+    static void UseScreen(TestSurface& s) {
+        tk_ScreenW = s.width(), tk_ScreenH = s.height();
+        tk_lpDDSBack = s.get();
     }
 
     ScopedWorkDir dir_;

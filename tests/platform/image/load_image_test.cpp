@@ -1,8 +1,6 @@
 // Image files: LoadImageA (resources before files, names without regard to case, requested sizes,
 // refusals, what GetObjectA tells of the bitmaps it makes) and PNG writing (what is read back,
 // strides, replacing an old file, failures that leave nothing behind).
-#include <png.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -16,13 +14,14 @@
 #include "platform/image/png_write.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
+#include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_surface.h"
 #include "tests/platform/debug_log.h"
-#include "tests/platform/image/bmp_builder.h"
 
 namespace {
 
-using bmp_test::Picture;
+using tk_test::Picture;
 using Pixels = std::vector<std::uint32_t>;
 using namespace std::string_literals;
 
@@ -30,7 +29,7 @@ using namespace std::string_literals;
 Picture flat(int w, int h, std::uint32_t rgb) {
     std::string row;
     for (int x = 0; x < w; ++x) row += {char(rgb & 0xFF), char((rgb >> 8) & 0xFF), char((rgb >> 16) & 0xFF)};
-    return {.w = w, .h = h, .data = bmp_test::Rows(std::vector<std::string>(std::size_t(h), row))};
+    return {.w = w, .h = h, .data = tk_test::Rows(std::vector<std::string>(std::size_t(h), row))};
 }
 
 // Loads through LoadImageA and gives what the handle held, deleting it: "<w>x<h>@<bits>" and the
@@ -60,13 +59,13 @@ class LoadImageTest : public ::testing::Test {
 
 TEST_F(LoadImageTest, ResourceBeforeFileAndResourceNamesWithoutRegardToCase) {
     HMODULE self = GetModuleHandleA(nullptr);
-    tk_test::WriteFile("rezia_dll.bmp", bmp_test::File(flat(3, 2, 0x0000FF)));
+    tk_test::WriteFile("rezia_dll.bmp", tk_test::File(flat(3, 2, 0x0000FF)));
     Pixels pixels;
     // This executable embeds nothing: the resource load finds nothing, the file load works.
     EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION), "none");
     EXPECT_EQ(load(nullptr, "rezia_dll.bmp", LR_LOADFROMFILE | LR_CREATEDIBSECTION, &pixels), "3x2@24");
     EXPECT_EQ(pixels, Pixels(6, 0x0000FF));
-    const std::string dib = bmp_test::Dib(flat(2, 2, 0xFF0000));
+    const std::string dib = tk_test::Dib(flat(2, 2, 0xFF0000));
     ASSERT_TRUE(tkp_RegisterResource("REZIA_DLL.BMP", RT_BITMAP, dib.data(), dib.size()));
     EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION, &pixels), "2x2@24");
     EXPECT_EQ(pixels, Pixels(4, 0xFF0000));
@@ -86,17 +85,15 @@ TEST_F(LoadImageTest, RequestedSizesScaleWithAreaAveraging) {
               .h = 2,
               .bpp = 8,
               .pal = {0x000000, 0xFFFFFF},
-              .data = bmp_test::Rows({"\x00\x00\x01\x01"s, "\x00\x00\x01\x01"s})};
-    tk_test::WriteFile("half.bmp", bmp_test::File(p));
+              .data = tk_test::Rows({"\x00\x00\x01\x01"s, "\x00\x00\x01\x01"s})};
+    tk_test::WriteFile("half.bmp", tk_test::File(p));
     Pixels pixels;
     EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE, &pixels, 2, 1), "2x1@8");
     EXPECT_EQ(pixels, (Pixels{0x000000, 0xFFFFFF}));
     EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE, &pixels, 1, 0), "1x2@8");  // 0 keeps the own height
     EXPECT_EQ(pixels, (Pixels{0x808080, 0x808080}));
     EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE | LR_DEFAULTSIZE, &pixels, 0, 4), "4x4@8");
-    for (int y = 0; y < 4; ++y)
-        EXPECT_EQ(Pixels(pixels.begin() + 4 * y, pixels.begin() + 4 * y + 4),
-                  (Pixels{0, 0, 0xFFFFFF, 0xFFFFFF}));
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(pixels[i], i % 4 < 2 ? 0u : 0xFFFFFFu) << i;
 }
 
 TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
@@ -106,19 +103,19 @@ TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
     // A missing file is no fault: nothing is reported.
     EXPECT_EQ(tkp_TakeDebugOutput(), "");
     // The headers-only file that a failed thumbnail write leaves behind.
-    tk_test::WriteFile("cut.thm", bmp_test::File(flat(150, 100, 0)).substr(0, 54));
+    tk_test::WriteFile("cut.thm", tk_test::File(flat(150, 100, 0)).substr(0, 54));
     EXPECT_EQ(load(nullptr, "cut.thm", LR_LOADFROMFILE), "none");
-    const std::string dib = bmp_test::Dib(flat(2, 2, 0));
+    const std::string dib = tk_test::Dib(flat(2, 2, 0));
     ASSERT_TRUE(tkp_RegisterResource("bad.bmp", RT_BITMAP, dib.data(), 20));
     EXPECT_EQ(load(nullptr, "bad.bmp", 0), "none");
     EXPECT_EQ(tkp_TakeDebugOutput(),
               "LoadImageA: cut.thm: pixel data shorter than its rows\n"
               "LoadImageA: bad.bmp: truncated header\n");
-    tk_test::WriteFile("ok.bmp", bmp_test::File(flat(2, 2, 0)));
-    EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_ICON, 0, 0, LR_LOADFROMFILE), nullptr);
-    EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, -1, 0, LR_LOADFROMFILE), nullptr);
-    EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, 16385, 1, LR_LOADFROMFILE), nullptr);
-    EXPECT_EQ(LoadImageA(nullptr, nullptr, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
+    tk_test::WriteFile("ok.bmp", tk_test::File(flat(2, 2, 0)));
+    EXPECT_FALSE(LoadImageA(nullptr, "ok.bmp", IMAGE_ICON, 0, 0, LR_LOADFROMFILE) ||
+                 LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, -1, 0, LR_LOADFROMFILE) ||
+                 LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, 16385, 1, LR_LOADFROMFILE) ||
+                 LoadImageA(nullptr, nullptr, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, 16384, 16384, LR_LOADFROMFILE), nullptr);
     EXPECT_EQ(tkp_TakeDebugOutput(), "LoadImageA: ok.bmp: requested size too large\n");
@@ -132,42 +129,26 @@ TEST_F(LoadImageTest, GetObjectDescribesTheBitmapWithItsRowsPaddedToFourBytes) {
             p.pal = {0};
             p.used = 1;
         }
-        tk_test::WriteFile("p.bmp", bmp_test::File(p));
+        tk_test::WriteFile("p.bmp", tk_test::File(p));
         HGDIOBJ h = static_cast<HGDIOBJ>(
             LoadImageA(nullptr, "p.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
         ASSERT_NE(h, nullptr) << bits;
         BITMAP bm;
         std::memset(&bm, 0x5A, sizeof(bm));
         ASSERT_EQ(GetObjectA(h, sizeof(BITMAP), &bm), int(sizeof(BITMAP)));
-        EXPECT_EQ(
-            std::tuple(bm.bmType, bm.bmWidth, bm.bmHeight, bm.bmWidthBytes, bm.bmPlanes, bm.bmBitsPixel),
-            std::tuple(0, width, 2, widthBytes, 1, bits))
-            << bits << " bits, " << width << " wide";
-        EXPECT_EQ(bm.bmBits, nullptr);
-        EXPECT_EQ(GetObjectA(h, 0, nullptr), int(sizeof(BITMAP)));
-        EXPECT_EQ(GetObjectA(h, sizeof(BITMAP) - 1, &bm), 0);
+        EXPECT_EQ(tk_test::Nums(bm.bmType, bm.bmWidth, bm.bmHeight, bm.bmWidthBytes, bm.bmPlanes,
+                                bm.bmBitsPixel, bm.bmBits == nullptr),
+                  tk_test::Nums(0, width, 2, widthBytes, 1, bits, 1));
+        // Asked for the size only, or with too little room; a deleted bitmap is no longer described.
+        EXPECT_EQ(tk_test::Nums(GetObjectA(h, 0, nullptr), GetObjectA(h, sizeof(BITMAP) - 1, &bm)),
+                  tk_test::Nums(sizeof(BITMAP), 0));
         EXPECT_EQ(DeleteObject(h), TRUE);
-        EXPECT_EQ(GetObjectA(h, sizeof(BITMAP), &bm), 0);  // a deleted bitmap is no longer described
+        EXPECT_EQ(GetObjectA(h, sizeof(BITMAP), &bm), 0);
     }
     BITMAP bm{};
-    EXPECT_EQ(GetObjectA(nullptr, sizeof(bm), &bm), 0);
     HGDIOBJ pen = CreatePen(PS_SOLID, 1, 0);
-    EXPECT_EQ(GetObjectA(pen, sizeof(bm), &bm), 0);
+    EXPECT_EQ(GetObjectA(nullptr, sizeof(bm), &bm) + GetObjectA(pen, sizeof(bm), &bm), 0);
     DeleteObject(pen);
-}
-
-// Reads a PNG back as "<w>x<h>" and 0x00RRGGBB pixels; "unreadable" on failure.
-std::string readPng(const std::string& path, Pixels* out) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return "unreadable";
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return "unreadable";
-    out->clear();
-    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
-        out->push_back((std::uint32_t{rgb[i]} << 16) | (std::uint32_t{rgb[i + 1]} << 8) | rgb[i + 2]);
-    return std::to_string(image.width) + "x" + std::to_string(image.height);
 }
 
 std::vector<std::string> folderEntries() {
@@ -183,7 +164,9 @@ TEST(PngWriteTest, RoundTripHonoursStrideIgnoresTheTopByteAndReplacesAnOldFile) 
     const Pixels src = {0xFF0000, 0x00FF00, 0x0000FF, 0xDEADBE, 0xFF123456, 0xFFFFFF, 0x000000, 0xDEADBE};
     ASSERT_TRUE(tkp_WritePng("shot.png", 3, 2, src.data(), 4));
     Pixels back;
-    EXPECT_EQ(readPng("shot.png", &back), "3x2");
+    int w = 0, h = 0;
+    ASSERT_TRUE(tk_test::ReadPng("shot.png", &w, &h, &back));
+    EXPECT_EQ(tk_test::Nums(w, h), "3,2");
     EXPECT_EQ(back, (Pixels{0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFFFFFF, 0x000000}));
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"shot.png"});  // no temporary file is left behind
 }
@@ -192,14 +175,12 @@ TEST(PngWriteTest, FailuresCreateNothingAndKeepTheOldFile) {
     tk_test::ScopedWorkDir dir;
     const std::uint32_t px[4] = {};
     tk_test::MakeDir("taken.png");
+    // A stride shorter than a row is refused; a target that is a folder cannot be replaced, the
+    // folder stays and no temporary is left.
     const std::string log = ptest::Logged([&] {
-        EXPECT_FALSE(tkp_WritePng("missing/x.png", 1, 1, px, 1));
-        EXPECT_FALSE(tkp_WritePng("a.png", 0, 1, px, 1));
-        EXPECT_FALSE(tkp_WritePng("a.png", 2, 1, px, 1));  // stride shorter than a row
-        EXPECT_FALSE(tkp_WritePng("a.png", 1, 1, nullptr, 1));
-        EXPECT_FALSE(tkp_WritePng(nullptr, 1, 1, px, 1));
-        // A target that is a folder cannot be replaced; the folder stays and no temporary is left.
-        EXPECT_FALSE(tkp_WritePng("taken.png", 1, 1, px, 1));
+        EXPECT_FALSE(tkp_WritePng("missing/x.png", 1, 1, px, 1) || tkp_WritePng("a.png", 0, 1, px, 1) ||
+                     tkp_WritePng("a.png", 2, 1, px, 1) || tkp_WritePng("a.png", 1, 1, nullptr, 1) ||
+                     tkp_WritePng(nullptr, 1, 1, px, 1) || tkp_WritePng("taken.png", 1, 1, px, 1));
     });
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"taken.png"});
     EXPECT_NE(log.find("tkp_WritePng: bad arguments (a.png)\n"), std::string::npos);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/text/text_target.h"
+#include "tests/common/tk_test_surface.h"
 
 class MemoryTarget final : public tkp_TextTarget {
   public:
@@ -72,3 +73,8 @@ class MemoryTarget final : public tkp_TextTarget {
     std::uint32_t background_;
     std::vector<std::uint32_t> pixels_;
 };
+
+// Whether two pictures hold the same pixels; saved side by side when not.
+inline ::testing::AssertionResult Same(const MemoryTarget& actual, const MemoryTarget& expected) {
+    return tk_test::SamePixels(actual.Width(), actual.Height(), actual.Pixels(), expected.Pixels());
+}

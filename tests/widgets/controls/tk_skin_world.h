@@ -1,55 +1,29 @@
-// The world of the control, skin and scroll-bar tests: a DirectDraw object as tk_lpDD, a screen
-// surface as the back buffer, a fresh folder for the log, the cascading place reset, and the skin
-// torn down after each test.
+// The world of the control, skin and scroll-bar tests: the sheet world with a screen surface as the
+// back buffer, the cascading place reset, and the skin torn down after each test.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <cstdint>
 
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/graphics/tk_test_sheet.h"
-#include "tests/graphics/tk_test_surface.h"
 
 namespace tk_test {
 
-class SkinWorld : public ::testing::Test {
+class SkinWorld : public SheetWorld {
   protected:
     void SetUp() override {
-        ASSERT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
-        saved_dd_ = tk_lpDD;
-        saved_back_ = tk_lpDDSBack;
-        tk_lpDD = dd_;
+        SheetWorld::SetUp();
         UseScreen(screen);
-        tk_LOG_on = 1;
-        tk_LOG_reset_done = true;
-        tk_auto_rx = 15;
-        tk_auto_ry = 10;
+        tk_auto_rx = 15, tk_auto_ry = 10;
     }
     void TearDown() override {
         tk_DSGN_DONE();
         tk_DSGN_SetBackFileSource(nullptr);
-        tk_lpDD = saved_dd_;
-        tk_lpDDSBack = saved_back_;
-        if (dd_) dd_->Release();
-    }
-    static void UseScreen(TestSurface& s) {
-        tk_lpDDSBack = s.get();
-        tk_ScreenW = s.width();
-        tk_ScreenH = s.height();
-    }
-    // The log's lines with the source line numbers written as N.
-    static std::vector<std::string> LogLines() {
-        std::vector<std::string> lines;
-        std::istringstream in(ReadFile("tk_LOG.txt"));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(std::regex_replace(line, std::regex(R"(\((\d+)\) : )"), "(N) : "));
-        return lines;
+        SheetWorld::TearDown();
     }
     static std::uint16_t SheetPixel(int x, int y) { return PixelOf(tk_DSGN.rezia_dll_srf->SURFACE, x, y); }
     // Opaque pixels of the phase that the surface does not show with the phase's corner at (x, y).
@@ -69,11 +43,7 @@ class SkinWorld : public ::testing::Test {
         return Mismatches(on, PhaseOf(s, s->current), s->x, s->y);
     }
 
-    ScopedWorkDir dir_;
     TestSurface screen{320, 240};
-    IDirectDraw* dd_ = nullptr;
-    IDirectDraw* saved_dd_ = nullptr;
-    IDirectDrawSurface* saved_back_ = nullptr;
 };
 
 }  // namespace tk_test

@@ -7,7 +7,6 @@
 
 #include "framework/widgets/tk_CPosuv.h"
 #include "framework/widgets/tk_CTlac.h"
-#include "tests/graphics/tk_test_bmp.h"
 #include "tests/widgets/controls/tk_skin_world.h"
 
 namespace tk_test {

@@ -16,10 +16,7 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr UINT_PTR kRedrawTimer = 1;
-constexpr UINT_PTR kIdleEndTimer = 2;
-constexpr UINT_PTR kIdleTickTimer = 3;
-constexpr UINT_PTR kSafetyTimer = 9;
+enum Timer : UINT_PTR { kRedraw = 1, kIdleEnd, kIdleTick, kSafety = 9 };
 
 std::FILE* g_log = nullptr;
 std::vector<std::uint16_t> g_picture;
@@ -44,36 +41,31 @@ std::uint64_t cpuMicroseconds() {
 
 // Quadrants red, green, blue and white with a cyan square in the middle.
 void drawPicture() {
-    g_picture.assign(static_cast<std::size_t>(kWidth) * kHeight, 0);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            std::uint16_t c;
-            if (y < kHeight / 2) {
-                c = x < kWidth / 2 ? 0xF800 : 0x07E0;
-            } else {
-                c = x < kWidth / 2 ? 0x001F : 0xFFFF;
-            }
-            if (x >= 380 && x < 420 && y >= 280 && y < 320) c = 0x07FF;
-            g_picture[static_cast<std::size_t>(y) * kWidth + x] = c;
+            const bool left = x < kWidth / 2, square = x >= 380 && x < 420 && y >= 280 && y < 320;
+            g_picture.push_back(square            ? 0x07FF
+                                : y < kHeight / 2 ? (left ? 0xF800 : 0x07E0)
+                                                  : (left ? 0x001F : 0xFFFF));
         }
     }
 }
 
 void onTimer(HWND window, UINT_PTR id) {
-    if (id == kRedrawTimer) {
+    if (id == kRedraw) {
         tkp::backend::Present(g_picture.data(), kWidth, kHeight, kWidth * 2);
         if (!g_presented) logLine("ready");
         g_presented = true;
-    } else if (id == kIdleTickTimer) {
+    } else if (id == kIdleTick) {
         ++g_idleTicks;
-    } else if (id == kIdleEndTimer) {
-        KillTimer(window, kIdleEndTimer);
-        KillTimer(window, kIdleTickTimer);
+    } else if (id == kIdleEnd) {
+        KillTimer(window, kIdleEnd);
+        KillTimer(window, kIdleTick);
         const auto cpuMs = static_cast<long long>((cpuMicroseconds() - g_idleStartCpuUs) / 1000);
         const auto wallMs = static_cast<long long>(tkp::backend::NowMs() - g_idleStartMs);
         logLine("idle cpu_ms=%lld wall_ms=%lld ticks=%d", cpuMs, wallMs, g_idleTicks);
-        SetTimer(window, kRedrawTimer, 20, nullptr);
-    } else if (id == kSafetyTimer) {
+        SetTimer(window, kRedraw, 20, nullptr);
+    } else if (id == kSafety) {
         logLine("safety timeout");
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
@@ -81,59 +73,38 @@ void onTimer(HWND window, UINT_PTR id) {
 
 // Starts one idle second: no redraw, only a slow timer, so the loop has nothing to do.
 void startIdleMeasurement(HWND window) {
-    KillTimer(window, kRedrawTimer);
+    KillTimer(window, kRedraw);
     g_idleTicks = 0;
     g_idleStartCpuUs = cpuMicroseconds();
     g_idleStartMs = tkp::backend::NowMs();
-    SetTimer(window, kIdleTickTimer, 250, nullptr);
-    SetTimer(window, kIdleEndTimer, 1000, nullptr);
+    SetTimer(window, kIdleTick, 250, nullptr);
+    SetTimer(window, kIdleEnd, 1000, nullptr);
 }
 
 LRESULT demoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
     const unsigned flags = static_cast<unsigned>(wParam);
-    switch (message) {
-        case WM_MOUSEMOVE:
-            logLine("move %d %d 0x%x", x, y, flags);
-            break;
-        case WM_LBUTTONDOWN:
-            logLine("ldown %d %d 0x%x", x, y, flags);
-            break;
-        case WM_LBUTTONUP:
-            logLine("lup %d %d 0x%x", x, y, flags);
-            break;
-        case WM_RBUTTONDOWN:
-            logLine("rdown %d %d 0x%x", x, y, flags);
-            break;
-        case WM_RBUTTONUP:
-            logLine("rup %d %d 0x%x", x, y, flags);
-            break;
-        case WM_KEYDOWN:
-            logLine("keydown 0x%x", flags);
-            if (wParam == 'I') startIdleMeasurement(window);
-            if (wParam == VK_ESCAPE) PostMessageA(window, WM_CLOSE, 0, 0);
-            break;
-        case WM_KEYUP:
-            logLine("keyup 0x%x", flags);
-            break;
-        case WM_ACTIVATEAPP:
-            g_active = wParam != 0;
-            logLine("activate %d", g_active ? 1 : 0);
-            break;
-        case WM_SETCURSOR:
-            // The program would draw its own pointer.
-            SetCursor(nullptr);
-            break;
-        case WM_TIMER:
-            onTimer(window, wParam);
-            break;
-        case WM_DESTROY:
-            logLine("destroy");
-            PostQuitMessage(0);
-            break;
-        default:
-            break;
+    const struct {
+        UINT message;
+        const char* name;
+    } pointer[] = {{WM_MOUSEMOVE, "move"},
+                   {WM_LBUTTONDOWN, "ldown"},
+                   {WM_LBUTTONUP, "lup"},
+                   {WM_RBUTTONDOWN, "rdown"},
+                   {WM_RBUTTONUP, "rup"}};
+    for (const auto& p : pointer)
+        if (message == p.message)
+            logLine("%s %d %d 0x%x", p.name, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), flags);
+    if (message == WM_KEYDOWN || message == WM_KEYUP)
+        logLine(message == WM_KEYUP ? "keyup 0x%x" : "keydown 0x%x", flags);
+    if (message == WM_KEYDOWN && wParam == 'I') startIdleMeasurement(window);
+    if (message == WM_KEYDOWN && wParam == VK_ESCAPE) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (message == WM_ACTIVATEAPP) logLine("activate %d", (g_active = wParam != 0) ? 1 : 0);
+    // The program would draw its own pointer.
+    if (message == WM_SETCURSOR) SetCursor(nullptr);
+    if (message == WM_TIMER) onTimer(window, wParam);
+    if (message == WM_DESTROY) {
+        logLine("destroy");
+        PostQuitMessage(0);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -141,13 +112,8 @@ LRESULT demoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: window_demo LOGFILE\n");
-        return 2;
-    }
-    g_log = std::fopen(argv[1], "w");
-    if (g_log == nullptr) {
-        std::fprintf(stderr, "window_demo: cannot write %s\n", argv[1]);
+    if (argc < 2 || !(g_log = std::fopen(argv[1], "w"))) {
+        std::fprintf(stderr, "usage: window_demo LOGFILE (a file that can be written)\n");
         return 2;
     }
     logLine("desktop %d %d", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
@@ -173,8 +139,8 @@ int main(int argc, char** argv) {
     UpdateWindow(window);
     tkp::backend::SetPresentationSize(kWidth, kHeight);
     drawPicture();
-    SetTimer(window, kRedrawTimer, 20, nullptr);
-    SetTimer(window, kSafetyTimer, 60000, nullptr);
+    SetTimer(window, kRedraw, 20, nullptr);
+    SetTimer(window, kSafety, 60000, nullptr);
 
     // The framework's loop: take what waits; wait only while inactive.
     MSG msg{};

@@ -1,11 +1,13 @@
-// Builds BMP files and packed bitmaps byte by byte for the decoder's tests and fuzzing seeds.
+// BMP files and packed bitmaps built byte by byte, for the decoder's and loaders' tests and the
+// fuzzing seeds.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
-namespace bmp_test {
+namespace tk_test {
 
 // The fields of a picture's headers, short so that a whole picture fits on a line.
 struct Picture {
@@ -30,6 +32,11 @@ std::string File(const Picture& p, std::uint32_t gap = 0);
 // Rows of bytes, each padded with zeros to a multiple of 4.
 std::string Rows(const std::vector<std::string>& rows);
 
+// A 24-bit file whose pixel (x, y) narrows exactly to the 5-6-5 value raw(x, y).
+std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw);
+// An 8-bit file with the colour table (0x00RRGGBB) and every pixel index 0.
+std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table);
+
 // One picture of every kind the decoder accepts, with a name (seeds for fuzzing).
 struct Named {
     std::string name;
@@ -37,4 +44,4 @@ struct Named {
 };
 std::vector<Named> Variants();
 
-}  // namespace bmp_test
+}  // namespace tk_test

@@ -1,6 +1,8 @@
-#include "tests/platform/image/bmp_builder.h"
+#include "tests/common/tk_test_bmp.h"
 
-namespace bmp_test {
+#include "platform/pixels/pixel565.h"
+
+namespace tk_test {
 
 namespace {
 
@@ -58,6 +60,28 @@ std::string Rows(const std::vector<std::string>& rows) {
     return s;
 }
 
+std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw) {
+    std::vector<std::string> rows;
+    for (int y = h - 1; y >= 0; --y) {
+        std::string row;
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t c = tkp::XrgbOf565(raw(x, y));
+            row += {char(c & 0xFF), char((c >> 8) & 0xFF), char((c >> 16) & 0xFF)};
+        }
+        rows.push_back(row);
+    }
+    return File({.w = w, .h = h, .data = Rows(rows)});
+}
+
+std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table) {
+    return File({.w = w,
+                 .h = h,
+                 .bpp = 8,
+                 .pal = table,
+                 .used = std::uint32_t(table.size()),
+                 .data = std::string(std::size_t((w + 3) / 4 * 4 * h), '\0')});
+}
+
 std::vector<Named> Variants() {
     const std::string rgb = Rows({"\x01\x02\x03\x04\x05\x06\x07\x08\x09"s, std::string(9, '\xEE')});
     const std::vector<std::uint32_t> three = {0x000010, 0x002000, 0x300000},
@@ -104,4 +128,4 @@ std::vector<Named> Variants() {
     };
 }
 
-}  // namespace bmp_test
+}  // namespace tk_test
