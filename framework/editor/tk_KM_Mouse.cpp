@@ -4,8 +4,10 @@
 // The drag: in mode 9 a left press on the current child (its box or its dot) or, while a band
 // selection is in force, on any selected child, takes hold of it (of all selected children). When
 // the pointer then moves, they follow it, keeping their offsets, until the button is released. A
-// press and release without a move is an ordinary click, which picks the element under it.
+// press and release without a move (of more than two pixels) is an ordinary click, which picks the
+// element under it.
 #include <algorithm>
+#include <cstdlib>
 
 #include "framework/editor/tk_KM_internal.h"
 #include "framework/graphics/tk_Draw.h"
@@ -14,6 +16,9 @@ namespace {
 
 // How near to a child's position point a press still takes hold of it.
 constexpr int kDotReach = 5;
+// How far the pointer must go from the press before the children follow: a hand that trembles
+// while clicking still clicks.
+constexpr int kDragStart = 2;
 
 bool onChild(tk_CPol* c, int x, int y) {
     return c && (c->VratZasah(x, y) != nullptr || tk_glob_Distance(c->x, c->y, x, y) <= kDotReach);
@@ -51,8 +56,9 @@ bool startDrag(int x, int y) {
 }
 
 void dragTo(int x, int y) {
-    tk_KM_drag.moving = true;
     const int dx = x - tk_KM_drag.press_x, dy = y - tk_KM_drag.press_y;
+    if (!tk_KM_drag.moving && std::abs(dx) <= kDragStart && std::abs(dy) <= kDragStart) return;
+    tk_KM_drag.moving = true;
     for (int k = 0; k < tk_KM_drag.count; ++k) {
         tk_KM_MoveToRel(tk_KM_Child(tk_KM_drag.index[k]), tk_KM_drag.start_rx[k] + dx,
                         tk_KM_drag.start_ry[k] + dy);
@@ -84,7 +90,9 @@ void selectInBand() {
 void leftPress(int x, int y) {
     tk_KM_band_left = true;
     if (tk_KM_mod == 9) {
-        if (tk_KM_drag.pending || startDrag(x, y)) return;
+        // A drag whose release never came (the button let go outside the window) ends here.
+        tk_KM_drag = {};
+        if (startDrag(x, y)) return;
         // A press elsewhere ends a band selection and picks.
         tk_KM_ClearSelection();
         pick(x, y);
