@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
         tk_APP_CommandLine(argc, argv, "tessalin_demo",
                            "The Tessalin 2D framework's demonstration: an empty application screen.");
     if (early >= 0) return early;
+    // Ctrl or Shift + F1 switches the layout editor on.
     tk_KM_Install();
     auto* app = new tk_CAppScreen(nullptr, SW_SHOW, kTessalinDemoSettings);
     tk_demo_Configure(app);
