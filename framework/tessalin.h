@@ -55,3 +55,5 @@
 #include "framework/app/tk_CAppInfoDlg.h"
 #include "framework/app/tk_CAppRozlisenieDlg.h"
 #include "framework/app/tk_CAppScreen.h"
+
+#include "framework/editor/tk_KM.h"

@@ -2,12 +2,15 @@
 #include <cstdio>
 
 #include "framework/demo/tessalin_demo.h"
+#include "framework/editor/tk_KM.h"
 
 int main(int argc, char** argv) {
     const int early =
         tk_APP_CommandLine(argc, argv, "tessalin_demo",
                            "The Tessalin 2D framework's demonstration: an empty application screen.");
     if (early >= 0) return early;
+    // Ctrl or Shift + F1 switches the layout editor on.
+    tk_KM_Install();
     auto* app = new tk_CAppScreen(nullptr, SW_SHOW, kTessalinDemoSettings);
     tk_demo_Configure(app);
     const int status = app->Execute();

@@ -9,6 +9,14 @@
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_globals.h"
 
+namespace {
+tk_CPol_GoneWatcher g_gone_watcher = nullptr;
+}
+
+void tk_CPol_SetGoneWatcher(tk_CPol_GoneWatcher watcher) {
+    g_gone_watcher = watcher;
+}
+
 tk_CPol::tk_CPol()
     : x(0),
       y(0),
@@ -40,7 +48,9 @@ tk_CPol::tk_CPol(tk_CPolCHLO* parent_, int id) : tk_CPol() {
     Rodic_reset();
 }
 
-tk_CPol::~tk_CPol() = default;
+tk_CPol::~tk_CPol() {
+    if (g_gone_watcher) g_gone_watcher(this);
+}
 
 void tk_CPol::MoveToRel(int rx_, int ry_) {
     rx = rx_;

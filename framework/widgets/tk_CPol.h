@@ -7,6 +7,12 @@
 #include "platform/platform.h"
 
 class tk_CPolCHLO;
+class tk_CPol;
+
+// Told of every element as the last step of its destruction, while its fields can still be read;
+// one watcher for the whole program (the layout editor, which forgets what it points to).
+using tk_CPol_GoneWatcher = void (*)(tk_CPol* element);
+void tk_CPol_SetGoneWatcher(tk_CPol_GoneWatcher watcher);
 
 class tk_CPol {
   public:

@@ -1,0 +1,107 @@
+// The layout editor in a running program: the demo's application screen with a list menu and a
+// row list, the chord, the modes reached by keys and clicks, and the overlay over the frames,
+// saved as pictures for people (build/screenshots/editor_mode*.png).
+#include "framework/demo/tessalin_demo.h"
+#include "framework/editor/tk_KM.h"
+#include "tests/app/tk_app_world.h"
+
+namespace tk_test {
+namespace {
+
+constexpr std::uint32_t kHelpText = 0xFFFFC6;  // RGB(255, 255, 200) through 5-6-5
+constexpr std::uint32_t kGreen = 0x00FF00;
+
+// Pixels of the colour in the rectangle of the last frame.
+int Count(std::uint32_t colour, int left, int top, int right, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) n += tkp_HeadlessFramePixel(x, y) == colour;
+    }
+    return n;
+}
+
+void Shot(const char* name) {
+    EXPECT_TRUE(tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/" + name).c_str()));
+}
+
+using EditorOnScreen = AppWorld;
+
+TEST_F(EditorOnScreen, TheChordKeysAndClicksReachEachModeAndTheOverlayIsDrawnOverTheFrame) {
+    tk_KM_Install();
+    tk_CDUI_void_flag = true;
+    ProbeApp app;
+    tk_demo_Configure(&app);
+    auto* menu = new tk_CDUI(&app, 200, 300);
+    for (int i = 1; i <= 4; ++i) menu->PRIDAJ(i, ("Menu " + std::to_string(i)).c_str());
+    menu->MoveToRel(200, 300);
+    auto* rows = new tk_CDUIR(&app, 500, 300);
+    for (int i = 1; i <= 5; ++i) rows->PRIDAJ(i, ("Row " + std::to_string(i)).c_str());
+    auto idle = [](ProbeApp&) {};
+    const int status =
+        Run(app, "1280 1024\n2 16",
+            {[](ProbeApp&) {
+                 tkp_HeadlessKey(VK_LSHIFT, true);
+                 Press(VK_F1);
+             },
+             [](ProbeApp& a) {
+                 tkp_HeadlessKey(VK_LSHIFT, false);
+                 EXPECT_TRUE(tk_KM_on);
+                 EXPECT_EQ(tk_KM_mod, 9);
+                 EXPECT_EQ(tk_KM_cPolCHLO_9, &a);
+                 Press(VK_F1);
+             },
+             [](ProbeApp&) {
+                 EXPECT_EQ(tk_KM_mod, 0);
+                 Press(VK_F1);
+             },
+             [](ProbeApp&) {
+                 EXPECT_EQ(tk_KM_mod, 9);
+                 Press(VK_BACK);
+                 Press(VK_TAB);
+             },
+             [&](ProbeApp& a) {
+                 EXPECT_EQ(tk_KM_cPol_10, &a);
+                 EXPECT_EQ(tk_KM_mod, 9);
+                 // Help (5 lines from y 40) and data (4 lines from y 40, at x 800) are on the picture.
+                 EXPECT_GT(Count(kHelpText, 420, 40, 780, 40 + 5 * 18), 200);
+                 EXPECT_GT(Count(kHelpText, 800, 40, 1100, 40 + 4 * 18), 200);
+                 // The application's rectangle with the green pen along the screen's left edge.
+                 EXPECT_EQ(tkp_HeadlessFramePixel(1, 500), kGreen);
+                 Shot("editor_mode9.png");
+                 ClickOn(menu);
+             },
+             [&](ProbeApp&) {
+                 EXPECT_EQ(tk_KM_mod, 1);
+                 EXPECT_EQ(tk_KM_cDUI_1, menu);
+                 Press(VK_F7);
+             },
+             idle,
+             [&](ProbeApp&) {
+                 EXPECT_EQ(menu->a, 21);
+                 EXPECT_EQ(menu->obal.bottom - menu->obal.top, 4 * 24 + 6 + (21 - 24));
+                 EXPECT_EQ(tkp_HeadlessFramePixel(menu->obal.left, (menu->obal.top + menu->obal.bottom) / 2),
+                           kGreen);
+                 Shot("editor_mode1.png");
+                 Press(VK_BACK);
+             },
+             [](ProbeApp& a) { ClickOn(a.Child(602)); }, idle,
+             [](ProbeApp& a) {
+                 EXPECT_EQ(tk_KM_mod, 10);
+                 EXPECT_EQ(tk_KM_cPol_10, a.Child(602));
+                 // The click went to the editor, not to the button.
+                 EXPECT_FALSE(a.m_dlgInfo->visible);
+                 EXPECT_GT(Count(kHelpText, 420, 40, 780, 40 + 4 * 18), 200);
+                 Shot("editor_mode10.png");
+                 Press(VK_ESCAPE);
+             },
+             [](ProbeApp&) {
+                 EXPECT_FALSE(tk_KM_on);
+                 Press(VK_ESCAPE);
+             }});
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(app.ticks.size(), 12u);
+    tk_CDUI_void_flag = false;
+}
+
+}  // namespace
+}  // namespace tk_test

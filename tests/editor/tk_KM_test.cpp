@@ -1,0 +1,310 @@
+// The layout editor on a small element tree, driven through its window procedure: modes, walking
+// the tree, tuning lists, moving, resizing and their limits, the rubber band, the drag, the report
+// and its failure, and elements destroyed under the editor.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "framework/editor/tk_KM_internal.h"
+#include "framework/tessalin.h"
+#include "platform/headless/headless.h"
+#include "tests/common/tk_test_files.h"
+#include "tests/graphics/tk_test_surface.h"
+
+namespace {
+
+void Key(int vk, bool shift = false) {
+    if (shift) tkp_HeadlessKey(VK_LSHIFT, true);
+    tk_KM_WindowProc(nullptr, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
+    if (shift) tkp_HeadlessKey(VK_LSHIFT, false);
+}
+
+void Mouse(UINT msg, int x, int y) {
+    tk_KM_WindowProc(nullptr, msg, 0, MAKELPARAM(x, y));
+}
+
+// The mode and the current element's name.
+std::string Now() {
+    return std::to_string(tk_KM_mod) + " " + (tk_KM_cPol_10 ? tk_KM_cPol_10->name : "-");
+}
+
+std::string Place(tk_CPol* e) {
+    int w = 0, h = 0;
+    e->GetSize(&w, &h);
+    return std::to_string(e->x) + "," + std::to_string(e->y) + " " + std::to_string(w) + "x" +
+           std::to_string(h);
+}
+
+// root: box (ID 100: label "Ahoj", bare element), menu (class 2, three entries), rows, sprite.
+class Editor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tkp_HeadlessResetWindowing();
+        // Labels measure their text on the primary surface.
+        tk_lpDDSPrimary = primary_.get();
+        tk_CDUI_void_flag = true;
+        tk_KM_Install();
+        tk_KM_SwitchOff();
+        root = new tk_CPolCHLO();
+        box = new tk_CPolCHLO(root, 100);
+        box->MoveToRel(100, 200);
+        label = new tk_CLabel(box, 20, 30, "Ahoj");
+        plain = new tk_CPol(box, 50, 60);
+        menu = new tk_CDUI(root, 300, 100);
+        for (int i = 1; i <= 3; ++i) menu->PRIDAJ(i, "entry");
+        menu->MoveToRel(300, 100);
+        rows = new tk_CDUIR(root, 500, 100);
+        sprite = new tk_CDAS(root, 700, 300);
+        sprite->SetSize(40, 20);
+        root->SetupVisual_Private();
+        tk_KM_SwitchOn(root);
+    }
+    void TearDown() override {
+        delete root;
+        tk_KM_SwitchOff();
+        tk_CDUI_void_flag = false;
+        tk_lpDDSPrimary = nullptr;
+    }
+
+    tk_test::ScopedWorkDir dir_;
+    tk_test::TestSurface primary_{8, 8};
+    tk_CPolCHLO* root = nullptr;
+    tk_CPolCHLO* box = nullptr;
+    tk_CLabel* label = nullptr;
+    tk_CPol* plain = nullptr;
+    tk_CDUI* menu = nullptr;
+    tk_CDUIR* rows = nullptr;
+    tk_CDAS* sprite = nullptr;
+};
+
+TEST_F(Editor, SwitchingOnLandsInMode9OnTheRootAndF1AlternatesWithMode0) {
+    EXPECT_TRUE(tk_KM_on);
+    EXPECT_EQ(tk_KM_cPolCHLO_9, root);
+    std::vector<std::string> seen{Now()};
+    Key(VK_F1), seen.push_back(Now());
+    Key(VK_F1), seen.push_back(Now());
+    // The root has no parent: Backspace and Tab leave everything as it was.
+    Key(VK_BACK), Key(VK_TAB), Key(VK_TAB, true), seen.push_back(Now());
+    EXPECT_EQ(seen, (std::vector<std::string>{"9 noname_polchlo", "0 noname_polchlo", "9 noname_polchlo",
+                                              "9 noname_polchlo"}));
+    EXPECT_EQ(tk_KM_cPol_10, root);
+    for (int vk : {VK_ESCAPE, VK_F12, VK_F1}) {
+        tk_KM_SwitchOn(root);
+        Key(vk, vk == VK_F1);
+        EXPECT_FALSE(tk_KM_on) << vk;
+    }
+}
+
+TEST_F(Editor, ReturnTabAndBackspaceWalkTheTreeIntoTheModeThatFitsEachElement) {
+    std::vector<std::string> walk;
+    auto at = [&] { walk.push_back(Now()); };
+    Key(VK_RETURN), at();                  // child 0 of the root: the box
+    Key(VK_F2), Key(VK_RETURN), at();      // its child 1: the bare element
+    Key(VK_TAB), at();                     // wraps to the label
+    Key(VK_TAB, true), at();               // back to the bare element
+    Key(VK_BACK), at();                    // the box
+    Key(VK_TAB), at();                     // the menu
+    Key(VK_TAB), at();                     // the row list
+    Key(VK_TAB), at();                     // the sprite
+    Key(VK_BACK), Key(VK_F2, true), at();  // the root; F2 back from child 0 wraps to the last
+    EXPECT_EQ(tk_KM_item, 3);
+    EXPECT_EQ(walk, (std::vector<std::string>{"9 noname_polchlo", "10 noname_pol", "10 noname_label",
+                                              "10 noname_pol", "9 noname_polchlo", "1 noname", "2 noname",
+                                              "10 noname_das", "9 noname_polchlo"}));
+    EXPECT_EQ(tk_KM_cDUI_1, nullptr);
+    EXPECT_EQ(tk_KM_cDUIR_2, nullptr);
+}
+
+TEST_F(Editor, FunctionKeysTuneTheListAndMarkItForANewLayoutWithinLimits) {
+    tk_KM_SetCurrent(menu);
+    ASSERT_EQ(tk_KM_cDUI_1, menu);
+    menu->RESET_GEOMETRIE();
+    Key(VK_F2), Key(VK_F3), Key(VK_F5), Key(VK_F6, true), Key(VK_F7), Key(VK_F8, true);
+    EXPECT_TRUE(menu->zmena);
+    EXPECT_EQ(std::string(menu->text_mode) + " " + menu->icon_mode, "RC CT");
+    EXPECT_EQ(menu->text_okraj, 2);
+    EXPECT_EQ(menu->icon_okraj, 0);
+    EXPECT_EQ(std::to_string(menu->a) + "," + std::to_string(menu->b) + "," + std::to_string(menu->c),
+              "21,24,119");
+    // No margin below zero.
+    Key(VK_F6, true);
+    EXPECT_EQ(menu->icon_okraj, 0);
+    // The next layout takes the new constants: entry height 21, step 24, width 119.
+    menu->RESET_GEOMETRIE();
+    const RECT e1 = menu->EntryAt(1)->rect;
+    EXPECT_EQ(std::to_string(e1.top - menu->y) + " " + std::to_string(e1.bottom - e1.top) + " " +
+                  std::to_string(e1.right - e1.left),
+              "27 21 119");
+    EXPECT_EQ(tk_KM_HelpLines(),
+              (std::vector<std::string>{"tk_KM_mod=1: DUI", "[F2]  TextMode: RC", "[F3]  IconMode: CT",
+                                        "[F5]  TextPadding: 2", "[F6]  IconPadding: 0", "[F7]  a,b: 21,24",
+                                        "[F8]  c: 119", "[F11]  SAVE => tk_KM_report.txt"}));
+
+    tk_KM_SetCurrent(rows);
+    ASSERT_EQ(tk_KM_mod, 2);
+    rows->RESET_GEOMETRIER();
+    Key(VK_F8);
+    EXPECT_TRUE(rows->zmenaR);
+    EXPECT_EQ(rows->c, 121);
+    EXPECT_EQ(tk_KM_HelpLines()[0], "tk_KM_mod=2: DUIR");
+}
+
+TEST_F(Editor, ArrowsMoveAndShiftArrowsResizeByOnePixelAndStopAtTheLimits) {
+    tk_KM_SetCurrent(sprite);
+    ASSERT_EQ(tk_KM_mod, 10);
+    Key(VK_LEFT), Key(VK_NUMPAD2), Key(VK_NUMPAD2);
+    Key(VK_RIGHT, true), Key(VK_UP, true);
+    EXPECT_EQ(Place(sprite), "699,302 41x19");
+    EXPECT_EQ(std::to_string(sprite->rx) + "," + std::to_string(sprite->ry), "699,302");
+    EXPECT_EQ(tk_KM_DataLines(),
+              (std::vector<std::string>{"           ID = [ -1 ]", "     [ x, y ] = [ 699, 302 ]",
+                                        "   [ rx, ry ] = [ 699, 302 ]", "[ sir x vys ] = [ 41 x 19 ]"}));
+    sprite->SetSize(1, 1);
+    Key(VK_LEFT, true), Key(VK_UP, true);
+    sprite->MoveToRel(tk_KM_MAX_COORD, -tk_KM_MAX_COORD);
+    Key(VK_RIGHT), Key(VK_UP);
+    EXPECT_EQ(Place(sprite),
+              std::to_string(tk_KM_MAX_COORD) + "," + std::to_string(-tk_KM_MAX_COORD) + " 1x1");
+
+    // A container moves with its children.
+    tk_KM_SetCurrent(box);
+    Key(VK_DOWN), Key(VK_NUMPAD6);
+    EXPECT_EQ(Place(label).substr(0, 7), "121,231");
+    EXPECT_EQ(std::to_string(box->rx) + "," + std::to_string(box->ry), "101,201");
+}
+
+TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
+    auto* crowd = new tk_CPolCHLO(root, 7);
+    crowd->MoveToRel(0, 0);
+    for (int i = 0; i < 51; ++i) new tk_CPol(crowd, 10 + i * 3, 400);
+    tk_KM_SetCurrent(crowd);
+    // Stretched up and to the left from below the row's right end.
+    Mouse(WM_RBUTTONDOWN, 200, 420);
+    Mouse(WM_MOUSEMOVE, 5, 390);
+    Mouse(WM_RBUTTONUP, 5, 390);
+    EXPECT_TRUE(tk_KM_multi);
+    EXPECT_FALSE(tk_KM_band_right);
+    ASSERT_EQ(tk_KM_sel_count, 50);
+    EXPECT_EQ(tk_KM_sel[49], 49);
+    Key(VK_UP);
+    Key(VK_RIGHT, true);
+    auto child = [&](int i) { return static_cast<tk_CPol*>(crowd->children.items[i]); };
+    EXPECT_EQ(Place(child(0)).substr(0, 6), "11,399");
+    EXPECT_EQ(Place(child(49)).substr(0, 7), "158,399");
+    EXPECT_EQ(Place(child(50)).substr(0, 7), "160,400");
+
+    // A press on a selected child drags the whole selection; a press elsewhere ends it and picks.
+    Mouse(WM_LBUTTONDOWN, 11, 399);
+    Mouse(WM_MOUSEMOVE, 21, 404);
+    Mouse(WM_LBUTTONUP, 21, 404);
+    EXPECT_EQ(Place(child(0)).substr(0, 6), "21,404");
+    EXPECT_EQ(Place(child(49)).substr(0, 7), "168,404");
+    EXPECT_EQ(Place(child(50)).substr(0, 7), "160,400");
+    EXPECT_EQ(tk_KM_cPol_10, crowd);
+    Mouse(WM_LBUTTONDOWN, 710, 305);
+    EXPECT_EQ(tk_KM_cPol_10, sprite);
+    EXPECT_FALSE(tk_KM_multi);
+}
+
+TEST_F(Editor, AClickPicksTheTopmostElementAndAPressOnTheCurrentChildDragsIt) {
+    // Mode 9 on the box, current child 0 (the label): a click on it, trembling a pixel, picks it.
+    tk_KM_SetCurrent(box);
+    Mouse(WM_LBUTTONDOWN, 122, 232);
+    Mouse(WM_MOUSEMOVE, 123, 233);
+    Mouse(WM_LBUTTONUP, 123, 233);
+    EXPECT_EQ(label->rx, 20);
+    EXPECT_EQ(tk_KM_cPol_10, label);
+    EXPECT_EQ(tk_KM_mod, 10);
+    // A press in mode 10 picks too: here the menu, which lands in mode 1; in mode 1 presses do nothing.
+    menu->RESET_GEOMETRIE();
+    Mouse(WM_LBUTTONDOWN, menu->obal.left + 5, menu->obal.top + 5);
+    EXPECT_EQ(tk_KM_mod, 1);
+    Mouse(WM_LBUTTONDOWN, 710, 305);
+    EXPECT_EQ(tk_KM_cPol_10, menu);
+
+    // Back on the box: press on the label's dot, move, release: the label moves, nothing is picked.
+    tk_KM_SetCurrent(box);
+    Mouse(WM_LBUTTONDOWN, 119, 229);
+    Mouse(WM_MOUSEMOVE, 129, 234);
+    Mouse(WM_MOUSEMOVE, 139, 239);
+    Mouse(WM_LBUTTONUP, 139, 239);
+    EXPECT_EQ(std::to_string(label->rx) + "," + std::to_string(label->ry), "40,40");
+    EXPECT_EQ(Place(plain).substr(0, 7), "150,260");
+    EXPECT_EQ(tk_KM_cPol_10, box);
+}
+
+TEST_F(Editor, TheReportListsTheContainerItsChildrenWithTheLabelTextAndTheirSourceLines) {
+    tk_KM_SetCurrent(box);
+    Key(VK_F11);
+    int lw = 0, lh = 0;
+    label->GetSize(&lw, &lh);
+    const std::string labelSize = std::to_string(lw) + "," + std::to_string(lh);
+    EXPECT_EQ(tk_test::ReadFile("tk_KM_report.txt"),
+              "-------------------\n"
+              "tk_KM_cPolCHLO_9: CPolCHLO\n"
+              " ID=100 rx,ry=[100,200] sir,vys=[80,80]\n"
+              "--- CHL:\n"
+              "[0]: [tk_CLabel] [noname_label] ID=-1 rx,ry=[20,30] sir,vys=[" +
+                  labelSize +
+                  "] text=Ahoj\n"
+                  "[1]: [tk_CPol] [noname_pol] ID=-1 rx,ry=[50,60] sir,vys=[80,80]\n"
+                  "-------------------\n"
+                  "GetCHLWithIndex( 0 )->MoveToRel( 20, 30 );\n"
+                  "GetCHLWithIndex( 1 )->MoveToRel( 50, 60 );\n"
+                  "-------------------\n"
+                  "tk_KM_cPol_10: CPol\n"
+                  " TODO\n");
+    EXPECT_STREQ(tk_KM_SaveError(), "");
+}
+
+TEST_F(Editor, AReportThatCannotBeWrittenIsLoggedShownInTheHelpAndLeavesNothingBehind) {
+    namespace fs = std::filesystem;
+    fs::create_directory("tk_KM_report.txt");
+    tk_LOG_on = 1;
+    EXPECT_EQ(tk_KM_SAVE(), 0);
+    const std::string shown = tk_KM_HelpLines().back();
+    EXPECT_EQ(shown.rfind("SAVE FAILED: tk_KM_report.txt (", 0), 0u) << shown;
+    EXPECT_NE(tk_test::ReadFile("tk_LOG.txt").find("TSKW ERROR:  [SAVE FAILED: tk_KM_report.txt"),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_directory("tk_KM_report.txt"));
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(".")) files += entry.path().filename() != "tk_LOG.txt";
+    EXPECT_EQ(files, 1);
+    // Once the way is clear the next save works and the line goes.
+    fs::remove("tk_KM_report.txt");
+    EXPECT_EQ(tk_KM_SAVE(), 1);
+    EXPECT_EQ(tk_KM_HelpLines().back(), "[F11]  SAVE => tk_KM_report.txt");
+    tk_LOG_on = 0;
+}
+
+TEST_F(Editor, ElementsDestroyedUnderTheEditorAreForgottenAndNeverTouched) {
+    // A child of the container target goes: the selection goes with it.
+    auto* extra = new tk_CPol(box, 5, 5);
+    tk_KM_SetCurrent(box);
+    Mouse(WM_RBUTTONDOWN, 100, 200);
+    Mouse(WM_MOUSEMOVE, 200, 300);
+    ASSERT_EQ(tk_KM_sel_count, 3);
+    box->children.SET(2, nullptr);
+    delete extra;
+    EXPECT_EQ(tk_KM_sel_count, 0);
+    EXPECT_FALSE(tk_KM_multi);
+
+    // A free-standing tree (as the game's cards) with the current element two levels down: the
+    // editor falls back through the parents as they go, and ends with nothing.
+    auto* loose = new tk_CPolCHLO();
+    auto* inner = new tk_CPolCHLO(loose, 1);
+    auto* leaf = new tk_CPol(inner, 3, 3);
+    tk_KM_SetCurrent(leaf);
+    delete loose;
+    EXPECT_EQ(Now(), "0 -");
+    EXPECT_EQ(tk_KM_cPolCHLO_9, nullptr);
+    for (int vk : {VK_TAB, VK_BACK, VK_RETURN, VK_LEFT, VK_F1, VK_F2}) Key(vk);
+    Mouse(WM_LBUTTONDOWN, 10, 10);
+    EXPECT_TRUE(tk_KM_DataLines().empty());
+    EXPECT_EQ(tk_KM_SAVE(), 1);
+    EXPECT_EQ(tk_test::ReadFile("tk_KM_report.txt"), "");
+}
+
+}  // namespace
