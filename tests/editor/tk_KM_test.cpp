@@ -11,7 +11,7 @@
 #include "framework/tessalin.h"
 #include "platform/headless/headless.h"
 #include "tests/common/tk_test_files.h"
-#include "tests/graphics/tk_test_surface.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace {
 
