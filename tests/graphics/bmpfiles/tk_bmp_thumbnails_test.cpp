@@ -128,10 +128,7 @@ TEST_F(ThumbnailTest, PassOverAFolder) {
     const std::string c = ReadFile("pics/c.thm");
     WriteFile("pics/e.thm", "");
     // A pass that cannot write leaves nothing behind.
-    {
-        ScopedFileSizeLimit limit(20000);
-        ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1), 0);
-    }
+    OnAFullDisk(20000, [] { EXPECT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1), 0); });
     EXPECT_EQ(FilesIn("pics"), "a.bmp b.bmp c.bmp c.thm d.bmp e.bmp e.thm rezia_x.bmp sprite.bmp");
     Progress progress;
     ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1, &Progress::Note, &progress), 0);

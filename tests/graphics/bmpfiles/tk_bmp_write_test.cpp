@@ -109,10 +109,7 @@ TEST_F(BmpWriteTest, FailuresLeaveNoFileNorTemporaryFileAndSayWhichAndWhy) {
     WriteFile("full.thm.tmp", "not ours");
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "missing/a.thm"), 0);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "taken.thm"), 0);
-    {
-        ScopedFileSizeLimit limit(20000);
-        EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "full.thm"), 0);
-    }
+    OnAFullDisk(20000, [&] { EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "full.thm"), 0); });
     IDirectDrawSurface* lost = Surface(150, 100, Mixed);
     tkp_MarkSurfaceLost(lost);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(lost, "lost.thm"), 0);
