@@ -34,6 +34,8 @@ class EditDialogTest : public BmpWorld {
 };
 
 TEST_F(EditDialogTest, OkStaysCancelAndCloseHideAndTheOwnerHearsAll) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(tk_UTL_CDLG_EDIT(nullptr, "a", "b").SetupVisual(), "SetupVisual - !tk_DSGN_INIT_flag");
     ASSERT_EQ(tk_DSGN_INIT(), 1);
     Owner owner;
     auto* dlg = new tk_UTL_CDLG_EDIT(&owner, "Sada", "Meno:");
@@ -52,28 +54,15 @@ TEST_F(EditDialogTest, OkStaysCancelAndCloseHideAndTheOwnerHearsAll) {
     dlg->visible = true;
     for (int key : {int{'S'}, int{'A'}, 8, int{'D'}, int{'1'}}) owner.INFORMUJ_SA_KLAV(key);
     EXPECT_STREQ(dlg->Get_Text(), "SD");
-    // Without a parent nobody hears it.
-    tk_UTL_CDLG_EDIT alone(nullptr, "a", "b");
-    EXPECT_FALSE(alone.HandleFWInteraction(tk_UTL_CDLG_EDIT::kCancel, 1, nullptr) || alone.visible);
-    EXPECT_TRUE(Logged("tk_UTL_CDLG_EDIT::tk_UTL_CDLG_EDIT(...)") &&
-                Logged("tk_UTL_CDLG_EDIT::SetupVisual()"));
-}
-
-TEST_F(EditDialogTest, SetupWithoutTheSkinIsAFault) {
-    tk_UTL_CDLG_EDIT dlg(nullptr, "a", "b");
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_DEATH(dlg.SetupVisual(), "tk_UTL_CDLG_EDIT::SetupVisual - !tk_DSGN_INIT_flag");
-}
-
-TEST_F(EditDialogTest, Picture) {
-    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    // Without a parent nobody hears it; a picture of it with a name typed.
     IDirectDrawSurface* page = Surface(320, 200, [](int, int) { return std::uint16_t{0x4208}; });
-    tk_UTL_CDLG_EDIT dlg(nullptr, "Nová sada kariet", "Ako sa bude volať?");
-    dlg.SetupVisual();
-    dlg.CHOD_NA(14, 20);
-    for (char key : std::string("ZVIERATA")) dlg.INFORMUJ_SA_KLAV(key);
-    dlg.ZOBRAZ(page);
+    tk_UTL_CDLG_EDIT alone(nullptr, "Nová sada kariet", "Ako sa bude volať?");
+    alone.SetupVisual();
+    alone.CHOD_NA(14, 20);
+    for (char key : std::string("ZVIERATA")) alone.INFORMUJ_SA_KLAV(key);
+    alone.ZOBRAZ(page);
     EXPECT_TRUE(tkp_SaveSurfacePng(page, (std::string(TK_SCREENSHOT_DIR) + "/edit_dialog.png").c_str()));
+    EXPECT_FALSE(alone.HandleFWInteraction(tk_UTL_CDLG_EDIT::kCancel, 1, nullptr) || alone.visible);
 }
 
 }  // namespace
