@@ -211,7 +211,7 @@ TEST_F(AppScreen, KeysAndTheRightButton) {
     EXPECT_EQ(app.seen, "1,1^|1,1^|1,1R^R|0,0^|1,1^|1,1^|1,1^|");
 }
 
-// A stand-in for the layout editor: it marks a square over the close button in its overlay.
+// A stand-in for the layout editor: it marks a pixel over the close button in its overlay.
 struct FakeEditor : tk_CAppEditor {
     bool on = false;
     tk_CAppScreen* app = nullptr;
@@ -222,13 +222,7 @@ struct FakeEditor : tk_CAppEditor {
         messages.push_back(msg);
         if (msg == WM_KEYDOWN && wParam == VK_ESCAPE) on = false;
     }
-    void DrawOverlay(IDirectDrawSurface* back) override {
-        RECT r{755, 10, 760, 15};
-        DDBLTFX fx{};
-        fx.dwSize = sizeof fx;
-        fx.dwFillColor = 0xFFFF;
-        back->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
-    }
+    void DrawOverlay(IDirectDrawSurface* back) override { tkp_LockedSurface(back).at(757, 12) = 0xFFFF; }
 };
 
 TEST_F(AppScreen, TheEditorSeamTakesTheF1ChordTheInputWhileOnAndDrawsItsOverlayLast) {
@@ -266,23 +260,18 @@ TEST_F(AppScreen, AFailedDisplaySetUpStopsExecuteWithACodeInsteadOfRunningThePro
     EXPECT_EQ(ReadFile("APP.INI"), "800 600\n3 36");
 }
 
-// A lost display restores the framework's own sheet as well as the primary surface.
+// A lost display restores the framework's own sheet as well as the primary surface: the watch
+// sees the last hook, the sheet's corner (its red background, not the lost pattern) and the frame.
 TEST_F(AppScreen, ALostDisplayIsRestoredWithTheSkinSheet) {
     ProbeApp app;
-    EXPECT_EQ(Run(app, "800 600\n2 16",
-                  {[](ProbeApp&) { tkp_MarkSurfacesLost(); },
-                   [](ProbeApp& a) {
-                       EXPECT_EQ(a.calls.back(), "Do_RESTORE_SRF");
-                       // The sheet's red background, not the lost pattern.
-                       tkp_LockedSurface px(tk_DSGN.rezia_dll_srf->SURFACE, DDLOCK_WAIT | DDLOCK_READONLY);
-                       EXPECT_EQ(px.ok() ? px.at(0, 0) : 0, 0xF800);
-                   },
-                   [](ProbeApp& a) {
-                       EXPECT_EQ(tkp_HeadlessFramePixel(400, 5), XrgbOf565(500));
-                       Escape(a);
-                   }}),
-              0);
-    EXPECT_EQ(tkp_HeadlessFrameCount(), 2);
+    app.watch = [](ProbeApp& a) {
+        tkp_LockedSurface px(tk_DSGN.rezia_dll_srf->SURFACE, DDLOCK_WAIT | DDLOCK_READONLY);
+        return a.calls.back() + " " +
+               Numbers(px.ok() ? px.at(0, 0) : 0, tkp_HeadlessFramePixel(400, 5) == XrgbOf565(500));
+    };
+    EXPECT_EQ(Run(app, "800 600\n2 16", {[](ProbeApp&) { tkp_MarkSurfacesLost(); }, Idle, Escape}), 0);
+    EXPECT_EQ(app.seen + Numbers(tkp_HeadlessFrameCount()),
+              "Init2 63488,0|Do_RESTORE_SRF 63488,0|Do_RESTORE_SRF 63488,1|2");
 }
 
 }  // namespace

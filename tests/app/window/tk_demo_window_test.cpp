@@ -34,18 +34,13 @@ wait $pid
 echo "demo exit $?"
 )";
 
-// The screenshot as raw 8-bit RGB rows of 1280 pixels, which convert writes without a header.
-std::uint32_t ShotPixel(const std::string& rgb, int x, int y) {
+// Whether pixel (x, y) of the screenshot (raw 8-bit RGB rows of 1280 pixels, which convert writes
+// without a header) is within 8 levels of `want` in each channel.
+bool Near(const std::string& rgb, int x, int y, std::uint32_t want) {
     const std::size_t i = (static_cast<std::size_t>(y) * 1280 + x) * 3;
-    const auto c = [&](std::size_t k) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(rgb[i + k]));
-    };
-    return c(0) << 16 | c(1) << 8 | c(2);
-}
-
-bool Near(std::uint32_t a, std::uint32_t b) {
-    for (int shift : {0, 8, 16})
-        if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 8) return false;
+    for (int k = 0; k < 3; ++k)
+        if (std::abs(static_cast<unsigned char>(rgb[i + k]) - int(want >> (16 - 8 * k) & 0xFF)) > 8)
+            return false;
     return true;
 }
 
@@ -97,14 +92,12 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
     // The dialog with its frame, texts and icons, pixel for pixel (the screen widens 5-6-5 colours
     // to 8 bits its own way), and the background beside it.
     int wrong = 0;
-    for (int y = dlgY - 4; y < dlgY + 293 + 4; ++y) {
+    for (int y = dlgY - 4; y < dlgY + 293 + 4; ++y)
         for (int x = dlgX - 4; x < dlgX + 366 + 4; ++x)
-            wrong += !Near(ShotPixel(seen, x, y),
-                           XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
-    }
+            wrong += !Near(seen, x, y, XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
     EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
                         << ".png";
-    EXPECT_TRUE(Near(ShotPixel(seen, dlgX - 20, dlgY + 100), XrgbOf565(kTessalinDemoBackColor)));
+    EXPECT_TRUE(Near(seen, dlgX - 20, dlgY + 100, XrgbOf565(kTessalinDemoBackColor)));
 }
 
 // Without any display the program ends at once: status 1, its own last line on standard error and
