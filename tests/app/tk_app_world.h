@@ -11,6 +11,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/tessalin.h"
@@ -18,6 +19,14 @@
 #include "tests/common/tk_test_files.h"
 
 namespace tk_test {
+
+// Numbers as "a,b,c", so that several results are compared at once.
+template <typename... T>
+std::string Numbers(T... v) {
+    std::string s;
+    ((s += (s.empty() ? "" : ",") + std::to_string(static_cast<long long>(v))), ...);
+    return s;
+}
 
 class ProbeApp : public tk_CAppScreen {
   public:
@@ -32,26 +41,26 @@ class ProbeApp : public tk_CAppScreen {
     std::vector<std::string> calls;
     std::vector<std::uint64_t> ticks;
     int redraws = 0;
+    // When set, what it says at each tick, before the step, each ended by '|'.
+    std::function<std::string(ProbeApp&)> watch;
+    std::string seen;
+    // A modifier key a step holds down, released at the next tick.
+    int held = 0;
 
     // Init and Init2 also write to the log, so that their place among Execute's steps shows.
-    void Init() override {
-        calls.push_back("Init");
-        _tk_LOG_("Probe", 1, "Init");
-    }
-    void Init2() override {
-        calls.push_back("Init2");
-        _tk_LOG_("Probe", 1, "Init2");
-    }
+    void Init() override { Note("Init"); }
+    void Init2() override { Note("Init2"); }
     void Redraw_Screen() override { ++redraws; }
     void Do_RESTORE_SRF() override { calls.push_back("Do_RESTORE_SRF"); }
     void ChangedResolution(int a, int b, int c, int d) override {
-        calls.push_back("ChangedResolution " + std::to_string(a) + " " + std::to_string(b) + " " +
-                        std::to_string(c) + " " + std::to_string(d));
+        calls.push_back("ChangedResolution " + Numbers(a, b, c, d));
         tk_CAppScreen::ChangedResolution(a, b, c, d);
     }
     void HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM) override {
         if (msg != WM_TIMER || wParam != 1) return;
         ticks.push_back(tkp_HeadlessNowMs());
+        if (watch) seen += watch(*this) + "|";
+        if (held) tkp_HeadlessKey(std::exchange(held, 0), false);
         if (!script.empty()) {
             Step step = std::move(script.front());
             script.pop_front();
@@ -62,31 +71,20 @@ class ProbeApp : public tk_CAppScreen {
     }
 
     tk_CPol* Child(int id) { return FindCHLWithID(id); }
-    // Ticks between the last two.
-    std::uint64_t LastInterval() const {
-        return ticks.size() < 2 ? 0 : ticks.back() - ticks[ticks.size() - 2];
-    }
 
   private:
+    void Note(const char* hook) {
+        calls.push_back(hook);
+        _tk_LOG_("Probe", 1, hook);
+    }
     int idle_ = 0;
 };
 
-// Numbers as "a,b,c", so that several results are compared at once.
-template <typename... T>
-std::string Numbers(T... v) {
-    std::string s;
-    ((s += (s.empty() ? "" : ",") + std::to_string(static_cast<long long>(v))), ...);
-    return s;
-}
-
 // ---- input, as the backend reports it ---------------------------------------------------------
-inline void Move(int x, int y) {
-    tkp_HeadlessPointerMove(x, y);
-}
 // Consecutive moves are one message, as on Windows; an armed button that the pointer leaves takes
 // that move, so a click on a button below it needs a move in an earlier step.
 inline void Click(int x, int y) {
-    Move(x, y);
+    tkp_HeadlessPointerMove(x, y);
     tkp_HeadlessButton(VK_LBUTTON, true);
     tkp_HeadlessButton(VK_LBUTTON, false);
 }
@@ -127,16 +125,27 @@ class AppWorld : public ::testing::Test {
         app.script.assign(steps.begin(), steps.end());
         return app.Execute();
     }
-    // The log's lines that match the pattern, with source line numbers written as N.
-    static std::vector<std::string> LogLines(const std::string& pattern) {
-        std::vector<std::string> lines;
+    // The texts of the log's lines that match the pattern (without source and line), each ended by '|'.
+    static std::string LogLines(const std::string& pattern) {
+        std::string lines;
         std::istringstream in(ReadFile("tk_LOG.txt"));
         const std::regex wanted(pattern);
         for (std::string line; std::getline(in, line);) {
-            if (std::regex_search(line, wanted))
-                lines.push_back(std::regex_replace(line, std::regex(R"(\((\d+)\) : )"), "(N) : "));
+            if (std::regex_search(line, wanted)) lines += line.substr(line.find(" : ") + 3) + "|";
         }
         return lines;
+    }
+    static void Idle(ProbeApp&) {}
+    static void Escape(ProbeApp&) { Press(VK_ESCAPE); }
+    // The key pressed while the modifier is held, until the next tick.
+    static ProbeApp::Step Chord(int modifier, int key) {
+        return [=](ProbeApp& a) {
+            tkp_HeadlessKey(a.held = modifier, true);
+            Press(key);
+        };
+    }
+    static ProbeApp::Step Tap(int id) {
+        return [id](ProbeApp& a) { ClickOn(a.Child(id)); };
     }
 
     ScopedWorkDir dir_;

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "framework/graphics/tk_BMP.h"
 #include "framework/graphics/tk_CDas_Surface.h"
@@ -109,12 +108,10 @@ TEST_F(ThumbnailTest, BundledSpriteSheetWithItsMarker) {
     EXPECT_EQ(Apart(ReadFile("set/mesiac.thm"), ReadFile("mood.thm"), 9), 0);
 }
 
-struct Progress {
-    std::vector<std::string> calls;
-    static void Note(int done, int total, const char* picture, void* self) {
-        static_cast<Progress*>(self)->calls.push_back(Join(done, total) + " " + (picture ? picture : "-"));
-    }
-};
+// Notes each progress report as "done,total picture|".
+void NoteProgress(int done, int total, const char* picture, void* notes) {
+    *static_cast<std::string*>(notes) += Join(done, total) + " " + (picture ? picture : "-") + "|";
+}
 
 TEST_F(ThumbnailTest, PassOverAFolder) {
     MakeDir("pics");
@@ -128,22 +125,18 @@ TEST_F(ThumbnailTest, PassOverAFolder) {
     const std::string c = ReadFile("pics/c.thm");
     WriteFile("pics/e.thm", "");
     // A pass that cannot write leaves nothing behind.
-    {
-        ScopedFileSizeLimit limit(20000);
-        ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1), 0);
-    }
+    OnAFullDisk(20000, [] { EXPECT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1), 0); });
     EXPECT_EQ(FilesIn("pics"), "a.bmp b.bmp c.bmp c.thm d.bmp e.bmp e.thm rezia_x.bmp sprite.bmp");
-    Progress progress;
-    ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1, &Progress::Note, &progress), 0);
+    std::string progress;
+    ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1, NoteProgress, &progress), 0);
     EXPECT_EQ(FilesIn("pics"),
               "a.bmp a.thm b.bmp b.thm c.bmp c.thm d.bmp e.bmp e.thm rezia_x.bmp sprite.bmp");
     EXPECT_EQ(SizeOf("pics/a.thm") + " " + SizeOf("pics/b.thm"), "150,100 150,100");
     EXPECT_TRUE(ReadFile("pics/c.thm") == c && fs::last_write_time("pics/c.thm") == hourAgo);
-    EXPECT_TRUE(Logged("TSKW ERROR: picture cannot be loaded [pics/d.bmp]"));
     EXPECT_TRUE(
+        Logged("TSKW ERROR: picture cannot be loaded [pics/d.bmp]") &&
         Logged("TSKW ERROR: thumbnail cannot be loaded, delete it to have it made again [pics/e.thm]"));
-    EXPECT_EQ(progress.calls, (std::vector<std::string>{"0,5 pics/a.bmp", "1,5 pics/b.bmp", "2,5 pics/c.bmp",
-                                                        "3,5 pics/d.bmp", "4,5 pics/e.bmp", "5,5 -"}));
+    EXPECT_EQ(progress, "0,5 pics/a.bmp|1,5 pics/b.bmp|2,5 pics/c.bmp|3,5 pics/d.bmp|4,5 pics/e.bmp|5,5 -|");
     // The damaged picture is tried again on the next pass; the others are left alone.
     Picture("pics/d.bmp", 60, 40);
     const auto a = fs::last_write_time("pics/a.thm");

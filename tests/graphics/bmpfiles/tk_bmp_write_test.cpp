@@ -72,12 +72,11 @@ TEST_F(BmpWriteTest, ThumbnailBytesHeadersStridesRowsAndReadingBack) {
 
 TEST_F(BmpWriteTest, RectanglesAndSizesAreCheckedBeforeAnythingIsWritten) {
     IDirectDrawSurface* s = Surface(40, 30, Mixed);
-    for (const auto& r : {std::array{0, 0, 40, 29},
-                          {0, 0, 39, 30},
-                          {-1, 0, 5, 5},
-                          {6, 0, 5, 5},
-                          {0, 6, 5, 5},
-                          {INT_MIN, 0, INT_MAX, 5}})
+    // clang-format off
+    const std::array<int, 4> rects[] = {{0, 0, 40, 29}, {0, 0, 39, 30}, {-1, 0, 5, 5}, {6, 0, 5, 5}, {0, 6, 5, 5},
+                                        {INT_MIN, 0, INT_MAX, 5}};
+    // clang-format on
+    for (const auto& r : rects)
         EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s, r[0], r[1], r[2], r[3], "r.bmp"), 0)
             << r[0] << "," << r[2];
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(nullptr, "r.bmp"), 0);
@@ -89,12 +88,11 @@ TEST_F(BmpWriteTest, RectanglesAndSizesAreCheckedBeforeAnythingIsWritten) {
         int w, h;
         std::uint32_t stride, size;
     };
-    for (const Case& c : {Case{1, 1, 4, 58},
-                          {1000000, 1431, 3000000, 4293000054u},
-                          {1000000, 1432, 0, 0},
-                          {INT_MAX, 1, 0, 0},
-                          {0, 5, 0, 0},
-                          {5, -1, 0, 0}}) {
+    // clang-format off
+    const Case layouts[] = {{1, 1, 4, 58}, {1000000, 1431, 3000000, 4293000054u}, {1000000, 1432, 0, 0},
+                            {INT_MAX, 1, 0, 0}, {0, 5, 0, 0}, {5, -1, 0, 0}};
+    // clang-format on
+    for (const Case& c : layouts) {
         std::uint32_t stride = 0, size = 0;
         EXPECT_EQ(tk_BMP_Layout(c.w, c.h, &stride, &size), c.size != 0);
         EXPECT_EQ(Join(stride, size), Join(c.stride, c.size)) << c.w << "x" << c.h;
@@ -109,10 +107,7 @@ TEST_F(BmpWriteTest, FailuresLeaveNoFileNorTemporaryFileAndSayWhichAndWhy) {
     WriteFile("full.thm.tmp", "not ours");
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "missing/a.thm"), 0);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "taken.thm"), 0);
-    {
-        ScopedFileSizeLimit limit(20000);
-        EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "full.thm"), 0);
-    }
+    OnAFullDisk(20000, [&] { EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "full.thm"), 0); });
     IDirectDrawSurface* lost = Surface(150, 100, Mixed);
     tkp_MarkSurfaceLost(lost);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(lost, "lost.thm"), 0);

@@ -69,24 +69,18 @@ inline std::string CardSet(const char* name) {
     return here.substr(0, here.rfind("tests/")) + "cardsets/" + name;
 }
 
-// Files can grow to `bytes` only, for as long as this lives: longer writes fail as on a full disk.
-class ScopedFileSizeLimit {
-  public:
-    explicit ScopedFileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~ScopedFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
+// Runs f while files can grow to `bytes` only: longer writes fail as on a full disk.
+template <typename F>
+void OnAFullDisk(rlim_t bytes, F f) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limited{bytes, old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
+    f();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+}
 
 class BmpWorld : public ::testing::Test {
   protected:
