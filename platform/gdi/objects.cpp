@@ -4,6 +4,7 @@
 
 #include "platform/gdi/dc_internal.h"
 #include "platform/gdi/gdi.h"
+#include "platform/testing/test_hooks.h"
 
 namespace {
 
@@ -49,6 +50,11 @@ void tkp_GdiRegister(tkp_GdiObject* object) {
 void tkp_GdiUnregister(tkp_GdiObject* object) {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     Registry().erase(object);
+}
+
+int tkp_LiveGdiObjectCount() {
+    std::lock_guard<std::mutex> lock(RegistryMutex());
+    return static_cast<int>(Registry().size());
 }
 
 bool tkp_GdiIsLive(const tkp_GdiObject* object) {
