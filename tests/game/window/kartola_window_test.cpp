@@ -56,6 +56,7 @@ class KartolaWindow : public ::testing::Test {
         }
         top_ = dir_.path() + "/top";
         fs::create_directories(top_ + "/scripts");
+        fs::create_directories(top_ + "/cardsets");
         fs::copy(SourceRoot() + "scripts/run-game.sh", top_ + "/scripts/run-game.sh");
         for (const char* set : {"DATA_ovocie", "DATA_tvary"})
             fs::copy(SourceRoot() + "cardsets/" + set, top_ + "/cardsets/" + set,
@@ -76,6 +77,11 @@ class KartolaWindow : public ::testing::Test {
         x_ = "DISPLAY=" + display + " XAUTHORITY=" + authority + " ";
     }
     void TearDown() override {
+        // A game still running when the test gave up ends with its X server.
+        const std::string game = ReadFile(top_ + "/game.pid");
+        if (!game.empty() && ReadFile(top_ + "/game.status").empty())
+            std::system(("kill " + game.substr(0, game.find('\n')) + " 2>/dev/null").c_str());
+        WaitFor(10, [&] { return game.empty() || !ReadFile(top_ + "/game.status").empty(); });
         const std::string pid = ReadFile(dir_.path() + "/x.pid");
         if (!pid.empty()) std::system(("kill " + pid.substr(0, pid.find('\n')) + " 2>/dev/null").c_str());
     }
@@ -92,11 +98,12 @@ class KartolaWindow : public ::testing::Test {
 
 TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     const std::string start = "cd " + top_ + " && (" + x_ +
-                              "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy sh scripts/run-game.sh build "
-                              ">game.out 2>&1; echo $? > game.status) &";
+                              "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
+                              ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
     ASSERT_EQ(std::system(start.c_str()), 0);
-    ASSERT_EQ(X("timeout 20 xdotool search --sync --name 'KT Tessalin Kartola' >/dev/null"), 0)
-        << ReadFile(top_ + "/game.out");
+    ASSERT_TRUE(WaitFor(20, [&] {
+        return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
+    })) << ReadFile(top_ + "/game.out");
     ASSERT_TRUE(WaitFor(30, [&] { return Log().find("while...") != std::string::npos; })) << Log();
 
     // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
@@ -157,7 +164,8 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
         << "the game did not end";
     EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
     EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
-    EXPECT_EQ(log.find("TSKW ERROR"), std::string::npos);
+    // The game itself logged no error (without a sound card the framework logs that it runs silent).
+    EXPECT_FALSE(std::regex_search(Log(), std::regex(R"(Kartola\(\d+\) : TSKW ERROR)")));
 }
 
 }  // namespace
