@@ -60,6 +60,7 @@ CKartolaApp::~CKartolaApp() {
     UVOLNI_REGISTRE();
     UVOLNI_FONTY();
     if (congratulation_font_) DeleteObject(congratulation_font_);
+    if (hint_font_) DeleteObject(hint_font_);
 }
 
 // ---- Init -------------------------------------------------------------------------------------
@@ -142,9 +143,13 @@ void CKartolaApp::FindSets() {
     char* full = realpath(kSetsFolder, nullptr);
     const std::string where = full ? full : kSetsFolder;
     std::free(full);
-    sets_hint = "Nenašli sa žiadne karty.\nSady kariet hľadám v priečinku " + where +
-                "\nSada kariet je priečinok s menom „DATA…“ (napríklad DATA_zvieratá)\n"
-                "s obrázkami BMP; ku každému môže patriť zvuk WAV s rovnakým menom.";
+    sets_hint = "Nenašli sa žiadne karty.\nSady kariet hľadám v priečinku\n" + where +
+                "\nSada kariet je priečinok s menom „DATA…“,\nnapríklad DATA_zvieratá, s obrázkami BMP.\n"
+                "Ku každému obrázku môže patriť zvuk WAV s rovnakým menom.";
+    if (!hint_font_) {
+        hint_font_ = CreateFontA(22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0,
+                                 VARIABLE_PITCH | FF_SWISS, "Verdana");
+    }
 }
 
 // ---- Layout and surfaces ------------------------------------------------------------------------

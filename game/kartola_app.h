@@ -103,6 +103,7 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     int px_ = 100;
     int py_ = 100;
     HFONT congratulation_font_ = nullptr;
+    HFONT hint_font_ = nullptr;
 };
 
 // Pens of the frames around the card under the pointer (green) and the held card (red).

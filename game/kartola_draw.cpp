@@ -78,7 +78,7 @@ void CKartolaApp::DrawSetsHint(IDirectDrawSurface* surface) {
     if (sets_hint.empty() || REG_KARTY.count > 0) return;
     HDC dc = nullptr;
     if (surface->GetDC(&dc) != DD_OK || !dc) return;
-    const int lineH = 34;
+    const int lineH = 30;
     int lines = 1;
     for (char c : sets_hint) lines += c == '\n';
     int top = m_ScrH / 2 - lines * lineH / 2;
@@ -88,7 +88,7 @@ void CKartolaApp::DrawSetsHint(IDirectDrawSurface* surface) {
         if (end == std::string::npos) end = sets_hint.size();
         const std::string line = sets_hint.substr(start, end - start);
         RECT r{0, top, m_ScrW, top + lineH};
-        tk_glob_Text_draw_font(dc, &r, kNameFormat, RGB(255, 255, 255), g_hTextFont, line.c_str());
+        tk_glob_Text_draw_font(dc, &r, kNameFormat, RGB(255, 255, 255), hint_font_, line.c_str());
         top += lineH;
         start = end + 1;
     }

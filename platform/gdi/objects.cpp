@@ -4,7 +4,6 @@
 
 #include "platform/gdi/dc_internal.h"
 #include "platform/gdi/gdi.h"
-#include "platform/testing/test_hooks.h"
 
 namespace {
 
@@ -52,6 +51,7 @@ void tkp_GdiUnregister(tkp_GdiObject* object) {
     Registry().erase(object);
 }
 
+// Declared for tests in platform/testing/test_hooks.h.
 int tkp_LiveGdiObjectCount() {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     return static_cast<int>(Registry().size());
