@@ -30,6 +30,9 @@ class CTableEvents {
     virtual int FoundPairs() = 0;
     // Every pair is found: show the congratulation and play the fanfare.
     virtual void GameWon() = 0;
+    // Another card set is being loaded: the list of found pairs empties and the congratulation
+    // hides.
+    virtual void SetLoading() {}
 };
 
 // Runs when the left button was released over the held card (g_iHeldCard), after the card was

@@ -51,6 +51,12 @@ void tkp_GdiUnregister(tkp_GdiObject* object) {
     Registry().erase(object);
 }
 
+// Declared for tests in platform/testing/test_hooks.h.
+int tkp_LiveGdiObjectCount() {
+    std::lock_guard<std::mutex> lock(RegistryMutex());
+    return static_cast<int>(Registry().size());
+}
+
 bool tkp_GdiIsLive(const tkp_GdiObject* object) {
     if (!object) return false;
     std::lock_guard<std::mutex> lock(RegistryMutex());

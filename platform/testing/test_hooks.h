@@ -26,6 +26,10 @@ int tkp_LiveSurfaceCount();
 // Writes the surface's pixels (widened to 8 bits per channel) as a PNG file; true on success.
 bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path);
 
+// ---- GDI ---------------------------------------------------------------------------------------
+// Pens, brushes, fonts and bitmaps alive now (created and not yet deleted), stock objects included.
+int tkp_LiveGdiObjectCount();
+
 // ---- sound -------------------------------------------------------------------------------------
 // The buffer loses its memory as if the system took it away. It falls silent, and Lock and Play
 // answer DSERR_BUFFERLOST until Restore; the content must then be written again.

@@ -1,6 +1,10 @@
 // Families from FcFontList: grouping by name, character-set coverage, the regular member.
 #include "platform/text/font_families.h"
 
+#include <strings.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -80,6 +84,48 @@ tkp_FontFamilies::tkp_FontFamilies() {
     // A family that covers some character set is not also a symbol font.
     for (tkp_FontFamily& f : families_) {
         if (f.codePages & ~(1u << tkp_kSymbolBit)) f.codePages &= ~(1u << tkp_kSymbolBit);
+    }
+    // fontconfig's own order follows its caches; by name it is the same on every run.
+    std::sort(families_.begin(), families_.end(),
+              [](const tkp_FontFamily& a, const tkp_FontFamily& b) { return a.name < b.name; });
+    AddSubstitutes();
+}
+
+const std::vector<std::string>& tkp_SubstitutedFaces() {
+    static const std::vector<std::string> faces = {"Arial",  "Comic Sans MS",   "Courier New",  "Georgia",
+                                                   "Tahoma", "Times New Roman", "Trebuchet MS", "Verdana"};
+    return faces;
+}
+
+// A face that programs ask for by name and that is not installed is listed under that name with
+// the installed family that stands in for it, when that family has the Central European letters.
+void tkp_FontFamilies::AddSubstitutes() {
+    const std::size_t installed = families_.size();
+    for (const std::string& face : tkp_SubstitutedFaces()) {
+        bool present = false;
+        for (std::size_t i = 0; i < installed; ++i)
+            present = present || strcasecmp(families_[i].name.c_str(), face.c_str()) == 0;
+        if (present) continue;
+        LOGFONTA lf{};
+        lf.lfWeight = FW_NORMAL;
+        lf.lfCharSet = EASTEUROPE_CHARSET;
+        lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+        std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "%s", face.c_str());
+        tkp_FontMatch match;
+        if (!tkp_MatchFont(lf, &match)) continue;
+        for (std::size_t i = 0; i < installed; ++i) {
+            const tkp_FontFamily& family = families_[i];
+            if (!(family.codePages & (1u << 1))) continue;
+            bool holds = false;
+            for (FcPattern* font : family.fonts) {
+                FcChar8* file = nullptr;
+                holds = holds || (FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch &&
+                                  match.file == reinterpret_cast<const char*>(file));
+            }
+            if (!holds) continue;
+            families_.push_back(tkp_FontFamily{face, family.fonts, family.codePages});
+            break;
+        }
     }
 }
 

@@ -28,7 +28,8 @@ struct tkp_FontFamily {
     DWORD codePages = 0;            // bit per character set covered
 };
 
-// Every installed family, in the order fontconfig lists their first fonts.
+// Every installed family, sorted by name, then the substituted faces (below) that are not
+// installed, each as the installed family that stands in for it.
 class tkp_FontFamilies {
   public:
     tkp_FontFamilies();
@@ -38,9 +39,13 @@ class tkp_FontFamilies {
     const std::vector<tkp_FontFamily>& All() const { return families_; }
 
   private:
+    void AddSubstitutes();
     FcFontSet* set_ = nullptr;
     std::vector<tkp_FontFamily> families_;
 };
+
+// Faces of other systems that programs ask for by name ("Verdana"), in the order they are listed.
+const std::vector<std::string>& tkp_SubstitutedFaces();
 
 // A family's upright regular font, preferring formats Windows lists as TrueType.
 FcPattern* tkp_RegularOf(const tkp_FontFamily& family);

@@ -1,0 +1,246 @@
+// The game's application screen: construction, the set-up of its objects in Init and
+// SetupVisual, its sheets across display changes, the menu button, and the card table's events.
+#define TK_MODULE "Kartola"
+#include "game/kartola_app.h"
+
+#include <cstdlib>
+
+#include "framework/graphics/tk_Display.h"
+#include "framework/lists/tk_TVOLBAR.h"
+#include "framework/sound/tk_DSO.h"
+#include "framework/support/tk_Assert.h"
+#include "framework/support/tk_LOG.h"
+#include "framework/widgets/tk_CIcon.h"
+#include "game/CKarta.h"
+#include "game/kartola_fonts.h"
+#include "game/kartola_sets.h"
+#include "game/kartola_table.h"
+
+HPEN g_penHover = nullptr;
+HPEN g_penHeld = nullptr;
+bool g_bMenuFollows = false;
+
+namespace {
+
+// The congratulation's text.
+constexpr const char* kSuper = "Super! Gratulujeme!";
+
+// The game sheet's phase points: the two hands, the menu button.
+constexpr int kHandUpX = 5, kHandDownX = 25, kHandY = 10;
+constexpr int kMenuButtonX = 80, kMenuButtonY = 10;
+
+void deletePen(HPEN* pen) {
+    if (*pen) DeleteObject(*pen);
+    *pen = nullptr;
+}
+
+}  // namespace
+
+CKartolaApp::CKartolaApp(HINSTANCE instance, int cmdShow, const char* settingsFile)
+    : tk_CAppScreen(instance, cmdShow, settingsFile),
+      m_lblSuper(new tk_CLabel(this, kIdCongratulation, kSuper)),
+      m_btnMenu(new tk_CTlac(this, kIdMenuButton)),
+      game_sheet("rezia"),
+      banner_sheet("sprite_plane"),
+      pointer_sprite("pointer", 100, 100),
+      banner_sprite("banner", 20, 30),
+      dui_Main("dui_Main"),
+      utl_duir_DATA("utl_duir_DATA"),
+      dui_Zvuk("dui_Zvuk"),
+      duir_FINAL("duir_FINAL") {
+    m_lblSuper->visible = false;
+}
+
+CKartolaApp::~CKartolaApp() {
+    for (tk_CDSO_Zvuk* s : {&snd_naraz, &snd_koniec, &snd_tada, &snd_cvak}) s->ODSTRAN();
+    deletePen(&g_penHover);
+    deletePen(&g_penHeld);
+    // The found list refers to the pictures of the registers: it empties before they go.
+    duir_FINAL.VYMAZ();
+    UVOLNI_REGISTRE();
+    UVOLNI_FONTY();
+    if (congratulation_font_) DeleteObject(congratulation_font_);
+    if (hint_font_) DeleteObject(hint_font_);
+}
+
+// ---- Init -------------------------------------------------------------------------------------
+
+void CKartolaApp::Init() {
+    tk_LOG_on = 1;
+    tk_DSO_on = true;
+    g_iHoverCard = -1;
+    g_iHeldCard = -1;
+    g_bCardSounds = true;
+    g_bMenuFollows = false;
+    Do_LOAD_SRF();
+
+    pointer_sprite.surface = &game_sheet;
+    pointer_sprite.EVIDUJ(kHandUpX, kHandY);
+    pointer_sprite.EVIDUJ(kHandDownX, kHandY);
+    pointer_sprite.CHOD_NA(100, 100);
+    banner_sprite.surface = &banner_sheet;
+    banner_sprite.EVIDUJ_CS();
+    banner_sprite.CHOD_NA(20, 30);
+
+    dui_Main.PRIDAJ(kMenuSets, "DÁTA - karty...");
+    dui_Main.PRIDAJ(kMenuScatter, "Zamiešaj");
+    dui_Main.PRIDAJ(kMenuSounds, "Ozvučenie kariet...");
+    dui_Main.PRIDAJ(kMenuQuit, "Koniec");
+    dui_Main.visible = false;
+
+    // Emptied first, so that the list holds the folders only, also when there are fewer than
+    // the three placeholder rows a new list starts with.
+    utl_duir_DATA.VYMAZ();
+    utl_duir_DATA.LOAD(kSetsFolder, kSetsMask);
+    utl_duir_DATA.visible = false;
+
+    dui_Zvuk.VYMAZ();
+    dui_Zvuk.PRIDAJ(kSoundsOff, "Vypnúť");
+    dui_Zvuk.PRIDAJ(kSoundsOn, "Zapnúť");
+    dui_Zvuk.visible = false;
+
+    dui_Main.Eviduj_Master_Detail_popup(kMenuSets, &utl_duir_DATA);
+    dui_Main.Eviduj_Master_Detail_popup(kMenuSounds, &dui_Zvuk);
+
+    duir_FINAL.CHOD_NA(1, 1);
+    duir_FINAL.visible = true;
+    duir_FINAL.je_popup = false;
+    duir_FINAL.Nastav_Konstanty(CARD_H + 18, CARD_H + 18 + 8, CARD_W, 10);
+    duir_FINAL.SetIconMode("LT");
+    duir_FINAL.icon_okraj = 1;
+    duir_FINAL.SetTextMode("CB");
+    duir_FINAL.text_okraj = 1;
+    duir_FINAL.riadkov = 6;
+    duir_FINAL.VYMAZ();
+    duir_FINAL.ramik_volieb = 1;
+    duir_FINAL.na_koniec = true;
+
+    deletePen(&g_penHover);
+    deletePen(&g_penHeld);
+    g_penHover = CreatePen(PS_SOLID, 3, RGB(0, 255, 0));
+    g_penHeld = CreatePen(PS_SOLID, 3, RGB(255, 0, 0));
+
+    snd_naraz.NAHRAJ("zvuknaraz.wav");
+    snd_koniec.NAHRAJ("zvukkoniec.wav");
+    snd_tada.NAHRAJ("zvuktada.wav");
+    snd_cvak.NAHRAJ("zvukcvak.wav");
+
+    if (utl_duir_DATA.CountR() < 1) {
+        TK_LOG_ERR("Nenajdena volba");
+        FindSets();
+    } else {
+        tk_TVOLBAR* last = utl_duir_DATA.VratVolbu__indexovo(utl_duir_DATA.CountR() - 1);
+        if (last && last->data) LoadSet(static_cast<const char*>(last->data));
+    }
+
+    ZISTI_FONTY();
+    g_iTextFont = NAJDI_FONT("Verdana");
+    NASTAV_FONTY();
+}
+
+// The hint shown on an empty table: where the sets are looked for and what a set is.
+void CKartolaApp::FindSets() {
+    char* full = realpath(kSetsFolder, nullptr);
+    const std::string where = full ? full : kSetsFolder;
+    std::free(full);
+    sets_hint = "Nenašli sa žiadne karty.\nSady kariet hľadám v priečinku\n" + where +
+                "\nSada kariet je priečinok s menom „DATA…“,\nnapríklad DATA_zvieratá, s obrázkami BMP.\n"
+                "Ku každému obrázku môže patriť zvuk WAV s rovnakým menom.";
+    if (!hint_font_) {
+        hint_font_ = CreateFontA(22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0,
+                                 VARIABLE_PITCH | FF_SWISS, "Verdana");
+    }
+}
+
+// ---- Layout and surfaces ------------------------------------------------------------------------
+
+int CKartolaApp::SetupVisual() {
+    tk_CAppScreen::SetupVisual();
+    m_lblSuper->Dsgn(50, m_ScrCY - 75, kSuper);
+    m_lblSuper->colour = 0xFFFFFF;
+    m_lblSuper->visible = false;
+    if (congratulation_font_) DeleteObject(congratulation_font_);
+    congratulation_font_ = CreateCongratulationFont();
+    m_lblSuper->font = congratulation_font_;
+    m_btnMenu->Dsgn2_UserA(m_ScrCX - 70, 0, &game_sheet, kMenuButtonX, kMenuButtonY, kMenuButtonX,
+                           kMenuButtonY, kMenuButtonX, kMenuButtonY);
+    return 0;
+}
+
+void CKartolaApp::Do_LOAD_SRF() {
+    game_sheet.NAHRAJ_SURFACE("rezia.bmp");
+    game_sheet.BC_NASTAV(0, 0);
+    game_sheet.TC_NASTAV(3, 3);
+    banner_sheet.NAHRAJ_SURFACE("sprite_plane.bmp");
+    banner_sheet.TC_NASTAV(2, 2);
+}
+
+void CKartolaApp::Do_RELEASE_SRF() {
+    game_sheet.RELEASE_SURFACE();
+    banner_sheet.RELEASE_SURFACE();
+}
+
+void CKartolaApp::Do_RESTORE_SRF() {
+    game_sheet.RESTORE_SURFACE();
+    banner_sheet.RESTORE_SURFACE();
+}
+
+bool CKartolaApp::HandleFWInteraction(int id, int value, tk_CPol* sender) {
+    const bool result = tk_CAppScreen::HandleFWInteraction(id, value, sender);
+    if (id == kIdMenuButton) {
+        dui_Main.visible = true;
+        dui_Main.CHOD_NA(m_ScrCX - 64, 28);
+        snd_naraz.SPUSTI();
+    }
+    return result;
+}
+
+void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
+    tk_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
+    for (int i = 0; i < REG_OBR.count; ++i) {
+        tk_CIcon* picture = PictureOf(i);
+        if (picture && picture->surface) picture->surface->RENAHRAJ_SURFACE();
+    }
+    KeepCardsOnScreen(oldW, oldH, newW, newH);
+    m_btnMenu->MoveToRel(m_ScrCX - 70, 0);
+}
+
+// ---- Card sets ----------------------------------------------------------------------------------
+
+void CKartolaApp::LoadSet(const char* path) {
+    TK_LOG("Nacitavam DATA:", path);
+    NAHRAJ_DATA(path, this);
+    Scatter();
+}
+
+void CKartolaApp::Scatter() {
+    ZAMIESAJ();
+    for (int i = 0; i < REG_KARTY.count; ++i) {
+        if (const CKarta* card = CardAt(i)) TK_LOG("karta", i, card->x, card->y);
+    }
+}
+
+// ---- The card table's events --------------------------------------------------------------------
+
+// Rows carry pair + 1: a list reports only values of 1 and above, and the first pair's row must
+// play its sound like every other.
+void CKartolaApp::PairFound(int pair) {
+    snd_naraz.SPUSTI();
+    const TKartaText* found = NameOf(pair);
+    duir_FINAL.PRIDAJR(pair + 1, found ? found->text : "", PictureOf(pair), false);
+}
+
+int CKartolaApp::FoundPairs() {
+    return duir_FINAL.CountR();
+}
+
+void CKartolaApp::GameWon() {
+    TK_LOG("Vsetky pary najdene", FoundPairs());
+    m_lblSuper->visible = true;
+    snd_tada.SPUSTI();
+}
+
+void CKartolaApp::SetLoading() {
+    duir_FINAL.VYMAZ();
+    m_lblSuper->visible = false;
+}

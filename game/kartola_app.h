@@ -1,0 +1,113 @@
+// CKartolaApp: the game's application screen. It builds the game's menus, lists, sprites and
+// sounds, loads the last card set, turns window messages into play (taking, dragging and dropping
+// cards, menu choices, font keys, the banner) and draws the table under the element tree.
+#pragma once
+
+#include <string>
+
+#include "framework/app/tk_CAppScreen.h"
+#include "framework/graphics/tk_CDas_Surface.h"
+#include "framework/lists/tk_CDUI.h"
+#include "framework/lists/tk_CDUIR.h"
+#include "framework/lists/tk_UTL_CDUIR_DIR.h"
+#include "framework/sound/tk_CDSO_Zvuk.h"
+#include "framework/widgets/tk_CDAS.h"
+#include "framework/widgets/tk_CLabel.h"
+#include "framework/widgets/tk_CTlac.h"
+#include "game/kartola_rules.h"
+
+// The settings file, the title, the author and the icon's point on the game sheet.
+inline constexpr const char* kKartolaSettings = "KARTOLA.INI";
+inline constexpr const char* kKartolaTitle = "Kartola";
+inline constexpr const char* kKartolaAuthor = "tím Kartola";
+inline constexpr int kKartolaIconX = 20;
+inline constexpr int kKartolaIconY = 40;
+
+// Ids of the game's own children and the values of its menu rows.
+enum : int {
+    kIdCongratulation = 504,
+    kIdMenuButton = 505,
+    kMenuSets = 1,
+    kMenuScatter = 2,
+    kMenuSounds = 3,
+    kMenuQuit = 4,
+    kSoundsOff = 1,
+    kSoundsOn = 2,
+};
+
+// Pixel value the table is filled with: a blue in the display's 16-bit format.
+inline constexpr DWORD kTableColour = 500;
+
+class CKartolaApp : public tk_CAppScreen, public CTableEvents {
+  public:
+    // Children of the application: the congratulation text and the menu button at the top centre.
+    tk_CLabel* m_lblSuper;
+    tk_CTlac* m_btnMenu;
+
+    // ---- The game's objects, one each for the run ----------------------------------------------
+    // "rezia.bmp": pointer hands, menu button, the program's icon.
+    tk_CDas_Surface game_sheet;
+    // "sprite_plane.bmp": the banner.
+    tk_CDas_Surface banner_sheet;
+    // The pointer (phase 0 button up, 1 button down) and the banner flying across the top.
+    tk_CDAS pointer_sprite;
+    tk_CDAS banner_sprite;
+    // The menu, the list of card-set folders, the card-sound menu and the list of found pairs.
+    tk_CDUI dui_Main;
+    tk_UTL_CDUIR_DIR utl_duir_DATA;
+    tk_CDUI dui_Zvuk;
+    tk_CDUIR duir_FINAL;
+    // "zvuknaraz.wav", "zvukkoniec.wav", "zvuktada.wav", "zvukcvak.wav".
+    tk_CDSO_Zvuk snd_naraz;
+    tk_CDSO_Zvuk snd_koniec;
+    tk_CDSO_Zvuk snd_tada;
+    tk_CDSO_Zvuk snd_cvak;
+    // Shown on the table when no card-set folder was found at start (empty otherwise).
+    std::string sets_hint;
+
+    CKartolaApp(HINSTANCE instance, int cmdShow, const char* settingsFile);
+    ~CKartolaApp() override;
+
+    int SetupVisual() override;
+    bool HandleFWInteraction(int id, int value, tk_CPol* sender) override;
+    void Init() override;
+    void Do_LOAD_SRF() override;
+    void Do_RELEASE_SRF() override;
+    void Do_RESTORE_SRF() override;
+    void Redraw_Screen() override;
+    void HandleWMInteraction(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void ChangedResolution(int oldW, int oldH, int newW, int newH) override;
+
+    // The card table's events: a found pair, the count, the won game, a new set.
+    void PairFound(int pair) override;
+    int FoundPairs() override;
+    void GameWon() override;
+    void SetLoading() override;
+
+    // Draws the cards, their pictures and names, and the hover and held frames.
+    void ZOBRAZ_STOL(IDirectDrawSurface* surface);
+    // Loads the card set of a row of the folder list, scatters it and logs each card's place.
+    void LoadSet(const char* path);
+    // Scatters the cards and logs where each lies ("karta" with its index, x and y).
+    void Scatter();
+
+  private:
+    void OnPointerMove(int px, int py);
+    void OnLeftDown();
+    void OnLeftUp();
+    void OnKey(int key);
+    void FindSets();
+    void DrawSetsHint(IDirectDrawSurface* surface);
+
+    // The pointer's place from the last move or right-button press.
+    int px_ = 100;
+    int py_ = 100;
+    HFONT congratulation_font_ = nullptr;
+    HFONT hint_font_ = nullptr;
+};
+
+// Pens of the frames around the card under the pointer (green) and the held card (red).
+extern HPEN g_penHover;
+extern HPEN g_penHeld;
+// The menu follows the pointer while the right button is down.
+extern bool g_bMenuFollows;

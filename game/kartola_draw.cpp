@@ -1,0 +1,96 @@
+// Drawing the game: the table with its cards, pictures, names and frames, the hint of an empty
+// start, then the found list, the banner, the menus and the pointer. The framework draws the
+// element tree (menu button, congratulation) over all of it.
+#include "framework/graphics/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/widgets/tk_CIcon.h"
+#include "game/CKarta.h"
+#include "game/kartola_app.h"
+#include "game/kartola_fonts.h"
+#include "game/kartola_table.h"
+
+namespace {
+
+// Names are drawn centred on one line: DT_CENTER | DT_VCENTER | DT_SINGLELINE.
+constexpr UINT kNameFormat = 0x25;
+constexpr COLORREF kNarrowedColour = RGB(80, 0, 0);
+constexpr COLORREF kNameColour = RGB(0, 0, 0);
+
+// The card's box in the pen, hollow.
+void frame(IDirectDrawSurface* surface, const CKarta* card, HPEN pen) {
+    HDC dc = nullptr;
+    if (!card || !pen || surface->GetDC(&dc) != DD_OK || !dc) return;
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    Rectangle(dc, card->x, card->y, card->x + card->sir, card->y + card->vys);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    surface->ReleaseDC(dc);
+}
+
+void drawName(IDirectDrawSurface* surface, const CKarta* card) {
+    const TKartaText* name = NameOf(card->pair);
+    HDC dc = nullptr;
+    if (!name || surface->GetDC(&dc) != DD_OK || !dc) return;
+    RECT r{card->x, card->y, card->x + card->sir, card->y + card->vys};
+    if (name->font) {
+        tk_glob_Text_draw_font(dc, &r, kNameFormat, kNarrowedColour, name->font, name->text);
+    } else {
+        tk_glob_Text_draw_font(dc, &r, kNameFormat, kNameColour, g_hTextFont, name->text);
+    }
+    surface->ReleaseDC(dc);
+}
+
+}  // namespace
+
+void CKartolaApp::Redraw_Screen() {
+    IDirectDrawSurface* back = tk_lpDDSBack;
+    if (!back) return;
+    DDSURFACE_ZMAZ(back, kTableColour);
+    ZOBRAZ_STOL(back);
+    DrawSetsHint(back);
+    duir_FINAL.ZOBRAZ(back);
+    banner_sprite.ZOBRAZ(back);
+    dui_Main.ZOBRAZ(back);
+    utl_duir_DATA.ZOBRAZ(back);
+    dui_Zvuk.ZOBRAZ(back);
+    pointer_sprite.ZOBRAZ(back);
+}
+
+void CKartolaApp::ZOBRAZ_STOL(IDirectDrawSurface* surface) {
+    for (int i = 0; i < REG_KARTY.count; ++i) {
+        CKarta* card = CardAt(i);
+        if (!card) continue;
+        card->ZOBRAZ(surface);
+        if (!card->visible) continue;
+        if (card->kind == 'I') {
+            if (tk_CIcon* picture = PictureOf(card->pair)) picture->ZOBRAZ(surface, card->x, card->y);
+        } else {
+            drawName(surface, card);
+        }
+    }
+    frame(surface, CardAt(g_iHoverCard), g_penHover);
+    frame(surface, CardAt(g_iHeldCard), g_penHeld);
+}
+
+// White lines in the name font, centred on the table right of the found list.
+void CKartolaApp::DrawSetsHint(IDirectDrawSurface* surface) {
+    if (sets_hint.empty() || REG_KARTY.count > 0) return;
+    HDC dc = nullptr;
+    if (surface->GetDC(&dc) != DD_OK || !dc) return;
+    const int lineH = 30;
+    int lines = 1;
+    for (char c : sets_hint) lines += c == '\n';
+    int top = m_ScrH / 2 - lines * lineH / 2;
+    std::size_t start = 0;
+    while (start <= sets_hint.size()) {
+        std::size_t end = sets_hint.find('\n', start);
+        if (end == std::string::npos) end = sets_hint.size();
+        const std::string line = sets_hint.substr(start, end - start);
+        RECT r{0, top, m_ScrW, top + lineH};
+        tk_glob_Text_draw_font(dc, &r, kNameFormat, RGB(255, 255, 255), hint_font_, line.c_str());
+        top += lineH;
+        start = end + 1;
+    }
+    surface->ReleaseDC(dc);
+}

@@ -1,0 +1,18 @@
+// Card sets: a folder of pictures whose name begins with "DATA", loaded into the registers of
+// the card table with a thumbnail, a name and, where the set has one, a sound per picture.
+#pragma once
+
+class CTableEvents;
+
+// The folders the sets are looked for in, and the mask their names match.
+inline constexpr const char* kSetsFolder = "../";
+inline constexpr const char* kSetsMask = "DATA*";
+// The loader's buffers: a thumbnail path and a pair name of at most this many bytes.
+inline constexpr int kMaxThumbnailPath = 499;
+inline constexpr int kMaxPairName = 103;
+
+// Replaces the loaded set by the one in the folder at path and deals its cards: the previous
+// set is destroyed, the events hear that a new set is loading, missing thumbnails are made, and
+// every "*.thm" file of the folder becomes a pair with its sound when a ".wav" of the same name
+// lies beside it. The caller then scatters and sets the name fonts. Returns the number of pairs.
+int NAHRAJ_DATA(const char* path, CTableEvents* events = nullptr);

@@ -1,0 +1,138 @@
+// The name fonts in the running game: a name that fits keeps the common font and is drawn black,
+// a wider one gets a narrowed font of the same height drawn dark red; F1, F2 and F3 change the font
+// and their modified twins undo it; F3 stops at the last face and Ctrl+F3 at the first; every
+// replaced font is deleted.
+#include "framework/graphics/tk_Draw.h"
+#include "platform/testing/test_hooks.h"
+#include "platform/text/font.h"
+#include "tests/game/play/kartola_world.h"
+#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+#include "tests/graphics/tk_test_bmp.h"
+
+namespace tk_test {
+namespace {
+
+const LOGFONTA& Logfont(HFONT font) {
+    return static_cast<const tkp_GdiFont*>(static_cast<const tkp_GdiObject*>(font))->logfont;
+}
+
+// Every name font as "height/width/weight/charset/pitch/face", the common one first; "-" for none.
+std::string Fonts() {
+    auto one = [](HFONT f) {
+        if (!f) return std::string("-");
+        const LOGFONTA& lf = Logfont(f);
+        return Numbers(lf.lfHeight, lf.lfWidth, lf.lfWeight, lf.lfCharSet, lf.lfPitchAndFamily) + "/" +
+               lf.lfFaceName;
+    };
+    std::string s = one(g_hTextFont);
+    for (int i = 0; i < REG_TEXT.count; ++i) s += " " + one(NameOf(i)->font);
+    return s;
+}
+
+int Measured(const char* text) {
+    int w = 0, h = 0;
+    tk_glob_ZISTI_ROZMER_TEXTU(text, g_hTextFont, &w, &h);
+    return w;
+}
+
+// Whether the card's box in the last frame holds a pixel of that 5-6-5 colour.
+bool CardShows(const CKarta* c, std::uint16_t raw) {
+    for (int y = c->y + 2; y < c->y + c->vys - 2; ++y)
+        for (int x = c->x + 2; x < c->x + c->sir - 2; ++x)
+            if (tkp_HeadlessFramePixel(x, y) == XrgbOf565(raw)) return true;
+    return false;
+}
+
+// RGB(80, 0, 0) as a 5-6-5 pixel.
+constexpr std::uint16_t kDarkRed = (80 >> 3) << 11;
+
+void PressWithModifier(int modifier, int vk) {
+    tkp_HeadlessKey(modifier, true);
+    Press(vk);
+}
+
+TEST(NameFontRule, TheNarrowedWidthScalesTheCommonWidthToTheCard) {
+    g_TextFontW = 18;
+    EXPECT_EQ(Numbers(NarrowedWidth(298), NarrowedWidth(149), NarrowedWidth(596), NarrowedWidth(200)),
+              "9,18,5,13");
+}
+
+using NameFonts = GameWorld;
+
+TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) {
+    MakeDir(dir_.path() + "/DATA_mena");
+    const std::string wide = "Veľmi dlhé meno obrázka";
+    WriteFile(dir_.path() + "/DATA_mena/pes.bmp", Picture24(30, 20, [](int, int) { return 0x00FF00u; }));
+    WriteFile(dir_.path() + "/DATA_mena/" + wide + ".bmp", Picture24(30, 20, [](int, int) { return 0xFFu; }));
+    GameApp app;
+    std::string start;
+    int live = 0;
+    const Steps steps = {[&](GameApp&) {
+                             ASSERT_EQ(REG_TEXT.count, 2);
+                             // Pairs in listing order: pes, then the wide name.
+                             const int narrow = Measured(NameOf(0)->text), broad = Measured(NameOf(1)->text);
+                             ASSERT_LT(narrow, CARD_W - 1);
+                             ASSERT_GE(broad, CARD_W - 1);
+                             const std::string face = static_cast<const char*>(REG_FONTY.items[g_iTextFont]);
+                             EXPECT_EQ(face, "Verdana");
+                             start = Fonts();
+                             EXPECT_EQ(start, "22,18,700,238,34/Verdana - 22," +
+                                                  std::to_string(NarrowedWidth(broad)) +
+                                                  ",700,238,34/Verdana");
+                         },
+                         [](GameApp&) {
+                             // The short name black in the common font, the wide one dark red in its own.
+                             EXPECT_TRUE(CardShows(CardAt(1), 0x0000));
+                             EXPECT_FALSE(CardShows(CardAt(1), kDarkRed));
+                             EXPECT_TRUE(CardShows(CardAt(3), kDarkRed));
+                             Press(VK_F1);
+                         },
+                         [&](GameApp&) {
+                             EXPECT_EQ(g_TextFontW, 19);
+                             EXPECT_NE(Fonts(), start);
+                             PressWithModifier(VK_SHIFT, VK_F1);
+                         },
+                         [&](GameApp&) {
+                             tkp_HeadlessKey(VK_SHIFT, false);
+                             EXPECT_EQ(Fonts(), start);
+                             Press(VK_F2);
+                         },
+                         [&](GameApp&) {
+                             EXPECT_EQ(g_TextFontH, 23);
+                             PressWithModifier(VK_CONTROL, VK_F2);
+                         },
+                         [&](GameApp&) {
+                             tkp_HeadlessKey(VK_CONTROL, false);
+                             EXPECT_EQ(Fonts(), start);
+                             for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
+                         },
+                         [&](GameApp&) {
+                             EXPECT_EQ(g_iTextFont, REG_FONTY.count - 1);
+                             for (int i = 0; i < REG_FONTY.count + 2; ++i)
+                                 PressWithModifier(VK_CONTROL, VK_F3);
+                         },
+                         [&](GameApp&) {
+                             tkp_HeadlessKey(VK_CONTROL, false);
+                             EXPECT_EQ(g_iTextFont, 0);
+                             EXPECT_EQ(std::string(Logfont(g_hTextFont).lfFaceName),
+                                       static_cast<const char*>(REG_FONTY.items[0]));
+                             live = tkp_LiveGdiObjectCount();
+                             for (int i = 0; i < 500; ++i) Press(VK_F1);
+                         },
+                         [](GameApp&) {
+                             EXPECT_EQ(g_TextFontW, 518);
+                             tkp_HeadlessKey(VK_SHIFT, true);
+                             for (int i = 0; i < 500; ++i) Press(VK_F1);
+                         },
+                         [&](GameApp&) {
+                             tkp_HeadlessKey(VK_SHIFT, false);
+                             EXPECT_EQ(g_TextFontW, 18);
+                             // A thousand font changes later every replaced font is gone.
+                             EXPECT_EQ(tkp_LiveGdiObjectCount(), live);
+                             Press(VK_ESCAPE);
+                         }};
+    EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
+}
+
+}  // namespace
+}  // namespace tk_test

@@ -1,0 +1,172 @@
+// The game in a real X server (Xvfb), started by `make run`'s own script in a copy of the project's
+// layout and played with real pointer events from xdotool: every picture card is dragged onto its
+// name card, where the log says the scatter put them, until the congratulation shows; Escape ends
+// the game with status 0 and the settings file written. Screenshots of the table, the game half
+// played and the won game go to build/screenshots/. Skipped where Xvfb or the X tools are missing.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/common/tk_test_files.h"
+
+namespace tk_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HaveTool(const char* name) {
+    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string SourceRoot() {
+    const std::string here = __FILE__;
+    return here.substr(0, here.rfind("tests/"));
+}
+
+struct Card {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool visible = true;
+};
+
+// Waits up to seconds for the predicate, checking every 50 ms.
+template <typename F>
+bool WaitFor(double seconds, F done) {
+    for (int i = 0; i < seconds * 20; ++i) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return done();
+}
+
+class KartolaWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"}) {
+            if (!HaveTool(tool))
+                GTEST_SKIP() << "skipped: " << tool << " is not installed (scripts/setup.sh)";
+        }
+        top_ = dir_.path() + "/top";
+        fs::create_directories(top_ + "/scripts");
+        fs::create_directories(top_ + "/cardsets");
+        fs::copy(SourceRoot() + "scripts/run-game.sh", top_ + "/scripts/run-game.sh");
+        for (const char* set : {"DATA_ovocie", "DATA_tvary"})
+            fs::copy(SourceRoot() + "cardsets/" + set, top_ + "/cardsets/" + set,
+                     fs::copy_options::recursive);
+        fs::create_directory_symlink(fs::path(TK_SCREENSHOT_DIR).parent_path(), top_ + "/build");
+        hra_ = top_ + "/cardsets/hra";
+        fs::create_directories(hra_);
+        WriteFile(hra_ + "/KARTOLA.INI", "1280 1024\n2 16");
+        // An X server for as long as the holder sleeps; it tells its display and authority.
+        const std::string holder = "cd " + dir_.path() +
+                                   " && (xvfb-run -a -s \"-screen 0 1280x1024x24\" sh -c 'echo \"$DISPLAY "
+                                   "$XAUTHORITY\" > x.env; echo $$ > x.pid; exec sleep 300' >x.out 2>&1 &)";
+        ASSERT_EQ(std::system(holder.c_str()), 0);
+        ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(dir_.path() + "/x.env").empty(); })) << "no X server";
+        std::istringstream env(ReadFile(dir_.path() + "/x.env"));
+        std::string display, authority;
+        env >> display >> authority;
+        x_ = "DISPLAY=" + display + " XAUTHORITY=" + authority + " ";
+    }
+    void TearDown() override {
+        // A game still running when the test gave up ends with its X server.
+        const std::string game = ReadFile(top_ + "/game.pid");
+        if (!game.empty() && ReadFile(top_ + "/game.status").empty())
+            std::system(("kill " + game.substr(0, game.find('\n')) + " 2>/dev/null").c_str());
+        WaitFor(10, [&] { return game.empty() || !ReadFile(top_ + "/game.status").empty(); });
+        const std::string pid = ReadFile(dir_.path() + "/x.pid");
+        if (!pid.empty()) std::system(("kill " + pid.substr(0, pid.find('\n')) + " 2>/dev/null").c_str());
+    }
+
+    int X(const std::string& command) { return std::system((x_ + command).c_str()); }
+    std::string Log() { return ReadFile(hra_ + "/tk_LOG.txt"); }
+    void Shot(const std::string& name) {
+        X("xwd -root -silent | convert xwd:- " + std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png");
+    }
+
+    ScopedWorkDir dir_;
+    std::string top_, hra_, x_;
+};
+
+TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
+    const std::string start = "cd " + top_ + " && (" + x_ +
+                              "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
+                              ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
+    ASSERT_EQ(std::system(start.c_str()), 0);
+    ASSERT_TRUE(WaitFor(20, [&] {
+        return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
+    })) << ReadFile(top_ + "/game.out");
+    ASSERT_TRUE(WaitFor(30, [&] { return Log().find("while...") != std::string::npos; })) << Log();
+
+    // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
+    std::vector<Card> cards;
+    const std::string log = Log();
+    const std::regex line(R"(: karta \[(\d+)\] \[(-?\d+)\] \[(-?\d+)\])");
+    for (auto it = std::sregex_iterator(log.begin(), log.end(), line); it != std::sregex_iterator(); ++it) {
+        const int i = std::stoi((*it)[1]);
+        if (i == 0) cards.clear();
+        const bool picture = i % 2 == 0;
+        cards.push_back(
+            Card{std::stoi((*it)[2]), std::stoi((*it)[3]), picture ? 147 : 150, picture ? 97 : 100});
+    }
+    ASSERT_EQ(cards.size(), 18u) << "the shapes set, listed last, is loaded at start";
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    Shot("kartola_window_table");
+
+    // A point of card i that no later visible card covers, away from the menu button.
+    auto grab = [&](int i) {
+        const Card& c = cards[i];
+        for (int dy = 10; dy < c.h - 5; dy += 5) {
+            for (int dx = 10; dx < c.w - 5; dx += 5) {
+                const int px = c.x + dx, py = c.y + dy;
+                bool free = !(py < 40 && px > 560 && px < 720);
+                for (std::size_t j = i + 1; free && j < cards.size(); ++j) {
+                    const Card& o = cards[j];
+                    free = !(o.visible && px >= o.x && px <= o.x + o.w && py >= o.y && py <= o.y + o.h);
+                }
+                if (free) return std::pair<int, int>(px, py);
+            }
+        }
+        return std::pair<int, int>(-1, -1);
+    };
+    for (int p = 0; p < 9; ++p) {
+        const auto [gx, gy] = grab(2 * p);
+        ASSERT_GE(gx, 0) << "card " << 2 * p << " is covered";
+        const int tx = gx + cards[2 * p + 1].x - cards[2 * p].x,
+                  ty = gy + cards[2 * p + 1].y - cards[2 * p].y;
+        char drag[300];
+        std::snprintf(drag, sizeof drag,
+                      "xdotool mousemove %d %d sleep 0.15 mousedown 1 sleep 0.1 mousemove %d %d sleep 0.1 "
+                      "mousemove %d %d sleep 0.15 mouseup 1 sleep 0.2",
+                      gx, gy, (gx + tx) / 2, (gy + ty) / 2, tx, ty);
+        ASSERT_EQ(X(drag), 0);
+        cards[2 * p].visible = cards[2 * p + 1].visible = false;
+        if (p == 4) {
+            // The pointer leaves the table for the picture of the half-played game.
+            X("xdotool mousemove 640 900 sleep 0.3");
+            Shot("kartola_window_midgame");
+        }
+    }
+    ASSERT_TRUE(WaitFor(5, [&] { return Log().find("Vsetky pary najdene [9]") != std::string::npos; }))
+        << "not won: " << Log();
+    X("xdotool mousemove 1100 950 sleep 0.4");
+    Shot("kartola_window_won");
+    ASSERT_EQ(X("xdotool key Escape"), 0);
+    ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(top_ + "/game.status").empty(); }))
+        << "the game did not end";
+    EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
+    EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
+    // The game itself logged no error (without a sound card the framework logs that it runs silent).
+    EXPECT_FALSE(std::regex_search(Log(), std::regex(R"(Kartola\(\d+\) : TSKW ERROR)")));
+}
+
+}  // namespace
+}  // namespace tk_test
