@@ -3,11 +3,12 @@
 // and their modified twins undo it; F3 stops at the last face and Ctrl+F3 at the first; every
 // replaced font is deleted.
 #include "framework/graphics/tk_Draw.h"
+#include "platform/pixels/pixel565.h"
 #include "platform/testing/test_hooks.h"
 #include "platform/text/font.h"
+#include "tests/common/tk_test_bmp.h"
 #include "tests/game/play/kartola_world.h"
 #include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
-#include "tests/graphics/tk_test_bmp.h"
 
 namespace tk_test {
 namespace {
@@ -39,7 +40,7 @@ int Measured(const char* text) {
 bool CardShows(const CKarta* c, std::uint16_t raw) {
     for (int y = c->y + 2; y < c->y + c->vys - 2; ++y)
         for (int x = c->x + 2; x < c->x + c->sir - 2; ++x)
-            if (tkp_HeadlessFramePixel(x, y) == XrgbOf565(raw)) return true;
+            if (tkp_HeadlessFramePixel(x, y) == tkp::XrgbOf565(raw)) return true;
     return false;
 }
 
