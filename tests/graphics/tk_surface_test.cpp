@@ -445,10 +445,7 @@ TEST_F(SurfaceDrawTest, CentredStretchedAndBlended) {
     EXPECT_TRUE(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 0); }, kNone));
     white.ZOBRAZ_ALPHA(screen.get(), 1, 1, 255);
     EXPECT_EQ(Nums(screen.Pixel(1, 1), screen.Pixel(2, 1)), Nums(0xFFFF, kTC));
-    screen.Fill(0);
-    white.ZOBRAZ_ALPHA(1, 1, 128);
-    const int half = screen.Pixel(1, 1), red = half >> 11, green = (half >> 5) & 0x3F;
-    EXPECT_TRUE(red >= 15 && red <= 16 && green >= 31 && green <= 32 && (half & 0x1F) == red) << half;
+    // (How a partial alpha mixes each channel is the blitter's own test.)
     // No retry: a lost sheet is neither drawn nor restored.
     tkp_MarkSurfaceLost(white.SURFACE);
     EXPECT_TRUE(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 255); }, kNone));
