@@ -284,7 +284,7 @@ TEST(LabelTest, TextIsDrawnAtThePlaceInItsFontAndMeasuredWithTheSkinsFont) {
 }
 
 // Icons, a sprite in its three phases, void designs and labels drawn from the program's own skin
-// sheet, saved for people to look at; a few of its pixels are checked.
+// sheet, saved for people to look at (each kind is checked to the pixel above).
 TEST_F(IconsTest, PictureOfIconsSpritesVoidDesignsAndLabels) {
     TestSurface out(360, 240);
     out.Fill(out.RawOf(RGB(40, 60, 90)));
@@ -317,10 +317,6 @@ TEST_F(IconsTest, PictureOfIconsSpritesVoidDesignsAndLabels) {
         ->Dsgn_PolIcon_User(150, 160, &skin, 100, 180);
     root.DrawChildren(out.get());
     out.SavePng("widgets_icons_sprites_labels");
-    // The close button's first phase is the sheet's picture; the pressed button is filled grey.
-    tk_TFAZA f = skin.ZAMERAJ_FAZU(80, 10);
-    EXPECT_EQ(out.Pixel(13, 48), PixelOf(skin.SURFACE, f.x + 3, f.y + 3));
-    EXPECT_EQ(out.Pixel(176, 117), out.RawOf(RGB(216, 216, 216)));
     tk_lpDDSPrimary = nullptr;
     DeleteObject(font);
 }
