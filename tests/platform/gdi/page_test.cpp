@@ -1,5 +1,6 @@
 // A page of every primitive drawn on the back buffer, presented and saved as a picture for people
-// to look at (TK_SCREENSHOT_DIR/platform_gdi_primitives.png); a few of its pixels are checked.
+// to look at (TK_SCREENSHOT_DIR/platform_gdi_primitives.png). The pixels themselves are checked by
+// the shape, blit and DC tests.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -129,13 +130,5 @@ TEST(PrimitivesPage, DrawsPresentsAndSavesAPictureOfEveryPrimitive) {
     }
 
     ASSERT_EQ(session.primary->BltFast(0, 0, back, nullptr, DDBLTFAST_NOCOLORKEY), DD_OK);
-    // Slate 0x3166 widens to 0x312C31; the brush RGB(60, 60, 255) comes back as 0x393CFF.
-    EXPECT_EQ(tkp_HeadlessFramePixel(20, 20), 0xFFFFFFu);
-    EXPECT_EQ(tkp_HeadlessFramePixel(119, 79), 0xFFFFFFu);
-    EXPECT_EQ(tkp_HeadlessFramePixel(120, 80), 0x312C31u);  // right and bottom left out
-    EXPECT_EQ(tkp_HeadlessFramePixel(50, 50), 0x393CFFu);
-    EXPECT_EQ(tkp_HeadlessFramePixel(22, 222), 0x312C31u);  // the key let the slate through
-    EXPECT_EQ(tkp_HeadlessFramePixel(44, 244), 0xFFDB00u);  // the face, RGB(255, 220, 0) rounded
-    EXPECT_EQ(tkp_HeadlessFramePixel(360 + 12 * 31 + 5, 290), 0x0000FFu);  // the top of the blue ramp
     tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/platform_gdi_primitives.png").c_str());
 }

@@ -95,10 +95,9 @@ TEST(PointerMap, LetterboxedPillarboxedAndClamped) {
     // pointer is clamped; 800x600 on 1920x1080: scale 1.8, picture 1440x1080 with bars of 240 left
     // and right; the same aspect scales plainly, the same size is the identity, and nonsense sizes
     // give the origin rather than a division by zero.
-    const int cases[][8] = {{641, 513, 1280, 1024, 400, 300},
-                            {0, 32, 1280, 1024, 0, 0},
+    // (The centre and the top bar of the first are also the pointer messages' test.)
+    const int cases[][8] = {{0, 32, 1280, 1024, 0, 0},
                             {1279, 991, 1280, 1024, 799, 599},
-                            {300, 5, 1280, 1024, 187, 0},
                             {300, 1020, 1280, 1024, 187, 599},
                             {1201, 541, 1920, 1080, 533, 300},
                             {100, 541, 1920, 1080, 0, 300},
