@@ -6,7 +6,6 @@
 #include "platform/pixels/pixel565.h"
 #include "platform/testing/test_hooks.h"
 #include "platform/text/font.h"
-#include "tests/common/tk_test_bmp.h"
 #include "tests/game/play/kartola_world.h"
 #include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
 
@@ -47,91 +46,72 @@ bool CardShows(const CKarta* c, std::uint16_t raw) {
 // RGB(80, 0, 0) as a 5-6-5 pixel.
 constexpr std::uint16_t kDarkRed = (80 >> 3) << 11;
 
-void PressWithModifier(int modifier, int vk) {
-    tkp_HeadlessKey(modifier, true);
-    Press(vk);
-}
-
-TEST(NameFontRule, TheNarrowedWidthScalesTheCommonWidthToTheCard) {
-    g_TextFontW = 18;
-    EXPECT_EQ(Numbers(NarrowedWidth(298), NarrowedWidth(149), NarrowedWidth(596), NarrowedWidth(200)),
-              "9,18,5,13");
-}
-
 using NameFonts = GameWorld;
 
 TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) {
     MakeDir(dir_.path() + "/DATA_mena");
-    const std::string wide = "Veľmi dlhé meno obrázka";
     WriteFile(dir_.path() + "/DATA_mena/pes.bmp", Picture24(30, 20, [](int, int) { return 0x00FF00u; }));
-    WriteFile(dir_.path() + "/DATA_mena/" + wide + ".bmp", Picture24(30, 20, [](int, int) { return 0xFFu; }));
+    WriteFile(dir_.path() + "/DATA_mena/Veľmi dlhé meno obrázka.bmp",
+              Picture24(30, 20, [](int, int) { return 0xFFu; }));
     GameApp app;
     std::string start;
     int live = 0;
-    const Steps steps = {[&](GameApp&) {
-                             ASSERT_EQ(REG_TEXT.count, 2);
-                             // Pairs in listing order: pes, then the wide name.
-                             const int narrow = Measured(NameOf(0)->text), broad = Measured(NameOf(1)->text);
-                             ASSERT_LT(narrow, CARD_W - 1);
-                             ASSERT_GE(broad, CARD_W - 1);
-                             const std::string face = static_cast<const char*>(REG_FONTY.items[g_iTextFont]);
-                             EXPECT_EQ(face, "Verdana");
-                             start = Fonts();
-                             EXPECT_EQ(start, "22,18,700,238,34/Verdana - 22," +
-                                                  std::to_string(NarrowedWidth(broad)) +
-                                                  ",700,238,34/Verdana");
-                         },
-                         [](GameApp&) {
-                             // The short name black in the common font, the wide one dark red in its own.
-                             EXPECT_TRUE(CardShows(CardAt(1), 0x0000));
-                             EXPECT_FALSE(CardShows(CardAt(1), kDarkRed));
-                             EXPECT_TRUE(CardShows(CardAt(3), kDarkRed));
-                             Press(VK_F1);
-                         },
-                         [&](GameApp&) {
-                             EXPECT_EQ(g_TextFontW, 19);
-                             EXPECT_NE(Fonts(), start);
-                             PressWithModifier(VK_SHIFT, VK_F1);
-                         },
-                         [&](GameApp&) {
-                             tkp_HeadlessKey(VK_SHIFT, false);
-                             EXPECT_EQ(Fonts(), start);
-                             Press(VK_F2);
-                         },
-                         [&](GameApp&) {
-                             EXPECT_EQ(g_TextFontH, 23);
-                             PressWithModifier(VK_CONTROL, VK_F2);
-                         },
-                         [&](GameApp&) {
-                             tkp_HeadlessKey(VK_CONTROL, false);
-                             EXPECT_EQ(Fonts(), start);
-                             for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
-                         },
-                         [&](GameApp&) {
-                             EXPECT_EQ(g_iTextFont, REG_FONTY.count - 1);
-                             for (int i = 0; i < REG_FONTY.count + 2; ++i)
-                                 PressWithModifier(VK_CONTROL, VK_F3);
-                         },
-                         [&](GameApp&) {
-                             tkp_HeadlessKey(VK_CONTROL, false);
-                             EXPECT_EQ(g_iTextFont, 0);
-                             EXPECT_EQ(std::string(Logfont(g_hTextFont).lfFaceName),
-                                       static_cast<const char*>(REG_FONTY.items[0]));
-                             live = tkp_LiveGdiObjectCount();
-                             for (int i = 0; i < 500; ++i) Press(VK_F1);
-                         },
-                         [](GameApp&) {
-                             EXPECT_EQ(g_TextFontW, 518);
-                             tkp_HeadlessKey(VK_SHIFT, true);
-                             for (int i = 0; i < 500; ++i) Press(VK_F1);
-                         },
-                         [&](GameApp&) {
-                             tkp_HeadlessKey(VK_SHIFT, false);
-                             EXPECT_EQ(g_TextFontW, 18);
-                             // A thousand font changes later every replaced font is gone.
-                             EXPECT_EQ(tkp_LiveGdiObjectCount(), live);
-                             Press(VK_ESCAPE);
-                         }};
+    const Steps steps = {
+        [&](GameApp&) {
+            // Pairs in listing order: pes, which fits, then the wide name.
+            ASSERT_EQ(REG_TEXT.count, 2);
+            const int narrow = Measured(NameOf(0)->text), broad = Measured(NameOf(1)->text);
+            ASSERT_TRUE(narrow < CARD_W - 1 && broad >= CARD_W - 1) << narrow << " " << broad;
+            start = Fonts();
+            // The narrowed width is the common one scaled by the card's width over the name's.
+            EXPECT_EQ(Numbers(NarrowedWidth(298), NarrowedWidth(149), NarrowedWidth(596), NarrowedWidth(200)),
+                      "9,18,5,13");
+            EXPECT_EQ(start, "22,18,700,238,34/Verdana - 22," + std::to_string(NarrowedWidth(broad)) +
+                                 ",700,238,34/Verdana");
+        },
+        [&](GameApp&) {
+            // The short name black in the common font, the wide one dark red in its own.
+            EXPECT_EQ(Numbers(CardShows(CardAt(1), 0x0000), CardShows(CardAt(1), kDarkRed),
+                              CardShows(CardAt(3), kDarkRed)),
+                      "1,0,1");
+            live = tkp_LiveGdiObjectCount();
+            for (int i = 0; i < 500; ++i) Press(VK_F1);
+        },
+        [&](GameApp&) {
+            EXPECT_EQ(g_TextFontW, 518);
+            EXPECT_NE(Fonts(), start);
+            tkp_HeadlessKey(VK_SHIFT, true);
+            for (int i = 0; i < 500; ++i) Press(VK_F1);
+        },
+        [&](GameApp&) {
+            // A thousand font changes later the fonts are back and every replaced one is gone.
+            tkp_HeadlessKey(VK_SHIFT, false);
+            EXPECT_EQ(Fonts(), start);
+            EXPECT_EQ(tkp_LiveGdiObjectCount(), live);
+            Press(VK_F2);
+        },
+        [&](GameApp&) {
+            EXPECT_EQ(Numbers(g_TextFontW, g_TextFontH), "18,23");
+            tkp_HeadlessKey(VK_CONTROL, true);
+            Press(VK_F2);
+        },
+        [&](GameApp&) {
+            tkp_HeadlessKey(VK_CONTROL, false);
+            EXPECT_EQ(Fonts(), start);
+            for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
+        },
+        [&](GameApp&) {
+            EXPECT_EQ(g_iTextFont, REG_FONTY.count - 1);
+            tkp_HeadlessKey(VK_CONTROL, true);
+            for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
+        },
+        [&](GameApp&) {
+            tkp_HeadlessKey(VK_CONTROL, false);
+            EXPECT_EQ(g_iTextFont, 0);
+            EXPECT_EQ(std::string(Logfont(g_hTextFont).lfFaceName),
+                      static_cast<const char*>(REG_FONTY.items[0]));
+            Press(VK_ESCAPE);
+        }};
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
 }
 

@@ -23,18 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool HaveTool(const char* name) {
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string SourceRoot() {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("tests/"));
-}
-
 struct Card {
-    int x = 0, y = 0, w = 0, h = 0;
-    bool visible = true;
+    int x, y, w, h;
+    bool visible;
+    bool Holds(int px, int py) const { return visible && px >= x && px <= x + w && py >= y && py <= y + h; }
 };
 
 // Waits up to seconds for the predicate, checking every 50 ms.
@@ -51,19 +43,18 @@ class KartolaWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"}) {
-            if (!HaveTool(tool))
+            if (std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) != 0)
                 GTEST_SKIP() << "skipped: " << tool << " is not installed (scripts/setup.sh)";
         }
         top_ = dir_.path() + "/top";
-        fs::create_directories(top_ + "/scripts");
-        fs::create_directories(top_ + "/cardsets");
-        fs::copy(SourceRoot() + "scripts/run-game.sh", top_ + "/scripts/run-game.sh");
-        for (const char* set : {"DATA_ovocie", "DATA_tvary"})
-            fs::copy(SourceRoot() + "cardsets/" + set, top_ + "/cardsets/" + set,
-                     fs::copy_options::recursive);
-        fs::create_directory_symlink(fs::path(TK_SCREENSHOT_DIR).parent_path(), top_ + "/build");
         hra_ = top_ + "/cardsets/hra";
         fs::create_directories(hra_);
+        fs::create_directories(top_ + "/scripts");
+        fs::copy(RepoPath("scripts/run-game.sh"), top_ + "/scripts/run-game.sh");
+        for (const char* set : {"DATA_ovocie", "DATA_tvary"})
+            fs::copy(RepoPath(std::string("cardsets/") + set), top_ + "/cardsets/" + set,
+                     fs::copy_options::recursive);
+        fs::create_directory_symlink(fs::path(TK_SCREENSHOT_DIR).parent_path(), top_ + "/build");
         WriteFile(hra_ + "/KARTOLA.INI", "1280 1024\n2 16");
         // An X server for as long as the holder sleeps; it tells its display and authority.
         const std::string holder = "cd " + dir_.path() +
@@ -88,6 +79,7 @@ class KartolaWindow : public ::testing::Test {
 
     int X(const std::string& command) { return std::system((x_ + command).c_str()); }
     std::string Log() { return ReadFile(hra_ + "/tk_LOG.txt"); }
+    bool Logs(const char* text) { return Log().find(text) != std::string::npos; }
     void Shot(const std::string& name) {
         X("xwd -root -silent | convert xwd:- " + std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png");
     }
@@ -104,7 +96,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     ASSERT_TRUE(WaitFor(20, [&] {
         return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
     })) << ReadFile(top_ + "/game.out");
-    ASSERT_TRUE(WaitFor(30, [&] { return Log().find("while...") != std::string::npos; })) << Log();
+    ASSERT_TRUE(WaitFor(30, [&] { return Logs("while..."); })) << Log();
 
     // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
     std::vector<Card> cards;
@@ -115,7 +107,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
         if (i == 0) cards.clear();
         const bool picture = i % 2 == 0;
         cards.push_back(
-            Card{std::stoi((*it)[2]), std::stoi((*it)[3]), picture ? 147 : 150, picture ? 97 : 100});
+            Card{std::stoi((*it)[2]), std::stoi((*it)[3]), picture ? 147 : 150, picture ? 97 : 100, true});
     }
     ASSERT_EQ(cards.size(), 18u) << "the shapes set, listed last, is loaded at start";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -128,10 +120,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
             for (int dx = 10; dx < c.w - 5; dx += 5) {
                 const int px = c.x + dx, py = c.y + dy;
                 bool free = !(py < 40 && px > 560 && px < 720);
-                for (std::size_t j = i + 1; free && j < cards.size(); ++j) {
-                    const Card& o = cards[j];
-                    free = !(o.visible && px >= o.x && px <= o.x + o.w && py >= o.y && py <= o.y + o.h);
-                }
+                for (std::size_t j = i + 1; free && j < cards.size(); ++j) free = !cards[j].Holds(px, py);
                 if (free) return std::pair<int, int>(px, py);
             }
         }
@@ -155,8 +144,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
             Shot("kartola_window_midgame");
         }
     }
-    ASSERT_TRUE(WaitFor(5, [&] { return Log().find("Vsetky pary najdene [9]") != std::string::npos; }))
-        << "not won: " << Log();
+    ASSERT_TRUE(WaitFor(5, [&] { return Logs("Vsetky pary najdene [9]"); })) << "not won: " << Log();
     X("xdotool mousemove 1100 950 sleep 0.4");
     Shot("kartola_window_won");
     ASSERT_EQ(X("xdotool key Escape"), 0);
