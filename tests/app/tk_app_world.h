@@ -28,6 +28,19 @@ std::string Numbers(T... v) {
     return s;
 }
 
+// Plays the next step of a script on a tick of timer 1; closes the program once the script has
+// been empty for twenty ticks.
+template <typename App>
+void PlayNextStep(App& app, std::deque<std::function<void(App&)>>& script, int& idle) {
+    if (!script.empty()) {
+        auto step = std::move(script.front());
+        script.pop_front();
+        step(app);
+    } else if (++idle > 20) {
+        app.Close();
+    }
+}
+
 class ProbeApp : public tk_CAppScreen {
   public:
     using Step = std::function<void(ProbeApp&)>;
@@ -61,13 +74,7 @@ class ProbeApp : public tk_CAppScreen {
         ticks.push_back(tkp_HeadlessNowMs());
         if (watch) seen += watch(*this) + "|";
         if (held) tkp_HeadlessKey(std::exchange(held, 0), false);
-        if (!script.empty()) {
-            Step step = std::move(script.front());
-            script.pop_front();
-            step(*this);
-        } else if (++idle_ > 20) {
-            Close();
-        }
+        PlayNextStep(*this, script, idle_);
     }
 
     tk_CPol* Child(int id) { return FindCHLWithID(id); }

@@ -32,13 +32,7 @@ class GameApp : public CKartolaApp {
     void HandleWMInteraction(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override {
         CKartolaApp::HandleWMInteraction(window, msg, wParam, lParam);
         if (msg != WM_TIMER || wParam != 1) return;
-        if (!script.empty()) {
-            Step step = std::move(script.front());
-            script.pop_front();
-            step(*this);
-        } else if (++idle_ > 20) {
-            Close();
-        }
+        PlayNextStep(*this, script, idle_);
     }
 
     // The sounds played since the last call, by name (one of the game's four, or the pair's name)
