@@ -1,15 +1,54 @@
-// Kartola: the command line, then the game's application screen runs until it is closed.
+// Kartola: the command line, then the game's application screen runs until it is closed. An
+// installed program plays from the user's own folder, which its first start fills with the
+// bundled card sets; from the build tree it plays in its working folder.
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "framework/app/tk_APP_Options.h"
 #include "framework/editor/tk_KM.h"
 #include "game/kartola_app.h"
+#include "game/kartola_home.h"
 #include "game/kartola_version.h"
 
+namespace {
+
+std::string about(bool installed, const std::string& user) {
+    std::string text = "Kartola: a picture and name matching game. Drag each card onto its partner.\n\n";
+    if (!installed) return text + "Card sets are the folders named DATA... beside the working folder.";
+    if (user.empty()) return text + "Neither XDG_DATA_HOME nor HOME names a folder for your card sets.";
+    return text + "Your card sets are the folders named DATA... in\n  " + user +
+           "\nAdd a set by putting such a folder of pictures there (each picture may have a sound of\n"
+           "the same name). The bundled sets are copied there on the first start; the game plays\n"
+           "from its folder " +
+           kWorkFolderName + " inside, where it writes its log and settings.";
+}
+
+// Prepares the user's folder and makes its work folder the working folder; on a problem the game
+// says so and plays where it was started.
+void enterUserFolder(const std::string& bundled, const std::string& user) {
+    std::string problems;
+    const std::string work = user.empty() ? std::string() : PrepareUserFolder(bundled, user, &problems);
+    if (!problems.empty()) std::fprintf(stderr, "kartola: %s", problems.c_str());
+    if (work.empty() || chdir(work.c_str()) != 0)
+        std::fprintf(stderr,
+                     "kartola: no folder of your own for the card sets; playing in the current folder\n");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    const int early = tk_APP_CommandLine(
-        argc, argv, "kartola", "Kartola: a picture and name matching game. Drag each card onto its partner.");
+    std::error_code ec;
+    const std::string bundled =
+        BundledSetsFolder(std::filesystem::read_symlink("/proc/self/exe", ec).string());
+    const std::string user = UserSetsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const int early = tk_APP_CommandLine(argc, argv, "kartola", about(!bundled.empty(), user).c_str());
     if (early >= 0) return early;
+    if (!bundled.empty()) enterUserFolder(bundled, user);
     tk_KM_Install();
     auto* app = new CKartolaApp(nullptr, SW_SHOW, kKartolaSettings);
     app->SetBackground(-1, "", false);
