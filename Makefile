@@ -21,6 +21,13 @@ build-asan: setup
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTK_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 
+# Installs the program, its card sets, desktop entry, icons and manual page under PREFIX; DESTDIR
+# stages them in a folder first, as packagers do.
+PREFIX ?= /usr/local
+.PHONY: install
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
 # Plays the game in a work folder beside the bundled card sets ("DATA..." folders are looked for in "..").
 run: build
 	@bash scripts/run-game.sh $(BUILD)

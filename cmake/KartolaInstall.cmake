@@ -1,0 +1,30 @@
+# Installing Kartola where a desktop finds it: the program, the bundled card sets (every
+# cardsets/DATA* folder, without thumbnails), the desktop entry, the icon in the usual sizes
+# (drawn at build time by tools/icons) and the manual page.
+
+install(TARGETS kartola RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+file(GLOB kartola_sets LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/cardsets/DATA*)
+foreach(set ${kartola_sets})
+    if(IS_DIRECTORY ${set})
+        install(DIRECTORY ${set} DESTINATION ${KARTOLA_SETS_DIR}
+            PATTERN "*.thm" EXCLUDE PATTERN "*.tmp" EXCLUDE PATTERN ".*" EXCLUDE)
+    endif()
+endforeach()
+
+set(kartola_icons_dir ${CMAKE_BINARY_DIR}/icons)
+set(kartola_icon_files)
+foreach(size 16 22 24 32 48 64 128 256)
+    list(APPEND kartola_icon_files ${kartola_icons_dir}/hicolor/${size}x${size}/apps/kartola.png)
+endforeach()
+add_custom_command(OUTPUT ${kartola_icon_files}
+    COMMAND kartola_icons ${kartola_icons_dir}
+    DEPENDS kartola_icons
+    COMMENT "Drawing the installed icons")
+add_custom_target(kartola_icon_pngs ALL DEPENDS ${kartola_icon_files})
+install(DIRECTORY ${kartola_icons_dir}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+install(FILES ${PROJECT_SOURCE_DIR}/dist/kartola.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The manual page names the bundled sets' folder of this installation.
+configure_file(${PROJECT_SOURCE_DIR}/dist/kartola.6.in ${CMAKE_BINARY_DIR}/kartola.6 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/kartola.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
