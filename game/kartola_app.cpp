@@ -146,10 +146,16 @@ void CKartolaApp::FindSets() {
     sets_hint = "Nenašli sa žiadne karty.\nSady kariet hľadám v priečinku\n" + where +
                 "\nSada kariet je priečinok s menom „DATA…“,\nnapríklad DATA_zvieratá, s obrázkami BMP.\n"
                 "Ku každému obrázku môže patriť zvuk WAV s rovnakým menom.";
+    HintFont();
+}
+
+// The bold font of the empty table's hint and of the progress screen, made on first use.
+HFONT CKartolaApp::HintFont() {
     if (!hint_font_) {
         hint_font_ = CreateFontA(22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0,
                                  VARIABLE_PITCH | FF_SWISS, "Verdana");
     }
+    return hint_font_;
 }
 
 // ---- Layout and surfaces ------------------------------------------------------------------------

@@ -83,6 +83,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     int FoundPairs() override;
     void GameWon() override;
     void SetLoading() override;
+    // While thumbnails are made: the set's name, a bar and "n / total", with a live pointer.
+    void ThumbnailProgress(const char* set, int done, int total, const char* picture) override;
 
     // Draws the cards, their pictures and names, and the hover and held frames.
     void ZOBRAZ_STOL(IDirectDrawSurface* surface);
@@ -98,12 +100,20 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void OnKey(int key);
     void FindSets();
     void DrawSetsHint(IDirectDrawSurface* surface);
+    HFONT HintFont();
+    void FollowPointer();
+    void DrawProgress(IDirectDrawSurface* surface);
 
     // The pointer's place from the last move or right-button press.
     int px_ = 100;
     int py_ = 100;
     HFONT congratulation_font_ = nullptr;
     HFONT hint_font_ = nullptr;
+    // The thumbnail pass shown on the screen: the set's folder name and how far it is; the
+    // name is empty while no pass is shown.
+    std::string progress_set_;
+    int progress_done_ = 0;
+    int progress_total_ = 0;
 };
 
 // Pens of the frames around the card under the pointer (green) and the held card (red).

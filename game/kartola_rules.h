@@ -33,6 +33,11 @@ class CTableEvents {
     // Another card set is being loaded: the list of found pairs empties and the congratulation
     // hides.
     virtual void SetLoading() {}
+    // The set's thumbnails are being made: told before each picture of the folder at set (done
+    // pictures so far, their total, the picture's path) and once at the end with a null picture.
+    virtual void ThumbnailProgress(const char* set, int done, int total, const char* picture) {
+        (void)set, (void)done, (void)total, (void)picture;
+    }
 };
 
 // Runs when the left button was released over the held card (g_iHeldCard), after the card was

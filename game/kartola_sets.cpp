@@ -42,12 +42,24 @@ tk_CDSO_Zvuk* pairSound(const char* thumbnail) {
     return sound;
 }
 
+// The thumbnail pass's progress, handed to the events with the set it belongs to.
+struct PassProgress {
+    const char* set;
+    CTableEvents* events;
+};
+
+void passProgress(int done, int total, const char* picture, void* context) {
+    const auto* pass = static_cast<const PassProgress*>(context);
+    pass->events->ThumbnailProgress(pass->set, done, total, picture);
+}
+
 }  // namespace
 
 int NAHRAJ_DATA(const char* path, CTableEvents* events) {
     UVOLNI_REGISTRE();
     if (events) events->SetLoading();
-    tk_BMP_Vytvor__bmp2thm(path, CARD_W, CARD_H, 1);
+    PassProgress pass{path, events};
+    tk_BMP_Vytvor__bmp2thm(path, CARD_W, CARD_H, 1, events ? passProgress : nullptr, &pass);
     tk_CARRE thumbnails;
     if (tk_FSI_Zisti_SubAdr(path, "*.thm", 0, true, &thumbnails) != 0) {
         TK_LOG("Doslo k chybe pri nacitani THM suborov", "X");

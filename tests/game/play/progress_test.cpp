@@ -1,0 +1,75 @@
+// The progress screen while a set's thumbnails are made: the set's name, a bar filled by the
+// share of pictures done and "n / total", with the pointer following moves made meanwhile; a
+// prepared set loads without it, and the table comes back when the pass ends.
+#include "tests/game/play/kartola_world.h"
+#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+
+namespace tk_test {
+namespace {
+
+using Progress = GameWorld;
+
+// Pixels of row y between x0 and x1 (excluded) that have the colour of (x0, y).
+int RunOf(int x0, int x1, int y) {
+    int n = 0;
+    while (x0 + n < x1 && tkp_HeadlessFramePixel(x0 + n, y) == tkp_HeadlessFramePixel(x0, y)) ++n;
+    return n;
+}
+
+// White pixels of the frame in rows y0 to y1.
+int WhiteIn(int y0, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x < 1024; ++x) n += tkp_HeadlessFramePixel(x, y) == 0xFFFFFF;
+    return n;
+}
+
+TEST_F(Progress, ThePassShowsNameBarAndCountWithALivePointerAndOnlyWhileThumbnailsAreMade) {
+    GameApp app;
+    int frames = 0;
+    const Steps steps = {
+        [&](GameApp&) {
+            // A set made after the start, so that its thumbnails are all missing.
+            MakeDir(dir_.path() + "/DATA_velka");
+            for (const char* name : {"a", "b", "c", "d"})
+                WriteFile(dir_.path() + "/DATA_velka/" + name + ".bmp", Picture24(300, 200, [](int x, int y) {
+                              return static_cast<std::uint32_t>(x * 3 + y);
+                          }));
+        },
+        [&](GameApp& a) {
+            // Mid-way: one of four done, a move waiting in the queue.
+            Move(300, 200);
+            a.ThumbnailProgress("../DATA_velka", 1, 4, "../DATA_velka/b.bmp");
+            Shot("kartola_progress");
+            // The bar (1024 x 768: 512 wide at the centre, 2 pixels of frame) is filled a quarter.
+            const int y = 384, inside = 508;
+            EXPECT_EQ(Numbers(RunOf(258, 766, y), RunOf(258 + inside / 4, 766, y),
+                              tkp_HeadlessFramePixel(256, y) == 0xFFFFFF),
+                      Numbers(inside / 4, inside - inside / 4, 1));
+            // The name above the bar and the count below it are written in white.
+            EXPECT_GT(WhiteIn(310, 356), 100);
+            EXPECT_GT(WhiteIn(412, 458), 50);
+            EXPECT_EQ(Numbers(a.pointer_sprite.x, a.pointer_sprite.y), "300,200");
+            a.ThumbnailProgress("../DATA_velka", 4, 4, nullptr);
+            // A whole first load presents one progress frame per picture; a second none.
+            frames = tkp_HeadlessFrameCount();
+            a.LoadSet("../DATA_velka");
+            frames = tkp_HeadlessFrameCount() - frames;
+            EXPECT_EQ(frames, 4);
+            frames = tkp_HeadlessFrameCount();
+            a.LoadSet("../DATA_velka");
+            EXPECT_EQ(tkp_HeadlessFrameCount() - frames, 0);
+            EXPECT_EQ(REG_KARTY.count, 8);
+        },
+        [](GameApp&) {
+            // The table is back: no black inside of a bar across the middle.
+            int black = 0;
+            for (int x = 258; x < 766; ++x) black += tkp_HeadlessFramePixel(x, 384) == 0;
+            EXPECT_LT(black, 200);
+        },
+    };
+    EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
+}
+
+}  // namespace
+}  // namespace tk_test
