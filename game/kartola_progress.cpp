@@ -1,7 +1,8 @@
 // The progress screen of a card set whose thumbnails are being made: the first load of a big
 // folder of photos takes seconds, during which the table shows the set's name, a bar and
-// "n / total" instead of cards and menus, and the pointer follows the mouse. Clicks and wheel
-// turns made meanwhile are dropped; keys wait for the game in the queue.
+// "n / total" instead of cards and menus, and the pointer follows the mouse. Buttons and keys
+// wait in the queue for the game, which handles them in order once the set is loaded (the release
+// of the click that chose the set among them).
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -67,11 +68,10 @@ void CKartolaApp::ThumbnailProgress(const char* set, int done, int total, const 
         tk_APP_Obnov_SRF();
 }
 
-// Takes the pointer's messages out of the queue: moves move the pointer, the rest is dropped.
+// Takes the pointer's moves out of the queue and moves the pointer.
 void CKartolaApp::FollowPointer() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-        if (msg.message != WM_MOUSEMOVE) continue;
+    while (PeekMessageA(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
         const auto packed = static_cast<std::uintptr_t>(msg.lParam);
         px_ = LOWORD(packed);
         py_ = HIWORD(packed);

@@ -19,7 +19,8 @@ namespace {
 
 std::string about(bool installed, const std::string& user) {
     std::string text = "Kartola: a picture and name matching game. Drag each card onto its partner.\n\n";
-    if (!installed) return text + "Card sets are the folders named DATA... beside the working folder.";
+    if (!installed)
+        return text + "Card sets are the folders named DATA... in the parent of the working folder.";
     if (user.empty()) return text + "Neither XDG_DATA_HOME nor HOME names a folder for your card sets.";
     return text + "Your card sets are the folders named DATA... in\n  " + user +
            "\nAdd a set by putting such a folder of pictures there (each picture may have a sound of\n"
