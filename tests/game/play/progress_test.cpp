@@ -1,6 +1,6 @@
-// The progress screen while a set's thumbnails are made: the set's name, a bar filled by the
-// share of pictures done and "n / total", with the pointer following moves made meanwhile; a
-// prepared set loads without it, and the table comes back when the pass ends.
+// The progress screen while a set's thumbnails are made: a bar filled by the share of pictures
+// done, with the pointer following moves made meanwhile; a prepared set loads without it, and the
+// table comes back when the pass ends.
 #include "tests/game/play/kartola_world.h"
 #include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
 
@@ -16,15 +16,7 @@ int RunOf(int x0, int x1, int y) {
     return n;
 }
 
-// White pixels of the frame in rows y0 to y1.
-int WhiteIn(int y0, int y1) {
-    int n = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = 0; x < 1024; ++x) n += tkp_HeadlessFramePixel(x, y) == 0xFFFFFF;
-    return n;
-}
-
-TEST_F(Progress, ThePassShowsNameBarAndCountWithALivePointerAndOnlyWhileThumbnailsAreMade) {
+TEST_F(Progress, ThePassShowsTheShareDoneWithALivePointerOnlyWhileThumbnailsAreMade) {
     GameApp app;
     int frames = 0;
     const Steps steps = {
@@ -46,9 +38,6 @@ TEST_F(Progress, ThePassShowsNameBarAndCountWithALivePointerAndOnlyWhileThumbnai
             EXPECT_EQ(Numbers(RunOf(258, 766, y), RunOf(258 + inside / 4, 766, y),
                               tkp_HeadlessFramePixel(256, y) == 0xFFFFFF),
                       Numbers(inside / 4, inside - inside / 4, 1));
-            // The name above the bar and the count below it are written in white.
-            EXPECT_GT(WhiteIn(310, 356), 100);
-            EXPECT_GT(WhiteIn(412, 458), 50);
             EXPECT_EQ(Numbers(a.pointer_sprite.x, a.pointer_sprite.y), "300,200");
             a.ThumbnailProgress("../DATA_velka", 4, 4, nullptr);
             // A whole first load presents one progress frame per picture; a second none.
