@@ -14,5 +14,6 @@ inline constexpr int kMaxPairName = 103;
 // Replaces the loaded set by the one in the folder at path and deals its cards: the previous
 // set is destroyed, the events hear that a new set is loading, missing thumbnails are made (the
 // events hear how far the pass is), and every "*.thm" file of the folder becomes a pair with its
-// sound when a ".wav" of the same name lies beside it. The caller then scatters and sets the name fonts. Returns the number of pairs.
+// sound when a ".wav" of the same name lies beside it. The caller then scatters and sets the name
+// fonts. Returns the number of pairs.
 int NAHRAJ_DATA(const char* path, CTableEvents* events = nullptr);
