@@ -1,6 +1,7 @@
 // The SDL backend's display: the emulated mode list, and frames uploaded to one streaming
 // texture that SDL scales to the screen with the aspect kept.
 #include "platform/backend.h"
+#include "platform/kernel/debug.h"
 #include "platform/sdl/sdl_video.h"
 #include "platform/user/display_modes.h"
 
@@ -54,6 +55,9 @@ void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes)
     SDL_RenderClear(v.renderer);
     SDL_RenderCopy(v.renderer, v.texture, nullptr, nullptr);
     SDL_RenderPresent(v.renderer);
+    static bool shown = false;
+    if (!shown) OutputDebugStringA("SDL: first frame shown\n");
+    shown = true;
 }
 
 }  // namespace tkp::backend
