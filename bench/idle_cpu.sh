@@ -9,7 +9,7 @@
 #       given) with the banner flying, and again after the banner was clicked away.
 set -eu
 MODE=$1
-EXE=$2
+EXE=$(realpath "$2")
 for tool in xvfb-run xdotool xwd convert md5sum awk; do
     command -v "$tool" >/dev/null 2>&1 || { echo "idle_cpu: $tool is not installed"; exit 1; }
 done
@@ -104,5 +104,9 @@ measure "idle game, banner gone"
 b1=$(banner_rows)
 [ "$b0" = "$b1" ] || echo "(the banner's rows still changed: it may still be flying)"
 stop
+t_end=$(now)
+frames=$(sed -n 's/.*frames drawn \[\([0-9]*\)\].*/\1/p' tk_LOG.txt)
+awk -v frames="${frames:-0}" -v s="$t_start" -v te="$t_end" 'BEGIN {
+    if (frames > 0) printf "%.1f frames drawn per second over the run\n", frames / (te - s) }'
 DRIVER
 xvfb-run -a -s "-screen 0 ${SCREEN}x24" sh "$WORK/drive.sh" "$MODE" "$EXE" "$RUN_SECONDS" "$RUN_DIR"
