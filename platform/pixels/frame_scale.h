@@ -9,7 +9,8 @@
 
 namespace tkp {
 
-// Widens a row of 5-6-5 pixels to 0x00RRGGBB, each channel's top bits repeated into its low ones.
+// Widens a row of 5-6-5 pixels to 0x00RRGGBB, each channel's top bits repeated into its low ones;
+// the rows do not overlap.
 void Widen565Row(const std::uint16_t* src, std::uint32_t* dst, int count);
 
 // Where each destination pixel of one axis reads from: two neighbouring source pixels and the

@@ -134,13 +134,12 @@ TEST(FrameScale, AWindowDrawnInPiecesEqualsOneDrawnWhole) {
 }
 
 TEST(FrameScale, ColoursSurviveAndWholeSteppedPixelsStaySharp) {
-    // Widening keeps every 5-6-5 value.
-    for (unsigned p = 0; p < 0x10000; ++p) {
-        const auto pixel = static_cast<std::uint16_t>(p);
-        std::uint32_t wide = 0;
-        tkp::Widen565Row(&pixel, &wide, 1);
-        ASSERT_EQ(wide, tkp::XrgbOf565(pixel));
-    }
+    // Widening keeps every 5-6-5 value, in blocks and in the rest of a row.
+    std::vector<std::uint16_t> every(0x10000);
+    for (std::size_t p = 0; p < every.size(); ++p) every[p] = static_cast<std::uint16_t>(p);
+    std::vector<std::uint32_t> wide(every.size());
+    tkp::Widen565Row(every.data() + 1, wide.data() + 1, 0xFFFF);
+    for (std::size_t p = 1; p < every.size(); ++p) ASSERT_EQ(wide[p], tkp::XrgbOf565(every[p])) << p;
     // A flat colour scaled by any amount stays the same colour; a whole-number scale mixes nothing.
     const Frame flat(80 * 60, 0x7BEF);
     std::vector<std::uint32_t> out(128 * 96);
