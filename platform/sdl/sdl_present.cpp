@@ -31,6 +31,8 @@ struct Presenter {
     std::vector<std::uint32_t> canvas;
     std::vector<SDL_Rect> sent;
     bool shown = false;
+    // Only the first of several failed updates in a row is logged.
+    bool updateFailing = false;
 };
 
 Presenter& presenter() {
@@ -124,10 +126,12 @@ void show(Presenter& p, const std::vector<RECT>& changes) {
     // A surface that went away with a resize is taken again, and drawn whole, next time.
     p.redrawAll = status != 0;
     if (status != 0) {
-        tkp::sdl::LogSdlError("window update: ");
+        if (!p.updateFailing) tkp::sdl::LogSdlError("window update: ");
+        p.updateFailing = true;
         p.surface = nullptr;
         return;
     }
+    p.updateFailing = false;
     if (!p.shown) OutputDebugStringA("SDL: first frame shown\n");
     p.shown = true;
 }
