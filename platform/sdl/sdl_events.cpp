@@ -8,12 +8,15 @@
 
 namespace {
 
-// SDL reports positions in logical (back-buffer) pixels under a logical size, but does not keep
-// them inside it: positions over the bars are clamped to the nearest edge.
+// SDL reports positions in window pixels; the picture is scaled into the window with bars around
+// it, and positions over the bars give the nearest edge.
 POINT bufferPoint(int x, int y) {
     const tkp::sdl::Video& v = tkp::sdl::video();
-    if (v.presentW <= 0 || v.presentH <= 0) return POINT{x < 0 ? 0 : x, y < 0 ? 0 : y};
-    return tkp::user::ClampToBuffer(x, y, v.presentW, v.presentH);
+    if (v.presentW <= 0 || v.presentH <= 0 || v.window == nullptr) return POINT{x < 0 ? 0 : x, y < 0 ? 0 : y};
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(v.window, &w, &h);
+    return tkp::user::ScreenToBuffer(x, y, w, h, v.presentW, v.presentH);
 }
 
 void windowEvent(const SDL_WindowEvent& e) {
@@ -30,7 +33,12 @@ void windowEvent(const SDL_WindowEvent& e) {
             tkp_MarkSurfacesLost();
             break;
         case SDL_WINDOWEVENT_EXPOSED:
+            // The window shows the last frame again at once; the program is asked to paint too.
+            tkp::sdl::RedrawWindow();
             tkp::input::Exposed();
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            tkp::sdl::RedrawWindow();
             break;
         case SDL_WINDOWEVENT_CLOSE:
             tkp::input::CloseRequested();
@@ -73,11 +81,6 @@ void TranslateEvent(const SDL_Event& event) {
         }
         case SDL_WINDOWEVENT:
             windowEvent(event.window);
-            break;
-        case SDL_RENDER_TARGETS_RESET:
-        case SDL_RENDER_DEVICE_RESET:
-            // The texture's contents are gone; the next frame uploads a whole picture anyway.
-            tkp::input::Exposed();
             break;
         case SDL_QUIT:
             tkp::input::CloseRequested();

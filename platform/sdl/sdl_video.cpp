@@ -24,19 +24,14 @@ bool EnsureVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
     // The first click on the window counts as a click, not only as taking the focus.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    // Scaled pictures are smoothed.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // The window's surface is the X server's shared memory, updated a rectangle at a time; SDL's
+    // default puts a renderer (OpenGL, in software under Xvfb) behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         LogSdlError("no video: ");
         return false;
     }
     return true;
-}
-
-void ApplyLogicalSize() {
-    Video& v = video();
-    if (v.renderer == nullptr || v.presentW <= 0 || v.presentH <= 0) return;
-    if (SDL_RenderSetLogicalSize(v.renderer, v.presentW, v.presentH) != 0) LogSdlError("logical size: ");
 }
 
 }  // namespace tkp::sdl

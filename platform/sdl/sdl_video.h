@@ -9,12 +9,7 @@ namespace tkp::sdl {
 
 struct Video {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    // One streaming texture of the back buffer's size, in the buffer's own 5-6-5 format.
-    SDL_Texture* texture = nullptr;
-    int textureW = 0;
-    int textureH = 0;
-    // The back-buffer size the picture is scaled from (SDL's logical size).
+    // The back-buffer size the picture is scaled from, with its aspect kept, to fill the window.
     int presentW = 0;
     int presentH = 0;
     // An ordinary window of this size asked for instead of covering the screen; 0 x 0 for none.
@@ -26,8 +21,13 @@ struct Video {
 Video& video();
 // Starts SDL's video and events once; false (with a line on the debugger output) when it cannot.
 bool EnsureVideo();
-// Applies the presentation size to the renderer (letterboxed scaling with the aspect kept).
-void ApplyLogicalSize();
+// The window's picture (sdl_present.cpp). StartPresenting clears a new window to black (false, with
+// a log line, when the window has no surface to draw into); RedrawWindow draws the last frame again
+// over the whole window, after it was uncovered, resized or its surface lost; StopPresenting
+// forgets the window before it is destroyed.
+bool StartPresenting();
+void RedrawWindow();
+void StopPresenting();
 // Writes "SDL: <what><SDL's error>" to the debugger output.
 void LogSdlError(const char* what);
 

@@ -61,10 +61,7 @@ bool CreateMainWindow(HWND window, const char* title) {
         return false;
     }
     // Frames are paced by the program's timers, never by the display's refresh.
-    v.renderer = SDL_CreateRenderer(v.window, -1, 0);
-    if (v.renderer == nullptr) v.renderer = SDL_CreateRenderer(v.window, -1, SDL_RENDERER_SOFTWARE);
-    if (v.renderer == nullptr) {
-        tkp::sdl::LogSdlError("no renderer: ");
+    if (!tkp::sdl::StartPresenting()) {
         SDL_DestroyWindow(v.window);
         v.window = nullptr;
         return false;
@@ -72,10 +69,6 @@ bool CreateMainWindow(HWND window, const char* title) {
     v.hwnd = window;
     // Keys arrive as key events only; no text input or input method is wanted.
     SDL_StopTextInput();
-    tkp::sdl::ApplyLogicalSize();
-    SDL_SetRenderDrawColor(v.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(v.renderer);
-    SDL_RenderPresent(v.renderer);
     return true;
 }
 
@@ -86,13 +79,9 @@ void SetWindowed(int width, int height) {
 
 void DestroyMainWindow(HWND) {
     tkp::sdl::Video& v = video();
-    if (v.texture != nullptr) SDL_DestroyTexture(v.texture);
-    if (v.renderer != nullptr) SDL_DestroyRenderer(v.renderer);
+    tkp::sdl::StopPresenting();
     if (v.window != nullptr) SDL_DestroyWindow(v.window);
-    v.texture = nullptr;
-    v.renderer = nullptr;
     v.window = nullptr;
-    v.textureW = v.textureH = 0;
     v.hwnd = nullptr;
 }
 

@@ -13,28 +13,48 @@ POINT ClampToBuffer(int x, int y, int bufferWidth, int bufferHeight) {
     return POINT{x, y};
 }
 
-POINT ScreenToBuffer(int x, int y, int screenWidth, int screenHeight, int bufferWidth, int bufferHeight) {
-    if (screenWidth <= 0 || screenHeight <= 0 || bufferWidth <= 0 || bufferHeight <= 0) return POINT{0, 0};
+namespace {
+
+// The scale and the placement's corner, as SDL computes them for a renderer with a logical size.
+struct Letterbox {
+    float scale;
+    int left;
+    int top;
+    int shownWidth;
+    int shownHeight;
+};
+
+Letterbox letterbox(int screenWidth, int screenHeight, int bufferWidth, int bufferHeight) {
     const float wantAspect = static_cast<float>(bufferWidth) / static_cast<float>(bufferHeight);
     const float realAspect = static_cast<float>(screenWidth) / static_cast<float>(screenHeight);
-    float scale;
-    int left = 0;
-    int top = 0;
-    if (std::fabs(wantAspect - realAspect) < 0.0001f) {
-        scale = static_cast<float>(screenWidth) / static_cast<float>(bufferWidth);
-    } else if (wantAspect > realAspect) {
+    if (std::fabs(wantAspect - realAspect) < 0.0001f)
+        return {static_cast<float>(screenWidth) / static_cast<float>(bufferWidth), 0, 0, screenWidth,
+                screenHeight};
+    if (wantAspect > realAspect) {
         // Wider than the screen: bars above and below.
-        scale = static_cast<float>(screenWidth) / static_cast<float>(bufferWidth);
+        const float scale = static_cast<float>(screenWidth) / static_cast<float>(bufferWidth);
         const int shown = static_cast<int>(std::floor(static_cast<float>(bufferHeight) * scale));
-        top = (screenHeight - shown) / 2;
-    } else {
-        // Narrower than the screen: bars left and right.
-        scale = static_cast<float>(screenHeight) / static_cast<float>(bufferHeight);
-        const int shown = static_cast<int>(std::floor(static_cast<float>(bufferWidth) * scale));
-        left = (screenWidth - shown) / 2;
+        return {scale, 0, (screenHeight - shown) / 2, screenWidth, shown};
     }
-    const int bx = static_cast<int>(static_cast<float>(x - left) / scale);
-    const int by = static_cast<int>(static_cast<float>(y - top) / scale);
+    // Narrower than the screen: bars left and right.
+    const float scale = static_cast<float>(screenHeight) / static_cast<float>(bufferHeight);
+    const int shown = static_cast<int>(std::floor(static_cast<float>(bufferWidth) * scale));
+    return {scale, (screenWidth - shown) / 2, 0, shown, screenHeight};
+}
+
+}  // namespace
+
+RECT LetterboxRect(int screenWidth, int screenHeight, int bufferWidth, int bufferHeight) {
+    if (screenWidth <= 0 || screenHeight <= 0 || bufferWidth <= 0 || bufferHeight <= 0) return RECT{};
+    const Letterbox box = letterbox(screenWidth, screenHeight, bufferWidth, bufferHeight);
+    return RECT{box.left, box.top, box.left + box.shownWidth, box.top + box.shownHeight};
+}
+
+POINT ScreenToBuffer(int x, int y, int screenWidth, int screenHeight, int bufferWidth, int bufferHeight) {
+    if (screenWidth <= 0 || screenHeight <= 0 || bufferWidth <= 0 || bufferHeight <= 0) return POINT{0, 0};
+    const Letterbox box = letterbox(screenWidth, screenHeight, bufferWidth, bufferHeight);
+    const int bx = static_cast<int>(static_cast<float>(x - box.left) / box.scale);
+    const int by = static_cast<int>(static_cast<float>(y - box.top) / box.scale);
     return ClampToBuffer(bx, by, bufferWidth, bufferHeight);
 }
 
