@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-fast test-asan fuzz format clean
+.PHONY: all setup build build-asan run test test-fast test-asan fuzz format clean bench
 
 all: build
 
@@ -37,6 +37,13 @@ test-asan: build-asan
 
 fuzz: setup
 	@bash scripts/fuzz-smoke.sh
+
+# Every benchmark, one after the other; each prints its ratio or figure last. A new benchmark only
+# needs its target's name added to BENCHES.
+BENCHES := bench_blit bench_text bench_frame bench_thumbnails
+
+bench: build
+	@for b in $(BENCHES); do echo "== $$b"; $(BUILD)/bench/$$b || exit 1; echo; done
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
