@@ -46,6 +46,37 @@ void Narrow(std::int64_t& first, std::int64_t& last, bool increasing, int low, i
     }
 }
 
+// One axis of a line walked step by step without division: at step i the coordinate is
+// c0 + floor((2 i d + steps) / (2 steps)), kept as a quotient and a remainder.
+class AxisWalk {
+  public:
+    AxisWalk(int c0, std::int64_t d, std::int64_t steps, std::int64_t first) : den_(2 * steps) {
+        const Wide n = Wide{2} * first * d + steps;
+        const std::int64_t q = FloorDiv(n, den_);
+        rem_ = static_cast<std::int64_t>(n - Wide{q} * den_);
+        at_ = c0 + q;
+        // |2 d| <= 2 steps, so the quotient of a step is -1, 0 or 1.
+        stepQ_ = FloorDiv(2 * d, den_);
+        stepR_ = 2 * d - stepQ_ * den_;
+    }
+    int At() const { return static_cast<int>(at_); }
+    void Next() {
+        at_ += stepQ_;
+        rem_ += stepR_;
+        if (rem_ >= den_) {
+            ++at_;
+            rem_ -= den_;
+        }
+    }
+
+  private:
+    std::int64_t den_;
+    std::int64_t at_ = 0;
+    std::int64_t rem_ = 0;
+    std::int64_t stepQ_ = 0;
+    std::int64_t stepR_ = 0;
+};
+
 void Stamp(tkp_DC* dc, int x, int y, const tkp_GdiPen& pen) {
     const int lo = -(pen.width / 2);
     const int hi = (pen.width - 1) / 2;
@@ -82,7 +113,18 @@ BOOL LineTo(HDC dc, int x, int y) {
     std::int64_t last = steps - 1;
     Narrow(first, last, dx >= 0, -pen.width, tkp::TargetWidth(d) + pen.width, px);
     Narrow(first, last, dy >= 0, -pen.width, tkp::TargetHeight(d) + pen.width, py);
-    for (std::int64_t i = first; i <= last; ++i)
-        Stamp(d, static_cast<int>(px(i)), static_cast<int>(py(i)), pen);
+    if (first > last) return TRUE;
+    if (dy == 0) {
+        // A level line's squares join into one span per row of the pen.
+        const int a = static_cast<int>(std::min(px(first), px(last)));
+        const int b = static_cast<int>(std::max(px(first), px(last)));
+        const int lo = -(pen.width / 2);
+        const int hi = (pen.width - 1) / 2;
+        for (int row = y0 + lo; row <= y0 + hi; ++row) tkp::FillSpan(d, row, a + lo, b + hi, pen.colour);
+        return TRUE;
+    }
+    AxisWalk wx(x0, dx, steps, first);
+    AxisWalk wy(y0, dy, steps, first);
+    for (std::int64_t i = first; i <= last; ++i, wx.Next(), wy.Next()) Stamp(d, wx.At(), wy.At(), pen);
     return TRUE;
 }
