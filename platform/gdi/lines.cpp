@@ -80,7 +80,7 @@ class AxisWalk {
 void Stamp(tkp_DC* dc, int x, int y, const tkp_GdiPen& pen) {
     const int lo = -(pen.width / 2);
     const int hi = (pen.width - 1) / 2;
-    for (int row = y + lo; row <= y + hi; ++row) tkp::FillSpan(dc, row, x + lo, x + hi, pen.colour);
+    tkp::FillBox(dc, x + lo, y + lo, x + hi, y + hi, pen.colour);
 }
 
 }  // namespace
@@ -114,13 +114,14 @@ BOOL LineTo(HDC dc, int x, int y) {
     Narrow(first, last, dx >= 0, -pen.width, tkp::TargetWidth(d) + pen.width, px);
     Narrow(first, last, dy >= 0, -pen.width, tkp::TargetHeight(d) + pen.width, py);
     if (first > last) return TRUE;
-    if (dy == 0) {
-        // A level line's squares join into one span per row of the pen.
-        const int a = static_cast<int>(std::min(px(first), px(last)));
-        const int b = static_cast<int>(std::max(px(first), px(last)));
+    if (dx == 0 || dy == 0) {
+        // The squares of a level or upright line join into one box.
         const int lo = -(pen.width / 2);
         const int hi = (pen.width - 1) / 2;
-        for (int row = y0 + lo; row <= y0 + hi; ++row) tkp::FillSpan(d, row, a + lo, b + hi, pen.colour);
+        const std::int64_t x1 = px(first), x2 = px(last), y1 = py(first), y2 = py(last);
+        tkp::FillBox(d, static_cast<int>(std::min(x1, x2)) + lo, static_cast<int>(std::min(y1, y2)) + lo,
+                     static_cast<int>(std::max(x1, x2)) + hi, static_cast<int>(std::max(y1, y2)) + hi,
+                     pen.colour);
         return TRUE;
     }
     AxisWalk wx(x0, dx, steps, first);
