@@ -14,6 +14,13 @@ namespace {
 using Wide = __int128;
 
 std::int64_t FloorDiv(Wide a, Wide b) {
+    // Most lines are short: their numbers fit 64 bits, whose division is far cheaper.
+    constexpr Wide kMax = INT64_MAX;
+    if (a >= -kMax && a <= kMax && b >= -kMax && b <= kMax) {
+        const auto n = static_cast<std::int64_t>(a), d = static_cast<std::int64_t>(b);
+        const std::int64_t q = n / d;
+        return (n % d != 0 && ((n < 0) != (d < 0))) ? q - 1 : q;
+    }
     Wide q = a / b;
     return static_cast<std::int64_t>((a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q);
 }
@@ -111,8 +118,14 @@ BOOL LineTo(HDC dc, int x, int y) {
     // Only the steps that can touch the target are walked, however long the line.
     std::int64_t first = 0;
     std::int64_t last = steps - 1;
-    Narrow(first, last, dx >= 0, -pen.width, tkp::TargetWidth(d) + pen.width, px);
-    Narrow(first, last, dy >= 0, -pen.width, tkp::TargetHeight(d) + pen.width, py);
+    // Coordinates run monotonically between the ends, so a line whose ends lie in the band keeps all.
+    const auto within = [](int a, int b, int low, int high) {
+        return std::min(a, b) >= low && std::max(a, b) <= high;
+    };
+    const int right = tkp::TargetWidth(d) + pen.width;
+    const int bottom = tkp::TargetHeight(d) + pen.width;
+    if (!within(x0, x, -pen.width, right)) Narrow(first, last, dx >= 0, -pen.width, right, px);
+    if (!within(y0, y, -pen.width, bottom)) Narrow(first, last, dy >= 0, -pen.width, bottom, py);
     if (first > last) return TRUE;
     if (dx == 0 || dy == 0) {
         // The squares of a level or upright line join into one box.

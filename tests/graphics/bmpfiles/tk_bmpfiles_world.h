@@ -63,10 +63,10 @@ inline std::string FilesIn(const std::string& folder) {
     return s;
 }
 
-// A bundled card set's folder in the source tree.
+// A bundled card set's folder in the source tree, found from the tree's absolute path (__FILE__ is
+// relative when the compiler is given relative paths, as ccache's base directory does).
 inline std::string CardSet(const char* name) {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("tests/")) + "cardsets/" + name;
+    return RepoPath(std::string("cardsets/") + name);
 }
 
 // Runs f while files can grow to `bytes` only: longer writes fail as on a full disk.
