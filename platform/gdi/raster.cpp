@@ -3,6 +3,7 @@
 
 #include "platform/gdi/dc_internal.h"
 #include "platform/gdi/gdi.h"
+#include "platform/pixels/blit_rows.h"
 #include "platform/pixels/pixel565.h"
 
 namespace tkp {
@@ -39,8 +40,7 @@ void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
                 dc->bitmap->pixels.data() + static_cast<std::ptrdiff_t>(y) * dc->bitmap->width;
             std::fill(row + x0, row + x1 + 1, ColorrefToXrgb(colour));
         } else {
-            std::uint16_t* row = dc->surface.Row(y);
-            std::fill(row + x0, row + x1 + 1, ColorrefTo565(colour));
+            rows::Fill(dc->surface.Row(y) + x0, x1 - x0 + 1, ColorrefTo565(colour));
         }
     }
 }
