@@ -40,7 +40,13 @@ void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
                 dc->bitmap->pixels.data() + static_cast<std::ptrdiff_t>(y) * dc->bitmap->width;
             std::fill(row + x0, row + x1 + 1, ColorrefToXrgb(colour));
         } else {
-            rows::Fill(dc->surface.Row(y) + x0, x1 - x0 + 1, ColorrefTo565(colour));
+            // Wide spans through the vector row fill; narrow ones (upright lines) are not worth the call.
+            std::uint16_t* row = dc->surface.Row(y);
+            if (x1 - x0 >= 16) {
+                rows::Fill(row + x0, x1 - x0 + 1, ColorrefTo565(colour));
+            } else {
+                std::fill(row + x0, row + x1 + 1, ColorrefTo565(colour));
+            }
         }
     }
 }
