@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-fast test-asan fuzz format clean
+.PHONY: all setup build build-asan run test test-fast test-asan fuzz format clean bench
 
 all: build
 
@@ -44,6 +44,15 @@ test-asan: build-asan
 
 fuzz: setup
 	@bash scripts/fuzz-smoke.sh
+
+# Every benchmark, one after the other; each prints its ratio or figure last. A new benchmark only
+# needs its build target's name added to BENCHES (programs are run, script targets are built).
+BENCHES := bench_blit bench_text bench_frame bench_thumbnails bench_present_cpu bench_game_idle_cpu
+
+bench: build
+	@for b in $(BENCHES); do echo "== $$b"; \
+		if [ -x $(BUILD)/bench/$$b ]; then $(BUILD)/bench/$$b || exit 1; \
+		else cmake --build $(BUILD) --target $$b || exit 1; fi; echo; done
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i

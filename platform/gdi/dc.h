@@ -16,8 +16,10 @@ int tkp_DC_Width(HDC dc);
 int tkp_DC_Height(HDC dc);
 // Mixes colour into pixel (x, y) with coverage alpha 0..255; outside the target nothing happens.
 void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha);
-// The same for a row of n coverage values from (x, y): 0 leaves a pixel, 255 paints it solid.
-void tkp_DC_BlendRow(HDC dc, int x, int y, const std::uint8_t* coverage, int n, COLORREF colour);
+// The same for a block of rows of n coverage values each, stride bytes apart, from (x, y): 0 leaves
+// a pixel, 255 paints it solid; the part outside the target is left out.
+void tkp_DC_BlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
+                      COLORREF colour);
 // The selected font (null: the stock system font), text colour, background mode and colour.
 HFONT tkp_DC_Font(HDC dc);
 COLORREF tkp_DC_TextColor(HDC dc);

@@ -29,6 +29,8 @@ tkp_DC* FindDC(HDC dc);
 // Pixel access clipped to the target; colours are Windows colours (red in the low byte).
 int TargetWidth(const tkp_DC* dc);
 int TargetHeight(const tkp_DC* dc);
+// Paints columns x0 to x1 of rows y0 to y1 (all inclusive), as far as they lie in the target.
+void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour);
 // Paints columns x0 to x1 (inclusive) of row y.
 void FillSpan(tkp_DC* dc, int y, int x0, int x1, COLORREF colour);
 // The colour at (x, y) as stored, widened to 8 bits per channel; CLR_INVALID outside.

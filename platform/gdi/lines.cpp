@@ -14,6 +14,13 @@ namespace {
 using Wide = __int128;
 
 std::int64_t FloorDiv(Wide a, Wide b) {
+    // Most lines are short: their numbers fit 64 bits, whose division is far cheaper.
+    constexpr Wide kMax = INT64_MAX;
+    if (a >= -kMax && a <= kMax && b >= -kMax && b <= kMax) {
+        const auto n = static_cast<std::int64_t>(a), d = static_cast<std::int64_t>(b);
+        const std::int64_t q = n / d;
+        return (n % d != 0 && ((n < 0) != (d < 0))) ? q - 1 : q;
+    }
     Wide q = a / b;
     return static_cast<std::int64_t>((a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q);
 }
@@ -46,10 +53,41 @@ void Narrow(std::int64_t& first, std::int64_t& last, bool increasing, int low, i
     }
 }
 
+// One axis of a line walked step by step without division: at step i the coordinate is
+// c0 + floor((2 i d + steps) / (2 steps)), kept as a quotient and a remainder.
+class AxisWalk {
+  public:
+    AxisWalk(int c0, std::int64_t d, std::int64_t steps, std::int64_t first) : den_(2 * steps) {
+        const Wide n = Wide{2} * first * d + steps;
+        const std::int64_t q = FloorDiv(n, den_);
+        rem_ = static_cast<std::int64_t>(n - Wide{q} * den_);
+        at_ = c0 + q;
+        // |2 d| <= 2 steps, so the quotient of a step is -1, 0 or 1.
+        stepQ_ = FloorDiv(2 * d, den_);
+        stepR_ = 2 * d - stepQ_ * den_;
+    }
+    int At() const { return static_cast<int>(at_); }
+    void Next() {
+        at_ += stepQ_;
+        rem_ += stepR_;
+        if (rem_ >= den_) {
+            ++at_;
+            rem_ -= den_;
+        }
+    }
+
+  private:
+    std::int64_t den_;
+    std::int64_t at_ = 0;
+    std::int64_t rem_ = 0;
+    std::int64_t stepQ_ = 0;
+    std::int64_t stepR_ = 0;
+};
+
 void Stamp(tkp_DC* dc, int x, int y, const tkp_GdiPen& pen) {
     const int lo = -(pen.width / 2);
     const int hi = (pen.width - 1) / 2;
-    for (int row = y + lo; row <= y + hi; ++row) tkp::FillSpan(dc, row, x + lo, x + hi, pen.colour);
+    tkp::FillBox(dc, x + lo, y + lo, x + hi, y + hi, pen.colour);
 }
 
 }  // namespace
@@ -80,9 +118,27 @@ BOOL LineTo(HDC dc, int x, int y) {
     // Only the steps that can touch the target are walked, however long the line.
     std::int64_t first = 0;
     std::int64_t last = steps - 1;
-    Narrow(first, last, dx >= 0, -pen.width, tkp::TargetWidth(d) + pen.width, px);
-    Narrow(first, last, dy >= 0, -pen.width, tkp::TargetHeight(d) + pen.width, py);
-    for (std::int64_t i = first; i <= last; ++i)
-        Stamp(d, static_cast<int>(px(i)), static_cast<int>(py(i)), pen);
+    // Coordinates run monotonically between the ends, so a line whose ends lie in the band keeps all.
+    const auto within = [](int a, int b, int low, int high) {
+        return std::min(a, b) >= low && std::max(a, b) <= high;
+    };
+    const int right = tkp::TargetWidth(d) + pen.width;
+    const int bottom = tkp::TargetHeight(d) + pen.width;
+    if (!within(x0, x, -pen.width, right)) Narrow(first, last, dx >= 0, -pen.width, right, px);
+    if (!within(y0, y, -pen.width, bottom)) Narrow(first, last, dy >= 0, -pen.width, bottom, py);
+    if (first > last) return TRUE;
+    if (dx == 0 || dy == 0) {
+        // The squares of a level or upright line join into one box.
+        const int lo = -(pen.width / 2);
+        const int hi = (pen.width - 1) / 2;
+        const std::int64_t x1 = px(first), x2 = px(last), y1 = py(first), y2 = py(last);
+        tkp::FillBox(d, static_cast<int>(std::min(x1, x2)) + lo, static_cast<int>(std::min(y1, y2)) + lo,
+                     static_cast<int>(std::max(x1, x2)) + hi, static_cast<int>(std::max(y1, y2)) + hi,
+                     pen.colour);
+        return TRUE;
+    }
+    AxisWalk wx(x0, dx, steps, first);
+    AxisWalk wy(y0, dy, steps, first);
+    for (std::int64_t i = first; i <= last; ++i, wx.Next(), wy.Next()) Stamp(d, wx.At(), wy.At(), pen);
     return TRUE;
 }

@@ -3,6 +3,7 @@
 
 #include "platform/gdi/dc_internal.h"
 #include "platform/gdi/gdi.h"
+#include "platform/pixels/blit_rows.h"
 #include "platform/pixels/pixel565.h"
 
 namespace tkp {
@@ -27,18 +28,31 @@ int TargetHeight(const tkp_DC* dc) {
     return dc->surface.height;
 }
 
-void FillSpan(tkp_DC* dc, int y, int x0, int x1, COLORREF colour) {
-    if (y < 0 || y >= TargetHeight(dc)) return;
+void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
+    y0 = std::max(y0, 0);
+    y1 = std::min(y1, TargetHeight(dc) - 1);
     x0 = std::max(x0, 0);
     x1 = std::min(x1, TargetWidth(dc) - 1);
-    if (x0 > x1) return;
-    if (dc->memory) {
-        std::uint32_t* row = dc->bitmap->pixels.data() + static_cast<std::ptrdiff_t>(y) * dc->bitmap->width;
-        std::fill(row + x0, row + x1 + 1, ColorrefToXrgb(colour));
-    } else {
-        std::uint16_t* row = dc->surface.Row(y);
-        std::fill(row + x0, row + x1 + 1, ColorrefTo565(colour));
+    if (x0 > x1 || y0 > y1) return;
+    for (int y = y0; y <= y1; ++y) {
+        if (dc->memory) {
+            std::uint32_t* row =
+                dc->bitmap->pixels.data() + static_cast<std::ptrdiff_t>(y) * dc->bitmap->width;
+            std::fill(row + x0, row + x1 + 1, ColorrefToXrgb(colour));
+        } else {
+            // Wide spans through the vector row fill; narrow ones (upright lines) are not worth the call.
+            std::uint16_t* row = dc->surface.Row(y);
+            if (x1 - x0 >= 16) {
+                rows::Fill(row + x0, x1 - x0 + 1, ColorrefTo565(colour));
+            } else {
+                std::fill(row + x0, row + x1 + 1, ColorrefTo565(colour));
+            }
+        }
     }
+}
+
+void FillSpan(tkp_DC* dc, int y, int x0, int x1, COLORREF colour) {
+    FillBox(dc, x0, y, x1, y, colour);
 }
 
 COLORREF ReadPixel(const tkp_DC* dc, int x, int y) {
@@ -93,20 +107,62 @@ void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha) {
     blendPixel(d, x, y, colour, alpha);
 }
 
-void tkp_DC_BlendRow(HDC dc, int x, int y, const std::uint8_t* coverage, int n, COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
-    if (!d || !coverage) return;
-    // The DC is looked up once per row; solid runs are filled as one span.
-    for (int i = 0; i < n;) {
-        if (coverage[i] == 255) {
-            int end = i + 1;
-            while (end < n && coverage[end] == 255) ++end;
-            tkp::FillSpan(d, y, x + i, x + end - 1, colour);
-            i = end;
-            continue;
+namespace {
+
+// Colour (8-bit channels r, g, b) mixed into stored pixels with coverage 1..254, with the same
+// widening, Mix8 and narrowing as blendPixel's read and write.
+struct Mix565Pixel {
+    unsigned r, g, b;
+    std::uint16_t operator()(std::uint16_t p, unsigned a) const {
+        return tkp::Pack565(tkp::Mix8(r, tkp::Red8(p), a), tkp::Mix8(g, tkp::Green8(p), a),
+                            tkp::Mix8(b, tkp::Blue8(p), a));
+    }
+};
+struct MixXrgbPixel {
+    unsigned r, g, b;
+    std::uint32_t operator()(std::uint32_t p, unsigned a) const {
+        return tkp::Mix8(r, (p >> 16) & 0xFF, a) << 16 | tkp::Mix8(g, (p >> 8) & 0xFF, a) << 8 |
+               tkp::Mix8(b, p & 0xFF, a);
+    }
+};
+
+template <typename Pixel, typename Mix>
+void blendRun(Pixel* out, const std::uint8_t* coverage, int n, Pixel solid, Mix mix) {
+    for (int i = 0; i < n; ++i) {
+        const unsigned c = coverage[i];
+        if (c == 255) {
+            out[i] = solid;
+        } else if (c) {
+            out[i] = mix(out[i], c);
         }
-        if (coverage[i]) blendPixel(d, x + i, y, colour, coverage[i]);
-        ++i;
+    }
+}
+
+}  // namespace
+
+void tkp_DC_BlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
+                      COLORREF colour) {
+    tkp_DC* d = tkp::FindDC(dc);
+    if (!d || !coverage || n <= 0 || rows <= 0) return;
+    // The part of the block inside the target.
+    const long long i0 = std::max(0LL, -static_cast<long long>(x));
+    const long long i1 = std::min<long long>(n, static_cast<long long>(tkp::TargetWidth(d)) - x);
+    const long long j0 = std::max(0LL, -static_cast<long long>(y));
+    const long long j1 = std::min<long long>(rows, static_cast<long long>(tkp::TargetHeight(d)) - y);
+    if (i0 >= i1 || j0 >= j1) return;
+    const int count = static_cast<int>(i1 - i0);
+    const unsigned r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
+    for (long long j = j0; j < j1; ++j) {
+        const std::uint8_t* cov = coverage + j * stride + i0;
+        const long long row = y + j;
+        const long long column = x + i0;
+        if (d->memory) {
+            std::uint32_t* out = d->bitmap->pixels.data() + row * d->bitmap->width + column;
+            blendRun(out, cov, count, tkp::ColorrefToXrgb(colour), MixXrgbPixel{r, g, b});
+        } else {
+            std::uint16_t* out = d->surface.Row(static_cast<int>(row)) + column;
+            blendRun(out, cov, count, tkp::ColorrefTo565(colour), Mix565Pixel{r, g, b});
+        }
     }
 }
 
@@ -118,5 +174,5 @@ void tkp_DC_FillSolid(HDC dc, const RECT& r, COLORREF colour) {
     // Columns limited to just outside the target, so that right - 1 cannot overflow.
     const int left = std::max<int>(r.left, -1);
     const int right = std::min<int>(r.right, tkp::TargetWidth(d) + 1);
-    for (int y = top; y < bottom; ++y) tkp::FillSpan(d, y, left, right - 1, colour);
+    if (top < bottom) tkp::FillBox(d, left, top, right - 1, bottom - 1, colour);
 }

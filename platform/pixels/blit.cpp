@@ -1,12 +1,13 @@
-// Pixel loops of the blits: row-wise memmove for plain copies, branch-free selects for keyed ones,
-// and an incremental nearest-pixel walk for scaled, mirrored and blended ones.
+// Rectangles of the blits walked row by row: memmove for plain copies, the vector row loops of
+// blit_rows.cpp for everything else. A scaled row is made once per source row and reused for the
+// destination rows that repeat it.
 #include "platform/pixels/blit.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "platform/pixels/pixel565.h"
+#include "platform/pixels/blit_rows.h"
 
 namespace tkp {
 
@@ -31,7 +32,7 @@ void NearestIndices(int n, int m, std::vector<int>& out) {
 
 void FillPixels(const PixelView& dst, const RECT& r, std::uint16_t value) {
     const int w = r.right - r.left;
-    for (int y = r.top; y < r.bottom; ++y) std::fill_n(dst.Row(y) + r.left, w, value);
+    for (int y = r.top; y < r.bottom; ++y) rows::Fill(dst.Row(y) + r.left, w, value);
 }
 
 void CopyPixels(const PixelView& dst, int x, int y, const PixelView& src, const RECT& s) {
@@ -48,76 +49,14 @@ void CopyPixels(const PixelView& dst, int x, int y, const PixelView& src, const 
 
 void CopyPixelsKeyed(const PixelView& dst, int x, int y, const PixelView& src, const RECT& s, ColourKey key) {
     const int w = s.right - s.left;
-    for (int row = s.top; row < s.bottom; ++row) {
-        const std::uint16_t* in = src.Row(row) + s.left;
-        std::uint16_t* out = dst.Row(y + row - s.top) + x;
-        if (key.low == key.high) {
-            const std::uint16_t k = key.low;
-            for (int i = 0; i < w; ++i) out[i] = in[i] == k ? out[i] : in[i];
-        } else {
-            const unsigned span = static_cast<unsigned>(key.high - key.low);
-            for (int i = 0; i < w; ++i) {
-                bool transparent = static_cast<unsigned>(in[i] - key.low) <= span;
-                out[i] = transparent ? out[i] : in[i];
-            }
-        }
-    }
+    for (int row = s.top; row < s.bottom; ++row)
+        rows::Keyed(dst.Row(y + row - s.top) + x, src.Row(row) + s.left, w, key);
 }
 
 namespace {
 
-// Where the source pixel of each destination column lies within a source row.
-struct DirectColumns {
-    int offset;
-    int operator()(int i) const { return offset + i; }
-};
-struct TableColumns {
-    const int* table;
-    int operator()(int i) const { return table[i]; }
-};
-
-bool InKey(std::uint16_t p, ColourKey key) {
-    return static_cast<unsigned>(p - key.low) <= static_cast<unsigned>(key.high - key.low);
-}
-
-template <typename Columns>
-void RowPlain(std::uint16_t* out, const std::uint16_t* in, int n, Columns col) {
-    for (int i = 0; i < n; ++i) out[i] = in[col(i)];
-}
-
-template <typename Columns>
-void RowKeyed(std::uint16_t* out, const std::uint16_t* in, int n, Columns col, ColourKey key) {
-    for (int i = 0; i < n; ++i) {
-        std::uint16_t p = in[col(i)];
-        out[i] = InKey(p, key) ? out[i] : p;
-    }
-}
-
-template <bool Keyed, typename Columns>
-void RowAlpha(std::uint16_t* out, const std::uint16_t* in, int n, Columns col, ColourKey key,
-              std::uint16_t alpha) {
-    for (int i = 0; i < n; ++i) {
-        std::uint16_t p = in[col(i)];
-        std::uint16_t mixed = Mix565(p, out[i], alpha);
-        out[i] = (Keyed && InKey(p, key)) ? out[i] : mixed;
-    }
-}
-
-template <typename Columns>
-void Row(std::uint16_t* out, const std::uint16_t* in, int n, Columns col, const BlitEffects& fx) {
-    if (fx.alpha < 255) {
-        const auto alpha = static_cast<std::uint16_t>(fx.alpha);
-        if (fx.keyed) {
-            RowAlpha<true>(out, in, n, col, fx.key, alpha);
-        } else {
-            RowAlpha<false>(out, in, n, col, fx.key, alpha);
-        }
-    } else if (fx.keyed) {
-        RowKeyed(out, in, n, col, fx.key);
-    } else {
-        RowPlain(out, in, n, col);
-    }
-}
+// How a destination row's pixels come from a source row.
+enum class Scale { Direct, Double, DoubleMirrored, Table };
 
 }  // namespace
 
@@ -129,28 +68,59 @@ void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, co
     const int sh = s.bottom - s.top;
     if (fx.alpha <= 0) return;
     thread_local std::vector<int> columns;
-    thread_local std::vector<int> rows;
-    NearestIndices(dh, sh, rows);
-    // Same width without mirroring reads source columns in order; otherwise through a table.
-    const bool direct = dw == sw && !fx.mirrorLeftRight;
-    if (!direct) {
+    thread_local std::vector<int> sourceRows;
+    thread_local std::vector<std::uint16_t> scaled;
+    NearestIndices(dh, sh, sourceRows);
+    Scale scale = Scale::Table;
+    if (dw == sw && !fx.mirrorLeftRight) {
+        scale = Scale::Direct;
+    } else if (dw == 2 * sw) {
+        scale = fx.mirrorLeftRight ? Scale::DoubleMirrored : Scale::Double;
+    } else {
         NearestIndices(dw, sw, columns);
         for (int& c : columns) c = fx.mirrorLeftRight ? s.right - 1 - c : s.left + c;
     }
-    // A plain row that repeats the row above is copied from the destination itself.
+    // A plain blit makes its rows straight in the destination and copies a repeated row from the
+    // one above; the others make the scaled row aside and mix it into every row that shows it.
     const bool plain = !fx.keyed && fx.alpha >= 255;
+    if (!plain && scale != Scale::Direct) scaled.resize(static_cast<std::size_t>(dw));
     const std::size_t rowBytes = static_cast<std::size_t>(dw) * sizeof(std::uint16_t);
+    const auto alpha = static_cast<std::uint16_t>(fx.alpha);
+    int madeRow = -1;
     for (int j = 0; j < dh; ++j) {
         std::uint16_t* out = dst.Row(d.top + j) + d.left;
-        if (plain && j > 0 && rows[static_cast<std::size_t>(j)] == rows[static_cast<std::size_t>(j - 1)]) {
+        const int r = sourceRows[static_cast<std::size_t>(j)];
+        if (plain && j > 0 && r == sourceRows[static_cast<std::size_t>(j - 1)]) {
             std::memcpy(out, dst.Row(d.top + j - 1) + d.left, rowBytes);
             continue;
         }
-        const std::uint16_t* in = src.Row(s.top + rows[static_cast<std::size_t>(j)]);
-        if (direct) {
-            Row(out, in, dw, DirectColumns{s.left}, fx);
+        const std::uint16_t* in = src.Row(s.top + r);
+        const std::uint16_t* row = in + s.left;
+        if (scale == Scale::Direct) {
+            if (plain) std::memcpy(out, row, rowBytes);
         } else {
-            Row(out, in, dw, TableColumns{columns.data()}, fx);
+            std::uint16_t* made = plain ? out : scaled.data();
+            if (plain || r != madeRow) {
+                if (scale == Scale::Double) {
+                    rows::Double(made, row, sw);
+                } else if (scale == Scale::DoubleMirrored) {
+                    rows::DoubleMirrored(made, row, sw);
+                } else {
+                    rows::Gather(made, in, columns.data(), dw);
+                }
+                madeRow = r;
+            }
+            row = made;
+        }
+        if (plain) continue;
+        if (fx.alpha < 255) {
+            if (fx.keyed) {
+                rows::AlphaKeyed(out, row, dw, fx.key, alpha);
+            } else {
+                rows::Alpha(out, row, dw, alpha);
+            }
+        } else {
+            rows::Keyed(out, row, dw, fx.key);
         }
     }
 }

@@ -30,11 +30,9 @@ void blitGlyph(tkp_TextTarget& target, const tkp_Glyph& g, int gx, int gy, const
     const int x1 = std::min(gx + g.width, static_cast<int>(clip.right));
     const int y0 = std::max(gy, static_cast<int>(clip.top));
     const int y1 = std::min(gy + g.rows, static_cast<int>(clip.bottom));
-    if (x0 >= x1) return;
-    for (int y = y0; y < y1; ++y) {
-        const std::uint8_t* row = g.coverage.data() + static_cast<std::size_t>(y - gy) * g.width;
-        target.BlendRow(x0, y, row + (x0 - gx), x1 - x0, colour);
-    }
+    if (x0 >= x1 || y0 >= y1) return;
+    const std::uint8_t* first = g.coverage.data() + static_cast<std::size_t>(y0 - gy) * g.width + (x0 - gx);
+    target.BlendRows(x0, y0, first, x1 - x0, y1 - y0, g.width, colour);
 }
 
 // One line of characters with the top-left corner of its cell at (x, y).

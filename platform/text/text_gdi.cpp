@@ -15,7 +15,11 @@ class DcTarget final : public tkp_TextTarget {
     int Height() const override { return tkp_DC_Height(dc_); }
     void Blend(int x, int y, COLORREF colour, int alpha) override { tkp_DC_Blend(dc_, x, y, colour, alpha); }
     void BlendRow(int x, int y, const std::uint8_t* coverage, int n, COLORREF colour) override {
-        tkp_DC_BlendRow(dc_, x, y, coverage, n, colour);
+        tkp_DC_BlendRows(dc_, x, y, coverage, n, 1, n, colour);
+    }
+    void BlendRows(int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
+                   COLORREF colour) override {
+        tkp_DC_BlendRows(dc_, x, y, coverage, n, rows, stride, colour);
     }
     void Fill(const RECT& r, COLORREF colour) override { tkp_DC_FillSolid(dc_, r, colour); }
 

@@ -2,6 +2,7 @@
 // A device context is one (through platform/gdi/dc.h); tests use a memory picture.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/wintypes.h"
@@ -23,6 +24,13 @@ class tkp_TextTarget {
                 Blend(x + i, y, colour, coverage[i]);
             }
         }
+    }
+    // A block of rows of n coverage values each, stride bytes apart, starting at (x, y); the whole
+    // block lies inside the target. Targets that can mix a block at once override it.
+    virtual void BlendRows(int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
+                           COLORREF colour) {
+        for (int j = 0; j < rows; ++j)
+            BlendRow(x, y + j, coverage + static_cast<std::ptrdiff_t>(j) * stride, n, colour);
     }
     // Fills a rectangle that lies inside the target.
     virtual void Fill(const RECT& r, COLORREF colour) = 0;

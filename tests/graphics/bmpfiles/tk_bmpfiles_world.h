@@ -63,7 +63,8 @@ inline std::string FilesIn(const std::string& folder) {
     return s;
 }
 
-// A bundled card set's folder in the source tree.
+// A bundled card set's folder in the source tree, found from the tree's absolute path (__FILE__ is
+// relative when the compiler is given relative paths, as ccache's base directory does).
 inline std::string CardSet(const char* name) {
     return RepoPath(std::string("cardsets/") + name);
 }

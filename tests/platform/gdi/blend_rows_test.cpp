@@ -1,0 +1,56 @@
+// A block of coverage mixed in one call against the same pixels mixed one by one, on a surface and
+// on a memory DC's bitmap, with the block wholly inside and hanging over every edge.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "tests/platform/gdi/gdi_test_util.h"
+
+namespace {
+
+constexpr int kW = 13;
+constexpr int kH = 9;
+constexpr int kBlockW = 7;
+constexpr int kBlockH = 5;
+constexpr COLORREF kColour = RGB(200, 90, 17);
+
+// Random coverage with runs of 0 and 255 among the partial values.
+std::vector<std::uint8_t> Coverage() {
+    std::mt19937 rng(3);
+    std::vector<std::uint8_t> c(kBlockW * kBlockH);
+    for (std::uint8_t& v : c) {
+        const unsigned r = rng() % 4;
+        v = r == 0 ? 0 : r == 1 ? 255 : static_cast<std::uint8_t>(rng());
+    }
+    return c;
+}
+
+// Blends the block at (x, y) pixel by pixel, the way a single pixel is mixed.
+void OneByOne(HDC dc, int x, int y, const std::vector<std::uint8_t>& c) {
+    for (int j = 0; j < kBlockH; ++j)
+        for (int i = 0; i < kBlockW; ++i) tkp_DC_Blend(dc, x + i, y + j, kColour, c[j * kBlockW + i]);
+}
+
+TEST(BlendRows, AWholeBlockMixesAsPixelByPixelOnBothTargetsAndAcrossEveryEdge) {
+    const std::vector<std::uint8_t> cov = Coverage();
+    const POINT places[] = {{3, 2}, {-4, 1}, {9, -3}, {10, 6}, {-2, 7}, {-20, 2}, {2, 40}};
+    for (const POINT& p : places) {
+        gdt::Canvas block(kW, kH), single(kW, kH);
+        for (gdt::Canvas* c : {&block, &single})
+            for (int i = 0; i < kW * kH; ++i) SetPixel(c->dc, i % kW, i / kW, RGB(i * 7, 255 - i, i * 3));
+        tkp_DC_BlendRows(block.dc, p.x, p.y, cov.data(), kBlockW, kBlockH, kBlockW, kColour);
+        OneByOne(single.dc, p.x, p.y, cov);
+        EXPECT_EQ(block.Raw(), single.Raw()) << "surface at " << p.x << "," << p.y;
+
+        std::vector<std::uint32_t> start(kW * kH);
+        for (int i = 0; i < kW * kH; ++i) start[i] = static_cast<std::uint32_t>(i * 0x030507 + 0x102030);
+        gdt::MemoryDC mBlock(kW, kH, start), mSingle(kW, kH, start);
+        tkp_DC_BlendRows(mBlock.dc, p.x, p.y, cov.data(), kBlockW, kBlockH, kBlockW, kColour);
+        OneByOne(mSingle.dc, p.x, p.y, cov);
+        EXPECT_EQ(mBlock.bitmap->pixels, mSingle.bitmap->pixels) << "bitmap at " << p.x << "," << p.y;
+    }
+}
+
+}  // namespace

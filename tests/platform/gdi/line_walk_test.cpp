@@ -1,0 +1,63 @@
+// Lines of every slope and direction, thin and wide, starting inside, outside and far outside the
+// target, against the pixels of the rounding rule worked out one step at a time: step i of a line
+// of s steps lies at the start plus floor((2 i d + s) / 2 s) on each axis.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "tests/platform/gdi/gdi_test_util.h"
+
+namespace {
+
+constexpr int kW = 23;
+constexpr int kH = 17;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+// What the line from (x0, y0) to (x1, y1) paints with a pen of that width, pixel by pixel.
+std::vector<std::uint16_t> Expected(int x0, int y0, int x1, int y1, int width) {
+    std::vector<std::uint16_t> pixels(kW * kH, 0);
+    const std::int64_t dx = x1 - x0, dy = y1 - y0;
+    const std::int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
+    for (std::int64_t i = 0; i < steps; ++i) {
+        const std::int64_t x = x0 + FloorDiv(2 * i * dx + steps, 2 * steps);
+        const std::int64_t y = y0 + FloorDiv(2 * i * dy + steps, 2 * steps);
+        for (std::int64_t py = y - width / 2; py <= y + (width - 1) / 2; ++py)
+            for (std::int64_t px = x - width / 2; px <= x + (width - 1) / 2; ++px)
+                if (px >= 0 && py >= 0 && px < kW && py < kH)
+                    pixels[static_cast<std::size_t>(py * kW + px)] = 0xF800;
+    }
+    return pixels;
+}
+
+TEST(LineWalk, EveryStepLandsOnItsRoundedPixel) {
+    struct Line {
+        int x0, y0, x1, y1;
+    };
+    const Line lines[] = {
+        {0, 0, 22, 16},     {22, 16, 0, 0},     {3, 15, 20, 2},
+        {20, 2, 3, 15},     {1, 8, 21, 9},      {21, 9, 1, 8},
+        {5, 0, 6, 16},      {6, 16, 5, 0},      {2, 2, 13, 9},
+        {13, 9, 2, 2},      {0, 5, 22, 5},      {22, 6, 0, 6},
+        {4, 0, 4, 16},      {7, 16, 7, 0},      {-40, -30, 60, 45},
+        {60, 45, -40, -30}, {-500, 3, 700, 12}, {11, -900, 12, 900},
+        {-7, 20, 30, -9},   {100, 100, 200, 0}, {-99999, -70001, 99999, 70003},
+    };
+    for (int width : {1, 2, 3}) {
+        for (const Line& l : lines) {
+            gdt::Canvas c(kW, kH, width);
+            c.Clear();
+            MoveToEx(c.dc, l.x0, l.y0, nullptr);
+            LineTo(c.dc, l.x1, l.y1);
+            EXPECT_EQ(c.Raw(), Expected(l.x0, l.y0, l.x1, l.y1, width))
+                << "(" << l.x0 << "," << l.y0 << ")-(" << l.x1 << "," << l.y1 << ") width " << width;
+        }
+    }
+}
+
+}  // namespace
