@@ -1,5 +1,5 @@
-// Blits to exact pixels: plain and keyed BltFast, fills, stretching, mirroring, alpha, key
-// overrides, overlapping copies, rectangles that leave a surface or are empty or inverted, and
+// Blits to exact pixels: plain and keyed BltFast, fills, stretching, mirroring, alpha,
+// overlapping copies, rectangles that leave a surface or are empty or inverted, and
 // what reaches the screen.
 #include <gtest/gtest.h>
 
@@ -63,21 +63,10 @@ TEST_F(BlitFixture, ColourKeysLeaveKeyedPixelsOutOnlyWhenAsked) {
     ASSERT_EQ(dst->BltFast(0, 0, src, &r, DDBLTFAST_SRCCOLORKEY), DD_OK);
     ASSERT_EQ(dst->BltFast(0, 3, src, &r, DDBLTFAST_NOCOLORKEY), DD_OK);
     EXPECT_TRUE(Shows({0, 0, 5, 5}, {{0x0F0F, '#'}, {0x0000, '0'}}, ".#.#.|#.#..|.....|0#0#.|#0#0."));
-    // A key range drops every value inside it.
-    ASSERT_EQ(src->SetColorKey(DDCKEY_SRCBLT | DDCKEY_COLORSPACE, &key), DD_OK);
-    Fill(dst, kBack);
-    ASSERT_EQ(dst->BltFast(0, 0, src, nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
-    EXPECT_TRUE(Untouched());
     // A source without a key draws opaque even when a keyed blit is asked for.
     ASSERT_EQ(src->SetColorKey(DDCKEY_SRCBLT, nullptr), DD_OK);
     ASSERT_EQ(dst->BltFast(0, 0, src, &r, DDBLTFAST_SRCCOLORKEY), DD_OK);
     EXPECT_EQ(PixelOf(dst, 0, 0), 0x0000);
-    // The key of an effects record overrides the surface's: here the range Index(0, 0)..Index(1, 0).
-    tk_test::Paint(src, Index);
-    Fill(dst, kBack);
-    fx.ddckSrcColorkey = {Index(0, 0), Index(1, 0)};
-    ASSERT_EQ(Blt({0, 0, 3, 1}, {0, 0, 3, 1}, DDBLT_KEYSRCOVERRIDE, &fx), DD_OK);
-    EXPECT_TRUE(Shows({0, 0, 3, 1}, {{Index(2, 0), '2'}}, "..2"));
 }
 
 TEST_F(BlitFixture, BadRectanglesFlagsAndRecordsAreRefusedWithoutTouchingAnything) {

@@ -67,7 +67,8 @@ TEST(PrimitivesPage, DrawsPresentsAndSavesAPictureOfEveryPrimitiveAndSlovakText)
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     int y = 300;
-    for (auto [h, w, weight] : {std::tuple{15, 9, FW_NORMAL}, {22, 0, FW_BOLD}, {22, 9, FW_BOLD}, {-28, 0, FW_BOLD}}) {
+    for (auto [h, w, weight] :
+         {std::tuple{15, 9, FW_NORMAL}, {22, 0, FW_BOLD}, {22, 9, FW_BOLD}, {-28, 0, FW_BOLD}}) {
         Select(dc, Font(h, w, weight));
         TextOutA(dc, 20, y, "Zamiešaj   Ozvučenie kariet...   Rozlíšenie obrazovky   čerešňa", -1);
         y += 40;
