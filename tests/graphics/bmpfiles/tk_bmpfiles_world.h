@@ -24,14 +24,6 @@
 
 namespace tk_test {
 
-// Numbers as "a,b,c", so that several results are compared at once.
-template <typename... T>
-std::string Join(T... v) {
-    std::string s;
-    ((s += (s.empty() ? "" : ",") + std::to_string(static_cast<long long>(v))), ...);
-    return s;
-}
-
 // A little-endian number of `size` bytes at offset.
 inline std::uint32_t Field(const std::string& bytes, std::size_t offset, int size) {
     std::uint32_t v = 0;
