@@ -98,6 +98,10 @@ inline void Press(int vk) {
     tkp_HeadlessKey(vk, true);
     tkp_HeadlessKey(vk, false);
 }
+// The last presented frame as build/screenshots/<name>.png.
+inline void Shot(const std::string& name) {
+    EXPECT_TRUE(tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str()));
+}
 
 class AppWorld : public ::testing::Test {
   protected:
