@@ -80,11 +80,8 @@ TEST_F(AppScreen, ChoosingAResolutionSwitchesTheDisplayAndMovesTheLayout) {
     };
     EXPECT_EQ(Run(app, "1024 768\n2 16",
                   {Tap(603), Idle,
+                   // The first row: the smallest mode.
                    [](ProbeApp& a) {
-                       std::string rows;
-                       for (int i = 0; i < 4; ++i)
-                           rows += std::string(a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(i)->text) + "|";
-                       EXPECT_EQ(rows, "800  x  600|1024  x  768|1280  x  1024|1920  x  1080|");
                        const RECT r = a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(0)->rect;
                        Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
                    },
