@@ -25,9 +25,6 @@ TEST_F(EditorOnGame, TheChordAndAClickReachModesNineAndTenOverTheTable) {
         [&](GameApp& a) {
             tkp_HeadlessKey(VK_LSHIFT, false);
             state(a);
-            // Backspace and Tab on the application change nothing.
-            Press(VK_BACK);
-            Press(VK_TAB);
         },
         [&](GameApp& a) {
             state(a);
