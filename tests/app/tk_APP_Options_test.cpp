@@ -26,7 +26,7 @@ TEST_P(CommandLine, IsRead) {
     EXPECT_EQ(tk_APP_ParseOptions(static_cast<int>(argv.size()), argv.data(), c.environment, "demo", "About.",
                                   &o, out, err),
               c.status);
-    EXPECT_EQ(c.status < 0 ? Numbers(o.windowed, o.window_w, o.window_h) : "", c.options);
+    EXPECT_EQ(c.status < 0 ? Nums(o.windowed, o.window_w, o.window_h) : "", c.options);
     std::string said(4096, '\0');
     std::rewind(err);
     said.resize(std::fread(said.data(), 1, said.size(), err));
@@ -53,9 +53,9 @@ TEST_F(AppWorld, TheDisplayModesFitTheWindow) {
     int w = 0, h = 0, w2 = 0, h2 = 0;
     tk_APP_DefaultWindowSize(1920, 1080, &w, &h);
     tk_APP_DefaultWindowSize(1000, 740, &w2, &h2);
-    EXPECT_EQ(Numbers(w, h, w2, h2), "1024,768,800,600");
+    EXPECT_EQ(Nums(w, h, w2, h2), "1024,768,800,600");
     tkp_SetWindowedMode(1000, 700);
-    EXPECT_EQ(Numbers(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), "1000,700");
+    EXPECT_EQ(Nums(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), "1000,700");
     ProbeApp app;
     EXPECT_EQ(Run(app, nullptr, {[](ProbeApp& a) {
                       tk_CDUIR* list = a.m_dlgRozlisenie->m_duir_Rozlisenia;

@@ -43,7 +43,7 @@ TEST_P(SettingsRead, TakesOnlyLinesThatScanAndMakeSense) {
     if (GetParam().bytes) WriteFile("S.INI", GetParam().bytes);
     tk_TAppSettings s{111, 222, 7, 77};
     EXPECT_EQ(tk_APP_ReadSettings("S.INI", &s), GetParam().bytes != nullptr);
-    EXPECT_EQ(Numbers(s.screen_w, s.screen_h, s.level, s.period), GetParam().got);
+    EXPECT_EQ(Nums(s.screen_w, s.screen_h, s.level, s.period), GetParam().got);
 }
 
 const std::string kLongFirstLine = "1024 768" + std::string(200, ' ') + "9 324\n3 36";
@@ -81,9 +81,9 @@ TEST_F(AppSettings, NamesLongerThanTheirFieldsAreRefusedNotCut) {
     ProbeApp fits(name30.c_str());
     fits.SetBackground(5, back29.c_str(), false);
     fits.SetBackground(6, back30.c_str(), true);
-    EXPECT_EQ(std::string(fits.m_LocApp_INI) + " " + fits.m_BackFile + " " +
-                  Numbers(fits.m_BackColor, fits.m_bLogo),
-              name30 + " " + back29 + " 6,1");
+    EXPECT_EQ(
+        std::string(fits.m_LocApp_INI) + " " + fits.m_BackFile + " " + Nums(fits.m_BackColor, fits.m_bLogo),
+        name30 + " " + back29 + " 6,1");
     EXPECT_NE(LogLines("m_BackFile"), "");
     // The refused settings name leaves the program without a settings file: nothing is read or written.
     ProbeApp refused(name31.c_str());
@@ -102,9 +102,9 @@ TEST_F(AppSettings, TheModeListMergesOnlyNeighboursAndAnUnlistedWishTakesTheLast
         std::string s;
         for (int i = 0; i < tk_DisplayModes.count; ++i) {
             const auto* m = static_cast<tk_TDisplayMode*>(tk_DisplayModes.items[i]);
-            s += Numbers(m->width, m->height) + " ";
+            s += Nums(m->width, m->height) + " ";
         }
-        return s + "at " + Numbers(tk_ScreenW, tk_ScreenH);
+        return s + "at " + Nums(tk_ScreenW, tk_ScreenH);
     };
     EXPECT_EQ(listed(1024, 768), "800,600 1024,768 800,600 at 1024,768");
     EXPECT_EQ(listed(1280, 1024), "800,600 1024,768 800,600 at 800,600");

@@ -17,16 +17,9 @@
 #include "framework/tessalin.h"
 #include "platform/headless/headless.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
-
-// Numbers as "a,b,c", so that several results are compared at once.
-template <typename... T>
-std::string Numbers(T... v) {
-    std::string s;
-    ((s += (s.empty() ? "" : ",") + std::to_string(static_cast<long long>(v))), ...);
-    return s;
-}
 
 // Plays the next step of a script on a tick of timer 1; closes the program once the script has
 // been empty for twenty ticks.
@@ -66,7 +59,7 @@ class ProbeApp : public tk_CAppScreen {
     void Redraw_Screen() override { ++redraws; }
     void Do_RESTORE_SRF() override { calls.push_back("Do_RESTORE_SRF"); }
     void ChangedResolution(int a, int b, int c, int d) override {
-        calls.push_back("ChangedResolution " + Numbers(a, b, c, d));
+        calls.push_back("ChangedResolution " + Nums(a, b, c, d));
         tk_CAppScreen::ChangedResolution(a, b, c, d);
     }
     void HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM) override {
@@ -104,6 +97,10 @@ inline void ClickOn(tk_CPol* e) {
 inline void Press(int vk) {
     tkp_HeadlessKey(vk, true);
     tkp_HeadlessKey(vk, false);
+}
+// The last presented frame as build/screenshots/<name>.png.
+inline void Shot(const std::string& name) {
+    EXPECT_TRUE(tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str()));
 }
 
 class AppWorld : public ::testing::Test {

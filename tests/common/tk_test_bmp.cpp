@@ -60,17 +60,21 @@ std::string Rows(const std::vector<std::string>& rows) {
     return s;
 }
 
-std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw) {
+std::string Picture24(int w, int h, const std::function<std::uint32_t(int, int)>& xrgb) {
     std::vector<std::string> rows;
     for (int y = h - 1; y >= 0; --y) {
         std::string row;
         for (int x = 0; x < w; ++x) {
-            const std::uint32_t c = tkp::XrgbOf565(raw(x, y));
+            const std::uint32_t c = xrgb(x, y);
             row += {char(c & 0xFF), char((c >> 8) & 0xFF), char((c >> 16) & 0xFF)};
         }
         rows.push_back(row);
     }
     return File({.w = w, .h = h, .data = Rows(rows)});
+}
+
+std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw) {
+    return Picture24(w, h, [&raw](int x, int y) { return tkp::XrgbOf565(raw(x, y)); });
 }
 
 std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table) {

@@ -32,6 +32,8 @@ std::string File(const Picture& p, std::uint32_t gap = 0);
 // Rows of bytes, each padded with zeros to a multiple of 4.
 std::string Rows(const std::vector<std::string>& rows);
 
+// A 24-bit file of w x h pixels, each 0x00RRGGBB from the function.
+std::string Picture24(int w, int h, const std::function<std::uint32_t(int, int)>& xrgb);
 // A 24-bit file whose pixel (x, y) narrows exactly to the 5-6-5 value raw(x, y).
 std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw);
 // An 8-bit file with the colour table (0x00RRGGBB) and every pixel index 0.

@@ -52,14 +52,6 @@ std::string Lines(IDirectDrawSurface* s, RECT r, const Legend& legend) {
     return out;
 }
 
-int Differences(IDirectDrawSurface* a, IDirectDrawSurface* b) {
-    const std::vector<std::uint16_t> pa = PixelsOf(a), pb = PixelsOf(b);
-    if (pa.size() != pb.size()) return -1;
-    int n = 0;
-    for (std::size_t i = 0; i < pa.size(); ++i) n += pa[i] != pb[i];
-    return n;
-}
-
 namespace {
 
 std::vector<std::uint32_t> Xrgb(const std::vector<std::uint16_t>& pixels) {

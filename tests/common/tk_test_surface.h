@@ -40,8 +40,6 @@ std::pair<int, int> SizeOf(IDirectDrawSurface* s);
 // Rows of the rectangle as letters parted by '|': each value by the legend, else '.' for 0 and
 // '?' for anything else.
 std::string Lines(IDirectDrawSurface* s, RECT r, const Legend& legend = {});
-// Pixels in which two surfaces of one size differ.
-int Differences(IDirectDrawSurface* a, IDirectDrawSurface* b);
 
 // Whether the rectangle shows the rows as Lines writes them. On a failure the picture the rows
 // describe (through the legend) and the surface's are saved side by side, named after the test.

@@ -33,8 +33,7 @@ std::string Now() {
 std::string Place(tk_CPol* e) {
     int w = 0, h = 0;
     e->GetSize(&w, &h);
-    return std::to_string(e->x) + "," + std::to_string(e->y) + " " + std::to_string(w) + "x" +
-           std::to_string(h);
+    return tk_test::Nums(e->x, e->y) + " " + std::to_string(w) + "x" + std::to_string(h);
 }
 
 // root: box (ID 100: label "Ahoj", bare element), menu (class 2, three entries), rows, sprite.
@@ -113,8 +112,7 @@ TEST_F(Editor, ReturnTabAndBackspaceWalkTheTreeIntoTheModeThatFitsEachElement) {
     EXPECT_EQ(walk, (std::vector<std::string>{"9 noname_polchlo", "10 noname_pol", "10 noname_label",
                                               "10 noname_pol", "9 noname_polchlo", "1 noname", "2 noname",
                                               "10 noname_das", "9 noname_polchlo"}));
-    EXPECT_EQ(tk_KM_cDUI_1, nullptr);
-    EXPECT_EQ(tk_KM_cDUIR_2, nullptr);
+    EXPECT_TRUE(!tk_KM_cDUI_1 && !tk_KM_cDUIR_2);
 }
 
 TEST_F(Editor, FunctionKeysTuneTheListAndMarkItForANewLayoutWithinLimits) {
@@ -124,19 +122,14 @@ TEST_F(Editor, FunctionKeysTuneTheListAndMarkItForANewLayoutWithinLimits) {
     Key(VK_F2), Key(VK_F3), Key(VK_F5), Key(VK_F6, true), Key(VK_F7), Key(VK_F8, true);
     EXPECT_TRUE(menu->zmena);
     EXPECT_EQ(std::string(menu->text_mode) + " " + menu->icon_mode, "RC CT");
-    EXPECT_EQ(menu->text_okraj, 2);
-    EXPECT_EQ(menu->icon_okraj, 0);
-    EXPECT_EQ(std::to_string(menu->a) + "," + std::to_string(menu->b) + "," + std::to_string(menu->c),
-              "21,24,119");
+    EXPECT_EQ(tk_test::Nums(menu->text_okraj, menu->icon_okraj, menu->a, menu->b, menu->c), "2,0,21,24,119");
     // No margin below zero.
     Key(VK_F6, true);
     EXPECT_EQ(menu->icon_okraj, 0);
     // The next layout takes the new constants: entry height 21, step 24, width 119.
     menu->RESET_GEOMETRIE();
     const RECT e1 = menu->EntryAt(1)->rect;
-    EXPECT_EQ(std::to_string(e1.top - menu->y) + " " + std::to_string(e1.bottom - e1.top) + " " +
-                  std::to_string(e1.right - e1.left),
-              "27 21 119");
+    EXPECT_EQ(tk_test::Nums(e1.top - menu->y, e1.bottom - e1.top, e1.right - e1.left), "27,21,119");
     EXPECT_EQ(tk_KM_HelpLines(),
               (std::vector<std::string>{"tk_KM_mod=1: DUI", "[F2]  TextMode: RC", "[F3]  IconMode: CT",
                                         "[F5]  TextPadding: 2", "[F6]  IconPadding: 0", "[F7]  a,b: 21,24",
@@ -146,8 +139,7 @@ TEST_F(Editor, FunctionKeysTuneTheListAndMarkItForANewLayoutWithinLimits) {
     ASSERT_EQ(tk_KM_mod, 2);
     rows->RESET_GEOMETRIER();
     Key(VK_F8);
-    EXPECT_TRUE(rows->zmenaR);
-    EXPECT_EQ(rows->c, 121);
+    EXPECT_EQ(tk_test::Nums(rows->zmenaR, rows->c), "1,121");
     EXPECT_EQ(tk_KM_HelpLines()[0], "tk_KM_mod=2: DUIR");
 }
 
@@ -157,7 +149,7 @@ TEST_F(Editor, ArrowsMoveAndShiftArrowsResizeByOnePixelAndStopAtTheLimits) {
     Key(VK_LEFT), Key(VK_NUMPAD2), Key(VK_NUMPAD2);
     Key(VK_RIGHT, true), Key(VK_UP, true);
     EXPECT_EQ(Place(sprite), "699,302 41x19");
-    EXPECT_EQ(std::to_string(sprite->rx) + "," + std::to_string(sprite->ry), "699,302");
+    EXPECT_EQ(tk_test::Nums(sprite->rx, sprite->ry), "699,302");
     EXPECT_EQ(tk_KM_DataLines(),
               (std::vector<std::string>{"           ID = [ -1 ]", "     [ x, y ] = [ 699, 302 ]",
                                         "   [ rx, ry ] = [ 699, 302 ]", "[ sir x vys ] = [ 41 x 19 ]"}));
@@ -172,7 +164,7 @@ TEST_F(Editor, ArrowsMoveAndShiftArrowsResizeByOnePixelAndStopAtTheLimits) {
     tk_KM_SetCurrent(box);
     Key(VK_DOWN), Key(VK_NUMPAD6);
     EXPECT_EQ(Place(label).substr(0, 7), "121,231");
-    EXPECT_EQ(std::to_string(box->rx) + "," + std::to_string(box->ry), "101,201");
+    EXPECT_EQ(tk_test::Nums(box->rx, box->ry), "101,201");
 }
 
 TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
@@ -184,10 +176,7 @@ TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
     Mouse(WM_RBUTTONDOWN, 200, 420);
     Mouse(WM_MOUSEMOVE, 5, 390);
     Mouse(WM_RBUTTONUP, 5, 390);
-    EXPECT_TRUE(tk_KM_multi);
-    EXPECT_FALSE(tk_KM_band_right);
-    ASSERT_EQ(tk_KM_sel_count, 50);
-    EXPECT_EQ(tk_KM_sel[49], 49);
+    ASSERT_EQ(tk_test::Nums(tk_KM_multi, tk_KM_band_right, tk_KM_sel_count, tk_KM_sel[49]), "1,0,50,49");
     Key(VK_UP);
     Key(VK_RIGHT, true);
     auto child = [&](int i) { return static_cast<tk_CPol*>(crowd->children.items[i]); };
@@ -204,8 +193,7 @@ TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
     EXPECT_EQ(Place(child(50)).substr(0, 7), "160,400");
     EXPECT_EQ(tk_KM_cPol_10, crowd);
     Mouse(WM_LBUTTONDOWN, 710, 305);
-    EXPECT_EQ(tk_KM_cPol_10, sprite);
-    EXPECT_FALSE(tk_KM_multi);
+    EXPECT_TRUE(tk_KM_cPol_10 == sprite && !tk_KM_multi);
 }
 
 TEST_F(Editor, AClickPicksTheTopmostElementAndAPressOnTheCurrentChildDragsIt) {
@@ -214,9 +202,7 @@ TEST_F(Editor, AClickPicksTheTopmostElementAndAPressOnTheCurrentChildDragsIt) {
     Mouse(WM_LBUTTONDOWN, 122, 232);
     Mouse(WM_MOUSEMOVE, 123, 233);
     Mouse(WM_LBUTTONUP, 123, 233);
-    EXPECT_EQ(label->rx, 20);
-    EXPECT_EQ(tk_KM_cPol_10, label);
-    EXPECT_EQ(tk_KM_mod, 10);
+    EXPECT_TRUE(label->rx == 20 && tk_KM_cPol_10 == label && tk_KM_mod == 10);
     // A press in mode 10 picks too: here the menu, which lands in mode 1; in mode 1 presses do nothing.
     menu->RESET_GEOMETRIE();
     Mouse(WM_LBUTTONDOWN, menu->obal.left + 5, menu->obal.top + 5);
@@ -230,7 +216,7 @@ TEST_F(Editor, AClickPicksTheTopmostElementAndAPressOnTheCurrentChildDragsIt) {
     Mouse(WM_MOUSEMOVE, 129, 234);
     Mouse(WM_MOUSEMOVE, 139, 239);
     Mouse(WM_LBUTTONUP, 139, 239);
-    EXPECT_EQ(std::to_string(label->rx) + "," + std::to_string(label->ry), "40,40");
+    EXPECT_EQ(tk_test::Nums(label->rx, label->ry), "40,40");
     EXPECT_EQ(Place(plain).substr(0, 7), "150,260");
     EXPECT_EQ(tk_KM_cPol_10, box);
 }
@@ -288,8 +274,7 @@ TEST_F(Editor, ElementsDestroyedUnderTheEditorAreForgottenAndNeverTouched) {
     ASSERT_EQ(tk_KM_sel_count, 3);
     box->children.SET(2, nullptr);
     delete extra;
-    EXPECT_EQ(tk_KM_sel_count, 0);
-    EXPECT_FALSE(tk_KM_multi);
+    EXPECT_TRUE(tk_KM_sel_count == 0 && !tk_KM_multi);
 
     // A free-standing tree (as the game's cards) with the current element two levels down: the
     // editor falls back through the parents as they go, and ends with nothing.
@@ -298,8 +283,7 @@ TEST_F(Editor, ElementsDestroyedUnderTheEditorAreForgottenAndNeverTouched) {
     auto* leaf = new tk_CPol(inner, 3, 3);
     tk_KM_SetCurrent(leaf);
     delete loose;
-    EXPECT_EQ(Now(), "0 -");
-    EXPECT_EQ(tk_KM_cPolCHLO_9, nullptr);
+    EXPECT_TRUE(Now() == "0 -" && !tk_KM_cPolCHLO_9);
     for (int vk : {VK_TAB, VK_BACK, VK_RETURN, VK_LEFT, VK_F1, VK_F2}) Key(vk);
     Mouse(WM_LBUTTONDOWN, 10, 10);
     EXPECT_TRUE(tk_KM_DataLines().empty());

@@ -65,7 +65,6 @@ TEST(DrawFramesTest, BevelsAndFramesToThePixel) {
         ASSERT_EQ(srf.get()->GetDC(&dc), DD_OK);
         c.draw(dc);
         srf.get()->ReleaseDC(dc);
-        srf.SavePng(c.name);
         EXPECT_TRUE(srf.Shows(0, 0, 10, 8, legend, c.rows)) << c.name;
     }
 }
@@ -170,7 +169,6 @@ TEST(DrawTextTest, TextIsDrawnAsThePlatformDrawsIt) {
         ref.get()->ReleaseDC(dc);
         EXPECT_GT(srf.Inked(), 20);
         EXPECT_TRUE(srf.Same(ref));
-        srf.SavePng(c.name);
     }
     DeleteObject(font);
 }

@@ -2,7 +2,7 @@
 // stretched, refilled when lost, colours of pixels, keys and palettes; tk_CDas_Surface's loads,
 // releases, restores, colours and phases located on a drawn sheet; and its drawing: phases clipped
 // at every screen edge, mirrored, clipped to a window, keyed or opaque, centred, stretched and
-// blended, the fill, the retry rule against lost and busy surfaces, and a picture of it all.
+// blended, the fill, the retry rule against lost and busy surfaces.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -505,34 +505,6 @@ TEST_F(SurfaceDrawTest, ABusyBlitterIsAskedAgainButNotForEverAndTheFillWritesRaw
     EXPECT_EQ(DDSURFACE_ZMAZ(nullptr, 500), DDERR_INVALIDPARAMS);
     tkp_MarkSurfaceLost(screen.get());
     EXPECT_EQ(DDSURFACE_ZMAZ(screen.get(), 0), DDERR_SURFACELOST);
-}
-
-// The skin's and the game's sheets drawn the ways the framework draws them, saved as a picture for
-// people to look at (the lettered sheet's tables above check each way to the pixel).
-TEST_F(SurfaceDrawTest, PictureOfPhasesKeyedClippedMirroredStretchedAndBlended) {
-    TestSurface back(200, 120);
-    UseScreen(back);
-    tk_CDas_Surface skin, game, faded;
-    ASSERT_EQ(skin.NAHRAJ_SURFACE(RepoPath("resources/rezia_dll.bmp").c_str()), 1);
-    skin.TC_NASTAV(1, 1);
-    skin.BC_NASTAV(0, 0);
-    ASSERT_EQ(game.NAHRAJ_SURFACE(RepoPath("resources/rezia.bmp").c_str()), 1);
-    game.TC_NASTAV(3, 3);
-    game.BC_NASTAV(0, 0);
-    ASSERT_EQ(faded.NAHRAJ_SURFACE_2_stretch(RepoPath("resources/rezia.bmp").c_str(), 60, 40), 1);
-
-    ASSERT_EQ(DDSURFACE_ZMAZ(back.get(), 500), DD_OK);
-    const tk_TFAZA close = skin.ZAMERAJ_FAZU(80, 10), info = skin.ZAMERAJ_FAZU(220, 100);
-    const tk_TFAZA hand = game.ZAMERAJ_FAZU(5, 10), menu = game.ZAMERAJ_FAZU(80, 10);
-    const tk_TFAZA logo = skin.ZAMERAJ_FAZU(100, 180);
-    skin.ZOBRAZ_FAZU(10, 10, close, 1);
-    for (auto [x, y] : {std::pair{-6, 50}, {192, 50}, {90, -7}, {90, 113}}) skin.ZOBRAZ_FAZU(x, y, info, 1);
-    game.ZOBRAZ_FAZU(40, 40, hand, 1);
-    game.ZOBRAZ_FAZU_Z(70, 40, hand, 1);
-    game.ZOBRAZ_FAZU(130, 95, menu, 1);
-    skin.Zobraz_Stretch_1(RECT{10, 70, 90, 94}, RECT{logo.x, logo.y, logo.x2, logo.y2});
-    faded.ZOBRAZ_ALPHA(120, 10, 128);
-    back.SavePng("surface_phases");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "framework/widgets/tk_CIcon.h"
 #include "framework/widgets/tk_DSGN.h"
 #include "tests/graphics/tk_test_sheet.h"
+#include "tests/widgets/dialogs/tk_test_screen.h"
 #include "tests/widgets/tk_widget_probes.h"
 
 using tk_test::Logged;
@@ -46,13 +47,10 @@ class Lists : public tk_test::SheetWorld {
         tk_test::SheetWorld::SetUp();
         ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
         sheet.BC_NASTAV(0, 10);
-        savedCX_ = tk_ScreenCX, savedCY_ = tk_ScreenCY;
-        tk_ScreenW = 1920, tk_ScreenH = 1080, tk_ScreenCX = 960, tk_ScreenCY = 540;
         tk_CDUI_void_flag = true;
     }
     void TearDown() override {
         tk_CDUI_void_flag = false;
-        tk_ScreenCX = savedCX_, tk_ScreenCY = savedCY_;
         tk_test::SheetWorld::TearDown();
     }
 
@@ -68,10 +66,8 @@ class Lists : public tk_test::SheetWorld {
         m.CHOD_NA(100, 50);
     }
 
+    tk_test::ScopedScreen screen_{1920, 1080};
     tk_CDas_Surface sheet;
-
-  private:
-    int savedCX_ = 0, savedCY_ = 0;
 };
 
 // The 20 x 10 phase of the test sheet: its phase w, h are 21, 11.
@@ -597,7 +593,7 @@ TEST_F(RowsDeath, FaultsStopTheProgramWithTheirLogLines) {
 // The three looks, a pop-up and a scrolling row list on the skin, saved for people to look at.
 TEST_F(Lists, PictureOfThreeLooksWithAPopUpAndAScrollingRowList) {
     TestSurface screen(800, 600);
-    tk_ScreenW = 800, tk_ScreenH = 600, tk_ScreenCX = 400, tk_ScreenCY = 300;
+    tk_test::ScopedScreen::Set(800, 600, 400, 300);
     tk_lpDDSPrimary = screen.get();
     ASSERT_EQ(tk_DSGN_INIT(), 1);
     HFONT font = CreateFontA(-12, 0, 0, 0, 400, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,

@@ -20,11 +20,13 @@
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_surface.h"
 #include "tests/sound/tk_test_wav.h"
 
 using namespace wav_test;
 using tk_test::Logged;
 using tk_test::LogLines;
+using tk_test::Nums;
 using tk_test::WriteFile;
 using Lines = std::vector<std::string>;
 
@@ -81,8 +83,6 @@ TEST(WaveParse, FindsFormatAndSamplesInWellFormedAndDamagedImages) {
         {"first fmt and data win",
          Riff(kFmt16 + Chunk("data", Ramp(4)) + Chunk("fmt ", FmtBody(0, 0, 0)) + kData8), 44, 4, ""},
         {"data cut short by the end", Riff(kFmt16 + ChunkClaiming("data", 1000, Ramp(10))), 44, 8, ""},
-        {"file cut in the data", Riff(kFmt16 + ChunkClaiming("data", 1000, Ramp(11)), 4 + 24 + 8 + 1000), 44,
-         8, ""},
         {"data not whole blocks", Riff(kFmt16 + Chunk("data", Ramp(10))), 44, 8, ""},
         {"huge data, RIFF lengths", Riff(kFmt16 + ChunkClaiming("data", ~0u, Ramp(12)), ~0u), 44, 12, ""},
         {"RIFF length cuts the data", Riff(kFmt16 + kData8, 4 + 24 + 8 + 4), 44, 4, ""},
@@ -96,7 +96,6 @@ TEST(WaveParse, FindsFormatAndSamplesInWellFormedAndDamagedImages) {
         {"big-endian RIFX", "RIFX" + Riff(kFmt16 + kData8).substr(4), -1, 0, notRiff},
         {"not WAVE", "RIFF" + Le32(4) + "AVI ", -1, 0, notRiff},
         {"fmt of 15 bytes", WithFmt(fmt.substr(0, 15)), -1, 0, shortFmt},
-        {"fmt of 1 byte", WithFmt("\x01"), -1, 0, shortFmt},
         {"fmt runs past the end", Riff(ChunkClaiming("fmt ", 16, fmt.substr(0, 10))), -1, 0,
          "blok fmt presahuje koniec"},
         {"zero channels", WithFmt(FmtBody(0, 22050, 16, 1, 4)), -1, 0, "0 kanalov"},
@@ -119,9 +118,9 @@ TEST(WaveParse, FindsFormatAndSamplesInWellFormedAndDamagedImages) {
 TEST(WaveParse, CopiesTheFormatAndClearsWhatIsWanted) {
     // The 16 bytes of a PCM format, with cbSize 0 whatever the file held after them.
     const WAVEFORMATEX f = Parse(Riff(Chunk("fmt ", FmtBody(2, 22050, 16) + Le16(0x1234)) + kData8)).format;
-    EXPECT_EQ(std::vector<unsigned>({f.wFormatTag, f.nChannels, unsigned(f.nSamplesPerSec),
-                                     unsigned(f.nAvgBytesPerSec), f.nBlockAlign, f.wBitsPerSample, f.cbSize}),
-              std::vector<unsigned>({WAVE_FORMAT_PCM, 2, 22050, 88200, 4, 16, 0}));
+    EXPECT_EQ(Nums(f.wFormatTag, f.nChannels, f.nSamplesPerSec, f.nAvgBytesPerSec, f.nBlockAlign,
+                   f.wBitsPerSample, f.cbSize),
+              Nums(WAVE_FORMAT_PCM, 2, 22050, 88200, 4, 16, 0));
 
     // Every wanted output starts cleared, and stays cleared when the image is refused.
     const std::string bad = Riff(kFmt16), good = Riff(kFmt16 + kData8);
@@ -316,9 +315,9 @@ TEST_F(Zvuk, ResourceWinsWithoutRegardToCaseNeverTouchingTheDiskAndAFileServesOt
     ASSERT_EQ(z.SPUSTI(), 1);
     const auto played = tkp_HeadlessPlayedSounds();
     ASSERT_EQ(played.size(), 1u);
-    EXPECT_EQ(played[0].buffer, z.m_lpDSB);
-    EXPECT_EQ(std::vector<int>({int(played[0].bytes), played[0].channels, played[0].rate, played[0].bits}),
-              std::vector<int>({int(kSamples.size()), 1, 44100, 16}));
+    EXPECT_EQ(Nums(played[0].buffer == z.m_lpDSB, played[0].bytes, played[0].channels, played[0].rate,
+                   played[0].bits),
+              Nums(1, kSamples.size(), 1, 44100, 16));
 }
 
 TEST_F(Zvuk, NamesThatGiveNoSoundAreLoggedAndLoadNothing) {

@@ -15,6 +15,7 @@
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 
+using tk_test::Logged;
 using tk_test::MakeDir;
 using tk_test::Nums;
 using tk_test::ReadFile;
@@ -29,9 +30,6 @@ class Support : public ::testing::Test {
     void SetUp() override {
         tk_LOG_on = 1;
         tk_LOG_reset_done = false;
-    }
-    static bool logged(const std::string& text) {
-        return ReadFile("tk_LOG.txt").find(text) != std::string::npos;
     }
     tk_test::ScopedWorkDir dir;
 };
@@ -155,7 +153,7 @@ TEST_F(CarreTest, IndexErrorsAreLoggedAndChangeNothing) {
     arr.SET(5, &letter[2]);
     EXPECT_EQ(letters(arr), "AB");
     for (const char* index : {"[2] [2]\n", "[-1] [2]\n", "[5] [2]\n"})
-        EXPECT_TRUE(logged(std::string("Index je mimo rozsah ") + index)) << index;
+        EXPECT_TRUE(Logged(std::string("Index je mimo rozsah ") + index)) << index;
     // Without the check the slot is read as it is.
     arr.check_index = false;
     EXPECT_EQ(arr[3], nullptr);
@@ -217,7 +215,7 @@ TEST_F(CarreDeathTest, ProgrammingFaultsStopWithAnErrorLine) {
     fill(arr, 2);
     EXPECT_DEATH(arr.ShiftUp(0), "assert: ocakavana NULL hodnota");
     EXPECT_DEATH(arr.ShiftUp(2), "assert: index mimo rozsah");
-    EXPECT_TRUE(logged("[assert: index mimo rozsah]"));
+    EXPECT_TRUE(Logged("[assert: index mimo rozsah]"));
     EXPECT_DEATH(
         {
             tk_CARRE owning;
@@ -297,11 +295,10 @@ TEST_F(FsiTest, ArrayListingRefusesBadArgumentsAndStopsAtItsCapacity) {
         const int r = tk_FSI_Zisti_SubAdr_Pole("sady", mask, kind, false, slots, 2, &last);
         results += Nums(r, last) + " ";
     }
-    Nums(last) + " ";
     EXPECT_EQ(results + slots[0] + "," + slots[1], "-1,42 0,-1 0,1 DATA1,data_zvierata");
     delete[] slots[0];
     delete[] slots[1];
-    EXPECT_TRUE(logged("TSKW ERROR:  [tk_FSI_Zisti_SubAdr_Pole - pole je plne]"));
+    EXPECT_TRUE(Logged("TSKW ERROR:  [tk_FSI_Zisti_SubAdr_Pole - pole je plne]"));
 
     EXPECT_TRUE(tk_FSI_Existuje_sub("sady/hra/pes.bmp") && !tk_FSI_Existuje_sub("sady/hra/mys.bmp"));
     EXPECT_TRUE(tk_FSI_ExistsFolder("sady/DATA1") && tk_FSI_ExistsFolder("sady/DATA1/") &&
@@ -333,7 +330,7 @@ TEST_F(FsiTest, SynchroCopiesTheTreeAndSkipsFoldersThatExist) {
     WriteFile("ciel/b.bmp", "stare");
     EXPECT_EQ(tk_FSI_SynchroFolders("sady/DATA1", "ciel"), 0);
     EXPECT_TRUE(ReadFile("ciel/b.bmp") == "B" && !tk_FSI_Existuje_sub("ciel/vnutri/a.bmp"));
-    EXPECT_TRUE(logged("[Problem pri CreateDirectory]"));
+    EXPECT_TRUE(Logged("[Problem pri CreateDirectory]"));
 
     // The destination folder must exist; a missing source is refused.
     MakeDir("ciel3");

@@ -72,7 +72,7 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
                        Escape(a);
                    }}),
               0);
-    ASSERT_EQ(Numbers(expected.width, expected.height, dlgX, dlgY), "1280,1024,457,366");
+    ASSERT_EQ(Nums(expected.width, expected.height, dlgX, dlgY), "1280,1024,457,366");
 
     MakeDir(dir_.path() + "/run");
     const std::string script = dir_.path() + "/driver.sh";

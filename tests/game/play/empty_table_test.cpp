@@ -20,7 +20,7 @@ TEST_F(EmptyTable, WithoutACardSetTheTableExplainsWhereSetsGoAndTheGameStaysUsab
             int white = 0;
             for (int x = 0; x < 1024; ++x)
                 for (int y = 300; y < 470; ++y) white += tkp_HeadlessFramePixel(x, y) == 0xFFFFFF;
-            EXPECT_EQ(Numbers(REG_KARTY.count, a.utl_duir_DATA.CountR(), white > 200), "0,0,1");
+            EXPECT_EQ(Nums(REG_KARTY.count, a.utl_duir_DATA.CountR(), white > 200), "0,0,1");
             Shot("kartola_no_sets");
             // Stale indices from a larger set are none: moves, presses and releases change nothing.
             g_iHoverCard = 12;
@@ -31,7 +31,7 @@ TEST_F(EmptyTable, WithoutACardSetTheTableExplainsWhereSetsGoAndTheGameStaysUsab
             tkp_HeadlessButton(VK_LBUTTON, false);
         },
         [](GameApp&) {
-            EXPECT_EQ(Numbers(g_iHoverCard, g_iHeldCard), "-1,-1");
+            EXPECT_EQ(Nums(g_iHoverCard, g_iHeldCard), "-1,-1");
             Move(400, 300);
             tkp_HeadlessButton(VK_RBUTTON, true);
             tkp_HeadlessButton(VK_RBUTTON, false);

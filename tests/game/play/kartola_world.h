@@ -93,11 +93,6 @@ inline void DragOnto(GameApp& a, int i, int j) {
     tkp_HeadlessButton(VK_LBUTTON, false);
 }
 
-// The last presented frame as build/screenshots/<name>.png.
-inline void Shot(const std::string& name) {
-    EXPECT_TRUE(tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str()));
-}
-
 using Steps = std::vector<GameApp::Step>;
 
 class GameWorld : public AppWorld {

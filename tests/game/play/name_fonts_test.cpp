@@ -21,7 +21,7 @@ std::string Fonts() {
     auto one = [](HFONT f) {
         if (!f) return std::string("-");
         const LOGFONTA& lf = Logfont(f);
-        return Numbers(lf.lfHeight, lf.lfWidth, lf.lfWeight, lf.lfCharSet, lf.lfPitchAndFamily) + "/" +
+        return Nums(lf.lfHeight, lf.lfWidth, lf.lfWeight, lf.lfCharSet, lf.lfPitchAndFamily) + "/" +
                lf.lfFaceName;
     };
     std::string s = one(g_hTextFont);
@@ -64,15 +64,15 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
             ASSERT_TRUE(narrow < CARD_W - 1 && broad >= CARD_W - 1) << narrow << " " << broad;
             start = Fonts();
             // The narrowed width is the common one scaled by the card's width over the name's.
-            EXPECT_EQ(Numbers(NarrowedWidth(298), NarrowedWidth(149), NarrowedWidth(596), NarrowedWidth(200)),
+            EXPECT_EQ(Nums(NarrowedWidth(298), NarrowedWidth(149), NarrowedWidth(596), NarrowedWidth(200)),
                       "9,18,5,13");
             EXPECT_EQ(start, "22,18,700,238,34/Verdana - 22," + std::to_string(NarrowedWidth(broad)) +
                                  ",700,238,34/Verdana");
         },
         [&](GameApp&) {
             // The short name black in the common font, the wide one dark red in its own.
-            EXPECT_EQ(Numbers(CardShows(CardAt(1), 0x0000), CardShows(CardAt(1), kDarkRed),
-                              CardShows(CardAt(3), kDarkRed)),
+            EXPECT_EQ(Nums(CardShows(CardAt(1), 0x0000), CardShows(CardAt(1), kDarkRed),
+                           CardShows(CardAt(3), kDarkRed)),
                       "1,0,1");
             live = tkp_LiveGdiObjectCount();
             for (int i = 0; i < 500; ++i) Press(VK_F1);
@@ -91,7 +91,7 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
             Press(VK_F2);
         },
         [&](GameApp&) {
-            EXPECT_EQ(Numbers(g_TextFontW, g_TextFontH), "18,23");
+            EXPECT_EQ(Nums(g_TextFontW, g_TextFontH), "18,23");
             tkp_HeadlessKey(VK_CONTROL, true);
             Press(VK_F2);
         },

@@ -54,7 +54,7 @@ std::string Cards(int left, int right, int bottom) {
         outside += c->x < left || c->x + c->sir > right || c->y < 0 || c->y + c->vys > bottom;
         shown += c->visible;
     }
-    return Numbers(outside, shown);
+    return Nums(outside, shown);
 }
 
 // The right button pressed and released at (x, y): the menu comes there.
@@ -65,7 +65,7 @@ void RightClick(int x, int y) {
 }
 
 std::string MenuMiddle(GameApp& a) {
-    return Numbers(Middle(a.dui_Main.obal).x, Middle(a.dui_Main.obal).y);
+    return Nums(Middle(a.dui_Main.obal).x, Middle(a.dui_Main.obal).y);
 }
 
 using WholeGame = GameWorld;
@@ -79,22 +79,21 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     Steps steps = {kIdle, [&](GameApp& a) {
                        // The last set of the folder list is loaded and scattered right of the found
                        // list on the screen, in Verdana; nothing else shows.
-                       EXPECT_EQ(
-                           std::string(a.utl_duir_DATA.VratVolbu__indexovo(0)->text) + " " +
-                               a.utl_duir_DATA.VratVolbu__indexovo(1)->text + " " +
-                               static_cast<const char*>(REG_FONTY.items[g_iTextFont]) + " " +
-                               Cards(190, 1280, 1024) + " " +
-                               Numbers(a.utl_duir_DATA.CountR(), REG_TEXT.count, a.dui_Main.visible,
-                                       a.utl_duir_DATA.visible, a.dui_Zvuk.visible, a.m_lblSuper->visible,
-                                       a.duir_FINAL.visible, a.duir_FINAL.CountR()),
-                           "DATA_ovocie DATA_tvary Verdana 0,18 2,9,0,0,0,0,1,0");
+                       EXPECT_EQ(std::string(a.utl_duir_DATA.VratVolbu__indexovo(0)->text) + " " +
+                                     a.utl_duir_DATA.VratVolbu__indexovo(1)->text + " " +
+                                     static_cast<const char*>(REG_FONTY.items[g_iTextFont]) + " " +
+                                     Cards(190, 1280, 1024) + " " +
+                                     Nums(a.utl_duir_DATA.CountR(), REG_TEXT.count, a.dui_Main.visible,
+                                          a.utl_duir_DATA.visible, a.dui_Zvuk.visible, a.m_lblSuper->visible,
+                                          a.duir_FINAL.visible, a.duir_FINAL.CountR()),
+                                 "DATA_ovocie DATA_tvary Verdana 0,18 2,9,0,0,0,0,1,0");
                        Shot("kartola_start");
                        bannerX = a.banner_sprite.x;
                        a.TakeSounds();
                    }};
     steps.push_back([&](GameApp& a) {
         // The banner flies 2 pixels a tick; a click on it where no card lies removes it.
-        EXPECT_EQ(Numbers(a.banner_sprite.x - bannerX, a.banner_sprite.y), "2,30");
+        EXPECT_EQ(Nums(a.banner_sprite.x - bannerX, a.banner_sprite.y), "2,30");
         tk_CDAS& b = a.banner_sprite;
         POINT free{-1, -1};
         for (int x = b.x + 560; x > b.x + 10 && free.x < 0; x -= 10)
@@ -108,7 +107,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         tkp_HeadlessButton(VK_LBUTTON, false);
     });
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(Numbers(a.banner_sprite.visible, tkp_HeadlessPointerVisible(), g_iHoverCard, g_iHeldCard),
+        EXPECT_EQ(Nums(a.banner_sprite.visible, tkp_HeadlessPointerVisible(), g_iHoverCard, g_iHeldCard),
                   "0,0,-1,-1");
         // It flies on hidden and comes back from the left once it left the screen on the right.
         a.banner_sprite.x = a.m_ScrW + 199;
@@ -119,8 +118,8 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         if (p == 1) steps.push_back(kIdle);
         steps.push_back([p](GameApp& a) {
             if (p > 0) {
-                EXPECT_EQ(a.TakeSounds() + " " + Numbers(a.duir_FINAL.CountR()),
-                          FoundSounds(p - 1, true) + " " + Numbers(p));
+                EXPECT_EQ(a.TakeSounds() + " " + Nums(a.duir_FINAL.CountR()),
+                          FoundSounds(p - 1, true) + " " + Nums(p));
             }
             if (p != 1) return DragOnto(a, 2 * p, 2 * p + 1);
             // The first pair's row plays its sound like every other row.
@@ -139,15 +138,15 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back([](GameApp& a) {
         // The found list names the pairs in the order they were found.
         EXPECT_EQ(a.TakeSounds() + " " + a.m_lblSuper->text + " " +
-                      Numbers(a.m_lblSuper->visible, a.duir_FINAL.CountR()) + " " + Cards(190, 1280, 1024) +
+                      Nums(a.m_lblSuper->visible, a.duir_FINAL.CountR()) + " " + Cards(190, 1280, 1024) +
                       " " + a.duir_FINAL.VratVolbu__indexovo(0)->text,
                   FoundSounds(8, true) + " zvuktada.wav Super! Gratulujeme! 1,9 0,0 " + NameOf(0)->text);
         Shot("kartola_won");
         ClickOn(a.m_btnMenu);
     });
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(a.TakeSounds() + " " + Numbers(a.dui_Main.visible, a.dui_Main.x, a.dui_Main.y),
-                  "zvuknaraz.wav " + Numbers(1, a.m_ScrCX - 64, 28));
+        EXPECT_EQ(a.TakeSounds() + " " + Nums(a.dui_Main.visible, a.dui_Main.x, a.dui_Main.y),
+                  "zvuknaraz.wav " + Nums(1, a.m_ScrCX - 64, 28));
     });
     // Geometry changed by input is laid out by the frame after it: read a step later.
     steps.push_back([](GameApp& a) { MoveTo(a.dui_Main, kMenuScatter); });
@@ -163,7 +162,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         int moved = 0;
         for (int i = 0; i < REG_KARTY.count; ++i)
             moved += CardAt(i)->x != before[i].x || CardAt(i)->y != before[i].y;
-        EXPECT_EQ(a.TakeSounds() + " " + Numbers(moved > 0, a.m_lblSuper->visible, a.dui_Main.visible),
+        EXPECT_EQ(a.TakeSounds() + " " + Nums(moved > 0, a.m_lblSuper->visible, a.dui_Main.visible),
                   "zvukcvak.wav 1,1,0");
         RightClick(700, 500);
     });
@@ -184,8 +183,8 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back([](GameApp& a) {
         // The other set: a new game with an empty found list and no congratulation.
         EXPECT_EQ(a.TakeSounds() + " " + Cards(190, 1280, 1024) + " " +
-                      Numbers(a.duir_FINAL.CountR(), a.m_lblSuper->visible, a.dui_Main.visible,
-                              a.utl_duir_DATA.visible),
+                      Nums(a.duir_FINAL.CountR(), a.m_lblSuper->visible, a.dui_Main.visible,
+                           a.utl_duir_DATA.visible),
                   "zvukcvak.wav 0,20 0,0,0,0");
         // The menu where it covers no card, so that choosing in it takes none.
         const POINT spot = EmptySpot(300, 130);
@@ -203,12 +202,12 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     });
     steps.push_back([](GameApp& a) { ClickEntry(a.dui_Zvuk, kSoundsOff); });
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(a.TakeSounds() + " " + Numbers(g_bCardSounds, a.dui_Main.visible), "zvukcvak.wav 0,0");
+        EXPECT_EQ(a.TakeSounds() + " " + Nums(g_bCardSounds, a.dui_Main.visible), "zvukcvak.wav 0,0");
         // Card sounds off: taking a card is silent, finding the pair still snaps.
         DragOnto(a, 0, 1);
     });
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(a.TakeSounds() + " " + Numbers(a.duir_FINAL.CountR()), FoundSounds(0, false) + " 1");
+        EXPECT_EQ(a.TakeSounds() + " " + Nums(a.duir_FINAL.CountR()), FoundSounds(0, false) + " 1");
     });
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) { ClickEntry(a.duir_FINAL, 1); });
@@ -221,14 +220,13 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     for (int look : {0, 1, 2}) {
         steps.push_back(kIdle);
         steps.push_back([look](GameApp& a) {
-            EXPECT_EQ(Numbers(a.dui_Main.visible, a.dui_Main.trieda, a.dui_Main.je_popup),
-                      Numbers(1, look, 0));
+            EXPECT_EQ(Nums(a.dui_Main.visible, a.dui_Main.trieda, a.dui_Main.je_popup), Nums(1, look, 0));
             Shot("kartola_menu_look" + std::to_string(look));
             if (look < 2) Press(VK_SPACE);
         });
     }
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(Numbers(a.dui_Main.a, a.dui_Main.b, a.dui_Main.c, a.dui_Main.d), "20,23,120,3");
+        EXPECT_EQ(Nums(a.dui_Main.a, a.dui_Main.b, a.dui_Main.c, a.dui_Main.d), "20,23,120,3");
         // While the right button is down the menu follows the pointer, and stays when it is up.
         Move(600, 500);
         tkp_HeadlessButton(VK_RBUTTON, true);
@@ -259,7 +257,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
         // A smaller display: every card, found or not, lies inside it; the menu button moved.
-        EXPECT_EQ(Numbers(tk_ScreenW, tk_ScreenH, a.m_btnMenu->x) + " " + Cards(0, 800, 600),
+        EXPECT_EQ(Nums(tk_ScreenW, tk_ScreenH, a.m_btnMenu->x) + " " + Cards(0, 800, 600),
                   "800,600,330 0,18");
         Shot("kartola_800x600");
         Press(VK_ESCAPE);

@@ -43,9 +43,9 @@ TEST_F(CardSets, EachThumbnailIsAPairWithItsSoundAndThumbnailsAreWrittenOnce) {
     EXPECT_EQ(NAHRAJ_DATA("DATA1"), 2);
     EXPECT_EQ(Pairs() + " | " + FilesIn("DATA1"), "a b+wav | a.bmp a.thm b.bmp b.thm b.wav");
     // Picture then name; the pictures are the 150 x 100 thumbnails, opaque.
-    EXPECT_EQ(Join(CardAt(0)->kind, CardAt(1)->kind, CardAt(3)->pair, PictureOf(0)->phase.w,
+    EXPECT_EQ(Nums(CardAt(0)->kind, CardAt(1)->kind, CardAt(3)->pair, PictureOf(0)->phase.w,
                    PictureOf(0)->phase.h, PictureOf(0)->surface->TC),
-              Join('I', 'T', 1, 150, 100, 0));
+              Nums('I', 'T', 1, 150, 100, 0));
 
     // A replaced picture keeps its card while its thumbnail lies there; a deleted one is remade.
     const std::string thumbnail = ReadFile("DATA1/a.thm");
@@ -88,11 +88,11 @@ TEST_F(CardSets, LoadingTheLoadedSetAgainStartsAfreshAndDropsTheHeldCard) {
     g_iHeldCard = 0;
     NAHRAJ_DATA("DATA1");
     const std::string reloaded =
-        Join(REG_KARTY.count, CardAt(0)->visible, CardAt(1)->visible, g_iHoverCard, g_iHeldCard);
+        Nums(REG_KARTY.count, CardAt(0)->visible, CardAt(1)->visible, g_iHoverCard, g_iHeldCard);
     // A held index from before names no card now: the drop finds nothing.
     g_iHeldCard = 7;
     const int dropped = DropHeldCard(nullptr);
-    EXPECT_EQ(reloaded + " " + Join(dropped, g_iHeldCard), "2,1,1,-1,-1 0,-1");
+    EXPECT_EQ(reloaded + " " + Nums(dropped, g_iHeldCard), "2,1,1,-1,-1 0,-1");
 }
 
 TEST_F(CardSets, ALongNameIsCutAtACharacterAndATooLongPathIsLeftOut) {

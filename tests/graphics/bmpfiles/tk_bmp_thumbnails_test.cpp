@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 std::string SizeOf(const std::string& file) {
     const std::string f = ReadFile(file);
-    return f.size() < 54 ? "none" : Join(Field(f, 18, 4), Field(f, 22, 4));
+    return f.size() < 54 ? "none" : Nums(Field(f, 18, 4), Field(f, 22, 4));
 }
 
 // Pixel (x, y) of a 24-bit BMP file as 0x00RRGGBB.
@@ -110,7 +110,7 @@ TEST_F(ThumbnailTest, BundledSpriteSheetWithItsMarker) {
 
 // Notes each progress report as "done,total picture|".
 void NoteProgress(int done, int total, const char* picture, void* notes) {
-    *static_cast<std::string*>(notes) += Join(done, total) + " " + (picture ? picture : "-") + "|";
+    *static_cast<std::string*>(notes) += Nums(done, total) + " " + (picture ? picture : "-") + "|";
 }
 
 TEST_F(ThumbnailTest, PassOverAFolder) {

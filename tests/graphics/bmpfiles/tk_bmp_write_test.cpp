@@ -95,7 +95,7 @@ TEST_F(BmpWriteTest, RectanglesAndSizesAreCheckedBeforeAnythingIsWritten) {
     for (const Case& c : layouts) {
         std::uint32_t stride = 0, size = 0;
         EXPECT_EQ(tk_BMP_Layout(c.w, c.h, &stride, &size), c.size != 0);
-        EXPECT_EQ(Join(stride, size), Join(c.stride, c.size)) << c.w << "x" << c.h;
+        EXPECT_EQ(Nums(stride, size), Nums(c.stride, c.size)) << c.w << "x" << c.h;
     }
 }
 
@@ -132,7 +132,7 @@ TEST_F(BmpWriteTest, ScaleRule) {
     for (const auto& c : cases) {
         int w = -1, h = -1;
         tk_BMP_NOVE_ROZMERY(c[0], c[1], c[2], c[3], c[4], w, h);
-        sizes += Join(w, h) + " ";
+        sizes += Nums(w, h) + " ";
     }
     EXPECT_EQ(sizes, "150,75 33,16 100,100 150,100 150,1 50,50 50,50 50,50 ");
     const std::string log = ReadFile("tk_LOG.txt");

@@ -18,39 +18,17 @@
 #include "framework/support/tk_LOG.h"
 #include "platform/ddraw/surface_access.h"
 #include "platform/testing/test_hooks.h"
+#include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
-
-// Numbers as "a,b,c", so that several results are compared at once.
-template <typename... T>
-std::string Join(T... v) {
-    std::string s;
-    ((s += (s.empty() ? "" : ",") + std::to_string(static_cast<long long>(v))), ...);
-    return s;
-}
 
 // A little-endian number of `size` bytes at offset.
 inline std::uint32_t Field(const std::string& bytes, std::size_t offset, int size) {
     std::uint32_t v = 0;
     for (int i = size - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes.at(offset + i));
     return v;
-}
-
-// A 24-bit BMP file of w x h pixels, each 0x00RRGGBB from the function.
-inline std::string Picture24(int w, int h, const std::function<std::uint32_t(int, int)>& xrgb) {
-    const std::uint32_t stride = (3u * w + 3) / 4 * 4;
-    std::string b = "BM";
-    auto put = [&b](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) b += static_cast<char>(v >> (8 * i));
-    };
-    put(54 + stride * h, 4), put(0, 4), put(54, 4), put(40, 4), put(w, 4), put(h, 4), put(1, 2), put(24, 2);
-    put(0, 4), put(stride * h, 4), put(2835, 4), put(2835, 4), put(0, 4), put(0, 4);
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = 0; x < w; ++x) put(xrgb(x, y), 3);
-        b.append(stride - 3u * w, '\0');
-    }
-    return b;
 }
 
 // The names in a folder, sorted, as "a b c".
@@ -100,13 +78,8 @@ class BmpWorld : public ::testing::Test {
     IDirectDrawSurface* Surface(int w, int h, const std::function<std::uint16_t(int, int)>& raw) {
         IDirectDrawSurface* s = tkp_CreateOffscreenSurface(dd_, w, h);
         surfaces_.push_back(s);
-        tkp_LockedSurface px(s);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) px.at(x, y) = raw(x, y);
+        Paint(s, raw);
         return s;
-    }
-    static bool Logged(const std::string& text) {
-        return ReadFile("tk_LOG.txt").find(text) != std::string::npos;
     }
 
     ScopedWorkDir dir_;

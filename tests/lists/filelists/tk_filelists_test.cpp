@@ -35,7 +35,7 @@ std::string Rows(tk_CDUIR& list) {
 struct Owner : tk_CPolCHLO {
     std::vector<std::string> heard;
     bool HandleFWInteraction(int id, int value, tk_CPol*) override {
-        heard.push_back(Join(id, value));
+        heard.push_back(Nums(id, value));
         return true;
     }
 };
@@ -95,11 +95,11 @@ TEST_F(FileListTest, ThumbnailRowsStatisticsAndGeometry) {
     Thumbnailed("pics/a", 100, 75);
     Thumbnailed("pics/b", 80, 60);
     tk_UTL_CDUIR_THMFILE list;
-    EXPECT_EQ(Join(list.class_id, list.thm_sir, list.thm_vys, list.a, list.b), "121,100,75,20,23");
+    EXPECT_EQ(Nums(list.class_id, list.thm_sir, list.thm_vys, list.a, list.b), "121,100,75,20,23");
     // Without icons nothing is fitted.
     const int text_okraj = list.text_okraj;
     EXPECT_EQ(list.AUTORESIZE(), -1);
-    EXPECT_EQ(Join(list.a, list.b, list.text_okraj), Join(20, 23, text_okraj));
+    EXPECT_EQ(Nums(list.a, list.b, list.text_okraj), Nums(20, 23, text_okraj));
     tk_glob_Set_CIcon_default_transparency(0);
     EXPECT_EQ(list.LOAD("pics", true), 0);
     EXPECT_EQ(tk_glob_Get_CIcon_default_transparency(), 0);
@@ -108,19 +108,19 @@ TEST_F(FileListTest, ThumbnailRowsStatisticsAndGeometry) {
     EXPECT_NE(list[0]->icon->surface->TC, 0);
     int min_w = 0, max_w = 0, min_h = 0, max_h = 0;
     EXPECT_EQ(list.GetIconsStatistics(&min_w, &max_w, &min_h, &max_h), 2);
-    EXPECT_EQ(Join(min_w, max_w, min_h, max_h), "80,100,60,75");
+    EXPECT_EQ(Nums(min_w, max_w, min_h, max_h), "80,100,60,75");
     EXPECT_EQ(list.AUTORESIZE(), 0);
-    EXPECT_EQ(Join(list.a, list.b, list.text_okraj, list.icon_okraj) + list.text_mode + list.icon_mode,
+    EXPECT_EQ(Nums(list.a, list.b, list.text_okraj, list.icon_okraj) + list.text_mode + list.icon_mode,
               "76,84,115,1LCLC");
     // It never shrinks, and stops at 150.
     list.a = 90;
     list.AUTORESIZE();
-    EXPECT_EQ(Join(list.a, list.b, list.text_okraj), "90,98,115");
+    EXPECT_EQ(Nums(list.a, list.b, list.text_okraj), "90,98,115");
     Thumbnailed("pics/c", 160, 152);
     EXPECT_EQ(list.RELOAD("pics", false), 0);
     EXPECT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp|3 c pics/c.bmp");
     list.AUTORESIZE();
-    EXPECT_EQ(Join(list.a, list.b, list.text_okraj), "150,158,150");
+    EXPECT_EQ(Nums(list.a, list.b, list.text_okraj), "150,158,150");
 }
 
 TEST_F(FileListTest, PicturesWithoutOrWithDamagedThumbnailsStillGetRows) {
@@ -140,7 +140,7 @@ TEST_F(FileListTest, PicturesWithoutOrWithDamagedThumbnailsStillGetRows) {
     list.XRELOAD("pics", false);
     EXPECT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
     ASSERT_TRUE(list[0]->icon->surface);
-    EXPECT_EQ(Join(list[0]->icon->phase.w, list[0]->icon->phase.h, list.a), "100,75,101");
+    EXPECT_EQ(Nums(list[0]->icon->phase.w, list[0]->icon->phase.h, list.a), "100,75,101");
 }
 
 TEST_F(FileListTest, FruitSetPicture) {
@@ -161,7 +161,7 @@ TEST_F(FileListTest, FruitSetPicture) {
         list.tlac_dole.Dsgn1_Stock(0, 0, "_posuvV_btnB_");
         list.draha.EVIDUJ_PREBER(&tk_DSGN._posuvV_track);
         list.XRELOAD("ovocie", false);
-        EXPECT_EQ(Join(list.CountR(), list.a, list.b, list.text_okraj), "10,76,84,115");
+        EXPECT_EQ(Nums(list.CountR(), list.a, list.b, list.text_okraj), "10,76,84,115");
         list.CHOD_NA(10, 10);
         list.ZOBRAZ(page);
     }
@@ -179,7 +179,7 @@ TEST_F(FileListTest, EditDialogOkStaysCancelAndCloseHideAndTheOwnerHearsAll) {
     Owner owner;
     auto* dlg = new tk_UTL_CDLG_EDIT(&owner, "Sada", "Meno:");
     EXPECT_EQ(dlg->SetupVisual(), 0);
-    EXPECT_EQ(Join(dlg->ID, dlg->sir, dlg->vys, dlg->children.count), "-1,292,157,11");
+    EXPECT_EQ(Nums(dlg->ID, dlg->sir, dlg->vys, dlg->children.count), "-1,292,157,11");
     const int x = dlg->x, y = dlg->y;
     Click(owner, x + 60, y + 115);
     EXPECT_TRUE(dlg->visible);

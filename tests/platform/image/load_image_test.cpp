@@ -1,5 +1,5 @@
-// Image files: LoadImageA (resources before files, names without regard to case, requested sizes,
-// refusals, what GetObjectA tells of the bitmaps it makes) and PNG writing (what is read back,
+// Image files: LoadImageA (refusals, what GetObjectA tells of the bitmaps it makes; which of
+// resource and file comes first is the bitmap loader's test) and PNG writing (what is read back,
 // strides, replacing an old file, failures that leave nothing behind).
 #include <gtest/gtest.h>
 
@@ -56,44 +56,6 @@ class LoadImageTest : public ::testing::Test {
     }
     tk_test::ScopedWorkDir dir_;
 };
-
-TEST_F(LoadImageTest, ResourceBeforeFileAndResourceNamesWithoutRegardToCase) {
-    HMODULE self = GetModuleHandleA(nullptr);
-    tk_test::WriteFile("rezia_dll.bmp", tk_test::File(flat(3, 2, 0x0000FF)));
-    Pixels pixels;
-    // This executable embeds nothing: the resource load finds nothing, the file load works.
-    EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION), "none");
-    EXPECT_EQ(load(nullptr, "rezia_dll.bmp", LR_LOADFROMFILE | LR_CREATEDIBSECTION, &pixels), "3x2@24");
-    EXPECT_EQ(pixels, Pixels(6, 0x0000FF));
-    const std::string dib = tk_test::Dib(flat(2, 2, 0xFF0000));
-    ASSERT_TRUE(tkp_RegisterResource("REZIA_DLL.BMP", RT_BITMAP, dib.data(), dib.size()));
-    EXPECT_EQ(load(self, "rezia_dll.bmp", LR_CREATEDIBSECTION, &pixels), "2x2@24");
-    EXPECT_EQ(pixels, Pixels(4, 0xFF0000));
-    // A null module means the program's own too; the file is still there to load explicitly.
-    // Resources are found by integer id too; files by their exact name only.
-    EXPECT_EQ(load(nullptr, "Rezia_Dll.Bmp", 0), "2x2@24");
-    EXPECT_EQ(load(nullptr, "rezia_dll.bmp", LR_LOADFROMFILE), "3x2@24");
-    ASSERT_TRUE(tkp_RegisterResource(MAKEINTRESOURCE(101), RT_BITMAP, dib.data(), dib.size()));
-    EXPECT_EQ(load(self, MAKEINTRESOURCE(101), 0), "2x2@24");
-    EXPECT_EQ(load(nullptr, "REZIA_DLL.BMP", LR_LOADFROMFILE), "none");
-}
-
-TEST_F(LoadImageTest, RequestedSizesScaleWithAreaAveraging) {
-    // 4 x 2: left half black, right half white.
-    Picture p{.w = 4,
-              .h = 2,
-              .bpp = 8,
-              .pal = {0x000000, 0xFFFFFF},
-              .data = tk_test::Rows({"\x00\x00\x01\x01"s, "\x00\x00\x01\x01"s})};
-    tk_test::WriteFile("half.bmp", tk_test::File(p));
-    Pixels pixels;
-    EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE, &pixels, 2, 1), "2x1@8");
-    EXPECT_EQ(pixels, (Pixels{0x000000, 0xFFFFFF}));
-    EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE, &pixels, 1, 0), "1x2@8");  // 0 keeps the own height
-    EXPECT_EQ(pixels, (Pixels{0x808080, 0x808080}));
-    EXPECT_EQ(load(nullptr, "half.bmp", LR_LOADFROMFILE | LR_DEFAULTSIZE, &pixels, 0, 4), "4x4@8");
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(pixels[i], i % 4 < 2 ? 0u : 0xFFFFFFu) << i;
-}
 
 TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
     EXPECT_EQ(load(nullptr, "missing.bmp", LR_LOADFROMFILE), "none");

@@ -1,13 +1,10 @@
 // Text layout: UTF-8 spans and decoding; the placement rules of DrawTextA against TextOutA and
-// the DT_CALCRECT measurement (alignment, single and several lines, word breaks, prefixes,
-// clipping, the opaque background, malformed text); and a picture of the game's Slovak texts for
-// people to look at.
+// the DT_CALCRECT measurement (alignment, single and several lines, clipping, malformed text).
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/image/png_write.h"
 #include "tests/common/tk_test_surface.h"
 #include "tests/platform/text/memory_target.h"
 #include "tests/platform/text/text_fonts.h"
@@ -141,43 +138,6 @@ TEST_F(TextDrawTest, SeveralLinesAreMeasuredAndAlignedOneByOne) {
                      textOut({{a, 380 - extent(a).cx, 10}, {b, 380 - extent(b).cx, 10 + h}})));
 }
 
-TEST_F(TextDrawTest, WordBreakWrapsBetweenWords) {
-    const std::string t = "Ozvučenie kariet...";
-    const int full = extent(t).cx, first = extent("Ozvučenie").cx, second = extent("kariet...").cx;
-    const int h = lineHeight();
-    // Narrower than the whole text but wide enough for each word: two lines, the space dropped.
-    const RECT r{10, 10, 10 + full - 1, 150};
-    int result = 0;
-    EXPECT_TRUE(Same(drawText(t, r, DT_WORDBREAK, &result),
-                     textOut({{"Ozvučenie", 10, 10}, {"kariet...", 10, 10 + h}})));
-    EXPECT_EQ(result, 2 * h);
-    // Wide enough: one line. DT_SINGLELINE never wraps. A word wider than the rectangle stays whole
-    // on its own line and widens the measurement.
-    const RECT m = measure(t, r, DT_WORDBREAK),
-               wide = measure("a čerešňa b", {0, 0, first / 3, 0}, DT_WORDBREAK);
-    EXPECT_EQ(Nums(m.right, m.bottom, measure(t, {0, 0, full, 0}, DT_WORDBREAK).bottom,
-                   measure(t, {0, 0, 5, 0}, DT_WORDBREAK | DT_SINGLELINE).bottom, wide.bottom, wide.right),
-              Nums(10 + std::max(first, second), 10 + 2 * h, h, h, 3 * h, extent("čerešňa").cx));
-    // Centred wrapped lines are centred one by one.
-    EXPECT_TRUE(Same(drawText(t, r, DT_WORDBREAK | DT_CENTER),
-                     textOut({{"Ozvučenie", (10 + r.right - first) / 2, 10},
-                              {"kariet...", (10 + r.right - second) / 2, 10 + h}})));
-}
-
-TEST_F(TextDrawTest, PrefixesUnderlineTheNextLetter) {
-    const int baseline = 10 + Strike(font).Ascent();
-    const MemoryTarget prefixed = drawText("&Koniec", {10, 10, 300, 100}, 0);
-    MemoryTarget expected = textOut({{"Koniec", 10, 10}});
-    EXPECT_EQ(measure("&Koniec", {0, 0, 0, 0}).right, extent("Koniec").cx);
-    // The K's advance is underlined one pixel below the baseline; the rest is as without the prefix.
-    for (int x = 10; x < 10 + extent("K").cx; ++x)
-        expected.Set(x, baseline + 1, MemoryTarget::rgb(RGB(80, 0, 0)));
-    EXPECT_TRUE(Same(prefixed, expected));
-    EXPECT_TRUE(Same(drawText("A&&B", {10, 10, 300, 100}, 0), textOut({{"A&B", 10, 10}})));
-    EXPECT_TRUE(Same(drawText("&Koniec", {10, 10, 300, 100}, DT_NOPREFIX), textOut({{"&Koniec", 10, 10}})));
-    EXPECT_TRUE(Same(drawText("AB&", {10, 10, 300, 100}, 0), textOut({{"AB", 10, 10}})));
-}
-
 TEST_F(TextDrawTest, ClipsToTheRectangleUnlessNoClipAndNeverLeavesThePicture) {
     const std::string t = "Rozlíšenie obrazovky";
     const RECT r{30, 40, 90, 52};  // smaller than the text in both directions
@@ -209,21 +169,6 @@ TEST_F(TextDrawTest, ClipsToTheRectangleUnlessNoClipAndNeverLeavesThePicture) {
     EXPECT_EQ(edge.right, 2147483647);
 }
 
-TEST_F(TextDrawTest, OpaqueModeFillsEachLinesCellBoxFirst) {
-    const tkp_TextStyle opaque{RGB(0, 0, 0), true, RGB(200, 220, 240)};
-    const SIZE s = extent("Zamiešaj");
-    MemoryTarget target(kW, kH);
-    tkp_TextOut(target, Use(font), opaque, 20, 30, "Zamiešaj");
-    const RECT ink = target.Ink();
-    EXPECT_EQ(Nums(ink.left, ink.top, ink.right, ink.bottom, target.At(20, 30)),
-              Nums(20, 30, 20 + s.cx, 30 + s.cy, MemoryTarget::rgb(RGB(200, 220, 240))));
-    // DrawTextA fills each line's box, clipped to the rectangle.
-    MemoryTarget lines(kW, kH);
-    RECT r{10, 10, 10 + s.cx / 2, 200};
-    tkp_DrawText(&lines, Use(font), opaque, "Zamiešaj\nZamiešaj", &r, 0);
-    EXPECT_EQ(Nums(lines.Ink().right, lines.Ink().bottom), Nums(10 + s.cx / 2, 10 + 2 * s.cy));
-}
-
 TEST_F(TextDrawTest, MalformedTextIsDrawnSafely) {
     // Broken bytes show the replacement character; counts stop at the text's end.
     const RECT r{10, 10, 300, 100};
@@ -236,52 +181,6 @@ TEST_F(TextDrawTest, MalformedTextIsDrawnSafely) {
     // No rectangle: nothing happens.
     MemoryTarget target(kW, kH);
     EXPECT_EQ(tkp_DrawText(&target, Use(font), style, "x", nullptr, 0), 0);
-}
-
-TEST(TextScreenshotTest, SlovakTextsAtSeveralSizesAndAlignments) {
-    MemoryTarget target(1360, 480, 0xF0F0E0);
-    const tkp_TextStyle black{RGB(0, 0, 0), false, 0};
-    const auto draw = [&](const FontPtr& font, const tkp_TextStyle& style, const char* text, RECT r,
-                          UINT flags) { tkp_DrawText(&target, Use(font), style, text, &r, flags); };
-    int y = 8;
-    // Sizes and weights, the skin's font first (15 x 9, normal), then the name fonts (bold).
-    for (const FontPtr& font : {MakeFont(15, 9, FW_NORMAL, "Verdana"), MakeFont(22, 0, FW_NORMAL, "Verdana"),
-                                MakeFont(22, 18, FW_BOLD, "Verdana"), MakeFont(-28, 0, FW_BOLD, "Verdana")}) {
-        int x = 8;
-        for (const char* t : {"Zamiešaj", "Ozvučenie kariet...", "Rozlíšenie obrazovky", "čerešňa"}) {
-            tkp_TextOut(target, Use(font), black, x, y, t);
-            x += Extent(font, t).cx + 16;
-        }
-        y += Strike(font).Height() + 6;
-    }
-    // A long name on 150 x 100 cards: the common font, then narrowed to fit (dark red), centred.
-    FontPtr common = MakeFont(22, 18, FW_BOLD, "Verdana");
-    const char* name = "Rozlíšenie obrazovky";
-    FontPtr narrowed =
-        MakeFont(22, static_cast<int>(18.0 * 149 / (Extent(common, name).cx + 1) + 0.5), FW_BOLD, "Verdana");
-    const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    target.Fill({8, y, 158, y + 100}, RGB(255, 255, 255));
-    target.Fill({170, y, 320, y + 100}, RGB(255, 255, 255));
-    draw(common, black, name, {8, y, 158, y + 100}, centred);
-    draw(narrowed, tkp_TextStyle{RGB(80, 0, 0), false, 0}, name, {170, y, 320, y + 100}, centred);
-    // Alignments in one box, an opaque background, a word-wrapped paragraph and a prefix.
-    const RECT box{340, y, 600, y + 100};
-    target.Fill(box, RGB(200, 220, 240));
-    FontPtr small = MakeFont(16, 0, FW_NORMAL, "Verdana");
-    draw(small, black, "vľavo", box, DT_LEFT | DT_TOP | DT_SINGLELINE);
-    draw(small, black, "stred", box, centred);
-    draw(small, black, "vpravo dole", box, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
-    draw(small, tkp_TextStyle{RGB(255, 255, 255), true, RGB(0, 0, 128)},
-         "Ozvučenie kariet: každá karta s vlastným zvukom zahrá, keď ju zoberieš.", {620, y, 880, y + 100},
-         DT_WORDBREAK | DT_CENTER);
-    draw(small, black, "&Koniec", {340, y + 104, 600, y + 130}, DT_LEFT);
-    y += 140;
-    // The congratulation text, white on a dark table, 150 x 65.
-    target.Fill({0, y, 1360, 480}, RGB(0, 90, 40));
-    tkp_TextOut(target, Use(MakeFont(150, 65, FW_NORMAL, "Verdana")),
-                tkp_TextStyle{RGB(255, 255, 255), false, 0}, 20, y + 20, "Super! Gratulujeme!");
-    tkp_WritePng((std::string(TK_SCREENSHOT_DIR) + "/text_slovak.png").c_str(), target.Width(),
-                 target.Height(), target.Pixels().data(), target.Width());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Dialogs and their frame painter: panels to the pixel in each background, titles, the painter's
 // pointer machine, dialogs built centred and painted by parts, dragged by the title strip only and
 // raised by a press on their body; the white net and the milky wash; the edit box: typing, its
-// limits, keys through the tree, its borders and text; a picture of it all.
+// limits, keys through the tree, its borders and text.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -324,34 +324,6 @@ TEST(EditBoxTest, SunkenAndRaisedBordersAndTheText) {
                 ++inked, astray += x < 15 || y < 15 || x >= 15 + ext.cx || y >= 15 + ext.cy;
     EXPECT_GT(inked, 10);
     EXPECT_EQ(astray, 0);
-}
-
-// Coloured diagonal bands under three dialogs, one in each background, a plain one and an edit box
-// typed into, saved for people to look at (the panels' pixels are the painter's tests).
-TEST(DialogPictureTest, ThreeBackgroundsAndAnEditBox) {
-    ScopedScreen screen(480, 300);
-    TestSurface srf(480, 300);
-    const std::uint16_t colours[] = {0x18C3, 0x8000, 0x0410, 0x4208, 0x0011};
-    Paint(srf.get(), [&](int x, int y) { return colours[((x + y) / 24) % 5]; });
-    tk_CPolCHLO root;
-    const char* titles[] = {"Biela sieť", "Plná farba", "Mliečne pozadie"};
-    tk_CDDialog* dlgs[3];
-    for (int i = 0; i < 3; ++i) {
-        dlgs[i] = new tk_CDDialog(&root, i + 1);
-        dlgs[i]->Dsgn(20 + 150 * i, 30 + 20 * i, 130, 110, i + 1);
-        dlgs[i]->frame.SetTitle(titles[i]);
-    }
-    auto* edit = new tk_CDEDB(dlgs[1], 10, 40);
-    edit->SetSize(110, 24);
-    for (int key : {'K', 'A', 'R', 'T', 'O', 'L', 'A'}) root.INFORMUJ_SA_KLAV(key);
-    auto* plain = new tk_CDDialog(&root, 4);
-    plain->Dsgn(40, 190, 400, 80, 1);
-    plain->plain_fill = true;
-    root.SetupVisual_Private();
-    for (tk_CDDialog* d : dlgs) d->ZOBRAZ(srf.get());
-    plain->ZOBRAZ(srf.get());
-    srf.SavePng("dialogs_three_backgrounds");
-    EXPECT_STREQ(edit->Get_Text(), "KARTOLA");
 }
 
 }  // namespace
