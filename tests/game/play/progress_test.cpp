@@ -35,10 +35,10 @@ TEST_F(Progress, ThePassShowsTheShareDoneWithALivePointerOnlyWhileThumbnailsAreM
             Shot("kartola_progress");
             // The bar (1024 x 768: 512 wide at the centre, 2 pixels of frame) is filled a quarter.
             const int y = 384, inside = 508;
-            EXPECT_EQ(Numbers(RunOf(258, 766, y), RunOf(258 + inside / 4, 766, y),
-                              tkp_HeadlessFramePixel(256, y) == 0xFFFFFF),
-                      Numbers(inside / 4, inside - inside / 4, 1));
-            EXPECT_EQ(Numbers(a.pointer_sprite.x, a.pointer_sprite.y), "300,200");
+            EXPECT_EQ(tk_test::Nums(RunOf(258, 766, y), RunOf(258 + inside / 4, 766, y),
+                                    tkp_HeadlessFramePixel(256, y) == 0xFFFFFF),
+                      tk_test::Nums(inside / 4, inside - inside / 4, 1));
+            EXPECT_EQ(tk_test::Nums(a.pointer_sprite.x, a.pointer_sprite.y), "300,200");
             a.ThumbnailProgress("../DATA_velka", 4, 4, nullptr);
             // A whole first load presents one progress frame per picture; a second none.
             frames = tkp_HeadlessFrameCount();
