@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config git
     libgtest-dev libgmock-dev libbenchmark-dev
-    libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev
+    libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev libsndfile1-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-14-dev clang-format
