@@ -6,6 +6,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 // clang-format off: jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 // clang-format on
@@ -156,7 +157,10 @@ std::string SoundFile(int format, int channels, int rate, const std::vector<shor
     info.format = format;
     SNDFILE* f = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
     if (!f) return {};
-    sf_writef_short(f, samples.data(), sf_count_t(samples.size()) / channels);
+    // Written as floats: libsndfile 1.2.0 garbles 16-bit stereo samples on their way to MP3.
+    std::vector<float> scaled(samples.begin(), samples.end());
+    for (float& x : scaled) x /= 32768.0f;
+    sf_writef_float(f, scaled.data(), sf_count_t(scaled.size()) / channels);
     sf_close(f);
     return memory.bytes;
 }
