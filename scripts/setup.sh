@@ -12,8 +12,9 @@ packages=(
     clang libclang-rt-14-dev clang-format
 )
 
-# Only for regenerating the resources (`make resources`): speech synthesis and sound conversion.
-tool_packages=(espeak-ng sox)
+# Only for regenerating the resources (`make resources`): speech synthesis and sound conversion
+# (libsox-fmt-base lets sox write OGG Vorbis).
+tool_packages=(espeak-ng sox libsox-fmt-base)
 if [ "${1:-}" = "--tools" ]; then
     packages+=("${tool_packages[@]}")
 fi
