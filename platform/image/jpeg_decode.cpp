@@ -37,9 +37,10 @@ struct Decoder {
     ErrorTrap trap;
 };
 
-// Reads the header and the APP1 segments. False on a malformed header.
+// Creates the decompressor and reads the header and the APP1 segments. False on a malformed header.
 bool readHeader(Decoder* d, const std::uint8_t* data, std::size_t size) {
     if (setjmp(d->trap.jump)) return false;
+    jpeg_create_decompress(&d->cinfo);
     jpeg_mem_src(&d->cinfo, data, static_cast<unsigned long>(size));
     jpeg_save_markers(&d->cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d->cinfo, TRUE);
@@ -83,7 +84,7 @@ bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     d.cinfo.err = jpeg_std_error(&d.trap.mgr);
     d.trap.mgr.error_exit = onError;
     d.trap.mgr.emit_message = onMessage;
-    jpeg_create_decompress(&d.cinfo);
+    // Safe also when creating failed: it frees only what was made.
     struct Destroy {
         jpeg_decompress_struct* c;
         ~Destroy() { jpeg_destroy_decompress(c); }

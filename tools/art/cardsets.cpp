@@ -1,5 +1,7 @@
 #include "tools/art/cardsets.h"
 
+#include <png.h>
+
 #include <functional>
 
 #include "tools/art/cards_animals.h"
@@ -131,16 +133,15 @@ CardPicture Photographed(const std::string& name, const std::string& extension, 
     if (kind == Photo::PngTransparent) {
         Picture p(w, h, Hex(0, 0), Hex(0, 0));
         draw(p);
-        std::vector<std::uint32_t> argb;
+        std::vector<std::uint8_t> rgba;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const Rgba q = p.C().At(x, y);  // premultiplied
                 auto straight = [&q](float v) { return q.a > 0 ? ToByte(v / q.a) : std::uint8_t{0}; };
-                argb.push_back(std::uint32_t{ToByte(q.a)} << 24 | std::uint32_t{straight(q.r)} << 16 |
-                               std::uint32_t{straight(q.g)} << 8 | straight(q.b));
+                rgba.insert(rgba.end(), {straight(q.r), straight(q.g), straight(q.b), ToByte(q.a)});
             }
         c.pixels = p.Pixels();
-        c.file = EncodePngRgba(w, h, argb);
+        c.file = EncodePng(w, h, PNG_COLOR_TYPE_RGB_ALPHA, 8, rgba);
         c.format += "PNG, alpha";
         return c;
     }
@@ -148,14 +149,18 @@ CardPicture Photographed(const std::string& name, const std::string& extension, 
     draw(p);
     c.pixels = p.Pixels();
     switch (kind) {
-        case Photo::PngRgb:
-            c.file = EncodePngRgb(c.pixels);
+        case Photo::PngRgb: {
+            std::vector<std::uint8_t> rgb;
+            for (std::uint32_t px : c.pixels.px)
+                rgb.insert(rgb.end(), {std::uint8_t(px >> 16), std::uint8_t(px >> 8), std::uint8_t(px)});
+            c.file = EncodePng(w, h, PNG_COLOR_TYPE_RGB, 8, rgb);
             c.format += "PNG RGB";
             break;
+        }
         case Photo::PngPalette: {
             IndexedImage q = Quantize(c.pixels, 256);
             c.pixels = Expand(q);
-            c.file = EncodePngPalette(q);
+            c.file = EncodePng(w, h, PNG_COLOR_TYPE_PALETTE, 8, q.idx, q.palette);
             c.format += "PNG palette";
             break;
         }
@@ -163,11 +168,13 @@ CardPicture Photographed(const std::string& name, const std::string& extension, 
             JpegOptions o;
             o.progressive = kind == Photo::JpegProgressive;
             o.grey = kind == Photo::JpegGrey;
-            o.orientation = kind == Photo::JpegOnItsSide ? 6 : 1;
             if (o.grey) c.pixels = Greyed(c.pixels);
-            c.file = EncodeJpeg(c.pixels, o);
+            // Taken on its side: stored turned, with the tag that turns it back.
+            const bool turned = kind == Photo::JpegOnItsSide;
+            o.orientation = turned ? 6 : 0;
+            c.file = EncodeJpeg(turned ? TurnedAnticlockwise(c.pixels) : c.pixels, o);
             c.format += o.progressive ? "JPEG progressive" : o.grey ? "JPEG grey" : "JPEG";
-            if (o.orientation == 6) c.format += ", EXIF turned";
+            if (turned) c.format += ", EXIF turned";
             break;
         }
     }

@@ -22,25 +22,6 @@ struct Trap {
     std::longjmp(reinterpret_cast<Trap*>(c->err)->jump, 1);
 }
 
-// The picture turned a quarter anticlockwise: what EXIF orientation 6 turns back upright.
-RgbImage TurnedAnticlockwise(const RgbImage& img) {
-    RgbImage out(img.h, img.w);
-    for (int y = 0; y < img.h; ++y)
-        for (int x = 0; x < img.w; ++x) out.At(y, img.w - 1 - x) = img.At(x, y);
-    return out;
-}
-
-// The EXIF block of one IFD0 entry, the orientation.
-std::vector<std::uint8_t> ExifOrientation(int orientation) {
-    return {'E', 'x',  'i',  'f', 0,
-            0,   'I',  'I',  42,  0,
-            8,   0,    0,    0,   1,
-            0,   0x12, 0x01, 3,   0,
-            1,   0,    0,    0,   static_cast<std::uint8_t>(orientation),
-            0,   0,    0,    0,   0,
-            0,   0};
-}
-
 // The caller's buffers only, so that the jump skips no destructor.
 bool Compress(jpeg_compress_struct* c, Trap* trap, const RgbImage& img, const std::uint8_t* samples,
               const JpegOptions& o, const std::vector<std::uint8_t>& exif, unsigned char** out,
@@ -66,29 +47,9 @@ bool Compress(jpeg_compress_struct* c, Trap* trap, const RgbImage& img, const st
     return true;
 }
 
-std::vector<std::uint8_t> WritePngImage(png_image& image, const void* pixels, const void* colormap) {
-    png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels, 0, colormap)) return {};
-    std::vector<std::uint8_t> out(size);
-    if (!png_image_write_to_memory(&image, out.data(), &size, 0, pixels, 0, colormap)) return {};
-    out.resize(size);
-    return out;
-}
-
-png_image Header(int w, int h, png_uint_32 format) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(w);
-    image.height = static_cast<png_uint_32>(h);
-    image.format = format;
-    return image;
-}
-
-std::vector<std::uint8_t> Rgb(const RgbImage& img) {
-    std::vector<std::uint8_t> s;
-    for (std::uint32_t p : img.px)
-        s.insert(s.end(), {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
-    return s;
+void AppendPng(png_structp png, png_bytep data, png_size_t n) {
+    auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + n);
 }
 
 }  // namespace
@@ -103,18 +64,42 @@ RgbImage Greyed(const RgbImage& img) {
     return out;
 }
 
-std::vector<std::uint8_t> EncodeJpeg(const RgbImage& picture, const JpegOptions& o) {
-    const RgbImage img = o.orientation == 6 ? TurnedAnticlockwise(picture) : picture;
+RgbImage TurnedAnticlockwise(const RgbImage& img) {
+    RgbImage out(img.h, img.w);
+    for (int y = 0; y < img.h; ++y)
+        for (int x = 0; x < img.w; ++x) out.At(y, img.w - 1 - x) = img.At(x, y);
+    return out;
+}
+
+std::vector<std::uint8_t> ExifPayload(int orientation, bool bigEndian) {
+    std::vector<std::uint8_t> e = {'E', 'x', 'i', 'f', 0, 0};
+    auto u16 = [&](std::uint32_t v) {
+        const std::uint8_t lo = static_cast<std::uint8_t>(v), hi = static_cast<std::uint8_t>(v >> 8);
+        e.insert(e.end(), bigEndian ? std::initializer_list<std::uint8_t>{hi, lo}
+                                    : std::initializer_list<std::uint8_t>{lo, hi});
+    };
+    auto u32 = [&](std::uint32_t v) {
+        u16(bigEndian ? v >> 16 : v & 0xFFFF);
+        u16(bigEndian ? v & 0xFFFF : v >> 16);
+    };
+    e.insert(e.end(), 2, bigEndian ? 'M' : 'I');
+    u16(42), u32(8);
+    // IFD0: one entry (orientation, SHORT, one value in the first two bytes), then no next IFD.
+    u16(1), u16(0x0112), u16(3), u32(1), u16(static_cast<std::uint32_t>(orientation)), u16(0), u32(0);
+    return e;
+}
+
+std::vector<std::uint8_t> EncodeJpeg(const RgbImage& img, const JpegOptions& o) {
     std::vector<std::uint8_t> samples;
     for (std::uint32_t p : o.grey ? Greyed(img).px : img.px) {
         if (o.grey) {
-            samples.push_back(std::uint8_t(p));
+            samples.push_back(static_cast<std::uint8_t>(p));
         } else {
             samples.insert(samples.end(), {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
         }
     }
     const std::vector<std::uint8_t> exif =
-        o.orientation != 1 ? ExifOrientation(o.orientation) : std::vector<std::uint8_t>{};
+        o.orientation ? ExifPayload(o.orientation, o.bigEndian) : std::vector<std::uint8_t>{};
     jpeg_compress_struct c{};
     Trap trap{};
     c.err = jpeg_std_error(&trap.mgr);
@@ -130,28 +115,33 @@ std::vector<std::uint8_t> EncodeJpeg(const RgbImage& picture, const JpegOptions&
     return out;
 }
 
-std::vector<std::uint8_t> EncodePngRgb(const RgbImage& img) {
-    png_image image = Header(img.w, img.h, PNG_FORMAT_RGB);
-    const std::vector<std::uint8_t> rgb = Rgb(img);
-    return WritePngImage(image, rgb.data(), nullptr);
-}
-
-std::vector<std::uint8_t> EncodePngPalette(const IndexedImage& img) {
-    png_image image = Header(img.w, img.h, PNG_FORMAT_RGB_COLORMAP);
-    image.colormap_entries = static_cast<png_uint_32>(img.palette.size());
-    RgbImage palette(static_cast<int>(img.palette.size()), 1);
-    palette.px = img.palette;
-    const std::vector<std::uint8_t> colours = Rgb(palette);
-    return WritePngImage(image, img.idx.data(), colours.data());
-}
-
-std::vector<std::uint8_t> EncodePngRgba(int w, int h, const std::vector<std::uint32_t>& argb) {
-    png_image image = Header(w, h, PNG_FORMAT_RGBA);
-    std::vector<std::uint8_t> rgba;
-    for (std::uint32_t p : argb)
-        rgba.insert(rgba.end(),
-                    {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p), std::uint8_t(p >> 24)});
-    return WritePngImage(image, rgba.data(), nullptr);
+std::vector<std::uint8_t> EncodePng(int w, int h, int colorType, int bitDepth,
+                                    const std::vector<std::uint8_t>& rows,
+                                    const std::vector<std::uint32_t>& palette,
+                                    const std::vector<std::uint8_t>& alpha) {
+    std::vector<std::uint8_t> out;
+    std::vector<png_color> colours;
+    for (std::uint32_t c : palette) colours.push_back({png_byte(c >> 16), png_byte(c >> 8), png_byte(c)});
+    std::vector<png_bytep> rowPointers;
+    const std::size_t stride = h > 0 ? rows.size() / static_cast<std::size_t>(h) : 0;
+    for (int y = 0; y < h; ++y) rowPointers.push_back(const_cast<png_bytep>(rows.data()) + y * stride);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return {};
+    }
+    png_set_write_fn(png, &out, AppendPng, nullptr);
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), bitDepth, colorType, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, 9);
+    if (!colours.empty()) png_set_PLTE(png, info, colours.data(), int(colours.size()));
+    if (!alpha.empty()) png_set_tRNS(png, info, alpha.data(), int(alpha.size()), nullptr);
+    png_write_info(png, info);
+    png_write_image(png, rowPointers.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
 }
 
 }  // namespace art

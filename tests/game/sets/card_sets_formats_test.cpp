@@ -66,13 +66,13 @@ TEST_F(CardSetFormats, AFolderMixingAllKindsGivesOnePairPerPictureName) {
     WriteFile("DATA/b.png", PngFile(2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, std::vector<std::uint8_t>(16, 0)));
     WriteFile("DATA/b.OGG", SoundFile(SF_FORMAT_OGG | SF_FORMAT_VORBIS, 1, 8000, tone));
     // Taken on its side: the upright picture has the blue quadrant top left.
-    WriteFile("DATA/c.JPG", JpegFile(60, 40, quadrants(), false, false, 6));
+    WriteFile("DATA/c.JPG", JpegFile(60, 40, quadrants(), {.orientation = 6}));
     WriteFile("DATA/c.mp3", SoundFile(SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 1, 8000, tone));
-    WriteFile("DATA/d.jpeg", JpegFile(60, 40, quadrants(), false, true));
+    WriteFile("DATA/d.jpeg", JpegFile(60, 40, quadrants(), {.progressive = true}));
     WriteFile("DATA/d.flac", SoundFile(SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1, 8000, tone));
     WriteFile("DATA/e.Png", PngFile(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 0}, {0x808000}));
     // Two pictures of one name: the BMP is the picture; other files are no pictures.
-    WriteFile("DATA/f.jpg", JpegFile(60, 40, quadrants(), false, false));
+    WriteFile("DATA/f.jpg", JpegFile(60, 40, quadrants(), {}));
     WriteFile("DATA/f.bmp", flat24);
     WriteFile("DATA/notes.txt", "not a picture");
 

@@ -64,9 +64,9 @@ inline std::string FilesIn(const std::string& folder) {
 }
 
 // A bundled card set's folder in the source tree.
+// (From the source folder the build names, not __FILE__: ccache's base_dir makes that relative.)
 inline std::string CardSet(const char* name) {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("tests/")) + "cardsets/" + name;
+    return RepoPath(std::string("cardsets/") + name);
 }
 
 // Runs f while files can grow to `bytes` only: longer writes fail as on a full disk.

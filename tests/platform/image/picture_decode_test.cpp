@@ -133,45 +133,39 @@ bool cornersNear(const Pixels& got, const Pixels& want) {
     return true;
 }
 
-TEST(JpegDecode, BaselineProgressiveAndGreyPicturesDecode) {
-    for (bool progressive : {false, true}) {
-        tkp_BmpImage image;
-        ASSERT_TRUE(decode(tk_test::JpegFile(32, 16, quadrants(), false, progressive), &image));
-        EXPECT_EQ(image.width * 100 + image.height, 3216);
-        EXPECT_TRUE(cornersNear(corners(image), {R, G, B, W})) << progressive << " " << hex(corners(image));
-    }
-    Pixels grey;
-    for (int i = 0; i < 32 * 16; ++i) grey.push_back(i % 32 < 16 ? 0x40 : 0xC0);
-    tkp_BmpImage image;
-    ASSERT_TRUE(decode(tk_test::JpegFile(32, 16, grey, true, false), &image));
-    EXPECT_TRUE(cornersNear(corners(image), {0x404040, 0xC0C0C0, 0x404040, 0xC0C0C0})) << hex(corners(image));
-}
-
-TEST(JpegDecode, EachExifOrientationComesOutUpright) {
+TEST(JpegDecode, KindsDecodeAndEachExifOrientationComesOutUpright) {
     struct Case {
-        int orientation;
-        bool bigEndian;
+        const char* what;
+        art::JpegOptions options;
         int w, h;
         Pixels want;  // top-left, top-right, bottom-left, bottom-right once upright
     };
     const Case cases[] = {
-        {0, false, 32, 16, {R, G, B, W}}, {1, false, 32, 16, {R, G, B, W}}, {2, false, 32, 16, {G, R, W, B}},
-        {3, true, 32, 16, {W, B, G, R}},  {4, false, 32, 16, {B, W, R, G}}, {5, false, 16, 32, {R, B, G, W}},
-        {6, false, 16, 32, {B, R, W, G}}, {6, true, 16, 32, {B, R, W, G}},  {7, false, 16, 32, {W, G, B, R}},
-        {8, true, 16, 32, {G, W, R, B}},  {9, false, 32, 16, {R, G, B, W}},
+        {"baseline", {}, 32, 16, {R, G, B, W}},
+        {"progressive", {.progressive = true}, 32, 16, {R, G, B, W}},
+        {"grey", {.grey = true}, 32, 16, {0x4C4C4C, 0x969696, 0x1D1D1D, W}},
+        {"1", {.orientation = 1}, 32, 16, {R, G, B, W}},
+        {"2", {.orientation = 2}, 32, 16, {G, R, W, B}},
+        {"3", {.orientation = 3, .bigEndian = true}, 32, 16, {W, B, G, R}},
+        {"4", {.orientation = 4}, 32, 16, {B, W, R, G}},
+        {"5", {.orientation = 5}, 16, 32, {R, B, G, W}},
+        {"6", {.orientation = 6}, 16, 32, {B, R, W, G}},
+        {"6 big-endian", {.orientation = 6, .bigEndian = true}, 16, 32, {B, R, W, G}},
+        {"7", {.orientation = 7}, 16, 32, {W, G, B, R}},
+        {"8", {.orientation = 8, .bigEndian = true}, 16, 32, {G, W, R, B}},
+        {"9 is out of range", {.orientation = 9}, 32, 16, {R, G, B, W}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.orientation);
+        SCOPED_TRACE(c.what);
         tkp_BmpImage image;
-        ASSERT_TRUE(
-            decode(tk_test::JpegFile(32, 16, quadrants(), false, false, c.orientation, c.bigEndian), &image));
+        ASSERT_TRUE(decode(tk_test::JpegFile(32, 16, quadrants(), c.options), &image));
         EXPECT_EQ(image.width * 100 + image.height, c.w * 100 + c.h);
         EXPECT_TRUE(cornersNear(corners(image), c.want)) << hex(corners(image));
     }
 }
 
 TEST(ExifOrientation, DamagedBlocksMeanAsStored) {
-    const std::string good = tk_test::ExifPayload(6, false);
+    const std::string good = tk_test::AsString(art::ExifPayload(6, false));
     auto orientation = [](const std::string& s) {
         return tkp_ExifOrientation(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
     };
@@ -187,7 +181,9 @@ TEST(ExifOrientation, DamagedBlocksMeanAsStored) {
 TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
     Bytes wide(16385, 0x80);
     const std::string png = tk_test::PngFile(3, 2, PNG_COLOR_TYPE_GRAY, 8, Bytes(6, 7));
-    const std::string jpeg = tk_test::JpegFile(32, 16, quadrants(), false, true);
+    const std::string jpeg = tk_test::JpegFile(32, 16, quadrants(), {});
+    // Cut a few bytes into the scan, after the headers.
+    const std::string cut = jpeg.substr(0, jpeg.rfind("\xFF\xDA") + 20);
     struct Case {
         const char* what;
         std::string file;
@@ -197,10 +193,10 @@ TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
         {"PNG cut short", png.substr(0, png.size() - 20), "malformed PNG data"},
         {"PNG header only", png.substr(0, 20), "malformed PNG header"},
         {"PNG too wide", tk_test::PngFile(16385, 1, PNG_COLOR_TYPE_GRAY, 8, wide), "picture too large"},
-        {"JPEG cut short", jpeg.substr(0, jpeg.size() / 2), "JPEG data cut short"},
+        {"JPEG cut short", cut, "JPEG data cut short"},
         {"JPEG start only", jpeg.substr(0, 2), "not a JPEG file"},
         {"JPEG header damaged", jpeg.substr(0, 4) + std::string(200, '\x55'), "malformed JPEG header"},
-        {"JPEG too wide", tk_test::JpegFile(16400, 8, Pixels(16400 * 8, 0), true, false),
+        {"JPEG too wide", tk_test::JpegFile(16400, 8, Pixels(16400 * 8, 0), {.grey = true}),
          "picture too large"},
         {"neither", "GIF89a, not any kind read here", "not a BMP file"},
     };
@@ -214,7 +210,7 @@ TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
     }
     // LoadImageA names the file and the reason.
     tk_test::ScopedWorkDir dir;
-    tk_test::WriteFile("photo.JPG", jpeg.substr(0, jpeg.size() / 2));
+    tk_test::WriteFile("photo.JPG", cut);
     std::string log = ptest::Logged(
         [] { EXPECT_EQ(LoadImageA(nullptr, "photo.JPG", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr); });
     EXPECT_EQ(log, "LoadImageA: photo.JPG: JPEG data cut short\n");
