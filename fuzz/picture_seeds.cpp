@@ -18,11 +18,12 @@ int main(int argc, char** argv) {
     }
     std::vector<std::uint32_t> pixels;
     for (int i = 0; i < 16 * 8; ++i) pixels.push_back(i * 0x020406u);
+    std::vector<std::uint32_t> palette;
+    for (std::uint32_t i = 0; i < 16; ++i) palette.push_back(i * 0x0F0E0D);
     std::vector<std::uint8_t> bytes;
     for (int i = 0; i < 16 * 8 * 8; ++i) bytes.push_back(std::uint8_t(i * 7));
     const std::vector<std::pair<std::string, std::string>> seeds = {
-        {"palette.png",
-         PngFile(16, 8, PNG_COLOR_TYPE_PALETTE, 4, bytes, {0xFF0000, 0x00FF00, 0x0000FF}, {0, 128})},
+        {"palette.png", PngFile(16, 8, PNG_COLOR_TYPE_PALETTE, 4, bytes, palette, {0, 128})},
         {"grey.png", PngFile(16, 8, PNG_COLOR_TYPE_GRAY, 8, bytes)},
         {"alpha.png", PngFile(16, 8, PNG_COLOR_TYPE_RGB_ALPHA, 8, bytes)},
         {"deep.png", PngFile(16, 8, PNG_COLOR_TYPE_RGB, 16, bytes)},
