@@ -52,9 +52,8 @@ void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Lo
 
 int listAndMake(const char* folder, bool keep_paths, IDirectDraw* dd, int width, int height, char** array,
                 int capacity, int* last, Look look) {
-    if (!array || !last) return -1;
     tk_CARRE pictures;
-    if (tk_FSI_ListPictures(folder, &pictures) != 0) {
+    if (!array || !last || tk_FSI_ListPictures(folder, &pictures) != 0) {
         TK_LOG(kListingFailed, "X");
         return -1;
     }

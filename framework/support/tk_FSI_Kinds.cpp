@@ -36,10 +36,6 @@ std::string withoutExtension(const char* path) {
 
 }  // namespace
 
-bool tk_FSI_IsPicture(const char* path) {
-    return rankOf(path, tk_FSI_kPictureExtensions) >= 0;
-}
-
 int tk_FSI_ListPictures(const char* folder, tk_CARRE* list) {
     if (!list) return -1;
     tk_CARRE all;
@@ -61,8 +57,11 @@ int tk_FSI_ListPictures(const char* folder, tk_CARRE* list) {
             list->Add(path);
             continue;
         }
-        char*& kept = reinterpret_cast<char*&>(list->items[same]);
-        if (rank < rankOf(kept, tk_FSI_kPictureExtensions)) std::swap(kept, path);
+        char* kept = static_cast<char*>(list->items[same]);
+        if (rank < rankOf(kept, tk_FSI_kPictureExtensions)) {
+            list->items[same] = path;
+            path = kept;
+        }
         delete[] path;
     }
     return 0;

@@ -11,12 +11,10 @@ inline constexpr const char* tk_FSI_kPictureExtensions[] = {"bmp", "png", "jpg",
 // Sound extensions, the preferred first: a WAV beside a picture wins over any other recording.
 inline constexpr const char* tk_FSI_kSoundExtensions[] = {"wav", "ogg", "mp3", "flac"};
 
-// True when the path's extension is one of the picture extensions, in any case.
-bool tk_FSI_IsPicture(const char* path);
-
-// Appends the folder's pictures to list as heap strings with their full paths, in listing order,
-// one per bare name (the preferred kind where several share it). The listing rule of
-// tk_FSI_Zisti_SubAdr holds ("rezia..." and "sprit..." are left out). 0, or -1 on bad arguments.
+// Appends the folder's pictures (the picture extensions in any case) to list as heap strings with
+// their full paths, in listing order, one per bare name (the preferred kind where several share it). The
+// listing rule of tk_FSI_Zisti_SubAdr holds ("rezia..." and "sprit..." are left out). 0, or -1 on bad
+// arguments.
 int tk_FSI_ListPictures(const char* folder, tk_CARRE* list);
 
 // The sound beside a file: path with its extension replaced by each sound extension in turn, the

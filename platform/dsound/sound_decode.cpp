@@ -88,7 +88,9 @@ bool tkp_DecodeSoundToWave(const std::uint8_t* data, std::size_t size, std::vect
         SNDFILE* f;
         ~Close() { sf_close(f); }
     } closer{file};
-    if (info.channels <= 0 || info.samplerate <= 0) return fail(reason, "no channels or no rate");
+    // Rates far past any sound card's are no sound (and would overflow the header's byte rate).
+    if (info.channels <= 0 || info.samplerate <= 0 || info.samplerate > 1000000)
+        return fail(reason, "no channels or no usable rate");
     const int channels = info.channels > 2 ? 1 : info.channels;
 
     // Read block by block: the frame count of a compressed file is only an estimate.
