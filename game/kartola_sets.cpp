@@ -9,6 +9,7 @@
 #include "framework/sound/tk_CDSO_Zvuk.h"
 #include "framework/support/tk_Assert.h"
 #include "framework/support/tk_FSI.h"
+#include "framework/support/tk_FSI_Kinds.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
 #include "framework/widgets/tk_CIcon.h"
@@ -28,11 +29,11 @@ void pairName(const char* path, char (&name)[kMaxPairName + 1]) {
     tk_StrCopy(name, whole.c_str());
 }
 
-// The sound of the pair: the ".wav" beside the thumbnail, or null.
+// The sound of the pair: the recording beside the thumbnail (a WAV first, else OGG, MP3 or FLAC),
+// or null.
 tk_CDSO_Zvuk* pairSound(const char* thumbnail) {
-    char wav[kMaxThumbnailPath + 1];
-    tk_FSI_Zmen_priponu(thumbnail, "wav", wav);
-    if (!tk_FSI_Existuje_sub(wav)) {
+    char wav[kMaxThumbnailPath + 8];
+    if (!tk_FSI_FindSound(thumbnail, wav, sizeof(wav))) {
         TK_LOG("wav sub init", "NULL");
         return nullptr;
     }

@@ -3,6 +3,7 @@
 
 #include "platform/ddraw/ddraw.h"
 #include "platform/dsound/dsound.h"
+#include "platform/dsound/sound_decode.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/load_image.h"
 #include "platform/kernel/debug.h"

@@ -43,3 +43,4 @@ run_target() {
 
 run_target bmp_fuzz "$build/bmp_seeds"
 run_target wav_fuzz "$build/wav_seeds"
+run_target picture_fuzz "$build/picture_seeds"

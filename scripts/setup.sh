@@ -6,14 +6,15 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config git
     libgtest-dev libgmock-dev libbenchmark-dev
-    libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev
+    libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev libsndfile1-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick
     clang libclang-rt-14-dev clang-format
 )
 
-# Only for regenerating the resources (`make resources`): speech synthesis and sound conversion.
-tool_packages=(espeak-ng sox)
+# Only for regenerating the resources (`make resources`): speech synthesis and sound conversion
+# (libsox-fmt-base lets sox write OGG Vorbis).
+tool_packages=(espeak-ng sox libsox-fmt-base)
 if [ "${1:-}" = "--tools" ]; then
     packages+=("${tool_packages[@]}")
 fi

@@ -9,8 +9,9 @@ cd "$top"
 mkdir -p resources cardsets docs
 "$resgen" resources resources
 # The generated sets are rebuilt whole; stale thumbnails would keep showing old pictures.
-for set in DATA_ovocie DATA_tvary; do
-    rm -f cardsets/$set/*.bmp cardsets/$set/*.faz cardsets/$set/*.wav cardsets/$set/*.thm
+for set in DATA_ovocie DATA_tvary DATA_zvierata; do
+    mkdir -p cardsets/$set
+    (cd cardsets/$set && rm -f -- *.bmp *.faz *.wav *.ogg *.thm *.png *.PNG *.jpg *.JPG *.jpeg)
 done
 "$resgen" cardsets cardsets
 bash tools/speak_names.sh cardsets

@@ -48,9 +48,10 @@ int tk_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(IDirectDraw* dd, const
 // once at the end (total, total, null).
 using tk_BMP_Progress = void (*)(int done, int total, const char* picture, void* context);
 
-// Makes the missing thumbnails of the folder's "*.bmp" pictures (mode 1: exact, or phase mode at
-// (10, 10) for a picture with a ".faz" marker beside it; mode 2: band mode, the middle half).
-// An existing thumbnail is left as it is; one that cannot be loaded is logged by name. Returns 0.
+// Makes the missing thumbnails of the folder's pictures, BMP, PNG or JPEG (tk_FSI_ListPictures):
+// mode 1 exact, or phase mode at (10, 10) for a picture with a ".faz" marker beside it; mode 2
+// band mode, the middle half. An existing thumbnail is left as it is; one that cannot be loaded is logged by
+// name. Returns 0.
 int tk_BMP_Vytvor__bmp2thm(const char* folder, int width, int height, int mode,
                            tk_BMP_Progress progress = nullptr, void* context = nullptr);
 // Lists the folder's pictures into array (room for capacity entries; *last = the index of the

@@ -7,6 +7,7 @@
 #include "framework/support/tk_Assert.h"
 #include "framework/support/tk_CARRE.h"
 #include "framework/support/tk_FSI.h"
+#include "framework/support/tk_FSI_Kinds.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
 
@@ -51,9 +52,19 @@ void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Lo
 
 int listAndMake(const char* folder, bool keep_paths, IDirectDraw* dd, int width, int height, char** array,
                 int capacity, int* last, Look look) {
-    if (tk_FSI_Zisti_SubAdr_Pole(folder, "*.bmp", 0, true, array, capacity, last) != 0) {
+    tk_CARRE pictures;
+    if (!array || !last || tk_FSI_ListPictures(folder, &pictures) != 0) {
         TK_LOG(kListingFailed, "X");
         return -1;
+    }
+    *last = -1;
+    for (int i = 0; i < pictures.count; ++i) {
+        if (*last + 1 >= capacity) {
+            TK_LOG_ERR("tk_BMP_Zisti_Vytvor__bmp2thm - pole je plne");
+            delete[] static_cast<char*>(pictures.items[i]);
+            continue;
+        }
+        array[++*last] = static_cast<char*>(pictures.items[i]);
     }
     for (int i = 0; i <= *last; ++i) {
         makeMissing(dd, array[i], width, height, look);
@@ -75,7 +86,7 @@ int tk_BMP_Vytvor__bmp2thm(const char* folder, int width, int height, int mode, 
         TK_FAIL("Nekorektny mod");
     }
     tk_CARRE pictures;
-    if (tk_FSI_Zisti_SubAdr(folder, "*.bmp", 0, true, &pictures) != 0) {
+    if (tk_FSI_ListPictures(folder, &pictures) != 0) {
         TK_LOG(kListingFailed, "X");
         TK_FAIL(kListingFailed);
     }

@@ -9,6 +9,7 @@
 #include "framework/support/tk_Assert.h"
 #include "framework/support/tk_CARRE.h"
 #include "framework/support/tk_FSI.h"
+#include "framework/support/tk_FSI_Kinds.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
 
@@ -57,7 +58,7 @@ tk_UTL_CDUIR_THMFILE::~tk_UTL_CDUIR_THMFILE() {
 
 int tk_UTL_CDUIR_THMFILE::LOAD(const char* folder, bool transparent) {
     tk_CARRE pictures;
-    if (tk_FSI_Zisti_SubAdr(folder, "*.bmp", 0, true, &pictures) != 0) {
+    if (tk_FSI_ListPictures(folder, &pictures) != 0) {
         TK_LOG("Doslo k chybe pri nacitani BMP suborov", "X");
         TK_FAIL("Doslo k chybe pri nacitani BMP suborov");
     }

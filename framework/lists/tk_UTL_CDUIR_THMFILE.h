@@ -18,7 +18,7 @@ class tk_UTL_CDUIR_THMFILE : public tk_CDUIR {
     // Frees every row's path before the rows go.
     ~tk_UTL_CDUIR_THMFILE() override;
 
-    // Appends one row per "*.bmp" picture of folder (ids 1, 2, ... in listing order), its icon
+    // Appends one row per picture of folder, BMP, PNG or JPEG (ids 1, 2, ... in listing order), its icon
     // loaded from the thumbnail when there is one (keyed when transparent). Returns 0.
     int LOAD(const char* folder, bool transparent);
     // Clears the rows (paths freed), then LOAD. Returns 0.

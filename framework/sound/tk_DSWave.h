@@ -17,7 +17,8 @@ int DSParseWaveResource(const void* image, DWORD imageSize, WAVEFORMATEX* format
 // the module. 1 on success; a resource that exists but is no playable WAV is logged.
 int DSGetWave_RES(const char* name, WAVEFORMATEX* format, const BYTE** data, DWORD* size);
 // Reads the WAV file whole into *buffer (new[], the caller delete[]s it after use) and parses
-// it. 1 on success; on failure a DSLOG line, *buffer null and 0.
+// it; a file of another kind that libsndfile reads (OGG, MP3, FLAC) becomes a WAV image of
+// 16-bit PCM first. 1 on success; on failure a DSLOG line, *buffer null and 0.
 int DSGetWave_FILE_qr(BYTE** buffer, const char* name, WAVEFORMATEX* format, const BYTE** data, DWORD* size);
 
 // A new static buffer holding the WAV's samples, or null (failures are logged).

@@ -1,9 +1,12 @@
-// WAV images taken from the program's resources or read whole from files, and the DSLOG line.
+// WAV images taken from the program's resources or read whole from files (other sound files
+// decoded into one), and the DSLOG line.
 #define TK_MODULE "TK_DSO_w"
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <new>
+#include <vector>
 
 #include "framework/sound/tk_DSWave.h"
 #include "framework/support/tk_LOG.h"
@@ -57,6 +60,28 @@ BYTE* readWhole(const char* name, DWORD* length) {
     return buffer;
 }
 
+// A file that is no RIFF image (OGG, MP3, FLAC) is decoded once into a WAV image of 16-bit PCM,
+// which then replaces the file's bytes. False, with *whole freed and a DSLOG line, when it is no
+// sound at all.
+bool asWave(const char* name, BYTE** whole, DWORD* length) {
+    if (*length >= 4 && std::memcmp(*whole, "RIFF", 4) == 0) return true;
+    std::vector<std::uint8_t> wave;
+    const char* reason = nullptr;
+    const bool decoded = tkp_DecodeSoundToWave(*whole, *length, &wave, &reason);
+    delete[] * whole;
+    *whole = nullptr;
+    BYTE* image = decoded ? new (std::nothrow) BYTE[wave.size()] : nullptr;
+    if (!image) {
+        DSLOG(kFileFunction, decoded ? "CHYBA alok. pamate" : "CHYBA pri dekodovani zvuku", 0);
+        logRefused(kFileFunction, name, reason ? reason : "");
+        return false;
+    }
+    std::memcpy(image, wave.data(), wave.size());
+    *whole = image;
+    *length = static_cast<DWORD>(wave.size());
+    return true;
+}
+
 }  // namespace
 
 int DSGetWave_RES(const char* name, WAVEFORMATEX* format, const BYTE** data, DWORD* size) {
@@ -90,6 +115,7 @@ int DSGetWave_FILE_qr(BYTE** buffer, const char* name, WAVEFORMATEX* format, con
     DWORD length = 0;
     BYTE* whole = readWhole(name, &length);
     if (!whole) return 0;
+    if (!asWave(name, &whole, &length)) return 0;
     const char* reason = nullptr;
     if (!DSParseWaveResource(whole, length, format, data, size, &reason)) {
         DSLOG(kFileFunction, "CHYBA pri parsovani DSParseWaveResource", 0);

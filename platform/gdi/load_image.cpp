@@ -1,4 +1,4 @@
-// LoadImageA and GetObjectA over the BMP decoder and the area-averaging resampler.
+// LoadImageA and GetObjectA over the picture decoders and the area-averaging resampler.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/load_image.h"
 #include "platform/image/bmp_decode.h"
+#include "platform/image/picture_decode.h"
 #include "platform/image/scale.h"
 #include "platform/kernel/debug.h"
 #include "platform/kernel/files.h"
@@ -18,7 +19,8 @@
 
 namespace {
 
-// The largest BMP file worth reading: the largest picture at 32 bits, its headers and palette.
+// The largest picture file worth reading: the largest BMP at 32 bits, its headers and palette
+// (a PNG or JPEG file of the largest picture is smaller).
 constexpr long long kMaxFileBytes = tkp_kBmpMaxPixels * 4 + (1 << 16);
 
 std::string describe(LPCSTR name) {
@@ -59,7 +61,7 @@ bool decodeFromFile(LPCSTR name, tkp_BmpImage* image) {
         return false;
     }
     const char* reason = nullptr;
-    if (!tkp_DecodeBmpFile(bytes.data(), bytes.size(), image, &reason)) {
+    if (!tkp_DecodePictureFile(bytes.data(), bytes.size(), image, &reason)) {
         report(name, reason);
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;

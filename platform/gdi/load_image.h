@@ -1,4 +1,5 @@
-// Bitmaps: LoadImageA from embedded resources or BMP files, scaled with area averaging; GetObjectA.
+// Bitmaps: LoadImageA from embedded resources or BMP, PNG and JPEG files, scaled with area averaging;
+// GetObjectA.
 #pragma once
 
 #include <cstddef>
@@ -37,11 +38,11 @@ using PBITMAP = BITMAP*;
 using LPBITMAP = BITMAP*;
 static_assert(offsetof(BITMAP, bmPlanes) == 16 && offsetof(BITMAP, bmBits) == 24 && sizeof(BITMAP) == 32);
 
-// Loads a BMP picture as an HBITMAP (delete it with DeleteObject). Without LR_LOADFROMFILE, name
+// Loads a picture as an HBITMAP (delete it with DeleteObject). Without LR_LOADFROMFILE, name
 // is an RT_BITMAP resource of the module (null or GetModuleHandleA(nullptr)), found without
-// regard to case; with it, name is a file path. cx and cy give the size to scale to (area
-// averaging); 0 keeps the picture's own width or height. Null when there is no such picture, or
-// it is malformed (the reason goes to the debugger output), or the arguments are bad.
+// regard to case; with it, name is the path of a BMP, PNG or JPEG file (told by its content). cx and cy give
+// the size to scale to (area averaging); 0 keeps the picture's own width or height. Null when there is no
+// such picture, or it is malformed (the reason goes to the debugger output), or the arguments are bad.
 HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
 
 // Fills a BITMAP for a bitmap handle and returns its size; with a null buffer, returns the size

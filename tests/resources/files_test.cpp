@@ -72,7 +72,7 @@ TEST(CardPictures, SetsArePlayable) {
     ASSERT_GE(folders.size(), 2u);
     bool longName = false, spriteSheet = false;
     for (const std::string& folder : folders) {
-        auto pictures = FilesIn(folder, ".bmp");
+        auto pictures = PicturesIn(folder);
         EXPECT_TRUE(pictures.size() >= 8u && pictures.size() <= 12u) << folder;
         for (const std::string& p : pictures) {
             std::string name = fs::path(p).stem().string();
@@ -142,7 +142,7 @@ TEST(Regenerate, ProgramResourcesAndCardSetPicturesAreByteIdentical) {
     // And nothing committed is missing from what the tools make (sounds apart).
     int committed = 0;
     for (const std::string& folder : CardSetFolders())
-        committed += static_cast<int>(FilesIn(folder, ".bmp").size() + FilesIn(folder, ".faz").size());
+        committed += static_cast<int>(PicturesIn(folder).size() + FilesIn(folder, ".faz").size());
     EXPECT_EQ(ExpectRegeneratedIdentical("cardsets", "cardsets/"), committed);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "platform/image/bmp_decode.h"
@@ -17,6 +18,20 @@ std::vector<std::string> FilesIn(const std::string& folder, const std::string& e
     std::vector<std::string> out;
     for (const auto& e : fs::directory_iterator(folder))
         if (e.is_regular_file() && e.path().extension() == extension) out.push_back(e.path().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<std::string> PicturesIn(const std::string& folder) {
+    std::vector<std::string> out;
+    for (const char* extension : {".bmp", ".png", ".jpg", ".jpeg"}) {
+        for (const auto& e : fs::directory_iterator(folder)) {
+            std::string ext = e.path().extension().string();
+            std::transform(ext.begin(), ext.end(), ext.begin(),
+                           [](unsigned char c) { return std::tolower(c); });
+            if (e.is_regular_file() && ext == extension) out.push_back(e.path().string());
+        }
+    }
     std::sort(out.begin(), out.end());
     return out;
 }

@@ -14,6 +14,8 @@ namespace tk_res_test {
 using tk_test::RepoPath;
 // Files of a folder with the extension (".wav"), sorted by name.
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension);
+// The pictures of a folder (BMP, PNG, JPEG; the extension in any case), sorted by name.
+std::vector<std::string> PicturesIn(const std::string& folder);
 // The DATA_* folders under cardsets/, sorted.
 std::vector<std::string> CardSetFolders();
 

@@ -1,10 +1,14 @@
 #include "tools/art/cardsets.h"
 
+#include <png.h>
+
 #include <functional>
 
+#include "tools/art/cards_animals.h"
 #include "tools/art/cards_fruit.h"
 #include "tools/art/cards_shapes.h"
 #include "tools/lib/bmp_write.h"
+#include "tools/lib/photo_write.h"
 #include "tools/lib/sheet.h"
 
 namespace art {
@@ -113,10 +117,87 @@ CardSet Shapes() {
     return s;
 }
 
+// The animals come as a phone or the web gives pictures: JPEG (baseline, progressive, grey, one
+// taken on its side) and PNG (RGB, palette, transparent), extensions in either case.
+enum class Photo { Jpeg, JpegProgressive, JpegGrey, JpegOnItsSide, PngRgb, PngPalette, PngTransparent };
+
+CardPicture Photographed(const std::string& name, const std::string& extension, int w, int h, Photo kind,
+                         const std::function<void(Picture&)>& draw) {
+    const Rgba top = Hex(0xF1F8E9), bottom = Hex(0xDCEDC8);
+    CardPicture c;
+    c.name = name;
+    c.extension = extension;
+    c.phaseX2 = w;
+    c.phaseY2 = h;
+    c.format = std::to_string(w) + "x" + std::to_string(h) + ", ";
+    if (kind == Photo::PngTransparent) {
+        Picture p(w, h, Hex(0, 0), Hex(0, 0));
+        draw(p);
+        std::vector<std::uint8_t> rgba;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const Rgba q = p.C().At(x, y);  // premultiplied
+                auto straight = [&q](float v) { return q.a > 0 ? ToByte(v / q.a) : std::uint8_t{0}; };
+                rgba.insert(rgba.end(), {straight(q.r), straight(q.g), straight(q.b), ToByte(q.a)});
+            }
+        c.pixels = p.Pixels();
+        c.file = EncodePng(w, h, PNG_COLOR_TYPE_RGB_ALPHA, 8, rgba);
+        c.format += "PNG, alpha";
+        return c;
+    }
+    Picture p(w, h, top, bottom);
+    draw(p);
+    c.pixels = p.Pixels();
+    switch (kind) {
+        case Photo::PngRgb: {
+            std::vector<std::uint8_t> rgb;
+            for (std::uint32_t px : c.pixels.px)
+                rgb.insert(rgb.end(), {std::uint8_t(px >> 16), std::uint8_t(px >> 8), std::uint8_t(px)});
+            c.file = EncodePng(w, h, PNG_COLOR_TYPE_RGB, 8, rgb);
+            c.format += "PNG RGB";
+            break;
+        }
+        case Photo::PngPalette: {
+            IndexedImage q = Quantize(c.pixels, 256);
+            c.pixels = Expand(q);
+            c.file = EncodePng(w, h, PNG_COLOR_TYPE_PALETTE, 8, q.idx, q.palette);
+            c.format += "PNG palette";
+            break;
+        }
+        default: {
+            JpegOptions o;
+            o.progressive = kind == Photo::JpegProgressive;
+            o.grey = kind == Photo::JpegGrey;
+            if (o.grey) c.pixels = Greyed(c.pixels);
+            // Taken on its side: stored turned, with the tag that turns it back.
+            const bool turned = kind == Photo::JpegOnItsSide;
+            o.orientation = turned ? 6 : 0;
+            c.file = EncodeJpeg(turned ? TurnedAnticlockwise(c.pixels) : c.pixels, o);
+            c.format += o.progressive ? "JPEG progressive" : o.grey ? "JPEG grey" : "JPEG";
+            if (turned) c.format += ", EXIF turned";
+            break;
+        }
+    }
+    return c;
+}
+
+CardSet Animals() {
+    CardSet s{"DATA_zvierata", {}};
+    s.cards.push_back(Photographed("mačka", "jpg", 300, 200, Photo::Jpeg, DrawCat));
+    s.cards.push_back(Photographed("pes", "jpg", 360, 240, Photo::JpegProgressive, DrawDog));
+    s.cards.push_back(Photographed("ryba", "png", 300, 200, Photo::PngRgb, DrawFish));
+    s.cards.push_back(Photographed("myš", "png", 240, 160, Photo::PngPalette, DrawMouse));
+    s.cards.push_back(Photographed("prasiatko", "jpeg", 300, 200, Photo::JpegOnItsSide, DrawPig));
+    s.cards.push_back(Photographed("žaba", "png", 300, 200, Photo::PngTransparent, DrawFrog));
+    s.cards.push_back(Photographed("včela", "PNG", 450, 300, Photo::PngRgb, DrawBee));
+    s.cards.push_back(Photographed("sova", "JPG", 300, 200, Photo::JpegGrey, DrawOwl));
+    return s;
+}
+
 }  // namespace
 
 std::vector<CardSet> MakeCardSets() {
-    return {Fruit(), Shapes()};
+    return {Fruit(), Shapes(), Animals()};
 }
 
 }  // namespace art

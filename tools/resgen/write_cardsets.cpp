@@ -12,7 +12,7 @@ bool WriteCardSets(const std::string& folder) {
         const std::string dir = folder + "/" + set.folder;
         ::mkdir(dir.c_str(), 0755);
         for (const art::CardPicture& c : set.cards) {
-            ok = art::WriteFile(dir + "/" + c.name + ".bmp", c.file) && ok;
+            ok = art::WriteFile(dir + "/" + c.name + "." + c.extension, c.file) && ok;
             // Only the marker's existence counts; it is left empty.
             if (c.spriteSheet) ok = art::WriteFile(dir + "/" + c.name + ".faz", {}) && ok;
         }

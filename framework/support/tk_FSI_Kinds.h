@@ -1,0 +1,23 @@
+// The kinds of file a folder of pictures holds, decided in one place: which names are pictures,
+// which are sounds, and which kind wins when two files share a name.
+#pragma once
+
+#include <cstddef>
+
+class tk_CARRE;
+
+// Picture extensions, the preferred first: when a.bmp and a.png both exist, a.bmp is the picture.
+inline constexpr const char* tk_FSI_kPictureExtensions[] = {"bmp", "png", "jpg", "jpeg"};
+// Sound extensions, the preferred first: a WAV beside a picture wins over any other recording.
+inline constexpr const char* tk_FSI_kSoundExtensions[] = {"wav", "ogg", "mp3", "flac"};
+
+// Appends the folder's pictures (the picture extensions in any case) to list as heap strings with
+// their full paths, in listing order, one per bare name (the preferred kind where several share it). The
+// listing rule of tk_FSI_Zisti_SubAdr holds ("rezia..." and "sprit..." are left out). 0, or -1 on bad
+// arguments.
+int tk_FSI_ListPictures(const char* folder, tk_CARRE* list);
+
+// The sound beside a file: path with its extension replaced by each sound extension in turn, the
+// extension matched in any case. True with the sound's path in out; false (out empty) when the
+// file has none.
+bool tk_FSI_FindSound(const char* path, char* out, std::size_t out_size);

@@ -1,0 +1,65 @@
+// PNG pictures through libpng's simplified reading interface: the header first, so that the size
+// is checked before anything is allocated, then the pixels as 8-bit RGBA flattened onto white.
+#include <png.h>
+
+#include <new>
+#include <vector>
+
+#include "platform/image/picture_decode.h"
+
+namespace {
+
+bool fail(const char** reason, const char* text) {
+    if (reason) *reason = text;
+    return false;
+}
+
+// Straight (not premultiplied) alpha over white, rounded.
+std::uint32_t overWhite(const png_byte* rgba) {
+    const std::uint32_t a = rgba[3];
+    std::uint32_t out = 0;
+    for (int c = 0; c < 3; ++c) out = (out << 8) | ((rgba[c] * a + 255 * (255 - a) + 127) / 255);
+    return out;
+}
+
+// Frees libpng's state however the decoding ends.
+struct ImageGuard {
+    png_image* image;
+    ~ImageGuard() { png_image_free(image); }
+};
+
+}  // namespace
+
+bool tkp_DecodePng(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason) {
+    *out = tkp_BmpImage{};
+    if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return fail(reason, "not a PNG file");
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    ImageGuard guard{&image};
+    if (!png_image_begin_read_from_memory(&image, data, size)) return fail(reason, "malformed PNG header");
+    const std::int64_t w = image.width;
+    const std::int64_t h = image.height;
+    if (w <= 0 || h <= 0) return fail(reason, "zero or negative size");
+    if (w > tkp_kBmpMaxSide || h > tkp_kBmpMaxSide || w * h > tkp_kBmpMaxPixels)
+        return fail(reason, "picture too large");
+
+    image.format = PNG_FORMAT_RGBA;
+    // A 16-bit file without colour-space chunks holds sRGB values like an 8-bit one, not linear ones.
+    image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
+    std::vector<png_byte> rgba;
+    std::vector<std::uint32_t> pixels;
+    try {
+        rgba.resize(std::size_t(w) * std::size_t(h) * 4);
+        pixels.resize(std::size_t(w) * std::size_t(h));
+    } catch (const std::bad_alloc&) {
+        return fail(reason, "out of memory");
+    }
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr))
+        return fail(reason, "malformed PNG data");
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = overWhite(&rgba[4 * i]);
+    out->width = static_cast<int>(w);
+    out->height = static_cast<int>(h);
+    out->bitsPerPixel = 24;
+    out->pixels = std::move(pixels);
+    return true;
+}

@@ -1,0 +1,192 @@
+// PNG and JPEG pictures: every PNG kind flattened onto white and cut to 8 bits, JPEG kinds,
+// the eight EXIF orientations, and damaged or oversized files refused with a reason that
+// LoadImageA passes on to the debugger output.
+#include <png.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/image/exif_orientation.h"
+#include "platform/image/picture_decode.h"
+#include "platform/platform.h"
+#include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_media.h"
+#include "tests/platform/debug_log.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Pixels = std::vector<std::uint32_t>;
+constexpr std::uint32_t R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, W = 0xFFFFFF;
+
+bool decode(const std::string& file, tkp_BmpImage* image, const char** reason = nullptr) {
+    return tkp_DecodePictureFile(reinterpret_cast<const std::uint8_t*>(file.data()), file.size(), image,
+                                 reason);
+}
+
+// Each channel of each pixel within tolerance of the expected colour.
+bool near(const Pixels& got, const Pixels& want, int tolerance) {
+    if (got.size() != want.size()) return false;
+    for (std::size_t i = 0; i < got.size(); ++i)
+        for (int shift : {16, 8, 0})
+            if (std::abs(int((got[i] >> shift) & 0xFF) - int((want[i] >> shift) & 0xFF)) > tolerance)
+                return false;
+    return true;
+}
+
+std::string hex(const Pixels& pixels) {
+    std::string s;
+    for (std::uint32_t p : pixels)
+        s += " " + std::to_string(p >> 16) + "," + std::to_string(p >> 8 & 0xFF) + "," +
+             std::to_string(p & 0xFF);
+    return s;
+}
+
+TEST(PngDecode, EveryKindComesOutAsRgbFlattenedOntoWhite) {
+    struct Case {
+        const char* what;
+        int w, colorType, depth;
+        Bytes row;
+        Pixels palette;
+        Bytes alpha;
+        Pixels want;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"palette, entry 0 half transparent", 3, PNG_COLOR_TYPE_PALETTE, 8, {0, 1, 2},
+         {0xFF0000, 0x0000FF, 0x00FF00}, {128, 255}, {0xFF7F7F, 0x0000FF, 0x00FF00}},
+        {"2-bit palette", 4, PNG_COLOR_TYPE_PALETTE, 2, {0b00011011},
+         {0x101010, 0x202020, 0x303030, 0x404040}, {}, {0x101010, 0x202020, 0x303030, 0x404040}},
+        {"1-bit grey", 3, PNG_COLOR_TYPE_GRAY, 1, {0b10100000}, {}, {}, {W, 0x000000, W}},
+        {"8-bit grey", 3, PNG_COLOR_TYPE_GRAY, 8, {0, 100, 255}, {}, {}, {0x000000, 0x646464, W}},
+        {"grey with alpha", 2, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {50, 0, 50, 255}, {}, {}, {W, 0x323232}},
+        {"RGBA", 3, PNG_COLOR_TYPE_RGB_ALPHA, 8, {10, 20, 30, 255, 10, 20, 30, 0, 200, 0, 0, 128}, {}, {},
+         {0x0A141E, W, 0xE37F7F}},
+        {"16-bit RGB", 1, PNG_COLOR_TYPE_RGB, 16, {0x12, 0x34, 0xAB, 0xCD, 0xFF, 0xFF}, {}, {}, {0x12ABFF}},
+        {"16-bit grey with alpha", 2, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {0x80, 0x80, 0xFF, 0xFF, 0, 0, 0, 0}, {}, {},
+         {0x808080, W}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = tk_test::PngFile(
+            c.w, 2, c.colorType, c.depth,
+            [&] {
+                Bytes rows = c.row;
+                rows.insert(rows.end(), c.row.begin(), c.row.end());
+                return rows;
+            }(),
+            c.palette, c.alpha);
+        ASSERT_FALSE(file.empty());
+        tkp_BmpImage image;
+        ASSERT_TRUE(decode(file, &image));
+        ASSERT_EQ(image.width * 10 + image.height, c.w * 10 + 2);
+        Pixels want = c.want;
+        want.insert(want.end(), c.want.begin(), c.want.end());
+        EXPECT_TRUE(near(image.pixels, want, 1)) << hex(image.pixels);
+    }
+}
+
+// 32 x 16 in four flat quadrants: red, green over blue, white.
+Pixels quadrants() {
+    Pixels p;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x) p.push_back(y < 8 ? (x < 16 ? R : G) : (x < 16 ? B : W));
+    return p;
+}
+
+// The colours in the middle of the four quadrants of a picture: top-left, top-right, bottom-left,
+// bottom-right.
+Pixels corners(const tkp_BmpImage& im) {
+    auto at = [&](int x, int y) { return im.pixels[std::size_t(y) * im.width + x]; };
+    const int l = im.width / 4, r = im.width * 3 / 4, t = im.height / 4, b = im.height * 3 / 4;
+    return {at(l, t), at(r, t), at(l, b), at(r, b)};
+}
+
+TEST(JpegDecode, KindsDecodeAndEachExifOrientationComesOutUpright) {
+    struct Case {
+        const char* what;
+        art::JpegOptions options;
+        int w, h;
+        Pixels want;  // top-left, top-right, bottom-left, bottom-right once upright
+    };
+    const Case cases[] = {
+        {"baseline", {}, 32, 16, {R, G, B, W}},
+        {"progressive", {.progressive = true}, 32, 16, {R, G, B, W}},
+        {"grey", {.grey = true}, 32, 16, {0x4C4C4C, 0x969696, 0x1D1D1D, W}},
+        {"1", {.orientation = 1}, 32, 16, {R, G, B, W}},
+        {"2", {.orientation = 2}, 32, 16, {G, R, W, B}},
+        {"3", {.orientation = 3, .bigEndian = true}, 32, 16, {W, B, G, R}},
+        {"4", {.orientation = 4}, 32, 16, {B, W, R, G}},
+        {"5", {.orientation = 5}, 16, 32, {R, B, G, W}},
+        {"6", {.orientation = 6}, 16, 32, {B, R, W, G}},
+        {"6 big-endian", {.orientation = 6, .bigEndian = true}, 16, 32, {B, R, W, G}},
+        {"7", {.orientation = 7}, 16, 32, {W, G, B, R}},
+        {"8", {.orientation = 8, .bigEndian = true}, 16, 32, {G, W, R, B}},
+        {"9 is out of range", {.orientation = 9}, 32, 16, {R, G, B, W}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tkp_BmpImage image;
+        ASSERT_TRUE(decode(tk_test::JpegFile(32, 16, quadrants(), c.options), &image));
+        EXPECT_EQ(image.width * 100 + image.height, c.w * 100 + c.h);
+        EXPECT_TRUE(near(corners(image), c.want, 12)) << hex(corners(image));
+    }
+}
+
+TEST(ExifOrientation, DamagedBlocksMeanAsStored) {
+    const std::string good = tk_test::AsString(art::ExifPayload(6, false));
+    auto orientation = [](const std::string& s) {
+        return tkp_ExifOrientation(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
+    };
+    EXPECT_EQ(orientation(good), 6);
+    // Cut anywhere before the value ends, a wrong signature, an IFD offset past the end.
+    for (std::size_t n = 0; n < 24; ++n) EXPECT_EQ(orientation(good.substr(0, n)), 1) << n;
+    EXPECT_EQ(orientation("Exif\0\0XX" + good.substr(8)), 1);
+    std::string far = good;
+    far[10] = char(0xF0);
+    EXPECT_EQ(orientation(far), 1);
+}
+
+TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
+    Bytes wide(16385, 0x80);
+    const std::string png = tk_test::PngFile(3, 2, PNG_COLOR_TYPE_GRAY, 8, Bytes(6, 7));
+    const std::string jpeg = tk_test::JpegFile(32, 16, quadrants(), {});
+    // Cut a few bytes into the scan, after the headers.
+    const std::string cut = jpeg.substr(0, jpeg.rfind("\xFF\xDA") + 20);
+    struct Case {
+        const char* what;
+        std::string file;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"PNG cut short", png.substr(0, png.size() - 20), "malformed PNG data"},
+        {"PNG header only", png.substr(0, 20), "malformed PNG header"},
+        {"PNG too wide", tk_test::PngFile(16385, 1, PNG_COLOR_TYPE_GRAY, 8, wide), "picture too large"},
+        {"JPEG cut short", cut, "JPEG data cut short"},
+        {"JPEG start only", jpeg.substr(0, 2), "not a JPEG file"},
+        {"JPEG header damaged", jpeg.substr(0, 4) + std::string(200, '\x55'), "malformed JPEG header"},
+        {"JPEG too wide", tk_test::JpegFile(16400, 8, Pixels(16400 * 8, 0), {.grey = true}),
+         "picture too large"},
+        {"neither", "GIF89a, not any kind read here", "not a BMP file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tkp_BmpImage image;
+        const char* reason = nullptr;
+        EXPECT_FALSE(decode(c.file, &image, &reason));
+        EXPECT_EQ(reason ? std::string(reason) : "", c.reason);
+        EXPECT_TRUE(image.pixels.empty());
+    }
+    // LoadImageA names the file and the reason.
+    tk_test::ScopedWorkDir dir;
+    tk_test::WriteFile("photo.JPG", cut);
+    std::string log = ptest::Logged(
+        [] { EXPECT_EQ(LoadImageA(nullptr, "photo.JPG", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr); });
+    EXPECT_EQ(log, "LoadImageA: photo.JPG: JPEG data cut short\n");
+}
+
+}  // namespace
