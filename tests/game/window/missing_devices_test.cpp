@@ -23,9 +23,9 @@ namespace fs = std::filesystem;
 // Inside an X server: start the game, wait for its loop, take a screenshot, note the window's
 // size, press Escape and write the game's exit status (124 when it had to be killed).
 const char* kDriver = R"SH(set -u
-RUN=$1; EXE=$2
+RUN=$1; EXE=$2; ARGS=${3:-}
 cd "$RUN"
-timeout 40 "$EXE" >game.out 2>game.err &
+timeout 40 "$EXE" $ARGS >game.out 2>game.err &
 pid=$!
 if timeout 20 xdotool search --sync --name "KT Tessalin Kartola" >window.id 2>/dev/null; then
     for i in $(seq 1 300); do grep -q 'while\.\.\.' tk_LOG.txt 2>/dev/null && break; sleep 0.05; done
@@ -62,12 +62,14 @@ class MissingDevices : public ::testing::Test {
         WriteFile(dir_.path() + "/driver.sh", kDriver);
     }
 
-    // Plays the driver in an X server of that size with the environment; the shot is kept as
-    // build/screenshots/<shot>.png.
-    Outcome InDisplay(const std::string& screen, const std::string& environment, const std::string& shot) {
+    // Plays the driver in an X server of that size with the environment and the game's arguments; the shot is
+    // kept as build/screenshots/<shot>.png.
+    Outcome InDisplay(const std::string& screen, const std::string& environment, const std::string& shot,
+                      const std::string& args = "") {
         const std::string command = "cd " + dir_.path() + " && " + environment + " SDL_VIDEODRIVER=x11 " +
                                     "timeout 90 xvfb-run -a -s '-screen 0 " + screen +
-                                    "x24' bash driver.sh " + hra_ + " " + exe_.string() + " >driver.out 2>&1";
+                                    "x24' bash driver.sh " + hra_ + " " + exe_.string() + " '" + args +
+                                    "' >driver.out 2>&1";
         std::system(command.c_str());
         if (fs::exists(hra_ + "/shot.png"))
             fs::copy_file(hra_ + "/shot.png", std::string(TK_SCREENSHOT_DIR) + "/" + shot + ".png",
@@ -142,14 +144,20 @@ TEST_F(MissingDevices, WithoutADisplayTheGameSaysWhyAndEndsAtOnce) {
     }
 }
 
-TEST_F(MissingDevices, OnADisplaySmallerThan800x600TheGameTakesTheWholeScreenAndDealsInsideIt) {
-    const Outcome r = InDisplay("640x480", "SDL_AUDIODRIVER=dummy", "kartola_640x480");
-    EXPECT_EQ(r.status, "0\n") << r.err << r.log;
-    EXPECT_NE(r.geometry.find("WIDTH=640\nHEIGHT=480"), std::string::npos) << r.geometry;
-    const auto cards = Cards(r.log);
-    EXPECT_EQ(cards.size(), 18u) << "the table was not dealt";
-    for (const auto& [x, y] : cards)
-        EXPECT_TRUE(x >= 0 && y >= 0 && x + 150 <= 640 && y + 100 <= 480) << x << "," << y;
+TEST_F(MissingDevices, OnADisplaySmallerThan800x600TheGameFitsTheScreenAndDealsInsideIt) {
+    // Over the whole screen, and in a window of the default size, which must not reach past it.
+    for (const char* args : {"", "--window"}) {
+        SCOPED_TRACE(args);
+        fs::remove(hra_ + "/tk_LOG.txt");
+        const Outcome r =
+            InDisplay("640x480", "SDL_AUDIODRIVER=dummy", "kartola_640x480" + std::string(args), args);
+        EXPECT_EQ(r.status, "0\n") << r.err << r.log;
+        EXPECT_NE(r.geometry.find("WIDTH=640\nHEIGHT=480"), std::string::npos) << r.geometry;
+        const auto cards = Cards(r.log);
+        EXPECT_EQ(cards.size(), 18u) << "the table was not dealt";
+        for (const auto& [x, y] : cards)
+            EXPECT_TRUE(x >= 0 && y >= 0 && x + 150 <= 640 && y + 100 <= 480) << x << "," << y;
+    }
 }
 
 TEST_F(MissingDevices, WithoutTheFontsItAsksForTheGameWritesInWhateverFaceThereIs) {
