@@ -26,7 +26,7 @@ namespace {
 // Under AddressSanitizer a game costs many times more, and freed memory is held back in its
 // quarantine, so the resident size says nothing there; LeakSanitizer checks memory at the exit.
 #ifdef TK_SOAK_UNDER_ASAN
-constexpr int kGames = 30;
+constexpr int kGames = 40;
 constexpr bool kResidentSizeMeans = false;
 #else
 constexpr int kGames = 200;
