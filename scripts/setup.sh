@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev libsndfile1-dev
     fonts-dejavu-core
-    xvfb xauth xdotool x11-apps imagemagick
+    xvfb xauth xdotool x11-apps imagemagick valgrind
     clang libclang-rt-14-dev clang-format
 )
 

@@ -64,9 +64,15 @@ void printHelp(std::FILE* out, const char* program, const char* about) {
 }  // namespace
 
 void tk_APP_DefaultWindowSize(int desktopW, int desktopH, int* w, int* h) {
-    const bool small = desktopW > 0 && desktopH > 0 && (desktopW < 1024 || desktopH < 768);
+    const bool known = desktopW > 0 && desktopH > 0;
+    const bool small = known && (desktopW < 1024 || desktopH < 768);
     *w = small ? 800 : 1024;
     *h = small ? 600 : 768;
+    // A desktop smaller still gets a window of its whole size, not one that reaches past its edges.
+    if (known && (desktopW < 800 || desktopH < 600)) {
+        *w = desktopW;
+        *h = desktopH;
+    }
 }
 
 int tk_APP_ParseOptions(int argc, const char* const* argv, const char* environment, const char* program,

@@ -12,7 +12,8 @@ struct tk_TAppOptions {
     int window_h = 0;
 };
 
-// The window's size when none is given: 1024 x 768, or 800 x 600 on a smaller desktop.
+// The window's size when none is given: 1024 x 768, or 800 x 600 on a smaller desktop, or the
+// whole desktop when it is smaller than 800 x 600.
 void tk_APP_DefaultWindowSize(int desktopW, int desktopH, int* w, int* h);
 
 // Reads the arguments and the value of TESSALIN_WINDOW (null when unset) into *options; the

@@ -21,13 +21,22 @@ std::uintptr_t address(const void* p) {
     return reinterpret_cast<std::uintptr_t>(p);
 }
 
+// Buffers made and not yet destroyed (main thread only).
+int g_liveBuffers = 0;
+
 }  // namespace
 
 SoundBuffer::SoundBuffer(DWORD bytes, const PcmFormat& format)
     : bytes_(bytes, silenceByte(format)),
       format_(format),
       frames_(2 * DeviceFrameCount(bytes / format.blockAlign, format.rate, SoundMixer::Instance().Rate()),
-              0) {}
+              0) {
+    ++g_liveBuffers;
+}
+
+SoundBuffer::~SoundBuffer() {
+    --g_liveBuffers;
+}
 
 HRESULT SoundBuffer::Create(DWORD bytes, const PcmFormat& format, SoundBuffer** out) {
     *out = nullptr;
@@ -212,3 +221,8 @@ DWORD SoundBuffer::bytePosition() const {
 }
 
 }  // namespace tkp
+
+// A test hook, declared in platform/testing/test_hooks.h.
+int tkp_LiveSoundBufferCount() {
+    return tkp::g_liveBuffers;
+}

@@ -34,7 +34,7 @@ class SoundBuffer final : public IDirectSoundBuffer {
 
   private:
     SoundBuffer(DWORD bytes, const PcmFormat& format);
-    ~SoundBuffer() override = default;
+    ~SoundBuffer() override;
     // Byte offset in the buffer's own format of the current device frame.
     DWORD bytePosition() const;
 

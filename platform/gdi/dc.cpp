@@ -84,6 +84,12 @@ tkp_DC* FindDC(HDC dc) {
 
 }  // namespace tkp
 
+// Declared for tests in platform/testing/test_hooks.h.
+int tkp_LiveDCCount() {
+    std::lock_guard<std::mutex> lock(DCMutex());
+    return static_cast<int>(LiveDCs().size());
+}
+
 HDC CreateCompatibleDC(HDC /*dc*/) {
     return NewDC(true);
 }

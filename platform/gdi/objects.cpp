@@ -1,4 +1,5 @@
 // GDI objects: the registry of live objects, pens, brushes, stock objects and deletion.
+#include <algorithm>
 #include <mutex>
 #include <unordered_set>
 
@@ -55,6 +56,13 @@ void tkp_GdiUnregister(tkp_GdiObject* object) {
 int tkp_LiveGdiObjectCount() {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     return static_cast<int>(Registry().size());
+}
+
+int tkp_LiveGdiFontCount() {
+    std::lock_guard<std::mutex> lock(RegistryMutex());
+    return static_cast<int>(std::count_if(Registry().begin(), Registry().end(), [](const tkp_GdiObject* o) {
+        return o->kind == tkp_GdiKind::Font;
+    }));
 }
 
 bool tkp_GdiIsLive(const tkp_GdiObject* object) {

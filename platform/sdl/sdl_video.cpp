@@ -1,6 +1,7 @@
 // The SDL backend's shared video state.
 #include "platform/sdl/sdl_video.h"
 
+#include <cstring>
 #include <string>
 
 #include "platform/kernel/debug.h"
@@ -22,13 +23,28 @@ void LogSdlError(const char* what) {
 
 bool EnsureVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+    // A display that was not there is not looked for again, nor reported again.
+    static bool missing = false;
+    if (missing) return false;
     // The first click on the window counts as a click, not only as taking the focus.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // The window's surface is the X server's shared memory, updated a rectangle at a time; SDL's
     // default puts a renderer (OpenGL, in software under Xvfb) behind it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        LogSdlError("no video: ");
+        LogSdlError("no display: ");
+        missing = true;
+        return false;
+    }
+    // Without a display SDL falls back to drivers that show nothing: the program would run on
+    // unseen and never end. They serve only when asked for by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) &&
+        (asked == nullptr || std::strstr(asked, driver) == nullptr)) {
+        OutputDebugStringA("SDL: no display: no X server or other display answers (is DISPLAY set?)\n");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        missing = true;
         return false;
     }
     return true;

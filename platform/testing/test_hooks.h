@@ -29,11 +29,17 @@ bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path);
 // ---- GDI ---------------------------------------------------------------------------------------
 // Pens, brushes, fonts and bitmaps alive now (created and not yet deleted), stock objects included.
 int tkp_LiveGdiObjectCount();
+// Of those, the fonts.
+int tkp_LiveGdiFontCount();
+// Device contexts alive now: memory DCs and DCs of surfaces not yet deleted or released.
+int tkp_LiveDCCount();
 
 // ---- sound -------------------------------------------------------------------------------------
 // The buffer loses its memory as if the system took it away. It falls silent, and Lock and Play
 // answer DSERR_BUFFERLOST until Restore; the content must then be written again.
 void tkp_DSMarkBufferLost(LPDIRECTSOUNDBUFFER buffer);
+// Sound buffers alive now (created and not yet released to the end).
+int tkp_LiveSoundBufferCount();
 
 // ---- debugger output, modules, files and resources -----------------------------------------------
 // While on, debugger output is kept in memory instead of going to standard error.

@@ -39,7 +39,7 @@ std::unique_ptr<tkp_GdiFont> tkp_MakeFont(const LOGFONTA& lf) {
     font->logfont = lf;
     font->logfont.lfFaceName[LF_FACESIZE - 1] = 0;
     font->strike = strikeFor(font->logfont);
-    if (!font->strike)
+    if (!font->strike && tkp_FontsInstalled())
         tkp_TextLog("font \"%s\" has no usable face; the system font is used", font->logfont.lfFaceName);
     return font;
 }

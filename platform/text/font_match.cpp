@@ -114,8 +114,24 @@ bool findMatch(const LOGFONTA& lf, const char* face, tkp_FontMatch* out) {
 
 }  // namespace
 
+bool tkp_FontsInstalled() {
+    static const bool any = [] {
+        if (!tkp_FontconfigReady()) return false;
+        const FcFontSet* set = FcConfigGetFonts(nullptr, FcSetSystem);
+        return set != nullptr && set->nfont > 0;
+    }();
+    static bool reported = false;
+    if (!any && !reported) {
+        tkp_TextLog(
+            "fontconfig knows no installed font at all; text cannot be drawn (install fonts-dejavu-core)");
+        reported = true;
+    }
+    return any;
+}
+
 bool tkp_MatchFont(const LOGFONTA& lf, tkp_FontMatch* out) {
-    if (!tkp_FontconfigReady()) return false;
+    // Without any font every face would be reported missing, one line each time it is asked for.
+    if (!tkp_FontsInstalled()) return false;
     // The face name as a bounded string, whatever the caller left in the array.
     char face[LF_FACESIZE];
     std::memcpy(face, lf.lfFaceName, LF_FACESIZE);

@@ -15,6 +15,9 @@ struct tkp_FontMatch {
 // Starts fontconfig once; false (logged) when it cannot be started.
 bool tkp_FontconfigReady();
 
+// Whether fontconfig knows any font at all; when it knows none, says so once.
+bool tkp_FontsInstalled();
+
 // The best installed scalable face for the font's face name, weight, italic flag, character set
 // and pitch and family, after fontconfig's substitutions ("Verdana" -> DejaVu Sans on Debian).
 // Results are remembered. False (logged) when fontconfig finds nothing.

@@ -50,10 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // In a window the screen is the window: the modes fit it and the program runs at its size.
 TEST_F(AppWorld, TheDisplayModesFitTheWindow) {
-    int w = 0, h = 0, w2 = 0, h2 = 0;
+    int w = 0, h = 0, w2 = 0, h2 = 0, w3 = 0, h3 = 0;
     tk_APP_DefaultWindowSize(1920, 1080, &w, &h);
     tk_APP_DefaultWindowSize(1000, 740, &w2, &h2);
-    EXPECT_EQ(Nums(w, h, w2, h2), "1024,768,800,600");
+    tk_APP_DefaultWindowSize(640, 480, &w3, &h3);
+    EXPECT_EQ(Nums(w, h, w2, h2, w3, h3), "1024,768,800,600,640,480");
     tkp_SetWindowedMode(1000, 700);
     EXPECT_EQ(Nums(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), "1000,700");
     ProbeApp app;
