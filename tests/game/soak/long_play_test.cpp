@@ -52,7 +52,7 @@ struct Counts {
             REG_KARTY.count,        tkp_LiveSurfaceCount(),     tkp_LiveDCCount(), tkp_LiveGdiObjectCount(),
             tkp_LiveGdiFontCount(), tkp_LiveSoundBufferCount(), ResidentKb()};
     }
-    std::string Objects() const { return Numbers(cards, surfaces, dcs, gdiObjects, fonts, sounds); }
+    std::string Objects() const { return Nums(cards, surfaces, dcs, gdiObjects, fonts, sounds); }
 };
 
 int GamesToPlay() {
@@ -94,7 +94,7 @@ TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBeh
         steps.push_back([](GameApp&) {});
         steps.push_back([&, pairs](GameApp& b) {
             ++played;
-            EXPECT_EQ(Numbers(b.duir_FINAL.CountR(), b.m_lblSuper->visible), Numbers(pairs, 1))
+            EXPECT_EQ(Nums(b.duir_FINAL.CountR(), b.m_lblSuper->visible), Nums(pairs, 1))
                 << "game " << played << " is not won";
             seen.push_back(Counts::Now());
             b.TakeSounds();
@@ -122,7 +122,7 @@ TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBeh
         });
         steps.push_back([](GameApp&) {});
         steps.push_back([&](GameApp& b) {
-            ASSERT_EQ(Numbers(b.duir_FINAL.CountR(), b.m_lblSuper->visible, b.dui_Main.visible,
+            ASSERT_EQ(Nums(b.duir_FINAL.CountR(), b.m_lblSuper->visible, b.dui_Main.visible,
                               b.utl_duir_DATA.visible),
                       "0,0,0,0")
                 << "game " << played + 1 << " did not start";
