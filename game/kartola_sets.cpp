@@ -47,6 +47,8 @@ tk_CDSO_Zvuk* pairSound(const char* thumbnail) {
 int NAHRAJ_DATA(const char* path, CTableEvents* events) {
     UVOLNI_REGISTRE();
     if (events) events->SetLoading();
+    // A folder removed (or unplugged) since the sets were listed gives an empty table, said once.
+    if (!tk_FSI_ExistsFolder(path)) TK_LOG("TSKW ERROR: the card set folder is gone", path);
     tk_BMP_Vytvor__bmp2thm(path, CARD_W, CARD_H, 1);
     tk_CARRE thumbnails;
     if (tk_FSI_Zisti_SubAdr(path, "*.thm", 0, true, &thumbnails) != 0) {
