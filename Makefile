@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-fast test-asan fuzz format clean
+.PHONY: all setup build build-asan run test test-fast test-asan fuzz fuzz-long format clean
 
 all: build
 
@@ -37,6 +37,10 @@ test-asan: build-asan
 
 fuzz: setup
 	@bash scripts/fuzz-smoke.sh
+
+# Every fuzzer for ten minutes, growing and minimising the kept corpus in fuzz/corpus/.
+fuzz-long: setup
+	@FUZZ_SECONDS=600 FUZZ_KEEP_CORPUS=1 bash scripts/fuzz-smoke.sh
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
