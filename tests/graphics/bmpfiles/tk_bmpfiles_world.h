@@ -65,8 +65,7 @@ inline std::string FilesIn(const std::string& folder) {
 
 // A bundled card set's folder in the source tree.
 inline std::string CardSet(const char* name) {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("tests/")) + "cardsets/" + name;
+    return RepoPath(std::string("cardsets/") + name);
 }
 
 // Runs f while files can grow to `bytes` only: longer writes fail as on a full disk.
