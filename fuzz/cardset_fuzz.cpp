@@ -56,7 +56,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     char folder[] = "/tmp/cardset_fuzz.XXXXXX";
     if (!::mkdtemp(folder) || ::chdir(folder) != 0) std::abort();
     if (DirectDrawCreate(nullptr, &tk_lpDD, nullptr) != DD_OK) std::abort();
-    tk_DSO_INIT(nullptr);
+    // The sound device wants a window: a hidden one of no class of its own.
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = "cardset_fuzz";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "cardset_fuzz", "", 0, 0, 0, 8, 8, nullptr, nullptr, nullptr, nullptr);
+    if (!tk_DSO_INIT(window)) std::abort();
     tk_LOG_on = 1;
     return 0;
 }

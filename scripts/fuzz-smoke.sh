@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ with clang in build-fuzz/ and runs each one briefly.
 # Skips, with a message, where clang++ or its fuzzing runtime is missing.
-# FUZZ_SECONDS (default 25) is the time per target; FUZZ_BUILD the build folder. Each run starts
+# FUZZ_SECONDS (default 25) is the time per target; FUZZ_BUILD the build folder; FUZZ_ONLY, when
+# set, the names of the targets to run. Each run starts
 # from the target's seeds and its kept corpus in fuzz/corpus/<target>/ (earlier findings among
 # them). FUZZ_KEEP_CORPUS=1 (make fuzz-long) adds what a run found to the kept corpus and
 # minimises it afterwards; every target runs even when one fails.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-build="${FUZZ_BUILD:-build-fuzz}"
+# Absolute paths: a target may change its working folder.
+build="$(realpath -m "${FUZZ_BUILD:-build-fuzz}")"
 seconds="${FUZZ_SECONDS:-25}"
 keep="${FUZZ_KEEP_CORPUS:-0}"
+only="${FUZZ_ONLY:-}"
 cxx="${FUZZ_CXX:-clang++}"
 
 if ! command -v "$cxx" >/dev/null 2>&1; then
@@ -33,7 +36,8 @@ failed=0
 run_target() {
     local name="$1"
     shift
-    local seeds="$build/corpus/$name" kept="fuzz/corpus/$name"
+    if [ -n "$only" ] && [[ " $only " != *" $name "* ]]; then return 0; fi
+    local seeds="$build/corpus/$name" kept="$PWD/fuzz/corpus/$name"
     rm -rf "$seeds"
     mkdir -p "$seeds" "$kept" "$build/artifacts/$name"
     "$@" "$seeds"
