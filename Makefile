@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all setup build build-asan run test test-fast test-asan fuzz format clean bench
+.PHONY: all setup build build-asan run test test-fast test-asan fuzz fuzz-long format clean bench
 
 all: build
 
@@ -53,6 +53,10 @@ bench: build
 	@for b in $(BENCHES); do echo "== $$b"; \
 		if [ -x $(BUILD)/bench/$$b ]; then $(BUILD)/bench/$$b || exit 1; \
 		else cmake --build $(BUILD) --target $$b || exit 1; fi; echo; done
+
+# Every fuzzer for ten minutes, growing and minimising the kept corpus in fuzz/corpus/.
+fuzz-long: setup
+	@FUZZ_SECONDS=600 FUZZ_KEEP_CORPUS=1 bash scripts/fuzz-smoke.sh
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i

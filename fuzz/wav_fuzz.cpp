@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "framework/sound/tk_DSWave.h"
 
@@ -37,5 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     // Outputs that are not wanted change nothing about the answer.
     require(DSParseWaveResource(bytes, DWORD(size), nullptr, nullptr, nullptr) == ok);
+    // The format alone is found in every image that is accepted whole, and it is the same format.
+    WAVEFORMATEX alone;
+    const int formatFound = DSParseWaveResource(bytes, DWORD(size), &alone, nullptr, nullptr);
+    require(formatFound >= ok);
+    if (formatFound) require(alone.wFormatTag == WAVE_FORMAT_PCM && alone.nBlockAlign && alone.cbSize == 0);
+    if (ok) require(std::memcmp(&alone, &format, sizeof format) == 0);
     return 0;
 }

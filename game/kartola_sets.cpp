@@ -59,6 +59,8 @@ void passProgress(int done, int total, const char* picture, void* context) {
 int NAHRAJ_DATA(const char* path, CTableEvents* events) {
     UVOLNI_REGISTRE();
     if (events) events->SetLoading();
+    // A folder removed (or unplugged) since the sets were listed gives an empty table, said once.
+    if (!tk_FSI_ExistsFolder(path)) TK_LOG("TSKW ERROR: the card set folder is gone", path);
     PassProgress pass{path, events};
     tk_BMP_Vytvor__bmp2thm(path, CARD_W, CARD_H, 1, events ? passProgress : nullptr, &pass);
     tk_CARRE thumbnails;

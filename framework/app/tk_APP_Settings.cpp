@@ -1,6 +1,8 @@
 #define TK_MODULE "TK_APP_w"
 #include "framework/app/tk_APP_Settings.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -15,6 +17,9 @@ namespace {
 
 // The longest line read; the rest of a longer line is skipped, never read as the next line.
 constexpr int kLineMax = 200;
+// The slowest redraw period the timer dialog sets (level 10); a longer one would leave the screen
+// standing still for minutes or days.
+constexpr int kPeriodMax = 400;
 
 // Reads one line of at most kLineMax characters without its newline; false at the end of the file.
 bool readLine(std::FILE* f, std::string* line) {
@@ -58,6 +63,12 @@ bool scanPair(const std::string& line, int* a, int* b) {
 
 bool tk_APP_ReadSettings(const char* path, tk_TAppSettings* s) {
     if (!path || !path[0] || !s) return false;
+    // A folder (or a device) of that name opens, but holds no settings.
+    struct stat st {};
+    if (::stat(path, &st) == 0 && !S_ISREG(st.st_mode)) {
+        TK_LOG("tk_APP_ReadSettings; not a file, ignored", path);
+        return false;
+    }
     std::FILE* f = std::fopen(path, "r");
     if (!f) return false;
     std::string line;
@@ -72,7 +83,7 @@ bool tk_APP_ReadSettings(const char* path, tk_TAppSettings* s) {
     s->level = 2;
     s->period = 16;
     if (readLine(f, &line) && !line.empty()) {
-        if (scanPair(line, &a, &b) && a >= 1 && a <= 10 && b > 0) {
+        if (scanPair(line, &a, &b) && a >= 1 && a <= 10 && b > 0 && b <= kPeriodMax) {
             s->level = a;
             s->period = b;
         } else {

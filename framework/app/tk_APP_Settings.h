@@ -12,8 +12,9 @@ struct tk_TAppSettings {
     int period;
 };
 
-// Reads the file over *s. False (and *s untouched) when it cannot be opened. When it opens, the
-// timer values first fall back to level 2 and 16 ms, then each line that scans replaces its pair.
+// Reads the file over *s. False (and *s untouched) when it cannot be opened or is no plain file.
+// When it opens, the timer values first fall back to level 2 and 16 ms, then each line that scans
+// (level 1 to 10, period 1 to 400 ms) replaces its pair.
 bool tk_APP_ReadSettings(const char* path, tk_TAppSettings* s);
 // Replaces the file with the two lines; false (logged, old file kept) when it cannot be written.
 bool tk_APP_WriteSettings(const char* path, const tk_TAppSettings& s);

@@ -8,7 +8,8 @@
 // outside it. Each out-pointer may be null (not wanted); each wanted one starts cleared. The
 // format is copied into the caller's record (cbSize 0); data points into the image. Accepted
 // only with a playable PCM format and at least one whole block of samples: a data chunk that
-// runs past the end is cut to what is there, and the data always ends on a whole block.
+// runs past the end is cut to what is there, and the data always ends on a whole block. Asked
+// for the format alone, the parse ends with success at the first good format chunk.
 // 1 on success; 0 otherwise, with a short reason in *reason when that is given.
 int DSParseWaveResource(const void* image, DWORD imageSize, WAVEFORMATEX* format, const BYTE** data,
                         DWORD* size, const char** reason = nullptr);

@@ -14,6 +14,8 @@
 namespace {
 
 constexpr const char* kFileFunction = "DSGetWave_FILE_qr";
+// The largest WAV file read: the largest sound buffer and room for the chunks around its samples.
+constexpr std::uint64_t kLargestFile = std::uint64_t{DSBSIZE_MAX} + 64 * 1024;
 
 void clearOutputs(WAVEFORMATEX* format, const BYTE** data, DWORD* size) {
     if (format) *format = WAVEFORMATEX{};
@@ -40,10 +42,16 @@ BYTE* readWhole(const char* name, DWORD* length) {
     long n = -1;
     if (std::fseek(f, 0, SEEK_END) == 0) n = std::ftell(f);
     std::rewind(f);
+    // No sound buffer holds more than DSBSIZE_MAX bytes of samples: a longer file (a damaged or
+    // sparse one can claim gigabytes) is refused before anything is allocated or read.
+    if (n > static_cast<long>(kLargestFile)) {
+        DSLOG(kFileFunction, "CHYBA subor je prilis velky", 0);
+        logRefused(kFileFunction, name, "subor je vacsi ako najvacsi zvuk");
+        std::fclose(f);
+        return nullptr;
+    }
     BYTE* buffer = nullptr;
-    // The parser takes sizes of 32 bits; a longer file is no sound this program can hold.
-    if (n >= 0 && static_cast<std::uint64_t>(n) <= UINT32_MAX)
-        buffer = new (std::nothrow) BYTE[n > 0 ? static_cast<std::size_t>(n) : 1];
+    if (n >= 0) buffer = new (std::nothrow) BYTE[n > 0 ? static_cast<std::size_t>(n) : 1];
     if (!buffer) {
         DSLOG(kFileFunction, n < 0 ? "CHYBA pri citani fread do bufra" : "CHYBA alok. pamate", 0);
         std::fclose(f);

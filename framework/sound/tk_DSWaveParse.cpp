@@ -59,6 +59,9 @@ int DSParseWaveResource(const void* image, DWORD imageSize, WAVEFORMATEX* format
     // The RIFF length is believed only as far as the image really goes.
     const std::uint64_t end = std::min<std::uint64_t>(kChunkHeader + le32(p + 4), imageSize);
 
+    // Asked only for the format, the parser is done at the first good format chunk: whatever
+    // follows it (samples or none, damaged or not) does not matter to that caller.
+    const bool formatOnly = format && !data && !size;
     WAVEFORMATEX wf{};
     bool haveFormat = false, haveData = false;
     const BYTE* samples = nullptr;
@@ -71,6 +74,10 @@ int DSParseWaveResource(const void* image, DWORD imageSize, WAVEFORMATEX* format
             if (n > there) return refuse(reason, "blok fmt presahuje koniec");
             if (const char* why = readFormat(p + body, n, &wf)) return refuse(reason, why);
             haveFormat = true;
+            if (formatOnly) {
+                *format = wf;
+                return 1;
+            }
         } else if (isId(p + at, "data") && !haveData) {
             // Samples cut short by the end of the image are kept as far as they go.
             samples = p + body;

@@ -11,6 +11,19 @@ tk_AtomicFile::tk_AtomicFile(const char* target) : target_(target ? target : "")
         error_ = "open: no file name";
         return;
     }
+    // A folder is never replaced, nor a file marked read-only: its owner wants it kept as it is
+    // (the mode bits are asked as well as access(), which grants everything to root).
+    struct stat st {};
+    if (::stat(target_.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            error_ = "open: the target is a folder";
+            return;
+        }
+        if ((st.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0) {
+            error_ = "open: the target is read-only";
+            return;
+        }
+    }
     // A new name beside the target (so the rename stays within one file system); a file left by a
     // program that stopped while writing, or written by another running program, is never taken over.
     std::string name = target_ + ".tmpXXXXXX";

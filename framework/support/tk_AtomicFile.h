@@ -1,6 +1,7 @@
 // A file written whole or not at all. The bytes go to a temporary file beside the target, which
 // replaces the target only when every byte was written and the file closed cleanly; any failure
-// removes the temporary file and leaves the target as it was. Each step says why it failed.
+// removes the temporary file and leaves the target as it was. Each step says why it failed. A
+// target that is a folder or a read-only file is refused at once.
 #pragma once
 
 #include <cstddef>

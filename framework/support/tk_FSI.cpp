@@ -1,6 +1,8 @@
 #define TK_MODULE "TK_FSI_w"
 #include "framework/support/tk_FSI.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -99,8 +101,11 @@ bool tk_FSI_Existuje_sub(const char* path) {
     if (!path) return false;
     std::FILE* f = std::fopen(path, "rb");
     if (!f) return false;
+    // A folder opens for reading here, but it is no file.
+    struct stat st {};
+    const bool file = ::fstat(::fileno(f), &st) == 0 && !S_ISDIR(st.st_mode);
     std::fclose(f);
-    return true;
+    return file;
 }
 
 bool tk_FSI_ExistsFolder(const char* path) {

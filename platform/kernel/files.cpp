@@ -33,12 +33,19 @@ char foldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Length in bytes of the UTF-8 sequence that starts with c (1 for stray bytes).
-std::size_t utf8Length(unsigned char c) {
-    if (c >= 0xF0 && c < 0xF8) return 4;
-    if (c >= 0xE0) return 3;
-    if (c >= 0xC0) return 2;
-    return 1;
+// Length in bytes of the UTF-8 character at s: a lead byte followed by as many continuation bytes
+// as it announces; any other byte (a stray continuation byte, a lead byte cut short by the end of
+// the name or by a byte that does not continue it, bytes that are no UTF-8 at all) is one character
+// of its own, so that the matcher never steps over the name's end or over an ASCII byte.
+std::size_t utf8Length(const char* s) {
+    const auto c = static_cast<unsigned char>(*s);
+    const std::size_t n = c >= 0xC2 && c < 0xE0   ? 2
+                          : c >= 0xE0 && c < 0xF0 ? 3
+                          : c >= 0xF0 && c < 0xF5 ? 4
+                                                  : 1;
+    for (std::size_t i = 1; i < n; ++i)
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 1;
+    return n;
 }
 
 bool matchFrom(const char* p, const char* n) {
@@ -46,15 +53,14 @@ bool matchFrom(const char* p, const char* n) {
         if (*p == '*') {
             while (*p == '*') ++p;
             if (!*p) return true;
-            for (const char* rest = n;; rest += utf8Length(static_cast<unsigned char>(*rest))) {
+            for (const char* rest = n;; rest += utf8Length(rest)) {
                 if (matchFrom(p, rest)) return true;
                 if (!*rest) return false;
             }
         }
         if (!*n) return false;
         if (*p == '?') {
-            std::size_t len = utf8Length(static_cast<unsigned char>(*n));
-            for (std::size_t i = 0; i < len && *n; ++i) ++n;
+            n += utf8Length(n);
             ++p;
             continue;
         }

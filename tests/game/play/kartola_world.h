@@ -67,6 +67,20 @@ inline POINT Middle(const RECT& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// The pointer to the middle of the entry of the list showing the row with that value; a click there.
+inline void MoveTo(tk_CDUI& list, int id, bool click = false) {
+    for (int i = 0; i < list.volby.count; ++i) {
+        if (list.EntryAt(i)->id == id && list.EntryAt(i)->rect2_mode == 0) {
+            const POINT p = Middle(list.EntryAt(i)->rect);
+            return click ? Click(p.x, p.y) : Move(p.x, p.y);
+        }
+    }
+    ADD_FAILURE() << "no entry " << id;
+}
+inline void ClickEntry(tk_CDUI& list, int id) {
+    MoveTo(list, id, true);
+}
+
 // Takes card i at a point where it is the topmost card, away from the menu button, drags it so
 // that its corner lands on card j's and lets go, all before the next tick.
 inline void DragOnto(GameApp& a, int i, int j) {

@@ -27,20 +27,6 @@ POINT EmptySpot(int w, int h) {
     return POINT{-1, -1};
 }
 
-// The pointer to the middle of the entry of the list showing the row with that value; a click there.
-void MoveTo(tk_CDUI& list, int id, bool click = false) {
-    for (int i = 0; i < list.volby.count; ++i) {
-        if (list.EntryAt(i)->id == id && list.EntryAt(i)->rect2_mode == 0) {
-            const POINT p = Middle(list.EntryAt(i)->rect);
-            return click ? Click(p.x, p.y) : Move(p.x, p.y);
-        }
-    }
-    ADD_FAILURE() << "no entry " << id;
-}
-void ClickEntry(tk_CDUI& list, int id) {
-    MoveTo(list, id, true);
-}
-
 // The sounds of a pair found: its own when card sounds are on and it has one, then the snap.
 std::string FoundSounds(int pair, bool cardSounds) {
     return (cardSounds && SoundOf(pair) ? std::string(NameOf(pair)->text) + " " : "") + "zvuknaraz.wav";

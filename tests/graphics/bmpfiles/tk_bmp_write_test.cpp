@@ -113,7 +113,7 @@ TEST_F(BmpWriteTest, FailuresLeaveNoFileNorTemporaryFileAndSayWhichAndWhy) {
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(lost, "lost.thm"), 0);
     EXPECT_EQ(FilesIn(".") + " " + ReadFile("full.thm"), "full.thm full.thm.tmp taken.thm tk_LOG.txt old");
     for (const char* line : {"Chyba pri otvaraní suboru [missing/a.thm: open: No such file or directory]",
-                             "TSKW ERROR: file not finished [taken.thm: rename: Is a directory]",
+                             "Chyba pri otvaraní suboru [taken.thm: open: the target is a folder]",
                              "TSKW ERROR: pixel rows not written [full.thm: write: File too large]",
                              "TSKW ERROR: surface pixels cannot be read [lost.thm: the surface was lost]"})
         EXPECT_TRUE(Logged(line)) << line;

@@ -40,6 +40,15 @@ TEST(FileSearchTest, WildcardsMatchWithoutRegardToCaseAQuestionMarkBeingOneChara
         EXPECT_EQ(tkp_WildcardMatch(pattern, name), match) << pattern << " " << name;
 }
 
+// Bytes that are no UTF-8 are characters of their own, and nothing is read past a name's end.
+TEST(FileSearchTest, WildcardsTakeBytesThatAreNoUtf8OneByOne) {
+    EXPECT_TRUE(tkp_WildcardMatch("*.bmp", "\xff\xfe.bmp"));
+    EXPECT_TRUE(tkp_WildcardMatch("?c",
+                                  "\xe1"
+                                  "c"));
+    EXPECT_FALSE(tkp_WildcardMatch("*z", "x\xe0"));
+}
+
 TEST(FileSearchTest, SearchListsSortedEntriesWithAttributesAndSaysWhyItFoundNothing) {
     tk_test::ScopedWorkDir dir;
     tk_test::MakeDir("f/Sub");

@@ -1,0 +1,281 @@
+// Card-set folders that fight back, each chosen from the menu while the game runs: the game loads
+// what it can, logs what it cannot, leaves no temporary file behind and goes on to the end.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+
+#include "tests/common/tk_test_bmp.h"
+#include "tests/game/play/kartola_world.h"
+#include "tests/sound/tk_test_wav.h"
+
+namespace tk_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const GameApp::Step kIdle = [](GameApp&) {};
+
+std::string Image(int w = 40, int h = 30) {
+    return Bmp24(w, h, [](int x, int y) { return std::uint16_t(x * 64 + y); });
+}
+
+// A BMP file whose header claims w x h pixels, followed by a few bytes only.
+std::string Claiming(int w, int h) {
+    tk_test::Picture p;
+    p.w = w;
+    p.h = h;
+    p.data = std::string(64, '\x55');
+    return File(p);
+}
+
+// The number of log lines matching the pattern since the last set was chosen.
+int LinesSinceLoad(const std::string& pattern) {
+    const std::string log = ReadFile("tk_LOG.txt");
+    const std::size_t from = log.rfind("Nacitavam DATA:");
+    std::istringstream in(log.substr(from == std::string::npos ? 0 : from));
+    const std::regex wanted(pattern);
+    int n = 0;
+    for (std::string line; std::getline(in, line);) n += std::regex_search(line, wanted);
+    return n;
+}
+
+// Files a writer left half made, anywhere in the folder.
+int Leftovers(const std::string& folder) {
+    int n = 0;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(folder, ec))
+        n += e.path().filename().string().find(".tmp") != std::string::npos;
+    return n;
+}
+
+// Makes the folder one where no new file can be written, also for root: the permission bits for
+// others, the immutable flag where root may set it, else a file-size limit that fails every write
+// of a thumbnail (the log, far shorter, still gets its lines). Each is checked by a probe write;
+// undo() gives the folder back.
+class Unwritable {
+  public:
+    explicit Unwritable(const std::string& folder) : folder_(folder) {
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        if (Writable() && SetImmutable(true)) how_ = "immutable";
+        if (Writable()) {
+            getrlimit(RLIMIT_FSIZE, &old_);
+            previous_ = std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limited{fs::file_size("tk_LOG.txt") + 8000, old_.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &limited);
+            how_ = "file-size limit";
+        }
+    }
+    void Undo() {
+        if (how_ == "immutable") SetImmutable(false);
+        if (how_ == "file-size limit") {
+            setrlimit(RLIMIT_FSIZE, &old_);
+            std::signal(SIGXFSZ, previous_);
+        }
+        how_.clear();
+        fs::permissions(folder_, fs::perms::owner_all);
+    }
+    // A thumbnail-sized file cannot be written whole there.
+    bool Writable() const {
+        const std::string probe = folder_ + "/probe";
+        std::FILE* f = std::fopen(probe.c_str(), "wb");
+        if (!f) return false;
+        const std::string bytes(50000, 'x');
+        const bool whole = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        const bool closed = std::fclose(f) == 0;
+        fs::remove(probe);
+        return whole && closed;
+    }
+
+  private:
+    bool SetImmutable(bool on) {
+        const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0) ::close(fd);
+        return done;
+    }
+    std::string folder_;
+    std::string how_;
+    rlimit old_{};
+    void (*previous_)(int) = nullptr;
+};
+
+struct Hostile {
+    std::string folder;  // beside the working folder
+    std::function<void(const std::string&)> make;
+    // Between the listing of the sets (at start-up) and the choice from the menu; may return a
+    // step to run once the set is loaded (to undo what it did).
+    std::function<std::function<void()>(const std::string&)> between;
+    std::string expected;  // pairs, then what the case adds
+    std::function<std::string(GameApp&, const std::string&)> look;
+};
+
+void PrintTo(const Hostile& c, std::ostream* os) {
+    *os << c.folder;
+}
+
+class HostileSets : public GameWorld, public ::testing::WithParamInterface<Hostile> {};
+
+TEST_P(HostileSets, LoadWhatTheyCanLogTheRestAndTheGameGoesOn) {
+    const Hostile& c = GetParam();
+    const std::string set = dir_.path() + "/" + c.folder;
+    MakeDir(set);
+    if (c.make) c.make(set);
+    GameApp app;
+    std::function<void()> undo;
+    std::string got;
+    Steps steps = {kIdle, [&](GameApp& a) {
+                       if (c.between) undo = c.between(set);
+                       ClickOn(a.m_btnMenu);
+                   }};
+    // Geometry changed by input is laid out by the frame after it: each move waits a step.
+    steps.push_back(kIdle);
+    steps.push_back([](GameApp& a) { MoveTo(a.dui_Main, kMenuSets); });
+    steps.push_back(kIdle);
+    steps.push_back([](GameApp& a) { MoveTo(a.utl_duir_DATA, 100); });
+    steps.push_back([](GameApp& a) { ClickEntry(a.utl_duir_DATA, 100); });
+    steps.push_back([&](GameApp& a) {
+        if (undo) undo();
+        got = Numbers(REG_TEXT.count, REG_KARTY.count == 2 * REG_TEXT.count, Leftovers(set));
+        if (c.look) got += " " + c.look(a, set);
+    });
+    // Frames are drawn with the set on the table before the run ends.
+    steps.push_back(kIdle);
+    steps.push_back(kIdle);
+    EXPECT_EQ(Run(app, "1280 1024\n3 36", steps), 0);
+    EXPECT_EQ(got, c.expected);
+}
+
+std::string Names() {
+    std::string s;
+    for (int i = 0; i < REG_TEXT.count; ++i) s += std::string(s.empty() ? "" : "|") + NameOf(i)->text;
+    return s;
+}
+
+const std::string kSlovak = "áäčďéíĺľňóôŕšťúýž ÁÄČĎÉÍĹĽŇÓÔŔŠŤÚÝŽ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, HostileSets,
+    ::testing::Values(
+        // No thumbnail can be written: no card, one line per picture, nothing half written.
+        Hostile{
+            "DATA_readonly",
+            [](const std::string& s) {
+                WriteFile(s + "/a.bmp", Image());
+                WriteFile(s + "/b.bmp", Image());
+            },
+            [](const std::string& s) {
+                for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
+                auto lock = std::make_shared<Unwritable>(s);
+                EXPECT_FALSE(lock->Writable());
+                return std::function<void()>([lock] { lock->Undo(); });
+            },
+            "0,1,0 2",
+            [](GameApp&, const std::string&) { return Numbers(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
+        // Gone between the listing and the choice: an empty table.
+        Hostile{"DATA_removed", [](const std::string& s) { WriteFile(s + "/a.bmp", Image()); },
+                [](const std::string& s) {
+                    fs::remove_all(s);
+                    return std::function<void()>();
+                },
+                "0,1,0 1",
+                [](GameApp&, const std::string&) { return Numbers(LinesSinceLoad("folder is gone")); }},
+        // A folder named like a picture, a thumbnail or a sound is none of them.
+        Hostile{"DATA_folders",
+                [](const std::string& s) {
+                    MakeDir(s + "/x.bmp");
+                    MakeDir(s + "/y.thm");
+                    WriteFile(s + "/z.bmp", Image());
+                    MakeDir(s + "/z.wav");
+                },
+                nullptr, "1,1,0 z 0",
+                [](GameApp&, const std::string&) { return Names() + " " + Numbers(SoundOf(0) != nullptr); }},
+        // Links that lead round in a circle, and a set folder that is such a link.
+        Hostile{"DATA_loops",
+                [](const std::string& s) {
+                    fs::create_symlink("loop.bmp", s + "/loop.bmp");
+                    fs::create_symlink(".", s + "/self");
+                    fs::create_symlink("c.thm", s + "/c.thm");
+                    WriteFile(s + "/a.bmp", Image());
+                    fs::create_symlink("DATA_zloop", s + "/../DATA_zloop");
+                },
+                nullptr, "2,1,0 a|c", [](GameApp&, const std::string&) { return Names(); }},
+        // Damaged thumbnails still make their pairs; each is named in the log so that it can be deleted.
+        Hostile{"DATA_thumbnails",
+                [](const std::string& s) {
+                    WriteFile(s + "/empty.thm", "");
+                    WriteFile(s + "/cut.thm", Image(150, 100).substr(0, 3000));
+                    WriteFile(s + "/sound.thm", wav_test::Wav(1, 8000, 8, "abcd"));
+                    for (const char* p : {"/empty.bmp", "/cut.bmp", "/sound.bmp"}) WriteFile(s + p, Image());
+                },
+                nullptr, "3,1,0 3",
+                [](GameApp&, const std::string&) {
+                    return Numbers(LinesSinceLoad("thumbnail cannot be loaded"));
+                }},
+        // Headers claiming pictures far too large: refused, with no card.
+        Hostile{"DATA_huge",
+                [](const std::string& s) {
+                    WriteFile(s + "/wide.bmp", Claiming(100000, 100000));
+                    WriteFile(s + "/down.bmp", Claiming(100000, -100000));
+                    WriteFile(s + "/min.bmp", Claiming(40, INT32_MIN));
+                },
+                nullptr, "0,1,0", nullptr},
+        // A sound whose chunks claim gigabytes plays what is there; a file of gigabytes is refused
+        // before it is read, and its pair stays silent.
+        Hostile{"DATA_bigsound",
+                [](const std::string& s) {
+                    WriteFile(s + "/claims.bmp", Image());
+                    WriteFile(s + "/claims.wav",
+                              wav_test::Riff(wav_test::Chunk("fmt ", wav_test::FmtBody(1, 8000, 8)) +
+                                                 wav_test::ChunkClaiming("data", 0xFFFFFFF0u, "abcdef"),
+                                             0xFFFFFFF8u));
+                    WriteFile(s + "/huge.bmp", Image());
+                    WriteFile(s + "/huge.wav", wav_test::Wav(1, 8000, 8, "abcd"));
+                    fs::resize_file(s + "/huge.wav", 3ull << 30);
+                },
+                nullptr, "2,1,0 claims|huge 1,0,1",
+                [](GameApp&, const std::string&) {
+                    return Names() + " " +
+                           Numbers(SoundOf(0)->m_lpDSB != nullptr, SoundOf(1)->m_lpDSB != nullptr,
+                                   LinesSinceLoad("huge.wav.: subor je vacsi"));
+                }},
+        // Every Slovak letter, spaces and bytes that are no UTF-8, in the set's and the pictures' names.
+        Hostile{"DATA " + kSlovak + " \xff",
+                [](const std::string& s) {
+                    WriteFile(s + "/" + kSlovak + ".bmp", Image());
+                    WriteFile(s + "/a \xc3\x28 b.bmp", Image());
+                    WriteFile(s + "/\xff\xfe.bmp", Image());
+                },
+                nullptr, "3,1,0 a \xc3\x28 b|" + kSlovak + "|\xff\xfe",
+                [](GameApp&, const std::string&) { return Names(); }},
+        // Five hundred pictures: every one a pair, scattered with the rest.
+        Hostile{"DATA_many",
+                [](const std::string& s) {
+                    const std::string small = Image(4, 3);
+                    for (int i = 0; i < 500; ++i)
+                        WriteFile(s + "/p" + std::to_string(1000 + i) + ".bmp", small);
+                },
+                nullptr, "500,1,0", nullptr},
+        // One picture: its pair found wins at once.
+        Hostile{"DATA_one", [](const std::string& s) { WriteFile(s + "/a.bmp", Image()); }, nullptr,
+                "1,1,0 won",
+                [](GameApp& a, const std::string&) {
+                    a.script.push_front([](GameApp& b) { EXPECT_TRUE(b.m_lblSuper->visible); });
+                    a.script.push_front(kIdle);
+                    a.script.push_front([](GameApp& b) { DragOnto(b, 0, 1); });
+                    return std::string("won");
+                }},
+        // Nothing in it: an empty table that is never won.
+        Hostile{"DATA_empty", nullptr, nullptr, "0,1,0 0",
+                [](GameApp& a, const std::string&) { return Numbers(a.m_lblSuper->visible); }}),
+    [](const ::testing::TestParamInfo<Hostile>& param) { return "case" + std::to_string(param.index); });
+
+}  // namespace
+}  // namespace tk_test
