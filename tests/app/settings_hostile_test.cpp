@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 std::string Read(const char* file) {
     tk_TAppSettings s{111, 222, 7, 77};
     const bool read = tk_APP_ReadSettings(file, &s);
-    return Numbers(read, s.screen_w, s.screen_h, s.level, s.period);
+    return Nums(read, s.screen_w, s.screen_h, s.level, s.period);
 }
 
 int Temporaries() {
@@ -52,7 +52,7 @@ TEST_F(HostileSettings, AFolderOrAReadOnlyFileIsNeverReplaced) {
     fs::permissions("RO.INI", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_FALSE(tk_APP_WriteSettings("DIR.INI", {800, 600, 3, 36}));
     EXPECT_FALSE(tk_APP_WriteSettings("RO.INI", {800, 600, 3, 36}));
-    EXPECT_EQ(Numbers(fs::is_directory("DIR.INI"), Temporaries()) + " " + ReadFile("RO.INI"),
+    EXPECT_EQ(Nums(fs::is_directory("DIR.INI"), Temporaries()) + " " + ReadFile("RO.INI"),
               "1,0 1024 768\n5 100");
     EXPECT_EQ(LogLines("\\.INI \\["),
               "DIR.INI [open: the target is a folder]|RO.INI [open: the target is read-only]|");
@@ -60,7 +60,7 @@ TEST_F(HostileSettings, AFolderOrAReadOnlyFileIsNeverReplaced) {
     // A whole run with a folder for its settings file starts on the defaults and ends as usual.
     ProbeApp app("DIR.INI");
     EXPECT_EQ(Run(app, nullptr, {Escape}), 0);
-    EXPECT_EQ(Numbers(fs::is_directory("DIR.INI"), Temporaries()), "1,0");
+    EXPECT_EQ(Nums(fs::is_directory("DIR.INI"), Temporaries()), "1,0");
 }
 
 // Writes the two settings alternately for ever; the parent kills it.

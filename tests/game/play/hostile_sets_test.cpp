@@ -143,7 +143,7 @@ TEST_P(HostileSets, LoadWhatTheyCanLogTheRestAndTheGameGoesOn) {
     steps.push_back([](GameApp& a) { ClickEntry(a.utl_duir_DATA, 100); });
     steps.push_back([&](GameApp& a) {
         if (undo) undo();
-        got = Numbers(REG_TEXT.count, REG_KARTY.count == 2 * REG_TEXT.count, Leftovers(set));
+        got = Nums(REG_TEXT.count, REG_KARTY.count == 2 * REG_TEXT.count, Leftovers(set));
         if (c.look) got += " " + c.look(a, set);
     });
     // Frames are drawn with the set on the table before the run ends.
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                 return std::function<void()>([lock] { lock->Undo(); });
             },
             "0,1,0 2",
-            [](GameApp&, const std::string&) { return Numbers(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
+            [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
         // Gone between the listing and the choice: an empty table.
         Hostile{"DATA_removed", [](const std::string& s) { WriteFile(s + "/a.bmp", Image()); },
                 [](const std::string& s) {
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                     return std::function<void()>();
                 },
                 "0,1,0 1",
-                [](GameApp&, const std::string&) { return Numbers(LinesSinceLoad("folder is gone")); }},
+                [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("folder is gone")); }},
         // A folder named like a picture, a thumbnail or a sound is none of them.
         Hostile{"DATA_folders",
                 [](const std::string& s) {
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MakeDir(s + "/z.wav");
                 },
                 nullptr, "1,1,0 z 0",
-                [](GameApp&, const std::string&) { return Names() + " " + Numbers(SoundOf(0) != nullptr); }},
+                [](GameApp&, const std::string&) { return Names() + " " + Nums(SoundOf(0) != nullptr); }},
         // Links that lead round in a circle, and a set folder that is such a link.
         Hostile{"DATA_loops",
                 [](const std::string& s) {
@@ -208,17 +208,16 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 nullptr, "2,1,0 a|c", [](GameApp&, const std::string&) { return Names(); }},
         // Damaged thumbnails still make their pairs; each is named in the log so that it can be deleted.
-        Hostile{"DATA_thumbnails",
-                [](const std::string& s) {
-                    WriteFile(s + "/empty.thm", "");
-                    WriteFile(s + "/cut.thm", Image(150, 100).substr(0, 3000));
-                    WriteFile(s + "/sound.thm", wav_test::Wav(1, 8000, 8, "abcd"));
-                    for (const char* p : {"/empty.bmp", "/cut.bmp", "/sound.bmp"}) WriteFile(s + p, Image());
-                },
-                nullptr, "3,1,0 3",
-                [](GameApp&, const std::string&) {
-                    return Numbers(LinesSinceLoad("thumbnail cannot be loaded"));
-                }},
+        Hostile{
+            "DATA_thumbnails",
+            [](const std::string& s) {
+                WriteFile(s + "/empty.thm", "");
+                WriteFile(s + "/cut.thm", Image(150, 100).substr(0, 3000));
+                WriteFile(s + "/sound.thm", wav_test::Wav(1, 8000, 8, "abcd"));
+                for (const char* p : {"/empty.bmp", "/cut.bmp", "/sound.bmp"}) WriteFile(s + p, Image());
+            },
+            nullptr, "3,1,0 3",
+            [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("thumbnail cannot be loaded")); }},
         // Headers claiming pictures far too large: refused, with no card.
         Hostile{"DATA_huge",
                 [](const std::string& s) {
@@ -243,8 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
                 nullptr, "2,1,0 claims|huge 1,0,1",
                 [](GameApp&, const std::string&) {
                     return Names() + " " +
-                           Numbers(SoundOf(0)->m_lpDSB != nullptr, SoundOf(1)->m_lpDSB != nullptr,
-                                   LinesSinceLoad("huge.wav.: subor je vacsi"));
+                           Nums(SoundOf(0)->m_lpDSB != nullptr, SoundOf(1)->m_lpDSB != nullptr,
+                                LinesSinceLoad("huge.wav.: subor je vacsi"));
                 }},
         // Every Slovak letter, spaces and bytes that are no UTF-8, in the set's and the pictures' names.
         Hostile{"DATA " + kSlovak + " \xff",
@@ -274,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         // Nothing in it: an empty table that is never won.
         Hostile{"DATA_empty", nullptr, nullptr, "0,1,0 0",
-                [](GameApp& a, const std::string&) { return Numbers(a.m_lblSuper->visible); }}),
+                [](GameApp& a, const std::string&) { return Nums(a.m_lblSuper->visible); }}),
     [](const ::testing::TestParamInfo<Hostile>& param) { return "case" + std::to_string(param.index); });
 
 }  // namespace

@@ -123,7 +123,7 @@ TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBeh
         steps.push_back([](GameApp&) {});
         steps.push_back([&](GameApp& b) {
             ASSERT_EQ(Nums(b.duir_FINAL.CountR(), b.m_lblSuper->visible, b.dui_Main.visible,
-                              b.utl_duir_DATA.visible),
+                           b.utl_duir_DATA.visible),
                       "0,0,0,0")
                 << "game " << played + 1 << " did not start";
             game(b);
