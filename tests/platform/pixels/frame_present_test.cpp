@@ -130,7 +130,7 @@ TEST(FrameScale, ColoursSurviveAndWholeSteppedPixelsStaySharp) {
     }
 }
 
-TEST(Letterbox, ThePicturesPlaceAndThePointerAgree) {
+TEST(Letterbox, ThePictureKeepsItsShapeCentredOnTheScreen) {
     struct Case {
         int sw, sh, bw, bh;
         RECT place;
@@ -143,9 +143,5 @@ TEST(Letterbox, ThePicturesPlaceAndThePointerAgree) {
     for (const Case& c : cases) {
         const RECT r = tkp::user::LetterboxRect(c.sw, c.sh, c.bw, c.bh);
         EXPECT_EQ(text({r}), text({c.place})) << c.bw << "x" << c.bh << " on " << c.sw << "x" << c.sh;
-        // The placement's corners are the buffer's corners.
-        const POINT first = tkp::user::ScreenToBuffer(r.left, r.top, c.sw, c.sh, c.bw, c.bh);
-        const POINT last = tkp::user::ScreenToBuffer(r.right - 1, r.bottom - 1, c.sw, c.sh, c.bw, c.bh);
-        EXPECT_TRUE(first.x == 0 && first.y == 0 && last.x == c.bw - 1 && last.y == c.bh - 1);
     }
 }
