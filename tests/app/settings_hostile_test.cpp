@@ -22,13 +22,6 @@ std::string Read(const char* file) {
     return Nums(read, s.screen_w, s.screen_h, s.level, s.period);
 }
 
-int Temporaries() {
-    int n = 0;
-    for (const auto& e : fs::directory_iterator("."))
-        n += e.path().filename().string().find(".tmp") != std::string::npos;
-    return n;
-}
-
 using HostileSettings = AppWorld;
 
 TEST_F(HostileSettings, ReadingTakesNothingFromFoldersJunkOrNumbersPastTheirLimits) {
@@ -52,7 +45,7 @@ TEST_F(HostileSettings, AFolderOrAReadOnlyFileIsNeverReplaced) {
     fs::permissions("RO.INI", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_FALSE(tk_APP_WriteSettings("DIR.INI", {800, 600, 3, 36}));
     EXPECT_FALSE(tk_APP_WriteSettings("RO.INI", {800, 600, 3, 36}));
-    EXPECT_EQ(Nums(fs::is_directory("DIR.INI"), Temporaries()) + " " + ReadFile("RO.INI"),
+    EXPECT_EQ(Nums(fs::is_directory("DIR.INI"), RemoveTemporaries()) + " " + ReadFile("RO.INI"),
               "1,0 1024 768\n5 100");
     EXPECT_EQ(LogLines("\\.INI \\["),
               "DIR.INI [open: the target is a folder]|RO.INI [open: the target is read-only]|");
@@ -60,7 +53,7 @@ TEST_F(HostileSettings, AFolderOrAReadOnlyFileIsNeverReplaced) {
     // A whole run with a folder for its settings file starts on the defaults and ends as usual.
     ProbeApp app("DIR.INI");
     EXPECT_EQ(Run(app, nullptr, {Escape}), 0);
-    EXPECT_EQ(Nums(fs::is_directory("DIR.INI"), Temporaries()), "1,0");
+    EXPECT_EQ(Nums(fs::is_directory("DIR.INI"), RemoveTemporaries()), "1,0");
 }
 
 // Writes the two settings alternately for ever; the parent kills it.
@@ -88,8 +81,7 @@ TEST_F(HostileSettings, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOne) {
         if (now != "800 600\n3 36" && now != "1024 768\n5 100")
             damaged = "after kill " + std::to_string(kill) + ": " + now;
         // A killed writer cannot remove its temporary file; it is never read as the settings.
-        for (const auto& e : fs::directory_iterator("."))
-            if (e.path().filename().string().find(".tmp") != std::string::npos) fs::remove(e.path());
+        RemoveTemporaries();
     }
     EXPECT_EQ(damaged, "");
 }

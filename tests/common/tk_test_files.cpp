@@ -31,6 +31,15 @@ std::string ReadFile(const std::string& path) {
     return s.str();
 }
 
+int RemoveTemporaries(const std::string& folder) {
+    int n = 0;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+        if (e.path().filename().string().find(".tmp") != std::string::npos)
+            n += std::filesystem::remove(e.path(), ec);
+    return n;
+}
+
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;

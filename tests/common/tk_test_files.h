@@ -24,6 +24,10 @@ class ScopedWorkDir {
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 void MakeDir(const std::string& path);
+// Removes the files a writer left half made (any name holding ".tmp") in the folder; returns how
+// many there were.
+int RemoveTemporaries(const std::string& folder = ".");
+
 // A path inside the repository.
 std::string RepoPath(const std::string& relative);
 // The lines of tk_LOG.txt in the working folder, each source line number written as "(N)".

@@ -10,16 +10,12 @@
 #include <vector>
 
 #include "framework/sound/tk_CDSO_Zvuk.h"
-#include "framework/sound/tk_DSO.h"
-#include "framework/support/tk_LOG.h"
-#include "platform/headless/headless.h"
-#include "platform/platform.h"
-#include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_media.h"
+#include "tests/sound/tk_sound_world.h"
 
 namespace {
 
-constexpr int kRate = 44100;
+constexpr int kRate = 44100;  // the rate of the fixture's device
 
 // A fading 440 Hz tone of a quarter of a second, interleaved over the channels (each channel
 // at its own loudness).
@@ -32,29 +28,8 @@ std::vector<short> tone(int channels) {
     return s;
 }
 
-class SoundFormats : public ::testing::Test {
+class SoundFormats : public SoundTest {
   protected:
-    void SetUp() override {
-        tk_LOG_on = 1;
-        tk_LOG_reset_done = false;
-        tk_DSO_on = true;
-        tkp_HeadlessSetAudioDevice(true);
-        tkp_HeadlessSetAudioRate(kRate);
-        tkp_HeadlessResetWindowing();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = "KT";
-        ASSERT_NE(RegisterClassA(&wc), 0);
-        window =
-            CreateWindowExA(0, "KT", "sound", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_EQ(tk_DSO_INIT(window), 1);
-    }
-    void TearDown() override {
-        tk_DSO_DONE();
-        tkp_HeadlessResetWindowing();
-        tkp_HeadlessClearPlayedSounds();
-    }
-
     // Loads the file, plays it and returns the left channel of what the device mixes; empty when
     // it did not load.
     static std::vector<int> played(const std::string& name, const std::string& bytes) {
@@ -66,9 +41,6 @@ class SoundFormats : public ::testing::Test {
         for (std::size_t i = 0; i < mixed.size(); i += 2) left.push_back(mixed[i]);
         return left;
     }
-
-    tk_test::ScopedWorkDir dir;
-    HWND window = nullptr;
 };
 
 // The difference's energy against the reference's.

@@ -21,6 +21,7 @@
 #include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
+#include "tests/sound/tk_sound_world.h"
 #include "tests/sound/tk_test_wav.h"
 
 using namespace wav_test;
@@ -150,45 +151,6 @@ TEST(WaveParse, EveryCutOfAFileKeepsOnlyTheWholeBlocksItHolds) {
             << cut;
     }
 }
-
-// A fresh working folder and log, a window, and the headless sound device opened by tk_DSO_INIT.
-class SoundTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        tk_LOG_on = 1;
-        tk_LOG_reset_done = false;
-        tk_DSO_on = true;
-        tkp_HeadlessSetAudioDevice(true);
-        tkp_HeadlessSetAudioRate(44100);
-        tkp_HeadlessResetWindowing();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = "KT";
-        ASSERT_NE(RegisterClassA(&wc), 0);
-        window =
-            CreateWindowExA(0, "KT", "sound", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(window, nullptr);
-        ASSERT_EQ(tk_DSO_INIT(window), 1);
-        tkp_HeadlessClearPlayedSounds();
-    }
-    void TearDown() override {
-        tk_DSO_DONE();
-        tk_DSO_on = true;
-        tkp_ClearRegisteredResources();
-        tkp_HeadlessResetWindowing();
-        tkp_HeadlessSetAudioDevice(true);
-        tkp_HeadlessClearPlayedSounds();
-    }
-
-    // Forgets the log so far: the next line starts a fresh run.
-    static void FreshLog() {
-        std::remove("tk_LOG.txt");
-        tk_LOG_reset_done = false;
-    }
-
-    tk_test::ScopedWorkDir dir;
-    HWND window = nullptr;
-};
 
 // The first n bytes the buffer holds, read through a lock.
 std::string Bytes(IDirectSoundBuffer* buffer, std::size_t n) {

@@ -1,15 +1,12 @@
 // Card-set folders that fight back, each chosen from the menu while the game runs: the game loads
 // what it can, logs what it cannot, leaves no temporary file behind and goes on to the end.
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <functional>
 
 #include "tests/common/tk_test_bmp.h"
+#include "tests/common/tk_test_run.h"
 #include "tests/game/play/kartola_world.h"
 #include "tests/sound/tk_test_wav.h"
 
@@ -37,72 +34,36 @@ std::string Claiming(int w, int h) {
 int LinesSinceLoad(const std::string& pattern) {
     const std::string log = ReadFile("tk_LOG.txt");
     const std::size_t from = log.rfind("Nacitavam DATA:");
-    std::istringstream in(log.substr(from == std::string::npos ? 0 : from));
-    const std::regex wanted(pattern);
-    int n = 0;
-    for (std::string line; std::getline(in, line);) n += std::regex_search(line, wanted);
-    return n;
+    return CountMatches(log.substr(from == std::string::npos ? 0 : from), pattern);
 }
 
-// Files a writer left half made, anywhere in the folder.
-int Leftovers(const std::string& folder) {
-    int n = 0;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(folder, ec))
-        n += e.path().filename().string().find(".tmp") != std::string::npos;
-    return n;
+// Whether a thumbnail-sized file can be written whole in the folder.
+bool Writable(const std::string& folder) {
+    std::FILE* f = std::fopen((folder + "/probe").c_str(), "wb");
+    if (!f) return false;
+    const std::string bytes(50000, 'x');
+    const bool whole = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const bool closed = std::fclose(f) == 0;
+    fs::remove(folder + "/probe");
+    return whole && closed;
 }
 
-// Makes the folder one where no new file can be written, also for root: the permission bits for
-// others, the immutable flag where root may set it, else a file-size limit that fails every write
-// of a thumbnail (the log, far shorter, still gets its lines). Each is checked by a probe write;
-// undo() gives the folder back.
-class Unwritable {
+// Fails every write of a thumbnail, also for root: a file-size limit that the log, far shorter,
+// stays under. Undo() lifts it.
+class NoThumbnailWrites {
   public:
-    explicit Unwritable(const std::string& folder) : folder_(folder) {
-        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-        if (Writable() && SetImmutable(true)) how_ = "immutable";
-        if (Writable()) {
-            getrlimit(RLIMIT_FSIZE, &old_);
-            previous_ = std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limited{fs::file_size("tk_LOG.txt") + 8000, old_.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &limited);
-            how_ = "file-size limit";
-        }
+    NoThumbnailWrites() {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{fs::file_size("tk_LOG.txt") + 8000, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
     }
     void Undo() {
-        if (how_ == "immutable") SetImmutable(false);
-        if (how_ == "file-size limit") {
-            setrlimit(RLIMIT_FSIZE, &old_);
-            std::signal(SIGXFSZ, previous_);
-        }
-        how_.clear();
-        fs::permissions(folder_, fs::perms::owner_all);
-    }
-    // A thumbnail-sized file cannot be written whole there.
-    bool Writable() const {
-        const std::string probe = folder_ + "/probe";
-        std::FILE* f = std::fopen(probe.c_str(), "wb");
-        if (!f) return false;
-        const std::string bytes(50000, 'x');
-        const bool whole = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        const bool closed = std::fclose(f) == 0;
-        fs::remove(probe);
-        return whole && closed;
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
     }
 
   private:
-    bool SetImmutable(bool on) {
-        const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        if (fd >= 0) ::close(fd);
-        return done;
-    }
-    std::string folder_;
-    std::string how_;
     rlimit old_{};
     void (*previous_)(int) = nullptr;
 };
@@ -131,24 +92,26 @@ TEST_P(HostileSets, LoadWhatTheyCanLogTheRestAndTheGameGoesOn) {
     GameApp app;
     std::function<void()> undo;
     std::string got;
-    Steps steps = {kIdle, [&](GameApp& a) {
-                       if (c.between) undo = c.between(set);
-                       ClickOn(a.m_btnMenu);
-                   }};
-    // Geometry changed by input is laid out by the frame after it: each move waits a step.
-    steps.push_back(kIdle);
-    steps.push_back([](GameApp& a) { MoveTo(a.dui_Main, kMenuSets); });
-    steps.push_back(kIdle);
-    steps.push_back([](GameApp& a) { MoveTo(a.utl_duir_DATA, 100); });
-    steps.push_back([](GameApp& a) { ClickEntry(a.utl_duir_DATA, 100); });
-    steps.push_back([&](GameApp& a) {
-        if (undo) undo();
-        got = Nums(REG_TEXT.count, REG_KARTY.count == 2 * REG_TEXT.count, Leftovers(set));
-        if (c.look) got += " " + c.look(a, set);
-    });
-    // Frames are drawn with the set on the table before the run ends.
-    steps.push_back(kIdle);
-    steps.push_back(kIdle);
+    // Geometry changed by input is laid out by the frame after it: each move waits a step. Frames
+    // are drawn with the set on the table before the run ends.
+    const Steps steps = {kIdle,
+                         [&](GameApp& a) {
+                             if (c.between) undo = c.between(set);
+                             ClickOn(a.m_btnMenu);
+                         },
+                         kIdle,
+                         [](GameApp& a) { MoveTo(a.dui_Main, kMenuSets); },
+                         kIdle,
+                         [](GameApp& a) { MoveTo(a.utl_duir_DATA, 100); },
+                         [](GameApp& a) { ClickEntry(a.utl_duir_DATA, 100); },
+                         [&](GameApp& a) {
+                             if (undo) undo();
+                             got = Nums(REG_TEXT.count, REG_KARTY.count == 2 * REG_TEXT.count,
+                                        RemoveTemporaries(set));
+                             if (c.look) got += " " + c.look(a, set);
+                         },
+                         kIdle,
+                         kIdle};
     EXPECT_EQ(Run(app, "1280 1024\n3 36", steps), 0);
     EXPECT_EQ(got, c.expected);
 }
@@ -165,20 +128,19 @@ INSTANTIATE_TEST_SUITE_P(
     Folders, HostileSets,
     ::testing::Values(
         // No thumbnail can be written: no card, one line per picture, nothing half written.
-        Hostile{
-            "DATA_readonly",
-            [](const std::string& s) {
-                WriteFile(s + "/a.bmp", Image());
-                WriteFile(s + "/b.bmp", Image());
-            },
-            [](const std::string& s) {
-                for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
-                auto lock = std::make_shared<Unwritable>(s);
-                EXPECT_FALSE(lock->Writable());
-                return std::function<void()>([lock] { lock->Undo(); });
-            },
-            "0,1,0 2",
-            [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
+        Hostile{"DATA_full",
+                [](const std::string& s) {
+                    WriteFile(s + "/a.bmp", Image());
+                    WriteFile(s + "/b.bmp", Image());
+                },
+                [](const std::string& s) {
+                    for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
+                    auto lock = std::make_shared<NoThumbnailWrites>();
+                    EXPECT_FALSE(Writable(s));
+                    return std::function<void()>([lock] { lock->Undo(); });
+                },
+                "0,1,0 2",
+                [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("DATA_full/[ab]\\.thm")); }},
         // Gone between the listing and the choice: an empty table.
         Hostile{"DATA_removed", [](const std::string& s) { WriteFile(s + "/a.bmp", Image()); },
                 [](const std::string& s) {
@@ -262,15 +224,6 @@ INSTANTIATE_TEST_SUITE_P(
                         WriteFile(s + "/p" + std::to_string(1000 + i) + ".bmp", small);
                 },
                 nullptr, "500,1,0", nullptr},
-        // One picture: its pair found wins at once.
-        Hostile{"DATA_one", [](const std::string& s) { WriteFile(s + "/a.bmp", Image()); }, nullptr,
-                "1,1,0 won",
-                [](GameApp& a, const std::string&) {
-                    a.script.push_front([](GameApp& b) { EXPECT_TRUE(b.m_lblSuper->visible); });
-                    a.script.push_front(kIdle);
-                    a.script.push_front([](GameApp& b) { DragOnto(b, 0, 1); });
-                    return std::string("won");
-                }},
         // Nothing in it: an empty table that is never won.
         Hostile{"DATA_empty", nullptr, nullptr, "0,1,0 0",
                 [](GameApp& a, const std::string&) { return Nums(a.m_lblSuper->visible); }}),

@@ -18,7 +18,6 @@ int RunOf(int x0, int x1, int y) {
 
 TEST_F(Progress, ThePassShowsTheShareDoneWithALivePointerOnlyWhileThumbnailsAreMade) {
     GameApp app;
-    int frames = 0;
     const Steps steps = {
         [&](GameApp&) {
             // A set made after the start, so that its thumbnails are all missing.
@@ -41,13 +40,11 @@ TEST_F(Progress, ThePassShowsTheShareDoneWithALivePointerOnlyWhileThumbnailsAreM
             EXPECT_EQ(tk_test::Nums(a.pointer_sprite.x, a.pointer_sprite.y), "300,200");
             a.ThumbnailProgress("../DATA_velka", 4, 4, nullptr);
             // A whole first load presents one progress frame per picture; a second none.
-            frames = tkp_HeadlessFrameCount();
-            a.LoadSet("../DATA_velka");
-            frames = tkp_HeadlessFrameCount() - frames;
-            EXPECT_EQ(frames, 4);
-            frames = tkp_HeadlessFrameCount();
-            a.LoadSet("../DATA_velka");
-            EXPECT_EQ(tkp_HeadlessFrameCount() - frames, 0);
+            for (int expected : {4, 0}) {
+                const int before = tkp_HeadlessFrameCount();
+                a.LoadSet("../DATA_velka");
+                EXPECT_EQ(tkp_HeadlessFrameCount() - before, expected);
+            }
             EXPECT_EQ(REG_KARTY.count, 8);
         },
         [](GameApp&) {

@@ -61,18 +61,6 @@ int GamesToPlay() {
     return n > 0 ? n : kGames;
 }
 
-// The middle of the entry of a list showing the row with that value; false when none shows it.
-bool EntryMiddle(tk_CDUI& list, int id, POINT* p) {
-    for (int i = 0; i < list.volby.count; ++i) {
-        if (list.EntryAt(i)->id == id && list.EntryAt(i)->rect2_mode == 0) {
-            *p = Middle(list.EntryAt(i)->rect);
-            return true;
-        }
-    }
-    ADD_FAILURE() << "no entry " << id;
-    return false;
-}
-
 using LongPlay = GameWorld;
 
 TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBehind) {
@@ -106,18 +94,11 @@ TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBeh
         });
         // Geometry changed by input is laid out by the next frame: the menu is read a step later.
         steps.push_back([](GameApp&) {});
-        steps.push_back([](GameApp& b) {
-            POINT p;
-            if (EntryMiddle(b.dui_Main, kMenuSets, &p)) Move(p.x, p.y);
-        });
+        steps.push_back([](GameApp& b) { MoveTo(b.dui_Main, kMenuSets); });
         steps.push_back([](GameApp&) {});
+        steps.push_back([&](GameApp& b) { MoveTo(b.utl_duir_DATA, nextSet); });
         steps.push_back([&](GameApp& b) {
-            POINT p;
-            if (EntryMiddle(b.utl_duir_DATA, nextSet, &p)) Move(p.x, p.y);
-        });
-        steps.push_back([&](GameApp& b) {
-            POINT p;
-            if (EntryMiddle(b.utl_duir_DATA, nextSet, &p)) Click(p.x, p.y);
+            ClickEntry(b.utl_duir_DATA, nextSet);
             nextSet = nextSet == 100 ? 101 : 100;
         });
         steps.push_back([](GameApp&) {});

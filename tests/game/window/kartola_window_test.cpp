@@ -7,17 +7,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <regex>
 #include <sstream>
-#include <string>
-#include <thread>
-#include <vector>
 
-#include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_run.h"
 
 namespace tk_test {
 namespace {
@@ -30,23 +23,12 @@ struct Card {
     bool Holds(int px, int py) const { return visible && px >= x && px <= x + w && py >= y && py <= y + h; }
 };
 
-// Waits up to seconds for the predicate, checking every 50 ms.
-template <typename F>
-bool WaitFor(double seconds, F done) {
-    for (int i = 0; i < seconds * 20; ++i) {
-        if (done()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return done();
-}
-
 class KartolaWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"}) {
-            if (std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) != 0)
-                GTEST_SKIP() << "skipped: " << tool << " is not installed (scripts/setup.sh)";
-        }
+        const std::string missing = MissingTool({"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"});
+        if (!missing.empty())
+            GTEST_SKIP() << "skipped: " << missing << " is not installed (scripts/setup.sh)";
         top_ = dir_.path() + "/top";
         hra_ = top_ + "/cardsets/hra";
         fs::create_directories(hra_);
@@ -61,7 +43,7 @@ class KartolaWindow : public ::testing::Test {
         const std::string holder = "cd " + dir_.path() +
                                    " && (xvfb-run -a -s \"-screen 0 1280x1024x24\" sh -c 'echo \"$DISPLAY "
                                    "$XAUTHORITY\" > x.env; echo $$ > x.pid; exec sleep 300' >x.out 2>&1 &)";
-        ASSERT_EQ(std::system(holder.c_str()), 0);
+        ASSERT_EQ(Shell(holder), 0);
         ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(dir_.path() + "/x.env").empty(); })) << "no X server";
         std::istringstream env(ReadFile(dir_.path() + "/x.env"));
         std::string display, authority;
@@ -72,13 +54,13 @@ class KartolaWindow : public ::testing::Test {
         // A game still running when the test gave up ends with its X server.
         const std::string game = ReadFile(top_ + "/game.pid");
         if (!game.empty() && ReadFile(top_ + "/game.status").empty())
-            std::system(("kill " + game.substr(0, game.find('\n')) + " 2>/dev/null").c_str());
+            Shell(("kill " + game.substr(0, game.find('\n')) + " 2>/dev/null"));
         WaitFor(10, [&] { return game.empty() || !ReadFile(top_ + "/game.status").empty(); });
         const std::string pid = ReadFile(dir_.path() + "/x.pid");
-        if (!pid.empty()) std::system(("kill " + pid.substr(0, pid.find('\n')) + " 2>/dev/null").c_str());
+        if (!pid.empty()) Shell(("kill " + pid.substr(0, pid.find('\n')) + " 2>/dev/null"));
     }
 
-    int X(const std::string& command) { return std::system((x_ + command).c_str()); }
+    int X(const std::string& command) { return Shell((x_ + command)); }
     std::string Log() { return ReadFile(hra_ + "/tk_LOG.txt"); }
     bool Logs(const char* text) { return Log().find(text) != std::string::npos; }
     void Shot(const std::string& name) {
@@ -93,7 +75,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     const std::string start = "cd " + top_ + " && (" + x_ +
                               "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
                               ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
-    ASSERT_EQ(std::system(start.c_str()), 0);
+    ASSERT_EQ(Shell(start), 0);
     ASSERT_TRUE(WaitFor(20, [&] {
         return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
     })) << ReadFile(top_ + "/game.out");
@@ -102,19 +84,14 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
     std::vector<Card> cards;
     const std::string log = Log();
-    const std::regex line(R"(: karta \[(\d+)\] \[(-?\d+)\] \[(-?\d+)\])");
-    for (auto it = std::sregex_iterator(log.begin(), log.end(), line); it != std::sregex_iterator(); ++it) {
-        const int i = std::stoi((*it)[1]);
-        if (i == 0) cards.clear();
-        const bool picture = i % 2 == 0;
-        cards.push_back(
-            Card{std::stoi((*it)[2]), std::stoi((*it)[3]), picture ? 147 : 150, picture ? 97 : 100, true});
+    for (const auto& [x, y] : DealtCards(log)) {
+        const bool picture = cards.size() % 2 == 0;
+        cards.push_back(Card{x, y, picture ? 147 : 150, picture ? 97 : 100, true});
     }
     ASSERT_EQ(cards.size(), 16u)
         << "the animals set of JPEG and PNG pictures, listed last, is loaded at start";
     // Each of its pairs has its spoken name, an OGG file.
-    const std::regex ogg(R"(wav sub init \[[^\]]+\.ogg\])");
-    EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), ogg), std::sregex_iterator()), 8);
+    EXPECT_EQ(CountMatches(log, R"(wav sub init \[[^\]]+\.ogg\])"), 8);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     Shot("kartola_window_table");
 
@@ -158,7 +135,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
     EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
     // The game itself logged no error (without a sound card the framework logs that it runs silent).
-    EXPECT_FALSE(std::regex_search(Log(), std::regex(R"(Kartola\(\d+\) : TSKW ERROR)")));
+    EXPECT_EQ(CountMatches(Log(), R"(Kartola\(\d+\) : TSKW ERROR)"), 0);
 }
 
 }  // namespace

@@ -37,14 +37,6 @@ bool near(const Pixels& got, const Pixels& want, int tolerance) {
     return true;
 }
 
-std::string hex(const Pixels& pixels) {
-    std::string s;
-    for (std::uint32_t p : pixels)
-        s += " " + std::to_string(p >> 16) + "," + std::to_string(p >> 8 & 0xFF) + "," +
-             std::to_string(p & 0xFF);
-    return s;
-}
-
 TEST(PngDecode, EveryKindComesOutAsRgbFlattenedOntoWhite) {
     struct Case {
         const char* what;
@@ -70,23 +62,19 @@ TEST(PngDecode, EveryKindComesOutAsRgbFlattenedOntoWhite) {
          {0x808080, W}},
     };
     // clang-format on
+    // Two equal rows, so that the second one is read at its own place.
+    const auto twice = [](const auto& v) {
+        auto both = v;
+        both.insert(both.end(), v.begin(), v.end());
+        return both;
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string file = tk_test::PngFile(
-            c.w, 2, c.colorType, c.depth,
-            [&] {
-                Bytes rows = c.row;
-                rows.insert(rows.end(), c.row.begin(), c.row.end());
-                return rows;
-            }(),
-            c.palette, c.alpha);
-        ASSERT_FALSE(file.empty());
         tkp_BmpImage image;
-        ASSERT_TRUE(decode(file, &image));
+        ASSERT_TRUE(
+            decode(tk_test::PngFile(c.w, 2, c.colorType, c.depth, twice(c.row), c.palette, c.alpha), &image));
         ASSERT_EQ(image.width * 10 + image.height, c.w * 10 + 2);
-        Pixels want = c.want;
-        want.insert(want.end(), c.want.begin(), c.want.end());
-        EXPECT_TRUE(near(image.pixels, want, 1)) << hex(image.pixels);
+        EXPECT_TRUE(near(image.pixels, twice(c.want), 1)) << ::testing::PrintToString(image.pixels);
     }
 }
 
@@ -115,25 +103,22 @@ TEST(JpegDecode, KindsDecodeAndEachExifOrientationComesOutUpright) {
     };
     const Case cases[] = {
         {"baseline", {}, 32, 16, {R, G, B, W}},
-        {"progressive", {.progressive = true}, 32, 16, {R, G, B, W}},
         {"grey", {.grey = true}, 32, 16, {0x4C4C4C, 0x969696, 0x1D1D1D, W}},
-        {"1", {.orientation = 1}, 32, 16, {R, G, B, W}},
         {"2", {.orientation = 2}, 32, 16, {G, R, W, B}},
         {"3", {.orientation = 3, .bigEndian = true}, 32, 16, {W, B, G, R}},
         {"4", {.orientation = 4}, 32, 16, {B, W, R, G}},
         {"5", {.orientation = 5}, 16, 32, {R, B, G, W}},
         {"6", {.orientation = 6}, 16, 32, {B, R, W, G}},
-        {"6 big-endian", {.orientation = 6, .bigEndian = true}, 16, 32, {B, R, W, G}},
         {"7", {.orientation = 7}, 16, 32, {W, G, B, R}},
         {"8", {.orientation = 8, .bigEndian = true}, 16, 32, {G, W, R, B}},
-        {"9 is out of range", {.orientation = 9}, 32, 16, {R, G, B, W}},
+        {"9 is out of range, as stored", {.orientation = 9}, 32, 16, {R, G, B, W}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         tkp_BmpImage image;
         ASSERT_TRUE(decode(tk_test::JpegFile(32, 16, quadrants(), c.options), &image));
         EXPECT_EQ(image.width * 100 + image.height, c.w * 100 + c.h);
-        EXPECT_TRUE(near(corners(image), c.want, 12)) << hex(corners(image));
+        EXPECT_TRUE(near(corners(image), c.want, 12)) << ::testing::PrintToString(corners(image));
     }
 }
 
