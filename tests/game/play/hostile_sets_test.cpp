@@ -1,6 +1,10 @@
 // Card-set folders that fight back, each chosen from the menu while the game runs: the game loads
 // what it can, logs what it cannot, leaves no temporary file behind and goes on to the end.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <functional>
@@ -48,26 +52,46 @@ bool Writable(const std::string& folder) {
     return whole && closed;
 }
 
-// Fails every write of a thumbnail, also for root: a file-size limit that the log, far shorter,
-// stays under. Undo() lifts it.
-class NoThumbnailWrites {
+// Makes the folder read-only, also for root: the permission bits, else the immutable flag (root),
+// else a file-size limit that fails every thumbnail write (the log, far shorter, stays under it).
+// Undo() gives the folder back.
+class Unwritable {
   public:
-    NoThumbnailWrites() {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited{fs::file_size("tk_LOG.txt") + 8000, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
+    explicit Unwritable(const std::string& folder) : folder_(folder) {
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        if (Writable(folder) && SetImmutable(true)) how_ = "immutable";
+        if (Writable(folder)) {
+            getrlimit(RLIMIT_FSIZE, &old_);
+            previous_ = std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limited{fs::file_size("tk_LOG.txt") + 8000, old_.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &limited);
+            how_ = "limit";
+        }
     }
     void Undo() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
+        if (how_ == "immutable") SetImmutable(false);
+        if (how_ == "limit") {
+            setrlimit(RLIMIT_FSIZE, &old_);
+            std::signal(SIGXFSZ, previous_);
+        }
+        fs::permissions(folder_, fs::perms::owner_all);
     }
 
   private:
+    bool SetImmutable(bool on) {
+        const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0) ::close(fd);
+        return done;
+    }
+    std::string folder_;
+    std::string how_;
     rlimit old_{};
     void (*previous_)(int) = nullptr;
 };
-
 struct Hostile {
     std::string folder;  // beside the working folder
     std::function<void(const std::string&)> make;
@@ -127,20 +151,22 @@ const std::string kSlovak = "áäčďéíĺľňóôŕšťúýž ÁÄČĎÉÍĹĽ
 INSTANTIATE_TEST_SUITE_P(
     Folders, HostileSets,
     ::testing::Values(
-        // No thumbnail can be written: no card, one line per picture, nothing half written.
-        Hostile{"DATA_full",
-                [](const std::string& s) {
-                    WriteFile(s + "/a.bmp", Image());
-                    WriteFile(s + "/b.bmp", Image());
-                },
-                [](const std::string& s) {
-                    for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
-                    auto lock = std::make_shared<NoThumbnailWrites>();
-                    EXPECT_FALSE(Writable(s));
-                    return std::function<void()>([lock] { lock->Undo(); });
-                },
-                "0,1,0 2",
-                [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("DATA_full/[ab]\\.thm")); }},
+        // A read-only folder, no thumbnail can be written: no card, one line per picture, nothing half
+        // written.
+        Hostile{
+            "DATA_readonly",
+            [](const std::string& s) {
+                WriteFile(s + "/a.bmp", Image());
+                WriteFile(s + "/b.bmp", Image());
+            },
+            [](const std::string& s) {
+                for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
+                auto lock = std::make_shared<Unwritable>(s);
+                EXPECT_FALSE(Writable(s));
+                return std::function<void()>([lock] { lock->Undo(); });
+            },
+            "0,1,0 2",
+            [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
         // Gone between the listing and the choice: an empty table.
         Hostile{"DATA_removed", [](const std::string& s) { WriteFile(s + "/a.bmp", Image()); },
                 [](const std::string& s) {
