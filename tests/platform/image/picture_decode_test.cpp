@@ -103,7 +103,9 @@ TEST(JpegDecode, KindsDecodeAndEachExifOrientationComesOutUpright) {
     };
     const Case cases[] = {
         {"baseline", {}, 32, 16, {R, G, B, W}},
+        {"progressive", {.progressive = true}, 32, 16, {R, G, B, W}},
         {"grey", {.grey = true}, 32, 16, {0x4C4C4C, 0x969696, 0x1D1D1D, W}},
+        {"1", {.orientation = 1}, 32, 16, {R, G, B, W}},
         {"2", {.orientation = 2}, 32, 16, {G, R, W, B}},
         {"3", {.orientation = 3, .bigEndian = true}, 32, 16, {W, B, G, R}},
         {"4", {.orientation = 4}, 32, 16, {B, W, R, G}},
