@@ -6,9 +6,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "platform/image/bmp_decode.h"
-#include "platform/pixels/pixel565.h"
-#include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace tk_res_test {
 
@@ -45,46 +43,24 @@ std::vector<std::string> CardSetFolders() {
     return out;
 }
 
-bool ReadBmpInfo(const std::string& b, BmpInfo* info) {
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || U(b, 14, 4) != 40) return false;
-    info->fileSize = U(b, 2, 4);
-    info->width = static_cast<int>(U(b, 18, 4));
-    info->height = static_cast<int>(U(b, 22, 4));
-    info->bits = static_cast<int>(U(b, 28, 2));
-    info->compression = U(b, 30, 4);
-    return U(b, 26, 2) == 1;
-}
-
 SheetView::SheetView(const std::string& relative) {
-    const std::string b = tk_test::ReadFile(RepoPath(relative));
-    tkp_BmpImage image;
-    if (!tkp_DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(b.data()), b.size(), &image, nullptr)) {
-        ADD_FAILURE() << relative << " is not a readable BMP";
-        return;
+    EXPECT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
+    if (!sheet_.NAHRAJ_SURFACE(dd_, RepoPath(relative).c_str())) {
+        ADD_FAILURE() << relative << " cannot be loaded";
+        sheet_.w = sheet_.h = 1;
     }
-    px_ = std::move(image.pixels);
-    w_ = image.width, h_ = image.height;
+    px_ = tk_test::PixelsOf(sheet_.SURFACE);
+    px_.resize(static_cast<std::size_t>(sheet_.w) * sheet_.h);
 }
 
-std::uint16_t SheetView::Pixel(int x, int y) const {
-    return tkp::XrgbTo565(Rgb(x, y));
+SheetView::~SheetView() {
+    sheet_.RELEASE_SURFACE();
+    if (dd_) dd_->Release();
 }
 
-Phase SheetView::Locate(int x, int y, std::uint16_t bc) const {
-    // As the framework does, a phase reaching the sheet's top or left edge starts at 1.
-    Phase f;
-    int r = y, c = x;
-    while (Pixel(x, r) != bc && r > 0) --r;
-    f.y = r + 1;
-    while (++r < h_ && Pixel(x, r) != bc) {
-    }
-    f.y2 = r, f.h = r - f.y + 1;
-    while (Pixel(c, y) != bc && c > 0) --c;
-    f.x = c + 1;
-    while (++c < w_ && Pixel(c, y) != bc) {
-    }
-    f.x2 = c, f.w = c - f.x + 1;
-    return f;
+tk_TFAZA SheetView::Locate(int x, int y, std::uint16_t background) {
+    sheet_.BC = background;
+    return sheet_.ZAMERAJ_FAZU(x, y);
 }
 
 }  // namespace tk_res_test

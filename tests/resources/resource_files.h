@@ -1,5 +1,5 @@
-// Reading the committed resources and card sets for the tests: paths, little-endian fields, BMP
-// headers, and locating a phase on a sprite sheet the way the framework does.
+// Reading the committed resources and card sets for the tests: paths, little-endian fields, and
+// sheets loaded by the framework with their phases.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/graphics/tk_CDas_Surface.h"
+#include "platform/pixels/pixel565.h"
 #include "tests/common/tk_test_files.h"
 
 namespace tk_res_test {
@@ -26,34 +28,27 @@ inline std::uint32_t U(const std::string& b, std::size_t at, int n) {
     return v;
 }
 
-struct BmpInfo {
-    int width = 0, height = 0, bits = 0;
-    std::uint32_t compression = 0, fileSize = 0;
-};
-
-// Reads the file and info headers; false when the file is not a BMP with a 40-byte info header.
-bool ReadBmpInfo(const std::string& bytes, BmpInfo* info);
-struct Phase {
-    int x = 0, y = 0, x2 = 0, y2 = 0, w = 100, h = 100;
-};
-
-// A committed sheet, decoded by the platform's BMP decoder. Colours are compared as 16-bit 5-6-5
-// pixels, as the framework's surfaces hold them.
+// A committed sheet loaded as the framework loads it, into a surface on the headless backend;
+// phases are located by the framework's own locator. Colours are 16-bit 5-6-5 pixels, as the
+// framework's surfaces hold them.
 class SheetView {
   public:
-    // Fails the test when the file is not a readable BMP.
+    // Fails the test when the file cannot be loaded.
     explicit SheetView(const std::string& relative);
-    int Width() const { return w_; }
-    int Height() const { return h_; }
-    std::uint32_t Rgb(int x, int y) const { return px_[static_cast<std::size_t>(y) * w_ + x]; }
-    std::uint16_t Pixel(int x, int y) const;
-    // From a seed point, scans up and down along its column and left and right along its row
-    // until the background colour is met.
-    Phase Locate(int x, int y, std::uint16_t background) const;
+    ~SheetView();
+    SheetView(const SheetView&) = delete;
+    SheetView& operator=(const SheetView&) = delete;
+    int Width() const { return sheet_.w; }
+    int Height() const { return sheet_.h; }
+    std::uint16_t Pixel(int x, int y) const { return px_[static_cast<std::size_t>(y) * sheet_.w + x]; }
+    std::uint32_t Rgb(int x, int y) const { return tkp::XrgbOf565(Pixel(x, y)); }
+    // The phase through (x, y), framed by the background colour.
+    tk_TFAZA Locate(int x, int y, std::uint16_t background);
 
   private:
-    std::vector<std::uint32_t> px_{0};
-    int w_ = 1, h_ = 1;
+    IDirectDraw* dd_ = nullptr;
+    tk_CDas_Surface sheet_;
+    std::vector<std::uint16_t> px_;
 };
 
 }  // namespace tk_res_test

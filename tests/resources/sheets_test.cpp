@@ -34,7 +34,7 @@ const std::vector<Point> kGamePoints = {{"open and grabbing hand", 5, 10, 23, 27
                                         {"icon", 20, 40, 33, 33}};
 
 // True when the rectangle is solid (no background inside) and background lies all around it.
-::testing::AssertionResult Framed(const SheetView& s, const Phase& f, std::uint16_t bc) {
+::testing::AssertionResult Framed(const SheetView& s, const tk_TFAZA& f, std::uint16_t bc) {
     for (int y = std::max(f.y - 1, 0); y <= std::min(f.y2, s.Height() - 1); ++y)
         for (int x = std::max(f.x - 1, 0); x <= std::min(f.x2, s.Width() - 1); ++x)
             if ((s.Pixel(x, y) == bc) != (x < f.x || x >= f.x2 || y < f.y || y >= f.y2))
@@ -43,9 +43,9 @@ const std::vector<Point> kGamePoints = {{"open and grabbing hand", 5, 10, 23, 27
 }
 
 // Locates every point with the background at (0, 0); returns the phases found.
-std::vector<Phase> ExpectFramedPhases(const SheetView& s, const std::vector<Point>& points) {
+std::vector<tk_TFAZA> ExpectFramedPhases(SheetView& s, const std::vector<Point>& points) {
     const std::uint16_t bc = s.Pixel(0, 0);
-    std::vector<Phase> found;
+    std::vector<tk_TFAZA> found;
     std::vector<std::string> names;
     for (const Point& p : points) {
         for (int k = 0; k < p.states; ++k) {
@@ -56,7 +56,7 @@ std::vector<Phase> ExpectFramedPhases(const SheetView& s, const std::vector<Poin
                 ADD_FAILURE() << "point outside the sheet";
                 continue;
             }
-            Phase f = s.Locate(x, y, bc);
+            tk_TFAZA f = s.Locate(x, y, bc);
             EXPECT_EQ(f.w * 1000 + f.h, p.w * 1000 + p.h);
             EXPECT_TRUE(Framed(s, f, bc));
             found.push_back(f);
@@ -65,7 +65,7 @@ std::vector<Phase> ExpectFramedPhases(const SheetView& s, const std::vector<Poin
     // Points of different phases (different coordinates) never fall into one phase.
     for (std::size_t i = 0; i < found.size(); ++i)
         for (std::size_t j = i + 1; j < found.size(); ++j) {
-            const Phase &a = found[i], &b = found[j];
+            const tk_TFAZA &a = found[i], &b = found[j];
             EXPECT_FALSE(a.x < b.x2 && b.x < a.x2 && a.y < b.y2 && b.y < a.y2)
                 << names[i] << " and " << names[j];
         }
@@ -79,7 +79,7 @@ TEST(Sheets, SkinSheetPhasesAndTransparentColour) {
     EXPECT_EQ(s.Rgb(1, 1), 0x00FFFFu);
     ExpectFramedPhases(s, kSkinPoints);
     // The transparent colour appears inside the round buttons' corners, so they draw round.
-    Phase info = s.Locate(220, 100, s.Pixel(0, 0));
+    tk_TFAZA info = s.Locate(220, 100, s.Pixel(0, 0));
     EXPECT_EQ(s.Pixel(info.x, info.y), s.Pixel(1, 1));
 }
 
@@ -88,10 +88,10 @@ TEST(Sheets, GameSheetPhasesAndTransparentColour) {
     const std::uint16_t tc = s.Pixel(3, 3);
     EXPECT_EQ(s.Rgb(3, 3), 0x00FFFFu);
     EXPECT_NE(tc, s.Pixel(0, 0));
-    std::vector<Phase> found = ExpectFramedPhases(s, kGamePoints);
+    std::vector<tk_TFAZA> found = ExpectFramedPhases(s, kGamePoints);
     ASSERT_EQ(found.size(), 4u);
     // The hands reach their hot spot: something is drawn within three pixels of the corner.
-    for (const Phase& hand : {found[0], found[1]}) {
+    for (const tk_TFAZA& hand : {found[0], found[1]}) {
         bool drawn = false;
         for (int y = hand.y; y < hand.y + 3; ++y)
             for (int x = hand.x; x < hand.x + 3; ++x) drawn = drawn || s.Pixel(x, y) != tc;
@@ -114,7 +114,7 @@ TEST(Sheets, BannerAndSpriteSheetCard) {
     // A card set's sprite sheet: the phase at (10, 10) is the first of several and fills the card
     // exactly, with the scale min(150 / w, 100 / h) taken in single precision.
     SheetView card("cardsets/DATA_tvary/mesiac.bmp");
-    Phase f = card.Locate(10, 10, card.Pixel(0, 0));
+    tk_TFAZA f = card.Locate(10, 10, card.Pixel(0, 0));
     EXPECT_EQ(f.x * 10 + f.y, 11);
     float k = std::min(150.0f / static_cast<float>(f.w), 100.0f / static_cast<float>(f.h));
     EXPECT_EQ(
