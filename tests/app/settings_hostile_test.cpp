@@ -1,5 +1,5 @@
 // Settings files that fight back: a folder in the file's place, a read-only file, megabytes of
-// junk, numbers past their limits, and a writer killed at any moment, which leaves the old file or
+// junk, and a writer killed at any moment, which leaves the old file or
 // the new one, never a damaged one.
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -24,18 +24,13 @@ std::string Read(const char* file) {
 
 using HostileSettings = AppWorld;
 
-TEST_F(HostileSettings, ReadingTakesNothingFromFoldersJunkOrNumbersPastTheirLimits) {
+TEST_F(HostileSettings, ReadingTakesNothingFromFoldersOrJunk) {
     MakeDir("DIR.INI");
     std::string junk(10 << 20, '\0');
     std::mt19937 random(7);
     for (char& c : junk) c = static_cast<char>(random());
     WriteFile("JUNK.INI", junk);
-    WriteFile("SLOW.INI", "800 600\n10 401");
-    WriteFile("STILL.INI", "800 600\n10 2147483647");
-    WriteFile("BIG.INI", "2147483647 2147483647\n10 400");
-    EXPECT_EQ(Read("DIR.INI") + " " + Read("JUNK.INI") + " " + Read("SLOW.INI") + " " + Read("STILL.INI") +
-                  " " + Read("BIG.INI"),
-              "0,111,222,7,77 1,111,222,2,16 1,800,600,2,16 1,800,600,2,16 1,2147483647,2147483647,10,400");
+    EXPECT_EQ(Read("DIR.INI") + " " + Read("JUNK.INI"), "0,111,222,7,77 1,111,222,2,16");
     EXPECT_EQ(LogLines("DIR.INI"), "tk_APP_ReadSettings; not a file, ignored [DIR.INI]|");
 }
 

@@ -247,11 +247,9 @@ TEST_F(AppScreen, AFailedDisplaySetUpStopsExecuteWithACodeInsteadOfRunningThePro
     ASSERT_EQ(tkp_HeadlessMessageBoxes().size(), 1u);
     EXPECT_EQ(tkp_HeadlessMessageBoxes()[0].caption + ": " + tkp_HeadlessMessageBoxes()[0].text,
               "KT Tessalin Kartola: Problem pri inicializacii");
-    EXPECT_EQ(LogLines("TRAC|TSKW"),
-              "TRAC [tk_CAppScreen::Execute; spracovanie m_LocApp_INI] [1]|TRAC [tk_CAppScreen::Execute; "
-              "tk_APP_Inicializuj] [2]|TSKW ERROR:  [Problem pri inicializcii [tk_APP_Inic_problem]]|TSKW "
-              "ERROR:  [tk_CAppScreen::Execute; the window or the display could not be set up, the program "
-              "ends]|");
+    EXPECT_EQ(LogLines("TSKW"),
+              "TSKW ERROR:  [Problem pri inicializcii [tk_APP_Inic_problem]]|TSKW ERROR:  "
+              "[tk_CAppScreen::Execute; the window or the display could not be set up, the program ends]|");
     EXPECT_TRUE(!tkp_HeadlessWindowOpen() && tk_lpDD == nullptr);
     EXPECT_EQ(ReadFile("APP.INI"), "800 600\n3 36");
 }

@@ -2,14 +2,10 @@
 // clicked with xdotool, the screenshot shows the info dialog exactly as the headless backend draws
 // it at the same place, and Escape ends the program with status 0 and a settings file. Skipped
 // where Xvfb or the X tools are missing.
-#include <sys/wait.h>
-
-#include <cstdlib>
-
 #include "framework/demo/tessalin_demo.h"
 #include "platform/pixels/pixel565.h"
 #include "tests/app/tk_app_world.h"
-#include "tests/common/tk_test_bmp.h"
+#include "tests/common/tk_test_run.h"
 
 namespace tk_test {
 namespace {
@@ -48,10 +44,8 @@ bool Near(const std::string& rgb, int x, int y, std::uint32_t want) {
 using DemoWindow = AppWorld;
 
 TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
-    for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"}) {
-        if (std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) != 0)
-            GTEST_SKIP() << "skipped: " << tool << " is not installed (it comes with the set-up script)";
-    }
+    const std::string missing = MissingTool({"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"});
+    if (!missing.empty()) GTEST_SKIP() << "skipped: " << missing << " is not installed (scripts/setup.sh)";
     // The same program on the headless backend at the screen's size: the reference picture and
     // the place of the info button.
     tkp_HeadlessSetDisplayModes({{800, 600}, {1280, 1024}});
@@ -82,7 +76,7 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
                                 dir_.path() + "/run " + shot + " " + TK_TESSALIN_DEMO + " " +
                                 std::to_string(buttonX) + " " + std::to_string(buttonY) + " > " +
                                 dir_.path() + "/driver.out 2>&1";
-    const int status = std::system(command.c_str());
+    const int status = Shell(command);
     const std::string driverOut = ReadFile(dir_.path() + "/driver.out");
     ASSERT_EQ(status, 0) << driverOut << ReadFile(dir_.path() + "/run/demo.err");
     EXPECT_NE(driverOut.find("demo exit 0"), std::string::npos) << driverOut;
@@ -100,23 +94,6 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
     EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
                         << ".png";
     EXPECT_TRUE(Near(seen, dlgX - 20, dlgY + 100, tkp::XrgbOf565(kTessalinDemoBackColor)));
-}
-
-// Without any display the program ends at once: status 1, its own last line on standard error and
-// the reason in the log. --help needs no display either.
-TEST_F(DemoWindow, WithoutADisplayTheProgramEndsWithStatusOneAndSaysWhy) {
-    const std::string run = "cd " + dir_.path() + " && SDL_VIDEODRIVER=none " + TK_TESSALIN_DEMO;
-    const int status = std::system((run + " 2>err.txt").c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    const std::string err = ReadFile("err.txt");
-    const std::string last = "tessalin_demo: the display could not be set up (see tk_LOG.txt)\n";
-    EXPECT_TRUE(err.size() >= last.size() && err.substr(err.size() - last.size()) == last) << err;
-    EXPECT_NE(LogLines("TSKW"), "");
-
-    const int help = std::system((run + " --help >help.txt").c_str());
-    EXPECT_EQ(WEXITSTATUS(help), 0);
-    EXPECT_NE(ReadFile("help.txt").find("--window=WIDTHxHEIGHT"), std::string::npos);
 }
 
 }  // namespace
