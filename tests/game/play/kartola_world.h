@@ -62,6 +62,12 @@ class GameApp : public CKartolaApp {
 inline void Move(int x, int y) {
     tkp_HeadlessPointerMove(x, y);
 }
+// The right button pressed and released at (x, y): the menu comes there.
+inline void RightClick(int x, int y) {
+    Move(x, y);
+    tkp_HeadlessButton(VK_RBUTTON, true);
+    tkp_HeadlessButton(VK_RBUTTON, false);
+}
 // The middle of a menu or list entry.
 inline POINT Middle(const RECT& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -108,6 +114,15 @@ inline void DragOnto(GameApp& a, int i, int j) {
 }
 
 using Steps = std::vector<GameApp::Step>;
+inline const GameApp::Step kIdle = [](GameApp&) {};
+
+// Once the step before opened the menu: its row of card sets, then the set whose row has the value
+// id, chosen. Geometry changed by input is laid out by the frame after it: each move waits a step.
+inline void ChooseSet(Steps& steps, int id) {
+    steps.insert(steps.end(), {kIdle, [](GameApp& a) { MoveTo(a.dui_Main, kMenuSets); }, kIdle,
+                               [id](GameApp& a) { MoveTo(a.utl_duir_DATA, id); },
+                               [id](GameApp& a) { ClickEntry(a.utl_duir_DATA, id); }});
+}
 
 class GameWorld : public AppWorld {
   protected:

@@ -9,8 +9,6 @@
 namespace tk_test {
 namespace {
 
-const GameApp::Step kIdle = [](GameApp&) {};
-
 // A place for a box of w x h right of the found list that no visible card touches.
 POINT EmptySpot(int w, int h) {
     for (int y = 40; y + h < tk_ScreenH; y += 10) {
@@ -41,13 +39,6 @@ std::string Cards(int left, int right, int bottom) {
         shown += c->visible;
     }
     return Nums(outside, shown);
-}
-
-// The right button pressed and released at (x, y): the menu comes there.
-void RightClick(int x, int y) {
-    Move(x, y);
-    tkp_HeadlessButton(VK_RBUTTON, true);
-    tkp_HeadlessButton(VK_RBUTTON, false);
 }
 
 std::string MenuMiddle(GameApp& a) {
@@ -231,13 +222,9 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     });
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
-        tk_CDUIR* modes = a.m_dlgRozlisenie->m_duir_Rozlisenia;
-        for (int i = 0; i < modes->volby.count; ++i) {
-            if (std::string(modes->EntryAt(i)->text) == "800  x  600") {
-                const POINT p = Middle(modes->EntryAt(i)->rect);
-                Click(p.x, p.y);
-            }
-        }
+        // The first row: the smallest mode, 800 x 600.
+        const POINT p = Middle(a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(0)->rect);
+        Click(p.x, p.y);
     });
     steps.push_back([](GameApp& a) { ClickOn(a.FindCHLWithID(1222)); });
     steps.push_back(kIdle);

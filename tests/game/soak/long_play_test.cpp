@@ -79,7 +79,7 @@ TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBeh
         ASSERT_GT(pairs, 0) << "game " << played + 1 << ": no cards";
         Steps steps;
         for (int p = 0; p < pairs; ++p) steps.push_back([p](GameApp& b) { DragOnto(b, 2 * p, 2 * p + 1); });
-        steps.push_back([](GameApp&) {});
+        steps.push_back(kIdle);
         steps.push_back([&, pairs](GameApp& b) {
             ++played;
             EXPECT_EQ(Nums(b.duir_FINAL.CountR(), b.m_lblSuper->visible), Nums(pairs, 1))
@@ -87,21 +87,12 @@ TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBeh
             seen.push_back(Counts::Now());
             b.TakeSounds();
             if (played == games) return Press(VK_ESCAPE);
-            // The menu where the won table is empty, then its row of card sets, then the other set.
-            Move(700, 400);
-            tkp_HeadlessButton(VK_RBUTTON, true);
-            tkp_HeadlessButton(VK_RBUTTON, false);
+            // The menu where the won table is empty, then the other set.
+            RightClick(700, 400);
         });
-        // Geometry changed by input is laid out by the next frame: the menu is read a step later.
-        steps.push_back([](GameApp&) {});
-        steps.push_back([](GameApp& b) { MoveTo(b.dui_Main, kMenuSets); });
-        steps.push_back([](GameApp&) {});
-        steps.push_back([&](GameApp& b) { MoveTo(b.utl_duir_DATA, nextSet); });
-        steps.push_back([&](GameApp& b) {
-            ClickEntry(b.utl_duir_DATA, nextSet);
-            nextSet = nextSet == 100 ? 101 : 100;
-        });
-        steps.push_back([](GameApp&) {});
+        ChooseSet(steps, nextSet);
+        nextSet = nextSet == 100 ? 101 : 100;
+        steps.push_back(kIdle);
         steps.push_back([&](GameApp& b) {
             ASSERT_EQ(Nums(b.duir_FINAL.CountR(), b.m_lblSuper->visible, b.dui_Main.visible,
                            b.utl_duir_DATA.visible),
@@ -111,7 +102,7 @@ TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBeh
         });
         for (auto it = steps.rbegin(); it != steps.rend(); ++it) a.script.push_front(*it);
     };
-    EXPECT_EQ(Run(app, "800 600\n2 16", {[](GameApp&) {}, game}), 0);
+    EXPECT_EQ(Run(app, "800 600\n2 16", {kIdle, game}), 0);
     ASSERT_EQ(played, games);
 
     // Every game from the third on is compared with the one before it with the same set.
