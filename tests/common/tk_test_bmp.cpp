@@ -35,6 +35,14 @@ std::string prefix(const Picture& p) {
     return s;
 }
 
+// A file with a colour table of which every colour is used.
+std::string Indexed(int w, int h, int bpp, std::uint32_t comp, const std::vector<std::uint32_t>& pal,
+                    const std::string& data) {
+    Picture p{.w = w, .h = h, .bpp = bpp, .comp = comp, .pal = pal, .data = data};
+    p.used = std::uint32_t(pal.size());
+    return File(p);
+}
+
 }  // namespace
 
 void put32(std::string& s, std::uint32_t v) {
@@ -78,12 +86,7 @@ std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& ra
 }
 
 std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table) {
-    return File({.w = w,
-                 .h = h,
-                 .bpp = 8,
-                 .pal = table,
-                 .used = std::uint32_t(table.size()),
-                 .data = std::string(std::size_t((w + 3) / 4 * 4 * h), '\0')});
+    return Indexed(w, h, 8, 0, table, std::string(std::size_t((w + 3) / 4 * 4 * h), '\0'));
 }
 
 std::vector<Named> Variants() {
@@ -101,30 +104,13 @@ std::vector<Named> Variants() {
                        .bpp = 1,
                        .pal = {0x112233, 0xAABBCC},
                        .data = Rows({"\xA5\x80"s, "\x0F\xC0"s})})},
-        {"4bit",
-         File({.w = 3, .h = 2, .bpp = 4, .pal = three, .used = 3, .data = Rows({"\x01\x20"s, "\x21\x50"s})})},
-        {"8bit", File({.w = 3,
-                       .h = 2,
-                       .bpp = 8,
-                       .pal = three,
-                       .used = 3,
-                       .data = Rows({"\x00\x01\x02"s, "\x02\x01\x00"s})})},
+        {"4bit", Indexed(3, 2, 4, 0, three, Rows({"\x01\x20"s, "\x21\x50"s}))},
+        {"8bit", Indexed(3, 2, 8, 0, three, Rows({"\x00\x01\x02"s, "\x02\x01\x00"s}))},
         // Literal run of 3 (padded), line end, delta (1, 0), run of 2, end of picture.
-        {"rle8", File({.w = 4,
-                       .h = 2,
-                       .bpp = 8,
-                       .comp = 1,
-                       .pal = rgbPalette,
-                       .used = 3,
-                       .data = "\x00\x03\x01\x02\x00\x00\x00\x00\x00\x02\x01\x00\x02\x02\x00\x01"s})},
+        {"rle8", Indexed(4, 2, 8, 1, rgbPalette,
+                         "\x00\x03\x01\x02\x00\x00\x00\x00\x00\x02\x01\x00\x02\x02\x00\x01"s)},
         // Run of 4 alternating nibbles, line end, literal run of 3 nibbles, end of picture.
-        {"rle4", File({.w = 4,
-                       .h = 2,
-                       .bpp = 4,
-                       .comp = 2,
-                       .pal = rgbPalette,
-                       .used = 3,
-                       .data = "\x04\x12\x00\x00\x00\x03\x21\x20\x00\x01"s})},
+        {"rle4", Indexed(4, 2, 4, 2, rgbPalette, "\x04\x12\x00\x00\x00\x03\x21\x20\x00\x01"s)},
         {"16bit_565", File({.w = 2, .bpp = 16, .comp = 3, .masks = masks565, .data = "\x00\xF8\xE0\x07"s})},
         {"32bit_v5",
          File({.header = 124, .bpp = 32, .comp = 3, .masks = masks888, .data = "\x11\x22\x33\x44"s})},
