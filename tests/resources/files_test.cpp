@@ -1,7 +1,7 @@
 // The committed files: card-set BMPs of every kind the loader must read, each read by it, and RLE
 // data that decodes to exactly the picture; every card set's WAV plain PCM that the sound loader
-// takes; the program icon; the pictures and program sounds exactly what the tools make, which pins
-// the tools' rasterizer and quantizer. (The spoken names need espeak-ng and are checked for their
+// takes; the pictures, the icon and the program sounds exactly what the tools make, which pins the
+// tools' rasterizer and quantizer. (The spoken names need espeak-ng and are checked for their
 // format only.)
 #include <gtest/gtest.h>
 
@@ -114,36 +114,6 @@ TEST(Regenerate, ProgramResourcesAndCardSetPicturesAreByteIdentical) {
     for (const std::string& folder : CardSetFolders())
         committed += static_cast<int>(PicturesIn(folder).size() + FilesIn(folder, ".faz").size());
     EXPECT_EQ(ExpectRegeneratedIdentical("cardsets", "cardsets/"), committed);
-}
-
-TEST(ProgramIcon, SixteenAndThirtyTwoWithAlphaAndMask) {
-    std::string b = tk_test::ReadFile(RepoPath("resources/kartola.ico"));
-    // An icon directory of two entries.
-    ASSERT_GE(b.size(), 6u + 32u);
-    ASSERT_EQ(U(b, 0, 4) * 10 + U(b, 4, 2), 0x10000u * 10 + 2);
-    for (int i = 0; i < 2; ++i) {
-        const std::size_t e = 6 + 16 * i;
-        const int n = i == 0 ? 16 : 32;
-        SCOPED_TRACE(n);
-        EXPECT_EQ(U(b, e, 1) * 100 + U(b, e + 6, 2), n * 100 + 32u);
-        const std::size_t size = U(b, e + 8, 4), at = U(b, e + 12, 4);
-        const std::size_t mask = (n + 31) / 32 * 4;
-        ASSERT_EQ(size, 40 + 4u * n * n + mask * n);
-        ASSERT_LE(at + size, b.size());
-        EXPECT_EQ(U(b, at + 4, 4) * 100 + U(b, at + 8, 4), n * 100 + 2u * n);
-        // Clear corners and an opaque middle; the AND mask marks exactly the clear pixels.
-        int clear = 0, opaque = 0;
-        for (int y = 0; y < n; ++y)
-            for (int x = 0; x < n; ++x) {
-                unsigned alpha = U(b, at + 40 + 4 * (y * n + x) + 3, 1);
-                bool masked = (U(b, at + 40 + 4 * n * n + y * mask + x / 8, 1) >> (7 - x % 8)) & 1;
-                EXPECT_EQ(masked, alpha == 0);
-                clear += alpha == 0;
-                opaque += alpha == 255;
-            }
-        EXPECT_GT(clear, n * n / 10);
-        EXPECT_GT(opaque, n * n / 3);
-    }
 }
 
 }  // namespace
