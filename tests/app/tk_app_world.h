@@ -9,7 +9,6 @@
 #include <deque>
 #include <functional>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -132,11 +131,9 @@ class AppWorld : public ::testing::Test {
     // The texts of the log's lines that match the pattern (without source and line), each ended by '|'.
     static std::string LogLines(const std::string& pattern) {
         std::string lines;
-        std::istringstream in(ReadFile("tk_LOG.txt"));
         const std::regex wanted(pattern);
-        for (std::string line; std::getline(in, line);) {
+        for (const std::string& line : tk_test::LogLines())
             if (std::regex_search(line, wanted)) lines += line.substr(line.find(" : ") + 3) + "|";
-        }
         return lines;
     }
     static void Idle(ProbeApp&) {}
