@@ -123,7 +123,8 @@ class AppWorld : public ::testing::Test {
     }
 
     // Runs the application with these settings-file bytes (none when null) and the script.
-    static int Run(ProbeApp& app, const char* settings, std::vector<ProbeApp::Step> steps) {
+    template <typename App>
+    static int Run(App& app, const char* settings, std::vector<typename App::Step> steps) {
         if (settings) WriteFile(app.m_LocApp_INI, settings);
         app.script.assign(steps.begin(), steps.end());
         return app.Execute();

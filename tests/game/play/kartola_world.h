@@ -145,12 +145,6 @@ class GameWorld : public AppWorld {
         std::filesystem::copy(RepoPath(std::string("cardsets/") + name), dir_.path() + "/" + name,
                               std::filesystem::copy_options::recursive);
     }
-    // Runs the game with these settings-file bytes and the script.
-    static int Run(GameApp& app, const char* settings, const Steps& steps) {
-        WriteFile(kKartolaSettings, settings);
-        app.script.assign(steps.begin(), steps.end());
-        return app.Execute();
-    }
 };
 
 }  // namespace tk_test
