@@ -1,6 +1,7 @@
 // The layout editor in a running program: the demo's application screen with a list menu and a
-// row list, the chord, the modes reached by keys and clicks, and the overlay over the frames,
-// saved as pictures for people (build/screenshots/editor_mode*.png).
+// row list, the chord, mode 1 reached by a click, and the overlay over the frames, saved as
+// pictures for people (build/screenshots/editor_mode9.png, editor_mode1.png; mode 10 over the
+// game screen is the game's test).
 #include "framework/demo/tessalin_demo.h"
 #include "framework/editor/tk_KM.h"
 #include "tests/app/tk_app_world.h"
@@ -22,7 +23,7 @@ int Count(std::uint32_t colour, int left, int top, int right, int bottom) {
 
 using EditorOnScreen = AppWorld;
 
-TEST_F(EditorOnScreen, TheChordKeysAndClicksReachEachModeAndTheOverlayIsDrawnOverTheFrame) {
+TEST_F(EditorOnScreen, TheChordAndAClickReachModesNineAndOneAndTheOverlayIsDrawnOverTheFrame) {
     tk_KM_Install();
     tk_CDUI_void_flag = true;
     ProbeApp app;
@@ -62,13 +63,6 @@ TEST_F(EditorOnScreen, TheChordKeysAndClicksReachEachModeAndTheOverlayIsDrawnOve
                  EXPECT_EQ(tkp_HeadlessFramePixel(menu->obal.left, (menu->obal.top + menu->obal.bottom) / 2),
                            kGreen);
                  Shot("editor_mode1");
-                 Press(VK_BACK);
-             },
-             [](ProbeApp& a) { ClickOn(a.Child(602)); }, idle,
-             [](ProbeApp& a) {
-                 EXPECT_EQ(Nums(tk_KM_mod, tk_KM_cPol_10 == a.Child(602)), "10,1");
-                 EXPECT_GT(Count(kHelpText, 420, 40, 780, 40 + 4 * 18), 200);
-                 Shot("editor_mode10");
                  Press(VK_ESCAPE);
              },
              [](ProbeApp&) {
@@ -76,7 +70,7 @@ TEST_F(EditorOnScreen, TheChordKeysAndClicksReachEachModeAndTheOverlayIsDrawnOve
                  Press(VK_ESCAPE);
              }});
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(app.ticks.size(), 10u);
+    EXPECT_EQ(app.ticks.size(), 7u);
     tk_CDUI_void_flag = false;
 }
 
