@@ -1,6 +1,6 @@
-// The framework's skin sheet, the game's sheet, the banner and a sprite-sheet card picture: every
-// point a phase is located from lies in a phase of the intended size, framed by background, and
-// points of different phases never share one.
+// The framework's skin sheet, the game's sheet and the banner: every point a phase is located from
+// lies in a phase of the intended size, framed by background, and points of different phases never
+// share one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -99,7 +99,7 @@ TEST(Sheets, GameSheetPhasesAndTransparentColour) {
     }
 }
 
-TEST(Sheets, BannerAndSpriteSheetCard) {
+TEST(Sheets, Banner) {
     // The whole banner inside its frame is the phase: the plane and its banner, with plenty of
     // drawn pixels and transparent ones around them.
     SheetView banner("resources/sprite_plane.bmp");
@@ -110,17 +110,6 @@ TEST(Sheets, BannerAndSpriteSheetCard) {
         for (int x = 1; x < banner.Width() - 1; ++x) drawn += banner.Pixel(x, y) != banner.Pixel(2, 2);
     EXPECT_GT(drawn, banner.Width() * banner.Height() / 5);
     EXPECT_LT(drawn, banner.Width() * banner.Height() * 4 / 5);
-
-    // A card set's sprite sheet: the phase at (10, 10) is the first of several and fills the card
-    // exactly, with the scale min(150 / w, 100 / h) taken in single precision.
-    SheetView card("cardsets/DATA_tvary/mesiac.bmp");
-    tk_TFAZA f = card.Locate(10, 10, card.Pixel(0, 0));
-    EXPECT_EQ(f.x * 10 + f.y, 11);
-    float k = std::min(150.0f / static_cast<float>(f.w), 100.0f / static_cast<float>(f.h));
-    EXPECT_EQ(
-        static_cast<int>(static_cast<float>(f.w) * k) * 1000 + static_cast<int>(static_cast<float>(f.h) * k),
-        150100);
-    EXPECT_GT(card.Locate(10, f.y2 + 10, card.Pixel(0, 0)).y, f.y2);
 }
 
 }  // namespace
