@@ -23,6 +23,14 @@ std::string Image(int w = 40, int h = 30) {
     return Bmp24(w, h, [](int x, int y) { return std::uint16_t(x * 64 + y); });
 }
 
+// Makes a picture of each name in the set's folder; a name ending in '/' is a folder.
+std::function<void(const std::string&)> Made(const std::vector<std::string>& names) {
+    return [names](const std::string& s) {
+        for (const std::string& n : names)
+            n.back() == '/' ? MakeDir(s + "/" + n) : WriteFile(s + "/" + n, Image());
+    };
+}
+
 // The number of log lines matching the pattern since the last set was chosen.
 int LinesSinceLoad(const std::string& pattern) {
     const std::string log = ReadFile("tk_LOG.txt");
@@ -88,7 +96,7 @@ struct Hostile {
     // step to run once the set is loaded (to undo what it did).
     std::function<std::function<void()>(const std::string&)> between;
     std::string expected;  // pairs, then what the case adds
-    std::function<std::string(GameApp&, const std::string&)> look;
+    std::function<std::string(GameApp&)> look;
 };
 
 void PrintTo(const Hostile& c, std::ostream* os) {
@@ -115,7 +123,7 @@ TEST_P(HostileSets, LoadWhatTheyCanLogTheRestAndTheGameGoesOn) {
                                    if (undo) undo();
                                    got = Nums(REG_TEXT.count, REG_KARTY.count == 2 * REG_TEXT.count,
                                               RemoveTemporaries(set));
-                                   if (c.look) got += " " + c.look(a, set);
+                                   if (c.look) got += " " + c.look(a);
                                },
                                kIdle, kIdle});
     EXPECT_EQ(Run(app, "1280 1024\n3 36", steps), 0);
@@ -135,38 +143,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A read-only folder, no thumbnail can be written: no card, one line per picture, nothing half
         // written.
-        Hostile{
-            "DATA_readonly",
-            [](const std::string& s) {
-                WriteFile(s + "/a.bmp", Image());
-                WriteFile(s + "/b.bmp", Image());
-            },
-            [](const std::string& s) {
-                for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
-                auto lock = std::make_shared<Unwritable>(s);
-                EXPECT_FALSE(Writable(s));
-                return std::function<void()>([lock] { lock->Undo(); });
-            },
-            "0,1,0 2",
-            [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
+        Hostile{"DATA_readonly", Made({"a.bmp", "b.bmp"}),
+                [](const std::string& s) {
+                    for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
+                    auto lock = std::make_shared<Unwritable>(s);
+                    EXPECT_FALSE(Writable(s));
+                    return std::function<void()>([lock] { lock->Undo(); });
+                },
+                "0,1,0 2", [](GameApp&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
         // Gone between the listing and the choice: an empty table.
-        Hostile{"DATA_removed", [](const std::string& s) { WriteFile(s + "/a.bmp", Image()); },
+        Hostile{"DATA_removed", Made({"a.bmp"}),
                 [](const std::string& s) {
                     fs::remove_all(s);
                     return std::function<void()>();
                 },
-                "0,1,0 1",
-                [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("folder is gone")); }},
+                "0,1,0 1", [](GameApp&) { return Nums(LinesSinceLoad("folder is gone")); }},
         // A folder named like a picture, a thumbnail or a sound is none of them.
-        Hostile{"DATA_folders",
-                [](const std::string& s) {
-                    MakeDir(s + "/x.bmp");
-                    MakeDir(s + "/y.thm");
-                    WriteFile(s + "/z.bmp", Image());
-                    MakeDir(s + "/z.wav");
-                },
-                nullptr, "1,1,0 z 0",
-                [](GameApp&, const std::string&) { return Names() + " " + Nums(SoundOf(0) != nullptr); }},
+        Hostile{"DATA_folders", Made({"x.bmp/", "y.thm/", "z.bmp", "z.wav/"}), nullptr, "1,1,0 z 0",
+                [](GameApp&) { return Names() + " " + Nums(SoundOf(0) != nullptr); }},
         // Links that lead round in a circle, and a set folder that is such a link.
         Hostile{"DATA_loops",
                 [](const std::string& s) {
@@ -176,18 +170,17 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFile(s + "/a.bmp", Image());
                     fs::create_symlink("DATA_zloop", s + "/../DATA_zloop");
                 },
-                nullptr, "2,1,0 a|c", [](GameApp&, const std::string&) { return Names(); }},
+                nullptr, "2,1,0 a|c", [](GameApp&) { return Names(); }},
         // Damaged thumbnails still make their pairs; each is named in the log so that it can be deleted.
-        Hostile{
-            "DATA_thumbnails",
-            [](const std::string& s) {
-                WriteFile(s + "/empty.thm", "");
-                WriteFile(s + "/cut.thm", Image(150, 100).substr(0, 3000));
-                WriteFile(s + "/sound.thm", wav_test::Wav(1, 8000, 8, "abcd"));
-                for (const char* p : {"/empty.bmp", "/cut.bmp", "/sound.bmp"}) WriteFile(s + p, Image());
-            },
-            nullptr, "3,1,0 3",
-            [](GameApp&, const std::string&) { return Nums(LinesSinceLoad("thumbnail cannot be loaded")); }},
+        Hostile{"DATA_thumbnails",
+                [](const std::string& s) {
+                    WriteFile(s + "/empty.thm", "");
+                    WriteFile(s + "/cut.thm", Image(150, 100).substr(0, 3000));
+                    WriteFile(s + "/sound.thm", wav_test::Wav(1, 8000, 8, "abcd"));
+                    for (const char* p : {"/empty.bmp", "/cut.bmp", "/sound.bmp"}) WriteFile(s + p, Image());
+                },
+                nullptr, "3,1,0 3",
+                [](GameApp&) { return Nums(LinesSinceLoad("thumbnail cannot be loaded")); }},
         // A sound file of gigabytes is refused before it is read, and its pair stays silent.
         Hostile{"DATA_bigsound",
                 [](const std::string& s) {
@@ -196,18 +189,12 @@ INSTANTIATE_TEST_SUITE_P(
                     fs::resize_file(s + "/huge.wav", 3ull << 30);
                 },
                 nullptr, "1,1,0 0,1",
-                [](GameApp&, const std::string&) {
+                [](GameApp&) {
                     return Nums(SoundOf(0)->m_lpDSB != nullptr, LinesSinceLoad("huge.wav.: subor je vacsi"));
                 }},
         // Every Slovak letter, spaces and bytes that are no UTF-8, in the set's and the pictures' names.
-        Hostile{"DATA " + kSlovak + " \xff",
-                [](const std::string& s) {
-                    WriteFile(s + "/" + kSlovak + ".bmp", Image());
-                    WriteFile(s + "/a \xc3\x28 b.bmp", Image());
-                    WriteFile(s + "/\xff\xfe.bmp", Image());
-                },
-                nullptr, "3,1,0 a \xc3\x28 b|" + kSlovak + "|\xff\xfe",
-                [](GameApp&, const std::string&) { return Names(); }},
+        Hostile{"DATA " + kSlovak + " \xff", Made({kSlovak + ".bmp", "a \xc3\x28 b.bmp", "\xff\xfe.bmp"}),
+                nullptr, "3,1,0 a \xc3\x28 b|" + kSlovak + "|\xff\xfe", [](GameApp&) { return Names(); }},
         // Five hundred pictures: every one a pair, scattered with the rest.
         Hostile{"DATA_many",
                 [](const std::string& s) {
@@ -218,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
                 nullptr, "500,1,0", nullptr},
         // Nothing in it: an empty table that is never won.
         Hostile{"DATA_empty", nullptr, nullptr, "0,1,0 0",
-                [](GameApp& a, const std::string&) { return Nums(a.m_lblSuper->visible); }}),
+                [](GameApp& a) { return Nums(a.m_lblSuper->visible); }}),
     [](const ::testing::TestParamInfo<Hostile>& param) { return "case" + std::to_string(param.index); });
 
 }  // namespace
