@@ -1,14 +1,14 @@
 #include "tests/common/tk_test_surface.h"
 
-#include <png.h>
-
 #include <algorithm>
 
 #include "platform/ddraw/surface_access.h"
 #include "platform/headless/headless_display.h"
+#include "platform/image/picture_decode.h"
 #include "platform/image/png_write.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
+#include "tests/common/tk_test_files.h"
 
 namespace tk_test {
 
@@ -132,14 +132,13 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
 }
 
 bool ReadPng(const std::string& path, int* w, int* h, std::vector<std::uint32_t>* xrgb) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
-    image.format = PNG_FORMAT_BGRA;
-    xrgb->assign(image.width * image.height, 0);
-    *w = static_cast<int>(image.width), *h = static_cast<int>(image.height);
-    if (!png_image_finish_read(&image, nullptr, xrgb->data(), 0, nullptr)) return false;
-    for (std::uint32_t& p : *xrgb) p &= 0xFFFFFF;
+    const std::string bytes = ReadFile(path);
+    tkp_BmpImage image;
+    if (!tkp_DecodePictureFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &image,
+                               nullptr))
+        return false;
+    *w = image.width, *h = image.height;
+    *xrgb = std::move(image.pixels);
     return true;
 }
 
