@@ -154,7 +154,6 @@ INSTANTIATE_TEST_SUITE_P(
     AppScreen, ClosingKeys,
     ::testing::Values(CloseCase{"800 600\n3 36", VK_ESCAPE, {}, "800 600\n3 36"},
                       CloseCase{"800 600\n3 36", VK_F12, {}, "800 600\n3 36"},
-                      CloseCase{"1024 768", VK_ESCAPE, {}, "1024 768\n2 16"},
                       CloseCase{nullptr, VK_ESCAPE, {}, "1920 1080\n2 16"},
                       CloseCase{"1280 1024\n2 16", VK_F12, {{800, 600}, {1024, 768}}, "1024 768\n2 16"},
                       CloseCase{

@@ -40,7 +40,6 @@ TEST_F(EditorOnGame, TheChordAndAClickReachModesNineAndTenOverTheTable) {
     };
     EXPECT_EQ(Run(app, "1280 1024\n2 16", steps), 0);
     EXPECT_EQ(seen, "1,9,1,0 1,9,1,0 1,10,0,1 0,10,0,1 ");
-    tk_APP_SetEditor(nullptr);
 }
 
 }  // namespace
