@@ -1,5 +1,5 @@
-// The text calls on device contexts: memory bitmaps and DirectDraw surfaces, the DC's font, colour
-// and background mode.
+// The text calls on device contexts: memory bitmaps and DirectDraw surfaces, the DC's font and
+// colour.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,22 +38,6 @@ TEST(TextGdiTest, DrawTextOnAMemoryDcPlacesTheTextLikeTextOutAndMeasuresLikeTheE
               50 - s.cy / 2 + s.cy);
     EXPECT_TRUE(TextOutA(b.dc, (170 - s.cx) / 2, 50 - s.cy / 2, "čerešňa", 10));
     EXPECT_TRUE(tk_test::SamePixels(300, 100, a.bitmap->pixels, b.bitmap->pixels));
-}
-
-TEST(TextGdiTest, TextColourAndOpaqueBackgroundAreTheDcs) {
-    TextDC m(200, 60);
-    SetTextColor(m.dc, RGB(10, 20, 30));
-    SetBkColor(m.dc, RGB(200, 210, 220));
-    SetBkMode(m.dc, OPAQUE);
-    SIZE s{};
-    GetTextExtentPoint32A(m.dc, "&Koniec", -1, &s);
-    RECT r{5, 5, 195, 55};
-    DrawTextA(m.dc, "&Koniec", -1, &r, DT_LEFT);
-    const int baseline = 5 + Strike(m.font).Ascent(), width = Extent(m.font, "Koniec").cx;
-    // The prefix line is fully covered: exactly the text colour. The box corners: the background.
-    EXPECT_EQ(Nums(m.At(5, baseline + 1), m.At(5, 5), m.At(5 + width - 1, 5 + s.cy - 1), m.At(5 + width, 5),
-                   m.At(5, 5 + s.cy), m.At(4, 5)),
-              Nums(0x0A141E, 0xC8D2DC, 0xC8D2DC, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF));
 }
 
 TEST(TextGdiTest, ANewDcDrawsInTheSystemFontAndTextReachesASurfaceStayingInside) {
