@@ -39,7 +39,7 @@ TEST(FontTest, PositiveHeightIsTheCellNegativeHeightTheEm) {
               "text: font height -100000 gives 100000 pixels per em, limited to 1024\n");
 }
 
-TEST(FontTest, WidthNarrowsAndWidensTheGlyphsAndTheCardRuleMakesALongNameFit) {
+TEST(FontTest, WidthNarrowsAndWidensTheGlyphs) {
     FontPtr normal = MakeFont(22, 0, FW_BOLD);
     const int average = Strike(normal).AveCharWidth();
     FontPtr own = MakeFont(22, average, FW_BOLD), narrow = MakeFont(22, average / 2, FW_BOLD);
@@ -61,13 +61,6 @@ TEST(FontTest, WidthNarrowsAndWidensTheGlyphsAndTheCardRuleMakesALongNameFit) {
     EXPECT_TRUE(inkNarrow.right - inkNarrow.left < wn * 6 / 10 &&
                 inkWide.right - inkWide.left > wn * 18 / 10);
     EXPECT_EQ(Nums(inkNarrow.top, inkNarrow.bottom), Nums(inkNormal.top, inkNormal.bottom));
-    // A name too wide for a 149-pixel card gets width round(18 * 149 / tw) and then about fits.
-    FontPtr common = MakeFont(22, 18, FW_BOLD, "Verdana");
-    const std::string longName = "Rozlíšenie obrazovky";
-    const int tw = Extent(common, longName).cx + 1;
-    ASSERT_GT(tw, 149);
-    FontPtr narrowed = MakeFont(22, static_cast<int>(18.0 * 149 / tw + 0.5), FW_BOLD, "Verdana");
-    EXPECT_NEAR(Extent(narrowed, longName).cx + 1, 149, 12);
 }
 
 TEST(FontTest, WeightAndFaceNamesChooseTheFaceThroughFontconfig) {
