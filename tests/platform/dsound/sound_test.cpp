@@ -123,7 +123,6 @@ TEST_F(DirectSoundTest, PlayGoesOnWhereItIsAndAfterTheEndStartsAgain) {
     EXPECT_EQ(Status(b), 0u);
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(2), (Ints{0, 50}));
-    EXPECT_EQ(b->SetCurrentPosition(1200), DSERR_INVALIDPARAM);
     EXPECT_EQ(b->Release(), 0u);
 }
 
@@ -217,10 +216,7 @@ TEST_F(DirectSoundTest, InvalidDescriptionsAndFormatsAreRefused) {
         {"24 bits", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(1, 22050, 24); }, DSERR_BADFORMAT},
         {"3 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(3, 22050, 8); }, DSERR_BADFORMAT},
         {"float", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.wFormatTag = 3; }, DSERR_BADFORMAT},
-        {"no format", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.lpwfxFormat = nullptr; }, DSERR_INVALIDPARAM},
-        {"size 36", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwSize = 36; }, DSERR_INVALIDPARAM},
         {"3 bytes", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwBufferBytes = 3; }, DSERR_INVALIDPARAM},
-        {"primary", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwFlags |= 1; }, DSERR_INVALIDPARAM},
     };
     for (const Case& c : cases) {
         WAVEFORMATEX wf = Pcm(1, 22050, 8);
