@@ -11,7 +11,6 @@
 #include "platform/pixels/frame_changes.h"
 #include "platform/pixels/frame_scale.h"
 #include "platform/pixels/pixel565.h"
-#include "platform/user/pointer_map.h"
 
 namespace {
 
@@ -127,21 +126,5 @@ TEST(FrameScale, ColoursSurviveAndWholeSteppedPixelsStaySharp) {
     for (int d = 0; d < 80; ++d) {
         EXPECT_EQ(twice.first[static_cast<std::size_t>(d)], d / 2);
         EXPECT_EQ(twice.weight[static_cast<std::size_t>(d)], 256);
-    }
-}
-
-TEST(Letterbox, ThePictureKeepsItsShapeCentredOnTheScreen) {
-    struct Case {
-        int sw, sh, bw, bh;
-        RECT place;
-    };
-    const Case cases[] = {
-        {1280, 1024, 800, 600, {0, 32, 1280, 992}},
-        {1920, 1080, 1024, 768, {240, 0, 1680, 1080}},
-        {1920, 1080, 1920, 1080, {0, 0, 1920, 1080}},
-    };
-    for (const Case& c : cases) {
-        const RECT r = tkp::user::LetterboxRect(c.sw, c.sh, c.bw, c.bh);
-        EXPECT_EQ(text({r}), text({c.place})) << c.bw << "x" << c.bh << " on " << c.sw << "x" << c.sh;
     }
 }

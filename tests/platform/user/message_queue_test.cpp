@@ -11,6 +11,7 @@
 #include "platform/user/pointer_map.h"
 
 using tkp::user::EmulatedDisplayModes;
+using tkp::user::LetterboxRect;
 using tkp::user::MessageFilter;
 using tkp::user::MessageQueue;
 using tkp::user::ScreenToBuffer;
@@ -90,7 +91,7 @@ TEST(MessageQueue, PointerMovesCoalesceAndForgottenWindowsLoseEverything) {
     EXPECT_EQ(q.NextTimerDue({}), 0u);
 }
 
-TEST(PointerMap, LetterboxedPillarboxedAndClamped) {
+TEST(PointerMap, LetterboxedPillarboxedAndClampedAndThePicturesPlace) {
     // 800x600 on 1280x1024: scale 1.6, picture 1280x960 with bars of 32 above and below, where the
     // pointer is clamped; 800x600 on 1920x1080: scale 1.8, picture 1440x1080 with bars of 240 left
     // and right; the same aspect scales plainly, the same size is the identity, and nonsense sizes
@@ -109,6 +110,10 @@ TEST(PointerMap, LetterboxedPillarboxedAndClamped) {
         const POINT p = ScreenToBuffer(c[0], c[1], c[2], c[3], 800, 600);
         EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(LONG(c[4]), LONG(c[5]))) << c[0] << "," << c[1];
     }
+    // The picture's place on the first two screens, where the presentation draws it.
+    const RECT bars = LetterboxRect(1280, 1024, 800, 600), sides = LetterboxRect(1920, 1080, 800, 600);
+    EXPECT_EQ((std::vector<LONG>{bars.left, bars.top, bars.right, bars.bottom, sides.left, sides.right}),
+              (std::vector<LONG>{0, 32, 1280, 992, 240, 1680}));
 }
 
 TEST(DisplayModes, CommonSizesThatFitPlusTheDesktopAscending) {
