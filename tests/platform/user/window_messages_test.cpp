@@ -165,9 +165,6 @@ TEST_F(WindowMessages, PointerPositionsArePackedInBufferPixelsWithButtonAndModif
                                  {WM_LBUTTONUP, MK_CONTROL, corner},
                                  {WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, corner},
                                  {WM_RBUTTONUP, 0, corner}}));
-    POINT p;
-    ASSERT_TRUE(GetCursorPos(&p));
-    EXPECT_EQ(MAKELPARAM(p.x, p.y), corner);
     // Each pointer message was preceded by WM_SETCURSOR naming it, sent as it left the queue.
     int setCursors = 0;
     for (std::size_t i = 0; i + 1 < g_seen.size(); ++i) {
