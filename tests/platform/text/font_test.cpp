@@ -86,19 +86,12 @@ TEST(FontTest, WeightAndFaceNamesChooseTheFaceThroughFontconfig) {
               &Strike(MakeFont(22, 18, FW_BOLD, "DejaVu Sans")));
 }
 
-TEST(FontTest, NullStockForeignAndDeletedHandlesDrawInTheSystemFont) {
+// (Stock fonts and a DC's default drawing in it are the text-on-DC test's.)
+TEST(FontTest, TheSystemFontIsASixteenPixelBoldFace) {
     tkp_FontStrike* system = tkp_SystemFont()->strike.get();
     ASSERT_NE(system, nullptr);
     EXPECT_NEAR(system->Height(), 16, 1);
     EXPECT_STREQ(system->Key().face->style_name, "Bold");
-    tkp_GdiObject stockFont(tkp_GdiKind::Font), brush(tkp_GdiKind::Brush);
-    stockFont.stock = true;
-    for (HGDIOBJ handle : {static_cast<HGDIOBJ>(nullptr), &stockFont, &brush})
-        EXPECT_EQ(tkp_FontFor(handle).strike, system);
-    HFONT gone = CreateFontA(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Serif");
-    const bool own = tkp_FontFor(gone).strike != system;
-    DeleteObject(gone);
-    EXPECT_TRUE(own && tkp_FontFor(gone).strike == system);
 }
 
 TEST(FontTest, UnusedStrikesAreReleased) {
