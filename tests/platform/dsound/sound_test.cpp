@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -168,28 +167,20 @@ TEST_F(DirectSoundTest, SamplesAreCentredScaledSpreadToStereoAndInterpolatedToTh
 }
 
 TEST_F(DirectSoundTest, LengthIsSourceFramesTimesDeviceRateOverRateRoundedUp) {
-    // Exactly the 16 bytes of a PCM "fmt " chunk as a format: reading cbSize would run past them.
-    WAVEFORMATEX fmt16 = Pcm(1, 11025, 8);
-    auto chunk = std::make_unique<std::uint8_t[]>(16);
-    std::memcpy(chunk.get(), &fmt16, 16);
     struct Case {
-        WAVEFORMATEX* wf;
-        WAVEFORMATEX own;
+        WAVEFORMATEX wf;
         DWORD bytes;
         int frames;
     };
     const Case cases[] = {
-        {nullptr, Pcm(1, 11025, 8), 5, 20},
-        {nullptr, Pcm(2, 22050, 16), 400, 200},
-        {nullptr, Pcm(1, 44100, 8), 7, 7},
-        {nullptr, Pcm(1, 48000, 8), 10, 10},    // 9.1875 rounded up
-        {nullptr, Pcm(2, 16000, 8), 101, 138},  // 50 whole frames (odd byte dropped): 137.8 up
-        {nullptr, Pcm(1, 22050, 16), 9, 8},     // 4 whole frames
-        {reinterpret_cast<WAVEFORMATEX*>(chunk.get()), {}, 8, 32}};
+        {Pcm(1, 11025, 8), 5, 20},    {Pcm(2, 22050, 16), 400, 200},
+        {Pcm(1, 44100, 8), 7, 7},     {Pcm(1, 48000, 8), 10, 10},  // 9.1875 rounded up
+        {Pcm(2, 16000, 8), 101, 138},  // 50 whole frames (odd byte dropped): 137.8 up
+        {Pcm(1, 22050, 16), 9, 8},     // 4 whole frames
+    };
     for (Case c : cases) {
         SCOPED_TRACE(std::to_string(c.bytes) + " bytes, " + std::to_string(c.frames) + " frames");
-        DSBUFFERDESC desc = Desc(c.wf ? c.wf : &c.own, c.bytes);
-        desc.dwSize = sizeof(DSBUFFERDESC);
+        DSBUFFERDESC desc = Desc(&c.wf, c.bytes);
         LPDIRECTSOUNDBUFFER b = nullptr;
         ASSERT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), DS_OK);
         ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
