@@ -1,4 +1,4 @@
-// Text layout: UTF-8 spans and decoding; the placement rules of DrawTextA against TextOutA and
+// Text layout: UTF-8 decoding; the placement rules of DrawTextA against TextOutA and
 // the DT_CALCRECT measurement (alignment, single and several lines, clipping, malformed text).
 #include <gtest/gtest.h>
 
@@ -14,16 +14,6 @@ namespace {
 using tk_test::Nums;
 
 constexpr char32_t R = 0xFFFD;
-
-TEST(Utf8Test, SpansEndAtTheCountOrTheFirstZeroByte) {
-    // A count past the terminator stops at it; a byte count that is not zero-terminated is never
-    // read past.
-    const char text[] = "Koniec\0hidden", unterminated[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_EQ(std::string(tkp_TextSpan(text, -1)) + "|" + std::string(tkp_TextSpan(text, 3)) + "|" +
-                  std::string(tkp_TextSpan(text, 13)) + "|" + std::string(tkp_TextSpan(text, -2)) + "|" +
-                  std::string(tkp_TextSpan(nullptr, -1)) + "|" + std::string(tkp_TextSpan(unterminated, 4)),
-              "Koniec|Kon|Koniec|||abcd");
-}
 
 TEST(Utf8Test, DecodesEverySequenceLengthAndEachBrokenSequenceBecomesReplacements) {
     // Stray continuation, impossible leads, overlong forms, surrogates, beyond U+10FFFF; a sequence
