@@ -96,7 +96,6 @@ TEST(PointerMap, LetterboxedPillarboxedAndClampedAndThePicturesPlace) {
     // pointer is clamped; 800x600 on 1920x1080: scale 1.8, picture 1440x1080 with bars of 240 left
     // and right; the same aspect scales plainly, the same size is the identity, and nonsense sizes
     // give the origin rather than a division by zero.
-    // (The centre and the top bar of the first are also the pointer messages' test.)
     const int cases[][8] = {{0, 32, 1280, 1024, 0, 0},
                             {1279, 991, 1280, 1024, 799, 599},
                             {300, 1020, 1280, 1024, 187, 599},
