@@ -77,6 +77,7 @@ TEST(RealWindow, InputArrivesInBufferPixelsAndThePictureIsScaledWithBars) {
     const std::string got = "\n" + logText;
     EXPECT_TRUE(InOrder(
         got, {"desktop 1280 1024", "modes 800x600 1024x768 1152x864 1280x720 1280x800 1280x1024", "ready"}));
+    EXPECT_NE(got.find("\nactivate 1\n"), std::string::npos) << "the window never had the focus";
     // 800 x 600 on 1280 x 1024: scale 1.6, bars of 32 pixels above and below.
     EXPECT_TRUE(InOrder(got, {"move 100 100 0x0", "ldown 100 100 0x1", "lup 100 100 0x0", "rdown 700 500 0x2",
                               "rup 700 500 0x0", "ldown 187 0 0x1", "ldown 187 599 0x1", "keydown 0x10",
