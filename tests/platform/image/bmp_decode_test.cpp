@@ -170,8 +170,6 @@ TEST(BmpDecode, EveryMalformedPictureIsRefusedWithItsReason) {
         {"width 16385", withField(good, 18, 16385), "picture too large"},
         {"height 16385", withField(good, 22, 16385), "picture too large"},
         {"65 Mi pixels", withField(withField(good, 18, 16384), 22, 4097), "picture too large"},
-        {"32-bit overflow of width x height x depth", withField(withField(good, 18, 0x10000), 22, 0x10000),
-         "picture too large"},
         {"2 bits per pixel", withField(good, 26, 0x00020001), "unsupported bits per pixel"},
         {"JPEG compression", withField(good, 30, 4), "unsupported compression"},
         {"RLE8 on 24 bits", withField(good, 30, 1), "RLE8 needs 8 bits per pixel"},
@@ -203,7 +201,6 @@ TEST(BmpDecode, EveryMalformedPictureIsRefusedWithItsReason) {
         {"RLE data ends early", rle8("\x04\x00\x00\x00"s), "RLE data ends inside the picture"},
         {"RLE data ends in a delta", rle8("\x00\x02\x01"s), "RLE data ends inside a delta"},
         {"RLE data ends in a literal", rle8("\x00\x04\x00\x00"s), "RLE data ends inside a literal run"},
-        {"RLE without data", rle8(""), "RLE data ends inside the picture"},
         {"no packed bitmap", "", "truncated header", true},
     };
     for (const Case& c : cases) {
