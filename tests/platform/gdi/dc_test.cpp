@@ -18,13 +18,11 @@ TEST(GdiObjects, SelectionReturnsWhatWasThereStartingFromTheSharedStockDefaults)
     EXPECT_EQ(SelectObject(fresh, c.brush), GetStockObject(WHITE_BRUSH));
     // A surface's DC goes back with ReleaseDC, not DeleteDC.
     EXPECT_TRUE(DeleteDC(fresh) && !DeleteDC(fresh) && !DeleteDC(c.dc) && DeleteObject(green));
-    // Stock objects are shared and never deleted; the hollow brush is the null brush.
-    for (int id : {WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, WHITE_PEN, BLACK_PEN, NULL_PEN, ANSI_VAR_FONT,
-                   SYSTEM_FONT, DEFAULT_GUI_FONT}) {
+    // Stock objects are shared and never deleted.
+    for (int id : {WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, WHITE_PEN, BLACK_PEN, NULL_PEN, SYSTEM_FONT}) {
         HGDIOBJ o = GetStockObject(id);
         EXPECT_TRUE(o && GetStockObject(id) == o && DeleteObject(o) && tkp_GdiIsLive(o)) << id;
     }
-    EXPECT_EQ(GetStockObject(HOLLOW_BRUSH), GetStockObject(NULL_BRUSH));
     SelectObject(c.dc, GetStockObject(WHITE_PEN));
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 3, 0);

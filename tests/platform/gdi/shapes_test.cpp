@@ -21,7 +21,7 @@ TEST(Rectangles, PenInsideBrushWithinRightAndBottomLeftOut) {
     EXPECT_TRUE(c.Shows(".........|.######..|.#oooo#..|.#oooo#..|.#oooo#..|.######..|........."));
     // Corners given the other way round draw the same; a null brush leaves the inside alone.
     c.Clear();
-    SelectObject(c.dc, GetStockObject(HOLLOW_BRUSH));
+    SelectObject(c.dc, GetStockObject(NULL_BRUSH));
     Rectangle(c.dc, 7, 6, 1, 1);
     EXPECT_TRUE(c.Shows(".........|.######..|.#....#..|.#....#..|.#....#..|.######..|........."));
     // With the null pen the filled figure is one pixel narrower and lower.
