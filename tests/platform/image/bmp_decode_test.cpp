@@ -91,9 +91,7 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
         {variant("8bit"), "3x2@8", {0x300000, 0x002000, 0x000010, 0x000010, 0x002000, 0x300000}},
         {variant("core8"), "2x1@8", {0x0000FF, 0xABCDEF}},  // the core header's palette has 3-byte entries
         {variant("24bit"), "3x2@24", {E, E, E, 0x030201, 0x060504, 0x090807}},
-        {variant("24bit_topdown"), "3x2@24", {0x030201, 0x060504, 0x090807, E, E, E}},
         {shortPad, "3x2@24", {E, E, E, 0x030201, 0x060504, 0x090807}},
-        {variant("16bit_565"), "2x1@16", {0xFF0000, 0x00FF00}},
         {rgb555, "4x1@16", {0xFFFFFF, 0xFF0000, 0x000084, 0xFFFFFF}},
         {fields40, "2x1@16", {0x008200, 0x0000FF}},
         {fields52, "2x1@16", {0x008200, 0x0000FF}},
