@@ -1,5 +1,5 @@
-// DirectSound on the headless output: mixing, restarting, a missing device, and the conversion of
-// every buffer to 16-bit stereo at the device rate.
+// DirectSound on the headless output: mixing, a long sound, a missing device, and the conversion
+// of every buffer to 16-bit stereo at the device rate.
 #include <gtest/gtest.h>
 
 #include <cstdint>
