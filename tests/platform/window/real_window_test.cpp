@@ -31,8 +31,6 @@ xdotool mousemove 161 193
 waitfor '^move 100 100'
 xdotool click 1
 xdotool mousemove 1121 833 click 3
-xdotool mousemove 300 5 click 1
-xdotool mousemove 300 1020 click 1
 xdotool keydown shift mousemove 641 513 click 1 keyup shift
 xdotool key a
 waitfor '^keyup 0x41' || echo "keys did not arrive"
@@ -78,11 +76,12 @@ TEST(RealWindow, InputArrivesInBufferPixelsAndThePictureIsScaledWithBars) {
     EXPECT_TRUE(InOrder(
         got, {"desktop 1280 1024", "modes 800x600 1024x768 1152x864 1280x720 1280x800 1280x1024", "ready"}));
     EXPECT_NE(got.find("\nactivate 1\n"), std::string::npos) << "the window never had the focus";
-    // 800 x 600 on 1280 x 1024: scale 1.6, bars of 32 pixels above and below.
-    EXPECT_TRUE(InOrder(got, {"move 100 100 0x0", "ldown 100 100 0x1", "lup 100 100 0x0", "rdown 700 500 0x2",
-                              "rup 700 500 0x0", "ldown 187 0 0x1", "ldown 187 599 0x1", "keydown 0x10",
-                              "ldown 400 300 0x5", "lup 400 300 0x4", "keyup 0x10", "keydown 0x41",
-                              "keyup 0x41", "keydown 0x1b", "destroy", "exit 0"}));
+    // 800 x 600 on 1280 x 1024: scale 1.6, bars of 32 pixels above and below (where the pointer is
+    // clamped: the pointer map's test).
+    EXPECT_TRUE(
+        InOrder(got, {"move 100 100 0x0", "ldown 100 100 0x1", "lup 100 100 0x0", "rdown 700 500 0x2",
+                      "rup 700 500 0x0", "keydown 0x10", "ldown 400 300 0x5", "lup 400 300 0x4", "keyup 0x10",
+                      "keydown 0x41", "keyup 0x41", "keydown 0x1b", "destroy", "exit 0"}));
 
     int w = 0, h = 0;
     std::vector<std::uint32_t> px;
