@@ -67,12 +67,6 @@ TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
                  LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, 16384, 16384, LR_LOADFROMFILE));
 }
 
-std::vector<std::string> folderEntries() {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(".")) names.push_back(e.path().filename());
-    return names;
-}
-
 TEST(PngWriteTest, RoundTripHonoursStrideIgnoresTheTopByteAndReplacesAnOldFile) {
     tk_test::ScopedWorkDir dir;
     tk_test::WriteFile("shot.png", "old contents");
@@ -84,7 +78,10 @@ TEST(PngWriteTest, RoundTripHonoursStrideIgnoresTheTopByteAndReplacesAnOldFile) 
     ASSERT_TRUE(tk_test::ReadPng("shot.png", &w, &h, &back));
     EXPECT_EQ(tk_test::Nums(w, h), "3,2");
     EXPECT_EQ(back, (Pixels{0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFFFFFF, 0x000000}));
-    EXPECT_EQ(folderEntries(), std::vector<std::string>{"shot.png"});  // no temporary file is left behind
+    // No temporary file is left behind.
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(".")) names.push_back(e.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"shot.png"});
 }
 
 }  // namespace

@@ -54,17 +54,15 @@ TEST(FileSearchTest, SearchListsSortedEntriesWithAttributesUnderEitherSeparator)
     EXPECT_EQ(Search("f\\*.bmp"), (Names{"A.BMP", "b.bmp", done}));
 }
 
-std::string BytesOf(HRSRC res) {
-    HGLOBAL h = LoadResource(nullptr, res);
-    return h ? std::string(static_cast<const char*>(LockResource(h)), SizeofResource(nullptr, res))
-             : "<none>";
-}
-
 // (That names are found without regard to case and that a bitmap starts at its info header, the
 // skin's tests show with the program's own sheets.)
 TEST(ResourcesTest, EmbeddedFilesAreFoundByNameAndType) {
     HMODULE self = GetModuleHandleA(nullptr);
-    EXPECT_EQ(BytesOf(FindResourceA(self, "BEEP.wav", "wav")), std::string("RIFF\x04\0\0\0WAVE", 12));
+    HRSRC wav = FindResourceA(self, "BEEP.wav", "wav");
+    ASSERT_NE(wav, nullptr);
+    EXPECT_EQ(std::string(static_cast<const char*>(LockResource(LoadResource(self, wav))),
+                          SizeofResource(self, wav)),
+              std::string("RIFF\x04\0\0\0WAVE", 12));
     // The type matters: a WAV is no bitmap, a bitmap no WAV.
     EXPECT_EQ(FindResourceA(self, "beep.wav", RT_BITMAP), nullptr);
     EXPECT_EQ(FindResourceA(self, "tiny.bmp", "WAV"), nullptr);
