@@ -23,10 +23,6 @@ TEST(GdiObjects, SelectionReturnsWhatWasThereStartingFromTheSharedStockDefaults)
         HGDIOBJ o = GetStockObject(id);
         EXPECT_TRUE(o && GetStockObject(id) == o && DeleteObject(o) && tkp_GdiIsLive(o)) << id;
     }
-    SelectObject(c.dc, GetStockObject(WHITE_PEN));
-    MoveToEx(c.dc, 0, 0, nullptr);
-    LineTo(c.dc, 3, 0);
-    EXPECT_EQ(GetPixel(c.dc, 2, 0), RGB(255, 255, 255));
 }
 
 TEST(GdiObjects, AnObjectDeletedWhileSelectedGoesWhenTheLastDCLetsGo) {
