@@ -2,9 +2,7 @@
 // stock fonts, limits and shared strikes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "platform/text/font_library.h"
 #include "tests/common/tk_test_surface.h"

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
 
 #include "platform/platform.h"
 #include "tests/platform/gdi/gdi_test_util.h"

@@ -2,7 +2,6 @@
 // own order and timer rules are tested with the queue; here what the calls add to them.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 #include <vector>
 
