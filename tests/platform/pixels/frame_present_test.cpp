@@ -11,6 +11,7 @@
 #include "platform/pixels/frame_changes.h"
 #include "platform/pixels/frame_scale.h"
 #include "platform/pixels/pixel565.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace {
 
@@ -22,9 +23,7 @@ std::vector<RECT> changes(Frame& kept, const Frame& next, int w, int h) {
 
 std::string text(const std::vector<RECT>& rects) {
     std::string s;
-    for (const RECT& r : rects)
-        s += std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-             std::to_string(r.bottom) + " ";
+    for (const RECT& r : rects) s += tk_test::Nums(r.left, r.top, r.right, r.bottom) + " ";
     return s;
 }
 
