@@ -59,8 +59,7 @@ TEST(LineWalk, EveryStepLandsOnItsRoundedPixel) {
     paths.push_back({1, 1, 6, 1, 6, 5, 0, 2, 4, 4});
     for (int width : {1, 2, 3}) {
         for (const std::vector<int>& path : paths) {
-            gdt::Canvas c(kW, kH, width);
-            c.Clear();
+            gdt::Canvas c(kW, kH, width);  // a new surface starts black
             MoveToEx(c.dc, path[0], path[1], nullptr);
             for (std::size_t n = 2; n < path.size(); n += 2) EXPECT_TRUE(LineTo(c.dc, path[n], path[n + 1]));
             EXPECT_EQ(c.Raw(), Expected(path, width)) << ::testing::PrintToString(path) << " width " << width;
