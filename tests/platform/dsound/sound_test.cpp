@@ -1,10 +1,9 @@
-// DirectSound on the headless output: mixing, restarting, a missing device, and the conversion of
-// every buffer to 16-bit stereo at the device rate.
+// DirectSound on the headless output: mixing, a long sound, a missing device, and the conversion
+// of every buffer to 16-bit stereo at the device rate.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -108,42 +107,33 @@ TEST_F(DirectSoundTest, OverlappingSoundsAreSummedAndClamped) {
     EXPECT_EQ(a->Release() + b->Release(), 0u);
 }
 
-TEST_F(DirectSoundTest, PlayGoesOnWhereItIsAndAfterTheEndStartsAgain) {
+// (Playing again from the start, through SetCurrentPosition(0), is the sound layer's test.)
+TEST_F(DirectSoundTest, ALongSoundPlaysOnAcrossTheMixersPasses) {
     // 600 frames holding 50 * i: the mix shows where the buffer plays from.
     Ints ramp;
     for (int i = 0; i < 600; ++i) ramp.push_back(50 * i);
     LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16(ramp));
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    EXPECT_EQ(MixLeft(300).back(), 299 * 50);  // crosses the mixer's inner passes
-    // Play while playing goes on where it is (the sound layer's own test restarts it through
-    // SetCurrentPosition); a sound that ran to its end starts again from 0.
-    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
+    EXPECT_EQ(MixLeft(300).back(), 299 * 50);
     EXPECT_EQ(MixLeft(2), (Ints{300 * 50, 301 * 50}));
-    tkp_HeadlessMixAudio(600);
-    EXPECT_EQ(Status(b), 0u);
-    ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    EXPECT_EQ(MixLeft(2), (Ints{0, 50}));
-    EXPECT_EQ(b->SetCurrentPosition(1200), DSERR_INVALIDPARAM);
     EXPECT_EQ(b->Release(), 0u);
 }
 
 TEST_F(DirectSoundTest, WithoutADeviceTheProgramRunsSilentAndBuffersOutliveTheirDevice) {
     LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16({7, 8}));
-    // The output is already open for the fixture's device: a second device shares it even when
-    // the backend now has none.
-    tkp_HeadlessSetAudioDevice(false);
-    LPDIRECTSOUND second = reinterpret_cast<LPDIRECTSOUND>(this);
-    ASSERT_EQ(DirectSoundCreate(nullptr, &second, nullptr), DS_OK);
-    EXPECT_EQ(second->Release() + ds_->Release(), 0u);
+    EXPECT_EQ(ds_->Release(), 0u);
     ds_ = nullptr;
-    // The buffer holds the output open and still plays; once it goes, no device can be made.
+    // The buffer holds the output open and still plays; once it goes, and the backend has no
+    // device, no device can be made.
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(2), (Ints{7, 8}));
     EXPECT_EQ(b->Release(), 0u);
     EXPECT_FALSE(tkp_HeadlessAudioOpen());
-    EXPECT_EQ(ptest::Logged([&] { EXPECT_EQ(DirectSoundCreate(nullptr, &second, nullptr), DSERR_NODRIVER); }),
+    tkp_HeadlessSetAudioDevice(false);
+    LPDIRECTSOUND none = reinterpret_cast<LPDIRECTSOUND>(this);
+    EXPECT_EQ(ptest::Logged([&] { EXPECT_EQ(DirectSoundCreate(nullptr, &none, nullptr), DSERR_NODRIVER); }),
               "DirectSound: no sound device, running silent\n");
-    EXPECT_EQ(second, nullptr);
+    EXPECT_EQ(none, nullptr);
 }
 
 TEST_F(DirectSoundTest, SamplesAreCentredScaledSpreadToStereoAndInterpolatedToTheDeviceRate) {
@@ -171,28 +161,20 @@ TEST_F(DirectSoundTest, SamplesAreCentredScaledSpreadToStereoAndInterpolatedToTh
 }
 
 TEST_F(DirectSoundTest, LengthIsSourceFramesTimesDeviceRateOverRateRoundedUp) {
-    // Exactly the 16 bytes of a PCM "fmt " chunk as a format: reading cbSize would run past them.
-    WAVEFORMATEX fmt16 = Pcm(1, 11025, 8);
-    auto chunk = std::make_unique<std::uint8_t[]>(16);
-    std::memcpy(chunk.get(), &fmt16, 16);
     struct Case {
-        WAVEFORMATEX* wf;
-        WAVEFORMATEX own;
+        WAVEFORMATEX wf;
         DWORD bytes;
         int frames;
     };
     const Case cases[] = {
-        {nullptr, Pcm(1, 11025, 8), 5, 20},
-        {nullptr, Pcm(2, 22050, 16), 400, 200},
-        {nullptr, Pcm(1, 44100, 8), 7, 7},
-        {nullptr, Pcm(1, 48000, 8), 10, 10},    // 9.1875 rounded up
-        {nullptr, Pcm(2, 16000, 8), 101, 138},  // 50 whole frames (odd byte dropped): 137.8 up
-        {nullptr, Pcm(1, 22050, 16), 9, 8},     // 4 whole frames
-        {reinterpret_cast<WAVEFORMATEX*>(chunk.get()), {}, 8, 32}};
+        {Pcm(1, 11025, 8), 5, 20},    {Pcm(2, 22050, 16), 400, 200},
+        {Pcm(1, 44100, 8), 7, 7},     {Pcm(1, 48000, 8), 10, 10},  // 9.1875 rounded up
+        {Pcm(2, 16000, 8), 101, 138},  // 50 whole frames (odd byte dropped): 137.8 up
+        {Pcm(1, 22050, 16), 9, 8},     // 4 whole frames
+    };
     for (Case c : cases) {
         SCOPED_TRACE(std::to_string(c.bytes) + " bytes, " + std::to_string(c.frames) + " frames");
-        DSBUFFERDESC desc = Desc(c.wf ? c.wf : &c.own, c.bytes);
-        desc.dwSize = sizeof(DSBUFFERDESC);
+        DSBUFFERDESC desc = Desc(&c.wf, c.bytes);
         LPDIRECTSOUNDBUFFER b = nullptr;
         ASSERT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), DS_OK);
         ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
@@ -211,16 +193,11 @@ TEST_F(DirectSoundTest, InvalidDescriptionsAndFormatsAreRefused) {
         HRESULT code;
     };
     const Case cases[] = {
-        {"0 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nChannels = 0; }, DSERR_INVALIDPARAM},
-        {"0 rate", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nSamplesPerSec = 0; }, DSERR_INVALIDPARAM},
         {"block align", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nBlockAlign = 4; }, DSERR_INVALIDPARAM},
         {"24 bits", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(1, 22050, 24); }, DSERR_BADFORMAT},
         {"3 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(3, 22050, 8); }, DSERR_BADFORMAT},
         {"float", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.wFormatTag = 3; }, DSERR_BADFORMAT},
-        {"no format", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.lpwfxFormat = nullptr; }, DSERR_INVALIDPARAM},
-        {"size 36", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwSize = 36; }, DSERR_INVALIDPARAM},
         {"3 bytes", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwBufferBytes = 3; }, DSERR_INVALIDPARAM},
-        {"primary", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwFlags |= 1; }, DSERR_INVALIDPARAM},
     };
     for (const Case& c : cases) {
         WAVEFORMATEX wf = Pcm(1, 22050, 8);

@@ -1,5 +1,5 @@
-// A block of coverage mixed in one call against the same pixels mixed one by one, on a surface and
-// on a memory DC's bitmap, with the block wholly inside and hanging over every edge.
+// A block of coverage mixed in one call against the same pixels mixed one by one on a surface (text
+// is only ever drawn on surfaces), with the block wholly inside and hanging over every edge.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -33,7 +33,7 @@ void OneByOne(HDC dc, int x, int y, const std::vector<std::uint8_t>& c) {
         for (int i = 0; i < kBlockW; ++i) tkp_DC_Blend(dc, x + i, y + j, kColour, c[j * kBlockW + i]);
 }
 
-TEST(BlendRows, AWholeBlockMixesAsPixelByPixelOnBothTargetsAndAcrossEveryEdge) {
+TEST(BlendRows, AWholeBlockMixesAsPixelByPixelAcrossEveryEdge) {
     const std::vector<std::uint8_t> cov = Coverage();
     const POINT places[] = {{3, 2}, {-4, 1}, {9, -3}, {10, 6}, {-2, 7}, {-20, 2}, {2, 40}};
     for (const POINT& p : places) {
@@ -42,14 +42,7 @@ TEST(BlendRows, AWholeBlockMixesAsPixelByPixelOnBothTargetsAndAcrossEveryEdge) {
             for (int i = 0; i < kW * kH; ++i) SetPixel(c->dc, i % kW, i / kW, RGB(i * 7, 255 - i, i * 3));
         tkp_DC_BlendRows(block.dc, p.x, p.y, cov.data(), kBlockW, kBlockH, kBlockW, kColour);
         OneByOne(single.dc, p.x, p.y, cov);
-        EXPECT_EQ(block.Raw(), single.Raw()) << "surface at " << p.x << "," << p.y;
-
-        std::vector<std::uint32_t> start(kW * kH);
-        for (int i = 0; i < kW * kH; ++i) start[i] = static_cast<std::uint32_t>(i * 0x030507 + 0x102030);
-        gdt::MemoryDC mBlock(kW, kH, start), mSingle(kW, kH, start);
-        tkp_DC_BlendRows(mBlock.dc, p.x, p.y, cov.data(), kBlockW, kBlockH, kBlockW, kColour);
-        OneByOne(mSingle.dc, p.x, p.y, cov);
-        EXPECT_EQ(mBlock.bitmap->pixels, mSingle.bitmap->pixels) << "bitmap at " << p.x << "," << p.y;
+        EXPECT_EQ(block.Raw(), single.Raw()) << "at " << p.x << "," << p.y;
     }
 }
 

