@@ -35,6 +35,10 @@ enum : int {
     kSoundsOn = 2,
 };
 
+// Texts on the table (card names, the empty table's hint, the progress lines) are drawn centred on
+// one line. They are file and folder names, so "&" in them is a letter, not an accelerator marker.
+inline constexpr UINT kTableTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+
 // Pixel value the table is filled with: a blue in the display's 16-bit format.
 inline constexpr DWORD kTableColour = 500;
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-// Names are drawn centred on one line: DT_CENTER | DT_VCENTER | DT_SINGLELINE.
-constexpr UINT kNameFormat = 0x25;
 constexpr COLORREF kNarrowedColour = RGB(80, 0, 0);
 constexpr COLORREF kNameColour = RGB(0, 0, 0);
 
@@ -34,9 +32,9 @@ void drawName(IDirectDrawSurface* surface, const CKarta* card) {
     if (!name || surface->GetDC(&dc) != DD_OK || !dc) return;
     RECT r{card->x, card->y, card->x + card->sir, card->y + card->vys};
     if (name->font) {
-        tk_glob_Text_draw_font(dc, &r, kNameFormat, kNarrowedColour, name->font, name->text);
+        tk_glob_Text_draw_font(dc, &r, kTableTextFormat, kNarrowedColour, name->font, name->text);
     } else {
-        tk_glob_Text_draw_font(dc, &r, kNameFormat, kNameColour, g_hTextFont, name->text);
+        tk_glob_Text_draw_font(dc, &r, kTableTextFormat, kNameColour, g_hTextFont, name->text);
     }
     surface->ReleaseDC(dc);
 }
@@ -88,7 +86,7 @@ void CKartolaApp::DrawSetsHint(IDirectDrawSurface* surface) {
         if (end == std::string::npos) end = sets_hint.size();
         const std::string line = sets_hint.substr(start, end - start);
         RECT r{0, top, m_ScrW, top + lineH};
-        tk_glob_Text_draw_font(dc, &r, kNameFormat, RGB(255, 255, 255), hint_font_, line.c_str());
+        tk_glob_Text_draw_font(dc, &r, kTableTextFormat, RGB(255, 255, 255), hint_font_, line.c_str());
         top += lineH;
         start = end + 1;
     }

@@ -16,8 +16,6 @@
 namespace {
 
 constexpr int kPathSize = 4096;
-// DT_CENTER | DT_VCENTER | DT_SINGLELINE.
-constexpr UINT kCentred = 0x25;
 constexpr COLORREF kBarColour = RGB(90, 200, 90);
 constexpr COLORREF kTextColour = RGB(255, 255, 255);
 
@@ -87,7 +85,7 @@ void CKartolaApp::DrawProgress(IDirectDrawSurface* surface) {
     const int barW = m_ScrW / 2, barH = 28;
     const RECT bar{(m_ScrW - barW) / 2, m_ScrH / 2 - barH / 2, (m_ScrW + barW) / 2, m_ScrH / 2 + barH / 2};
     RECT title{0, bar.top - 60, m_ScrW, bar.top - 14};
-    tk_glob_Text_draw_font(dc, &title, kCentred, kTextColour, HintFont(), progress_set_.c_str());
+    tk_glob_Text_draw_font(dc, &title, kTableTextFormat, kTextColour, HintFont(), progress_set_.c_str());
     fill(dc, bar, kTextColour);
     const RECT inside{bar.left + 2, bar.top + 2, bar.right - 2, bar.bottom - 2};
     fill(dc, inside, RGB(0, 0, 0));
@@ -97,6 +95,6 @@ void CKartolaApp::DrawProgress(IDirectDrawSurface* surface) {
          kBarColour);
     RECT count{0, bar.bottom + 14, m_ScrW, bar.bottom + 60};
     const std::string counted = std::to_string(progress_done_) + " / " + std::to_string(progress_total_);
-    tk_glob_Text_draw_font(dc, &count, kCentred, kTextColour, HintFont(), counted.c_str());
+    tk_glob_Text_draw_font(dc, &count, kTableTextFormat, kTextColour, HintFont(), counted.c_str());
     surface->ReleaseDC(dc);
 }

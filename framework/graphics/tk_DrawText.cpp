@@ -68,7 +68,7 @@ void tk_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* w, int* h) {
     } else {
         HGDIOBJ old_font = font ? SelectObject(dc, font) : nullptr;
         RECT r{0, 0, 0, 0};
-        height = DrawTextA(dc, orEmpty(text), -1, &r, DT_CALCRECT);
+        height = DrawTextA(dc, orEmpty(text), -1, &r, DT_CALCRECT | DT_NOPREFIX);
         width = r.right - r.left + 1;
         if (old_font) SelectObject(dc, old_font);
         tk_lpDDSPrimary->ReleaseDC(dc);

@@ -174,7 +174,8 @@ void tk_CDUI::DrawTexts(IDirectDrawSurface* surface, int r) {
         if (!v->text) continue;
         UINT f = 0;
         RECT t = textRect(*v, text_mode, text_okraj, &f);
-        DrawTextA(dc, v->text, -1, &t, f);
+        // Entries are often file and folder names: "&" is shown, never taken for a prefix.
+        DrawTextA(dc, v->text, -1, &t, f | DT_NOPREFIX);
     }
     SetBkMode(dc, old_mode);
     SelectObject(dc, old_font);

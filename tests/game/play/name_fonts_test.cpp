@@ -115,5 +115,18 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
 }
 
+TEST_F(NameFonts, AnAmpersandInANameIsALetterWhenDrawnAndMeasured) {
+    // A lone "&" taken for an accelerator prefix would draw nothing and measure nothing.
+    MakeDir(dir_.path() + "/DATA_znak");
+    WriteFile(dir_.path() + "/DATA_znak/&.bmp", Picture24(30, 20, [](int, int) { return 0x00FF00u; }));
+    GameApp app;
+    const Steps steps = {[&](GameApp&) { EXPECT_GT(Measured("&"), 1); },
+                         [&](GameApp&) {
+                             EXPECT_TRUE(CardShows(CardAt(1), 0x0000));
+                             Press(VK_ESCAPE);
+                         }};
+    EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
+}
+
 }  // namespace
 }  // namespace tk_test
