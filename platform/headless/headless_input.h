@@ -1,6 +1,6 @@
 // Headless window and time: input a test posts, and a virtual clock that advances when told.
-// Input goes in as the SDL backend would report it from real events: pointer positions in
-// screen pixels (mapped to back-buffer pixels), keys as virtual-key codes.
+// Input goes in as the SDL backend reports it from real events: pointer positions in back-buffer
+// pixels (the headless screen is the buffer, unscaled), keys as virtual-key codes.
 #pragma once
 
 #include <cstdint>
@@ -10,20 +10,14 @@
 #include "platform/wintypes.h"
 
 // ---- input ---------------------------------------------------------------------------------
-// The pointer moves to a screen position.
+// The pointer moves to a position of the back buffer.
 void tkp_HeadlessPointerMove(int x, int y);
 // VK_LBUTTON or VK_RBUTTON pressed or released where the pointer is.
 void tkp_HeadlessButton(int vkButton, bool down);
 // A key pressed (again while held: auto-repeat) or released; VK_LSHIFT etc. name one side.
 void tkp_HeadlessKey(int vk, bool down);
-// The program gains or loses the focus (WM_ACTIVATEAPP).
-void tkp_HeadlessFocus(bool gained);
 // The user asks to close the window (WM_CLOSE).
 void tkp_HeadlessRequestClose();
-// The screen shows a buffer of bufferWidth x bufferHeight scaled with its aspect kept onto
-// screenWidth x screenHeight; pointer positions are mapped and clamped accordingly. Until this
-// is called, screen and buffer pixels are the same.
-void tkp_HeadlessSetPointerScaling(int screenWidth, int screenHeight, int bufferWidth, int bufferHeight);
 
 // ---- the virtual clock ---------------------------------------------------------------------
 // Milliseconds since the start (or the last reset). Waiting for a timer (GetMessageA,

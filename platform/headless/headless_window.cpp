@@ -6,7 +6,6 @@
 #include "platform/backend.h"
 #include "platform/headless/headless_input.h"
 #include "platform/user/input.h"
-#include "platform/user/pointer_map.h"
 #include "platform/user/user_state.h"
 
 namespace {
@@ -17,19 +16,11 @@ struct HeadlessWindowing {
     std::string title;
     bool pointerVisible = true;
     std::vector<tkp_HeadlessMessageBox> boxes;
-    // Pointer scaling; zero sizes mean screen pixels are buffer pixels.
-    int screenW = 0, screenH = 0, bufferW = 0, bufferH = 0;
 };
 
 HeadlessWindowing& hw() {
     static HeadlessWindowing state;
     return state;
-}
-
-POINT toBuffer(int x, int y) {
-    const auto& s = hw();
-    if (s.bufferW <= 0) return POINT{x, y};
-    return tkp::user::ScreenToBuffer(x, y, s.screenW, s.screenH, s.bufferW, s.bufferH);
 }
 
 }  // namespace
@@ -75,8 +66,7 @@ void ShowMessageBox(const char* text, const char* caption, UINT type) {
 }  // namespace tkp::backend
 
 void tkp_HeadlessPointerMove(int x, int y) {
-    const POINT p = toBuffer(x, y);
-    tkp::input::PointerMoved(p.x, p.y);
+    tkp::input::PointerMoved(x, y);
 }
 
 void tkp_HeadlessButton(int vkButton, bool down) {
@@ -89,20 +79,8 @@ void tkp_HeadlessKey(int vk, bool down) {
     tkp::input::Key(vk, down);
 }
 
-void tkp_HeadlessFocus(bool gained) {
-    tkp::input::Focus(gained);
-}
-
 void tkp_HeadlessRequestClose() {
     tkp::input::CloseRequested();
-}
-
-void tkp_HeadlessSetPointerScaling(int screenWidth, int screenHeight, int bufferWidth, int bufferHeight) {
-    auto& s = hw();
-    s.screenW = screenWidth;
-    s.screenH = screenHeight;
-    s.bufferW = bufferWidth;
-    s.bufferH = bufferHeight;
 }
 
 std::uint64_t tkp_HeadlessNowMs() {
