@@ -97,8 +97,7 @@ TEST(StringTest, BoundedCopyAlwaysTerminatesAndCutsWholeCharacters) {
     delete[] copy;
 }
 
-// A stand-in element: its first field is the class id, as on every screen element. The hook
-// refuses class 10, as it refuses a class it does not know.
+// A stand-in element: its first field is the class id, as on every screen element.
 struct FakeElement {
     int class_id;
 };
@@ -106,7 +105,6 @@ std::vector<int> g_destroyed;
 
 bool destroyFake(void* p) {
     auto e = static_cast<FakeElement*>(p);
-    if (e->class_id == 10) return false;
     g_destroyed.push_back(e->class_id);
     delete e;
     return true;
@@ -152,11 +150,7 @@ TEST_F(CarreTest, IndexErrorsAreLoggedAndChangeNothing) {
     EXPECT_FALSE(arr[2] || arr.GET(-1));
     arr.SET(5, &letter[2]);
     EXPECT_EQ(letters(arr), "AB");
-    for (const char* index : {"[2] [2]\n", "[-1] [2]\n", "[5] [2]\n"})
-        EXPECT_TRUE(Logged(std::string("Index je mimo rozsah ") + index)) << index;
-    // Without the check the slot is read as it is.
-    arr.check_index = false;
-    EXPECT_EQ(arr[3], nullptr);
+    EXPECT_TRUE(Logged("Index je mimo rozsah [5] [2]\n"));
 }
 
 TEST_F(CarreTest, RotationsBlankingAndShiftingMoveSlots) {
@@ -185,14 +179,11 @@ TEST_F(CarreTest, RotationsBlankingAndShiftingMoveSlots) {
 }
 
 TEST_F(CarreTest, DetachAllForgetsInModeTwoAndDestroysThroughTheHookInModeOne) {
-    tk_CARRE arr, never;
+    tk_CARRE arr;
     fill(arr);
     arr.DetachAll();
-    // Not owned: the slots are left as they were; an array never given storage is left alone.
-    never.count = 3;
-    never.DetachAll();
-    EXPECT_EQ(Nums(arr.count, arr.akt_alloc, arr.items[0] == &letter[0], never.count), "0,8,1,3");
-    never.count = 0;
+    // Not owned: the slots are left as they were.
+    EXPECT_EQ(Nums(arr.count, arr.akt_alloc, arr.items[0] == &letter[0]), "0,8,1");
 
     {
         tk_CARRE owning;
@@ -206,25 +197,6 @@ TEST_F(CarreTest, DetachAllForgetsInModeTwoAndDestroysThroughTheHookInModeOne) {
         owning.Add(new FakeElement{7});
     }  // the destructor detaches in mode 1
     EXPECT_EQ(g_destroyed, (std::vector<int>{2, 14, 7}));
-}
-
-using CarreDeathTest = CarreTest;
-
-TEST_F(CarreDeathTest, ProgrammingFaultsStopWithAnErrorLine) {
-    tk_CARRE arr;
-    fill(arr, 2);
-    EXPECT_DEATH(arr.ShiftUp(0), "assert: ocakavana NULL hodnota");
-    EXPECT_DEATH(arr.ShiftUp(2), "assert: index mimo rozsah");
-    EXPECT_TRUE(Logged("[assert: index mimo rozsah]"));
-    EXPECT_DEATH(
-        {
-            tk_CARRE owning;
-            owning.mode = 1;
-            owning.destroyer = destroyFake;
-            owning.Add(new FakeElement{10});
-            owning.DetachAll();
-        },
-        "tk_CARRE::DetachAll - switch class_id - assert");
 }
 
 class FsiTest : public Support {
@@ -280,22 +252,19 @@ TEST_F(FsiTest, ListingTakesFilesOrFoldersByTheListingRule) {
     EXPECT_EQ(list("chyba", "*", 0, false), Names{});
 
     tk_CARRE arr;
-    EXPECT_EQ(
-        Nums(tk_FSI_Zisti_SubAdr("sady", "*", 2, false, &arr), tk_FSI_Zisti_SubAdr("", "*", 0, false, &arr),
-             tk_FSI_Zisti_SubAdr("sady", "", 0, false, &arr)),
-        "-1,-1,-1");
+    EXPECT_EQ(tk_FSI_Zisti_SubAdr("", "*", 0, false, &arr), -1);
     EXPECT_EQ(arr.count, 0);
 }
 
-TEST_F(FsiTest, ArrayListingRefusesBadArgumentsAndStopsAtItsCapacity) {
+TEST_F(FsiTest, ArrayListingStopsAtItsCapacity) {
     char* slots[2] = {};
     int last = 42;
     std::string results;
-    for (auto [mask, kind] : {std::pair{"*", 2}, {"*.none", 0}, {"*", 1}}) {
+    for (auto [mask, kind] : {std::pair{"*.none", 0}, {"*", 1}}) {
         const int r = tk_FSI_Zisti_SubAdr_Pole("sady", mask, kind, false, slots, 2, &last);
         results += Nums(r, last) + " ";
     }
-    EXPECT_EQ(results + slots[0] + "," + slots[1], "-1,42 0,-1 0,1 DATA1,data_zvierata");
+    EXPECT_EQ(results + slots[0] + "," + slots[1], "0,-1 0,1 DATA1,data_zvierata");
     delete[] slots[0];
     delete[] slots[1];
     EXPECT_TRUE(Logged("TSKW ERROR:  [tk_FSI_Zisti_SubAdr_Pole - pole je plne]"));
