@@ -132,12 +132,31 @@ TEST(WaveParse, CopiesTheFormatAndClearsWhatIsWanted) {
     EXPECT_EQ(DSParseWaveResource(bad.data(), DWORD(bad.size()), &format, &data, &size), 0);
     const WAVEFORMATEX cleared{};
     EXPECT_TRUE(std::memcmp(&format, &cleared, sizeof(format)) == 0 && !data && !size);
-    // Outputs that are not wanted may be null; the same image is accepted or refused alike.
+    // A format that is not wanted may be null, as a refill asks.
     EXPECT_EQ(DSParseWaveResource(good.data(), DWORD(good.size()), nullptr, &data, &size), 1);
     EXPECT_EQ(size, 8u);
-    EXPECT_TRUE(DSParseWaveResource(good.data(), DWORD(good.size()), nullptr, nullptr, nullptr) == 1 &&
-                DSParseWaveResource(bad.data(), DWORD(bad.size()), nullptr, nullptr, &size) == 0 &&
-                DSParseWaveResource(nullptr, 100, nullptr, nullptr, nullptr) == 0);
+}
+
+TEST(WaveParse, AskedForTheFormatAloneItIsDoneAtTheFirstGoodFormatChunkWhateverFollows) {
+    // "format alone, with the samples" and the channels found when asked for the format alone.
+    const auto both = [](const std::string& image) {
+        WAVEFORMATEX f{};
+        const int alone = DSParseWaveResource(image.data(), DWORD(image.size()), &f, nullptr, nullptr);
+        return Nums(alone, Parse(image).ok, f.nChannels);
+    };
+    const std::pair<std::string, const char*> cases[] = {
+        {Riff(kFmt16), "1,0,2"},
+        {Riff(kFmt16 + "\xff\xff junk that is no chunk"), "1,0,2"},
+        {Riff(Chunk("LIST", "abcd") + kFmt16 + ChunkClaiming("data", 0xFFFFFF00u, "")), "1,0,2"},
+        {Riff(kFmt16 + kData8), "1,1,2"},
+        // Every bound on the format itself still holds.
+        {Riff(Chunk("fmt ", FmtBody(2, 22050, 16).substr(0, 14))), "0,0,0"},
+        {Riff(Chunk("fmt ", FmtBody(0, 22050, 16))), "0,0,0"},
+        {Riff(Chunk("fmt ", FmtBody(2, 22050, 16, 3))), "0,0,0"},
+        {Riff(ChunkClaiming("fmt ", 40, FmtBody(2, 22050, 16))), "0,0,0"},
+        {Riff(kData8), "0,0,0"},
+    };
+    for (const auto& [image, got] : cases) EXPECT_EQ(both(image), got) << ::testing::PrintToString(image);
 }
 
 TEST(WaveParse, EveryCutOfAFileKeepsOnlyTheWholeBlocksItHolds) {
