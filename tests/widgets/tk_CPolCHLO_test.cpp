@@ -1,5 +1,5 @@
 // The element tree: drawing and event order of overlapping children, dialogs kept above, moves of
-// whole subtrees, searches, caller errors, destruction by class id, hit tests, the drag of a
+// whole subtrees, searches, destruction by class id, hit tests, the drag of a
 // container, held sliders and lists reporting, notifications climbing. Keys routed to edit boxes
 // are tested with the edit box itself.
 #include "framework/widgets/tk_CPolCHLO.h"
@@ -88,14 +88,9 @@ TEST_F(CPolCHLOTest, DialogsStayAboveLaterOrdinaryChildrenAndTopDlgRaisesOne) {
     trace.clear();
     EXPECT_TRUE(root.INFORMUJ_SA(100, 100, 1) && root.VratZasah(100, 100) == in2);
     EXPECT_EQ(trace, (Trace{"event in D2"}));
-    // Already on top, not a child, or a container without children: nothing changes.
-    tk_CPol stranger;
-    tk_CPolCHLO empty;
+    // Already on top: nothing changes.
     root.TOP_DLG(d2);
-    root.TOP_DLG(&stranger);
-    root.TOP_DLG(nullptr);
-    empty.TOP_DLG(d1);
-    EXPECT_EQ(Order(root) + " " + Nums(empty.children.count), "A B C E F D1 D2 0");
+    EXPECT_EQ(Order(root), "A B C E F D1 D2");
 }
 
 TEST_F(CPolCHLOTest, ChodNaMovesTheSubtreeWhileMoveToRelLeavesItBehind) {
@@ -140,21 +135,6 @@ TEST_F(CPolCHLOTest, FindCHLWithIDSearchesDepthFirstInIndexOrderAndIndicesNeedVi
     EXPECT_EQ(visible + " " + Nums(root.GetCHLWithIndex(1) == nullptr, root.GetIndexOfCHL(later)), "1,1 1,0");
 }
 
-TEST_F(CPolCHLOTest, CallerErrorsOnIndicesStopTheProgramWithALogLine) {
-    tk_CPolCHLO root;
-    auto* a = new Probe(&root, 0, 0, 1, 1, nullptr, "a");
-    new Probe(&root, 0, 0, 1, 1, nullptr, "b");
-    tk_CPol stranger;
-    // The line is in the log before the program stops.
-    EXPECT_DEATH(root.GetCHLWithIndex(2), "GetCHLWithIndex - Index mimo rozsah");
-    EXPECT_DEATH(root.GetCHLWithIndex(-1), "GetCHLWithIndex - Index mimo rozsah");
-    EXPECT_DEATH(root.GetIndexOfCHL(&stranger), "GetIndexOfCHL - Nenajdene dieta");
-    EXPECT_TRUE(Logged("GetIndexOfCHL - Nenajdene dieta"));
-    root.children.Blenduj(0);
-    delete a;
-    EXPECT_DEATH(root.GetCHLWithIndex(0), "GetCHLWithIndex - Problem s indexom");
-}
-
 TEST_F(CPolCHLOTest, DestroyingAContainerDestroysItsSubtreeByClassIdAndStopsAtAnUnknownOne) {
     int destroyed = 0;
     auto* root = new tk_CPolCHLO;
@@ -173,16 +153,13 @@ TEST_F(CPolCHLOTest, DestroyingAContainerDestroysItsSubtreeByClassIdAndStopsAtAn
     kept->destroyed_ = &destroyed;
     delete kept;
     EXPECT_EQ(destroyed, 24);
-    for (int cls : {10, 19, 23, 120, -1}) {
-        EXPECT_DEATH(
-            {
-                auto* odd = new tk_CPolCHLO;
-                new Probe(odd, 0, 0, 1, 1, nullptr, "odd", cls);
-                delete odd;
-            },
-            "tk_CARRE::DetachAll - switch class_id - assert")
-            << cls;
-    }
+    EXPECT_DEATH(
+        {
+            auto* odd = new tk_CPolCHLO;
+            new Probe(odd, 0, 0, 1, 1, nullptr, "odd", 10);
+            delete odd;
+        },
+        "tk_CARRE::DetachAll - switch class_id - assert");
 }
 
 TEST_F(CPolCHLOTest, LayoutBeforeDrawingAndHitTestsFindTheDeepestTopmostVisibleElement) {

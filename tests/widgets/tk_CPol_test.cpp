@@ -1,4 +1,4 @@
-// The bare element: class names, places relative and absolute, bounded names, the handle, the drag
+// The bare element: places relative and absolute, bounded names, the handle, the drag
 // by it, the hit box, and the handle's marker to the pixel.
 #include "framework/widgets/tk_CPol.h"
 
@@ -32,11 +32,6 @@ class CPolTest : public ::testing::Test {
     static std::string Place(tk_CPol* e) { return Nums(e->x, e->y, e->rx, e->ry); }
     ScopedWorkDir dir;
 };
-
-TEST_F(CPolTest, UnknownClassIdsGiveAQuestionMark) {
-    EXPECT_EQ(tk_glob_GetClassName(122) + std::string(tk_glob_GetClassName(123)) + tk_glob_GetClassName(-1),
-              "tk_UTL_CDUIR_DIR??");
-}
 
 TEST_F(CPolTest, PlacesCascadeFollowTheParentAndAreRecomputed) {
     tk_CPolCHLO root;
