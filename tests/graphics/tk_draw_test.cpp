@@ -1,4 +1,4 @@
-// Drawing helpers: bevels and thin frames to the pixel, the shared drawing objects, points in
+// Drawing helpers: bevels and thin frames to the pixel, points in
 // rectangles, distances, rectangles clipped to the screen or to a window, text drawn exactly as the
 // platform draws it, and text measured.
 #include <gtest/gtest.h>
@@ -67,11 +67,6 @@ TEST(DrawFramesTest, BevelsAndFramesToThePixel) {
         srf.get()->ReleaseDC(dc);
         EXPECT_TRUE(srf.Shows(0, 0, 10, 8, legend, c.rows)) << c.name;
     }
-}
-
-TEST(DrawObjectsTest, SharedObjectsAreMadeAgainAfterRelease) {
-    tk_glob_GDI_Release();
-    EXPECT_TRUE(tk_glob_GDI().pen_grey && tk_glob_GDI().brush_yellow);
 }
 
 std::string Sides(const RECT& r) {
@@ -169,20 +164,6 @@ TEST(DrawTextTest, TextIsDrawnAsThePlatformDrawsIt) {
         EXPECT_TRUE(srf.Same(ref));
     }
     DeleteObject(font);
-}
-
-TEST(DrawTextTest, TextOnASurfaceTakesAndReleasesItsContext) {
-    TestSurface srf(120, 40), ref(120, 40), lost(120, 40);
-    EXPECT_EQ(tk_glob_Text_srf(srf.get(), 3, 4, kYellow, "Koniec"), DD_OK);
-    HDC dc = nullptr;
-    ASSERT_EQ(ref.get()->GetDC(&dc), DD_OK);
-    tk_glob_Text(dc, 3, 4, kYellow, "Koniec");
-    ref.get()->ReleaseDC(dc);
-    EXPECT_TRUE(srf.Same(ref));
-    ASSERT_EQ(srf.get()->GetDC(&dc), DD_OK);  // not left busy
-    srf.get()->ReleaseDC(dc);
-    tkp_MarkSurfaceLost(lost.get());
-    EXPECT_EQ(tk_glob_Text_srf(lost.get(), 3, 4, kYellow, "Koniec"), DDERR_SURFACELOST);
 }
 
 class MeasureTest : public ::testing::Test {

@@ -1,11 +1,10 @@
 // Sprite sheets: bitmaps loaded into surfaces from resources and files, at their size or
-// stretched, refilled when lost, colours of pixels, keys and palettes; tk_CDas_Surface's loads,
-// releases, restores, colours and phases located on a drawn sheet; and its drawing: phases clipped
-// at every screen edge, mirrored, clipped to a window, keyed or opaque, stretched and
-// blended, the fill, the retry rule against lost and busy surfaces.
+// stretched, refilled when lost, colours of pixels; tk_CDas_Surface's loads, releases, restores,
+// colours and phases located on a drawn sheet; and its drawing: phases clipped at every screen
+// edge, mirrored, clipped to a window, keyed or opaque, the fill, the retry rule against lost and
+// busy surfaces.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -100,7 +99,7 @@ TEST_F(SheetTest, CopiesStretchOverTheSurfaceAndFailedRefillsLeaveItAndSaySo) {
     s->Release();
 }
 
-TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
+TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWas) {
     TestSurface s(3, 2), one(1, 1);
     s.Fill(0x1234);
     EXPECT_EQ(Nums(DDPixelOfColour(s.get(), RGB(255, 255, 255)), DDPixelOfColour(s.get(), RGB(255, 0, 0)),
@@ -115,59 +114,14 @@ TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
         tkp_LockedSurface busy(s.get());
         EXPECT_EQ(DDPixelOfColour(s.get(), RGB(255, 255, 255)), CLR_INVALID);
     }
-    EXPECT_EQ(DDSetSourceColourKey(s.get(), RGB(0, 255, 255)), DD_OK);
-    EXPECT_EQ(Nums(KeyOf(s.get()), s.Pixel(0, 0)), Nums(0x07FF, 0x1234));
 }
 
-// The palette's entries as 0x00RRGGBB (flags in the top byte); the palette is released.
-std::vector<std::uint32_t> Entries(IDirectDrawPalette* p) {
-    PALETTEENTRY e[256];
-    EXPECT_EQ(p->GetEntries(0, 0, 256, e), DD_OK);
-    p->Release();
-    std::vector<std::uint32_t> out;
-    for (const PALETTEENTRY& x : e)
-        out.push_back(std::uint32_t{x.peFlags} << 24 | std::uint32_t{x.peRed} << 16 | x.peGreen << 8 |
-                      x.peBlue);
-    return out;
-}
-
-TEST_F(SheetTest, PalettesFromNothingResourcesAndFiles) {
-    // 3-3-2 entries: 0b101'101'10 has red and green 5 * 255 / 7, blue 2 * 255 / 3.
-    const std::vector<std::uint32_t> standard = Entries(DDLoadPalette(dd_, nullptr));
-    EXPECT_EQ(Nums(standard[0], standard[0xB6], standard[255]), Nums(0, 0xB6B6AA, 0xFFFFFF));
-    // A resource's colour table over those; a file's table, then the bytes that follow it (eight
-    // zero pixel bytes: two entries), and the standard entries where the file ends.
-    const std::vector<std::uint32_t> table{0x102030, 0x405060, 0x708090};
-    std::vector<std::uint32_t> resource = standard, file = standard;
-    std::copy(table.begin(), table.end(), resource.begin());
-    std::copy(table.begin(), table.end(), file.begin());
-    file[3] = file[4] = 0;
-    ASSERT_TRUE(RegisterBitmap("PAL.BMP", Bmp8(4, 2, table)));
-    WriteFile("file.bmp", Bmp8(4, 2, table));
-    EXPECT_EQ(Entries(DDLoadPalette(dd_, "pal.bmp")), resource);
-    EXPECT_EQ(Entries(DDLoadPalette(dd_, "file.bmp")), file);
-    // A header that claims 1000 colours fills no more than the palette and the data hold.
-    std::string big = Bmp8(4, 2, table);
-    big[46] = static_cast<char>(1000 & 0xFF), big[47] = static_cast<char>(1000 >> 8);
-    WriteFile("big.bmp", big);
-    EXPECT_EQ(Entries(DDLoadPalette(dd_, "big.bmp"))[2], 0x708090u);
-    // Neither resource nor file: the standard palette.
-    EXPECT_EQ(Entries(DDLoadPalette(dd_, "missing.bmp")), standard);
-}
-
-TEST_F(SheetTest, SizeOfABitmapAndReplacingASurface) {
+TEST_F(SheetTest, SizeOfABitmapOrNoneForAMissingOne) {
     int w = -1, h = -1;
     tk_glob_GetSizeBitmap("missing.bmp", &w, &h);
     EXPECT_EQ(Nums(w, h), "-1,-1");
     tk_glob_GetSizeBitmap("SHEET.BMP", &w, &h);
     EXPECT_EQ(Nums(w, h), Nums(kSheetW, kSheetH));
-    // The old surface is released, also when the new one cannot be made.
-    const int live = tkp_LiveSurfaceCount();
-    IDirectDrawSurface* s = DDReplaceSurfaceFromBitmap(dd_, nullptr, "SHEET.BMP", &w, &h);
-    s = DDReplaceSurfaceFromBitmap(dd_, s, "SHEET.BMP", &w, &h);
-    EXPECT_EQ(tkp_LiveSurfaceCount(), live + 1);
-    EXPECT_EQ(DDReplaceSurfaceFromBitmap(dd_, s, "missing.bmp", &w, &h), nullptr);
-    EXPECT_EQ(tkp_LiveSurfaceCount(), live);
 }
 
 TEST_F(SheetTest, SurfacesLoadReplaceReleaseAndReloadWithoutLeaking) {
@@ -382,44 +336,6 @@ TEST_F(SurfaceDrawTest, KeyedOnlyWhileTheTransparentColourIsSetAndClippedToWindo
         EXPECT_TRUE(Drawn([&] { sheet.ZOBRAZ_FAZU_2(1, 8, 1, 5, w.x, w.y, letters); }, w.rows)) << w.x;
     EXPECT_TRUE(
         Drawn([&] { sheet.ZOBRAZ_FAZU_2(screen.get(), 1, 8, 1, 5, 4, 2, letters); }, windowed[1].rows));
-}
-
-TEST_F(SurfaceDrawTest, StretchedAndBlended) {
-    // Stretched copies ignore the key (a is the transparent colour here), to the back buffer or a
-    // given surface.
-    tk_CDas_Surface quad;
-    ASSERT_TRUE(Load(quad, "QUAD.BMP", Bmp24(2, 2, [](int x, int y) { return Letter(x + 2 * y); })));
-    quad.TC_NASTAV(0, 0);
-    TestSurface out(4, 4);
-    tk_lpDDSBack = out.get();
-    IDirectDrawSurface* o = out.get();
-    const RECT low{0, 2, 4, 4}, one{0, 0, 1, 1}, d{1, 1, 2, 2};
-    const std::pair<std::function<void()>, const char*> stretched[] = {
-        {[&] { quad.Zobraz_Stretch_4(o); }, "aabb|aabb|ccdd|ccdd"},
-        {[&] { quad.Zobraz_Stretch_3(one); }, "aaaa|aaaa|aaaa|aaaa"},
-        {[&] { quad.Zobraz_Stretch_2(o, low); }, "....|....|aabb|ccdd"},
-        {[&] { quad.Zobraz_Stretch_1(o, one, d); }, "d...|....|....|...."},
-    };
-    for (const auto& [draw, rows] : stretched) {
-        out.Fill(0);
-        draw();
-        EXPECT_TRUE(out.Shows(0, 0, 4, 4, LetterLegend(), rows));
-    }
-
-    // Blended with a constant alpha and no colour key: the transparent colour is blended too.
-    UseScreen(screen);
-    tk_CDas_Surface white;
-    ASSERT_TRUE(
-        Load(white, "WHITE.BMP", Bmp24(2, 1, [](int x, int) { return x ? kTC : std::uint16_t{0xFFFF}; })));
-    white.TC_NASTAV(1, 0);
-    EXPECT_TRUE(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 0); }, kNone));
-    white.ZOBRAZ_ALPHA(screen.get(), 1, 1, 255);
-    EXPECT_EQ(Nums(screen.Pixel(1, 1), screen.Pixel(2, 1)), Nums(0xFFFF, kTC));
-    // (How a partial alpha mixes each channel is the blitter's own test.)
-    // No retry: a lost sheet is neither drawn nor restored.
-    tkp_MarkSurfaceLost(white.SURFACE);
-    EXPECT_TRUE(Drawn([&] { white.ZOBRAZ_ALPHA(1, 1, 255); }, kNone));
-    EXPECT_EQ(white.SURFACE->IsLost(), DDERR_SURFACELOST);
 }
 
 TEST_F(SurfaceDrawTest, ALostSheetIsRestoredAndRefilledAndDrawnAtTheNextCall) {
