@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <climits>
 #include <vector>
 
 #include "framework/widgets/tk_CDDialog.h"
@@ -86,14 +85,7 @@ TEST_F(ControlsTest, AButtonClicksOnlyWhenMovedOverPressedAndReleasedOnIt) {
     EXPECT_EQ(b->pressed, 1);
     EXPECT_TRUE(b->STLACENE());
     EXPECT_EQ(b->current, 1);
-    EXPECT_FALSE(b->STLACENE() || b->STLACENE2());
-    // Or drive it through the sprite's machine and hear of changes only.
-    tk_CTlac own;
-    EXPECT_TRUE(own.INFORMUJ_SA2(210, 260, 0));
-    EXPECT_FALSE(own.INFORMUJ_SA2(212, 262, 0));
-    EXPECT_TRUE(own.INFORMUJ_SA2(212, 262, 1));
-    EXPECT_EQ(own.current, 2);
-    EXPECT_TRUE(own.STLACENE2());
+    EXPECT_FALSE(b->STLACENE());
 }
 
 TEST_F(ControlsTest, TogglesChangeAtThePressAndRadioButtonsStayChecked) {
@@ -125,9 +117,6 @@ TEST_F(ControlsTest, SliderRangesAreNeverEmptyAndAKnobHeldPastItsTrackIsClamped)
     s.SR(30, 40);
     s.SP(1000);
     EXPECT_EQ(s.GP(), 40);
-    // Where a + 100 does not fit, the range of 100 ends at the largest int.
-    s.SR(INT_MAX, INT_MAX);
-    EXPECT_EQ(Nums(s.min_value, s.max_value), Nums(INT_MAX - 100, INT_MAX));
 
     // The default track runs 20 to 120 down the parent at x 50; a void knob is 10 x 10.
     auto* knob = new tk_CPosuv(&root, 42);
@@ -166,18 +155,6 @@ TEST_F(ControlsTest, SliderRangesAreNeverEmptyAndAKnobHeldPastItsTrackIsClamped)
     flat->SR(-5, 5);
     for (auto [py, code] : {std::pair{22, 0}, {22, 1}, {80, 0}}) flat->INFORMUJ_SA(152, py + 200, code);
     EXPECT_EQ(Nums(flat->y, flat->GP()), "220,-5");
-}
-
-TEST_F(ControlsTest, TheWholeSheetPhaseNeedsASheet) {
-    ASSERT_EQ(tk_DSGN_INIT(), 1);
-    tk_CDS sprite("cds", 5, 6);
-    sprite.EVIDUJ_2();
-    EXPECT_EQ(sprite.phases.count, 0);
-    sprite.surface = tk_DSGN.rezia_dll_srf;
-    sprite.EVIDUJ_2();
-    ASSERT_EQ(sprite.phases.count, 1);
-    EXPECT_EQ(Nums(PhaseOf(&sprite, 0).x2, PhaseOf(&sprite, 0).y2), "234,210");
-    EXPECT_TRUE(Logged("tk_CDS::EVIDUJ_2 - surface == NULL"));
 }
 
 TEST_F(ControlsTest, ScrollBarStockLayoutAndLength) {

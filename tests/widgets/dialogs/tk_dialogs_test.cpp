@@ -1,10 +1,9 @@
 // Dialogs and their frame painter: panels to the pixel in each background, titles, the painter's
 // pointer machine, dialogs built centred and painted by parts, dragged by the title strip only and
 // raised by a press on their body; the white net and the milky wash; the edit box: typing, its
-// limits, keys through the tree, its borders and text.
+// limits, keys through the tree, its border and text.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -258,8 +257,6 @@ TEST(EditBoxTest, TypingAndItsLimits) {
     EXPECT_EQ(big.text_len, 199);
     big.Set_Number(-12);
     EXPECT_EQ(std::string(big.text) + std::to_string(big.text_len), "-123");
-    big.Set_Number(INT_MIN);
-    EXPECT_STREQ(big.Get_Text(), "-2147483648");
 }
 
 TEST(EditBoxTest, KeysReachTheTopmostEditBoxThroughTheTree) {
@@ -285,7 +282,7 @@ TEST(EditBoxTest, KeysReachTheTopmostEditBoxThroughTheTree) {
     EXPECT_FALSE(bare.INFORMUJ_SA_KLAV('M'));
 }
 
-TEST(EditBoxTest, SunkenAndRaisedBordersAndTheText) {
+TEST(EditBoxTest, SunkenBorderAndTheText) {
     TestSurface srf(20, 16);
     srf.Fill(kGrey);
     Legend legend = TestSurface::LegendOf("cwkd", {0xC8C8C8, 0xFFFFFF, 0, 0x505050});
@@ -298,19 +295,13 @@ TEST(EditBoxTest, SunkenAndRaisedBordersAndTheText) {
     EXPECT_TRUE(srf.Shows(2, 3, 16, 12, legend,
                           "gggggggggggggg|ggddddddddddwg|ggdkkkkkkkkkwg|ggdkccccccccwg|ggdkccccccccwg|"
                           "ggdkccccccccwg|ggdkccccccccwg|ggdwwwwwwwwwwg|gggggggggggggg"));
-    HDC dc = nullptr;
-    ASSERT_EQ(srf.get()->GetDC(&dc), DD_OK);
-    e.Level_efekt(dc, 1);
-    srf.get()->ReleaseDC(dc);
-    EXPECT_TRUE(srf.Shows(2, 3, 16, 12, legend,
-                          "gggggggggggggg|ggwwwwwwwwwwkg|ggwccccccccdkg|ggwccccccccdkg|ggwccccccccdkg|"
-                          "ggwccccccccdkg|ggwdddddddddkg|ggkkkkkkkkkkkg|gggggggggggggg"));
     // The text starts 5 pixels in from the corner, inside its extent in the box's font.
     TestSurface text_srf(120, 50);
     tk_CDEDB t(nullptr, 10, 10);
     t.SetSize(100, 30);
     t.Set_Text("AHOJ");
     t.ZOBRAZ(text_srf.get());
+    HDC dc = nullptr;
     ASSERT_EQ(text_srf.get()->GetDC(&dc), DD_OK);
     SelectObject(dc, t.font);
     SIZE ext{};
