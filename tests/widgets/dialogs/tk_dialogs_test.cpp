@@ -73,8 +73,6 @@ TEST(FramePainterTest, TitlesCentringAndThePointerMachine) {
     p.Vytvor_Inic();
     EXPECT_EQ(Nums(p.x, p.y, p.sir, p.vys, p.title_h, p.podklad), "10,10,300,200,16,1");
     p.sir = 301;
-    p.Center();
-    EXPECT_EQ(Nums(p.x, p.y), "361,284");
     p.CHOD_NA_CENTER(500, 400);
     EXPECT_EQ(Nums(p.x, p.y), "350,300");
 
@@ -92,10 +90,7 @@ TEST(FramePainterTest, TitlesCentringAndThePointerMachine) {
     d.title_drag = d.movable = false;
     d.state = 1;
     Drive(&d, {{300, 330, 1, true, 2, 280, 295}, {0, 0, 0, true, 2, 280, 295}});
-    // Passive or hidden panels pass everything on.
-    d.passive = true;
-    EXPECT_FALSE(d.INFORMUJ_SA(300, 330, -1));
-    d.passive = false;
+    // Hidden panels pass everything on.
     d.visible = false;
     EXPECT_FALSE(d.INFORMUJ_SA(300, 330, -1));
     EXPECT_EQ(d.state, 2);
@@ -111,26 +106,23 @@ TEST(DialogTest, CentredAndPaintedByParts) {
     dlg->frame.title_h = 8;
     (new Probe(dlg, 10, 15, 10, 10, nullptr, "child"))->colour_ = 0xF800;
     TestSurface srf(100, 80);
-    const int strip = srf.RawOf(0xC86464), body = srf.RawOf(0xB4B4B4), green = srf.RawOf(0x006400);
+    const int strip = srf.RawOf(0xC86464), body = srf.RawOf(0xB4B4B4);
     // Pixels of the strip, the child and the corner (x + sir, y + vys). 0 and 3 paint both, 1 the
-    // body only, 2 the children only; a hidden dialog nothing; the plain fill stops one short of
-    // the corner and has no frame.
+    // body only, 2 the children only; a hidden dialog nothing.
     const struct {
         int part;
-        bool shown, plain;
+        bool shown;
         std::string pixels;
     } paints[] = {// clang-format off
-        {0, true, false, Nums(strip, 0xF800, body)}, {1, true, false, Nums(strip, body, body)},
-        {2, true, false, Nums(0, 0xF800, 0)}, {3, true, false, Nums(strip, 0xF800, body)},
-        {0, false, false, Nums(0, 0, 0)}, {1, true, true, Nums(green, green, 0)}};  // clang-format on
+        {0, true, Nums(strip, 0xF800, body)}, {1, true, Nums(strip, body, body)},
+        {2, true, Nums(0, 0xF800, 0)}, {3, true, Nums(strip, 0xF800, body)},
+        {0, false, Nums(0, 0, 0)}};  // clang-format on
     for (const auto& p : paints) {
         dlg->visible = p.shown;
-        dlg->plain_fill = p.plain;
         srf.Fill(0);
         dlg->ZOBRAZ(srf.get(), p.part);
         EXPECT_EQ(Nums(srf.Pixel(25, 21), srf.Pixel(35, 40), srf.Pixel(80, 60)), p.pixels) << p.part;
     }
-    EXPECT_EQ(Nums(srf.Pixel(79, 59), srf.Pixel(19, 19)), Nums(green, 0));
 }
 
 TEST(DialogTest, DraggedByTheTitleStripOnlyAndRaisedByAPressOnItsBodyThatFallsThrough) {
