@@ -1,12 +1,11 @@
 // The element tree: drawing and event order of overlapping children, dialogs kept above, moves of
 // whole subtrees, searches, destruction by class id, hit tests, the drag of a
-// container, held sliders and lists reporting, notifications climbing. Keys routed to edit boxes
+// container, lists reporting, notifications climbing. Keys routed to edit boxes
 // are tested with the edit box itself.
 #include "framework/widgets/tk_CPolCHLO.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "framework/support/tk_LOG.h"
@@ -210,37 +209,6 @@ TEST_F(CPolCHLOTest, AContainerIsDraggedByItsHandleWithItsChildren) {
     // Laying the parent out again puts the container back.
     root.Rodic_reset();
     EXPECT_EQ(Nums(box->x, child->x), "100,150");
-}
-
-TEST_F(CPolCHLOTest, AHeldSliderReportsItsValueToItsContainerAtEveryQuery) {
-    Box root(nullptr, 0);
-    root.handles_ = true;
-    auto* panel = new Box(&root, 1);
-    auto* knob = new Knob(panel, 42, 17);
-    new Probe(&root, 0, 0, 10, 10, nullptr, "above");
-    const std::string idle = Ask(root);
-    knob->state = 2;
-    EXPECT_EQ(idle + Ask(root), "-42");
-    // The panel hears of it first and passes it on to the root, which ends the chain.
-    ASSERT_EQ(Nums(panel->notes.size(), root.notes.size()), "1,1");
-    EXPECT_EQ(
-        Nums(panel->notes[0].id, panel->notes[0].value, panel->notes[0].sender == knob, root.notes[0].value),
-        "42,17,1,17");
-    knob->value_ = 18;
-    EXPECT_EQ(Ask(root), "42");
-    EXPECT_EQ(panel->notes.back().value, 18);
-    // Hidden, merely hovered or inside a hidden container: nothing to report.
-    for (const auto& change : std::vector<std::function<void()>>{
-             [&] { knob->visible = false; }, [&] { knob->visible = true, knob->state = 1; },
-             [&] { knob->state = 2, panel->visible = false; }}) {
-        change();
-        EXPECT_EQ(Ask(root), "-");
-    }
-    // The topmost held slider wins.
-    panel->visible = true;
-    (new Knob(panel, 43, 5))->state = 2;
-    EXPECT_EQ(Ask(root), "43");
-    EXPECT_EQ(panel->notes.back().value, 5);
 }
 
 TEST_F(CPolCHLOTest, ListsReportEachChoiceOnceAndOtherClassesAreNotAsked) {
