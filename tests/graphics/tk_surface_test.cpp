@@ -237,27 +237,9 @@ TEST_F(SheetTest, ColoursAndPhasesComeFromPointsOfTheSheetAndPointsOutsideItAreR
     EXPECT_EQ(Phase(tk_TFAZA(3, 4, 10, 6)), "3,4,12,9,10,6");
 }
 
-constexpr const char* kNone = "..........|..........|..........|..........|..........|..........";
-
-// The lettered phase (4 x 3 drawn) on a 10 x 6 screen that is the back surface.
-class SurfaceDrawTest : public SheetWorld {
+// The lettered world with bitmaps of its own and the phase drawn plain or mirrored.
+class SurfaceDrawTest : public LetterWorld {
   protected:
-    void SetUp() override {
-        SheetWorld::SetUp();
-        ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
-        sheet.BC_NASTAV(0, 10);
-        sheet.TC_NASTAV(37, 7);
-        letters = sheet.ZAMERAJ_FAZU(35, 6);
-        UseScreen(screen);
-    }
-    // Clears the screen, draws, and tells whether the region (the whole screen by default) shows
-    // the rows.
-    ::testing::AssertionResult Drawn(const std::function<void()>& draw, const std::string& rows,
-                                     RECT r = {0, 0, 10, 6}) {
-        screen.Fill(0);
-        draw();
-        return screen.Shows(r.left, r.top, r.right, r.bottom, LetterLegend(), rows);
-    }
     // Registers a bitmap resource and loads it.
     static bool Load(tk_CDas_Surface& s, const char* name, const std::string& bmp) {
         return RegisterBitmap(name, bmp) && s.NAHRAJ_SURFACE(name) == 1;
@@ -267,10 +249,6 @@ class SurfaceDrawTest : public SheetWorld {
             mirrored ? sheet.ZOBRAZ_FAZU_Z(x, y, letters, clip) : sheet.ZOBRAZ_FAZU(x, y, letters, clip);
         };
     }
-
-    tk_CDas_Surface sheet;
-    tk_TFAZA letters;
-    TestSurface screen{10, 6};
 };
 
 TEST_F(SurfaceDrawTest, PhaseAndItsMirrorAreClippedAtEveryScreenEdge) {

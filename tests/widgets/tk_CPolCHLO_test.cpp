@@ -8,22 +8,13 @@
 
 #include <string>
 
-#include "framework/support/tk_LOG.h"
-#include "framework/widgets/tk_globals.h"
-#include "tests/common/tk_test_files.h"
-#include "tests/common/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {
 
-class CPolCHLOTest : public ::testing::Test {
+class CPolCHLOTest : public TreeWorld {
   protected:
-    void SetUp() override {
-        tk_LOG_on = 1;
-        tk_LOG_reset_done = false;
-        tk_auto_rx = 15, tk_auto_ry = 10;
-    }
     static std::string Order(tk_CPolCHLO& box) {
         std::string s;
         for (int i = 0; i < box.children.count; ++i)
@@ -41,7 +32,6 @@ class CPolCHLOTest : public ::testing::Test {
         d->SetName(name);
         return d;
     }
-    ScopedWorkDir dir;
     Trace trace;
 };
 

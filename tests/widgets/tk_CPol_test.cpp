@@ -7,30 +7,18 @@
 #include <string>
 
 #include "framework/graphics/tk_Display.h"
-#include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_ClassTable.h"
-#include "framework/widgets/tk_globals.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
-#include "tests/common/tk_test_files.h"
-#include "tests/common/tk_test_surface.h"
 #include "tests/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {
 
-class CPolTest : public ::testing::Test {
+class CPolTest : public TreeWorld {
   protected:
-    void SetUp() override {
-        tk_LOG_on = 1;
-        tk_LOG_reset_done = false;
-        tk_auto_rx = 15;
-        tk_auto_ry = 10;
-        tk_drag_dx = tk_drag_dy = 0;
-    }
     static std::string Place(tk_CPol* e) { return Nums(e->x, e->y, e->rx, e->ry); }
-    ScopedWorkDir dir;
 };
 
 TEST_F(CPolTest, PlacesCascadeFollowTheParentAndAreRecomputed) {

@@ -8,11 +8,26 @@
 #include <string>
 #include <vector>
 
+#include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CPol.h"
 #include "framework/widgets/tk_CPolCHLO.h"
+#include "framework/widgets/tk_globals.h"
+#include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
+
+// A fresh working folder and log, the cascade of automatic places from its start and no drag.
+class TreeWorld : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tk_LOG_on = 1;
+        tk_LOG_reset_done = false;
+        tk_auto_rx = 15, tk_auto_ry = 10;
+        tk_drag_dx = tk_drag_dy = 0;
+    }
+    ScopedWorkDir dir;
+};
 
 using Trace = std::vector<std::string>;
 

@@ -27,24 +27,10 @@ namespace {
 // A point inside the lettered phase, 4 x 3 drawn: "abcd" "efgh" "ijkT".
 constexpr int kLettersX = 35;
 constexpr int kLettersY = 6;
-constexpr const char* kNone = "..........|..........|..........|..........|..........|..........";
 
-// The lettered test sheet loaded and keyed, and a 10 x 6 screen that is the back buffer.
-class IconsTest : public SheetWorld {
+// The lettered world with reference drawings of the void designs.
+class IconsTest : public LetterWorld {
   protected:
-    void SetUp() override {
-        SheetWorld::SetUp();
-        ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
-        sheet.BC_NASTAV(0, 10);
-        sheet.TC_NASTAV(37, 7);
-        UseScreen(screen);
-    }
-    // Clears the screen, draws, and returns what shows.
-    ::testing::AssertionResult Drawn(const std::function<void()>& draw, const std::string& rows) {
-        screen.Fill(0);
-        draw();
-        return screen.Shows(0, 0, 10, 6, LetterLegend(), rows);
-    }
     // The bevel (filled or not) and, when given, the class name and the element's name, drawn
     // straight through the helpers.
     static void ReferenceBox(TestSurface& s, RECT box, int kind, bool fill, const char* cls,
@@ -56,9 +42,6 @@ class IconsTest : public SheetWorld {
         if (name) tk_glob_Text(dc, box.left + 5, box.top + 20, 0xFFFF, name);
         s.get()->ReleaseDC(dc);
     }
-
-    tk_CDas_Surface sheet;
-    TestSurface screen{10, 6};
 };
 
 TEST_F(IconsTest, SpritePointerMachineHoversPressesDragsAndReleases) {
