@@ -1,6 +1,6 @@
 // Dialogs and their frame painter: panels to the pixel in each background, titles, the painter's
 // pointer machine, dialogs built centred and painted by parts, dragged by the title strip only and
-// raised by a press on their body; the white net and the milky wash; the edit box: typing, its
+// raised by a press on their body; the white net; the edit box: typing, its
 // limits, keys through the tree, its border and text.
 #include <gtest/gtest.h>
 
@@ -27,15 +27,15 @@ constexpr std::uint16_t kGrey = 0x8410;
 TEST(FramePainterTest, PanelToThePixelInEachBackground) {
     ScopedScreen screen(800, 600);
     TestSurface srf(20, 20);
-    Legend legend = TestSurface::LegendOf(
-        "tblmdkw", {0xC86464, 0xB4B4B4, 0xD7D7D7, 0xA0A0A0, 0x505050, RGB(212, 210, 212), 0xFFFFFF});
+    Legend legend =
+        TestSurface::LegendOf("tblmdw", {0xC86464, 0xB4B4B4, 0xD7D7D7, 0xA0A0A0, 0x505050, 0xFFFFFF});
     legend[kGrey] = 'g';
     tk_CDDialog_EFEKT p(6, 6, 6, 5, "");
     p.title_h = 2;
-    // The body (rows 8 to 11, columns 6 to 12) in each style: solid, white net, milky, none.
+    // The body (rows 8 to 11, columns 6 to 12) in each style the program uses: solid, white net,
+    // none.
     const std::pair<int, const char*> bodies[] = {{2, "bbbbbbb|bbbbbbb|bbbbbbb|bbbbbbb"},
                                                   {1, "gwgwgwg|wgwgwgw|gwgwgwg|wgwgwgw"},
-                                                  {3, "kkkkkkk|kkkkkkk|kkkkkkk|kkkkkkk"},
                                                   {0, "ggggggg|ggggggg|ggggggg|ggggggg"}};
     for (const auto& [style, body] : bodies) {
         srf.Fill(kGrey);
@@ -192,27 +192,6 @@ TEST(BackgroundTest, WhiteNetWithAndWithoutBorderCutAtTheScreenAndTheSurface) {
     EXPECT_TRUE(
         srf.Shows(0, 27, 32, 32, kNet,
                   std::string(32, 'g') + "|" + std::string(32, 'B') + "|" + gw + "|" + wg + "|" + gw));
-}
-
-TEST(BackgroundTest, MilkyWashLockedGivesTheDeviceContextColoursInItsAreaOnly) {
-    // Every 5-6-5 value once in a 256 x 256 surface, washed through a device context and locked.
-    TestSurface through_dc(256, 256), locked(256, 256), small(8, 8);
-    for (TestSurface* s : {&through_dc, &locked})
-        Paint(s->get(), [](int x, int y) { return static_cast<std::uint16_t>(y * 256 + x); });
-    HDC dc = nullptr;
-    ASSERT_EQ(through_dc.get()->GetDC(&dc), DD_OK);
-    tk_CDUI_podklad_efekt_B_mliecny(dc, RECT{0, 0, 256, 256});
-    through_dc.get()->ReleaseDC(dc);
-    // Cut to the surface's edges.
-    tk_CDUI_podklad_efekt_B_mliecny(locked.get(), RECT{-9, -9, 999, 999});
-    EXPECT_TRUE(locked.Same(through_dc));
-    // (200, 100, 30) is stored as (198, 101, 33), which becomes (255, 181, 113).
-    const std::uint16_t before = locked.RawOf(RGB(200, 100, 30));
-    EXPECT_EQ(locked.Pixel(before % 256, before / 256), locked.RawOf(RGB(255, 181, 113)));
-    small.Fill(kGrey);
-    tk_CDUI_podklad_efekt_B_mliecny(small.get(), RECT{2, 3, 4, 4});
-    EXPECT_TRUE(
-        small.Shows(1, 2, 5, 5, {{kGrey, 'g'}, {small.RawOf(RGB(212, 210, 212)), 'm'}}, "gggg|gmmg|gggg"));
 }
 
 void Type(tk_CDEDB& e, const std::string& letters) {
