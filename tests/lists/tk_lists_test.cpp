@@ -513,27 +513,6 @@ TEST_F(Rows, LookupsAndRowPopUps) {
     EXPECT_EQ(Nums(popup.visible) + " " + At(popup), "1 224,76");
 }
 
-TEST_F(Rows, TrackPictureIsTiledDownTheSliderColumnAndCutAtTheBottom) {
-    TestSurface s(300, 200);
-    tk_CDUIR list;
-    Fill(list, 10, 4);
-    list.podklad = 0;
-    list.draha.surface = &sheet;
-    list.draha.EVIDUJ(kWideX, kWideY);
-    list.RESET_GEOMETRIER();
-    // First without the parts that cover the track.
-    list.posuv.visible = list.tlac_hore.visible = list.tlac_dole.visible = false;
-    list.ZOBRAZ(s.get());
-    // Copies every 10 rows from y 53: eight whole ones and the ninth cut at the area's bottom.
-    for (auto [x, y] : {std::pair{226, 53}, {245, 62}, {226, 132}, {235, 141}})
-        EXPECT_EQ(s.Pixel(x, y), tk_test::kWide) << x << "," << y;
-    EXPECT_EQ(s.Pixel(246, 53) + s.Pixel(235, 142), 0);
-    // The slider and the buttons are drawn over it.
-    list.posuv.visible = list.tlac_hore.visible = list.tlac_dole.visible = true;
-    list.ZOBRAZ(s.get());
-    EXPECT_NE(s.Pixel(230, 135), tk_test::kWide);
-}
-
 // The three looks, a pop-up and a scrolling row list on the skin, saved for people to look at.
 TEST_F(Lists, PictureOfThreeLooksWithAPopUpAndAScrollingRowList) {
     TestSurface screen(800, 600);
