@@ -1,5 +1,5 @@
 // The bare element: places relative and absolute, bounded names, the handle, the drag
-// by it, the hit box, and the handle's marker to the pixel.
+// by it, and the handle's marker to the pixel.
 #include "framework/widgets/tk_CPol.h"
 
 #include <gtest/gtest.h>
@@ -79,20 +79,6 @@ TEST_F(CPolTest, ABareElementIsDraggedByItsHandle) {
     label.SetClassId(tk_CLASS_CLabel);
     hidden.visible = false;
     EXPECT_FALSE(label.INFORMUJ_SA(1, 1, 0) || hidden.INFORMUJ_SA(1, 1, 0) || label.state);
-}
-
-TEST_F(CPolTest, HitTestCoversTheSizeWithBothEndsInside) {
-    tk_CPol e;
-    e.MoveToAbs(20, 30);
-    int w = 0, h = 0;
-    e.GetSize(&w, &h);
-    EXPECT_EQ(Nums(w, h), "80,80");
-    e.SetSize(5, 5);
-    std::string hits;
-    for (auto [px, py] : {std::pair{20, 30}, {99, 109}, {100, 109}, {99, 110}, {19, 30}})
-        hits += std::to_string(e.VratZasah(px, py) == &e);
-    e.visible = false;
-    EXPECT_EQ(hits + std::to_string(e.VratZasah(50, 50) == &e), "110000");
 }
 
 // The marker drawn straight through GDI: a white disc and the handle's outline.
