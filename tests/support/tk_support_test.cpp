@@ -123,20 +123,17 @@ class CarreTest : public Support {
     }
 };
 
-TEST_F(CarreTest, GrowsByDoublingFromFourSlotsOrByAFixedDeltaWithClearedSlots) {
-    tk_CARRE doubling, delta(4, 3, 2);
-    std::vector<int> sizes, deltaSizes;
+TEST_F(CarreTest, GrowsByDoublingFromFourSlotsWithClearedSlots) {
+    tk_CARRE doubling;
+    std::vector<int> sizes;
     for (int i = 0; i < 9; ++i) {
         doubling.Add(&letter[0]);
         sizes.push_back(doubling.akt_alloc);
-        if (i < 8) delta.PRIDAJ(&letter[0]), deltaSizes.push_back(delta.akt_alloc);
     }
     EXPECT_EQ(sizes, (std::vector<int>{4, 4, 4, 4, 8, 8, 8, 8, 16}));
-    EXPECT_EQ(deltaSizes, (std::vector<int>{4, 4, 4, 4, 7, 7, 7, 10}));
     EXPECT_EQ(doubling.count, 9);
     // The new slots are cleared.
-    EXPECT_TRUE(std::all_of(doubling.items + 9, doubling.items + 16, [](void* p) { return !p; }) &&
-                !delta.items[8] && !delta.items[9]);
+    EXPECT_TRUE(std::all_of(doubling.items + 9, doubling.items + 16, [](void* p) { return !p; }));
 }
 
 TEST_F(CarreTest, IndexErrorsAreLoggedAndChangeNothing) {
