@@ -75,8 +75,6 @@ TEST_F(IconsTest, SpritePhasesStepAndFallOutOfRange) {
     EXPECT_EQ(Nums(s.AktSIR(), s.AktVYS()), "5,4");
     const auto draw = [&] { s.ZOBRAZ(screen.get()); };
     EXPECT_TRUE(Drawn(draw, "..........|..abcd....|..efgh....|..ijk.....|..........|.........."));
-    s.mirrored = 1;
-    EXPECT_TRUE(Drawn(draw, "..........|..dcba....|..hgfe....|...kji....|..........|.........."));
     // An index past the list shows nothing; sizes fall back to the void size instead of stopping.
     s.SF(5);
     EXPECT_TRUE(Drawn(draw, kNone));
