@@ -390,12 +390,6 @@ TEST_F(Zvuk, LoadsReplaceEachOtherAndReleaseTheirBuffers) {
     EXPECT_EQ(first->Release(), 0u);
     ASSERT_EQ(z->NAHRAJ_RES("a.wav"), 1);
     EXPECT_EQ(names(), "a.wav|-");
-    // Loading again by the name the object keeps itself.
-    ASSERT_EQ(z->NAHRAJ_FILE("b.wav"), 1);
-    ASSERT_EQ(z->NAHRAJ(z->m_FileName), 1);
-    EXPECT_EQ(names(), "-|b.wav");
-    ASSERT_EQ(z->NAHRAJ_RES("a.wav"), 1);
-    EXPECT_TRUE(z->NAHRAJ_FILE(z->m_ResName) == 0 && std::string(z->m_FileName) == "a.wav");
     // The destructor releases the last buffer.
     ASSERT_EQ(z->NAHRAJ("a.wav"), 1);
     IDirectSoundBuffer* last = z->m_lpDSB;
