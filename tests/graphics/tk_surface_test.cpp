@@ -292,7 +292,6 @@ TEST_F(SurfaceDrawTest, KeyedOnlyWhileTheTransparentColourIsSetAndClippedToWindo
     const std::tuple<std::function<void()>, RECT, const char*> keyed[] = {
         {[&] { sheet.TC = 0, sheet.ZOBRAZ_FAZU(3, 1, letters, 1); }, phase, "abcd|efgh|ijkT"},
         {[&] { sheet.ZOBRAZ_FAZU_Z(3, 1, letters, 1); }, phase, "dcba|hgfe|.kji"},
-        {[&] { sheet.Zobraz_Rect(1, 1, part); }, corner, "gh.|kT."},
         {[&] { sheet.TC = kTC, sheet.Zobraz_Rect(screen.get(), 1, 1, part); }, corner, "gh.|k.."},
         {[&] { small.TC_NASTAV(1, 1), small.ZOBRAZ(1, 1); }, corner, "ab.|d.f"},
         {[&] { small.TC_NASTAV(0, 0), small.ZOBRAZ(screen.get(), 1, 1); }, corner, ".bT|dTf"},
