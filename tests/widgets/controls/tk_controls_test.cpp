@@ -1,5 +1,6 @@
-// Buttons and slider knobs driven event by event: states, phases shown, clicks, knobs held on
-// their tracks and the values their container reports with their ids; a picture of every control.
+// Buttons, toggles, slider knobs and scroll bars driven event by event: states, phases shown,
+// clicks, checked states, knobs held on their tracks and the values their container reports with
+// their ids; a picture of every control.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -77,6 +78,57 @@ TEST_F(ControlsTest, AButtonClicksOnlyWhenMovedOverPressedAndReleasedOnIt) {
     EXPECT_TRUE(b->STLACENE());
     EXPECT_EQ(b->current, 1);
     EXPECT_FALSE(b->STLACENE());
+}
+
+TEST_F(ControlsTest, TogglesChangeAtThePressAndRadioButtonsStayChecked) {
+    // Phases 0 and 1 unchecked, 2 and 3 checked; a held toggle does not follow the pointer.
+    auto* box = new tk_CDPrep(&root, 1);
+    box->Dsgn0_VoidDC(10, 10, 20, 20);
+    // clang-format off
+    Drive(box, {{15, 15, 1, 1, 0, 0}, {15, 15, 0, 1, 1, 1}, {15, 15, 1, 1, 2, 3}, {40, 40, 0, 1, 2, 3},
+                {15, 15, -1, 1, 1, 3}, {15, 15, 1, 1, 2, 1}, {15, 15, -1, 1, 1, 1}, {50, 50, 0, 0, 0, 0}});
+    // clang-format on
+    auto* radio = new tk_CDPrep(&root, 2);
+    radio->Dsgn0_VoidDC(100, 10, 20, 20);
+    radio->radio = 1;
+    // clang-format off
+    Drive(radio, {{105, 15, 0, 1, 1, 1}, {105, 15, 1, 1, 2, 3}, {105, 15, -1, 1, 1, 3},
+                  {105, 15, 1, 1, 2, 3}, {150, 50, -1, 1, 1, 3}, {150, 50, 0, 0, 0, 2}});
+    // clang-format on
+    EXPECT_EQ(radio->value, 1);
+    EXPECT_TRUE(root.notes.empty());
+}
+
+TEST_F(ControlsTest, ScrollBarArrowsAndKnobReportThePositionWithTheBarsId) {
+    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    auto* bar = new tk_CScrollBar(&root, 9);
+    bar->Dsgn_Stock('V', 40, 30, 200);
+    root.SetupVisual_Private();
+    // Arrows of 17 x 17 at both ends, the knob's track between them; no range given: 1 to 100.
+    const tk_CPosuv* k = bar->slider;
+    EXPECT_EQ(Nums(bar->btnB->ry, k->track_from_rel, k->track_to, k->min_value, k->max_value),
+              "184,16,195,1,100");
+    // A vertical bar takes only the height.
+    bar->SetSize(500, 250);
+    EXPECT_EQ(Nums(bar->btnB->y, k->track_to), "264,245");
+    bar->SetSize(0, 200);
+    bar->SR(0, 10), bar->SP(0);
+    // Arrow A at the start of the range: the position stays 0 and is reported all the same.
+    for (int py : {35, 220, 220})
+        for (int code : {0, 1, -1}) Event(45, py, code);
+    EXPECT_EQ(Reported(9, bar), (std::vector<int>{0, 1, 2}));
+    Event(300, 300, 0);
+    // Range 1 to 100 on a track of 149 pixels; the press already reads the knob's place (24); the
+    // knob is dragged past both ends of the track.
+    bar->SR(1, 100), bar->SP(25);
+    EXPECT_EQ(k->y, 82);
+    for (auto [px, py, code] : std::vector<std::array<int, 3>>{
+             {45, 85, 0}, {45, 85, 1}, {45, 63, 0}, {90, 500, 0}, {45, 0, 0}, {45, 0, -1}, {45, 0, 0}})
+        Event(px, py, code);
+    EXPECT_EQ(Reported(9, bar), (std::vector<int>{24, 10, 100, 1}));
+    // A press on the track outside the knob does nothing.
+    for (int code : {0, 1, -1}) Event(45, 150, code);
+    EXPECT_TRUE(Reported(9, bar).empty());
 }
 
 TEST_F(ControlsTest, SliderRangesAreNeverEmptyAndAKnobHeldPastItsTrackIsClamped) {
