@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/support/tk_CARRE.h"
@@ -55,6 +56,14 @@ TEST_F(LogTest, FirstLineOfARunReplacesTheOldFileUnlessSwitchedOff) {
     tk_LOG_Zapis("z");
     EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\nx\nz\n");
     EXPECT_TRUE(tk_LOG_reset_done);
+}
+
+TEST_F(LogTest, AForcedWriteIgnoresTheSwitchAndStartsAfreshOnlyWhenTold) {
+    tk_LOG_SetONOFF(0);
+    tk_LOG_Zapis_F("y", 1);
+    tk_LOG_Zapis_F("y2", 0);
+    EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\ny\ny2\n");
+    EXPECT_FALSE(tk_LOG_reset_done);
 }
 
 TEST_F(LogTest, TheSixOverloadsFormatTheirLines) {
@@ -143,7 +152,7 @@ TEST_F(CarreTest, IndicesOutOfRangeGiveNothing) {
     EXPECT_EQ(letters(arr), "AB");
 }
 
-TEST_F(CarreTest, RotationsMoveSlots) {
+TEST_F(CarreTest, RotationsAndShiftsMoveSlots) {
     const struct {
         bool left;
         int a, b;
@@ -156,6 +165,13 @@ TEST_F(CarreTest, RotationsMoveSlots) {
         r.left ? arr.ROLL(r.a, r.b) : arr.ROLR(r.a, r.b);
         EXPECT_EQ(letters(arr), r.after) << r.left << r.a << r.b;
     }
+    // A blanked slot is shifted out; GET and SET read and write in range.
+    tk_CARRE arr;
+    fill(arr, 3);
+    arr.Blenduj(1);
+    arr.ShiftUp(1);
+    arr.SET(1, &letter[4]);
+    EXPECT_EQ(letters(arr) + Nums(arr.count, arr.items[2] == nullptr, arr.GET(0) == &letter[0]), "AE2,1,1");
 }
 
 TEST_F(CarreTest, DetachAllForgetsInModeTwoAndDestroysThroughTheHookInModeOne) {
@@ -234,6 +250,50 @@ TEST_F(FsiTest, ListingTakesFilesOrFoldersByTheListingRule) {
     tk_CARRE arr;
     EXPECT_EQ(tk_FSI_Zisti_SubAdr("", "*", 0, false, &arr), -1);
     EXPECT_EQ(arr.count, 0);
+}
+
+TEST_F(FsiTest, ArrayListingStopsAtItsCapacity) {
+    char* slots[2] = {};
+    int last = 42;
+    std::string results;
+    for (auto [mask, kind] : {std::pair{"*.none", 0}, {"*", 1}}) {
+        const int r = tk_FSI_Zisti_SubAdr_Pole("sady", mask, kind, false, slots, 2, &last);
+        results += Nums(r, last) + " ";
+    }
+    EXPECT_EQ(results + slots[0] + "," + slots[1], "0,-1 0,1 DATA1,data_zvierata");
+    delete[] slots[0];
+    delete[] slots[1];
+    EXPECT_TRUE(Logged("TSKW ERROR:  [tk_FSI_Zisti_SubAdr_Pole - pole je plne]"));
+}
+
+TEST_F(FsiTest, ListFolderWritesTheTreeToTheLog) {
+    EXPECT_EQ(tk_FSI_ListFolder("sady"), 0);
+    EXPECT_EQ(tk_FSI_ListFolder("chyba"), -1);
+    // The subfolder is walked where it is met, its files in order; then the missing folder's error.
+    const std::string log = ReadFile("tk_LOG.txt");
+    std::size_t at = 0;
+    for (const char* line :
+         {") : -folder [hra]\n", ") :  ListFolder [sady/hra]\n", ") :   -file [Kocka.BMP]\n",
+          ") :   -file [pes.bmp]\n", ") :   -file [pes.wav]\n", ") : -folder [ine]\n",
+          "[Problem pri ListFolder - FindFirstFile]"}) {
+        at = log.find(line, at);
+        EXPECT_NE(at, std::string::npos) << line;
+    }
+}
+
+TEST_F(FsiTest, SynchroCopiesTheTreeOverwritesFilesAndSkipsFoldersThatExist) {
+    MakeDir("sady/DATA1/vnutri");
+    WriteFile("sady/DATA1/vnutri/a.bmp", "A");
+    WriteFile("sady/DATA1/b.bmp", "B");
+    MakeDir("ciel/vnutri");
+    WriteFile("ciel/b.bmp", "stare");
+    MakeDir("ciel2");
+    for (auto [from, to, result] :
+         {std::tuple{"sady/DATA1", "ciel", 0}, {"sady/DATA1", "ciel2", 0}, {"chyba", "ciel2", -1}})
+        EXPECT_EQ(tk_FSI_SynchroFolders(from, to), result) << from << " " << to;
+    EXPECT_TRUE(ReadFile("ciel/b.bmp") == "B" && !tk_FSI_Existuje_sub("ciel/vnutri/a.bmp"));
+    EXPECT_EQ(ReadFile("ciel2/vnutri/a.bmp"), "A");
+    EXPECT_TRUE(Logged("[Problem pri CreateDirectory]"));
 }
 
 TEST_F(FsiTest, FilesAndFoldersExist) {
