@@ -1,4 +1,4 @@
-// Drawing helpers: bevels to the pixel, points in
+// Drawing helpers: bevels and thin frames to the pixel, points in
 // rectangles, distances, rectangles clipped to the screen or to a window, text drawn exactly as the
 // platform draws it, and text measured.
 #include <gtest/gtest.h>
@@ -19,13 +19,13 @@
 namespace tk_test {
 namespace {
 
-TEST(DrawFramesTest, BevelsToThePixel) {
+TEST(DrawFramesTest, BevelsAndFramesToThePixel) {
     TestSurface srf(10, 8);
     // The ground is blue; the black pen shows as 'K'.
-    Legend legend = TestSurface::LegendOf(
-        "Wgl.", {RGB(255, 255, 255), RGB(80, 80, 80), RGB(216, 216, 216), RGB(0, 0, 255)});
+    Legend legend = TestSurface::LegendOf("Wglbr.", {RGB(255, 255, 255), RGB(80, 80, 80), RGB(216, 216, 216),
+                                                     RGB(0, 160, 232), RGB(255, 0, 0), RGB(0, 0, 255)});
     legend[0] = 'K';
-    RECT box{1, 1, 9, 7}, small{2, 2, 4, 4};
+    RECT box{1, 1, 9, 7}, inner{2, 2, 8, 6}, dot{4, 3, 6, 5}, small{2, 2, 4, 4};
     const struct {
         const char* name;
         std::function<void(HDC)> draw;
@@ -46,6 +46,18 @@ TEST(DrawFramesTest, BevelsToThePixel) {
          "..........|.WWWWWWWK.|.WlllllgK.|.WlllllgK.|.WlllllgK.|.WggggggK.|.KKKKKKKK.|.........."},
         {"bevel_none", [&](HDC dc) { tk_glob_Level_efekt2_fill(dc, &small, 7); },
          "..........|..........|..ll......|..ll......|..........|..........|..........|.........."},
+        // Thin frames in white, blue or the selected pen, which stays selected.
+        {"frames",
+         [&](HDC dc) {
+             tk_glob_Ramik(dc, &box, 0);
+             tk_glob_Ramik(dc, &inner, 1);
+             HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+             HGDIOBJ old = SelectObject(dc, red);
+             tk_glob_Ramik(dc, &dot, 2);
+             EXPECT_EQ(SelectObject(dc, old), red);
+             DeleteObject(red);
+         },
+         "..........|.WWWWWWWW.|.WbbbbbbW.|.Wb.rr.bW.|.Wb.rr.bW.|.WbbbbbbW.|.WWWWWWWW.|.........."},
     };
     for (const auto& c : cases) {
         srf.Fill(srf.RawOf(RGB(0, 0, 255)));

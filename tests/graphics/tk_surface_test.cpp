@@ -1,8 +1,8 @@
 // Sprite sheets: bitmaps loaded into surfaces from resources and files, at their size or
 // stretched, refilled when lost, colours of pixels; tk_CDas_Surface's loads, releases, restores,
 // colours and phases located on a drawn sheet; and its drawing: phases clipped at every screen
-// edge, mirrored, clipped to a window, keyed or opaque, the fill, the retry rule against lost and
-// busy surfaces.
+// edge, mirrored, clipped to a window, keyed or opaque, stretched, centred and blended, the fill,
+// the retry rule against lost and busy surfaces.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -99,7 +99,7 @@ TEST_F(SheetTest, CopiesStretchOverTheSurfaceAndFailedRefillsLeaveItAndSaySo) {
     s->Release();
 }
 
-TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWas) {
+TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
     TestSurface s(3, 2), one(1, 1);
     s.Fill(0x1234);
     EXPECT_EQ(Nums(DDPixelOfColour(s.get(), RGB(255, 255, 255)), DDPixelOfColour(s.get(), RGB(255, 0, 0)),
@@ -114,14 +114,56 @@ TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWas) {
         tkp_LockedSurface busy(s.get());
         EXPECT_EQ(DDPixelOfColour(s.get(), RGB(255, 255, 255)), CLR_INVALID);
     }
+    EXPECT_EQ(DDSetSourceColourKey(s.get(), RGB(0, 255, 255)), DD_OK);
+    EXPECT_EQ(Nums(KeyOf(s.get()), s.Pixel(0, 0)), Nums(0x07FF, 0x1234));
 }
 
-TEST_F(SheetTest, SizeOfABitmapOrNoneForAMissingOne) {
+// The palette's entries as 0x00RRGGBB (flags in the top byte); the palette is released.
+std::vector<std::uint32_t> Entries(IDirectDrawPalette* p) {
+    PALETTEENTRY e[256];
+    EXPECT_EQ(p->GetEntries(0, 0, 256, e), DD_OK);
+    p->Release();
+    std::vector<std::uint32_t> out;
+    for (const PALETTEENTRY& x : e)
+        out.push_back(std::uint32_t{x.peFlags} << 24 | std::uint32_t{x.peRed} << 16 | x.peGreen << 8 |
+                      x.peBlue);
+    return out;
+}
+
+TEST_F(SheetTest, PalettesFromNothingResourcesAndFiles) {
+    // 3-3-2 entries: 0b101'101'10 has red and green 5 * 255 / 7, blue 2 * 255 / 3.
+    const std::vector<std::uint32_t> standard = Entries(DDLoadPalette(dd_, nullptr));
+    EXPECT_EQ(Nums(standard[0], standard[0xB6], standard[255]), Nums(0, 0xB6B6AA, 0xFFFFFF));
+    // A resource's colour table over those; a file's table, then the bytes that follow it (eight
+    // zero pixel bytes: two entries), also when its header claims 1000 colours; neither: the
+    // standard palette.
+    const std::vector<std::uint32_t> table{0x102030, 0x405060, 0x708090};
+    std::string big = Bmp8(4, 2, table);
+    big[46] = static_cast<char>(1000 & 0xFF), big[47] = static_cast<char>(1000 >> 8);
+    ASSERT_TRUE(RegisterBitmap("PAL.BMP", Bmp8(4, 2, table)));
+    WriteFile("file.bmp", Bmp8(4, 2, table));
+    WriteFile("big.bmp", big);
+    for (auto [name, entries] :
+         {std::pair{"pal.bmp", 3}, {"file.bmp", 5}, {"big.bmp", 5}, {"missing.bmp", 0}}) {
+        std::vector<std::uint32_t> want = standard;
+        for (int i = 0; i < entries; ++i) want[i] = i < 3 ? table[i] : 0;
+        EXPECT_EQ(Entries(DDLoadPalette(dd_, name)), want) << name;
+    }
+}
+
+TEST_F(SheetTest, SizeOfABitmapAndReplacingASurface) {
     int w = -1, h = -1;
     tk_glob_GetSizeBitmap("missing.bmp", &w, &h);
     EXPECT_EQ(Nums(w, h), "-1,-1");
     tk_glob_GetSizeBitmap("SHEET.BMP", &w, &h);
     EXPECT_EQ(Nums(w, h), Nums(kSheetW, kSheetH));
+    // Replacing releases the old surface, also when the new one cannot be made.
+    const int live = tkp_LiveSurfaceCount();
+    IDirectDrawSurface* s = DDReplaceSurfaceFromBitmap(dd_, nullptr, "SHEET.BMP", &w, &h);
+    s = DDReplaceSurfaceFromBitmap(dd_, s, "SHEET.BMP", &w, &h);
+    EXPECT_EQ(tkp_LiveSurfaceCount(), live + 1);
+    EXPECT_EQ(DDReplaceSurfaceFromBitmap(dd_, s, "missing.bmp", &w, &h), nullptr);
+    EXPECT_EQ(tkp_LiveSurfaceCount(), live);
 }
 
 TEST_F(SheetTest, SurfacesLoadReplaceReleaseAndReloadWithoutLeaking) {
@@ -313,6 +355,39 @@ TEST_F(SurfaceDrawTest, KeyedOnlyWhileTheTransparentColourIsSetAndClippedToWindo
         EXPECT_TRUE(Drawn([&] { sheet.ZOBRAZ_FAZU_2(1, 8, 1, 5, w.x, w.y, letters); }, w.rows)) << w.x;
     EXPECT_TRUE(
         Drawn([&] { sheet.ZOBRAZ_FAZU_2(screen.get(), 1, 8, 1, 5, 4, 2, letters); }, windowed[1].rows));
+}
+
+TEST_F(SurfaceDrawTest, StretchedCentredBlendedAndRectangleDraws) {
+    // A 2 x 2 sheet keyed by its first pixel (a) on the 10 x 6 screen; the 6 x 4 corner is read.
+    tk_CDas_Surface quad;
+    ASSERT_TRUE(Load(quad, "QUAD.BMP", Bmp24(2, 2, [](int x, int y) { return Letter(x + 2 * y); })));
+    quad.TC_NASTAV(0, 0);
+    const RECT one{0, 0, 1, 1};
+    // Stretches and the blend ignore the key; the centred draw keeps it; TC 0 draws opaque.
+    const std::pair<std::function<void()>, const char*> draws[] = {
+        {[&] { quad.Zobraz_Stretch_4(); }, "aaaaab|aaaaab|aaaaab|cccccd"},
+        {[&] { quad.Zobraz_Stretch_3(one); }, "aaaaaa|aaaaaa|aaaaaa|aaaaaa"},
+        {[&] {
+             quad.Zobraz_Stretch_2(RECT{0, 2, 4, 4});
+         },
+         "......|......|aabb..|ccdd.."},
+        {[&] {
+             quad.Zobraz_Stretch_1(one, RECT{1, 1, 2, 2});
+         },
+         "d.....|......|......|......"},
+        {[&] { quad.Zobraz_Center(); }, "......|......|.....b|....cd"},
+        {[&] { quad.ZOBRAZ_ALPHA(1, 1, 255); }, "......|.ab...|.cd...|......"},
+        {[&] { quad.ZOBRAZ_ALPHA(1, 1, 0); }, "......|......|......|......"},
+        {[&] {
+             quad.TC = 0, quad.Zobraz_Rect(1, 1, RECT{0, 0, 2, 1});
+         },
+         "......|.ab...|......|......"},
+    };
+    for (const auto& [draw, rows] : draws) EXPECT_TRUE(Drawn(draw, rows, RECT{0, 0, 6, 4})) << rows;
+    // The blend does not retry: a lost sheet is neither drawn nor restored.
+    tkp_MarkSurfaceLost(quad.SURFACE);
+    EXPECT_TRUE(Drawn([&] { quad.ZOBRAZ_ALPHA(1, 1, 255); }, kNone));
+    EXPECT_EQ(quad.SURFACE->IsLost(), DDERR_SURFACELOST);
 }
 
 TEST_F(SurfaceDrawTest, ALostSheetIsRestoredAndRefilledAndDrawnAtTheNextCall) {
