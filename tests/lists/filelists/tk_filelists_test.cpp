@@ -1,9 +1,11 @@
 // The folder list and the thumbnail list: rows, values and paths, skipped names, loading twice,
-// paths freed before the rows go, pictures without a usable thumbnail, a picture of the fruit set
-// with the geometry fitted to its thumbnails, and a picture of the edit dialog.
+// paths freed before the rows go, the thumbnails' statistics and the geometry fitted to them,
+// pictures without a usable thumbnail, a picture of the fruit set; the edit dialog's buttons, keys
+// and a picture of it.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/graphics/tk_BMP.h"
@@ -30,6 +32,15 @@ std::string Rows(tk_CDUIR& list) {
     }
     return s;
 }
+
+// A container that notes what reaches it.
+struct Owner : tk_CPolCHLO {
+    std::vector<std::string> heard;
+    bool HandleFWInteraction(int id, int value, tk_CPol*) override {
+        heard.push_back(Nums(id, value));
+        return true;
+    }
+};
 
 class FileListTest : public BmpWorld {
   protected:
@@ -96,6 +107,27 @@ TEST_F(FileListTest, PicturesWithoutOrWithDamagedThumbnailsStillGetRows) {
     EXPECT_EQ(Nums(list[0]->icon->phase.w, list[0]->icon->phase.h, list.a), "100,75,101");
 }
 
+TEST_F(FileListTest, ThumbnailStatisticsAndAGeometryThatNeverShrinksAndStopsAt150) {
+    MakeDir("pics");
+    Thumbnailed("pics/a", 100, 75);
+    Thumbnailed("pics/b", 80, 60);
+    tk_UTL_CDUIR_THMFILE list;
+    // Without icons nothing is fitted.
+    EXPECT_EQ(list.AUTORESIZE(), -1);
+    EXPECT_EQ(Nums(list.a, list.b), "20,23");
+    EXPECT_EQ(list.LOAD("pics", true), 0);
+    int min_w = 0, max_w = 0, min_h = 0, max_h = 0;
+    EXPECT_EQ(list.GetIconsStatistics(&min_w, &max_w, &min_h, &max_h), 2);
+    EXPECT_EQ(Nums(min_w, max_w, min_h, max_h), "80,100,60,75");
+    list.a = 90;
+    EXPECT_EQ(list.AUTORESIZE(), 0);
+    EXPECT_EQ(Nums(list.a, list.b, list.text_okraj), "90,98,115");
+    Thumbnailed("pics/c", 160, 152);
+    EXPECT_EQ(list.RELOAD("pics", false), 0);
+    list.AUTORESIZE();
+    EXPECT_EQ(Nums(list.a, list.b, list.text_okraj), "150,158,150");
+}
+
 TEST_F(FileListTest, FruitSetPicture) {
     MakeDir("ovocie");
     for (const auto& e : fs::directory_iterator(CardSet("DATA_ovocie")))
@@ -121,6 +153,25 @@ TEST_F(FileListTest, FruitSetPicture) {
     tk_lpDDSPrimary = primary;
     EXPECT_TRUE(
         tkp_SaveSurfacePng(page, (std::string(TK_SCREENSHOT_DIR) + "/thumbnail_list_fruit.png").c_str()));
+}
+
+TEST_F(FileListTest, EditDialogOkStaysCancelAndCloseHideAndTheOwnerHearsAll) {
+    ASSERT_EQ(tk_DSGN_INIT(), 1);
+    Owner owner;
+    auto* dlg = new tk_UTL_CDLG_EDIT(&owner, "Sada", "Meno:");
+    EXPECT_EQ(dlg->SetupVisual(), 0);
+    // OK, cancel and close, each clicked: two moves (the first may only take the pointer off another
+    // button), a press, a release.
+    for (auto [dx, dy, shown] : {std::tuple{60, 115, true}, {165, 115, false}, {282, 6, false}}) {
+        dlg->visible = true;
+        for (int code : {0, 0, 1, -1}) owner.INFORMUJ_SA(dlg->x + dx, dlg->y + dy, code);
+        EXPECT_EQ(dlg->visible, shown) << dx;
+    }
+    EXPECT_EQ(owner.heard, (std::vector<std::string>{"-10101,1", "-10102,1", "-10103,1"}));
+    // Letters typed anywhere reach its edit box.
+    dlg->visible = true;
+    for (int key : {int{'S'}, int{'A'}, 8, int{'D'}}) owner.INFORMUJ_SA_KLAV(key);
+    EXPECT_STREQ(dlg->Get_Text(), "SD");
 }
 
 // A picture of the edit dialog with a name typed.
