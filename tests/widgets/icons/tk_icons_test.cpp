@@ -1,6 +1,7 @@
 // Sprites, icons, picture elements and labels: the sprite's pointer machine event by event, phases
-// and an index out of range, the void designs to the pixel; icons loaded or logged, drawn clipped,
-// the placeholder; labels placed and measured.
+// stepped and out of range, exact hits, drift, the whole-sheet phase, the void designs to the
+// pixel; icons loaded or logged, drawn clipped and aligned, the placeholder; labels placed and
+// measured.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +12,7 @@
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_CDAS.h"
+#include "framework/widgets/tk_CDS.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "framework/widgets/tk_CLabel.h"
 #include "framework/widgets/tk_CPolCHLO.h"
@@ -64,10 +66,13 @@ TEST_F(IconsTest, SpritePointerMachineHoversPressesDragsAndReleases) {
     EXPECT_FALSE(s.INFORMUJ_SA(295, 200, -1));
 }
 
-TEST_F(IconsTest, SpritePhasesAndAnIndexOutOfRange) {
+TEST_F(IconsTest, SpritePhasesStepAndFallOutOfRange) {
     tk_CDAS s(0, 0);
     s.Dsgn2_UserA(2, 1, &sheet, kLettersX, kLettersY, 15, 8, 4, 2);
     ASSERT_EQ(s.phases.count, 3);
+    std::string seen;
+    for (int i = 0; i < 4; ++i, s.NF()) seen += std::to_string(s.current);
+    EXPECT_EQ(seen, "0120");
     s.SF(0);
     EXPECT_EQ(Nums(s.AktSIR(), s.AktVYS()), "5,4");
     const auto draw = [&] { s.ZOBRAZ(screen.get()); };
@@ -77,6 +82,33 @@ TEST_F(IconsTest, SpritePhasesAndAnIndexOutOfRange) {
     EXPECT_TRUE(Drawn(draw, kNone));
     EXPECT_EQ(s.AktSIR(), 100);
     EXPECT_TRUE(s.INFORMUJ_SA(50, 50, 0));
+}
+
+TEST_F(IconsTest, ExactHitsDriftAndTheWholeSheetPhase) {
+    // The box is inset to 201..203 x 101..102; the phase's transparent pixel shows at (203, 102).
+    tk_CDAS e(0, 0);
+    e.Dsgn2_UserA(200, 100, &sheet, kLettersX, kLettersY, kLettersX, kLettersY, kLettersX, kLettersY);
+    std::string hits;
+    for (auto [px, py] : {std::pair{202, 101}, {201, 102}, {203, 102}, {200, 101}, {204, 101}, {202, 100}})
+        hits += std::to_string(e.OSTRY_ZASAH(px, py));
+    EXPECT_EQ(hits, "110000");
+    // Drifting off one side of the screen brings the sprite in at the other.
+    tk_CDAS v(0, 0);
+    tk_ScreenW = 640;
+    v.SetSize(40, 10);
+    v.x = 638, v.dx = 5;
+    v.AKTIVUJ();
+    const int right = v.x;
+    v.x = -36, v.dx = -6;
+    v.AKTIVUJ();
+    EXPECT_EQ(Nums(right, v.x), "-40,640");
+    // A tk_CDS registers the whole sheet inside its frame as one phase.
+    tk_CDS whole("cds", 5, 6);
+    whole.surface = &sheet;
+    whole.EVIDUJ_2();
+    ASSERT_EQ(whole.phases.count, 1);
+    const auto* phase = static_cast<tk_TFAZA*>(whole.phases.items[0]);
+    EXPECT_EQ(Nums(phase->x, phase->y, phase->x2, phase->y2), Nums(1, 1, kSheetW - 1, kSheetH - 1));
 }
 
 TEST_F(IconsTest, VoidDesignsNameClassAndElementAbove30) {
@@ -134,7 +166,7 @@ TEST_F(IconsTest, IconsLoadTheirOwnFileOrLogWhyNot) {
     EXPECT_EQ(said, 4);
 }
 
-TEST_F(IconsTest, IconsDrawInsideAMarginAndToWindowsAndShowAPlaceholderWithoutAPicture) {
+TEST_F(IconsTest, IconsDrawInsideAMarginToWindowsAndAlignedAndShowAPlaceholderWithoutAPicture) {
     tk_CIcon icon(&sheet, kLettersX, kLettersY);
     IDirectDrawSurface* dst = screen.get();
     tk_CPolIcon element(4, 0, &sheet, icon.phase);
@@ -144,6 +176,13 @@ TEST_F(IconsTest, IconsDrawInsideAMarginAndToWindowsAndShowAPlaceholderWithoutAP
         {[&] { icon.ZOBRAZ_2(dst, 0, 0); },
          "..........|.fgh......|.jk.......|..........|..........|.........."},
         {[&] { element.ZOBRAZ(); }, "..........|....efgh..|....ijk...|..........|..........|.........."},
+        // Centred on the point, starting at it or ending at it; always centred up and down.
+        {[&] { icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 0); },
+         "..........|...abcd...|...efgh...|...ijk....|..........|.........."},
+        {[&] { icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 1); },
+         "..........|.....abcd.|.....efgh.|.....ijk..|..........|.........."},
+        {[&] { icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 2); },
+         "..........|abcd......|efgh......|ijk.......|..........|.........."},
     };
     for (const auto& [draw, rows] : cases) EXPECT_TRUE(Drawn(draw, rows));
     // Hidden: only the margin form draws; a hidden picture element draws nothing.
