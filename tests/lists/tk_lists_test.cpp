@@ -93,13 +93,17 @@ using Menu = Lists;
 
 TEST_F(Menu, PlaceholdersGiveWayToRealEntriesUntilTheFirstClear) {
     tk_CDUI_void_flag = false;
-    tk_CDUI m;
+    tk_CDUI m, cut;
     EXPECT_EQ(Texts(m), "void_0void_1void_2");
     // A text naming a placeholder is appended; an entry without text is a real one.
     int id = 7;
     for (const char* t : {"Zamiešaj", "void_x", static_cast<const char*>(nullptr), "Koniec", "Ďalej"})
         m.PRIDAJ(id++, t);
     EXPECT_EQ(Texts(m) + Nums(m.EntryAt(0)->id), "Zamiešaj-Koniecvoid_xĎalej7");
+    // A placeholder removed before real entries came is not taken for one later.
+    cut.ODOBER();
+    for (const char* t : {"A", "B", "C", "D"}) cut.PRIDAJ(1, t);
+    EXPECT_EQ(Texts(cut), "ABCD");
     m.VYMAZ();
     EXPECT_TRUE(tk_CDUI_void_flag);
     tk_CDUI later;
@@ -264,29 +268,31 @@ TEST_F(Menu, HoverPressAndMessagesReportedOnce) {
     tk_CDUI m;
     Three(m, 4);
     m.je_popup = false;
-    // Each step: the event, whether the list takes it, the entries' states and the message then
-    // read once (-1: none; 0: not read yet).
+    // Each step: the event, whether the list takes it, the entries' states, the newly hovered
+    // entry and the message then read once (-1: none; 0: not read yet).
     const struct {
         int x, y, code;
         bool takes;
         const char* states;
-        int message;
-    } steps[] = {{110, 80, 0, true, "010", 0},   // hovered
-                 {111, 81, 0, true, "010", -1},  // still on the same entry
-                 {110, 80, 1, true, "020", 0},
-                 {112, 82, 0, true, "020", 5},  // a move while the message waits keeps it pressed
-                 {110, 80, -1, true, "000", -1},
-                 {223, 119, 2, true, "001", 106},  // code 2 leaves the id + 100; edges belong
-                 {150, 74, 0, true, "000", -1},    // between entries: taken, nothing hovered
-                 {110, 80, 0, true, "010", 0},
-                 {99, 80, 0, false, "000", -1}};  // outside: not taken
+        int fresh, message;
+    } steps[] = {{110, 80, 0, true, "010", 1, 0},    // hovered
+                 {111, 81, 0, true, "010", -1, -1},  // still on the same entry
+                 {110, 80, 1, true, "020", -1, 0},
+                 {112, 82, 0, true, "020", -1, 5},  // a move while the message waits keeps it pressed
+                 {110, 80, -1, true, "000", -1, -1},
+                 {223, 119, 2, true, "001", 2, 106},  // code 2 leaves the id + 100; edges belong
+                 {150, 74, 0, true, "000", -1, -1},   // between entries: taken, nothing hovered
+                 {110, 80, 0, true, "010", 1, 0},
+                 {99, 80, 0, false, "000", -1, -1}};  // outside: not taken
     for (const auto& s : steps) {
         const bool takes = m.INFORMUJ_SA(s.x, s.y, s.code);
-        int value = -7;
+        int index = -7, id = -7, value = -7;
+        const int fresh = m.INFORMUJ_MA_3(&index, &id) ? index * 100 + id : -1;
         const int read = s.message ? (m.INFORMUJ_MA(&value) ? value : -1) : 0;
         // Once read, the message is gone.
         const bool again = s.message && m.INFORMUJ_MA(&value);
-        EXPECT_EQ(Nums(takes, read, again) + States(m), Nums(s.takes, s.message, 0) + s.states)
+        EXPECT_EQ(Nums(takes, fresh, read, again) + States(m),
+                  Nums(s.takes, s.fresh < 0 ? -1 : s.fresh * 100 + 4 + s.fresh, s.message, 0) + s.states)
             << s.x << "," << s.y << "," << s.code;
     }
 }
@@ -484,12 +490,20 @@ TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
     EXPECT_EQ(std::string(found.EntryAt(0)->text) + found.EntryAt(3)->text, "pair6pair9");
 }
 
-TEST_F(Rows, LookupsByValueAndIndex) {
+TEST_F(Rows, LookupsAndRowPopUps) {
     tk_CDUIR list("sady");
     Fill(list, 4, 7);
     EXPECT_EQ(list.VratVolbu__hodnotovo(12), list[2]);
-    EXPECT_FALSE(list.VratVolbu__hodnotovo(99) || list[4]);
+    EXPECT_EQ(list.VratVolbu__podla_textu("r3"), list.VratVolbu__indexovo(3));
+    EXPECT_FALSE(list.VratVolbu__hodnotovo(99) || list.VratVolbu__podla_textu("R3") || list[4]);
     EXPECT_TRUE(Logged("Index je mimo rozsah [4] [4]"));
+    // A row's pop-up reaches its entry at the next layout and opens to the right.
+    tk_CDUI popup;
+    popup.visible = false;
+    list.Eviduj_Master_Detail_popup(11, &popup);
+    EXPECT_EQ(popup.master, &list);
+    list.INFORMUJ_SA(150, 80, 0);
+    EXPECT_EQ(Nums(popup.visible) + " " + At(popup), "1 224,76");
 }
 
 // The three looks, a pop-up and a scrolling row list on the skin, saved for people to look at.
