@@ -233,12 +233,14 @@ bool PlaysFromTheStart(tk_CDSO_Zvuk& z) {
 const std::string kOtherSamples = Samples16({-1, -2, -3, -4, -5, -6, -7, -8});
 const std::string kOtherWav = Wav(1, 44100, 16, kOtherSamples);
 
-TEST_F(Zvuk, DeviceOpensOnceAndRefusesAWindowlessStart) {
+TEST_F(Zvuk, DeviceOpensOnceReleasesAndRefusesAWindowlessStart) {
     IDirectSound* opened = tk_lpDS;
     ASSERT_TRUE(opened && tkp_HeadlessAudioOpen());
     EXPECT_EQ(tk_DSO_INIT(window), 1);
     EXPECT_EQ(tk_lpDS, opened);
-    tk_DSO_DONE();
+    EXPECT_EQ(tk_DSO_DONE(), 1);
+    EXPECT_EQ(tk_DSO_DONE(), 1);
+    EXPECT_FALSE(tk_lpDS || tkp_HeadlessAudioOpen());
     // A device that refuses the window is given up again, and that is logged.
     EXPECT_EQ(tk_DSO_INIT(nullptr), 0);
     EXPECT_FALSE(tk_lpDS || tkp_HeadlessAudioOpen());
@@ -328,6 +330,10 @@ TEST_F(Zvuk, PlaysOnlyWhileSwitchedOnAndRestartsFromTheStart) {
     const auto played = tkp_HeadlessPlayedSounds();
     ASSERT_EQ(played.size(), 2u);
     EXPECT_TRUE(!played[0].wasPlaying && played[1].wasPlaying && played[1].position == 0u);
+    // Without the device object nothing plays.
+    tk_DSO_DONE();
+    EXPECT_EQ(z.SPUSTI(), 0);
+    EXPECT_EQ(tkp_HeadlessPlayedSounds().size(), 2u);
 }
 
 TEST_F(Zvuk, LostBufferIsRestoredAndRefilledFromItsResource) {
