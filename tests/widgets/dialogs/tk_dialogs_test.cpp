@@ -1,6 +1,6 @@
 // Dialogs and their frame painter: panels to the pixel in each background, titles, the painter's
 // pointer machine, dialogs built centred and painted by parts, dragged by the title strip only and
-// raised by a press on their body; the white net; the edit box: typing, its
+// raised by a press on their body; the white net and the milky wash; the edit box: typing, its
 // limits, keys through the tree, its border and text.
 #include <gtest/gtest.h>
 
@@ -27,15 +27,15 @@ constexpr std::uint16_t kGrey = 0x8410;
 TEST(FramePainterTest, PanelToThePixelInEachBackground) {
     ScopedScreen screen(800, 600);
     TestSurface srf(20, 20);
-    Legend legend =
-        TestSurface::LegendOf("tblmdw", {0xC86464, 0xB4B4B4, 0xD7D7D7, 0xA0A0A0, 0x505050, 0xFFFFFF});
+    Legend legend = TestSurface::LegendOf(
+        "tblmdkw", {0xC86464, 0xB4B4B4, 0xD7D7D7, 0xA0A0A0, 0x505050, RGB(212, 210, 212), 0xFFFFFF});
     legend[kGrey] = 'g';
     tk_CDDialog_EFEKT p(6, 6, 6, 5, "");
     p.title_h = 2;
-    // The body (rows 8 to 11, columns 6 to 12) in each style the program uses: solid, white net,
-    // none.
+    // The body (rows 8 to 11, columns 6 to 12) in each style: solid, white net, milky, none.
     const std::pair<int, const char*> bodies[] = {{2, "bbbbbbb|bbbbbbb|bbbbbbb|bbbbbbb"},
                                                   {1, "gwgwgwg|wgwgwgw|gwgwgwg|wgwgwgw"},
+                                                  {3, "kkkkkkk|kkkkkkk|kkkkkkk|kkkkkkk"},
                                                   {0, "ggggggg|ggggggg|ggggggg|ggggggg"}};
     for (const auto& [style, body] : bodies) {
         srf.Fill(kGrey);
@@ -194,6 +194,19 @@ TEST(BackgroundTest, WhiteNetWithAndWithoutBorderCutAtTheScreenAndTheSurface) {
                   std::string(32, 'g') + "|" + std::string(32, 'B') + "|" + gw + "|" + wg + "|" + gw));
 }
 
+TEST(BackgroundTest, MilkyWashThroughADeviceContextIsCappedAndStaysInItsArea) {
+    // (200, 100, 30) is stored as (198, 101, 33), which becomes (255, 181, 113).
+    TestSurface small(8, 8);
+    const std::uint16_t before = small.RawOf(RGB(200, 100, 30));
+    small.Fill(before);
+    HDC dc = nullptr;
+    ASSERT_EQ(small.get()->GetDC(&dc), DD_OK);
+    tk_CDUI_podklad_efekt_B_mliecny(dc, RECT{2, 3, 4, 4});
+    small.get()->ReleaseDC(dc);
+    EXPECT_TRUE(
+        small.Shows(1, 2, 5, 5, {{before, 'o'}, {small.RawOf(RGB(255, 181, 113)), 'm'}}, "oooo|ommo|oooo"));
+}
+
 void Type(tk_CDEDB& e, const std::string& letters) {
     for (char c : letters) e.INFORMUJ_SA_KLAV(c);
 }
@@ -214,7 +227,10 @@ TEST(EditBoxTest, TypingAndItsLimits) {
     tk_CDEDB d(nullptr, 3, 4);
     Type(d, std::string(60, 'Q'));
     EXPECT_EQ(d.text_len, 51);
-    // Set_Number formats with %d.
+    // Set_Text cuts to the field (199 letters and the zero) and counts what it kept; Set_Number
+    // formats with %d.
+    d.Set_Text(std::string(250, 'x').c_str());
+    EXPECT_EQ(Nums(d.text_len, d.text[199]), "199,0");
     d.Set_Number(-12);
     EXPECT_EQ(std::string(d.text) + std::to_string(d.text_len), "-123");
 }
