@@ -43,12 +43,17 @@ class LogTest : public Support {
     }
 };
 
-TEST_F(LogTest, FirstLineOfARunReplacesTheOldFileUnlessSwitchedOff) {
+TEST_F(LogTest, FirstLineOfARunReplacesTheOldFileUnlessSwitchedOffOrForced) {
     // Switched off, nothing is written and the previous run stays.
     tk_LOG_SetONOFF(0);
     tk_LOG_Zapis("lost");
     tk_LOG_Reset("lost too");
     EXPECT_EQ(ReadFile("tk_LOG.txt"), "old run\n");
+    EXPECT_FALSE(tk_LOG_reset_done);
+    // A forced write ignores the switch, starts afresh only when told, and sets no flag.
+    tk_LOG_Zapis_F("y", 1);
+    tk_LOG_Zapis_F("y2", 0);
+    EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\ny\ny2\n");
     EXPECT_FALSE(tk_LOG_reset_done);
     // The first ordinary line of the run starts the file with the separator.
     tk_LOG_SetONOFF(1);
@@ -56,14 +61,6 @@ TEST_F(LogTest, FirstLineOfARunReplacesTheOldFileUnlessSwitchedOff) {
     tk_LOG_Zapis("z");
     EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\nx\nz\n");
     EXPECT_TRUE(tk_LOG_reset_done);
-}
-
-TEST_F(LogTest, AForcedWriteIgnoresTheSwitchAndStartsAfreshOnlyWhenTold) {
-    tk_LOG_SetONOFF(0);
-    tk_LOG_Zapis_F("y", 1);
-    tk_LOG_Zapis_F("y2", 0);
-    EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\ny\ny2\n");
-    EXPECT_FALSE(tk_LOG_reset_done);
 }
 
 TEST_F(LogTest, TheSixOverloadsFormatTheirLines) {
