@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_Display.h"
 #include "framework/support/tk_LOG.h"
 #include "platform/platform.h"
@@ -94,6 +96,35 @@ class SheetWorld : public ::testing::Test {
     IDirectDraw* savedDD_ = nullptr;
     IDirectDrawSurface* savedBack_ = nullptr;
     int savedW_ = 0, savedH_ = 0;
+};
+
+// No ink anywhere on the 10 x 6 screen.
+constexpr const char* kNone = "..........|..........|..........|..........|..........|..........";
+
+// The sheet loaded with its background and transparent colours, its lettered phase, and a 10 x 6
+// screen that is the back buffer.
+class LetterWorld : public SheetWorld {
+  protected:
+    void SetUp() override {
+        SheetWorld::SetUp();
+        ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
+        sheet.BC_NASTAV(0, 10);
+        sheet.TC_NASTAV(37, 7);
+        letters = sheet.ZAMERAJ_FAZU(35, 6);
+        UseScreen(screen);
+    }
+    // Clears the screen, draws, and tells whether the region (the whole screen by default) shows
+    // the rows.
+    ::testing::AssertionResult Drawn(const std::function<void()>& draw, const std::string& rows,
+                                     RECT r = {0, 0, 10, 6}) {
+        screen.Fill(0);
+        draw();
+        return screen.Shows(r.left, r.top, r.right, r.bottom, LetterLegend(), rows);
+    }
+
+    tk_CDas_Surface sheet;
+    tk_TFAZA letters;
+    TestSurface screen{10, 6};
 };
 
 }  // namespace tk_test

@@ -1,5 +1,5 @@
 // Stand-in elements for the element-tree tests: boxes that record what reaches them, and the
-// smallest elements with the class ids of the later classes (dialog, slider, list); pointer
+// smallest elements with the class ids of the later classes (dialog, list); pointer
 // events driven step by step.
 #pragma once
 
@@ -8,11 +8,26 @@
 #include <string>
 #include <vector>
 
+#include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CPol.h"
 #include "framework/widgets/tk_CPolCHLO.h"
+#include "framework/widgets/tk_globals.h"
+#include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
+
+// A fresh working folder and log, the cascade of automatic places from its start and no drag.
+class TreeWorld : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        tk_LOG_on = 1;
+        tk_LOG_reset_done = false;
+        tk_auto_rx = 15, tk_auto_ry = 10;
+        tk_drag_dx = tk_drag_dy = 0;
+    }
+    ScopedWorkDir dir;
+};
 
 using Trace = std::vector<std::string>;
 
@@ -89,19 +104,6 @@ class Box : public tk_CPolCHLO {
 inline Box* MakeDialog(tk_CPolCHLO* parent, int id) {
     return new Box(parent, id, tk_CLASS_CDDialog);
 }
-
-// A slider knob stand-in (class 5) with its value.
-class Knob : public tk_CPol {
-  public:
-    Knob(tk_CPolCHLO* owner, int id, int value) : tk_CPol(owner, id), value_(value) {
-        SetClassId(tk_CLASS_CPosuv);
-    }
-    bool ReportValue(int* value) override {
-        *value = value_;
-        return true;
-    }
-    int value_;
-};
 
 // A list stand-in (class 11, 12, 121 or 122) with one pending choice.
 class Chooser : public tk_CPol {

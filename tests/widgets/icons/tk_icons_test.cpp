@@ -1,6 +1,7 @@
 // Sprites, icons, picture elements and labels: the sprite's pointer machine event by event, phases
-// stepped, shared and out of range, exact hits, drift, the void designs to the pixel; icons loaded
-// or logged, drawn clipped and centred, the placeholder; labels placed and measured.
+// stepped and out of range, exact hits, drift, the whole-sheet phase, the void designs to the
+// pixel; icons loaded or logged, drawn clipped and aligned, the placeholder; labels placed and
+// measured.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +12,7 @@
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_CDAS.h"
+#include "framework/widgets/tk_CDS.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "framework/widgets/tk_CLabel.h"
 #include "framework/widgets/tk_CPolCHLO.h"
@@ -27,24 +29,10 @@ namespace {
 // A point inside the lettered phase, 4 x 3 drawn: "abcd" "efgh" "ijkT".
 constexpr int kLettersX = 35;
 constexpr int kLettersY = 6;
-constexpr const char* kNone = "..........|..........|..........|..........|..........|..........";
 
-// The lettered test sheet loaded and keyed, and a 10 x 6 screen that is the back buffer.
-class IconsTest : public SheetWorld {
+// The lettered world with reference drawings of the void designs.
+class IconsTest : public LetterWorld {
   protected:
-    void SetUp() override {
-        SheetWorld::SetUp();
-        ASSERT_EQ(sheet.NAHRAJ_SURFACE("SHEET.BMP"), 1);
-        sheet.BC_NASTAV(0, 10);
-        sheet.TC_NASTAV(37, 7);
-        UseScreen(screen);
-    }
-    // Clears the screen, draws, and returns what shows.
-    ::testing::AssertionResult Drawn(const std::function<void()>& draw, const std::string& rows) {
-        screen.Fill(0);
-        draw();
-        return screen.Shows(0, 0, 10, 6, LetterLegend(), rows);
-    }
     // The bevel (filled or not) and, when given, the class name and the element's name, drawn
     // straight through the helpers.
     static void ReferenceBox(TestSurface& s, RECT box, int kind, bool fill, const char* cls,
@@ -56,9 +44,6 @@ class IconsTest : public SheetWorld {
         if (name) tk_glob_Text(dc, box.left + 5, box.top + 20, 0xFFFF, name);
         s.get()->ReleaseDC(dc);
     }
-
-    tk_CDas_Surface sheet;
-    TestSurface screen{10, 6};
 };
 
 TEST_F(IconsTest, SpritePointerMachineHoversPressesDragsAndReleases) {
@@ -81,7 +66,7 @@ TEST_F(IconsTest, SpritePointerMachineHoversPressesDragsAndReleases) {
     EXPECT_FALSE(s.INFORMUJ_SA(295, 200, -1));
 }
 
-TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
+TEST_F(IconsTest, SpritePhasesStepAndFallOutOfRange) {
     tk_CDAS s(0, 0);
     s.Dsgn2_UserA(2, 1, &sheet, kLettersX, kLettersY, 15, 8, 4, 2);
     ASSERT_EQ(s.phases.count, 3);
@@ -92,21 +77,14 @@ TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
     EXPECT_EQ(Nums(s.AktSIR(), s.AktVYS()), "5,4");
     const auto draw = [&] { s.ZOBRAZ(screen.get()); };
     EXPECT_TRUE(Drawn(draw, "..........|..abcd....|..efgh....|..ijk.....|..........|.........."));
-    s.mirrored = 1;
-    EXPECT_TRUE(Drawn(draw, "..........|..dcba....|..hgfe....|...kji....|..........|.........."));
     // An index past the list shows nothing; sizes fall back to the void size instead of stopping.
     s.SF(5);
     EXPECT_TRUE(Drawn(draw, kNone));
     EXPECT_EQ(s.AktSIR(), 100);
     EXPECT_TRUE(s.INFORMUJ_SA(50, 50, 0));
-    // A copy takes sheet, phases and BC, and keeps its own phase index.
-    tk_CDAS copy(0, 0);
-    copy.SetSize(7, 8), copy.SF(1), s.BC = 0x1234;
-    copy.Dsgn3_UserB(-3, 0, &s);
-    EXPECT_EQ(Nums(copy.surface == &sheet, copy.own_surface, copy.phases.items[1] != s.phases.items[1]),
-              "1,0,1");
-    EXPECT_EQ(Nums(copy.AktSIR(), copy.AktVYS(), copy.BC), "21,11,4660");
+}
 
+TEST_F(IconsTest, ExactHitsDriftAndTheWholeSheetPhase) {
     // The box is inset to 201..203 x 101..102; the phase's transparent pixel shows at (203, 102).
     tk_CDAS e(0, 0);
     e.Dsgn2_UserA(200, 100, &sheet, kLettersX, kLettersY, kLettersX, kLettersY, kLettersX, kLettersY);
@@ -114,10 +92,6 @@ TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
     for (auto [px, py] : {std::pair{202, 101}, {201, 102}, {203, 102}, {200, 101}, {204, 101}, {202, 100}})
         hits += std::to_string(e.OSTRY_ZASAH(px, py));
     EXPECT_EQ(hits, "110000");
-    // The sprite's own TC keys the sheet but the hit test keeps the sheet's TC; no read off the sheet.
-    e.TC_NASTAV(36, 6);
-    e.TC_NASTAV(500, 500);
-    EXPECT_EQ(Nums(e.TC, sheet.TC, e.OSTRY_ZASAH(202, 101)), Nums(Letter(6), kTC, 1));
     // Drifting off one side of the screen brings the sprite in at the other.
     tk_CDAS v(0, 0);
     tk_ScreenW = 640;
@@ -128,6 +102,13 @@ TEST_F(IconsTest, SpritePhasesStepShareFallOutOfRangeAndHitExactly) {
     v.x = -36, v.dx = -6;
     v.AKTIVUJ();
     EXPECT_EQ(Nums(right, v.x), "-40,640");
+    // A tk_CDS registers the whole sheet inside its frame as one phase.
+    tk_CDS whole("cds", 5, 6);
+    whole.surface = &sheet;
+    whole.EVIDUJ_2();
+    ASSERT_EQ(whole.phases.count, 1);
+    const auto* phase = static_cast<tk_TFAZA*>(whole.phases.items[0]);
+    EXPECT_EQ(Nums(phase->x, phase->y, phase->x2, phase->y2), Nums(1, 1, kSheetW - 1, kSheetH - 1));
 }
 
 TEST_F(IconsTest, VoidDesignsNameClassAndElementAbove30) {
@@ -175,7 +156,6 @@ TEST_F(IconsTest, IconsLoadTheirOwnFileOrLogWhyNot) {
                 EXPECT_TRUE(i->surface == nullptr && !i->visible);
                 i->ZOBRAZ(screen.get(), 0, 0);
                 i->ZOBRAZ_2(screen.get(), 0, 9, 0, 5, 0, 0);
-                i->ZOBRAZ_3_centr(screen.get(), 0, 9, 0, 5, 0, 0, 0);
             }
             element.ZOBRAZ(screen.get());
         },
@@ -210,7 +190,6 @@ TEST_F(IconsTest, IconsDrawInsideAMarginToWindowsAndAlignedAndShowAPlaceholderWi
     EXPECT_TRUE(Drawn(
         [&] {
             icon.ZOBRAZ(dst, 0, 0);
-            icon.ZOBRAZ_3_centr(dst, 0, 10, 0, 6, 5, 3, 0);
             element.ZOBRAZ(dst);
         },
         kNone));
@@ -218,17 +197,15 @@ TEST_F(IconsTest, IconsDrawInsideAMarginToWindowsAndAlignedAndShowAPlaceholderWi
     EXPECT_GT(screen.Inked(), 0);
     EXPECT_EQ(tk_CIcon(&sheet, 0, 9).phase.w, kSheetW);
 
-    // Without a picture, or with a zero-sized phase, a placeholder shows; centring does not apply.
+    // Without a picture, or with a zero-sized phase, a placeholder shows.
     TestSurface out(120, 110), ref(120, 110);
     ReferenceBox(ref, RECT{8, 6, 108, 106}, 1, false, "tk_CIcon", nullptr);
     tk_CIcon empty, flat(&sheet, tk_TFAZA(0, 0, 0, 0));
     int w = 0, h = 0;
     empty.GetSize2(&w, &h);
     EXPECT_EQ(Nums(w, h), "100,100");
-    for (const auto& draw :
-         std::vector<std::function<void()>>{[&] { empty.ZOBRAZ(out.get(), 8, 6); },
-                                            [&] { empty.ZOBRAZ_3_centr(out.get(), 0, 9, 0, 9, 8, 6, 2); },
-                                            [&] { flat.ZOBRAZ_2(out.get(), 0, 9, 0, 9, 8, 6); }}) {
+    for (const auto& draw : std::vector<std::function<void()>>{
+             [&] { empty.ZOBRAZ(out.get(), 8, 6); }, [&] { flat.ZOBRAZ_2(out.get(), 0, 9, 0, 9, 8, 6); }}) {
         out.Fill(0);
         draw();
         EXPECT_TRUE(out.Same(ref));
