@@ -576,4 +576,19 @@ TEST_F(Lists, PictureOfThreeLooksWithAPopUpAndAScrollingRowList) {
     tk_lpDDSPrimary = nullptr;
 }
 
+TEST_F(Menu, AnAmpersandInAnEntryIsALetter) {
+    // Entries are often file and folder names: a lone "&" taken for a prefix would draw nothing.
+    TestSurface with(200, 40), without(200, 40);
+    for (auto [surface, text] :
+         {std::pair{&with, "&"}, std::pair{&without, static_cast<const char*>(nullptr)}}) {
+        tk_CDUI m;
+        surface->Fill(0xFFFF);
+        m.PRIDAJ(1, text);
+        m.CHOD_NA(0, 0);
+        m.podklad = 0;
+        m.ZOBRAZ(surface->get());
+    }
+    EXPECT_NE(tk_test::PixelsOf(with.get()), tk_test::PixelsOf(without.get()));
+}
+
 }  // namespace
