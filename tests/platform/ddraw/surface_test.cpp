@@ -1,6 +1,6 @@
 // The DirectDraw object and its surfaces: setting display modes, the primary chain, surface
-// creation, locks, surfaces lost by a mode change, and surfaces with a device context out. (Lost
-// and busy surfaces met while drawing, and a lost display restored, are the graphics and
+// creation, locks, and surfaces with a device context out. (A new primary at the size of a new
+// mode, lost and busy surfaces met while drawing, and a lost display restored are the graphics and
 // application tests'.)
 #include <gtest/gtest.h>
 
@@ -93,23 +93,6 @@ TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
     s = tkp_CreateOffscreenSurface(dd, 7, 3);
     EXPECT_EQ(dd->Release(), 0u);
     EXPECT_EQ(s->Release(), 0u);
-}
-
-TEST(LostSurface, AChangeOfDisplayModeLosesEverySurfaceButTheSameModeDoesNot) {
-    tk_test::Session session(800, 600);
-    LPDIRECTDRAWSURFACE sheet = session.Surface(4, 4);
-    ASSERT_EQ(session.dd->SetDisplayMode(800, 600, 16), DD_OK);
-    const HRESULT same = sheet->IsLost();
-    ASSERT_EQ(session.dd->SetDisplayMode(1024, 768, 16), DD_OK);
-    EXPECT_EQ(Nums(same, sheet->IsLost(), session.primary->IsLost()),
-              Nums(DD_OK, DDERR_SURFACELOST, DDERR_SURFACELOST));
-    sheet->Release();
-    // After the old chain is released, a new primary takes the new size.
-    session.primary->Release();
-    ASSERT_EQ(session.MakePrimary(), DD_OK);
-    DDSURFACEDESC desc = Desc();
-    ASSERT_EQ(session.primary->GetSurfaceDesc(&desc), DD_OK);
-    EXPECT_EQ(Nums(desc.dwWidth, session.primary->IsLost()), Nums(1024, DD_OK));
 }
 
 TEST(SurfaceDC, IsOneAtATimeAndKeepsBlitsOffTheSurfaceMeanwhile) {
