@@ -27,25 +27,19 @@ TEST(GdiObjects, AnObjectDeletedWhileSelectedGoesWhenTheLastDCLetsGo) {
     HPEN green = CreatePen(PS_SOLID, 0, RGB(0, 255, 0));
     SelectObject(c.dc, green);
     EXPECT_TRUE(DeleteObject(green) && tkp_GdiIsLive(green));
-    // Still selected: it still draws, and cannot be selected anywhere else meanwhile.
+    // Still selected: it still draws.
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 4, 0);
     EXPECT_EQ(GetPixel(c.dc, 3, 0), RGB(0, 255, 0));
-    HDC other = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(SelectObject(other, green), nullptr);
     EXPECT_EQ(SelectObject(c.dc, c.pen), green);
     EXPECT_FALSE(tkp_GdiIsLive(green) || DeleteObject(green) || SelectObject(c.dc, green));
-    // A brush deleted while selected in a DC that is then deleted goes with it; so does a font,
-    // which the DC keeps for the text code meanwhile.
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    // A font stays for the text code until the DC is given back.
     auto* font = new tkp_GdiObject(tkp_GdiKind::Font);
-    SelectObject(other, red);
-    EXPECT_EQ(SelectObject(other, font), GetStockObject(SYSTEM_FONT));
-    DeleteObject(red);
+    SelectObject(c.dc, font);
     DeleteObject(font);
-    EXPECT_TRUE(tkp_DC_Font(other) == font && tkp_GdiIsLive(red));
-    DeleteDC(other);
-    EXPECT_FALSE(tkp_GdiIsLive(red) || tkp_GdiIsLive(font));
+    EXPECT_TRUE(tkp_DC_Font(c.dc) == font && tkp_GdiIsLive(font));
+    c.Raw();  // gives the DC back and takes a new one
+    EXPECT_FALSE(tkp_GdiIsLive(font));
 }
 
 TEST(Pixels, EveryLevelSurvivesARoundTripAndOthersRoundToTheNearest) {
