@@ -1,7 +1,7 @@
 // The DirectDraw object and its surfaces: setting display modes, the primary chain, surface
-// creation, locks, and surfaces with a device context out. (A new primary at the size of a new
-// mode, lost and busy surfaces met while drawing, and a lost display restored are the graphics and
-// application tests'.)
+// creation and locks. (A new primary at the size of a new mode, lost and busy surfaces met while
+// drawing, a device context refused while a surface is locked, and a lost display restored are the
+// graphics and application tests'.)
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -93,21 +93,4 @@ TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
     s = tkp_CreateOffscreenSurface(dd, 7, 3);
     EXPECT_EQ(dd->Release(), 0u);
     EXPECT_EQ(s->Release(), 0u);
-}
-
-TEST(SurfaceDC, IsOneAtATimeAndKeepsBlitsOffTheSurfaceMeanwhile) {
-    tk_test::Session session;
-    LPDIRECTDRAWSURFACE s = session.Surface(4, 4);
-    LPDIRECTDRAWSURFACE other = session.Surface(4, 4);
-    HDC dc = nullptr, second = nullptr;
-    ASSERT_EQ(s->GetDC(&dc), DD_OK);
-    DDSURFACEDESC desc = Desc();
-    EXPECT_EQ(Nums(s->GetDC(&second), other->BltFast(0, 0, s, nullptr, 0),
-                   s->BltFast(0, 0, other, nullptr, 0), s->Lock(nullptr, &desc, 0, nullptr)),
-              Nums(DDERR_DCALREADYCREATED, DDERR_SURFACEBUSY, DDERR_SURFACEBUSY, DDERR_SURFACEBUSY));
-    EXPECT_EQ(SetPixel(dc, 1, 1, RGB(255, 0, 0)), RGB(255, 0, 0));
-    EXPECT_EQ(s->ReleaseDC(dc), DD_OK);
-    EXPECT_EQ(tk_test::PixelOf(s, 1, 1), 0xF800);
-    s->Release();
-    other->Release();
 }
