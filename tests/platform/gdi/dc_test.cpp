@@ -65,17 +65,14 @@ TEST(Pixels, EveryLevelSurvivesARoundTripAndOthersRoundToTheNearest) {
               Nums(CLR_INVALID, CLR_INVALID, CLR_INVALID));
 }
 
-// (Memory bitmaps are only ever a StretchBlt source: the shapes test's.)
+// (Memory bitmaps are only ever a StretchBlt source: the shapes test's. The text code blends
+// coverage 1 to 255 inside the target only; coverage 0 and pixels off the target still meet the
+// block mixing's reference in the BlendRows test.)
 TEST(Pixels, BlendingMixesCoverageAtEightBitsAndRoundsBackToFiveSixFive) {
-    gdt::Canvas c(2, 1);
+    gdt::Canvas c(1, 1);
     SetPixel(c.dc, 0, 0, RGB(255, 255, 255));
-    SetPixel(c.dc, 1, 0, RGB(255, 255, 255));
     tkp_DC_Blend(c.dc, 0, 0, RGB(0, 0, 0), 128);
-    // Coverage 0 leaves the pixel alone; pixels off the target are left out.
-    tkp_DC_Blend(c.dc, 1, 0, RGB(0, 0, 0), 0);
-    tkp_DC_Blend(c.dc, 2, 0, RGB(0, 0, 0), 255);
-    tkp_DC_Blend(c.dc, -1, 0, RGB(0, 0, 0), 255);
-    EXPECT_EQ(Nums(GetPixel(c.dc, 0, 0), GetPixel(c.dc, 1, 0)), Nums(RGB(123, 125, 123), RGB(255, 255, 255)));
+    EXPECT_EQ(GetPixel(c.dc, 0, 0), RGB(123, 125, 123));
 }
 
 TEST(Pixels, ADeviceContextFromASurfaceStartsFromTheDefaultsEveryTime) {
