@@ -71,8 +71,6 @@ struct MemoryDC {
         bitmap->pixels = std::move(pixels);
         SelectObject(dc, bitmap);
     }
-    MemoryDC(int w, int h, std::uint32_t xrgb)
-        : MemoryDC(w, h, std::vector<std::uint32_t>(std::size_t(w * h), xrgb)) {}
     ~MemoryDC() {
         DeleteDC(dc);
         DeleteObject(bitmap);

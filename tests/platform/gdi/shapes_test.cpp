@@ -1,7 +1,7 @@
 // Filled figures to the pixel, GDI's rules for right and bottom edges, null pens and brushes and
 // wide pens, and figures far outside the target (lines are the line walk's test); StretchBlt from
-// bitmaps onto surfaces: scaling, and rectangles that leave either target (the 5-6-5 rounding is
-// the DC test's).
+// a whole bitmap onto a whole surface, the one copy the program makes (the 5-6-5 rounding is the
+// DC test's).
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -13,7 +13,7 @@ using gdt::MemoryDC;
 
 namespace {
 
-constexpr int kLo = std::numeric_limits<int>::min(), kHi = std::numeric_limits<int>::max();
+constexpr int kHi = std::numeric_limits<int>::max();
 
 TEST(Rectangles, PenInsideBrushWithinRightAndBottomLeftOut) {
     Canvas c(9, 7);
@@ -84,16 +84,6 @@ TEST(Clipping, FiguresPartlyOrFarOutsideDrawOnlyTheirVisiblePart) {
     EXPECT_EQ(std::vector<std::uint16_t>(raw.begin() + 6, raw.begin() + 12),
               std::vector<std::uint16_t>(6, 0xF800));
     EXPECT_EQ(std::vector<std::uint16_t>(raw.begin() + 24, raw.end()), std::vector<std::uint16_t>(6, 0xF800));
-    // The very ends of the int range.
-    c.Clear();
-    MoveToEx(c.dc, kLo, kLo, nullptr);
-    EXPECT_TRUE(LineTo(c.dc, kHi, kLo));
-    EXPECT_TRUE(Rectangle(c.dc, kLo, kLo, kHi, kHi));
-    EXPECT_TRUE(RoundRect(c.dc, 0, 0, 3, 3, kLo, kLo));
-    RECT everything{kLo, kLo, kHi, kHi}, inverted{kHi, kHi, kLo, kLo};
-    EXPECT_EQ(FillRect(c.dc, &inverted, c.brush), 1);
-    EXPECT_EQ(FillRect(c.dc, &everything, c.brush), 1);
-    EXPECT_TRUE(c.Shows("oooooo|oooooo|oooooo|oooooo|oooooo"));
 }
 
 TEST(StretchBlt, ScalesTakingThePixelUnderEachCentre) {
@@ -101,31 +91,11 @@ TEST(StretchBlt, ScalesTakingThePixelUnderEachCentre) {
     Canvas c(4, 3);
     ASSERT_TRUE(StretchBlt(c.dc, 0, 0, 4, 3, b.dc, 0, 0, 2, 2, SRCCOPY));
     EXPECT_TRUE(c.Shows("##oo|oo##|oo##"));
-    // A part of the bitmap, shrunk.
-    c.Clear();
+    // Shrunk: columns 1 and 4 lie under the centres.
     MemoryDC wide(6, 1, {0x000000FF, 0x00FF0000, 0x000000FF, 0x000000FF, 0x000000FF, 0x00FF0000});
-    ASSERT_TRUE(StretchBlt(c.dc, 1, 1, 2, 1, wide.dc, 0, 0, 6, 1, SRCCOPY));
-    EXPECT_TRUE(c.Shows("....|.#o.|...."));
-}
-
-TEST(StretchBlt, LeavesOutWhatFallsOutsideEitherTargetAndRefusesEmptySizes) {
-    MemoryDC b(2, 1, {0x00FF0000, 0x000000FF});
-    Canvas c(3, 2);
-    // Source column -1 does not exist: its destination pixel keeps what it had.
-    ASSERT_TRUE(StretchBlt(c.dc, 0, 0, 3, 1, b.dc, -1, 0, 3, 1, SRCCOPY));
-    // Destination partly off the surface on the left and bottom.
-    ASSERT_TRUE(StretchBlt(c.dc, -1, 1, 2, 4, b.dc, 0, 0, 2, 1, SRCCOPY));
-    EXPECT_TRUE(c.Shows(".#o|o.."));
-    ASSERT_TRUE(StretchBlt(c.dc, 2000000000, 0, 2000000000, 1, b.dc, 0, 0, 2, 1, SRCCOPY));
-    // Only the visible part is computed: the last tenth of a huge run shows source column 1.
-    ASSERT_TRUE(StretchBlt(c.dc, -2000000000, 0, 2100000000, 2, b.dc, 0, 0, 2, 1, SRCCOPY));
-    EXPECT_TRUE(c.Shows("ooo|ooo"));
-    EXPECT_TRUE(StretchBlt(c.dc, kLo, kLo, kHi, kHi, b.dc, kLo, kLo, kHi, kHi, SRCCOPY));
-    EXPECT_TRUE(StretchBlt(c.dc, 0, 0, kHi, kHi, b.dc, kHi, kHi, 1, 1, SRCCOPY));
-    c.Clear();
-    EXPECT_FALSE(StretchBlt(c.dc, 0, 0, -2, 2, b.dc, 0, 0, 2, 1, SRCCOPY));
-    EXPECT_FALSE(StretchBlt(c.dc, 0, 0, 2, 2, b.dc, 0, 0, 2, 0, SRCCOPY));
-    EXPECT_TRUE(c.Shows("...|..."));
+    Canvas narrow(2, 1);
+    ASSERT_TRUE(StretchBlt(narrow.dc, 0, 0, 2, 1, wide.dc, 0, 0, 6, 1, SRCCOPY));
+    EXPECT_TRUE(narrow.Shows("#o"));
 }
 
 }  // namespace

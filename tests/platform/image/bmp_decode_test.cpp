@@ -1,5 +1,5 @@
-// The BMP decoder: every variant to exact pixels, packed bitmaps and pixel offsets, and every kind
-// of malformed picture refused with its reason, never reading outside the bytes.
+// The BMP decoder: every variant to exact pixels and pixel offsets, and every kind of malformed
+// file or packed bitmap refused with its reason, never reading outside the bytes.
 #include "platform/image/bmp_decode.h"
 
 #include <gtest/gtest.h>
@@ -119,27 +119,8 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
     }
 }
 
-TEST(BmpDecode, PackedBitmapsStartAtTheirInfoHeader) {
-    struct Case {
-        Picture picture;
-        Pixels pixels;
-    };
-    // Masks after the 40-byte header, then the pixels straight away; an 8-bit palette counting
-    // 2 colours; a 24-bit picture with an optional palette of 1 entry that is skipped.
-    const Case cases[] = {
-        {{.bpp = 16, .comp = 3, .masks = {0xF800, 0x07E0, 0x001F}, .data = "\x1F\x00\x00\x00"s}, {0x0000FF}},
-        {{.w = 2, .bpp = 8, .pal = {0x010203, 0x040506}, .used = 2, .data = Rows({"\x01\x00"s})},
-         {0x040506, 0x010203}},
-        {{.pal = {0x999999}, .used = 1, .data = Rows({"\x0A\x0B\x0C"s})}, {0x0C0B0A}},
-    };
-    for (const Case& c : cases) {
-        tkp_BmpImage img;
-        const char* reason = "";
-        ASSERT_TRUE(decode(tk_test::Dib(c.picture), &reason, true, &img)) << reason;
-        EXPECT_EQ(img.pixels, c.pixels);
-    }
-}
-
+// (Packed bitmaps are the program's own sheets, 24 bits without a palette, found as resources:
+// the sheet loader's test reads their pixels.)
 TEST(BmpDecode, EveryMalformedPictureIsRefusedWithItsReason) {
     const std::string good =
         File({.w = 2, .h = 2, .data = Rows({"\x01\x02\x03\x04\x05\x06"s, "\x07\x08\x09\x0A\x0B\x0C"s})});

@@ -38,10 +38,7 @@ bool loads(HINSTANCE module, const char* name, UINT flags) {
 class LoadImageTest : public ::testing::Test {
   protected:
     void SetUp() override { tkp_CaptureDebugOutput(true); }
-    void TearDown() override {
-        tkp_ClearRegisteredResources();
-        tkp_CaptureDebugOutput(false);
-    }
+    void TearDown() override { tkp_CaptureDebugOutput(false); }
     tk_test::ScopedWorkDir dir_;
 };
 
@@ -54,12 +51,7 @@ TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
     // The headers-only file that a failed thumbnail write leaves behind.
     tk_test::WriteFile("cut.thm", tk_test::File(flat(150, 100, 0)).substr(0, 54));
     EXPECT_FALSE(loads(nullptr, "cut.thm", LR_LOADFROMFILE));
-    const std::string dib = tk_test::Dib(flat(2, 2, 0));
-    ASSERT_TRUE(tkp_RegisterResource("bad.bmp", RT_BITMAP, dib.data(), 20));
-    EXPECT_FALSE(loads(nullptr, "bad.bmp", 0));
-    EXPECT_EQ(tkp_TakeDebugOutput(),
-              "LoadImageA: cut.thm: pixel data shorter than its rows\n"
-              "LoadImageA: bad.bmp: truncated header\n");
+    EXPECT_EQ(tkp_TakeDebugOutput(), "LoadImageA: cut.thm: pixel data shorter than its rows\n");
     tk_test::WriteFile("ok.bmp", tk_test::File(flat(2, 2, 0)));
     // Requested sizes past the limits (one side, or the pixels of both).
     EXPECT_FALSE(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, -1, 0, LR_LOADFROMFILE) ||

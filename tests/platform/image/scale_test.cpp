@@ -1,6 +1,7 @@
-// Area-averaging scaling: exact means when shrinking, copies and edge blends when enlarging.
-// (That fine detail fades to its mean is the thumbnail test's; both callers check the sizes and
-// pass rows without gaps.)
+// Area-averaging scaling: exact means when shrinking. (That fine detail fades to its mean is the
+// thumbnail test's; both callers check the sizes and pass rows without gaps, and the thumbnails
+// only ever shrink: a picture no larger than its thumbnail is blitted instead. The fuzz target
+// enlarges tiny pictures, for safety only.)
 #include "platform/image/scale.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ std::uint32_t grey(std::uint32_t v) {
     return (v << 16) | (v << 8) | v;
 }
 
-TEST(ScaleTest, ShrinkingAveragesTheCoveredAreaAndEnlargingBlendsOnlyAtSourceEdges) {
+TEST(ScaleTest, ShrinkingAveragesTheCoveredArea) {
     // 4 x 2 to 2 x 1: each result is the mean of a 2 x 2 block, per channel, rounded.
     EXPECT_EQ(
         scale({0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x101010, 0x202020, 0x0000FF, 0x00FF00}, 4, 2, 2, 1),
@@ -39,12 +40,6 @@ TEST(ScaleTest, ShrinkingAveragesTheCoveredAreaAndEnlargingBlendsOnlyAtSourceEdg
     // 3 to 2: the first result covers the first pixel and half the second: (2a + b) / 3, (b + 2c) / 3.
     EXPECT_EQ(scale({grey(0), grey(90), grey(255)}, 3, 1, 2, 1), (Pixels{grey(30), grey(200)}));
     EXPECT_EQ(scale({grey(1), grey(2), grey(3), grey(4), grey(5), grey(6)}, 3, 2, 1, 1), (Pixels{grey(4)}));
-    EXPECT_EQ(scale({0x123456}, 1, 1, 3, 2), Pixels(6, 0x123456));
-    // 2 to 3: the middle pixel straddles both sources equally; 2 to 4 doubles each pixel exactly.
-    EXPECT_EQ(scale({grey(10), grey(21)}, 2, 1, 3, 1), (Pixels{grey(10), grey(16), grey(21)}));
-    EXPECT_EQ(scale({1, 2, 3, 4}, 2, 2, 4, 4), (Pixels{1, 1, 2, 2, 1, 1, 2, 2, 3, 3, 4, 4, 3, 3, 4, 4}));
-    // Shrinking one way and enlarging the other.
-    EXPECT_EQ(scale({grey(0), grey(100)}, 2, 1, 1, 2), (Pixels{grey(50), grey(50)}));
     // A photograph-sized gradient to 150 x 100: every pixel the mean of its 2 x 2 block.
     const Pixels ramp =
         picture(300, 200, [](int x, int y) { return std::uint32_t((x % 256) << 16 | (y % 256)); });

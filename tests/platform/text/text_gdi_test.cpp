@@ -1,5 +1,5 @@
-// The text calls on device contexts: memory bitmaps and DirectDraw surfaces, the DC's font and
-// colour.
+// The text calls on a surface's device context (where the program draws all its text): the DC's
+// font and colour, DrawTextA placing the text as TextOutA does, and text larger than the surface.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,35 +12,32 @@ namespace {
 
 using tk_test::Nums;
 
-// A white memory DC with the name font of the cards selected, drawing dark red.
-struct TextDC : gdt::MemoryDC {
-    FontPtr font{CreateFontA(20, 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 34, "Verdana")};
-    TextDC(int w, int h) : MemoryDC(w, h, 0x00FFFFFFu) {
-        SelectObject(dc, font.get());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(80, 0, 0));
-    }
-    ~TextDC() { SelectObject(dc, GetStockObject(SYSTEM_FONT)); }
-};
-
 // (Measuring on a DC is the framework's text measurement test's.)
-TEST(TextGdiTest, DrawTextOnADcPlacesTheTextLikeTextOut) {
-    TextDC a(300, 100), b(300, 100);
-    const SIZE s = Extent(a.font, "čerešňa");
+TEST(TextGdiTest, DrawTextPlacesTheTextLikeTextOutInTheFontAndColourOfTheDc) {
+    gdt::Canvas a(300, 100), b(300, 100);
+    // A new DC measures in the system font.
+    RECT own{};
+    DrawTextA(a.dc, "Zamiešaj", -1, &own, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(Nums(own.right, own.bottom),
+              Nums(tkp_TextExtent(tkp_FontFor(nullptr), "Zamiešaj").cx, tkp_SystemFont()->strike->Height()));
+    // The name font of the cards, centred on a card.
+    FontPtr font = MakeFont(20, 0, FW_BOLD, "Verdana");
+    for (gdt::Canvas* c : {&a, &b}) {
+        SelectObject(c->dc, font.get());
+        SetBkMode(c->dc, TRANSPARENT);
+        SetTextColor(c->dc, RGB(255, 0, 0));
+    }
+    const SIZE s = Extent(font, "čerešňa");
     RECT card{10, 0, 160, 100};
     EXPECT_EQ(DrawTextA(a.dc, "čerešňa", -1, &card, DT_CENTER | DT_VCENTER | DT_SINGLELINE),
               50 - s.cy / 2 + s.cy);
     EXPECT_TRUE(TextOutA(b.dc, (170 - s.cx) / 2, 50 - s.cy / 2, "čerešňa", 10));
-    EXPECT_TRUE(tk_test::SamePixels(300, 100, a.bitmap->pixels, b.bitmap->pixels));
+    const std::vector<std::uint16_t> drawn = a.Raw();
+    EXPECT_TRUE(drawn == b.Raw() && std::count(drawn.begin(), drawn.end(), 0xF800) > 20);
+    for (gdt::Canvas* c : {&a, &b}) SelectObject(c->dc, GetStockObject(SYSTEM_FONT));
 }
 
-TEST(TextGdiTest, ANewDcDrawsInTheSystemFontAndTextReachesASurfaceStayingInside) {
-    gdt::MemoryDC m(100, 40, 0u);
-    RECT own{};
-    DrawTextA(m.dc, "Zamiešaj", -1, &own, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_EQ(Nums(own.right, own.bottom),
-              Nums(tkp_TextExtent(tkp_FontFor(nullptr), "Zamiešaj").cx, tkp_SystemFont()->strike->Height()));
-
+TEST(TextGdiTest, TextLargerThanTheSurfaceStaysInside) {
     gdt::Canvas c(120, 40);
     HFONT big = CreateFontA(150, 65, 0, 0, FW_NORMAL, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 34, "Verdana");
     SelectObject(c.dc, big);
