@@ -24,6 +24,8 @@ class ScopedWorkDir {
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 void MakeDir(const std::string& path);
+// The names in a folder, sorted, as "a b c".
+std::string FilesIn(const std::string& folder);
 // Removes the files a writer left half made (any name holding ".tmp") in the folder; returns how
 // many there were.
 int RemoveTemporaries(const std::string& folder = ".");
