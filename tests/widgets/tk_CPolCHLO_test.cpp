@@ -27,8 +27,9 @@ class CPolCHLOTest : public TreeWorld {
         int id = -7;
         return root.INFORMUJ_MA(&id) ? std::to_string(id) : id == -7 ? "-" : "changed";
     }
+    // The smallest dialog: a container with the dialog's class id.
     static Box* Dialog(tk_CPolCHLO* parent, int id, const char* name) {
-        Box* d = MakeDialog(parent, id);
+        Box* d = new Box(parent, id, tk_CLASS_CDDialog);
         d->SetName(name);
         return d;
     }
