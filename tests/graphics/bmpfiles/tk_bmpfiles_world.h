@@ -23,13 +23,6 @@
 
 namespace tk_test {
 
-// A little-endian number of `size` bytes at offset.
-inline std::uint32_t Field(const std::string& bytes, std::size_t offset, int size) {
-    std::uint32_t v = 0;
-    for (int i = size - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes.at(offset + i));
-    return v;
-}
-
 // A bundled card set's folder in the source tree, found from the tree's absolute path (__FILE__ is
 // relative when the compiler is given relative paths, as ccache's base directory does).
 inline std::string CardSet(const char* name) {
