@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -380,25 +379,20 @@ TEST_F(Zvuk, LostBufferIsRefilledFromItsFileAndRetriedAfterAFailure) {
 TEST_F(Zvuk, LoadsReplaceEachOtherAndReleaseTheirBuffers) {
     ASSERT_TRUE(RegisterWav("A.WAV", kWav));
     WriteFile("b.wav", kOtherWav);
-    auto z = std::make_unique<tk_CDSO_Zvuk>();
+    tk_CDSO_Zvuk z;
     const auto names = [&] {
-        return std::string(z->m_ResName ? z->m_ResName : "-") + "|" + (z->m_FileName ? z->m_FileName : "-");
+        return std::string(z.m_ResName ? z.m_ResName : "-") + "|" + (z.m_FileName ? z.m_FileName : "-");
     };
-    ASSERT_EQ(z->NAHRAJ_RES("a.wav"), 1);
-    IDirectSoundBuffer* first = z->m_lpDSB;
+    ASSERT_EQ(z.NAHRAJ_RES("a.wav"), 1);
+    IDirectSoundBuffer* first = z.m_lpDSB;
     first->AddRef();
-    ASSERT_EQ(z->NAHRAJ_FILE("b.wav"), 1);
+    ASSERT_EQ(z.NAHRAJ_FILE("b.wav"), 1);
     EXPECT_EQ(names(), "-|b.wav");
-    // The object let go of its earlier buffer: only the test's reference is left.
+    // The object let go of its earlier buffer: only the test's reference is left. (What the
+    // destructor releases shows in every test's device release and in the long play's counts.)
     EXPECT_EQ(first->Release(), 0u);
-    ASSERT_EQ(z->NAHRAJ_RES("a.wav"), 1);
+    ASSERT_EQ(z.NAHRAJ_RES("a.wav"), 1);
     EXPECT_EQ(names(), "a.wav|-");
-    // The destructor releases the last buffer.
-    ASSERT_EQ(z->NAHRAJ("a.wav"), 1);
-    IDirectSoundBuffer* last = z->m_lpDSB;
-    last->AddRef();
-    z.reset();
-    EXPECT_EQ(last->Release(), 0u);
 }
 
 }  // namespace
