@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -26,15 +25,6 @@ std::string Read(const char* file) {
     return Nums(read, s.screen_w, s.screen_h, s.level, s.period);
 }
 
-std::string FilesHere() {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(".")) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    std::string s;
-    for (const auto& n : names) s += n + " ";
-    return s;
-}
-
 // Writes stop after 4 bytes of any file (the child of a death test, which ends without running the
 // program's exit code); 0 when the write failed and left the old file alone.
 int WriteOnAFullDisk() {
@@ -42,7 +32,7 @@ int WriteOnAFullDisk() {
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
     const bool written = tk_APP_WriteSettings("S.INI", {1024, 768, 5, 100});
-    return !written && ReadFile("S.INI") == "800 600\n3 36" && FilesHere() == "S.INI tk_LOG.txt " ? 0 : 1;
+    return !written && ReadFile("S.INI") == "800 600\n3 36" && FilesIn(".") == "S.INI tk_LOG.txt" ? 0 : 1;
 }
 
 struct ReadCase {
@@ -79,7 +69,7 @@ using AppSettings = AppWorld;
 TEST_F(AppSettings, WritingReplacesTheFileWholeAndAFailedWriteKeepsTheOldOne) {
     WriteFile("S.INI", "1024 768\n5 100");
     ASSERT_TRUE(tk_APP_WriteSettings("S.INI", {800, 600, 3, 36}));
-    EXPECT_EQ(ReadFile("S.INI") + "|" + FilesHere(), "800 600\n3 36|S.INI ");
+    EXPECT_EQ(ReadFile("S.INI") + "|" + FilesIn("."), "800 600\n3 36|S.INI");
     EXPECT_FALSE(tk_APP_WriteSettings("gone/S.INI", {800, 600, 3, 36}));
     EXPECT_EQ(LogLines("tk_APP_WriteSettings|gone"),
               "TSKW ERROR:  [tk_APP_WriteSettings - the file was not written; the old one is "

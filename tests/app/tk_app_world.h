@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <regex>
@@ -96,6 +97,13 @@ inline void ClickOn(tk_CPol* e) {
 inline void Press(int vk) {
     tkp_HeadlessKey(vk, true);
     tkp_HeadlessKey(vk, false);
+}
+// Pixels of the colour (0x00RRGGBB) in the rectangle of the last presented frame.
+inline int FramePixels(std::uint32_t colour, RECT r) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += tkp_HeadlessFramePixel(x, y) == colour;
+    return n;
 }
 // The last presented frame as build/screenshots/<name>.png.
 inline void Shot(const std::string& name) {

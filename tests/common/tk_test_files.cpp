@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -47,6 +48,15 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 void MakeDir(const std::string& path) {
     std::filesystem::create_directories(path);
+}
+
+std::string FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    std::string s;
+    for (const auto& n : names) s += (s.empty() ? "" : " ") + n;
+    return s;
 }
 
 std::string RepoPath(const std::string& relative) {

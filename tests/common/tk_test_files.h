@@ -2,6 +2,8 @@
 // repository's files, and the program's log.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,16 @@ class ScopedWorkDir {
 };
 
 std::string ReadFile(const std::string& path);
+// The little-endian number of `size` bytes at the offset.
+inline std::uint32_t Field(const std::string& bytes, std::size_t offset, int size) {
+    std::uint32_t v = 0;
+    for (int i = size - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes.at(offset + i));
+    return v;
+}
 void WriteFile(const std::string& path, const std::string& bytes);
 void MakeDir(const std::string& path);
+// The names in a folder, sorted, as "a b c".
+std::string FilesIn(const std::string& folder);
 // Removes the files a writer left half made (any name holding ".tmp") in the folder; returns how
 // many there were.
 int RemoveTemporaries(const std::string& folder = ".");

@@ -12,15 +12,6 @@ namespace {
 constexpr std::uint32_t kHelpText = 0xFFFFC6;  // RGB(255, 255, 200) through 5-6-5
 constexpr std::uint32_t kGreen = 0x00FF00;
 
-// Pixels of the colour in the rectangle of the last frame.
-int Count(std::uint32_t colour, int left, int top, int right, int bottom) {
-    int n = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) n += tkp_HeadlessFramePixel(x, y) == colour;
-    }
-    return n;
-}
-
 using EditorOnScreen = AppWorld;
 
 TEST_F(EditorOnScreen, TheChordAndAClickReachModesNineAndOneAndTheOverlayIsDrawnOverTheFrame) {
@@ -33,7 +24,6 @@ TEST_F(EditorOnScreen, TheChordAndAClickReachModesNineAndOneAndTheOverlayIsDrawn
     menu->MoveToRel(200, 300);
     auto* rows = new tk_CDUIR(&app, 500, 300);
     for (int i = 1; i <= 5; ++i) rows->PRIDAJ(i, ("Row " + std::to_string(i)).c_str());
-    auto idle = [](ProbeApp&) {};
     const int status =
         Run(app, "1280 1024\n2 16",
             {[](ProbeApp&) {
@@ -46,8 +36,8 @@ TEST_F(EditorOnScreen, TheChordAndAClickReachModesNineAndOneAndTheOverlayIsDrawn
              },
              [&](ProbeApp&) {
                  // Help (5 lines from y 40) and data (4 lines from y 40, at x 800) are on the picture.
-                 EXPECT_GT(Count(kHelpText, 420, 40, 780, 40 + 5 * 18), 200);
-                 EXPECT_GT(Count(kHelpText, 800, 40, 1100, 40 + 4 * 18), 200);
+                 EXPECT_GT(FramePixels(kHelpText, RECT{420, 40, 780, 40 + 5 * 18}), 200);
+                 EXPECT_GT(FramePixels(kHelpText, RECT{800, 40, 1100, 40 + 4 * 18}), 200);
                  // The application's rectangle with the green pen along the screen's left edge.
                  EXPECT_EQ(tkp_HeadlessFramePixel(1, 500), kGreen);
                  Shot("editor_mode9");
@@ -57,7 +47,7 @@ TEST_F(EditorOnScreen, TheChordAndAClickReachModesNineAndOneAndTheOverlayIsDrawn
                  EXPECT_EQ(Nums(tk_KM_mod, tk_KM_cDUI_1 == menu), "1,1");
                  Press(VK_F7);
              },
-             idle,
+             Idle,
              [&](ProbeApp&) {
                  // The mode-1 marker along the menu's new outline.
                  EXPECT_EQ(tkp_HeadlessFramePixel(menu->obal.left, (menu->obal.top + menu->obal.bottom) / 2),

@@ -194,8 +194,8 @@ TEST_F(SheetTest, SurfacesLoadReplaceReleaseAndReloadWithoutLeaking) {
     EXPECT_TRUE(LogLines().empty());
 }
 
-TEST_F(SheetTest, FailedSurfaceLoadsAreLoggedAndTheProgramGoesOnUnlessNothingWasEverLoaded) {
-    tk_CDas_Surface s, never;
+TEST_F(SheetTest, FailedSurfaceLoadsAreLoggedAndTheProgramGoesOn) {
+    tk_CDas_Surface s;
     ASSERT_EQ(s.NAHRAJ_SURFACE("sheet.bmp"), 1);
     // Not found: no surface, the size as it was; stretched, the asked size.
     EXPECT_EQ(s.NAHRAJ_SURFACE("missing.bmp"), 0);
@@ -212,7 +212,6 @@ TEST_F(SheetTest, FailedSurfaceLoadsAreLoggedAndTheProgramGoesOnUnlessNothingWas
     EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(5, 5)) + " " + Nums(s.TC, s.BC), std::string(kDefaultPhase) + " 0,0");
     EXPECT_NE(s.RESTORE_SURFACE(), DD_OK);
     EXPECT_EQ(LogLines().size(), 12u);
-    EXPECT_DEATH(never.RENAHRAJ_SURFACE(), "RENAHRAJ_SURFACE\\(\\) - subor_nazov == NULL");
 }
 
 TEST_F(SheetTest, RestoreRefillsAtTheLoadedSizeAndKeepsTheKey) {

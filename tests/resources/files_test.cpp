@@ -35,11 +35,11 @@ TEST(CardPictures, HeadersAreConsistentTheLoaderTakesThemAndRleDecodesToTheWhole
             // The loader takes it whole, at the size its 40-byte header gives (it checks the offsets
             // and lengths itself), and the file header's size is the file's.
             tkp_BmpImage image;
-            ASSERT_EQ(U(b, 14, 4), 40u);
-            EXPECT_EQ(U(b, 2, 4), b.size());
-            EXPECT_TRUE(Decode(b, &image) && image.width == int(U(b, 18, 4)) &&
-                        image.height == int(U(b, 22, 4)));
-            kinds.insert(std::to_string(U(b, 28, 2)) + "/" + std::to_string(U(b, 30, 4)));
+            ASSERT_EQ(Field(b, 14, 4), 40u);
+            EXPECT_EQ(Field(b, 2, 4), b.size());
+            EXPECT_TRUE(Decode(b, &image) && image.width == int(Field(b, 18, 4)) &&
+                        image.height == int(Field(b, 22, 4)));
+            kinds.insert(std::to_string(Field(b, 28, 2)) + "/" + std::to_string(Field(b, 30, 4)));
         }
     }
     // 24-bit, 8-bit and 4-bit palettes, RLE8 and RLE4 all appear.

@@ -50,8 +50,8 @@ TEST(PhotoCardSet, EveryKindDecodesUprightAndEachNameIsSpokenInOgg) {
         ASSERT_TRUE(tkp_DecodeSoundToWave(Bytes(ogg), ogg.size(), &wave, nullptr));
         // The canonical header: mono, 22050 Hz, 16 bits; then at most two seconds of samples.
         const std::string w(wave.begin(), wave.end());
-        EXPECT_EQ(U(w, 22, 2) * 1000000 + U(w, 24, 4), 1 * 1000000 + 22050u);
-        EXPECT_LE(U(w, 40, 4), 2u * 22050 * 2);
+        EXPECT_EQ(Field(w, 22, 2) * 1000000 + Field(w, 24, 4), 1 * 1000000 + 22050u);
+        EXPECT_LE(Field(w, 40, 4), 2u * 22050 * 2);
     }
     EXPECT_EQ(kinds, (std::set<std::string>{"JPEG", "JPEG progressive", "JPEG grey", "JPEG turned", "PNG 2",
                                             "PNG 3", "PNG 6"}));

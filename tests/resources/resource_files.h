@@ -13,6 +13,7 @@
 
 namespace tk_res_test {
 
+using tk_test::Field;
 using tk_test::RepoPath;
 // Files of a folder with the extension (".wav"), sorted by name.
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension);
@@ -20,13 +21,6 @@ std::vector<std::string> FilesIn(const std::string& folder, const std::string& e
 std::vector<std::string> PicturesIn(const std::string& folder);
 // The DATA_* folders under cardsets/, sorted.
 std::vector<std::string> CardSetFolders();
-
-// The n-byte little-endian number at the offset.
-inline std::uint32_t U(const std::string& b, std::size_t at, int n) {
-    std::uint32_t v = 0;
-    for (int i = n - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
-    return v;
-}
 
 // A committed sheet loaded as the framework loads it, into a surface on the headless backend;
 // phases are located by the framework's own locator. Colours are 16-bit 5-6-5 pixels, as the

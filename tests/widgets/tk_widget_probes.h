@@ -100,11 +100,6 @@ class Box : public tk_CPolCHLO {
     int* destroyed_ = nullptr;
 };
 
-// The smallest dialog: a container with the dialog's class id.
-inline Box* MakeDialog(tk_CPolCHLO* parent, int id) {
-    return new Box(parent, id, tk_CLASS_CDDialog);
-}
-
 // A list stand-in (class 11, 12, 121 or 122) with one pending choice.
 class Chooser : public tk_CPol {
   public:

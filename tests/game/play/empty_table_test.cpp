@@ -17,9 +17,7 @@ TEST_F(EmptyTable, WithoutACardSetTheTableExplainsWhereSetsGoAndTheGameStaysUsab
             EXPECT_TRUE(hint.find(std::filesystem::canonical(dir_.path()).string()) != std::string::npos &&
                         hint.find("DATA") != std::string::npos && hint.find("BMP") != std::string::npos)
                 << hint;
-            int white = 0;
-            for (int x = 0; x < 1024; ++x)
-                for (int y = 300; y < 470; ++y) white += tkp_HeadlessFramePixel(x, y) == 0xFFFFFF;
+            const int white = FramePixels(0xFFFFFF, RECT{0, 300, 1024, 470});
             EXPECT_EQ(Nums(REG_KARTY.count, a.utl_duir_DATA.CountR(), white > 200), "0,0,1");
             Shot("kartola_no_sets");
             RightClick(400, 300);

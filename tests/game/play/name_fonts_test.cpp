@@ -37,10 +37,8 @@ int Measured(const char* text) {
 
 // Whether the card's box in the last frame holds a pixel of that 5-6-5 colour.
 bool CardShows(const CKarta* c, std::uint16_t raw) {
-    for (int y = c->y + 2; y < c->y + c->vys - 2; ++y)
-        for (int x = c->x + 2; x < c->x + c->sir - 2; ++x)
-            if (tkp_HeadlessFramePixel(x, y) == tkp::XrgbOf565(raw)) return true;
-    return false;
+    return FramePixels(tkp::XrgbOf565(raw), RECT{c->x + 2, c->y + 2, c->x + c->sir - 2, c->y + c->vys - 2}) >
+           0;
 }
 
 // RGB(80, 0, 0) as a 5-6-5 pixel.

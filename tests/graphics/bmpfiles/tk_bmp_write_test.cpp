@@ -79,7 +79,6 @@ TEST_F(BmpWriteTest, RectanglesAndSizesAreCheckedBeforeAnythingIsWritten) {
     for (const auto& r : rects)
         EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s, r[0], r[1], r[2], r[3], "r.bmp"), 0)
             << r[0] << "," << r[2];
-    EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(nullptr, "r.bmp"), 0);
     EXPECT_FALSE(std::filesystem::exists("r.bmp"));
     EXPECT_TRUE(
         Logged("TSKW ERROR: rectangle refused [r.bmp: 6,0 - 5,5 is not inside the surface of 40 x 30]"));

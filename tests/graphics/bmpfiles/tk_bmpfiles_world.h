@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -23,23 +22,6 @@
 #include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
-
-// A little-endian number of `size` bytes at offset.
-inline std::uint32_t Field(const std::string& bytes, std::size_t offset, int size) {
-    std::uint32_t v = 0;
-    for (int i = size - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes.at(offset + i));
-    return v;
-}
-
-// The names in a folder, sorted, as "a b c".
-inline std::string FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    std::string s;
-    for (const auto& n : names) s += (s.empty() ? "" : " ") + n;
-    return s;
-}
 
 // A bundled card set's folder in the source tree, found from the tree's absolute path (__FILE__ is
 // relative when the compiler is given relative paths, as ccache's base directory does).

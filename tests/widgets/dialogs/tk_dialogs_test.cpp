@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <string>
 
 #include "framework/widgets/tk_CDDialog.h"
