@@ -5,6 +5,10 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+# A compiler cache, where installed, makes the several builds of `make test` and every rebuild cheap.
+CCACHE     := $(shell command -v ccache 2>/dev/null)
+LAUNCHER   := $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+WERROR     :=
 
 .PHONY: all setup build build-asan run test test-fast test-asan fuzz fuzz-long format clean bench
 
@@ -14,11 +18,11 @@ setup:
 	@bash scripts/setup.sh
 
 build: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) $(WERROR) $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 
 build-asan: setup
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTK_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTK_SANITIZE=ON $(LAUNCHER) $(WERROR) $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 # Installs the program, its card sets, desktop entry, icons and manual page under PREFIX; DESTDIR
@@ -35,6 +39,9 @@ run: build
 # The whole suite: the normal build, a short run of each fuzzer (skipped with a message where
 # clang is missing), then the same tests under AddressSanitizer and UBSan.
 test: test-fast fuzz test-asan
+
+# The project's own checks treat warnings as errors; a plain build (and `make run`) does not.
+test test-fast test-asan: WERROR := -DTK_WERROR=ON
 
 test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
