@@ -23,6 +23,10 @@ DisplayMode DesktopSize();
 void SetPresentationSize(int width, int height);
 // Shows one frame: 16-bit RGB 5-6-5 pixels, pitch in bytes.
 void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes);
+// Shows one frame that differs from the frame shown last only inside the rectangles given (none:
+// the same frame). A backend that kept no frame of that size takes the whole of pixels.
+void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitchBytes,
+                    const std::vector<RECT>& changes);
 // The next main window is an ordinary window of width x height on the desktop instead of one
 // covering the screen; DesktopSize and DisplayModes then answer for that window. 0 x 0: the screen.
 void SetWindowed(int width, int height);

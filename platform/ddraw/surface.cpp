@@ -113,6 +113,7 @@ HRESULT tkp_Surface::Restore() {
     // The memory is kept but its content is gone: a pattern shows whether the owner refilled it.
     if (lost_) FillLostPattern();
     lost_ = false;
+    presented_ = false;
     if (backBuffer_ && backBuffer_->lost_) {
         backBuffer_->FillLostPattern();
         backBuffer_->lost_ = false;
@@ -137,6 +138,7 @@ HRESULT tkp_Surface::Lock(LPRECT rect, LPDDSURFACEDESC desc, DWORD flags, HANDLE
     desc->dwFlags |= DDSD_LPSURFACE;
     desc->lpSurface = View().Row(r.top) + r.left;
     locked_ = true;
+    presented_ = false;
     return DD_OK;
 }
 
@@ -154,6 +156,7 @@ HRESULT tkp_Surface::GetDC(HDC* dc) {
     if (locked_) return DDERR_SURFACEBUSY;
     dc_ = tkp::CreateSurfaceDC(View());
     if (!dc_) return DDERR_OUTOFMEMORY;
+    presented_ = false;
     *dc = dc_;
     return DD_OK;
 }

@@ -35,7 +35,10 @@ class tkp_Surface final : public IDirectDrawSurface {
     int PitchBytes() const { return pitch_ * 2; }
     DWORD Caps() const { return caps_; }
     bool Lost() const { return lost_; }
-    void MarkLost() { lost_ = true; }
+    void MarkLost() {
+        lost_ = true;
+        presented_ = false;
+    }
     void SetStillDrawing(int count) { stillDrawing_ = count > 0 ? count : 0; }
 
   private:
@@ -50,6 +53,9 @@ class tkp_Surface final : public IDirectDrawSurface {
     bool ResolveRect(const RECT* r, RECT& out) const;
     HRESULT BlitChecks(tkp_Surface* source, bool wait);
     void PresentIfPrimary();
+    // A whole-surface copy from a surface of the same size onto a primary that the backend shows
+    // as it is: the copy takes only the rows and columns that differ, and only those are presented.
+    bool CopyChangesAndPresent(const tkp::PixelView& from);
     void FillLostPattern();
 
     std::vector<std::uint16_t> memory_;
@@ -64,6 +70,9 @@ class tkp_Surface final : public IDirectDrawSurface {
     bool hasSourceKey_ = false;
     tkp::ColourKey sourceKey_{0, 0};
     HDC dc_ = nullptr;
+    // The backend was last given exactly these pixels (a primary only): nothing has written to
+    // them since it presented them.
+    bool presented_ = false;
     tkp_Surface* backBuffer_ = nullptr;  // a primary's attached back buffer
     tkp_Surface* owner_ = nullptr;       // the primary a back buffer belongs to
 };

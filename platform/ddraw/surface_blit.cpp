@@ -9,6 +9,7 @@
 #include "platform/ddraw/surface.h"
 #include "platform/ddraw/surface_desc.h"
 #include "platform/kernel/debug.h"
+#include "platform/pixels/frame_changes.h"
 
 namespace {
 
@@ -69,7 +70,18 @@ HRESULT tkp_Surface::BlitChecks(tkp_Surface* source, bool wait) {
 }
 
 void tkp_Surface::PresentIfPrimary() {
-    if (caps_ & DDSCAPS_PRIMARYSURFACE) tkp::backend::Present(memory_.data(), width_, height_, PitchBytes());
+    if (!(caps_ & DDSCAPS_PRIMARYSURFACE)) return;
+    tkp::backend::Present(memory_.data(), width_, height_, PitchBytes());
+    presented_ = true;
+}
+
+bool tkp_Surface::CopyChangesAndPresent(const tkp::PixelView& from) {
+    if (!(caps_ & DDSCAPS_PRIMARYSURFACE) || !presented_ || from.pixels == memory_.data() ||
+        from.width != width_ || from.height != height_)
+        return false;
+    const std::vector<RECT> changes = tkp::TakeFrameChanges(View(), from.pixels, from.pitch);
+    tkp::backend::PresentChanges(memory_.data(), width_, height_, PitchBytes(), changes);
+    return true;
 }
 
 HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD trans) {
@@ -91,6 +103,8 @@ HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPREC
     const int dy = static_cast<int>(y);
     tkp::PixelView from = src->View();
     const bool keyed = (trans & DDBLTFAST_SRCCOLORKEY) && src->hasSourceKey_;
+    // The frame of each tick: compared with the shown one and copied in the same pass.
+    if (!keyed && dx == 0 && dy == 0 && sourceRect == nullptr && CopyChangesAndPresent(from)) return DD_OK;
     if (!keyed) {
         tkp::CopyPixels(View(), dx, dy, from, s);
     } else {

@@ -74,6 +74,27 @@ void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes)
     ++State().frames;
 }
 
+// Only the changed rectangles are copied, so a change left out of them shows in every test's frame.
+void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitchBytes,
+                    const std::vector<RECT>& changes) {
+    {
+        std::lock_guard<std::mutex> lock(State().mutex);
+        tkp_HeadlessFrame& frame = State().last;
+        if (pixels && frame.width == width && frame.height == height && pitchBytes >= width * 2) {
+            const int pitch = pitchBytes / 2;
+            for (const RECT& r : changes) {
+                for (int y = r.top; y < r.bottom; ++y)
+                    std::copy(pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.left,
+                              pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.right,
+                              frame.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width + r.left);
+            }
+            ++State().frames;
+            return;
+        }
+    }
+    Present(pixels, width, height, pitchBytes);
+}
+
 }  // namespace tkp::backend
 
 void tkp_HeadlessSetDisplayModes(const std::vector<tkp::backend::DisplayMode>& modes) {

@@ -1,7 +1,8 @@
 // The SDL backend's presentation: frames go into the window's own surface (the X server's shared
 // memory) and only the rectangles that changed since the last frame are sent; a frame equal to the
-// last sends nothing. The frame is scaled into the window with its aspect kept, black bars around
-// it; a frame the size of its place is copied 1:1.
+// last sends nothing. The changes are found here, or by the caller while it copied the frame. The frame is
+// scaled into the window with its aspect kept, black bars around it; a frame the size of its place is copied
+// 1:1.
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -193,6 +194,25 @@ void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes)
         return;
     }
     show(p, tkp::TakeFrameChanges(tkp::PixelView{p.kept.data(), width, height, width}, pixels, pitch));
+}
+
+void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitchBytes,
+                    const std::vector<RECT>& changes) {
+    Presenter& p = presenter();
+    if (tkp::sdl::video().window == nullptr || p.keptW != width || p.keptH != height || p.redrawAll ||
+        pixels == nullptr || pitchBytes < width * 2) {
+        Present(pixels, width, height, pitchBytes);
+        return;
+    }
+    // The caller compared the frame already: only what changed is taken into the kept frame.
+    const int pitch = pitchBytes / 2;
+    for (const RECT& r : changes) {
+        for (int y = r.top; y < r.bottom; ++y)
+            std::copy(pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.left,
+                      pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.right,
+                      p.kept.begin() + static_cast<std::ptrdiff_t>(y) * width + r.left);
+    }
+    show(p, changes);
 }
 
 }  // namespace tkp::backend

@@ -82,3 +82,45 @@ TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
     EXPECT_EQ(dd->Release(), 0u);
     EXPECT_EQ(s->Release(), 0u);
 }
+
+// The frame copy onto the primary compares and copies in one pass and presents only what changed;
+// whatever else wrote to the primary in between (a lock, a device context, a restore after a loss)
+// makes the next copy present the whole frame again. Each time the shown frame is the primary's.
+TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
+    tkp_HeadlessResetDisplay();
+    tk_test::Session session;
+    auto shown = [] { return tkp_HeadlessLastFrame().pixels; };
+    auto paint = [](LPDIRECTDRAWSURFACE s, int x, int y, std::uint16_t v) {
+        tkp_LockedSurface px(s);
+        px.at(x, y) = v;
+    };
+    auto copy = [&] {
+        return session.primary->BltFast(0, 0, session.back, nullptr, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);
+    };
+    paint(session.back, 3, 4, 0x1234);
+    ASSERT_EQ(copy(), DD_OK);
+    const int first = tkp_HeadlessFrameCount();
+    // A pixel at each corner and one in the middle change; then nothing changes.
+    for (auto [x, y] : {std::pair{0, 0}, {799, 0}, {0, 599}, {799, 599}, {400, 300}})
+        paint(session.back, x, y, 0xF800);
+    EXPECT_EQ(copy(), DD_OK);
+    EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
+    EXPECT_EQ(copy(), DD_OK);
+    EXPECT_EQ(Nums(tkp_HeadlessFrameCount() - first, shown() == tk_test::PixelsOf(session.primary)), "2,1");
+    // Written behind the presenter's back, then copied over by the next frame.
+    paint(session.primary, 10, 10, 0x07E0);
+    HDC dc = nullptr;
+    ASSERT_EQ(session.primary->GetDC(&dc), DD_OK);
+    SetPixel(dc, 20, 20, RGB(0, 0, 255));
+    session.primary->ReleaseDC(dc);
+    paint(session.back, 40, 40, 0x001F);
+    EXPECT_EQ(copy(), DD_OK);
+    EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
+    tkp_MarkSurfacesLost();
+    EXPECT_EQ(copy(), DDERR_SURFACELOST);
+    ASSERT_EQ(session.primary->Restore(), DD_OK);
+    paint(session.back, 5, 5, 0xFFFF);
+    EXPECT_EQ(copy(), DD_OK);
+    EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
+    tkp_HeadlessResetDisplay();
+}
