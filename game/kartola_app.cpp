@@ -12,6 +12,7 @@
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "game/CKarta.h"
+#include "game/kartola_card_faces.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
@@ -57,6 +58,7 @@ CKartolaApp::~CKartolaApp() {
     deletePen(&g_penHeld);
     // The found list refers to the pictures of the registers: it empties before they go.
     duir_FINAL.VYMAZ();
+    CardFaces().Release();
     UVOLNI_REGISTRE();
     UVOLNI_FONTY();
     if (congratulation_font_) DeleteObject(congratulation_font_);
@@ -182,11 +184,13 @@ void CKartolaApp::Do_LOAD_SRF() {
 }
 
 void CKartolaApp::Do_RELEASE_SRF() {
+    CardFaces().Release();
     game_sheet.RELEASE_SURFACE();
     banner_sheet.RELEASE_SURFACE();
 }
 
 void CKartolaApp::Do_RESTORE_SRF() {
+    CardFaces().Release();
     game_sheet.RESTORE_SURFACE();
     banner_sheet.RESTORE_SURFACE();
 }
@@ -203,6 +207,7 @@ bool CKartolaApp::HandleFWInteraction(int id, int value, tk_CPol* sender) {
 
 void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     tk_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
+    CardFaces().Release();
     for (int i = 0; i < REG_OBR.count; ++i) {
         tk_CIcon* picture = PictureOf(i);
         if (picture && picture->surface) picture->surface->RENAHRAJ_SURFACE();

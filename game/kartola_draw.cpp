@@ -6,6 +6,7 @@
 #include "framework/widgets/tk_CIcon.h"
 #include "game/CKarta.h"
 #include "game/kartola_app.h"
+#include "game/kartola_card_faces.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_table.h"
 
@@ -41,6 +42,16 @@ void drawName(IDirectDrawSurface* surface, const CKarta* card) {
 
 }  // namespace
 
+void DrawCardFace(IDirectDrawSurface* surface, CKarta* card) {
+    card->ZOBRAZ(surface);
+    if (!card->visible) return;
+    if (card->kind == 'I') {
+        if (tk_CIcon* picture = PictureOf(card->pair)) picture->ZOBRAZ(surface, card->x, card->y);
+    } else {
+        drawName(surface, card);
+    }
+}
+
 void CKartolaApp::Redraw_Screen() {
     IDirectDrawSurface* back = tk_lpDDSBack;
     if (!back) return;
@@ -56,16 +67,9 @@ void CKartolaApp::Redraw_Screen() {
 }
 
 void CKartolaApp::ZOBRAZ_STOL(IDirectDrawSurface* surface) {
+    CardFaces().BeginTable(surface);
     for (int i = 0; i < REG_KARTY.count; ++i) {
-        CKarta* card = CardAt(i);
-        if (!card) continue;
-        card->ZOBRAZ(surface);
-        if (!card->visible) continue;
-        if (card->kind == 'I') {
-            if (tk_CIcon* picture = PictureOf(card->pair)) picture->ZOBRAZ(surface, card->x, card->y);
-        } else {
-            drawName(surface, card);
-        }
+        if (CKarta* card = CardAt(i)) CardFaces().Draw(surface, i, card);
     }
     frame(surface, CardAt(g_iHoverCard), g_penHover);
     frame(surface, CardAt(g_iHeldCard), g_penHeld);

@@ -16,6 +16,7 @@ int g_TextFontW = 18;
 int g_TextFontH = 22;
 int g_iTextFont = 0;
 HFONT g_hTextFont = nullptr;
+std::uint32_t g_uNameFontsVersion = 0;
 
 namespace {
 
@@ -72,6 +73,7 @@ int NarrowedWidth(int tw) {
 
 void NASTAV_FONTY() {
     if (REG_FONTY.count == 0) ZISTI_FONTY();
+    ++g_uNameFontsVersion;
     HFONT common = CreateNameFont(g_TextFontH, g_TextFontW);
     if (g_hTextFont) DeleteObject(g_hTextFont);
     g_hTextFont = common;

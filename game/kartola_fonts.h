@@ -3,6 +3,8 @@
 // own for every name too wide for a card.
 #pragma once
 
+#include <cstdint>
+
 #include "framework/support/tk_CARRE.h"
 #include "platform/platform.h"
 
@@ -16,6 +18,8 @@ extern int g_TextFontH;
 extern int g_iTextFont;
 // The common name font (owned); null until NASTAV_FONTY.
 extern HFONT g_hTextFont;
+// Counts the calls of NASTAV_FONTY: a name drawn before a change is stale.
+extern std::uint32_t g_uNameFontsVersion;
 
 // Appends the system's face names to REG_FONTY and logs each.
 void ZISTI_FONTY();

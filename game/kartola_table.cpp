@@ -15,6 +15,7 @@ tk_CARRE REG_KARTY;
 int g_iHoverCard = -1;
 int g_iHeldCard = -1;
 bool g_bCardSounds = true;
+std::uint32_t g_uTableVersion = 0;
 
 namespace {
 
@@ -57,6 +58,7 @@ void UVOLNI_REGISTRE() {
     if (release<tk_CDSO_Zvuk>(REG_ZVUK)) TK_LOG("---------", "REG_ZVUK uvolneny");
     g_iHoverCard = -1;
     g_iHeldCard = -1;
+    ++g_uTableVersion;
 }
 
 void DealPair(int i, const char* name, tk_CIcon* picture, tk_CDSO_Zvuk* sound) {

@@ -3,6 +3,8 @@
 // kartola_rules.h.
 #pragma once
 
+#include <cstdint>
+
 #include "framework/support/tk_CARRE.h"
 
 class CKarta;
@@ -34,6 +36,8 @@ tk_CDSO_Zvuk* SoundOf(int pair);
 // Destroys every entry of the four registers and empties them, keeping their storage; the hover
 // and held indices go back to none, since they named cards that are gone.
 void UVOLNI_REGISTRE();
+// Counts the emptyings of the registers: what was drawn for a card before a change of it is stale.
+extern std::uint32_t g_uTableVersion;
 
 // ---- Play state ------------------------------------------------------------------------------
 // Index in REG_KARTY of the card under the pointer; -1 for none.

@@ -1,0 +1,165 @@
+// Card faces kept in surfaces of their own: each face is drawn once, and again only when what it
+// shows changes (the name fonts' keys, a lost display, another display mode); and a game played
+// with the kept faces shows, tick by tick, the same frames as one that draws every face directly.
+#include <cstdint>
+#include <filesystem>
+
+#include "game/kartola_card_faces.h"
+#include "platform/testing/test_hooks.h"
+#include "tests/game/play/kartola_world.h"
+
+namespace tk_test {
+namespace {
+
+// Lays the cards out in a grid of columns where no face touches another; four columns of the
+// sixteen cards fit an 800 x 600 screen.
+void Grid(int columns) {
+    for (int i = 0; i < REG_KARTY.count; ++i)
+        CardAt(i)->MoveToAbs(30 + (i % columns) * 160, 70 + (i / columns) * 115);
+}
+
+std::uint64_t Hash(const std::vector<std::uint16_t>& pixels) {
+    std::uint64_t h = 1469598103934665603ULL;
+    for (std::uint16_t p : pixels) h = (h ^ p) * 1099511628211ULL;
+    return h;
+}
+
+using CardFaces_ = GameWorld;
+
+TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
+    CopySet("DATA_zvierata");
+    GameApp app;
+    std::int64_t mark = 0;
+    std::string seen;
+    // Faces drawn since the last look, counted over the frames in between.
+    auto look = [&](const char* what) {
+        seen += std::string(what) + " " + std::to_string(CardFaces().Fills() - mark) + "|";
+        mark = CardFaces().Fills();
+    };
+    auto grid = [](GameApp&) { Grid(7); };
+    const Steps steps = {
+        kIdle,
+        grid,
+        kIdle,
+        [&](GameApp&) {
+            // Every card once, wherever it was dealt.
+            EXPECT_EQ(REG_KARTY.count, 16);
+            mark = 0;
+            look("start");
+            Move(CardAt(0)->x + 20, CardAt(0)->y + 20);
+        },
+        [&](GameApp&) {
+            EXPECT_EQ(g_iHoverCard, 0);
+            tkp_HeadlessButton(VK_LBUTTON, true);
+            Move(CardAt(0)->x + 60, CardAt(0)->y + 200);
+        },
+        [&](GameApp&) { Move(CardAt(0)->x + 20 + 300, CardAt(0)->y + 20 + 330); },
+        [&](GameApp&) {
+            tkp_HeadlessButton(VK_LBUTTON, false);
+            Move(5, 500);
+        },
+        kIdle,
+        kIdle,
+        [&](GameApp&) {
+            // Hovered, held with its frames, dragged and dropped away from its partner.
+            EXPECT_EQ(Nums(g_iHeldCard, CardAt(0)->visible), "-1,1");
+            look("drag");
+            Press(VK_F1);
+        },
+        kIdle,
+        [&](GameApp&) {
+            look("F1");
+            Press(VK_F2);
+        },
+        kIdle,
+        [&](GameApp&) {
+            look("F2");
+            Press(VK_F3);
+        },
+        kIdle,
+        [&](GameApp&) {
+            look("F3");
+            tkp_HeadlessKey(VK_CONTROL, true);
+            Press(VK_F3);
+            tkp_HeadlessKey(VK_CONTROL, false);
+        },
+        kIdle,
+        [&](GameApp&) {
+            look("Ctrl+F3");
+            tkp_MarkSurfacesLost();
+        },
+        kIdle,
+        kIdle,
+        [&](GameApp& a) {
+            look("lost");
+            ClickOn(a.FindCHLWithID(603));
+        },
+        kIdle,
+        [](GameApp& a) {
+            Click(Middle(a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(0)->rect).x,
+                  Middle(a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(0)->rect).y);
+        },
+        [&](GameApp& a) {
+            mark = CardFaces().Fills();
+            ClickOn(a.FindCHLWithID(1222));
+        },
+        kIdle,
+        [&](GameApp&) {
+            EXPECT_EQ(Nums(tk_ScreenW, tk_ScreenH), "800,600");
+            Grid(4);
+        },
+        kIdle,
+        kIdle,
+        [&](GameApp&) {
+            look("800x600");
+            Press(VK_ESCAPE);
+        },
+    };
+    EXPECT_EQ(Run(app, "1280 1024\n2 16", steps), 0);
+    // The name cards after each font key; every card after a lost display and at another mode.
+    EXPECT_EQ(seen, "start 16|drag 0|F1 8|F2 8|F3 8|Ctrl+F3 8|lost 16|800x600 16|");
+}
+
+// The frames of a scripted game, one hash a tick, with the faces kept or drawn directly.
+std::vector<std::uint64_t> PlayedFrames(bool keep) {
+    CardFaces().SetOn(keep);
+    std::vector<std::uint64_t> frames;
+    GameApp app;
+    auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp_HeadlessLastFrame().pixels)); };
+    Steps steps = {kIdle, frame};
+    // Cards dragged over others and back, pairs found one by one, the fonts changed, a lost display.
+    for (int p = 0; p < 8; ++p) {
+        steps.push_back([p, &frames](GameApp& a) {
+            frames.push_back(Hash(tkp_HeadlessLastFrame().pixels));
+            if (p == 2) Press(VK_F1);
+            if (p == 3) tkp_MarkSurfacesLost();
+            DragOnto(a, 2 * p, p == 0 ? 5 : 2 * p + 1);
+        });
+        steps.insert(steps.end(), {frame, kIdle, frame});
+    }
+    steps.push_back([&](GameApp&) { DragOnto(app, 0, 1); });
+    steps.insert(steps.end(), {frame, kIdle, frame, [&](GameApp& a) {
+                                   EXPECT_TRUE(a.m_lblSuper->visible);
+                                   Press(VK_ESCAPE);
+                               }});
+    app.script.assign(steps.begin(), steps.end());
+    WriteFile(app.m_LocApp_INI, "1920 1080\n2 16");
+    EXPECT_EQ(app.Execute(), 0);
+    CardFaces().SetOn(true);
+    return frames;
+}
+
+TEST_F(CardFaces_, AGameShowsTheSameFramesWithTheFacesKeptAsDrawnDirectly) {
+    CopySet("DATA_zvierata");
+    const std::vector<std::uint64_t> kept = PlayedFrames(true);
+    TearDown();
+    SetUp();
+    std::filesystem::remove("KARTOLA.MEM");
+    const std::vector<std::uint64_t> direct = PlayedFrames(false);
+    ASSERT_EQ(kept.size(), direct.size());
+    for (std::size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(kept[i], direct[i]) << "frame " << i;
+    EXPECT_GT(CardFaces().Fills(), 0);
+}
+
+}  // namespace
+}  // namespace tk_test
