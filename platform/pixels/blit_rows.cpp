@@ -1,6 +1,8 @@
 // The row loops under the blits. Key tests are 16-bit masks and the alpha mix runs on 16-bit lanes,
 // so every loop here is a plain element-wise loop the vectoriser takes whole; the file is built with
-// -O3 for that (platform/CMakeLists.txt). Nothing here needs more than the baseline instruction set.
+// -O3 for that (platform/CMakeLists.txt). Nothing here needs more than the baseline instruction set;
+// the alpha mixes, which compute rather than move, also get copies for 256- and 512-bit vectors,
+// chosen at load time where the processor has them.
 #include "platform/pixels/blit_rows.h"
 
 #include "platform/pixels/blit.h"
@@ -20,6 +22,13 @@ inline std::uint16_t SpanOf(ColourKey key) {
     return static_cast<std::uint16_t>(key.high - key.low);
 }
 
+// Wider vectors cut the mix's instructions by two or four; the baseline copy serves the rest.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#define TKP_WIDE_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#else
+#define TKP_WIDE_VECTORS
+#endif
+
 }  // namespace
 
 void Fill(std::uint16_t* __restrict out, int n, std::uint16_t value) {
@@ -31,12 +40,13 @@ void Keyed(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, in
     for (int i = 0; i < n; ++i) out[i] = InKey(in[i], low, span) ? out[i] : in[i];
 }
 
-void Alpha(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, int n, std::uint16_t alpha) {
+TKP_WIDE_VECTORS void Alpha(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, int n,
+                            std::uint16_t alpha) {
     for (int i = 0; i < n; ++i) out[i] = Mix565(in[i], out[i], alpha);
 }
 
-void AlphaKeyed(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, int n, ColourKey key,
-                std::uint16_t alpha) {
+TKP_WIDE_VECTORS void AlphaKeyed(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, int n,
+                                 ColourKey key, std::uint16_t alpha) {
     const std::uint16_t low = key.low, span = SpanOf(key);
     for (int i = 0; i < n; ++i) {
         const std::uint16_t mixed = Mix565(in[i], out[i], alpha);
