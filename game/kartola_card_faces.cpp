@@ -82,6 +82,12 @@ bool CardFaceCache::Fill(Face& face, CKarta* card, int width, int height) {
 
 void CardFaceCache::Draw(IDirectDrawSurface* target, int index, CKarta* card) {
     if (!card->visible) {
+        // A found card's face is not needed again until a new deal shows the card.
+        if (index >= 0 && static_cast<std::size_t>(index) < faces_.size()) {
+            Face& face = faces_[static_cast<std::size_t>(index)];
+            if (face.surface) face.surface->Release();
+            face = Face{};
+        }
         DrawCardFace(target, card);
         return;
     }
