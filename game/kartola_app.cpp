@@ -16,6 +16,7 @@
 #include "game/kartola_fonts.h"
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
+#include "game/kartola_table_clear.h"
 
 HPEN g_penHover = nullptr;
 HPEN g_penHeld = nullptr;
@@ -176,6 +177,7 @@ int CKartolaApp::SetupVisual() {
 }
 
 void CKartolaApp::Do_LOAD_SRF() {
+    TheTableClear().Forget();
     game_sheet.NAHRAJ_SURFACE("rezia.bmp");
     game_sheet.BC_NASTAV(0, 0);
     game_sheet.TC_NASTAV(3, 3);
@@ -191,6 +193,7 @@ void CKartolaApp::Do_RELEASE_SRF() {
 
 void CKartolaApp::Do_RESTORE_SRF() {
     CardFaces().Release();
+    TheTableClear().Forget();
     game_sheet.RESTORE_SURFACE();
     banner_sheet.RESTORE_SURFACE();
 }
@@ -208,6 +211,7 @@ bool CKartolaApp::HandleFWInteraction(int id, int value, tk_CPol* sender) {
 void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     tk_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
     CardFaces().Release();
+    TheTableClear().Forget();
     for (int i = 0; i < REG_OBR.count; ++i) {
         tk_CIcon* picture = PictureOf(i);
         if (picture && picture->surface) picture->surface->RENAHRAJ_SURFACE();
@@ -252,6 +256,7 @@ void CKartolaApp::GameWon() {
 }
 
 void CKartolaApp::SetLoading() {
+    TheTableClear().Forget();
     duir_FINAL.VYMAZ();
     m_lblSuper->visible = false;
 }

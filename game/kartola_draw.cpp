@@ -1,6 +1,9 @@
 // Drawing the game: the table with its cards, pictures, names and frames, the hint of an empty
 // start, then the found list, the banner, the menus and the pointer. The framework draws the
 // element tree (menu button, congratulation) over all of it.
+#include <algorithm>
+
+#include "framework/editor/tk_KM.h"
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_CIcon.h"
@@ -9,6 +12,7 @@
 #include "game/kartola_card_faces.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_table.h"
+#include "game/kartola_table_clear.h"
 
 namespace {
 
@@ -40,6 +44,57 @@ void drawName(IDirectDrawSurface* surface, const CKarta* card) {
     surface->ReleaseDC(dc);
 }
 
+RECT boxOf(tk_CPol& e, int margin) {
+    int w = 0, h = 0;
+    e.GetSize(&w, &h);
+    return RECT{e.x - margin, e.y - margin, e.x + w + margin, e.y + h + margin};
+}
+
+RECT unite(const RECT& a, const RECT& b) {
+    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
+
+// What this frame draws over the table, for the next frame's clear: the cards with their frames,
+// the found list, the banner, the pointer and the buttons; anything else (menus, dialogs, the
+// congratulation, the hint, the editor) makes the next clear whole.
+void coverFrame(CKartolaApp& app, TableClear& clear) {
+    for (int i = 0; i < REG_KARTY.count; ++i) {
+        const CKarta* card = CardAt(i);
+        if (card && card->visible)
+            clear.Cover(RECT{card->x - 5, card->y - 5, card->x + card->sir + 5, card->y + card->vys + 5});
+    }
+    if ((!app.sets_hint.empty() && REG_KARTY.count == 0) || tk_KM_on || app.dui_Main.visible ||
+        app.utl_duir_DATA.visible || app.dui_Zvuk.visible)
+        clear.CoverAll();
+    tk_CDUIR& found = app.duir_FINAL;
+    if (found.visible) {
+        RECT box = unite(boxOf(found, 8), RECT{found.obal.left - 8, found.obal.top - 8, found.obal.right + 8,
+                                               found.obal.bottom + 8});
+        if (found.posuvanie) {
+            for (tk_CPol* part :
+                 {static_cast<tk_CPol*>(&found.posuv), static_cast<tk_CPol*>(&found.tlac_hore),
+                  static_cast<tk_CPol*>(&found.tlac_dole)})
+                box = unite(box, boxOf(*part, 8));
+        }
+        clear.Cover(box);
+    }
+    for (tk_CPol* sprite :
+         {static_cast<tk_CPol*>(&app.banner_sprite), static_cast<tk_CPol*>(&app.pointer_sprite)}) {
+        if (sprite->visible) clear.Cover(boxOf(*sprite, 2));
+    }
+    // The element tree, drawn right after this: buttons have their boxes, the rest has none.
+    for (int i = 0; i < app.children.count; ++i) {
+        tk_CPol* child = static_cast<tk_CPol*>(app.children.items[i]);
+        if (!child || !child->visible) continue;
+        if (child->class_id == tk_CLASS_CTlac) {
+            clear.Cover(boxOf(*child, 4));
+        } else {
+            clear.CoverAll();
+        }
+    }
+}
+
 }  // namespace
 
 void DrawCardFace(IDirectDrawSurface* surface, CKarta* card) {
@@ -55,7 +110,8 @@ void DrawCardFace(IDirectDrawSurface* surface, CKarta* card) {
 void CKartolaApp::Redraw_Screen() {
     IDirectDrawSurface* back = tk_lpDDSBack;
     if (!back) return;
-    DDSURFACE_ZMAZ(back, kTableColour);
+    TableClear& clear = TheTableClear();
+    clear.Clear(back, kTableColour);
     ZOBRAZ_STOL(back);
     DrawSetsHint(back);
     duir_FINAL.ZOBRAZ(back);
@@ -64,6 +120,7 @@ void CKartolaApp::Redraw_Screen() {
     utl_duir_DATA.ZOBRAZ(back);
     dui_Zvuk.ZOBRAZ(back);
     pointer_sprite.ZOBRAZ(back);
+    coverFrame(*this, clear);
 }
 
 void CKartolaApp::ZOBRAZ_STOL(IDirectDrawSurface* surface) {

@@ -1,10 +1,12 @@
 // Card faces kept in surfaces of their own: each face is drawn once, and again only when what it
 // shows changes (the name fonts' keys, a lost display, another display mode); and a game played
-// with the kept faces shows, tick by tick, the same frames as one that draws every face directly.
+// with the kept faces and the table cleared only where the last frame drew shows, tick by tick,
+// the same frames as one that draws every face directly on a table cleared whole.
 #include <cstdint>
 #include <filesystem>
 
 #include "game/kartola_card_faces.h"
+#include "game/kartola_table_clear.h"
 #include "platform/testing/test_hooks.h"
 #include "tests/game/play/kartola_world.h"
 
@@ -120,18 +122,25 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
     EXPECT_EQ(seen, "start 16|drag 0|F1 8|F2 8|F3 8|Ctrl+F3 8|lost 16|800x600 16|");
 }
 
-// The frames of a scripted game, one hash a tick, with the faces kept or drawn directly.
+// The frames of a scripted game, one hash a tick, with the faces kept and the table cleared where
+// the last frame drew, or every face drawn directly on a table cleared whole.
 std::vector<std::uint64_t> PlayedFrames(bool keep) {
     CardFaces().SetOn(keep);
+    TheTableClear().SetOn(keep);
     std::vector<std::uint64_t> frames;
     GameApp app;
     auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp_HeadlessLastFrame().pixels)); };
     Steps steps = {kIdle, frame};
-    // Cards dragged over others and back, pairs found one by one, the fonts changed, a lost display.
+    // A card dragged onto another, pairs found one by one, the info dialog shown and hidden, the
+    // fonts changed, a lost display; the banner flies all the while.
     for (int p = 0; p < 8; ++p) {
         steps.push_back([p, &frames](GameApp& a) {
             frames.push_back(Hash(tkp_HeadlessLastFrame().pixels));
-            if (p == 2) Press(VK_F1);
+            if (p == 1) ClickOn(a.FindCHLWithID(602));
+            if (p == 2) {
+                ClickOn(a.FindCHLWithID(602));
+                Press(VK_F1);
+            }
             if (p == 3) tkp_MarkSurfacesLost();
             DragOnto(a, 2 * p, p == 0 ? 5 : 2 * p + 1);
         });
@@ -146,6 +155,7 @@ std::vector<std::uint64_t> PlayedFrames(bool keep) {
     WriteFile(app.m_LocApp_INI, "1920 1080\n2 16");
     EXPECT_EQ(app.Execute(), 0);
     CardFaces().SetOn(true);
+    TheTableClear().SetOn(true);
     return frames;
 }
 
