@@ -6,7 +6,8 @@
 #       the game at 1920 x 1080 from a copy of the card sets: its start-up (process start to the
 #       backend's "first frame shown" line on standard error, after a warm-up run that leaves the
 #       thumbnails and settings made), VmHWM ten seconds after the start, then idle for 20 s (unless
-#       given) with the banner flying, and again after the banner was clicked away.
+#       given) with the banner flying, and again after the banner was clicked away; last, a card
+#       dragged to and fro across the table for 5 s.
 set -eu
 MODE=$1
 EXE=$(realpath "$2")
@@ -109,6 +110,31 @@ b0=$(banner_rows)
 measure "idle game, banner gone"
 b1=$(banner_rows)
 [ "$b0" = "$b1" ] || echo "(the banner's rows still changed: it may still be flying)"
+# The first card, where the scatter logged it, taken by its middle and swept left and right across
+# the table, 50 pointer moves a second, as a child's hand would move it.
+set -- $(sed -n 's/.*: karta \[0\] \[\(-*[0-9]*\)\] \[\(-*[0-9]*\)\].*/\1 \2/p' tk_LOG.txt | tail -n 1)
+if [ $# -eq 2 ]; then
+    gx=$(( $1 + 75 )); gy=$(( $2 + 50 ))
+    xdotool mousemove "$gx" "$gy"
+    sleep 0.3
+    xdotool mousedown 1
+    c0=$(cpu); t0=$(now)
+    step=0
+    while awk -v t0="$t0" -v t="$(now)" 'BEGIN { exit !(t - t0 < 5) }'; do
+        offset=$(( (step % 100) < 50 ? (step % 100) * 12 : (100 - step % 100) * 12 ))
+        xdotool mousemove "$(( 300 + offset ))" "$(( 300 + (step % 50) * 8 ))"
+        step=$((step + 1))
+        sleep 0.02
+    done
+    c1=$(cpu); t1=$(now)
+    xdotool mouseup 1
+    awk -v c0="$c0" -v c1="$c1" -v t0="$t0" -v t1="$t1" -v hz="$hz" -v n="$step" 'BEGIN {
+        cpu = (c1 - c0) / hz; wall = t1 - t0;
+        printf "dragging a card, %.1f s, %d moves: program + X server CPU %.1f ms per second (%.2f %% of a core)\n", wall, n, 1000 * cpu / wall, 100 * cpu / wall;
+    }'
+else
+    echo "drag: the log names no place of the first card"
+fi
 stop
 t_end=$(now)
 frames=$(sed -n 's/.*frames drawn \[\([0-9]*\)\].*/\1/p' tk_LOG.txt)
