@@ -121,6 +121,7 @@ void CKartolaApp::Redraw_Screen() {
     dui_Zvuk.ZOBRAZ(back);
     pointer_sprite.ZOBRAZ(back);
     coverFrame(*this, clear);
+    clear.HintChanges(back);
 }
 
 void CKartolaApp::ZOBRAZ_STOL(IDirectDrawSurface* surface) {

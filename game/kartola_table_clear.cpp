@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/graphics/tk_CDas_Surface.h"
+#include "platform/ddraw/surface_access.h"
 
 TableClear& TheTableClear() {
     static TableClear clear;
@@ -18,6 +19,7 @@ void TableClear::Clear(IDirectDrawSurface* back, DWORD colour) {
     covered_.swap(next_);
     next_.clear();
     nextWhole_ = false;
+    clearedWhole_ = whole;
     if (whole) {
         DDSURFACE_ZMAZ(back, colour);
     } else {
@@ -45,4 +47,11 @@ void TableClear::Cover(const RECT& box) {
         if (box.left >= r.left && box.top >= r.top && box.right <= r.right && box.bottom <= r.bottom) return;
     }
     next_.push_back(box);
+}
+
+void TableClear::HintChanges(IDirectDrawSurface* back) {
+    if (!on_ || clearedWhole_ || nextWhole_ || whole_) return;
+    std::vector<RECT> both(covered_);
+    both.insert(both.end(), next_.begin(), next_.end());
+    tkp_HintFrameChanges(back, both.data(), static_cast<int>(both.size()));
 }

@@ -19,6 +19,10 @@ class TableClear {
     void CoverAll() { nextWhole_ = true; }
     // The back buffer was changed outside a frame or replaced: the next clear is whole.
     void Forget() { whole_ = true; }
+    // Once this frame's boxes are all covered: when neither this frame nor the last drew anything
+    // unbounded, the frame can differ from the last only inside their boxes, and the copy onto the
+    // primary surface is told to compare only there.
+    void HintChanges(IDirectDrawSurface* back);
     // Clearing only the covered boxes on or off (off: every clear is whole, as it was).
     void SetOn(bool on) { on_ = on; }
 
@@ -27,6 +31,7 @@ class TableClear {
     std::vector<RECT> next_;
     bool whole_ = true;
     bool nextWhole_ = false;
+    bool clearedWhole_ = true;
     bool on_ = true;
 };
 

@@ -54,8 +54,9 @@ class tkp_Surface final : public IDirectDrawSurface {
     HRESULT BlitChecks(tkp_Surface* source, bool wait);
     void PresentIfPrimary();
     // A whole-surface copy from a surface of the same size onto a primary that the backend shows
-    // as it is: the copy takes only the rows and columns that differ, and only those are presented.
-    bool CopyChangesAndPresent(const tkp::PixelView& from);
+    // as it is: the copy takes only the rows and columns that differ, and only those are presented;
+    // with a hint, only inside its rectangles.
+    bool CopyChangesAndPresent(const tkp::PixelView& from, const std::vector<RECT>* hint);
     void FillLostPattern();
 
     std::vector<std::uint16_t> memory_;

@@ -22,6 +22,11 @@ inline IDirectDrawSurface* tkp_CreateOffscreenSurface(IDirectDraw* dd, int width
     return surface;
 }
 
+// A promise about the next copy of the whole of source onto the primary surface: its pixels differ
+// from the primary's only inside these rectangles, so only they are compared and presented. It
+// holds for that one copy (or a failed attempt at it) and is then forgotten. Defined beside the blits.
+void tkp_HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count);
+
 // A surface locked for as long as this object lives: its size and its rows of 16-bit pixels.
 class tkp_LockedSurface {
   public:

@@ -1,12 +1,14 @@
 // Blt and BltFast: checks in DirectDraw's order, then the pixel loops of blit.cpp. Rectangles are
 // never clipped: one that is inverted or leaves its surface answers DDERR_INVALIDRECT, as
 // DirectDraw does without a clipper, and nothing is touched.
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "platform/backend.h"
 #include "platform/ddraw/display_state.h"
 #include "platform/ddraw/surface.h"
+#include "platform/ddraw/surface_access.h"
 #include "platform/ddraw/surface_desc.h"
 #include "platform/kernel/debug.h"
 #include "platform/pixels/frame_changes.h"
@@ -56,7 +58,24 @@ tkp::PixelView CopyOut(const tkp::PixelView& src, const RECT s, RECT& local) {
     return copy;
 }
 
+// The promise of tkp_HintFrameChanges: the source it was given for, and its rectangles.
+struct FrameHint {
+    const void* source = nullptr;
+    std::vector<RECT> rects;
+};
+
+FrameHint& Hint() {
+    static FrameHint hint;
+    return hint;
+}
+
 }  // namespace
+
+void tkp_HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count) {
+    FrameHint& hint = Hint();
+    hint.source = source;
+    hint.rects.assign(rects, rects + (rects && count > 0 ? count : 0));
+}
 
 HRESULT tkp_Surface::BlitChecks(tkp_Surface* source, bool wait) {
     if (HRESULT busy = StillDrawing(wait); busy != DD_OK) return busy;
@@ -75,11 +94,22 @@ void tkp_Surface::PresentIfPrimary() {
     presented_ = true;
 }
 
-bool tkp_Surface::CopyChangesAndPresent(const tkp::PixelView& from) {
+bool tkp_Surface::CopyChangesAndPresent(const tkp::PixelView& from, const std::vector<RECT>* hint) {
     if (!(caps_ & DDSCAPS_PRIMARYSURFACE) || !presented_ || from.pixels == memory_.data() ||
         from.width != width_ || from.height != height_)
         return false;
-    const std::vector<RECT> changes = tkp::TakeFrameChanges(View(), from.pixels, from.pitch);
+    std::vector<RECT> changes;
+    if (hint) {
+        for (RECT r : *hint) {
+            r.left = std::max<LONG>(r.left, 0);
+            r.top = std::max<LONG>(r.top, 0);
+            r.right = std::min<LONG>(r.right, width_);
+            r.bottom = std::min<LONG>(r.bottom, height_);
+            tkp::TakeAreaChanges(View(), from.pixels, from.pitch, r, changes);
+        }
+    } else {
+        changes = tkp::TakeFrameChanges(View(), from.pixels, from.pitch);
+    }
     tkp::backend::PresentChanges(memory_.data(), width_, height_, PitchBytes(), changes);
     return true;
 }
@@ -92,6 +122,13 @@ HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPREC
     if (!source) return DDERR_INVALIDPARAMS;
     tkp_Surface* src = tkp::FindSurface(source);
     if (!src) return DDERR_INVALIDOBJECT;
+    // A promise about this source holds for this call only, whatever comes of it.
+    std::vector<RECT> hinted;
+    const bool hasHint = Hint().source == source;
+    if (hasHint) {
+        hinted.swap(Hint().rects);
+        Hint().source = nullptr;
+    }
     if (HRESULT state = BlitChecks(src, (trans & DDBLTFAST_WAIT) != 0); state != DD_OK) return state;
     RECT s;
     if (!src->ResolveRect(sourceRect, s)) return DDERR_INVALIDRECT;
@@ -104,7 +141,9 @@ HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPREC
     tkp::PixelView from = src->View();
     const bool keyed = (trans & DDBLTFAST_SRCCOLORKEY) && src->hasSourceKey_;
     // The frame of each tick: compared with the shown one and copied in the same pass.
-    if (!keyed && dx == 0 && dy == 0 && sourceRect == nullptr && CopyChangesAndPresent(from)) return DD_OK;
+    if (!keyed && dx == 0 && dy == 0 && sourceRect == nullptr &&
+        CopyChangesAndPresent(from, hasHint ? &hinted : nullptr))
+        return DD_OK;
     if (!keyed) {
         tkp::CopyPixels(View(), dx, dy, from, s);
     } else {

@@ -68,4 +68,25 @@ std::vector<RECT> TakeFrameChanges(const PixelView& kept, const std::uint16_t* f
     return changes;
 }
 
+void TakeAreaChanges(const PixelView& kept, const std::uint16_t* frame, int framePitch, const RECT& area,
+                     std::vector<RECT>& changes) {
+    const int width = area.right - area.left;
+    if (width <= 0 || area.bottom <= area.top) return;
+    const std::size_t spanBytes = static_cast<std::size_t>(width) * sizeof(std::uint16_t);
+    RECT box{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::uint16_t* old = kept.Row(y) + area.left;
+        const std::uint16_t* now = frame + static_cast<std::ptrdiff_t>(y) * framePitch + area.left;
+        if (std::memcmp(old, now, spanBytes) == 0) continue;
+        const int left = firstDifference(old, now, width);
+        const int right = lastDifference(old, now, width);
+        std::memcpy(old + left, now + left, static_cast<std::size_t>(right - left) * sizeof(std::uint16_t));
+        if (area.left + left < box.left) box.left = area.left + left;
+        if (area.left + right > box.right) box.right = area.left + right;
+        if (y < box.top) box.top = y;
+        box.bottom = y + 1;
+    }
+    if (box.left < box.right) changes.push_back(box);
+}
+
 }  // namespace tkp

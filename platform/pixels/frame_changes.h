@@ -16,4 +16,9 @@ namespace tkp {
 // text is one rectangle, not one per row. Nothing changed: no rectangles.
 std::vector<RECT> TakeFrameChanges(const PixelView& kept, const std::uint16_t* frame, int framePitch);
 
+// The same inside one rectangle of both (already inside them): what differs there is copied into
+// kept, and the bounding box of it, if anything, is appended to changes.
+void TakeAreaChanges(const PixelView& kept, const std::uint16_t* frame, int framePitch, const RECT& area,
+                     std::vector<RECT>& changes);
+
 }  // namespace tkp

@@ -83,9 +83,10 @@ TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
     EXPECT_EQ(s->Release(), 0u);
 }
 
-// The frame copy onto the primary compares and copies in one pass and presents only what changed;
-// whatever else wrote to the primary in between (a lock, a device context, a restore after a loss)
-// makes the next copy present the whole frame again. Each time the shown frame is the primary's.
+// The frame copy onto the primary compares and copies in one pass and presents only what changed,
+// inside the rectangles of a hint when it has one; whatever else wrote to the primary in between
+// (a lock, a device context, a restore after a loss) makes the next copy present the whole frame
+// again. Each time the shown frame is the primary's.
 TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
     tkp_HeadlessResetDisplay();
     tk_test::Session session;
@@ -114,6 +115,16 @@ TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
     SetPixel(dc, 20, 20, RGB(0, 0, 255));
     session.primary->ReleaseDC(dc);
     paint(session.back, 40, 40, 0x001F);
+    EXPECT_EQ(copy(), DD_OK);
+    EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
+    // A hint limits the next copy's comparison to its rectangles, once.
+    const RECT hinted[] = {{100, 100, 140, 120}, {0, 590, 10, 600}};
+    paint(session.back, 120, 110, 0x0F0F);
+    paint(session.back, 5, 595, 0x0F0F);
+    tkp_HintFrameChanges(session.back, hinted, 2);
+    EXPECT_EQ(copy(), DD_OK);
+    EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
+    paint(session.back, 700, 50, 0x0F0F);
     EXPECT_EQ(copy(), DD_OK);
     EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
     tkp_MarkSurfacesLost();
