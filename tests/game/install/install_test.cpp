@@ -1,7 +1,8 @@
 // The game as a user installs it: `cmake --install` of this build into a temporary prefix puts the
-// program, the bundled card sets, the desktop entry, the icons and the manual page in place; the
-// installed program, started without a display (SDL's dummy video driver) and with a fresh data
-// folder, makes the user's folder with the sets, reaches its message loop and ends on SIGTERM.
+// program, the bundled card sets, the desktop entry, the metainfo, the icons and the manual page in
+// place; the installed program, started without a display (SDL's dummy video driver) and with a
+// fresh data folder, makes the user's folder with the sets, reaches its message loop and ends on
+// SIGTERM.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +13,8 @@ namespace tk_test {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kAppId = "io.github.kartola.Kartola";
 
 // The names in a folder but its thumbnails, sorted.
 std::string Names(const fs::path& folder) {
@@ -25,8 +28,11 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
                     " >out"),
               0)
         << ReadFile("out");
-    for (const char* file : {"applications/kartola.desktop", "icons/hicolor/16x16/apps/kartola.png",
-                             "icons/hicolor/256x256/apps/kartola.png", "kartola/cardsets"})
+    for (const std::string& file : {"applications/" + std::string(kAppId) + ".desktop",
+                                   "metainfo/" + std::string(kAppId) + ".metainfo.xml",
+                                   std::string("icons/hicolor/16x16/apps/kartola.png"),
+                                   std::string("icons/hicolor/256x256/apps/kartola.png"),
+                                   std::string("kartola/cardsets")})
         EXPECT_TRUE(fs::exists(share / file)) << file;
     EXPECT_TRUE(fs::exists(prefix / TK_INSTALL_MANDIR / "man6/kartola.6"));
 
@@ -59,6 +65,41 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
     }
     EXPECT_NE(Output("ls '" + (user / dealt).string() + "'").find(".thm"), std::string::npos)
         << ReadFile(log);
+}
+
+// The manual page names the bundled sets' folder under the prefix given when installing, not the
+// configured one; DESTDIR stages the files without entering the path. The desktop entry and the
+// metainfo pass the checks of the desktop and of software centres.
+TEST(Installed, TheInstalledFilesNameThePrefixTheyWereInstalledUnderAndPassTheDesktopChecks) {
+    ScopedWorkDir dir;
+    struct Case {
+        std::string destdir, prefix;
+    };
+    for (const Case& c : {Case{"", dir.path() + "/one"}, Case{dir.path() + "/stage", "/opt/kartola-two"}}) {
+        SCOPED_TRACE(c.prefix);
+        ASSERT_EQ(Shell("DESTDIR='" + c.destdir + "' " + TK_CMAKE + " --install " + TK_BUILD_DIR +
+                        " --prefix " + c.prefix + " >out"),
+                  0)
+            << ReadFile("out");
+        const fs::path root = c.destdir + c.prefix;
+        const std::string page = ReadFile((root / TK_INSTALL_MANDIR / "man6/kartola.6").string());
+        EXPECT_NE(page.find("\n.I " + c.prefix + "/" + TK_INSTALL_DATADIR + "/kartola/cardsets/\n"),
+                  std::string::npos)
+            << page;
+        EXPECT_EQ(CountMatches(page, "/kartola/cardsets/"), 1) << page;
+        EXPECT_TRUE(fs::is_directory(root / TK_INSTALL_DATADIR / "kartola/cardsets"));
+    }
+
+    const fs::path share = dir.path() + "/one/" + TK_INSTALL_DATADIR;
+    if (MissingTool({"desktop-file-validate"}).empty()) {
+        const std::string entry = (share / "applications" / (std::string(kAppId) + ".desktop")).string();
+        EXPECT_EQ(Shell("desktop-file-validate " + entry + " >out 2>&1"), 0) << ReadFile("out");
+        EXPECT_EQ(ReadFile("out"), "") << "no hint either";
+    }
+    if (MissingTool({"appstreamcli"}).empty()) {
+        const std::string info = (share / "metainfo" / (std::string(kAppId) + ".metainfo.xml")).string();
+        EXPECT_EQ(Shell("appstreamcli validate --no-net " + info + " >out 2>&1"), 0) << ReadFile("out");
+    }
 }
 
 }  // namespace
