@@ -54,7 +54,7 @@ deb: setup
 # Plays the game in a work folder beside the bundled card sets ("DATA..." folders are looked for in "..").
 run: TARGETS := kartola
 run: build
-	@bash scripts/run-game.sh $(BUILD)
+	@bash scripts/run-game.sh $(BUILD) $(ARGS)
 
 # The whole suite: the normal build, a short run of each fuzzer (skipped with a message where
 # clang is missing), then the same tests under AddressSanitizer and UBSan.

@@ -11,7 +11,7 @@ set -euo pipefail
 # Building and playing: the compiler, the libraries the program links and the font it writes in.
 packages=(
     build-essential cmake pkg-config git ccache
-    libsdl2-dev libasound2-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev
+    libsdl2-dev libasound2-dev libx11-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev
     libsndfile1-dev
     fonts-dejavu-core
 )

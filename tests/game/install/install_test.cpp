@@ -28,11 +28,11 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
                     " >out"),
               0)
         << ReadFile("out");
-    for (const std::string& file : {"applications/" + std::string(kAppId) + ".desktop",
-                                   "metainfo/" + std::string(kAppId) + ".metainfo.xml",
-                                   std::string("icons/hicolor/16x16/apps/kartola.png"),
-                                   std::string("icons/hicolor/256x256/apps/kartola.png"),
-                                   std::string("kartola/cardsets")})
+    for (const std::string& file :
+         {"applications/" + std::string(kAppId) + ".desktop",
+          "metainfo/" + std::string(kAppId) + ".metainfo.xml",
+          std::string("icons/hicolor/16x16/apps/kartola.png"),
+          std::string("icons/hicolor/256x256/apps/kartola.png"), std::string("kartola/cardsets")})
         EXPECT_TRUE(fs::exists(share / file)) << file;
     EXPECT_TRUE(fs::exists(prefix / TK_INSTALL_MANDIR / "man6/kartola.6"));
 

@@ -100,7 +100,11 @@ TEST_F(MissingDevices, WithoutASoundDeviceTheGameRunsSilentWithOneLogLine) {
     }
     const std::string log = ReadFile(hra_ + "/tk_LOG.txt");
     EXPECT_NE(log.find("TK_DSO_w("), std::string::npos);
-    EXPECT_EQ(CountMatches(log, R"(\n[A-Z_a-z]+\(\d+\) : ALSA lib pcm\.c:\d+:\(snd_pcm_open\w*\) Unknown PCM kartola_no_such_pcm\n)"), 1)
+    EXPECT_EQ(
+        CountMatches(
+            log,
+            R"(\n[A-Z_a-z]+\(\d+\) : ALSA lib pcm\.c:\d+:\(snd_pcm_open\w*\) Unknown PCM kartola_no_such_pcm\n)"),
+        1)
         << log;
 }
 
