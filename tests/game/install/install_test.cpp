@@ -49,6 +49,19 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
     ASSERT_EQ(Shell("(" + run + " >out 2>&1 & echo $! >pid; wait $!; echo $? >status) &"), 0);
     const std::string log = (user / "hra/tk_LOG.txt").string();
     const bool looping = WaitFor(60, [&] { return ReadFile(log).find("while...") != std::string::npos; });
+    if (looping) {
+        // A second start in the same folder says that the game runs already and ends at once with
+        // status 0, leaving the first one's log as it was (no display: the box cannot block).
+        const std::string before = ReadFile(log);
+        EXPECT_EQ(Shell("env -u DISPLAY -u WAYLAND_DISPLAY " + run + " >second.out 2>second.err"), 0);
+        const std::string said = ReadFile("second.err");
+        EXPECT_EQ(said.rfind("Kartola: Kartola is already running in " + (user / "hra").string() +
+                                 "; this copy ends.\n",
+                             0),
+                  0u)
+            << said;
+        EXPECT_EQ(ReadFile(log).rfind(before, 0), 0u) << "the first copy's log was touched";
+    }
     Shell("kill -TERM $(cat pid)");
     ASSERT_TRUE(looping) << ReadFile("out") << ReadFile(log);
     ASSERT_TRUE(WaitFor(60, [] { return !ReadFile("status").empty(); })) << "the game did not end";
