@@ -48,7 +48,8 @@ install: setup
 # Debian's own builders do (dpkg-buildpackage, with debian/), from the game alone.
 deb: SETUP := --deb
 deb: setup
-	@dpkg-buildpackage -us -uc -b
+	@DEB_BUILD_OPTIONS="parallel=$(JOBS) $(DEB_BUILD_OPTIONS)" $(if $(CCACHE),KARTOLA_CCACHE=$(CCACHE)) \
+		dpkg-buildpackage -us -uc -b
 	@ls -1 ../kartola_*.deb
 
 # Plays the game in a work folder beside the bundled card sets ("DATA..." folders are looked for in "..").
