@@ -1,5 +1,7 @@
-# Kartola: `make run` plays the game on the bundled card sets, `make test` runs every test.
-# Both install what a fresh Debian machine lacks first (scripts/setup.sh).
+# Kartola: `make run` plays the game on the bundled card sets, `make test` runs every test,
+# `make install` installs the game, `make deb` builds its Debian package. Each installs what a fresh
+# Debian machine lacks for it first (scripts/setup.sh): playing and installing need only the
+# compiler and the libraries, the tests also their tools.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -9,32 +11,51 @@ CMAKE_ARGS ?=
 CCACHE     := $(shell command -v ccache 2>/dev/null)
 LAUNCHER   := $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 WERROR     :=
+# What `build` builds: everything, or (for `make run`) only the named targets.
+TARGETS    :=
+# The options of scripts/setup.sh: none for building and playing, --test for the test tools.
+SETUP      :=
 
-.PHONY: all setup build build-asan run test test-fast test-asan fuzz fuzz-long format clean bench
+.PHONY: all setup build build-asan run test test-fast test-asan fuzz fuzz-long format clean bench deb
 
 all: build
 
 setup:
-	@bash scripts/setup.sh
+	@bash scripts/setup.sh $(SETUP)
 
 build: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) $(WERROR) $(CMAKE_ARGS) >/dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
+	@cmake --build $(BUILD) -j$(JOBS) $(if $(TARGETS),--target $(TARGETS))
 
 build-asan: setup
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTK_SANITIZE=ON $(LAUNCHER) $(WERROR) $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 
-# Installs the program, its card sets, desktop entry, icons and manual page under PREFIX; DESTDIR
-# stages them in a folder first, as packagers do.
-PREFIX ?= /usr/local
+# Installs the program, its card sets, desktop entry, metainfo, icons and manual page under
+# PREFIX; DESTDIR stages them in a folder first, as packagers do. It builds in a folder of its own
+# without the tests and benchmarks, so only the game and its icons are compiled; the paths the
+# installed files name are those of PREFIX, whatever an earlier install used.
+PREFIX        ?= /usr/local
+INSTALL_BUILD ?= build-install
 .PHONY: install
-install: build
-	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+install: setup
+	@cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=Release -DTK_TESTS=OFF -DTK_BENCH=OFF \
+		-DCMAKE_INSTALL_PREFIX="$(PREFIX)" $(LAUNCHER) $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(INSTALL_BUILD) -j$(JOBS)
+	@DESTDIR="$(DESTDIR)" cmake --install $(INSTALL_BUILD) --prefix "$(PREFIX)"
+
+# The Debian package kartola_<version>_amd64.deb in the checkout's parent folder, built as
+# Debian's own builders do (dpkg-buildpackage, with debian/), from the game alone.
+deb: SETUP := --deb
+deb: setup
+	@DEB_BUILD_OPTIONS="parallel=$(JOBS) $(DEB_BUILD_OPTIONS)" $(if $(CCACHE),KARTOLA_CCACHE=$(CCACHE)) \
+		dpkg-buildpackage -us -uc -b
+	@ls -1 ../kartola_*.deb
 
 # Plays the game in a work folder beside the bundled card sets ("DATA..." folders are looked for in "..").
+run: TARGETS := kartola
 run: build
-	@bash scripts/run-game.sh $(BUILD)
+	@bash scripts/run-game.sh $(BUILD) $(ARGS)
 
 # The whole suite: the normal build, a short run of each fuzzer (skipped with a message where
 # clang is missing), then the same tests under AddressSanitizer and UBSan.
@@ -42,6 +63,8 @@ test: test-fast fuzz test-asan
 
 # The project's own checks treat warnings as errors; a plain build (and `make run`) does not.
 test test-fast test-asan: WERROR := -DTK_WERROR=ON
+# The tests, fuzzers and benchmarks need their tools installed as well.
+test test-fast test-asan fuzz fuzz-long bench: SETUP := --test
 
 test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -63,7 +63,7 @@ start() {
     "$EXE" 2> err.fifo &
     pid=$!
     echo $pid > pid
-    timeout 20 xdotool search --sync --name "KT Tessalin Kartola" >/dev/null
+    timeout 20 xdotool search --sync --name "^Kartola$" >/dev/null
     for i in $(seq 1 200); do grep -q 'while\.\.\.' tk_LOG.txt 2>/dev/null && break; sleep 0.05; done
 }
 stop() {

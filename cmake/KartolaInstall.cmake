@@ -1,6 +1,9 @@
 # Installing Kartola where a desktop finds it: the program, the bundled card sets (every
-# cardsets/DATA* folder, without thumbnails), the desktop entry, the icon in the usual sizes
-# (drawn at build time by tools/icons) and the manual page.
+# cardsets/DATA* folder, without thumbnails), the desktop entry and the metainfo that software
+# centres read (both under the application's id), the icon in the usual sizes (drawn at build time
+# by tools/icons) and the manual page.
+
+set(KARTOLA_APP_ID io.github.kartola.Kartola)
 
 install(TARGETS kartola RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -24,7 +27,19 @@ add_custom_command(OUTPUT ${kartola_icon_files}
 add_custom_target(kartola_icon_pngs ALL DEPENDS ${kartola_icon_files})
 install(DIRECTORY ${kartola_icons_dir}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
-install(FILES ${PROJECT_SOURCE_DIR}/dist/kartola.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# The manual page names the bundled sets' folder of this installation.
-configure_file(${PROJECT_SOURCE_DIR}/dist/kartola.6.in ${CMAKE_BINARY_DIR}/kartola.6 @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/kartola.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/${KARTOLA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/${KARTOLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page names the bundled sets' folder of this installation. The prefix is known only
+# when installing (`cmake --install --prefix` may differ from the configured one), so the page is
+# written then; DESTDIR only stages the files and is not part of the path the page names.
+set(kartola_man_page ${CMAKE_BINARY_DIR}/man/kartola.6)
+install(CODE "
+    set(datadir \"${CMAKE_INSTALL_DATADIR}\")
+    if(NOT IS_ABSOLUTE \"\${datadir}\")
+        set(datadir \"\${CMAKE_INSTALL_PREFIX}/\${datadir}\")
+    endif()
+    set(CMAKE_INSTALL_FULL_DATADIR \"\${datadir}\")
+    configure_file(\"${PROJECT_SOURCE_DIR}/dist/kartola.6.in\" \"${kartola_man_page}\" @ONLY)
+")
+install(FILES ${kartola_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

@@ -13,6 +13,7 @@
 #include "framework/editor/tk_KM.h"
 #include "game/kartola_app.h"
 #include "game/kartola_home.h"
+#include "game/kartola_lock.h"
 #include "game/kartola_version.h"
 
 namespace {
@@ -40,6 +41,28 @@ void enterUserFolder(const std::string& bundled, const std::string& user) {
                      "kartola: no folder of your own for the card sets; playing in the current folder\n");
 }
 
+// True when another copy of the game already plays in the working folder: it is said on standard
+// error and in a message box, and nothing of the folder (log, settings, thumbnails) is touched.
+bool anotherCopyPlaysHere() {
+    std::error_code ec;
+    const std::string folder = std::filesystem::current_path(ec).string();
+    if (ec) return false;
+    std::string problem;
+    switch (LockFolder(folder, &problem)) {
+        case FolderLock::Taken:
+            return false;
+        case FolderLock::Unavailable:
+            std::fprintf(stderr, "kartola: %s; a second copy in this folder would not be noticed\n",
+                         problem.c_str());
+            return false;
+        case FolderLock::HeldByAnother:
+            break;
+    }
+    const std::string text = "Kartola is already running in " + folder + "; this copy ends.";
+    MessageBoxA(nullptr, text.c_str(), "Kartola", MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +73,7 @@ int main(int argc, char** argv) {
     const int early = tk_APP_CommandLine(argc, argv, "kartola", about(!bundled.empty(), user).c_str());
     if (early >= 0) return early;
     if (!bundled.empty()) enterUserFolder(bundled, user);
+    if (anotherCopyPlaysHere()) return 0;
     tk_KM_Install();
     auto* app = new CKartolaApp(nullptr, SW_SHOW, kKartolaSettings);
     app->SetBackground(-1, "", false);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Starts the game from cardsets/hra, so that the bundled "DATA..." card sets lie in its parent folder.
+# Starts the game from cardsets/hra, so that the bundled "DATA..." card sets lie in its parent folder;
+# the arguments after the build folder go to the game (run-game.sh build --window).
 set -euo pipefail
 build=${1:-build}
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,4 +11,5 @@ if [ ! -x "$exe" ]; then
 fi
 mkdir -p "$top/cardsets/hra"
 cd "$top/cardsets/hra"
-exec "$exe"
+shift || true
+exec "$exe" "$@"

@@ -1,23 +1,50 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test.
-# Does nothing when they are all there; uses sudo only when not root.
+# Installs the Debian packages the project needs. Does nothing when they are all there; uses sudo
+# only when not root.
+#
+#   setup.sh           what building and playing need (make run, make install)
+#   setup.sh --test    and the test tools (make test, make bench, make fuzz)
+#   setup.sh --deb     and what building the Debian package needs (make deb)
+#   setup.sh --tools   and what regenerating the resources needs (make resources)
 set -euo pipefail
 
+# Building and playing: the compiler, the libraries the program links and the font it writes in.
 packages=(
     build-essential cmake pkg-config git ccache
-    libgtest-dev libgmock-dev libbenchmark-dev
-    libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev libsndfile1-dev
+    libsdl2-dev libasound2-dev libx11-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev
+    libsndfile1-dev
     fonts-dejavu-core
+)
+
+# The test suite and the benchmarks: GoogleTest and Google Benchmark, a real X server with input
+# and screenshots, valgrind, clang for the fuzzers and the pinned format, and the checkers of the
+# installed desktop files and of the Debian package that the install tests run.
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps imagemagick valgrind
     clang libclang-rt-14-dev clang-format
+    appstream desktop-file-utils
+    debhelper dpkg-dev lintian
 )
+
+# The Debian package: debhelper with its CMake support, and lintian to check the result.
+deb_packages=(debhelper dpkg-dev lintian appstream desktop-file-utils)
 
 # Only for regenerating the resources (`make resources`): speech synthesis and sound conversion
 # (libsox-fmt-base lets sox write OGG Vorbis).
 tool_packages=(espeak-ng sox libsox-fmt-base)
-if [ "${1:-}" = "--tools" ]; then
-    packages+=("${tool_packages[@]}")
-fi
+
+for option in "$@"; do
+    case "$option" in
+        --test) packages+=("${test_packages[@]}") ;;
+        --deb) packages+=("${deb_packages[@]}") ;;
+        --tools) packages+=("${tool_packages[@]}") ;;
+        *)
+            echo "setup: unknown option $option (--test, --deb or --tools)" >&2
+            exit 2
+            ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,8 @@ namespace {
 constexpr UINT_PTR kRedrawTimer = 1;
 constexpr UINT kFirstPeriodMs = 20;
 constexpr const char* kTitle = "KT Tessalin Kartola";
+// What the desktop shows in the title bar and the task list.
+constexpr const char* kWindowTitle = "Kartola";
 // Modes narrower than this are not offered to the program (while wider ones exist).
 constexpr int kMinModeWidth = 800;
 
@@ -90,7 +92,7 @@ int tk_APP_Inicializuj(HINSTANCE instance, int cmdShow) {
     wc.lpszMenuName = "KT";
     wc.lpszClassName = "KT";
     RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, "KT", kTitle, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+    HWND window = CreateWindowExA(0, "KT", kWindowTitle, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                                   GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
     if (!window) return 0;
     tk_hWnd = window;

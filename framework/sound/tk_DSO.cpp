@@ -6,8 +6,18 @@
 IDirectSound* tk_lpDS = nullptr;
 bool tk_DSO_on = true;
 
+namespace {
+
+// The sound library's own error lines: in the log, not on the console.
+void logLibraryMessage(const char* line) {
+    TK_LOG(line);
+}
+
+}  // namespace
+
 int tk_DSO_INIT(HWND window) {
     if (tk_lpDS) return 1;
+    tkp_SetLibraryMessageSink(logLibraryMessage);
     if (DirectSoundCreate(nullptr, &tk_lpDS, nullptr) != DS_OK) {
         tk_lpDS = nullptr;
         TK_LOG_ERR("tk_DSO_INIT - CHYBA pri DirectSoundCreate, zvuky nebudu");

@@ -6,6 +6,7 @@
 
 #include "platform/backend.h"
 #include "platform/kernel/debug.h"
+#include "platform/sdl/sdl_alsa.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ namespace tkp::backend {
 
 bool OpenAudio(int* rate, AudioCallback callback, void* user) {
     if (g_device || !callback) return false;
+    // The sound library's complaints (no card, no such device) belong in the program's log.
+    tkp::sdl::RouteAlsaMessages();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         debugLine("no SDL audio: ", SDL_GetError());
         return false;

@@ -1,9 +1,10 @@
-// The SDL backend's window and time: one borderless window covering the screen, waits that sleep
-// until the next timer or event, and the clock.
+// The SDL backend's window and time: one borderless window covering the screen (or an ordinary
+// resizable window), waits that sleep until the next timer or event, and the clock.
 #include <climits>
 
 #include "platform/backend.h"
 #include "platform/sdl/sdl_video.h"
+#include "platform/sdl/sdl_window_hints.h"
 #include "platform/user/user.h"
 
 using tkp::sdl::video;
@@ -45,9 +46,7 @@ bool CreateMainWindow(HWND window, const char* title) {
     tkp::sdl::Video& v = video();
     if (v.window != nullptr || !tkp::sdl::EnsureVideo()) return false;
     if (v.windowedW > 0) {
-        // An ordinary window in the middle of the desktop.
-        v.window = SDL_CreateWindow(title != nullptr ? title : "", SDL_WINDOWPOS_CENTERED,
-                                    SDL_WINDOWPOS_CENTERED, v.windowedW, v.windowedH, SDL_WINDOW_SHOWN);
+        v.window = tkp::sdl::CreateOrdinaryWindow(title != nullptr ? title : "", v.windowedW, v.windowedH);
     } else {
         // At the screen's position and size: without a window manager the full-screen request is
         // ignored, and the window must cover the screen by itself.
@@ -55,6 +54,7 @@ bool CreateMainWindow(HWND window, const char* title) {
         if (SDL_GetDisplayBounds(0, &screen) != 0) tkp::sdl::LogSdlError("display bounds: ");
         v.window = SDL_CreateWindow(title != nullptr ? title : "", screen.x, screen.y, screen.w, screen.h,
                                     SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+        if (v.window != nullptr) tkp::sdl::ForgetTransientForRoot(v.window);
     }
     if (v.window == nullptr) {
         tkp::sdl::LogSdlError("no window: ");

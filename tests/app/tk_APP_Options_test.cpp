@@ -37,16 +37,27 @@ TEST_P(CommandLine, IsRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     AppOptions, CommandLine,
-    ::testing::Values(OptionCase{{}, nullptr, -1, "0,0,0", ""},
-                      OptionCase{{"--window"}, nullptr, -1, "1,0,0", ""},
-                      OptionCase{{"--window=1280x720"}, nullptr, -1, "1,1280,720", ""},
-                      OptionCase{{}, "1", -1, "1,0,0", ""}, OptionCase{{}, "1000x700", -1, "1,1000,700", ""},
-                      OptionCase{{}, "0", -1, "0,0,0", ""},
-                      OptionCase{{"--window=800x600"}, "1000x700", -1, "1,800,600", ""},
-                      OptionCase{{}, "big", -1, "0,0,0", "TESSALIN_WINDOW=big is not"},
-                      OptionCase{{"--window=800"}, nullptr, 2, "", "--window=800: the size must be"},
-                      OptionCase{{"--fullscreen"}, nullptr, 2, "", "unknown switch --fullscreen"},
-                      OptionCase{{"--help", "--bad"}, nullptr, 0, "", ""}));
+    ::testing::Values(
+        OptionCase{{}, nullptr, -1, "0,0,0", ""}, OptionCase{{"--window"}, nullptr, -1, "1,0,0", ""},
+        OptionCase{{"--window=1280x720"}, nullptr, -1, "1,1280,720", ""},
+        OptionCase{{}, "1", -1, "1,0,0", ""}, OptionCase{{}, "1000x700", -1, "1,1000,700", ""},
+        OptionCase{{}, "0", -1, "0,0,0", ""},
+        OptionCase{{"--window=800x600"}, "1000x700", -1, "1,800,600", ""},
+        OptionCase{{}, "big", -1, "0,0,0", "TESSALIN_WINDOW=big is not"},
+        OptionCase{{"--window=800"}, nullptr, 2, "", "--window=800: the size must be"},
+        // The form is right, the size is not: the message says what is wrong.
+        OptionCase{
+            {"--window=100x100"}, nullptr, 2, "", "--window=100x100: the window must be at least 640x480"},
+        OptionCase{{"--window=640x479"}, nullptr, 2, "", "must be at least 640x480"},
+        OptionCase{{"--window=640x480"}, nullptr, -1, "1,640,480", ""},
+        OptionCase{{"--window=20000x600"}, nullptr, 2, "", "must be at most 16384x16384"},
+        OptionCase{{},
+                   "320x240",
+                   -1,
+                   "0,0,0",
+                   "TESSALIN_WINDOW=320x240: the window must be at least 640x480; the whole screen is used"},
+        OptionCase{{"--fullscreen"}, nullptr, 2, "", "unknown switch --fullscreen"},
+        OptionCase{{"--help", "--bad"}, nullptr, 0, "", ""}));
 
 // In a window the screen is the window: the modes fit it and the program runs at its size.
 TEST_F(AppWorld, TheDisplayModesFitTheWindow) {

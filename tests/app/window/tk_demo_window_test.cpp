@@ -20,7 +20,7 @@ export LSAN_OPTIONS="suppressions=$RUN/../lsan.supp"
 cd "$RUN"
 "$DEMO" 2>demo.err &
 pid=$!
-timeout 20 xdotool search --sync --name "KT Tessalin Kartola" >/dev/null || { echo "no window"; kill $pid; exit 1; }
+timeout 20 xdotool search --sync --name "^Kartola$" >/dev/null || { echo "no window"; kill $pid; exit 1; }
 for i in $(seq 1 200); do grep -q 'while\.\.\.' tk_LOG.txt 2>/dev/null && break; sleep 0.05; done
 sleep 0.3
 xdotool mousemove "$X" "$Y" click 1

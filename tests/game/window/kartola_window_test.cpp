@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -21,6 +22,19 @@ struct Card {
     int x, y, w, h;
     bool visible;
     bool Holds(int px, int py) const { return visible && px >= x && px <= x + w && py >= y && py <= y + h; }
+};
+
+// Where a back-buffer pixel is on the screen: the frame is scaled into the window with its aspect
+// kept and centred, as the pointer is mapped back.
+struct Placement {
+    int left, top;       // the window's position on the screen
+    int width, height;   // the window's size
+    int frameW, frameH;  // the back buffer's size
+    std::pair<int, int> OnScreen(int x, int y) const {
+        const double scale = std::min(double(width) / frameW, double(height) / frameH);
+        const int offsetX = (width - int(frameW * scale)) / 2, offsetY = (height - int(frameH * scale)) / 2;
+        return {left + offsetX + int((x + 0.5) * scale), top + offsetY + int((y + 0.5) * scale)};
+    }
 };
 
 class KartolaWindow : public ::testing::Test {
@@ -67,75 +81,111 @@ class KartolaWindow : public ::testing::Test {
         X("xwd -root -silent | convert xwd:- " + std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png");
     }
 
+    // Starts the game with make run's script and these arguments and waits for its loop.
+    void Start(const std::string& args) {
+        const std::string start =
+            "cd " + top_ + " && (" + x_ +
+            "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build " + args +
+            " >game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
+        ASSERT_EQ(Shell(start), 0);
+        ASSERT_TRUE(WaitFor(20, [&] { return X("xdotool search --name '^Kartola$' >/dev/null 2>&1") == 0; }))
+            << ReadFile(top_ + "/game.out");
+        ASSERT_TRUE(WaitFor(30, [&] { return Logs("while..."); })) << Log();
+    }
+
+    // Drags every picture card onto its name card, where the log says the scatter put them, with
+    // the frame placed on the screen so; the congratulation must show, and Escape end the game with
+    // status 0. Screenshots <shot>_table, _midgame and _won.
+    void Play(const Placement& at, const std::string& shot) {
+        // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
+        std::vector<Card> cards;
+        const std::string log = Log();
+        for (const auto& [x, y] : DealtCards(log)) {
+            const bool picture = cards.size() % 2 == 0;
+            cards.push_back(Card{x, y, picture ? 147 : 150, picture ? 97 : 100, true});
+        }
+        ASSERT_EQ(cards.size(), 16u)
+            << "the animals set of JPEG and PNG pictures, listed last, is loaded at start";
+        // Each of its pairs has its spoken name, an OGG file.
+        EXPECT_EQ(CountMatches(log, R"(wav sub init \[[^\]]+\.ogg\])"), 8);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        Shot(shot + "_table");
+
+        // A point of card i that no later visible card covers, away from the menu button.
+        auto grab = [&](int i) {
+            const Card& c = cards[i];
+            for (int dy = 10; dy < c.h - 5; dy += 5) {
+                for (int dx = 10; dx < c.w - 5; dx += 5) {
+                    const int px = c.x + dx, py = c.y + dy;
+                    bool free = !(py < 40 && px > at.frameW / 2 - 80 && px < at.frameW / 2 + 80);
+                    for (std::size_t j = i + 1; free && j < cards.size(); ++j) free = !cards[j].Holds(px, py);
+                    if (free) return std::pair<int, int>(px, py);
+                }
+            }
+            return std::pair<int, int>(-1, -1);
+        };
+        for (int p = 0; p < 8; ++p) {
+            const auto [gx, gy] = grab(2 * p);
+            ASSERT_GE(gx, 0) << "card " << 2 * p << " is covered";
+            const int tx = gx + cards[2 * p + 1].x - cards[2 * p].x,
+                      ty = gy + cards[2 * p + 1].y - cards[2 * p].y;
+            const auto [sx, sy] = at.OnScreen(gx, gy);
+            const auto [mx, my] = at.OnScreen((gx + tx) / 2, (gy + ty) / 2);
+            const auto [ex, ey] = at.OnScreen(tx, ty);
+            char drag[300];
+            std::snprintf(
+                drag, sizeof drag,
+                "xdotool mousemove %d %d sleep 0.15 mousedown 1 sleep 0.1 mousemove %d %d sleep 0.1 "
+                "mousemove %d %d sleep 0.15 mouseup 1 sleep 0.2",
+                sx, sy, mx, my, ex, ey);
+            ASSERT_EQ(X(drag), 0);
+            cards[2 * p].visible = cards[2 * p + 1].visible = false;
+            if (p == 4) {
+                // The pointer leaves the table for the picture of the half-played game.
+                const auto [ox, oy] = at.OnScreen(at.frameW / 2, at.frameH * 7 / 8);
+                X("xdotool mousemove " + std::to_string(ox) + " " + std::to_string(oy) + " sleep 0.3");
+                Shot(shot + "_midgame");
+            }
+        }
+        ASSERT_TRUE(WaitFor(5, [&] { return Logs("Vsetky pary najdene [8]"); })) << "not won: " << Log();
+        const auto [wx, wy] = at.OnScreen(at.frameW * 6 / 7, at.frameH * 13 / 14);
+        X("xdotool mousemove " + std::to_string(wx) + " " + std::to_string(wy) + " sleep 0.4");
+        Shot(shot + "_won");
+        ASSERT_EQ(X("xdotool key Escape"), 0);
+        ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(top_ + "/game.status").empty(); }))
+            << "the game did not end";
+        EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
+        // The game itself logged no error (without a sound card the framework logs that it runs silent).
+        EXPECT_EQ(CountMatches(Log(), R"(Kartola\(\d+\) : TSKW ERROR)"), 0);
+    }
+
     ScopedWorkDir dir_;
     std::string top_, hra_, x_;
 };
 
 TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
-    const std::string start = "cd " + top_ + " && (" + x_ +
-                              "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
-                              ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
-    ASSERT_EQ(Shell(start), 0);
-    ASSERT_TRUE(WaitFor(20, [&] {
-        return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
-    })) << ReadFile(top_ + "/game.out");
-    ASSERT_TRUE(WaitFor(30, [&] { return Logs("while..."); })) << Log();
-
-    // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
-    std::vector<Card> cards;
-    const std::string log = Log();
-    for (const auto& [x, y] : DealtCards(log)) {
-        const bool picture = cards.size() % 2 == 0;
-        cards.push_back(Card{x, y, picture ? 147 : 150, picture ? 97 : 100, true});
-    }
-    ASSERT_EQ(cards.size(), 16u)
-        << "the animals set of JPEG and PNG pictures, listed last, is loaded at start";
-    // Each of its pairs has its spoken name, an OGG file.
-    EXPECT_EQ(CountMatches(log, R"(wav sub init \[[^\]]+\.ogg\])"), 8);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    Shot("kartola_window_table");
-
-    // A point of card i that no later visible card covers, away from the menu button.
-    auto grab = [&](int i) {
-        const Card& c = cards[i];
-        for (int dy = 10; dy < c.h - 5; dy += 5) {
-            for (int dx = 10; dx < c.w - 5; dx += 5) {
-                const int px = c.x + dx, py = c.y + dy;
-                bool free = !(py < 40 && px > 560 && px < 720);
-                for (std::size_t j = i + 1; free && j < cards.size(); ++j) free = !cards[j].Holds(px, py);
-                if (free) return std::pair<int, int>(px, py);
-            }
-        }
-        return std::pair<int, int>(-1, -1);
-    };
-    for (int p = 0; p < 8; ++p) {
-        const auto [gx, gy] = grab(2 * p);
-        ASSERT_GE(gx, 0) << "card " << 2 * p << " is covered";
-        const int tx = gx + cards[2 * p + 1].x - cards[2 * p].x,
-                  ty = gy + cards[2 * p + 1].y - cards[2 * p].y;
-        char drag[300];
-        std::snprintf(drag, sizeof drag,
-                      "xdotool mousemove %d %d sleep 0.15 mousedown 1 sleep 0.1 mousemove %d %d sleep 0.1 "
-                      "mousemove %d %d sleep 0.15 mouseup 1 sleep 0.2",
-                      gx, gy, (gx + tx) / 2, (gy + ty) / 2, tx, ty);
-        ASSERT_EQ(X(drag), 0);
-        cards[2 * p].visible = cards[2 * p + 1].visible = false;
-        if (p == 4) {
-            // The pointer leaves the table for the picture of the half-played game.
-            X("xdotool mousemove 640 900 sleep 0.3");
-            Shot("kartola_window_midgame");
-        }
-    }
-    ASSERT_TRUE(WaitFor(5, [&] { return Logs("Vsetky pary najdene [8]"); })) << "not won: " << Log();
-    X("xdotool mousemove 1100 950 sleep 0.4");
-    Shot("kartola_window_won");
-    ASSERT_EQ(X("xdotool key Escape"), 0);
-    ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(top_ + "/game.status").empty(); }))
-        << "the game did not end";
-    EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
+    Start("");
+    Play(Placement{0, 0, 1280, 1024, 1280, 1024}, "kartola_window");
     EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
-    // The game itself logged no error (without a sound card the framework logs that it runs silent).
-    EXPECT_EQ(CountMatches(Log(), R"(Kartola\(\d+\) : TSKW ERROR)"), 0);
+}
+
+// In an ordinary window, titled with the game's name, that the user then makes smaller than the
+// frame: the frame is shown scaled into it and every drag still lands where the pointer is.
+TEST_F(KartolaWindow, InAResizedWindowTheDragsLandWhereThePointerIs) {
+    Start("--window=1024x768");
+    const std::string id = Output(x_ + "xdotool search --name Kartola | head -n1");
+    ASSERT_FALSE(id.empty());
+    const std::string window = id.substr(0, id.find('\n'));
+    EXPECT_EQ(Output(x_ + "xdotool getwindowname " + window), "Kartola\n");
+    EXPECT_EQ(Output(x_ + "xprop -id " + window + " WM_TRANSIENT_FOR"), "WM_TRANSIENT_FOR:  not found.\n");
+    ASSERT_EQ(X("xdotool windowsize " + window + " 700 600 sleep 0.5"), 0);
+    const std::string geometry = Output(x_ + "xdotool getwindowgeometry --shell " + window);
+    Placement at{0, 0, 0, 0, 1024, 768};
+    std::sscanf(geometry.c_str(), "WINDOW=%*d\nX=%d\nY=%d\nWIDTH=%d\nHEIGHT=%d", &at.left, &at.top, &at.width,
+                &at.height);
+    ASSERT_EQ(at.width, 700) << geometry;
+    ASSERT_EQ(at.height, 600) << geometry;
+    Play(at, "kartola_window_resized");
 }
 
 }  // namespace
