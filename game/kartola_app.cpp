@@ -215,7 +215,7 @@ void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
 
 void CKartolaApp::LoadSet(const char* path) {
     TK_LOG("Nacitavam DATA:", path);
-    NAHRAJ_DATA(path, this);
+    NAHRAJ_DATA(path, this, &left_out_);
     Scatter();
 }
 

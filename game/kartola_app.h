@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/app/tk_CAppScreen.h"
 #include "framework/graphics/tk_CDas_Surface.h"
@@ -68,6 +69,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     tk_CDSO_Zvuk snd_cvak;
     // Shown on the table when no card-set folder was found at start (empty otherwise).
     std::string sets_hint;
+    // The files the loaded set left out, one line each with the reason; shown until the next click.
+    std::vector<std::string> left_out_;
 
     CKartolaApp(HINSTANCE instance, int cmdShow, const char* settingsFile);
     ~CKartolaApp() override;
@@ -104,6 +107,7 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void OnKey(int key);
     void FindSets();
     void DrawSetsHint(IDirectDrawSurface* surface);
+    void DrawLeftOutNotice(IDirectDrawSurface* surface);
     HFONT HintFont();
     void FollowPointer();
     void DrawProgress(IDirectDrawSurface* surface);

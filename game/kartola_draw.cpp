@@ -47,6 +47,7 @@ void CKartolaApp::Redraw_Screen() {
     DDSURFACE_ZMAZ(back, kTableColour);
     ZOBRAZ_STOL(back);
     DrawSetsHint(back);
+    DrawLeftOutNotice(back);
     duir_FINAL.ZOBRAZ(back);
     banner_sprite.ZOBRAZ(back);
     dui_Main.ZOBRAZ(back);

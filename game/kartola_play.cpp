@@ -102,6 +102,7 @@ void CKartolaApp::OnPointerMove(int px, int py) {
 void CKartolaApp::OnLeftDown() {
     const int px = px_, py = py_;
     pointer_sprite.SF(1);
+    left_out_.clear();
     // A click on the banner removes it for the rest of the run.
     banner_sprite.INFORMUJ_SA(px, py, 1);
     if (banner_sprite.state == 2 && banner_sprite.visible) {

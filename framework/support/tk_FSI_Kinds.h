@@ -7,7 +7,8 @@
 class tk_CARRE;
 
 // Picture extensions, the preferred first: when a.bmp and a.png both exist, a.bmp is the picture.
-inline constexpr const char* tk_FSI_kPictureExtensions[] = {"bmp", "png", "jpg", "jpeg"};
+inline constexpr const char* tk_FSI_kPictureExtensions[] = {"bmp", "png",  "jpg",  "jpeg",
+                                                            "gif", "webp", "heic", "heif"};
 // Sound extensions, the preferred first: a WAV beside a picture wins over any other recording.
 inline constexpr const char* tk_FSI_kSoundExtensions[] = {"wav", "ogg", "mp3", "flac"};
 
