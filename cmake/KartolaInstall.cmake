@@ -25,6 +25,20 @@ add_custom_target(kartola_icon_pngs ALL DEPENDS ${kartola_icon_files})
 install(DIRECTORY ${kartola_icons_dir}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 install(FILES ${PROJECT_SOURCE_DIR}/dist/kartola.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# The manual page names the bundled sets' folder of this installation.
+# The manual page names the bundled sets' folder of this installation and the kinds of picture and
+# sound a set may hold, read from the one list the program decides them by (as the program's own
+# texts write them: the extensions in capitals, joined by ", ").
+function(kartola_kinds_text table out)
+    file(READ ${PROJECT_SOURCE_DIR}/framework/support/tk_FSI_Kinds.h header)
+    string(REGEX MATCH "${table}\\[\\] = {[^}]*}" list "${header}")
+    string(REGEX REPLACE "^[^{]*{" "" list "${list}")
+    string(REGEX REPLACE "[}\" \t\r\n]" "" list "${list}")
+    string(TOUPPER "${list}" list)
+    string(REPLACE "," ", " list "${list}")
+    set(${out} "${list}" PARENT_SCOPE)
+endfunction()
+kartola_kinds_text(tk_FSI_kPictureExtensions KARTOLA_PICTURE_KINDS)
+kartola_kinds_text(tk_FSI_kSoundExtensions KARTOLA_SOUND_KINDS)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/framework/support/tk_FSI_Kinds.h)
 configure_file(${PROJECT_SOURCE_DIR}/dist/kartola.6.in ${CMAKE_BINARY_DIR}/kartola.6 @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/kartola.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

@@ -9,6 +9,7 @@
 #include "framework/lists/tk_TVOLBAR.h"
 #include "framework/sound/tk_DSO.h"
 #include "framework/support/tk_Assert.h"
+#include "framework/support/tk_FSI_Kinds.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "game/CKarta.h"
@@ -144,8 +145,9 @@ void CKartolaApp::FindSets() {
     const std::string where = full ? full : kSetsFolder;
     std::free(full);
     sets_hint = "Nenašli sa žiadne karty.\nSady kariet hľadám v priečinku\n" + where +
-                "\nSada kariet je priečinok s menom „DATA…“,\nnapríklad DATA_zvieratá, s obrázkami BMP.\n"
-                "Ku každému obrázku môže patriť zvuk WAV s rovnakým menom.";
+                "\nSada kariet je priečinok s menom „DATA…“,\nnapríklad DATA_zvieratá, s obrázkami (" +
+                tk_FSI_PictureKindsText() + ").\nKu každému obrázku môže patriť zvuk (" +
+                tk_FSI_SoundKindsText() + ") s rovnakým menom.";
     HintFont();
 }
 

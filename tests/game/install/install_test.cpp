@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "framework/support/tk_FSI_Kinds.h"
 #include "tests/common/tk_test_run.h"
 
 namespace tk_test {
@@ -28,7 +29,10 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
     for (const char* file : {"applications/kartola.desktop", "icons/hicolor/16x16/apps/kartola.png",
                              "icons/hicolor/256x256/apps/kartola.png", "kartola/cardsets"})
         EXPECT_TRUE(fs::exists(share / file)) << file;
-    EXPECT_TRUE(fs::exists(prefix / TK_INSTALL_MANDIR / "man6/kartola.6"));
+    // The manual page and --help name the kinds of file a set may hold from the list that decides them.
+    const std::string manual = ReadFile((prefix / TK_INSTALL_MANDIR / "man6/kartola.6").string());
+    for (const std::string& kinds : {tk_FSI_PictureKindsText(), tk_FSI_SoundKindsText()})
+        EXPECT_NE(manual.find("(" + kinds + ")"), std::string::npos) << kinds;
 
     const fs::path user = dir.path() + "/data/kartola";
     const std::string run = "XDG_DATA_HOME=" + dir.path() +
@@ -37,6 +41,10 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
                             (prefix / TK_INSTALL_BINDIR / "kartola").string();
     ASSERT_EQ(Shell(run + " --help >help"), 0);
     EXPECT_NE(ReadFile("help").find(user.string()), std::string::npos) << ReadFile("help");
+    EXPECT_NE(ReadFile("help").find("Pictures: " + tk_FSI_PictureKindsText() +
+                                    ".\nSounds: " + tk_FSI_SoundKindsText()),
+              std::string::npos)
+        << ReadFile("help");
     EXPECT_FALSE(fs::exists(user)) << "--help makes nothing";
 
     // The first start, to the message loop; SIGTERM then ends it as closing the window does.
