@@ -15,6 +15,7 @@
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_CLabel.h"
 #include "framework/widgets/tk_CTlac.h"
+#include "game/kartola_memory.h"
 #include "game/kartola_rules.h"
 
 // The settings file, the title, the author and the icon's point on the game sheet.
@@ -99,6 +100,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void LoadSet(const char* path);
     // Scatters the cards and logs where each lies ("karta" with its index, x and y).
     void Scatter();
+    // Reads the card-set folders again into the sets list, in Slovak order.
+    void ReadSetsList();
 
   private:
     void OnPointerMove(int px, int py);
@@ -112,6 +115,11 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void FollowPointer();
     void DrawProgress(IDirectDrawSurface* surface);
 
+    // Opens the main menu with the sets list read afresh, so that a folder added meanwhile is there.
+    void OpenMenu();
+
+    // What the game remembers between runs: the set played last ("set", its folder's name).
+    GameMemory memory_;
     // The pointer's place from the last move or right-button press.
     int px_ = 100;
     int py_ = 100;

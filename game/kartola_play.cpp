@@ -56,7 +56,7 @@ void CKartolaApp::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPar
         case WM_RBUTTONDOWN:
             px_ = LOWORD(packed);
             py_ = HIWORD(packed);
-            dui_Main.visible = true;
+            OpenMenu();
             dui_Main.CHOD_NA_CENTER(px_, py_);
             snd_naraz.SPUSTI();
             g_bMenuFollows = true;

@@ -36,7 +36,7 @@ int LinesSinceLoad(const std::string& pattern) {
 struct Hostile {
     std::string folder;  // beside the working folder
     std::function<void(const std::string&)> make;
-    // Between the listing of the sets (at start-up) and the choice from the menu; may return a
+    // Between the listing of the sets (when the menu opens) and the choice from it; may return a
     // step to run once the set is loaded (to undo what it did).
     std::function<std::function<void()>(const std::string&)> between;
     std::string expected;  // pairs, then what the case adds
@@ -57,9 +57,10 @@ TEST_P(HostileSets, LoadWhatTheyCanLogTheRestAndTheGameGoesOn) {
     GameApp app;
     std::function<void()> undo;
     std::string got;
-    Steps steps = {kIdle, [&](GameApp& a) {
+    // The menu reads the sets afresh when it opens: the folder changes once it is open.
+    Steps steps = {kIdle, [&](GameApp& a) { ClickOn(a.m_btnMenu); },
+                   [&](GameApp&) {
                        if (c.between) undo = c.between(set);
-                       ClickOn(a.m_btnMenu);
                    }};
     ChooseSet(steps, 100);
     // Frames are drawn with the set on the table before the run ends.
