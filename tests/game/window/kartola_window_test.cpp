@@ -3,14 +3,17 @@
 // and played with real pointer events from xdotool: every picture card is dragged onto its name card, where
 // the log says the scatter put them, until the congratulation shows; Escape ends the game with status 0 and
 // the settings file written. Screenshots of the table, the game half played and the won game go to
-// build/screenshots/. Skipped where Xvfb or the X tools are missing.
+// build/screenshots/. A second game plays a set of phone photos on a folder nobody can write, dealt
+// at start because the game remembers it. Skipped where Xvfb or the X tools are missing.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
 
+#include "tests/common/tk_test_media.h"
 #include "tests/common/tk_test_run.h"
+#include "tests/common/tk_test_unwritable.h"
 
 namespace tk_test {
 namespace {
@@ -60,6 +63,66 @@ class KartolaWindow : public ::testing::Test {
         if (!pid.empty()) Shell(("kill " + pid.substr(0, pid.find('\n')) + " 2>/dev/null"));
     }
 
+    // Drags every picture card onto its name card, where the log says the start-up scatter put
+    // them, with screenshots of the table and the half-played game when shots is true.
+    void PlayToTheWin(int pairs, bool shots) {
+        // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
+        std::vector<Card> cards;
+        for (const auto& [x, y] : DealtCards(Log())) {
+            const bool picture = cards.size() % 2 == 0;
+            cards.push_back(Card{x, y, picture ? 147 : 150, picture ? 97 : 100, true});
+        }
+        ASSERT_EQ(cards.size(), 2u * pairs) << "the set dealt at start: " << Log();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        if (shots) Shot("kartola_window_table");
+        // A point of card i that no later visible card covers, away from the menu button.
+        auto grab = [&](int i) {
+            const Card& c = cards[i];
+            for (int dy = 10; dy < c.h - 5; dy += 5) {
+                for (int dx = 10; dx < c.w - 5; dx += 5) {
+                    const int px = c.x + dx, py = c.y + dy;
+                    bool free = !(py < 40 && px > 560 && px < 720);
+                    for (std::size_t j = i + 1; free && j < cards.size(); ++j) free = !cards[j].Holds(px, py);
+                    if (free) return std::pair<int, int>(px, py);
+                }
+            }
+            return std::pair<int, int>(-1, -1);
+        };
+        for (int p = 0; p < pairs; ++p) {
+            const auto [gx, gy] = grab(2 * p);
+            ASSERT_GE(gx, 0) << "card " << 2 * p << " is covered";
+            const int tx = gx + cards[2 * p + 1].x - cards[2 * p].x,
+                      ty = gy + cards[2 * p + 1].y - cards[2 * p].y;
+            char drag[300];
+            std::snprintf(
+                drag, sizeof drag,
+                "xdotool mousemove %d %d sleep 0.15 mousedown 1 sleep 0.1 mousemove %d %d sleep 0.1 "
+                "mousemove %d %d sleep 0.15 mouseup 1 sleep 0.2",
+                gx, gy, (gx + tx) / 2, (gy + ty) / 2, tx, ty);
+            ASSERT_EQ(X(drag), 0);
+            cards[2 * p].visible = cards[2 * p + 1].visible = false;
+            if (shots && p == 4) {
+                // The pointer leaves the table for the picture of the half-played game.
+                X("xdotool mousemove 640 900 sleep 0.3");
+                Shot("kartola_window_midgame");
+            }
+        }
+        ASSERT_TRUE(
+            WaitFor(5, [&] { return Logs(("Vsetky pary najdene [" + std::to_string(pairs) + "]").c_str()); }))
+            << "not won: " << Log();
+    }
+
+    // Starts the game as `make run` does and waits for its window.
+    void StartGame() {
+        const std::string start = "cd " + top_ + " && (" + x_ +
+                                  "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
+                                  ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
+        ASSERT_EQ(Shell(start), 0);
+        ASSERT_TRUE(WaitFor(20, [&] {
+            return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
+        })) << ReadFile(top_ + "/game.out");
+    }
+
     int X(const std::string& command) { return Shell((x_ + command)); }
     std::string Log() { return ReadFile(hra_ + "/tk_LOG.txt"); }
     bool Logs(const char* text) { return Log().find(text) != std::string::npos; }
@@ -72,61 +135,12 @@ class KartolaWindow : public ::testing::Test {
 };
 
 TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
-    const std::string start = "cd " + top_ + " && (" + x_ +
-                              "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
-                              ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
-    ASSERT_EQ(Shell(start), 0);
-    ASSERT_TRUE(WaitFor(20, [&] {
-        return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
-    })) << ReadFile(top_ + "/game.out");
+    ASSERT_NO_FATAL_FAILURE(StartGame());
     ASSERT_TRUE(WaitFor(30, [&] { return Logs("while..."); })) << Log();
 
-    // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
-    std::vector<Card> cards;
-    const std::string log = Log();
-    for (const auto& [x, y] : DealtCards(log)) {
-        const bool picture = cards.size() % 2 == 0;
-        cards.push_back(Card{x, y, picture ? 147 : 150, picture ? 97 : 100, true});
-    }
-    ASSERT_EQ(cards.size(), 16u)
-        << "the animals set of JPEG and PNG pictures, listed last, is loaded at start";
+    ASSERT_NO_FATAL_FAILURE(PlayToTheWin(8, true));
     // Each of its pairs has its spoken name, an OGG file.
-    EXPECT_EQ(CountMatches(log, R"(wav sub init \[[^\]]+\.ogg\])"), 8);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    Shot("kartola_window_table");
-
-    // A point of card i that no later visible card covers, away from the menu button.
-    auto grab = [&](int i) {
-        const Card& c = cards[i];
-        for (int dy = 10; dy < c.h - 5; dy += 5) {
-            for (int dx = 10; dx < c.w - 5; dx += 5) {
-                const int px = c.x + dx, py = c.y + dy;
-                bool free = !(py < 40 && px > 560 && px < 720);
-                for (std::size_t j = i + 1; free && j < cards.size(); ++j) free = !cards[j].Holds(px, py);
-                if (free) return std::pair<int, int>(px, py);
-            }
-        }
-        return std::pair<int, int>(-1, -1);
-    };
-    for (int p = 0; p < 8; ++p) {
-        const auto [gx, gy] = grab(2 * p);
-        ASSERT_GE(gx, 0) << "card " << 2 * p << " is covered";
-        const int tx = gx + cards[2 * p + 1].x - cards[2 * p].x,
-                  ty = gy + cards[2 * p + 1].y - cards[2 * p].y;
-        char drag[300];
-        std::snprintf(drag, sizeof drag,
-                      "xdotool mousemove %d %d sleep 0.15 mousedown 1 sleep 0.1 mousemove %d %d sleep 0.1 "
-                      "mousemove %d %d sleep 0.15 mouseup 1 sleep 0.2",
-                      gx, gy, (gx + tx) / 2, (gy + ty) / 2, tx, ty);
-        ASSERT_EQ(X(drag), 0);
-        cards[2 * p].visible = cards[2 * p + 1].visible = false;
-        if (p == 4) {
-            // The pointer leaves the table for the picture of the half-played game.
-            X("xdotool mousemove 640 900 sleep 0.3");
-            Shot("kartola_window_midgame");
-        }
-    }
-    ASSERT_TRUE(WaitFor(5, [&] { return Logs("Vsetky pary najdene [8]"); })) << "not won: " << Log();
+    EXPECT_EQ(CountMatches(Log(), R"(wav sub init \[[^\]]+\.ogg\])"), 8);
     X("xdotool mousemove 1100 950 sleep 0.4");
     Shot("kartola_window_won");
     ASSERT_EQ(X("xdotool key Escape"), 0);
@@ -136,6 +150,43 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
     // The game itself logged no error (without a sound card the framework logs that it runs silent).
     EXPECT_EQ(CountMatches(Log(), R"(Kartola\(\d+\) : TSKW ERROR)"), 0);
+}
+
+// A teacher's set of phone photos on a stick nobody can write: 4:3 photos, a portrait one stored on
+// its side, dealt at start because the game remembers it, with thumbnails in the user's cache, and
+// played to the win.
+TEST_F(KartolaWindow, AReadOnlySetOfPhotosIsPlayedToTheWin) {
+    const std::string set = top_ + "/cardsets/DATA_výlet";
+    MakeDir(set);
+    auto photo = [](int w, int h, std::uint32_t sky) {
+        std::vector<std::uint32_t> p;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const double dx = x - w / 2.0, dy = y - h / 2.0, r = 0.3 * std::min(w, h);
+                p.push_back(dx * dx + dy * dy < r * r ? 0xE0A020u : y < h / 2 ? sky : 0x30A040u);
+            }
+        return p;
+    };
+    WriteFile(set + "/more.jpg", JpegFile(1200, 900, photo(1200, 900, 0x4080F0), {}));
+    WriteFile(set + "/hrad.jpg", JpegFile(900, 1200, photo(900, 1200, 0x80A0D0), {}));
+    WriteFile(set + "/les.jpg", JpegFile(1200, 900, photo(1200, 900, 0x204060), {.orientation = 6}));
+    WriteFile(set + "/lúka.jpg", JpegFile(1500, 1000, photo(1500, 1000, 0x90C0F0), {}));
+    WriteFile(hra_ + "/KARTOLA.MEM", "set=DATA_výlet\n");
+    WriteFile("tk_LOG.txt", "");
+    Unwritable lock(set);
+    ASSERT_FALSE(Writable(set));
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_TRUE(WaitFor(30, [&] { return Logs("while..."); })) << Log();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    Shot("kartola_window_photos");
+    ASSERT_NO_FATAL_FAILURE(PlayToTheWin(4, false));
+    ASSERT_EQ(X("xdotool key Escape"), 0);
+    ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(top_ + "/game.status").empty(); }))
+        << "the game did not end";
+    lock.Undo();
+    EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
+    EXPECT_EQ(FilesIn(set), "hrad.jpg les.jpg lúka.jpg more.jpg");
+    EXPECT_EQ(CountMatches(Log(), "thumbnail written to the cache"), 4) << Log();
 }
 
 }  // namespace
