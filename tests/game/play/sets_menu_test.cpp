@@ -1,6 +1,7 @@
 // The sets menu as a teacher meets it: the sets in Slovak order, a folder made while the game runs
 // there as soon as the menu opens, and the set played last dealt again at the next start.
 #include "game/kartola_collate.h"
+#include "platform/testing/test_hooks.h"
 #include "tests/common/tk_test_bmp.h"
 #include "tests/game/play/kartola_world.h"
 
@@ -66,6 +67,29 @@ TEST_F(SetsMenu, SlovakOrderNewFoldersAtOnceAndTheSetPlayedLastDealtAgain) {
         ASSERT_EQ(Run(app, "1280 1024\n3 36", {kIdle, [&](GameApp&) { dealtNext = NameOf(0)->text; }}), 0);
     }
     EXPECT_EQ(dealtNext, "pes");
+}
+
+// The files a set leaves out are named on the table in a white box at its foot, until the next click.
+TEST_F(SetsMenu, TheFilesLeftOutAreNamedOnTheTableUntilTheNextClick) {
+    MakeSet(dir_.path() + "/DATA_trieda", "pes");
+    WriteFile(dir_.path() + "/DATA_trieda/mačka.jpg", "\xFF\xD8 cut short");
+    WriteFile(dir_.path() + "/DATA_trieda/zoznam.txt", "not a picture");
+    GameApp app;
+    std::string lines;
+    std::uint16_t before = 0, after = 0;
+    const Steps steps = {kIdle,
+                         [&](GameApp& a) {
+                             for (const std::string& l : a.left_out_) lines += l + "|";
+                             before = PixelOf(tk_lpDDSBack, 600, 1024 - 23);
+                             tkp_SaveSurfacePng(
+                                 tk_lpDDSBack,
+                                 (std::string(TK_SCREENSHOT_DIR) + "/kartola_left_out.png").c_str());
+                             Click(1200, 1000);
+                         },
+                         kIdle, [&](GameApp&) { after = PixelOf(tk_lpDDSBack, 600, 1024 - 23); }};
+    ASSERT_EQ(Run(app, "1280 1024\n3 36", steps), 0);
+    EXPECT_EQ(lines, "mačka.jpg — poškodený súbor|zoznam.txt — neznámy formát|");
+    EXPECT_EQ(Nums(before == 0xFFFF, after == 0xFFFF), "1,0");
 }
 
 }  // namespace
