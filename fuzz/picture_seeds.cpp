@@ -1,5 +1,6 @@
-// Writes PNG and JPEG pictures of every kind the decoder takes (palette, grey, alpha, 16-bit;
-// baseline, progressive, grey, turned by EXIF) into the folder given, as fuzzing seeds.
+// Writes pictures of every kind the decoder takes (PNG: palette, grey, alpha, 16-bit; JPEG:
+// baseline, progressive, grey, turned by EXIF, CMYK, YCCK; GIF; WebP; HEIC) into the folder given,
+// as fuzzing seeds.
 #include <png.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "tests/common/tk_test_media.h"
+#include "tests/common/tk_test_pictures.h"
 
 int main(int argc, char** argv) {
     using tk_test::JpegFile;
@@ -31,8 +33,14 @@ int main(int argc, char** argv) {
         {"progressive.jpg", JpegFile(16, 8, pixels, {.progressive = true})},
         {"grey.jpg", JpegFile(16, 8, pixels, {.grey = true})},
         {"turned.jpg", JpegFile(16, 8, pixels, {.orientation = 6, .bigEndian = true})},
+        {"cmyk.jpg", tk_test::CmykJpegFile(16, 8, pixels, false)},
+        {"ycck.jpg", tk_test::CmykJpegFile(16, 8, pixels, true)},
+        {"picture.gif", tk_test::GifFile(16, 8, pixels)},
+        {"picture.webp", tk_test::WebpFile(16, 8, pixels)},
+        {"picture.heic", tk_test::HeicFile(16, 8, pixels)},
     };
     for (const auto& [name, file] : seeds) {
+        if (file.empty()) continue;  // no HEVC encoder installed
         const std::string path = std::string(argv[1]) + "/" + name;
         std::FILE* f = std::fopen(path.c_str(), "wb");
         if (!f || std::fwrite(file.data(), 1, file.size(), f) != file.size()) return 1;

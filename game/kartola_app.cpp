@@ -7,12 +7,16 @@
 
 #include "framework/graphics/tk_Display.h"
 #include "framework/lists/tk_TVOLBAR.h"
+#include "framework/lists/tk_UTL_RowPaths.h"
 #include "framework/sound/tk_DSO.h"
 #include "framework/support/tk_Assert.h"
+#include "framework/support/tk_FSI.h"
+#include "framework/support/tk_FSI_Kinds.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "game/CKarta.h"
 #include "game/kartola_card_faces.h"
+#include "game/kartola_collate.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
@@ -91,10 +95,7 @@ void CKartolaApp::Init() {
     dui_Main.PRIDAJ(kMenuQuit, "Koniec");
     dui_Main.visible = false;
 
-    // Emptied first, so that the list holds the folders only, also when there are fewer than
-    // the three placeholder rows a new list starts with.
-    utl_duir_DATA.VYMAZ();
-    utl_duir_DATA.LOAD(kSetsFolder, kSetsMask);
+    ReadSetsList();
     utl_duir_DATA.visible = false;
 
     dui_Zvuk.VYMAZ();
@@ -132,8 +133,15 @@ void CKartolaApp::Init() {
         TK_LOG_ERR("Nenajdena volba");
         FindSets();
     } else {
-        tk_TVOLBAR* last = utl_duir_DATA.VratVolbu__indexovo(utl_duir_DATA.CountR() - 1);
-        if (last && last->data) LoadSet(static_cast<const char*>(last->data));
+        // The set played last time when it is still there, else the last in order.
+        memory_.Load();
+        const std::string remembered = memory_.Get(kMemorySet);
+        tk_TVOLBAR* start = utl_duir_DATA.VratVolbu__indexovo(utl_duir_DATA.CountR() - 1);
+        for (int i = 0; i < utl_duir_DATA.CountR(); ++i) {
+            tk_TVOLBAR* row = utl_duir_DATA.VratVolbu__indexovo(i);
+            if (row && !remembered.empty() && remembered == row->text) start = row;
+        }
+        if (start && start->data) LoadSet(static_cast<const char*>(start->data));
     }
 
     ZISTI_FONTY();
@@ -147,8 +155,9 @@ void CKartolaApp::FindSets() {
     const std::string where = full ? full : kSetsFolder;
     std::free(full);
     sets_hint = "Nenašli sa žiadne karty.\nSady kariet hľadám v priečinku\n" + where +
-                "\nSada kariet je priečinok s menom „DATA…“,\nnapríklad DATA_zvieratá, s obrázkami BMP.\n"
-                "Ku každému obrázku môže patriť zvuk WAV s rovnakým menom.";
+                "\nSada kariet je priečinok s menom „DATA…“,\nnapríklad DATA_zvieratá, s obrázkami (" +
+                tk_FSI_PictureKindsText() + ").\nKu každému obrázku môže patriť zvuk (" +
+                tk_FSI_SoundKindsText() + ") s rovnakým menom.";
     HintFont();
 }
 
@@ -201,7 +210,7 @@ void CKartolaApp::Do_RESTORE_SRF() {
 bool CKartolaApp::HandleFWInteraction(int id, int value, tk_CPol* sender) {
     const bool result = tk_CAppScreen::HandleFWInteraction(id, value, sender);
     if (id == kIdMenuButton) {
-        dui_Main.visible = true;
+        OpenMenu();
         dui_Main.CHOD_NA(m_ScrCX - 64, 28);
         snd_naraz.SPUSTI();
     }
@@ -224,8 +233,37 @@ void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
 
 void CKartolaApp::LoadSet(const char* path) {
     TK_LOG("Nacitavam DATA:", path);
-    NAHRAJ_DATA(path, this);
+    NAHRAJ_DATA(path, this, &left_out_);
     Scatter();
+    // Remembered by the folder's name, the part after the last separator.
+    const std::string whole = path;
+    const std::size_t cut = whole.find_last_of("/\\");
+    const std::string folder = cut == std::string::npos ? whole : whole.substr(cut + 1);
+    if (!folder.empty() && memory_.Get(kMemorySet) != folder && memory_.Set(kMemorySet, folder))
+        memory_.Save();
+}
+
+void CKartolaApp::ReadSetsList() {
+    // The rows' paths are freed before the rows go; a fresh list's placeholder rows go too.
+    tk_UTL_FreeRowPaths(utl_duir_DATA);
+    utl_duir_DATA.VYMAZ();
+    tk_CARRE folders;
+    if (tk_FSI_Zisti_SubAdr(kSetsFolder, kSetsMask, 1, false, &folders) != 0) {
+        TK_LOG("Doslo k chybe pri nacitani adresarov", "X");
+        return;
+    }
+    std::vector<std::string> names;
+    for (int i = 0; i < folders.count; ++i) names.emplace_back(static_cast<const char*>(folders.items[i]));
+    folders.UVOLNI_char();
+    SortSlovak(&names);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        utl_duir_DATA.PRIDAJ_DIR(100 + static_cast<int>(i), names[i].c_str(),
+                                 (kSetsFolder + names[i]).c_str());
+}
+
+void CKartolaApp::OpenMenu() {
+    ReadSetsList();
+    dui_Main.visible = true;
 }
 
 void CKartolaApp::Scatter() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/app/tk_CAppScreen.h"
 #include "framework/graphics/tk_CDas_Surface.h"
@@ -14,6 +15,7 @@
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_CLabel.h"
 #include "framework/widgets/tk_CTlac.h"
+#include "game/kartola_memory.h"
 #include "game/kartola_rules.h"
 
 // The settings file, the title, the author and the icon's point on the game sheet.
@@ -68,6 +70,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     tk_CDSO_Zvuk snd_cvak;
     // Shown on the table when no card-set folder was found at start (empty otherwise).
     std::string sets_hint;
+    // The files the loaded set left out, one line each with the reason; shown until the next click.
+    std::vector<std::string> left_out_;
 
     CKartolaApp(HINSTANCE instance, int cmdShow, const char* settingsFile);
     ~CKartolaApp() override;
@@ -96,6 +100,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void LoadSet(const char* path);
     // Scatters the cards and logs where each lies ("karta" with its index, x and y).
     void Scatter();
+    // Reads the card-set folders again into the sets list, in Slovak order.
+    void ReadSetsList();
 
   private:
     void OnPointerMove(int px, int py);
@@ -104,10 +110,16 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void OnKey(int key);
     void FindSets();
     void DrawSetsHint(IDirectDrawSurface* surface);
+    void DrawLeftOutNotice(IDirectDrawSurface* surface);
     HFONT HintFont();
     void FollowPointer();
     void DrawProgress(IDirectDrawSurface* surface);
 
+    // Opens the main menu with the sets list read afresh, so that a folder added meanwhile is there.
+    void OpenMenu();
+
+    // What the game remembers between runs: the set played last ("set", its folder's name).
+    GameMemory memory_;
     // The pointer's place from the last move or right-button press.
     int px_ = 100;
     int py_ = 100;

@@ -114,6 +114,7 @@ void CKartolaApp::Redraw_Screen() {
     clear.Clear(back, kTableColour);
     ZOBRAZ_STOL(back);
     DrawSetsHint(back);
+    DrawLeftOutNotice(back);
     duir_FINAL.ZOBRAZ(back);
     banner_sprite.ZOBRAZ(back);
     dui_Main.ZOBRAZ(back);

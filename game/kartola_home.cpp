@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "framework/support/tk_AtomicFile.h"
+#include "framework/support/tk_FSI_Kinds.h"
 
 namespace fs = std::filesystem;
 
@@ -104,4 +105,19 @@ std::string PrepareUserFolder(const std::string& bundled, const std::string& use
     if (ec) *problems += "the bundled card sets in " + bundled + " cannot be listed: " + ec.message() + "\n";
     if (copied.size() != before) writeCopied(user, copied, problems);
     return work.string();
+}
+
+std::string KartolaAbout(bool installed, const std::string& user) {
+    std::string text = "Kartola: a picture and name matching game. Drag each card onto its partner.\n\n";
+    const std::string kinds = "\n\nPictures: " + tk_FSI_PictureKindsText() +
+                              ".\nSounds: " + tk_FSI_SoundKindsText() + " (a picture's sound has its name).";
+    if (!installed)
+        return text + "Card sets are the folders named DATA... in the parent of the working folder." + kinds;
+    if (user.empty())
+        return text + "Neither XDG_DATA_HOME nor HOME names a folder for your card sets." + kinds;
+    return text + "Your card sets are the folders named DATA... in\n  " + user +
+           "\nAdd a set by putting such a folder of pictures there (each picture may have a sound of\n"
+           "the same name). The bundled sets are copied there on the first start; the game plays\n"
+           "from its folder " +
+           kWorkFolderName + " inside, where it writes its log and settings." + kinds;
 }

@@ -28,3 +28,7 @@ std::string UserSetsFolder(const char* xdgDataHome, const char* home);
 // failed copy leaves no half set (it is tried again on the next start). Returns the work folder,
 // or empty when it cannot be made; every problem is added to *problems, one line each.
 std::string PrepareUserFolder(const std::string& bundled, const std::string& user, std::string* problems);
+
+// The text of --help: what the game is, where its card sets are looked for (installed or not) and
+// which kinds of picture and sound a set may hold.
+std::string KartolaAbout(bool installed, const std::string& user);

@@ -8,6 +8,8 @@
 #include <string_view>
 
 inline constexpr const char* kKartolaMemory = "KARTOLA.MEM";
+// The key of the card set played last: its folder's name.
+inline constexpr const char* kMemorySet = "set";
 
 class GameMemory {
   public:

@@ -56,7 +56,7 @@ void CKartolaApp::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPar
         case WM_RBUTTONDOWN:
             px_ = LOWORD(packed);
             py_ = HIWORD(packed);
-            dui_Main.visible = true;
+            OpenMenu();
             dui_Main.CHOD_NA_CENTER(px_, py_);
             snd_naraz.SPUSTI();
             g_bMenuFollows = true;
@@ -102,6 +102,7 @@ void CKartolaApp::OnPointerMove(int px, int py) {
 void CKartolaApp::OnLeftDown() {
     const int px = px_, py = py_;
     pointer_sprite.SF(1);
+    left_out_.clear();
     // A click on the banner removes it for the rest of the run.
     banner_sprite.INFORMUJ_SA(px, py, 1);
     if (banner_sprite.state == 2 && banner_sprite.visible) {

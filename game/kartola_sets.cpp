@@ -1,8 +1,11 @@
 #define TK_MODULE "Kartola"
 #include "game/kartola_sets.h"
 
+#include <strings.h>
+
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/graphics/tk_BMP.h"
 #include "framework/graphics/tk_Draw.h"
@@ -43,6 +46,72 @@ tk_CDSO_Zvuk* pairSound(const char* thumbnail) {
     return sound;
 }
 
+const char* whyInWords(tk_BMP_Why why) {
+    switch (why) {
+        case tk_BMP_Why::UnknownKind:
+            return "neznámy formát";
+        case tk_BMP_Why::Damaged:
+            return "poškodený súbor";
+        case tk_BMP_Why::TooLarge:
+            return "príliš veľký obrázok";
+        case tk_BMP_Why::Unreadable:
+            break;
+    }
+    return "nedá sa prečítať";
+}
+
+std::string bareName(const std::string& path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// Whether a file of the set is one the game reads or keeps beside the pictures: a picture, a
+// sound, a thumbnail, a marker, or a file a system puts into every folder.
+bool isKnownFile(const char* name) {
+    if (name[0] == '.' || strcasecmp(name, "Thumbs.db") == 0 || strcasecmp(name, "desktop.ini") == 0)
+        return true;
+    const char* dot = std::strrchr(name, '.');
+    if (!dot) return false;
+    for (const char* ext : {"thm", "faz"})
+        if (strcasecmp(dot + 1, ext) == 0) return true;
+    for (const char* ext : tk_FSI_kPictureExtensions)
+        if (strcasecmp(dot + 1, ext) == 0) return true;
+    for (const char* ext : tk_FSI_kSoundExtensions)
+        if (strcasecmp(dot + 1, ext) == 0) return true;
+    return false;
+}
+
+// The files of the folder that make no card: pictures that could not be read, and files of kinds
+// the game does not know.
+void noteLeftOut(const char* path, const std::vector<tk_BMP_Missed>& missed,
+                 std::vector<std::string>* leftOut) {
+    for (const tk_BMP_Missed& m : missed) leftOut->push_back(bareName(m.picture) + " — " + whyInWords(m.why));
+    tk_CARRE files;
+    tk_FSI_Zisti_SubAdr(path, "*", 0, false, &files);
+    for (int i = 0; i < files.count; ++i) {
+        const char* name = static_cast<const char*>(files.items[i]);
+        if (!isKnownFile(name)) leftOut->push_back(std::string(name) + " — neznámy formát");
+    }
+    files.UVOLNI_char();
+    for (const std::string& line : *leftOut) TK_LOG("TSKW ERROR: file left out", line.c_str());
+}
+
+// A picture without a thumbnail beside it: its thumbnail from the cache, else the picture itself
+// scaled to a card in memory.
+tk_CIcon* pictureWithoutThumbnail(const char* picture) {
+    const std::string cached = tk_BMP_ThumbnailOf(picture);
+    if (!cached.empty()) return new tk_CIcon(cached.c_str());
+    TK_LOG("TSKW ERROR: no thumbnail could be written, the card is made in memory", picture);
+    auto* sheet = new tk_CDas_Surface(picture);
+    if (!sheet->NAHRAJ_SURFACE_2_stretch(picture, CARD_W, CARD_H)) {
+        delete sheet;
+        return nullptr;
+    }
+    auto* icon = new tk_CIcon(sheet);
+    icon->own_surface = true;
+    return icon;
+}
+
 // The thumbnail pass's progress, handed to the events with the set it belongs to.
 struct PassProgress {
     const char* set;
@@ -56,13 +125,18 @@ void passProgress(int done, int total, const char* picture, void* context) {
 
 }  // namespace
 
-int NAHRAJ_DATA(const char* path, CTableEvents* events) {
+int NAHRAJ_DATA(const char* path, CTableEvents* events, std::vector<std::string>* leftOut) {
     UVOLNI_REGISTRE();
     if (events) events->SetLoading();
     // A folder removed (or unplugged) since the sets were listed gives an empty table, said once.
     if (!tk_FSI_ExistsFolder(path)) TK_LOG("TSKW ERROR: the card set folder is gone", path);
     PassProgress pass{path, events};
-    tk_BMP_Vytvor__bmp2thm(path, CARD_W, CARD_H, 1, events ? passProgress : nullptr, &pass);
+    std::vector<tk_BMP_Missed> missed;
+    tk_BMP_Vytvor__bmp2thm(path, CARD_W, CARD_H, 1, events ? passProgress : nullptr, &pass, &missed);
+    if (leftOut) {
+        leftOut->clear();
+        noteLeftOut(path, missed, leftOut);
+    }
     tk_CARRE thumbnails;
     if (tk_FSI_Zisti_SubAdr(path, "*.thm", 0, true, &thumbnails) != 0) {
         TK_LOG("Doslo k chybe pri nacitani THM suborov", "X");
@@ -83,5 +157,23 @@ int NAHRAJ_DATA(const char* path, CTableEvents* events) {
         DealPair(pair++, name, picture, pairSound(thm));
     }
     thumbnails.UVOLNI_char();
+    // Pictures whose thumbnails could not lie beside them (a read-only folder, a full disk).
+    tk_CARRE pictures;
+    tk_FSI_ListPictures(path, &pictures);
+    for (int i = 0; i < pictures.count; ++i) {
+        const char* picture = static_cast<const char*>(pictures.items[i]);
+        char beside[kMaxThumbnailPath + 8];
+        if (std::strlen(picture) > static_cast<std::size_t>(kMaxThumbnailPath)) continue;
+        tk_FSI_Zmen_priponu(picture, "thm", beside);
+        bool failed = false;
+        for (const tk_BMP_Missed& m : missed) failed = failed || m.picture == picture;
+        if (failed || tk_FSI_Existuje_sub(beside)) continue;
+        tk_CIcon* icon = pictureWithoutThumbnail(picture);
+        if (!icon) continue;
+        char name[kMaxPairName + 1];
+        pairName(picture, name);
+        DealPair(pair++, name, icon, pairSound(picture));
+    }
+    pictures.UVOLNI_char();
     return pair;
 }

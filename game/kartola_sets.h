@@ -2,6 +2,9 @@
 // the card table with a thumbnail, a name and, where the set has one, a sound per picture.
 #pragma once
 
+#include <string>
+#include <vector>
+
 class CTableEvents;
 
 // The folders the sets are looked for in, and the mask their names match.
@@ -14,6 +17,10 @@ inline constexpr int kMaxPairName = 103;
 // Replaces the loaded set by the one in the folder at path and deals its cards: the previous
 // set is destroyed, the events hear that a new set is loading, missing thumbnails are made (the
 // events hear how far the pass is), and every "*.thm" file of the folder becomes a pair with its
-// sound when a ".wav" of the same name lies beside it. The caller then scatters and sets the name
-// fonts. Returns the number of pairs.
-int NAHRAJ_DATA(const char* path, CTableEvents* events = nullptr);
+// sound when a ".wav" of the same name lies beside it. A picture whose thumbnail could not be
+// written beside it is dealt with its thumbnail from the user's cache, or, when even that could not
+// be written, with its picture scaled in memory for this run. The caller then scatters and sets the
+// name fonts. Returns the number of pairs. When leftOut is given, it receives one line per file of
+// the folder that makes no card, with the reason in Slovak ("pes.jpg — poškodený súbor").
+int NAHRAJ_DATA(const char* path, CTableEvents* events = nullptr,
+                std::vector<std::string>* leftOut = nullptr);

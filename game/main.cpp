@@ -18,18 +18,6 @@
 
 namespace {
 
-std::string about(bool installed, const std::string& user) {
-    std::string text = "Kartola: a picture and name matching game. Drag each card onto its partner.\n\n";
-    if (!installed)
-        return text + "Card sets are the folders named DATA... in the parent of the working folder.";
-    if (user.empty()) return text + "Neither XDG_DATA_HOME nor HOME names a folder for your card sets.";
-    return text + "Your card sets are the folders named DATA... in\n  " + user +
-           "\nAdd a set by putting such a folder of pictures there (each picture may have a sound of\n"
-           "the same name). The bundled sets are copied there on the first start; the game plays\n"
-           "from its folder " +
-           kWorkFolderName + " inside, where it writes its log and settings.";
-}
-
 // Prepares the user's folder and makes its work folder the working folder; on a problem the game
 // says so and plays where it was started.
 void enterUserFolder(const std::string& bundled, const std::string& user) {
@@ -70,7 +58,7 @@ int main(int argc, char** argv) {
     const std::string bundled =
         BundledSetsFolder(std::filesystem::read_symlink("/proc/self/exe", ec).string());
     const std::string user = UserSetsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    const int early = tk_APP_CommandLine(argc, argv, "kartola", about(!bundled.empty(), user).c_str());
+    const int early = tk_APP_CommandLine(argc, argv, "kartola", KartolaAbout(!bundled.empty(), user).c_str());
     if (early >= 0) return early;
     if (!bundled.empty()) enterUserFolder(bundled, user);
     if (anotherCopyPlaysHere()) return 0;

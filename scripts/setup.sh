@@ -12,7 +12,8 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config git ccache
     libsdl2-dev libasound2-dev libx11-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev
-    libsndfile1-dev
+    libsndfile1-dev libgif-dev libwebp-dev libheif-dev
+    locales
     fonts-dejavu-core
 )
 
@@ -46,17 +47,32 @@ for option in "$@"; do
     esac
 done
 
+# The card-set menu sorts names as Slovak does; the C library needs the locale generated for that.
+need_locale() {
+    ! locale -a 2>/dev/null | grep -qix 'sk_SK.utf8'
+}
+make_locale() {
+    $sudo sed -i 's/^# *sk_SK.UTF-8 UTF-8/sk_SK.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^sk_SK.UTF-8 UTF-8' /etc/locale.gen || echo 'sk_SK.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+}
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    if need_locale; then make_locale; fi
+    exit 0
+fi
 
 echo "setup: installing ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if need_locale; then make_locale; fi

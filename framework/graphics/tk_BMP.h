@@ -5,6 +5,9 @@
 // the file was written and 0 (logged, with the file and the reason) when not.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/platform.h"
 
 // ---- The scale rule ------------------------------------------------------------------------------
@@ -48,12 +51,25 @@ int tk_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(IDirectDraw* dd, const
 // once at the end (total, total, null).
 using tk_BMP_Progress = void (*)(int done, int total, const char* picture, void* context);
 
-// Makes the missing thumbnails of the folder's pictures, BMP, PNG or JPEG (tk_FSI_ListPictures):
-// mode 1 exact, or phase mode at (10, 10) for a picture with a ".faz" marker beside it; mode 2
-// band mode, the middle half. An existing thumbnail is left as it is; one that cannot be loaded is logged by
-// name. Returns 0.
+// A picture the pass could not make a thumbnail of, and why.
+enum class tk_BMP_Why { UnknownKind, Damaged, TooLarge, Unreadable };
+struct tk_BMP_Missed {
+    std::string picture;
+    tk_BMP_Why why;
+};
+
+// Makes the missing thumbnails of the folder's pictures (tk_FSI_ListPictures): mode 1 a picture of
+// the box's shape (within 2 %) stretched over it, any other fitted whole into it with its aspect
+// kept, centred on white, or phase mode at (10, 10) for a picture with a ".faz" marker beside it;
+// mode 2 band mode, the middle half. An existing thumbnail is left as it is; one that cannot be
+// loaded is logged by name. In mode 1 a thumbnail that cannot be written beside its picture goes to
+// the user's cache (tk_ThumbnailCache.h), and one already there counts as existing. Pictures that
+// cannot be loaded are added to *missed when given. Returns 0.
 int tk_BMP_Vytvor__bmp2thm(const char* folder, int width, int height, int mode,
-                           tk_BMP_Progress progress = nullptr, void* context = nullptr);
+                           tk_BMP_Progress progress = nullptr, void* context = nullptr,
+                           std::vector<tk_BMP_Missed>* missed = nullptr);
+// Where the picture's thumbnail is: beside it, else in the user's cache; "" when it has none.
+std::string tk_BMP_ThumbnailOf(const char* picture);
 // Lists the folder's pictures into array (room for capacity entries; *last = the index of the
 // last one, -1 when none), makes each missing thumbnail in exact mode and, unless keep_paths,
 // replaces each entry by the picture's bare name. The entries are heap strings (delete[]). 0, or

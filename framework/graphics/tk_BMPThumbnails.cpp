@@ -4,6 +4,7 @@
 #include "framework/graphics/tk_BMP.h"
 #include "framework/graphics/tk_DDBitmap.h"
 #include "framework/graphics/tk_Display.h"
+#include "framework/graphics/tk_ThumbnailCache.h"
 #include "framework/support/tk_Assert.h"
 #include "framework/support/tk_CARRE.h"
 #include "framework/support/tk_FSI.h"
@@ -28,13 +29,51 @@ void checkExisting(const char* thumbnail) {
         TK_LOG("TSKW ERROR: thumbnail cannot be loaded, delete it to have it made again", thumbnail);
 }
 
+tk_BMP_Why whyOf(DWORD error) {
+    switch (error) {
+        case ERROR_BAD_FORMAT:
+            return tk_BMP_Why::UnknownKind;
+        case ERROR_NOT_ENOUGH_MEMORY:
+            return tk_BMP_Why::TooLarge;
+        case ERROR_INVALID_DATA:
+            return tk_BMP_Why::Damaged;
+        default:
+            return tk_BMP_Why::Unreadable;
+    }
+}
+
+// A thumbnail of the picture's shape written beside it, else into the user's cache. When neither
+// can be written the set still plays: its loader makes the picture's card from the picture itself.
+void makeInBox(IDirectDraw* dd, const char* picture, int width, int height, const char* thumbnail,
+               std::vector<tk_BMP_Missed>* missed) {
+    IDirectDrawSurface* made = DDCreateSurfaceFromPictureInBox(dd, picture, width, height);
+    if (!made) {
+        const tk_BMP_Why why = whyOf(GetLastError());
+        TK_LOG("TSKW ERROR: picture cannot be loaded", picture);
+        if (missed) missed->push_back({picture, why});
+        return;
+    }
+    if (!tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(made, thumbnail)) {
+        const std::string cached = tk_BMP_CachedThumbnailPath(picture);
+        if (!cached.empty() && tk_BMP_MakeThumbnailCacheFolder() &&
+            tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(made, cached.c_str()))
+            TK_LOG("thumbnail written to the cache", cached.c_str());
+    }
+    made->Release();
+}
+
 // Makes the picture's thumbnail unless it has one.
-void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Look look) {
+void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Look look,
+                 std::vector<tk_BMP_Missed>* missed = nullptr) {
     char thumbnail[kPathSize];
     tk_FSI_Zmen_priponu(picture, "thm", thumbnail);
     if (tk_FSI_Existuje_sub(thumbnail)) {
         checkExisting(thumbnail);
         return;
+    }
+    if (look == Look::ExactOrPhase) {
+        const std::string cached = tk_BMP_CachedThumbnailPath(picture);
+        if (!cached.empty() && tk_FSI_Existuje_sub(cached.c_str())) return;
     }
     if (look == Look::Band) {
         tk_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(dd, picture, width, height, 0.25f, 0.75f,
@@ -45,6 +84,8 @@ void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Lo
     tk_FSI_Zmen_priponu(picture, "faz", marker);
     if (look == Look::ExactOrPhase && tk_FSI_Existuje_sub(marker)) {
         tk_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, picture, width, height, thumbnail, 10, 10);
+    } else if (look == Look::ExactOrPhase) {
+        makeInBox(dd, picture, width, height, thumbnail, missed);
     } else {
         tk_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd, picture, width, height, thumbnail);
     }
@@ -80,7 +121,7 @@ int listAndMake(const char* folder, bool keep_paths, IDirectDraw* dd, int width,
 }  // namespace
 
 int tk_BMP_Vytvor__bmp2thm(const char* folder, int width, int height, int mode, tk_BMP_Progress progress,
-                           void* context) {
+                           void* context, std::vector<tk_BMP_Missed>* missed) {
     if (mode != 1 && mode != 2) {
         TK_LOG("TSKW ERROR: ", "Nekorektny mod", mode);
         TK_FAIL("Nekorektny mod");
@@ -94,11 +135,19 @@ int tk_BMP_Vytvor__bmp2thm(const char* folder, int width, int height, int mode, 
     for (int i = 0; i < pictures.count; ++i) {
         const char* picture = static_cast<const char*>(pictures.items[i]);
         if (progress) progress(i, pictures.count, picture, context);
-        makeMissing(tk_lpDD, picture, width, height, look);
+        makeMissing(tk_lpDD, picture, width, height, look, missed);
     }
     if (progress) progress(pictures.count, pictures.count, nullptr, context);
     pictures.UVOLNI_char();
     return 0;
+}
+
+std::string tk_BMP_ThumbnailOf(const char* picture) {
+    char beside[kPathSize];
+    tk_FSI_Zmen_priponu(picture, "thm", beside);
+    if (tk_FSI_Existuje_sub(beside)) return beside;
+    const std::string cached = tk_BMP_CachedThumbnailPath(picture);
+    return !cached.empty() && tk_FSI_Existuje_sub(cached.c_str()) ? cached : "";
 }
 
 int tk_BMP_Zisti_Vytvor__bmp2thm(const char* folder, bool keep_paths, IDirectDraw* dd, int width, int height,

@@ -54,6 +54,15 @@ IDirectDrawSurface* DDCreateSurfaceFromBitmap_stretch(IDirectDraw* dd, const cha
     return createFilled(dd, bitmap, width, height);
 }
 
+IDirectDrawSurface* DDCreateSurfaceFromPictureInBox(IDirectDraw* dd, const char* path, int width,
+                                                    int height) {
+    constexpr double kSameShape = 0.02;
+    auto* bitmap =
+        static_cast<HBITMAP>(tkp_LoadPictureInBox(path, width, height, kSameShape, RGB(255, 255, 255)));
+    if (!bitmap) return nullptr;
+    return createFilled(dd, bitmap, width, height);
+}
+
 IDirectDrawSurface* DDReplaceSurfaceFromBitmap(IDirectDraw* dd, IDirectDrawSurface* old, const char* name,
                                                int* outW, int* outH) {
     if (old) old->Release();

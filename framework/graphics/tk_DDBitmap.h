@@ -12,6 +12,11 @@ IDirectDrawSurface* DDCreateSurfaceFromBitmap(IDirectDraw* dd, const char* name,
 // A new width x height surface holding the bitmap scaled to that size, or null.
 IDirectDrawSurface* DDCreateSurfaceFromBitmap_stretch(IDirectDraw* dd, const char* name, int width,
                                                       int height);
+// A new width x height surface holding the picture file as a thumbnail shows it: stretched over
+// the surface when its aspect is within 2 % of the surface's, else fitted whole with its aspect
+// kept and centred on white. Null when the picture cannot be loaded; GetLastError says why
+// (tkp_LoadPictureInBox).
+IDirectDrawSurface* DDCreateSurfaceFromPictureInBox(IDirectDraw* dd, const char* path, int width, int height);
 // Releases the old surface (may be null), then loads the bitmap at its own size.
 IDirectDrawSurface* DDReplaceSurfaceFromBitmap(IDirectDraw* dd, IDirectDrawSurface* old, const char* name,
                                                int* outW, int* outH);

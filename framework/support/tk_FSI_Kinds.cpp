@@ -29,12 +29,31 @@ int rankOf(const char* path, const char* const (&table)[N]) {
     return -1;
 }
 
+template <std::size_t N>
+std::string kindsText(const char* const (&table)[N]) {
+    std::string text;
+    for (const char* ext : table) {
+        if (!text.empty()) text += ", ";
+        for (const char* c = ext; *c; ++c)
+            text += static_cast<char>(*c >= 'a' && *c <= 'z' ? *c - 'a' + 'A' : *c);
+    }
+    return text;
+}
+
 std::string withoutExtension(const char* path) {
     const char* ext = extensionOf(path);
     return ext ? std::string(path, ext - 1) : std::string(path);
 }
 
 }  // namespace
+
+std::string tk_FSI_PictureKindsText() {
+    return kindsText(tk_FSI_kPictureExtensions);
+}
+
+std::string tk_FSI_SoundKindsText() {
+    return kindsText(tk_FSI_kSoundExtensions);
+}
 
 int tk_FSI_ListPictures(const char* folder, tk_CARRE* list) {
     if (!list) return -1;

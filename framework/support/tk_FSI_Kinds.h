@@ -3,13 +3,20 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 class tk_CARRE;
 
 // Picture extensions, the preferred first: when a.bmp and a.png both exist, a.bmp is the picture.
-inline constexpr const char* tk_FSI_kPictureExtensions[] = {"bmp", "png", "jpg", "jpeg"};
+inline constexpr const char* tk_FSI_kPictureExtensions[] = {"bmp", "png",  "jpg",  "jpeg",
+                                                            "gif", "webp", "heic", "heif"};
 // Sound extensions, the preferred first: a WAV beside a picture wins over any other recording.
 inline constexpr const char* tk_FSI_kSoundExtensions[] = {"wav", "ogg", "mp3", "flac"};
+
+// The kinds as people name them, for texts that tell a user what a set may hold: the extensions in
+// capitals, in the order above, joined by ", " ("BMP, PNG, ...").
+std::string tk_FSI_PictureKindsText();
+std::string tk_FSI_SoundKindsText();
 
 // Appends the folder's pictures (the picture extensions in any case) to list as heap strings with
 // their full paths, in listing order, one per bare name (the preferred kind where several share it). The

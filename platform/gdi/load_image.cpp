@@ -1,6 +1,8 @@
 // LoadImageA and GetObjectA over the picture decoders and the area-averaging resampler.
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -51,22 +53,55 @@ bool readFile(const char* path, std::vector<std::uint8_t>* bytes, bool* tooLarge
     return std::fread(bytes->data(), 1, bytes->size(), file.get()) == bytes->size();
 }
 
-bool decodeFromFile(LPCSTR name, tkp_BmpImage* image) {
+// The error a decoder's reason stands for: an unknown kind, a picture too large, or damage.
+DWORD errorOf(const char* reason) {
+    if (reason && std::strcmp(reason, tkp_kUnknownPictureKind) == 0) return ERROR_BAD_FORMAT;
+    if (reason && (std::strstr(reason, "too large") || std::strstr(reason, "out of memory")))
+        return ERROR_NOT_ENOUGH_MEMORY;
+    return ERROR_INVALID_DATA;
+}
+
+// coverW x coverH: the least size the decoder may reduce the picture to (0: its own size).
+bool decodeFromFile(LPCSTR name, tkp_BmpImage* image, int coverW = 0, int coverH = 0) {
     if (IS_INTRESOURCE(name)) return false;
     std::vector<std::uint8_t> bytes;
     bool tooLarge = false;
     if (!readFile(name, &bytes, &tooLarge)) {
         if (tooLarge) report(name, "file too large");
-        SetLastError(tooLarge ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
+        SetLastError(tooLarge ? ERROR_NOT_ENOUGH_MEMORY : ERROR_FILE_NOT_FOUND);
         return false;
     }
     const char* reason = nullptr;
-    if (!tkp_DecodePictureFile(bytes.data(), bytes.size(), image, &reason)) {
+    if (!tkp_DecodePictureFile(bytes.data(), bytes.size(), image, &reason, coverW, coverH)) {
         report(name, reason);
-        SetLastError(ERROR_INVALID_PARAMETER);
+        SetLastError(errorOf(reason));
         return false;
     }
     return true;
+}
+
+// A new bitmap of width x height holding the picture scaled onto (x, y, w, h) of it, the rest
+// filled with fill; null (reported) when out of memory.
+HANDLE scaledBitmap(LPCSTR name, const tkp_BmpImage& image, int width, int height, int x, int y, int w, int h,
+                    std::uint32_t fill) {
+    auto bitmap = std::make_unique<tkp_GdiBitmap>();
+    bitmap->width = width;
+    bitmap->height = height;
+    bitmap->bitsPerPixel = image.bitsPerPixel;
+    try {
+        bitmap->pixels.assign(std::size_t(width) * std::size_t(height), fill);
+    } catch (const std::bad_alloc&) {
+        report(name, "out of memory");
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    std::uint32_t* at = bitmap->pixels.data() + std::size_t(y) * std::size_t(width) + std::size_t(x);
+    if (!tkp_ScaleArea(image.pixels.data(), image.width, image.height, image.width, at, w, h, width)) {
+        report(name, "cannot be scaled");
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return bitmap.release();
 }
 
 bool decodeFromResource(HINSTANCE instance, LPCSTR name, tkp_BmpImage* image) {
@@ -101,24 +136,39 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
+    if (width != image.width || height != image.height)
+        return scaledBitmap(name, image, width, height, 0, 0, width, height, 0);
     auto bitmap = std::make_unique<tkp_GdiBitmap>();
     bitmap->width = width;
     bitmap->height = height;
     bitmap->bitsPerPixel = image.bitsPerPixel;
-    if (width == image.width && height == image.height) {
-        bitmap->pixels = std::move(image.pixels);
-    } else {
-        try {
-            bitmap->pixels.resize(std::size_t(width) * std::size_t(height));
-        } catch (const std::bad_alloc&) {
-            report(name, "out of memory");
-            return nullptr;
-        }
-        tkp_ScaleArea(image.pixels.data(), image.width, image.height, image.width, bitmap->pixels.data(),
-                      width, height, width);
-    }
+    bitmap->pixels = std::move(image.pixels);
     HGDIOBJ handle = bitmap.release();
     return handle;
+}
+
+HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background) {
+    if (!path || IS_INTRESOURCE(path) || cx < 1 || cy < 1 || cx > tkp_kBmpMaxSide || cy > tkp_kBmpMaxSide ||
+        !(tolerance >= 0)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    // Twice the box leaves the area averaging enough pixels to smooth the result.
+    tkp_BmpImage image;
+    if (!decodeFromFile(path, &image, 2 * cx, 2 * cy)) return nullptr;
+    const double aspect = double(image.width) / image.height;
+    const double box = double(cx) / cy;
+    if (std::fabs(aspect / box - 1.0) <= tolerance) return scaledBitmap(path, image, cx, cy, 0, 0, cx, cy, 0);
+    // Fitted: the side that fills the box, the other scaled by the same factor and rounded.
+    int w = cx;
+    int h = cy;
+    if (aspect > box)
+        h = std::max(1, int(std::lround(double(cx) * image.height / image.width)));
+    else
+        w = std::max(1, int(std::lround(double(cy) * image.width / image.height)));
+    const std::uint32_t fill = (std::uint32_t{GetRValue(background)} << 16) |
+                               (std::uint32_t{GetGValue(background)} << 8) | GetBValue(background);
+    return scaledBitmap(path, image, cx, cy, (cx - w) / 2, (cy - h) / 2, w, h, fill);
 }
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {

@@ -9,6 +9,7 @@
 // clang-format on
 
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "platform/image/exif_orientation.h"
@@ -44,21 +45,61 @@ bool readHeader(Decoder* d, const std::uint8_t* data, std::size_t size) {
     jpeg_mem_src(&d->cinfo, data, static_cast<unsigned long>(size));
     jpeg_save_markers(&d->cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d->cinfo, TRUE);
-    d->cinfo.out_color_space = JCS_RGB;
+    // libjpeg converts YCbCr and grey to RGB itself; four-channel pictures come out as CMYK and are
+    // converted below.
+    const bool fourChannels = d->cinfo.jpeg_color_space == JCS_CMYK || d->cinfo.jpeg_color_space == JCS_YCCK;
+    d->cinfo.out_color_space = fourChannels ? JCS_CMYK : JCS_RGB;
     return true;
 }
 
-// Decodes the rows into rgb (width * 3 bytes a row). False on malformed data.
-bool readPixels(Decoder* d, std::uint8_t* rgb, std::size_t stride) {
+// The output size for the scale chosen; false on a malformed header.
+bool outputSize(Decoder* d, std::int64_t* w, std::int64_t* h) {
+    if (setjmp(d->trap.jump)) return false;
+    jpeg_calc_output_dimensions(&d->cinfo);
+    *w = d->cinfo.output_width;
+    *h = d->cinfo.output_height;
+    return true;
+}
+
+// Decodes the rows into out (width * output_components bytes a row). False on malformed data.
+bool readPixels(Decoder* d, std::uint8_t* out, std::size_t stride) {
     if (setjmp(d->trap.jump)) return false;
     jpeg_start_decompress(&d->cinfo);
-    if (d->cinfo.output_components != 3) return false;
+    const int wanted = d->cinfo.out_color_space == JCS_CMYK ? 4 : 3;
+    if (d->cinfo.output_components != wanted || d->cinfo.output_width * std::size_t(wanted) > stride)
+        return false;
     while (d->cinfo.output_scanline < d->cinfo.output_height) {
-        JSAMPROW row = rgb + std::size_t(d->cinfo.output_scanline) * stride;
+        JSAMPROW row = out + std::size_t(d->cinfo.output_scanline) * stride;
         jpeg_read_scanlines(&d->cinfo, &row, 1);
     }
     jpeg_finish_decompress(&d->cinfo);
     return true;
+}
+
+// The smallest of libjpeg's reductions to 1/8, 1/4 or 1/2 whose result still covers coverW x coverH,
+// measured as the picture will stand once turned by its orientation; the whole size when none does.
+// Those three have libjpeg's fast inverse transforms; the reductions between them save little.
+void chooseScale(jpeg_decompress_struct* cinfo, int orientation, int coverW, int coverH) {
+    if (coverW <= 0 || coverH <= 0) return;
+    std::int64_t w = cinfo->image_width;
+    std::int64_t h = cinfo->image_height;
+    if (orientation >= 5) std::swap(w, h);
+    for (unsigned num : {1u, 2u, 4u}) {
+        if ((w * num + 7) / 8 >= coverW && (h * num + 7) / 8 >= coverH) {
+            cinfo->scale_num = num;
+            cinfo->scale_denom = 8;
+            return;
+        }
+    }
+}
+
+// One CMYK pixel as RGB. Adobe's files store the inks inverted (0 is full ink), others as they are.
+std::uint32_t cmykToRgb(const std::uint8_t* p, bool inverted) {
+    std::uint32_t ink[4];
+    for (int c = 0; c < 4; ++c) ink[c] = inverted ? p[c] : 255u - p[c];
+    std::uint32_t out = 0;
+    for (int c = 0; c < 3; ++c) out = (out << 8) | ((ink[c] * ink[3] + 127) / 255);
+    return out;
 }
 
 int orientationOf(const jpeg_decompress_struct& cinfo) {
@@ -77,7 +118,8 @@ bool fail(const char** reason, const char* text) {
 
 }  // namespace
 
-bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason) {
+bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason,
+                    int coverW, int coverH) {
     *out = tkp_BmpImage{};
     if (!data || size < 3 || data[0] != 0xFF || data[1] != 0xD8) return fail(reason, "not a JPEG file");
     Decoder d{};
@@ -93,12 +135,20 @@ bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     if (!readHeader(&d, data, size)) return fail(reason, "malformed JPEG header");
     // The saved segments go with the rest of the picture's memory once decoding finishes.
     const int orientation = orientationOf(d.cinfo);
-    const std::int64_t w = d.cinfo.image_width;
-    const std::int64_t h = d.cinfo.image_height;
-    if (w <= 0 || h <= 0) return fail(reason, "zero or negative size");
-    if (w > tkp_kBmpMaxSide || h > tkp_kBmpMaxSide || w * h > tkp_kBmpMaxPixels)
+    const std::int64_t fullW = d.cinfo.image_width;
+    const std::int64_t fullH = d.cinfo.image_height;
+    if (fullW <= 0 || fullH <= 0) return fail(reason, "zero or negative size");
+    if (fullW > tkp_kBmpMaxSide || fullH > tkp_kBmpMaxSide || fullW * fullH > tkp_kBmpMaxPixels)
         return fail(reason, "picture too large");
-    const std::size_t stride = std::size_t(w) * 3;
+    chooseScale(&d.cinfo, orientation, coverW, coverH);
+    std::int64_t w = 0;
+    std::int64_t h = 0;
+    if (!outputSize(&d, &w, &h) || w <= 0 || h <= 0 || w > fullW || h > fullH)
+        return fail(reason, "malformed JPEG header");
+    const bool cmyk = d.cinfo.out_color_space == JCS_CMYK;
+    const bool inverted = cmyk && d.cinfo.saw_Adobe_marker;
+    const std::size_t channels = cmyk ? 4 : 3;
+    const std::size_t stride = std::size_t(w) * channels;
     std::vector<std::uint8_t> rgb;
     std::vector<std::uint32_t> pixels;
     try {
@@ -109,8 +159,13 @@ bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     }
     if (!readPixels(&d, rgb.data(), stride)) return fail(reason, "malformed JPEG data");
     if (d.trap.cutShort) return fail(reason, "JPEG data cut short");
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = (std::uint32_t{rgb[3 * i]} << 16) | (std::uint32_t{rgb[3 * i + 1]} << 8) | rgb[3 * i + 2];
+    if (cmyk) {
+        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = cmykToRgb(&rgb[4 * i], inverted);
+    } else {
+        for (std::size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] =
+                (std::uint32_t{rgb[3 * i]} << 16) | (std::uint32_t{rgb[3 * i + 1]} << 8) | rgb[3 * i + 2];
+    }
     out->width = static_cast<int>(w);
     out->height = static_cast<int>(h);
     out->bitsPerPixel = 24;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -17,9 +18,18 @@ ScopedWorkDir::ScopedWorkDir() {
     if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
     path_ = tmpl;
     std::filesystem::current_path(path_);
+    // Thumbnails that cannot lie beside their pictures go to the user's cache: this folder's.
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    previous_cache_ = cache ? cache : "";
+    had_cache_ = cache != nullptr;
+    setenv("XDG_CACHE_HOME", (path_ + "/.cache").c_str(), 1);
 }
 
 ScopedWorkDir::~ScopedWorkDir() {
+    if (had_cache_)
+        setenv("XDG_CACHE_HOME", previous_cache_.c_str(), 1);
+    else
+        unsetenv("XDG_CACHE_HOME");
     std::error_code ec;
     std::filesystem::current_path(previous_, ec);
     std::filesystem::remove_all(path_, ec);

@@ -9,7 +9,8 @@
 
 namespace tk_test {
 
-// Creates a fresh folder and makes it the working folder; restores and removes it on destruction.
+// Creates a fresh folder and makes it the working folder, with the user's cache ($XDG_CACHE_HOME)
+// in its ".cache"; restores both and removes the folder on destruction.
 class ScopedWorkDir {
   public:
     ScopedWorkDir();
@@ -21,6 +22,8 @@ class ScopedWorkDir {
   private:
     std::string path_;
     std::string previous_;
+    std::string previous_cache_;
+    bool had_cache_ = false;
 };
 
 std::string ReadFile(const std::string& path);

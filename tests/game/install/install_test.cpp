@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "framework/support/tk_FSI_Kinds.h"
 #include "tests/common/tk_test_run.h"
 
 namespace tk_test {
@@ -57,12 +58,19 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
           std::string("icons/hicolor/16x16/apps/kartola.png"),
           std::string("icons/hicolor/256x256/apps/kartola.png"), std::string("kartola/cardsets")})
         EXPECT_TRUE(fs::exists(share / file)) << file;
-    EXPECT_TRUE(fs::exists(prefix / TK_INSTALL_MANDIR / "man6/kartola.6"));
+    // The manual page and --help name the kinds of file a set may hold from the list that decides them.
+    const std::string manual = ReadFile((prefix / TK_INSTALL_MANDIR / "man6/kartola.6").string());
+    for (const std::string& kinds : {tk_FSI_PictureKindsText(), tk_FSI_SoundKindsText()})
+        EXPECT_NE(manual.find("(" + kinds + ")"), std::string::npos) << kinds;
 
     const fs::path user = dir.path() + "/data/kartola";
     const std::string run = Quiet(dir.path() + "/data") + (prefix / TK_INSTALL_BINDIR / "kartola").string();
     ASSERT_EQ(Shell(run + " --help >help"), 0);
     EXPECT_NE(ReadFile("help").find(user.string()), std::string::npos) << ReadFile("help");
+    EXPECT_NE(ReadFile("help").find("Pictures: " + tk_FSI_PictureKindsText() +
+                                    ".\nSounds: " + tk_FSI_SoundKindsText()),
+              std::string::npos)
+        << ReadFile("help");
     EXPECT_FALSE(fs::exists(user)) << "--help makes nothing";
 
     // The first start, to the message loop. A second start in the same folder meanwhile says that

@@ -1,5 +1,6 @@
 // The game without any card set: the table says where sets are looked for and what one is, and the
 // program stays usable.
+#include "framework/support/tk_FSI_Kinds.h"
 #include "tests/game/play/kartola_world.h"
 
 namespace tk_test {
@@ -15,7 +16,9 @@ TEST_F(EmptyTable, WithoutACardSetTheTableExplainsWhereSetsGoAndTheGameStaysUsab
             // The parent of the working folder, in full, and what a set is, in white across the table.
             const std::string& hint = a.sets_hint;
             EXPECT_TRUE(hint.find(std::filesystem::canonical(dir_.path()).string()) != std::string::npos &&
-                        hint.find("DATA") != std::string::npos && hint.find("BMP") != std::string::npos)
+                        hint.find("DATA") != std::string::npos &&
+                        hint.find("(" + tk_FSI_PictureKindsText() + ")") != std::string::npos &&
+                        hint.find("(" + tk_FSI_SoundKindsText() + ")") != std::string::npos)
                 << hint;
             const int white = FramePixels(0xFFFFFF, RECT{0, 300, 1024, 470});
             EXPECT_EQ(Nums(REG_KARTY.count, a.utl_duir_DATA.CountR(), white > 200), "0,0,1");

@@ -1,16 +1,11 @@
 // Card-set folders that fight back, each chosen from the menu while the game runs: the game loads
 // what it can, logs what it cannot, leaves no temporary file behind and goes on to the end.
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <functional>
 
 #include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_run.h"
+#include "tests/common/tk_test_unwritable.h"
 #include "tests/game/play/kartola_world.h"
 #include "tests/sound/tk_test_wav.h"
 
@@ -38,61 +33,10 @@ int LinesSinceLoad(const std::string& pattern) {
     return CountMatches(log.substr(from == std::string::npos ? 0 : from), pattern);
 }
 
-// Whether a thumbnail-sized file can be written whole in the folder.
-bool Writable(const std::string& folder) {
-    std::FILE* f = std::fopen((folder + "/probe").c_str(), "wb");
-    if (!f) return false;
-    const std::string bytes(50000, 'x');
-    const bool whole = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool closed = std::fclose(f) == 0;
-    fs::remove(folder + "/probe");
-    return whole && closed;
-}
-
-// Makes the folder read-only, also for root: the permission bits, else the immutable flag (root),
-// else a file-size limit that fails every thumbnail write (the log, far shorter, stays under it).
-// Undo() gives the folder back.
-class Unwritable {
-  public:
-    explicit Unwritable(const std::string& folder) : folder_(folder) {
-        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-        if (Writable(folder) && SetImmutable(true)) how_ = "immutable";
-        if (Writable(folder)) {
-            getrlimit(RLIMIT_FSIZE, &old_);
-            previous_ = std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limited{fs::file_size("tk_LOG.txt") + 8000, old_.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &limited);
-            how_ = "limit";
-        }
-    }
-    void Undo() {
-        if (how_ == "immutable") SetImmutable(false);
-        if (how_ == "limit") {
-            setrlimit(RLIMIT_FSIZE, &old_);
-            std::signal(SIGXFSZ, previous_);
-        }
-        fs::permissions(folder_, fs::perms::owner_all);
-    }
-
-  private:
-    bool SetImmutable(bool on) {
-        const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        if (fd >= 0) ::close(fd);
-        return done;
-    }
-    std::string folder_;
-    std::string how_;
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 struct Hostile {
     std::string folder;  // beside the working folder
     std::function<void(const std::string&)> make;
-    // Between the listing of the sets (at start-up) and the choice from the menu; may return a
+    // Between the listing of the sets (when the menu opens) and the choice from it; may return a
     // step to run once the set is loaded (to undo what it did).
     std::function<std::function<void()>(const std::string&)> between;
     std::string expected;  // pairs, then what the case adds
@@ -113,9 +57,10 @@ TEST_P(HostileSets, LoadWhatTheyCanLogTheRestAndTheGameGoesOn) {
     GameApp app;
     std::function<void()> undo;
     std::string got;
-    Steps steps = {kIdle, [&](GameApp& a) {
+    // The menu reads the sets afresh when it opens: the folder changes once it is open.
+    Steps steps = {kIdle, [&](GameApp& a) { ClickOn(a.m_btnMenu); },
+                   [&](GameApp&) {
                        if (c.between) undo = c.between(set);
-                       ClickOn(a.m_btnMenu);
                    }};
     ChooseSet(steps, 100);
     // Frames are drawn with the set on the table before the run ends.
@@ -141,8 +86,8 @@ const std::string kSlovak = "áäčďéíĺľňóôŕšťúýž ÁÄČĎÉÍĹĽ
 INSTANTIATE_TEST_SUITE_P(
     Folders, HostileSets,
     ::testing::Values(
-        // A read-only folder, no thumbnail can be written: no card, one line per picture, nothing half
-        // written.
+        // A read-only folder, no thumbnail can be written beside the pictures: the cards come from the
+        // user's cache (or from memory), one line per picture, nothing half written.
         Hostile{"DATA_readonly", Made({"a.bmp", "b.bmp"}),
                 [](const std::string& s) {
                     for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
@@ -150,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EXPECT_FALSE(Writable(s));
                     return std::function<void()>([lock] { lock->Undo(); });
                 },
-                "0,1,0 2", [](GameApp&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
+                "2,1,0 2", [](GameApp&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
         // Gone between the listing and the choice: an empty table.
         Hostile{"DATA_removed", Made({"a.bmp"}),
                 [](const std::string& s) {

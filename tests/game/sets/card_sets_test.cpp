@@ -144,8 +144,11 @@ TEST_F(CardSets, AFolderMixingAllKindsGivesOnePairPerPictureName) {
     WriteFile("DATA/a.ogg", SoundFile(SF_FORMAT_OGG | SF_FORMAT_VORBIS, 1, 8000, tone));
     WriteFile("DATA/b.png", PngFile(2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, std::vector<std::uint8_t>(16, 0)));
     WriteFile("DATA/b.OGG", SoundFile(SF_FORMAT_OGG | SF_FORMAT_VORBIS, 1, 8000, tone));
-    // Taken on its side: the upright picture has the blue quadrant top left.
-    WriteFile("DATA/c.JPG", JpegFile(60, 40, quadrants(), {.orientation = 6}));
+    // Taken on its side: stored turned, shown upright with the red quadrant top left again.
+    art::RgbImage upright(60, 40);
+    upright.px = quadrants();
+    const art::RgbImage turned = art::TurnedAnticlockwise(upright);
+    WriteFile("DATA/c.JPG", JpegFile(turned.w, turned.h, turned.px, {.orientation = 6}));
     WriteFile("DATA/c.mp3", SoundFile(SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 1, 8000, tone));
     WriteFile("DATA/d.jpeg", JpegFile(60, 40, quadrants(), {.progressive = true}));
     WriteFile("DATA/d.flac", SoundFile(SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1, 8000, tone));
@@ -162,7 +165,7 @@ TEST_F(CardSets, AFolderMixingAllKindsGivesOnePairPerPictureName) {
     for (const char* name : {"b", "d", "e"})
         EXPECT_EQ(quadrantsOf(std::string("DATA/") + name + ".thm").substr(0, 7), "150x100");
     EXPECT_EQ(quadrantsOf("DATA/a.thm"), "150x100 206080 206080 206080 206080");
-    EXPECT_EQ(quadrantsOf("DATA/c.thm"), "150x100 0000E0 E00000 E0E0E0 00E000");
+    EXPECT_EQ(quadrantsOf("DATA/c.thm"), "150x100 E00000 00E000 0000E0 E0E0E0");
     EXPECT_EQ(quadrantsOf("DATA/f.thm"), quadrantsOf("DATA/a.thm"));
 }
 

@@ -3,7 +3,8 @@
 // and played with real pointer events from xdotool: every picture card is dragged onto its name card, where
 // the log says the scatter put them, until the congratulation shows; Escape ends the game with status 0 and
 // the settings file written. Screenshots of the table, the game half played and the won game go to
-// build/screenshots/. Skipped where Xvfb or the X tools are missing.
+// build/screenshots/. A second game plays a set of phone photos on a folder nobody can write, dealt
+// at start because the game remembers it. Skipped where Xvfb or the X tools are missing.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,7 +12,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "tests/common/tk_test_media.h"
 #include "tests/common/tk_test_run.h"
+#include "tests/common/tk_test_unwritable.h"
 
 namespace tk_test {
 namespace {
@@ -96,7 +99,7 @@ class KartolaWindow : public ::testing::Test {
     // Drags every picture card onto its name card, where the log says the scatter put them, with
     // the frame placed on the screen so; the congratulation must show, and Escape end the game with
     // status 0. Screenshots <shot>_table, _midgame and _won.
-    void Play(const Placement& at, const std::string& shot) {
+    void Play(const Placement& at, const std::string& shot, int pairs = 8) {
         // Where the start-up scatter put each card; picture cards are 3 pixels smaller.
         std::vector<Card> cards;
         const std::string log = Log();
@@ -104,10 +107,7 @@ class KartolaWindow : public ::testing::Test {
             const bool picture = cards.size() % 2 == 0;
             cards.push_back(Card{x, y, picture ? 147 : 150, picture ? 97 : 100, true});
         }
-        ASSERT_EQ(cards.size(), 16u)
-            << "the animals set of JPEG and PNG pictures, listed last, is loaded at start";
-        // Each of its pairs has its spoken name, an OGG file.
-        EXPECT_EQ(CountMatches(log, R"(wav sub init \[[^\]]+\.ogg\])"), 8);
+        ASSERT_EQ(cards.size(), 2u * pairs) << "the set dealt at start: " << log;
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         Shot(shot + "_table");
 
@@ -124,7 +124,7 @@ class KartolaWindow : public ::testing::Test {
             }
             return std::pair<int, int>(-1, -1);
         };
-        for (int p = 0; p < 8; ++p) {
+        for (int p = 0; p < pairs; ++p) {
             const auto [gx, gy] = grab(2 * p);
             ASSERT_GE(gx, 0) << "card " << 2 * p << " is covered";
             const int tx = gx + cards[2 * p + 1].x - cards[2 * p].x,
@@ -140,14 +140,15 @@ class KartolaWindow : public ::testing::Test {
                 sx, sy, mx, my, ex, ey);
             ASSERT_EQ(X(drag), 0);
             cards[2 * p].visible = cards[2 * p + 1].visible = false;
-            if (p == 4) {
+            if (p == pairs / 2) {
                 // The pointer leaves the table for the picture of the half-played game.
                 const auto [ox, oy] = at.OnScreen(at.frameW / 2, at.frameH * 7 / 8);
                 X("xdotool mousemove " + std::to_string(ox) + " " + std::to_string(oy) + " sleep 0.3");
                 Shot(shot + "_midgame");
             }
         }
-        ASSERT_TRUE(WaitFor(5, [&] { return Logs("Vsetky pary najdene [8]"); })) << "not won: " << Log();
+        ASSERT_TRUE(WaitFor(5, [&] { return Logs(("Vsetky pary najdene [" + std::to_string(pairs) + "]").c_str()); }))
+            << "not won: " << Log();
         const auto [wx, wy] = at.OnScreen(at.frameW * 6 / 7, at.frameH * 13 / 14);
         X("xdotool mousemove " + std::to_string(wx) + " " + std::to_string(wy) + " sleep 0.4");
         Shot(shot + "_won");
@@ -165,6 +166,9 @@ class KartolaWindow : public ::testing::Test {
 
 TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     Start("");
+    // The animals set of JPEG and PNG pictures, listed last, is dealt at start; each of its pairs
+    // has its spoken name, an OGG file.
+    EXPECT_EQ(CountMatches(Log(), R"(wav sub init \[[^\]]+\.ogg\])"), 8);
     Play(Placement{0, 0, 1280, 1024, 1280, 1024}, "kartola_window");
     EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
 }
@@ -186,6 +190,36 @@ TEST_F(KartolaWindow, InAResizedWindowTheDragsLandWhereThePointerIs) {
     ASSERT_EQ(at.width, 700) << geometry;
     ASSERT_EQ(at.height, 600) << geometry;
     Play(at, "kartola_window_resized");
+}
+
+// A teacher's set of phone photos on a stick nobody can write: 4:3 photos, a portrait one stored on
+// its side, dealt at start because the game remembers it, with thumbnails in the user's cache, and
+// played to the win.
+TEST_F(KartolaWindow, AReadOnlySetOfPhotosIsPlayedToTheWin) {
+    const std::string set = top_ + "/cardsets/DATA_výlet";
+    MakeDir(set);
+    auto photo = [](int w, int h, std::uint32_t sky) {
+        std::vector<std::uint32_t> p;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const double dx = x - w / 2.0, dy = y - h / 2.0, r = 0.3 * std::min(w, h);
+                p.push_back(dx * dx + dy * dy < r * r ? 0xE0A020u : y < h / 2 ? sky : 0x30A040u);
+            }
+        return p;
+    };
+    WriteFile(set + "/more.jpg", JpegFile(1200, 900, photo(1200, 900, 0x4080F0), {}));
+    WriteFile(set + "/hrad.jpg", JpegFile(900, 1200, photo(900, 1200, 0x80A0D0), {}));
+    WriteFile(set + "/les.jpg", JpegFile(1200, 900, photo(1200, 900, 0x204060), {.orientation = 6}));
+    WriteFile(set + "/lúka.jpg", JpegFile(1500, 1000, photo(1500, 1000, 0x90C0F0), {}));
+    WriteFile(hra_ + "/KARTOLA.MEM", "set=DATA_výlet\n");
+    WriteFile("tk_LOG.txt", "");
+    Unwritable lock(set);
+    ASSERT_FALSE(Writable(set));
+    ASSERT_NO_FATAL_FAILURE(Start(""));
+    ASSERT_NO_FATAL_FAILURE(Play(Placement{0, 0, 1280, 1024, 1280, 1024}, "kartola_window_photos", 4));
+    lock.Undo();
+    EXPECT_EQ(FilesIn(set), "hrad.jpg les.jpg lúka.jpg more.jpg");
+    EXPECT_EQ(CountMatches(Log(), "thumbnail written to the cache"), 4) << Log();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/image/exif_orientation.h"
 #include "platform/image/picture_decode.h"
 #include "tests/common/tk_test_media.h"
+#include "tests/common/tk_test_pictures.h"
 
 namespace {
 
@@ -121,6 +122,64 @@ TEST(JpegDecode, KindsDecodeAndEachExifOrientationComesOutUpright) {
     }
 }
 
+// A large JPEG asked for with a cover size comes out reduced by 1/8, 1/4 or 1/2 (the least that
+// still covers it once upright), its aspect kept; without one, or when no reduction covers it, whole.
+TEST(JpegDecode, ReducedByTheDecoderToTheLeastThatCoversTheSize) {
+    const Pixels small = quadrants();
+    Pixels big(1600 * 1200);
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = small[(i / 1600 * 16 / 1200) * 32 + i % 1600 * 32 / 1600];
+    const std::string wide = tk_test::JpegFile(1600, 1200, big, {});
+    const std::string turned = tk_test::JpegFile(1600, 1200, big, {.orientation = 6});
+    struct Case {
+        const std::string* file;
+        int coverW, coverH;
+        int w, h;
+    };
+    const Case cases[] = {
+        {&wide, 0, 0, 1600, 1200},     {&wide, 300, 200, 400, 300},   {&wide, 150, 100, 200, 150},
+        {&wide, 900, 200, 1600, 1200}, {&turned, 300, 200, 300, 400}, {&turned, 100, 150, 150, 200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.coverW) + "x" + std::to_string(c.coverH));
+        tkp_BmpImage image;
+        ASSERT_TRUE(tkp_DecodePictureFile(reinterpret_cast<const std::uint8_t*>(c.file->data()),
+                                          c.file->size(), &image, nullptr, c.coverW, c.coverH));
+        EXPECT_EQ(std::to_string(image.width) + "x" + std::to_string(image.height),
+                  std::to_string(c.w) + "x" + std::to_string(c.h));
+    }
+}
+
+// GIF, WebP, HEIC and four-channel JPEGs decode to the picture drawn; each cut short is refused
+// with a reason and no pixels.
+TEST(PictureDecode, PhoneAndPrintKindsDecodeAndRefuseWhenCutShort) {
+    struct Case {
+        const char* what;
+        std::string file;
+        int tolerance;
+    };
+    const Case cases[] = {
+        {"GIF", tk_test::GifFile(32, 16, quadrants()), 0},
+        {"WebP", tk_test::WebpFile(32, 16, quadrants()), 0},
+        {"HEIC", tk_test::HeicFile(32, 16, quadrants()), 40},
+        {"CMYK JPEG", tk_test::CmykJpegFile(32, 16, quadrants(), false), 12},
+        {"YCCK JPEG", tk_test::CmykJpegFile(32, 16, quadrants(), true), 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_GT(c.file.size(), 40u);
+        tkp_BmpImage image;
+        const char* reason = nullptr;
+        ASSERT_TRUE(decode(c.file, &image, &reason)) << reason;
+        EXPECT_EQ(image.width * 100 + image.height, 32 * 100 + 16);
+        EXPECT_TRUE(near(corners(image), {R, G, B, W}, c.tolerance))
+            << ::testing::PrintToString(corners(image));
+        reason = nullptr;
+        EXPECT_FALSE(decode(c.file.substr(0, c.file.size() * 2 / 3), &image, &reason));
+        EXPECT_TRUE(reason && *reason && image.pixels.empty());
+    }
+}
+
 TEST(ExifOrientation, DamagedBlocksMeanAsStored) {
     const std::string good = tk_test::AsString(art::ExifPayload(6, false));
     auto orientation = [](const std::string& s) {
@@ -155,7 +214,14 @@ TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
         {"JPEG header damaged", jpeg.substr(0, 4) + std::string(200, '\x55'), "malformed JPEG header"},
         {"JPEG too wide", tk_test::JpegFile(16400, 8, Pixels(16400 * 8, 0), {.grey = true}),
          "picture too large"},
-        {"neither", "GIF89a, not any kind read here", "not a BMP file"},
+        {"GIF header cut short", std::string("GIF89a\x02\0\x02\0", 10), "not a GIF file"},
+        {"WebP signature only", std::string("RIFF\x10\0\0\0WEBPVP8 ", 16), "malformed WebP header"},
+        {"an ISO box of another kind",
+         std::string("\0\0\0\x18"
+                     "ftypisom\0\0\0\0isommp42",
+                     24),
+         tkp_kUnknownPictureKind},
+        {"neither", "XY, not any kind read here", tkp_kUnknownPictureKind},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
