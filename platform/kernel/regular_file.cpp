@@ -10,6 +10,8 @@
 #include <cstring>
 #include <new>
 
+const char tkp_kNotRegularFile[] = "not a regular file";
+
 namespace {
 
 int refuse(const char** reason, const char* why, int fd = -1) {

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-// The reason given for a FIFO, socket, device or folder in a file's place.
-inline constexpr const char* tkp_kNotRegularFile = "not a regular file";
+// The reason given for a FIFO, socket, device or folder in a file's place (one object, so that a
+// caller may compare the pointer).
+extern const char tkp_kNotRegularFile[];
 
 // Opens path for reading, close-on-exec, blocking again once it is known to be a regular file.
 // -1 when it does not open or is no regular file; *reason (when given) then says why in a few
