@@ -2,13 +2,15 @@
 
 #include <strings.h>
 
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <system_error>
+#include <vector>
 
 #include "framework/support/tk_AtomicFile.h"
 #include "framework/support/tk_FSI_Kinds.h"
+#include "platform/kernel/regular_file.h"
 
 namespace fs = std::filesystem;
 
@@ -25,11 +27,28 @@ bool isSetName(const std::string& name) {
     return strncasecmp(name.c_str(), "DATA", 4) == 0;
 }
 
-std::set<std::string> readCopied(const fs::path& user) {
+// The list is a few names; a larger file (or a FIFO or device in its place) is no list of ours and
+// counts as empty, and the list written back holds only the names it then lists.
+constexpr std::uint64_t kCopiedListMaxBytes = 8 * 1024;
+
+std::set<std::string> readCopied(const fs::path& user, std::string* problems) {
     std::set<std::string> names;
-    std::ifstream in(user / kCopiedList);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty()) names.insert(line);
+    const std::string path = (user / kCopiedList).string();
+    std::vector<std::uint8_t> bytes;
+    const char* why = nullptr;
+    if (!tkp_ReadRegularFile(path.c_str(), kCopiedListMaxBytes, &bytes, nullptr, &why)) {
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(path, ec)))
+            *problems += "the list of copied card sets " + path + " is ignored: " + (why ? why : "") + "\n";
+        return names;
+    }
+    const std::string text(bytes.begin(), bytes.end());
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        if (end > at) names.insert(text.substr(at, end - at));
+        at = end + 1;
+    }
     return names;
 }
 
@@ -92,7 +111,7 @@ std::string PrepareUserFolder(const std::string& bundled, const std::string& use
         *problems += "the folder " + work.string() + " cannot be made: " + ec.message() + "\n";
         return std::string();
     }
-    std::set<std::string> copied = readCopied(user);
+    std::set<std::string> copied = readCopied(user, problems);
     const std::size_t before = copied.size();
     for (auto it = fs::directory_iterator(bundled, ec); !ec && it != fs::directory_iterator();
          it.increment(ec)) {

@@ -6,6 +6,7 @@
 
 #include "framework/support/tk_AtomicFile.h"
 #include "framework/support/tk_LOG.h"
+#include "platform/kernel/regular_file.h"
 
 #define TK_MODULE "Kartola"
 
@@ -28,7 +29,7 @@ void GameMemory::Load() {
         TK_LOG("GameMemory; not a small file, ignored", path_.c_str());
         return;
     }
-    std::FILE* f = std::fopen(path_.c_str(), "rb");
+    std::FILE* f = tkp_OpenRegularStream(path_.c_str());
     if (!f) return;
     std::string text(static_cast<std::size_t>(st.st_size), '\0');
     text.resize(std::fread(text.data(), 1, text.size(), f));

@@ -16,6 +16,10 @@
 namespace {
 
 constexpr int kPathSize = 4096;
+// A set of more pictures than this shows the screen while its thumbnails are checked, too.
+constexpr int kBigSet = 300;
+// While thumbnails are only checked, the screen is drawn again after this many pictures.
+constexpr int kCheckedStep = 50;
 constexpr COLORREF kBarColour = RGB(90, 200, 90);
 constexpr COLORREF kTextColour = RGB(255, 255, 255);
 
@@ -49,11 +53,15 @@ void CKartolaApp::ThumbnailProgress(const char* set, int done, int total, const 
         return;
     }
     // Pictures that have their thumbnails pass in no time: the screen shows progress from the
-    // first picture that has none, so that loading a prepared set does not flicker.
+    // first picture that has none, so that loading a prepared set does not flicker; a big set
+    // shows it from the start, since checking its thumbnails takes a moment too.
+    const bool lacks = lacksThumbnail(picture);
     if (progress_set_.empty()) {
-        if (!lacksThumbnail(picture)) return;
+        if (!lacks && total <= kBigSet) return;
         progress_set_ = folderName(set);
         if (progress_set_.empty()) progress_set_ = "?";
+    } else if (!lacks && done % kCheckedStep != 0) {
+        return;
     }
     progress_done_ = done;
     progress_total_ = total;

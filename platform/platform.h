@@ -9,6 +9,7 @@
 #include "platform/kernel/debug.h"
 #include "platform/kernel/files.h"
 #include "platform/kernel/library_messages.h"
+#include "platform/kernel/regular_file.h"
 #include "platform/kernel/resources.h"
 #include "platform/text/text.h"
 #include "platform/user/user.h"

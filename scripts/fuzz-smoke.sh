@@ -71,6 +71,7 @@ run_target() {
 
 run_target bmp_fuzz "$build/bmp_seeds"
 run_target wav_fuzz "$build/wav_seeds"
+run_target sound_convert_fuzz "$build/sound_convert_seeds"
 run_target picture_fuzz "$build/picture_seeds"
 run_target settings_fuzz true
 run_target cardset_fuzz "$build/cardset_seeds"

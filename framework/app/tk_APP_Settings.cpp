@@ -12,6 +12,7 @@
 
 #include "framework/support/tk_AtomicFile.h"
 #include "framework/support/tk_LOG.h"
+#include "platform/kernel/regular_file.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ bool tk_APP_ReadSettings(const char* path, tk_TAppSettings* s) {
         TK_LOG("tk_APP_ReadSettings; not a file, ignored", path);
         return false;
     }
-    std::FILE* f = std::fopen(path, "r");
+    std::FILE* f = tkp_OpenRegularStream(path);
     if (!f) return false;
     std::string line;
     int a = 0, b = 0;

@@ -1,6 +1,9 @@
 // Thumbnails of a folder's pictures: each missing ".thm" file is made beside its picture, an
 // existing one is never rewritten (a damaged one is logged by name so that a user can delete it).
 #define TK_MODULE "TK_DBMP_w"
+#include <cstdint>
+#include <cstdio>
+
 #include "framework/graphics/tk_BMP.h"
 #include "framework/graphics/tk_DDBitmap.h"
 #include "framework/graphics/tk_Display.h"
@@ -11,6 +14,7 @@
 #include "framework/support/tk_FSI_Kinds.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
+#include "platform/kernel/regular_file.h"
 
 namespace {
 
@@ -19,14 +23,37 @@ constexpr const char* kListingFailed = "Doslo k chybe pri nacitani BMP suborov";
 
 enum class Look { ExactOrPhase, Exact, Band };
 
-// An existing thumbnail is kept; one that cannot be loaded would stay broken for ever unless
-// someone deletes it, so it is named in the log.
-void checkExisting(const char* thumbnail) {
-    int w = 0;
-    int h = 0;
-    tk_glob_GetSizeBitmap(thumbnail, &w, &h);
-    if (w <= 0 || h <= 0)
-        TK_LOG("TSKW ERROR: thumbnail cannot be loaded, delete it to have it made again", thumbnail);
+std::uint32_t le(const unsigned char* p, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
+    return v;
+}
+
+// Whether an existing thumbnail is one this pass could have made: a regular file holding a BMP no
+// larger than width x height, long enough for its rows when they are stored plain. Only the
+// header is read, so that a file made to look like a thumbnail costs nothing to refuse.
+bool usable(const char* thumbnail, int width, int height) {
+    std::FILE* f = tkp_OpenRegularStream(thumbnail);
+    if (!f) return false;
+    unsigned char h[54] = {};
+    const std::size_t got = std::fread(h, 1, sizeof h, f);
+    std::fseek(f, 0, SEEK_END);
+    const long size = std::ftell(f);
+    std::fclose(f);
+    if (got < 26 || h[0] != 'B' || h[1] != 'M') return false;
+    const std::uint32_t header = le(h + 14, 4);
+    long w = 0, rows = 0, bits = 24, compression = 0;
+    if (header == 12) {
+        w = le(h + 18, 2), rows = le(h + 20, 2), bits = le(h + 24, 2);
+    } else if (header >= 40 && got >= 34) {
+        w = static_cast<std::int32_t>(le(h + 18, 4));
+        rows = static_cast<std::int32_t>(le(h + 22, 4));
+        bits = le(h + 28, 2), compression = le(h + 30, 4);
+    }
+    if (rows < 0) rows = -rows;
+    if (w < 1 || rows < 1 || w > width || rows > height) return false;
+    const long stride = (w * bits + 31) / 32 * 4;
+    return compression != 0 || size >= static_cast<long>(le(h + 10, 4)) + stride * rows;
 }
 
 tk_BMP_Why whyOf(DWORD error) {
@@ -68,8 +95,9 @@ void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Lo
     char thumbnail[kPathSize];
     tk_FSI_Zmen_priponu(picture, "thm", thumbnail);
     if (tk_FSI_Existuje_sub(thumbnail)) {
-        checkExisting(thumbnail);
-        return;
+        if (usable(thumbnail, width, height)) return;
+        // Anything else would be trusted for ever: it is named and made again in its place.
+        TK_LOG("TSKW ERROR: thumbnail cannot be used, it is made again", thumbnail);
     }
     if (look == Look::ExactOrPhase) {
         const std::string cached = tk_BMP_CachedThumbnailPath(picture);

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <new>
 #include <vector>
 
 #include "framework/sound/tk_DSWave.h"
 #include "framework/support/tk_LOG.h"
+#include "platform/kernel/regular_file.h"
 
 namespace {
 
@@ -31,12 +31,13 @@ void logRefused(const char* function, const char* name, const char* reason) {
 }
 
 // Reads the whole file into a new[] buffer of its real size; null with the DSLOG line on failure.
+// Only a regular file is read: a FIFO or device named like a sound is refused without waiting.
 BYTE* readWhole(const char* name, DWORD* length) {
-    std::error_code ec;
-    std::FILE* f = nullptr;
-    if (name && std::filesystem::is_regular_file(name, ec)) f = std::fopen(name, "rb");
+    const char* why = nullptr;
+    std::FILE* f = name ? tkp_OpenRegularStream(name, &why) : nullptr;
     if (!f) {
         DSLOG(kFileFunction, "CHYBA pri otvoreni F", 0);
+        if (name && why == tkp_kNotRegularFile) logRefused(kFileFunction, name, why);
         return nullptr;
     }
     long n = -1;
@@ -125,12 +126,24 @@ int DSGetWave_FILE_qr(BYTE** buffer, const char* name, WAVEFORMATEX* format, con
     if (!whole) return 0;
     if (!asWave(name, &whole, &length)) return 0;
     const char* reason = nullptr;
-    if (!DSParseWaveResource(whole, length, format, data, size, &reason)) {
+    WAVEFORMATEX found{};
+    const BYTE* samples = nullptr;
+    DWORD bytes = 0;
+    if (!DSParseWaveResource(whole, length, &found, &samples, &bytes, &reason)) {
         DSLOG(kFileFunction, "CHYBA pri parsovani DSParseWaveResource", 0);
         logRefused(kFileFunction, name, reason);
         delete[] whole;
         return 0;
     }
+    // A long sound at a low rate is a small file but a large buffer once converted.
+    if (tkp_SoundTooLong(bytes / found.nBlockAlign, static_cast<int>(found.nSamplesPerSec))) {
+        logRefused(kFileFunction, name, tkp_kSoundTooLong);
+        delete[] whole;
+        return 0;
+    }
+    if (format) *format = found;
+    if (data) *data = samples;
+    if (size) *size = bytes;
     *buffer = whole;
     return 1;
 }
@@ -144,11 +157,5 @@ void DSLOG(const char* function, const char* text, int number) {
     // With the log on, the run's first line starts the file afresh, as the log itself does, so
     // that a later log line does not wipe this one out.
     if (tk_LOG_on && !tk_LOG_reset_done) tk_LOG_Reset("===========");
-    std::FILE* f = std::fopen("tk_LOG.txt", "a");
-    if (!f) {
-        OutputDebugStringA(line);
-        return;
-    }
-    std::fputs(line, f);
-    std::fclose(f);
+    if (!tk_LOG_AppendText(line)) OutputDebugStringA(line);
 }

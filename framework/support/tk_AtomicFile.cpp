@@ -4,7 +4,30 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+
+namespace {
+
+// The temporary file's name: the target's name and ".tmpXXXXXX", within the file system's limit
+// on one name (a target named up to that limit still gets a temporary file beside it). Only the
+// temporary name is shortened, at a character boundary.
+std::string temporaryPattern(const std::string& target) {
+    constexpr const char* kSuffix = ".tmpXXXXXX";
+    constexpr std::size_t kNameMax = NAME_MAX;
+    const std::size_t slash = target.find_last_of('/');
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    std::size_t keep = target.size() - start;
+    const std::size_t room = kNameMax - std::strlen(kSuffix);
+    if (keep > room) {
+        keep = room;
+        // Never end inside a UTF-8 character.
+        while (keep > 0 && (static_cast<unsigned char>(target[start + keep]) & 0xC0) == 0x80) --keep;
+    }
+    return target.substr(0, start + keep) + kSuffix;
+}
+
+}  // namespace
 
 tk_AtomicFile::tk_AtomicFile(const char* target) : target_(target ? target : "") {
     if (target_.empty()) {
@@ -26,7 +49,7 @@ tk_AtomicFile::tk_AtomicFile(const char* target) : target_(target ? target : "")
     }
     // A new name beside the target (so the rename stays within one file system); a file left by a
     // program that stopped while writing, or written by another running program, is never taken over.
-    std::string name = target_ + ".tmpXXXXXX";
+    std::string name = temporaryPattern(target_);
     const int fd = ::mkstemp(name.data());
     if (fd >= 0) {
         // The finished file gets the usual permissions, not the private ones of a temporary file.

@@ -99,13 +99,10 @@ void tk_FSI_Zmen_priponu(const char* path, const char* ext, char* out, std::size
 
 bool tk_FSI_Existuje_sub(const char* path) {
     if (!path) return false;
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) return false;
-    // A folder opens for reading here, but it is no file.
+    // Asked without opening it: a FIFO would hold an open for reading until a writer came. What
+    // is there (a folder aside) counts; whoever reads it refuses what is no regular file.
     struct stat st {};
-    const bool file = ::fstat(::fileno(f), &st) == 0 && !S_ISDIR(st.st_mode);
-    std::fclose(f);
-    return file;
+    return ::stat(path, &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool tk_FSI_ExistsFolder(const char* path) {

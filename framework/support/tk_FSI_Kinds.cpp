@@ -4,7 +4,9 @@
 #include <strings.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <unordered_map>
 
 #include "framework/support/tk_CARRE.h"
 #include "framework/support/tk_FSI.h"
@@ -59,7 +61,7 @@ int tk_FSI_ListPictures(const char* folder, tk_CARRE* list) {
     if (!list) return -1;
     tk_CARRE all;
     if (tk_FSI_Zisti_SubAdr(folder, "*.*", 0, true, &all) != 0) return -1;
-    const int first = list->count;
+    std::unordered_map<std::string, int> listed;
     for (int i = 0; i < all.count; ++i) {
         char* path = static_cast<char*>(all.items[i]);
         const int rank = rankOf(path, tk_FSI_kPictureExtensions);
@@ -68,14 +70,12 @@ int tk_FSI_ListPictures(const char* folder, tk_CARRE* list) {
             continue;
         }
         // Another kind of the same name already listed: the preferred one stays.
-        const std::string stem = withoutExtension(path);
-        int same = -1;
-        for (int j = first; j < list->count && same < 0; ++j)
-            if (withoutExtension(static_cast<const char*>(list->items[j])) == stem) same = j;
-        if (same < 0) {
+        const auto [at, added] = listed.try_emplace(withoutExtension(path), list->count);
+        if (added) {
             list->Add(path);
             continue;
         }
+        const int same = at->second;
         char* kept = static_cast<char*>(list->items[same]);
         if (rank < rankOf(kept, tk_FSI_kPictureExtensions)) {
             list->items[same] = path;
@@ -84,6 +84,37 @@ int tk_FSI_ListPictures(const char* folder, tk_CARRE* list) {
         delete[] path;
     }
     return 0;
+}
+
+tk_FSI_SoundIndex::tk_FSI_SoundIndex(const char* folder) {
+    tk_CARRE all;
+    if (!folder || tk_FSI_Zisti_SubAdr(folder, "*.*", 0, false, &all) != 0) return;
+    for (int i = 0; i < all.count; ++i) {
+        const char* name = static_cast<const char*>(all.items[i]);
+        if (rankOf(name, tk_FSI_kSoundExtensions) >= 0) sounds_[withoutExtension(name)].emplace_back(name);
+    }
+    all.UVOLNI_char();
+}
+
+bool tk_FSI_SoundIndex::Find(const char* path, char* out, std::size_t out_size) const {
+    if (out_size) out[0] = '\0';
+    if (!path || !*path) return false;
+    const std::string stem = withoutExtension(path);
+    const std::size_t cut = stem.find_last_of("/\\");
+    const auto found = sounds_.find(cut == std::string::npos ? stem : stem.substr(cut + 1));
+    if (found == sounds_.end()) return false;
+    // The extension written as the table writes it wins, in the table's order; then any case.
+    const std::string* best = nullptr;
+    int bestRank = 0;
+    for (const std::string& name : found->second) {
+        const int rank = rankOf(name.c_str(), tk_FSI_kSoundExtensions);
+        const int key = std::strcmp(extensionOf(name.c_str()), tk_FSI_kSoundExtensions[rank]) == 0
+                            ? rank
+                            : rank + static_cast<int>(std::size(tk_FSI_kSoundExtensions));
+        if (!best || key < bestRank) best = &name, bestRank = key;
+    }
+    tk_StrCopy(out, out_size, (stem.substr(0, cut + 1) + *best).c_str());
+    return true;
 }
 
 bool tk_FSI_FindSound(const char* path, char* out, std::size_t out_size) {

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 class tk_CARRE;
 
@@ -28,3 +30,17 @@ int tk_FSI_ListPictures(const char* folder, tk_CARRE* list);
 // extension matched in any case. True with the sound's path in out; false (out empty) when the
 // file has none.
 bool tk_FSI_FindSound(const char* path, char* out, std::size_t out_size);
+
+// The sounds of one folder, listed once: answers tk_FSI_FindSound's question for any file of that
+// folder without reading the folder again, so that a set of thousands of pictures is not listed
+// once per picture.
+class tk_FSI_SoundIndex {
+  public:
+    explicit tk_FSI_SoundIndex(const char* folder);
+    // As tk_FSI_FindSound, for a path inside the folder.
+    bool Find(const char* path, char* out, std::size_t out_size) const;
+
+  private:
+    // The sound files of each bare name, in listing order.
+    std::unordered_map<std::string, std::vector<std::string>> sounds_;
+};

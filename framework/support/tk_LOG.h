@@ -1,9 +1,14 @@
 // The diagnostic log "tk_LOG.txt": every line is appended by opening, writing and closing the
-// file, so the file is complete at every moment. The first line of a run starts it afresh.
+// file, so the file is complete at every moment. The first line of a run starts it afresh. The log
+// is only ever a regular file of its own: a link in its place is replaced, never followed, and a
+// FIFO or device there is not waited on; when it cannot be written, one line on standard error
+// says so and the run goes on without it.
 #pragma once
 
 extern int tk_LOG_on;
 extern bool tk_LOG_reset_done;
+// Set when the log could not be written; tk_LOG_Reset tries again.
+extern bool tk_LOG_given_up;
 
 // A static instance switches the log before the run begins.
 struct tk_LOG_Set_struct {
@@ -14,6 +19,8 @@ void tk_LOG_SetONOFF(int on);
 void tk_LOG_Reset(const char* text);
 void tk_LOG_Zapis(const char* text);
 void tk_LOG_Zapis_F(const char* text, int reset);
+// Appends text as it stands (no newline added); false when the log cannot be written.
+bool tk_LOG_AppendText(const char* text);
 
 // One line "source(line) : text" with the extra values in square brackets.
 void _tk_LOG_(const char* source, int line, const char* text);

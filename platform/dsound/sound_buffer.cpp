@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/backend.h"
+#include "platform/dsound/sound_decode.h"
 #include "platform/dsound/sound_mixer.h"
 #include "platform/kernel/debug.h"
 
@@ -42,6 +43,13 @@ HRESULT SoundBuffer::Create(DWORD bytes, const PcmFormat& format, SoundBuffer** 
     *out = nullptr;
     SoundMixer& mixer = SoundMixer::Instance();
     if (!mixer.EnsureOpen()) return DSERR_NODRIVER;
+    // What a buffer costs in the device format follows its duration: a long one is refused before
+    // anything is allocated.
+    if (format.blockAlign <= 0 ||
+        tkp_SoundTooLong(bytes / static_cast<DWORD>(format.blockAlign), format.rate)) {
+        OutputDebugStringA("DirectSound: a buffer longer than a minute refused\n");
+        return DSERR_INVALIDPARAM;
+    }
     SoundBuffer* buffer = nullptr;
     try {
         buffer = new SoundBuffer(bytes, format);
@@ -120,15 +128,23 @@ HRESULT SoundBuffer::Unlock(LPVOID pvAudioPtr1, DWORD dwAudioBytes1, LPVOID pvAu
         return DSERR_INVALIDPARAM;
     }
     if (--locks_ > 0 || lost_) return DS_OK;
-    // The whole buffer is converted once here; the audio thread only ever reads the result.
-    std::vector<std::int16_t> fresh;
-    if (!ConvertToDevice(bytes_.data(), bytes_.size(), format_, SoundMixer::Instance().Rate(), &fresh)) {
+    // The whole buffer is converted once here; the audio thread only ever reads the result. The
+    // converted frames are taken from the audio thread and converted again in their own memory,
+    // so that two converted copies never exist at once; meanwhile the buffer sounds as ended.
+    std::vector<std::int16_t> frames;
+    {
+        AudioLock lock;
+        frames.swap(frames_);
+    }
+    const bool converted =
+        ConvertToDevice(bytes_.data(), bytes_.size(), format_, SoundMixer::Instance().Rate(), &frames);
+    AudioLock lock;
+    frames_.swap(frames);
+    position_ = std::min(position_, frames_.size() / 2);
+    if (!converted) {
         OutputDebugStringA("DirectSound: out of memory converting a buffer\n");
         return DSERR_OUTOFMEMORY;
     }
-    AudioLock lock;
-    frames_.swap(fresh);
-    position_ = std::min(position_, frames_.size() / 2);
     return DS_OK;
 }
 

@@ -92,6 +92,9 @@ bool tkp_DecodeSoundToWave(const std::uint8_t* data, std::size_t size, std::vect
     if (info.channels <= 0 || info.samplerate <= 0 || info.samplerate > 1000000)
         return fail(reason, "no channels or no usable rate");
     const int channels = info.channels > 2 ? 1 : info.channels;
+    // The declared length is refused before anything is decoded; the count read is checked too.
+    if (info.frames > 0 && tkp_SoundTooLong(static_cast<std::uint64_t>(info.frames), info.samplerate))
+        return fail(reason, tkp_kSoundTooLong);
 
     // Read block by block: the frame count of a compressed file is only an estimate.
     constexpr sf_count_t kBlock = 4096;
@@ -105,6 +108,9 @@ bool tkp_DecodeSoundToWave(const std::uint8_t* data, std::size_t size, std::vect
             if (got <= 0) break;
             if (out.size() - kHeader + std::size_t(got) * channels * 2 > tkp_kSoundMaxBytes)
                 return fail(reason, "sound too long");
+            if (tkp_SoundTooLong((out.size() - kHeader) / (2 * std::size_t(channels)) + std::size_t(got),
+                                 info.samplerate))
+                return fail(reason, tkp_kSoundTooLong);
             for (sf_count_t f = 0; f < got; ++f) {
                 const short* frame = &block[static_cast<std::size_t>(f * info.channels)];
                 if (channels == 1 && info.channels > 1) {

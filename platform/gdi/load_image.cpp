@@ -17,13 +17,14 @@
 #include "platform/image/scale.h"
 #include "platform/kernel/debug.h"
 #include "platform/kernel/files.h"
+#include "platform/kernel/regular_file.h"
 #include "platform/kernel/resources.h"
 
 namespace {
 
 // The largest picture file worth reading: the largest BMP at 32 bits, its headers and palette
 // (a PNG or JPEG file of the largest picture is smaller).
-constexpr long long kMaxFileBytes = tkp_kBmpMaxPixels * 4 + (1 << 16);
+constexpr std::uint64_t kMaxFileBytes = tkp_kBmpMaxPixels * 4 + (1 << 16);
 
 std::string describe(LPCSTR name) {
     if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<std::uintptr_t>(name));
@@ -32,25 +33,6 @@ std::string describe(LPCSTR name) {
 
 void report(LPCSTR name, const char* what) {
     OutputDebugStringA(("LoadImageA: " + describe(name) + ": " + what + "\n").c_str());
-}
-
-// The whole file, or false when it cannot be read (a missing file is no fault worth reporting).
-bool readFile(const char* path, std::vector<std::uint8_t>* bytes, bool* tooLarge) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
-    if (!file) return false;
-    struct stat st {};
-    if (fstat(fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    if (st.st_size > kMaxFileBytes) {
-        *tooLarge = true;
-        return false;
-    }
-    try {
-        bytes->resize(static_cast<std::size_t>(st.st_size));
-    } catch (const std::bad_alloc&) {
-        *tooLarge = true;
-        return false;
-    }
-    return std::fread(bytes->data(), 1, bytes->size(), file.get()) == bytes->size();
 }
 
 // The error a decoder's reason stands for: an unknown kind, a picture too large, or damage.
@@ -66,9 +48,14 @@ bool decodeFromFile(LPCSTR name, tkp_BmpImage* image, int coverW = 0, int coverH
     if (IS_INTRESOURCE(name)) return false;
     std::vector<std::uint8_t> bytes;
     bool tooLarge = false;
-    if (!readFile(name, &bytes, &tooLarge)) {
-        if (tooLarge) report(name, "file too large");
-        SetLastError(tooLarge ? ERROR_NOT_ENOUGH_MEMORY : ERROR_FILE_NOT_FOUND);
+    const char* why = nullptr;
+    if (!tkp_ReadRegularFile(name, kMaxFileBytes, &bytes, &tooLarge, &why)) {
+        // A missing file (or a folder) is no fault worth reporting; a FIFO or device in a
+        // picture's place is.
+        struct stat st {};
+        const bool present = ::stat(name, &st) == 0 && !S_ISDIR(st.st_mode);
+        if (tooLarge || present) report(name, why ? why : "cannot be read");
+        SetLastError(tooLarge ? ERROR_NOT_ENOUGH_MEMORY : present ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
         return false;
     }
     const char* reason = nullptr;

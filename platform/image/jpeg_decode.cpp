@@ -8,6 +8,8 @@
 #include <jpeglib.h>
 // clang-format on
 
+#include <algorithm>
+#include <cstdint>
 #include <new>
 #include <utility>
 #include <vector>
@@ -27,10 +29,28 @@ struct ErrorTrap {
     std::longjmp(reinterpret_cast<ErrorTrap*>(cinfo->err)->jump, 1);
 }
 
-// Warnings are not printed; a file that ends before its last scan is remembered and refused.
+// Warnings are not printed; a file that ends before its last scan, or whose scan data stops at
+// a marker before its last row (the decoder would fill the rest with grey), is remembered and
+// refused.
 void onMessage(j_common_ptr cinfo, int level) {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+    const int code = cinfo->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
         reinterpret_cast<ErrorTrap*>(cinfo->err)->cutShort = true;
+}
+
+// Whether size bytes can hold the declared picture at all. Huffman coding spends at least one bit
+// on every 8 x 8 block of each component, so a file far smaller than its blocks is a bomb that
+// would make the full picture's memory be taken for grey. (Arithmetic coding has no such floor.)
+bool canHold(const jpeg_decompress_struct& c, std::size_t size) {
+    if (c.arith_code || c.num_components < 1) return true;
+    int hMax = 1, vMax = 1;
+    for (int i = 0; i < c.num_components; ++i) {
+        hMax = std::max(hMax, c.comp_info[i].h_samp_factor);
+        vMax = std::max(vMax, c.comp_info[i].v_samp_factor);
+    }
+    const std::uint64_t blocks =
+        (std::uint64_t{c.image_width} / (8u * hMax)) * (c.image_height / (8u * vMax));
+    return std::uint64_t{size} * 8 >= blocks;
 }
 
 struct Decoder {
@@ -140,6 +160,7 @@ bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     if (fullW <= 0 || fullH <= 0) return fail(reason, "zero or negative size");
     if (fullW > tkp_kBmpMaxSide || fullH > tkp_kBmpMaxSide || fullW * fullH > tkp_kBmpMaxPixels)
         return fail(reason, "picture too large");
+    if (!canHold(d.cinfo, size)) return fail(reason, "JPEG data too short for its size");
     chooseScale(&d.cinfo, orientation, coverW, coverH);
     std::int64_t w = 0;
     std::int64_t h = 0;

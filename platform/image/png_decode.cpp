@@ -2,6 +2,8 @@
 // is checked before anything is allocated, then the pixels as 8-bit RGBA flattened onto white.
 #include <png.h>
 
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -43,6 +45,13 @@ bool tkp_DecodePng(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
     if (w > tkp_kBmpMaxSide || h > tkp_kBmpMaxSide || w * h > tkp_kBmpMaxPixels)
         return fail(reason, "picture too large");
 
+    // Deflate packs at best about 1032 bytes into one: a file far smaller than its rows (a filter
+    // byte and the packed samples each) cannot hold them, and is refused before its memory is taken.
+    const std::uint64_t depth = data[24], channels = (data[25] & 2 ? 3 : 1) + (data[25] & 4 ? 1 : 0);
+    const std::uint64_t rowBytes = (std::uint64_t(w) * depth * (data[25] == 3 ? 1 : channels) + 7) / 8 + 1;
+    if (std::uint64_t{size} * 1032 < rowBytes * std::uint64_t(h))
+        return fail(reason, "PNG data too short for its size");
+
     image.format = PNG_FORMAT_RGBA;
     // A 16-bit file without colour-space chunks holds sRGB values like an 8-bit one, not linear ones.
     image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
@@ -56,6 +65,9 @@ bool tkp_DecodePng(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
     }
     if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr))
         return fail(reason, "malformed PNG data");
+    // A stream that ends before its last row is only a warning to libpng; the rows would be blank.
+    if ((image.warning_or_error & PNG_IMAGE_WARNING) && std::strstr(image.message, "Not enough image data"))
+        return fail(reason, "PNG data cut short");
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = overWhite(&rgba[4 * i]);
     out->width = static_cast<int>(w);
     out->height = static_cast<int>(h);

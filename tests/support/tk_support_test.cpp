@@ -2,18 +2,26 @@
 // listings and name helpers.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "framework/support/tk_AtomicFile.h"
 #include "framework/support/tk_CARRE.h"
 #include "framework/support/tk_FSI.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
 #include "tests/common/tk_test_files.h"
+#include "tests/common/tk_test_run.h"
 #include "tests/common/tk_test_surface.h"
 
 using tk_test::Logged;
@@ -82,6 +90,58 @@ TEST_F(LogTest, AnUnwritableFileIsSkipped) {
     tk_LOG_Zapis("nowhere");
     _tk_LOG_("M", 1, "nowhere", 1);
     EXPECT_EQ(ReadFile("tk_LOG.txt"), "");
+}
+
+// The log replaces what stands in its place instead of writing through it: the file a link
+// names, or another name of the same file, keeps its bytes; a FIFO is never waited on nor
+// written, and standard error hears once that the log is given up.
+TEST_F(LogTest, TheLogIsAlwaysARegularFileOfItsOwn) {
+    namespace fs = std::filesystem;
+    WriteFile("mine.txt", "my own text\n");
+    for (const char* link : {"symbolic", "dangling", "hard"}) {
+        std::remove("tk_LOG.txt");
+        if (std::strcmp(link, "symbolic") == 0) fs::create_symlink("mine.txt", "tk_LOG.txt");
+        if (std::strcmp(link, "dangling") == 0) fs::create_symlink("made.txt", "tk_LOG.txt");
+        if (std::strcmp(link, "hard") == 0) fs::create_hard_link("mine.txt", "tk_LOG.txt");
+        tk_LOG_reset_done = false;
+        tk_LOG_Zapis(link);
+        EXPECT_EQ(ReadFile("mine.txt"), "my own text\n") << link;
+        EXPECT_FALSE(fs::exists("made.txt")) << link;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("tk_LOG.txt"))) << link;
+        EXPECT_EQ(ReadFile("tk_LOG.txt"), "===========\n" + std::string(link) + "\n");
+    }
+    // A FIFO with a reader that may go away.
+    std::remove("tk_LOG.txt");
+    ASSERT_EQ(::mkfifo("tk_LOG.txt", 0644), 0);
+    const int reader = ::open("tk_LOG.txt", O_RDONLY | O_NONBLOCK);
+    ::testing::internal::CaptureStderr();
+    tk_LOG_reset_done = false;
+    tk_LOG_Zapis("first");
+    _tk_LOG_("M", 1, "second", 2);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    char byte = 0;
+    EXPECT_EQ(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_EQ(tk_test::CountMatches(said, "tk_LOG.txt: the log cannot be written"), 1) << said;
+    struct sigaction pipe {};
+    ::sigaction(SIGPIPE, nullptr, &pipe);
+    EXPECT_EQ(pipe.sa_handler, SIG_IGN);
+    // A new run tries the file again.
+    std::remove("tk_LOG.txt");
+    tk_LOG_Reset("again");
+    EXPECT_EQ(ReadFile("tk_LOG.txt"), "again\n");
+}
+
+// A target named up to the file system's limit still gets its temporary file beside it.
+TEST(AtomicFileTest, ATargetOfTheLongestNameIsWrittenWhole) {
+    tk_test::ScopedWorkDir dir;
+    for (const std::string& target : {std::string(255, 'a'), std::string(244, 'x') + "čč.thm"}) {
+        tk_AtomicFile file(target.c_str());
+        EXPECT_TRUE(file.Write("bytes", 5) && file.Commit()) << file.Error();
+        EXPECT_EQ(ReadFile(target), "bytes");
+        EXPECT_EQ(tk_test::FilesIn("."), target);
+        std::remove(target.c_str());
+    }
 }
 
 TEST(StringTest, BoundedCopyAlwaysTerminatesAndCutsWholeCharacters) {

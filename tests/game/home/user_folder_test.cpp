@@ -1,6 +1,7 @@
 // The user's own folder of an installed game: the first-start copy that never overwrites or
 // revives what the user changed and never leaves a half-copied set.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -60,6 +61,29 @@ TEST(UserFolder, EachSetIsCopiedOnceWholeAndWhatTheUserChangedOrDeletedStays) {
     EXPECT_FALSE(fs::exists(user + "/DATA_tvary"));
     EXPECT_EQ(PrepareUserFolder(bundled, user + "/DATA_ovocie/a.bmp/x", &problems), "");
     EXPECT_NE(problems.find("cannot be made"), std::string::npos) << problems;
+}
+
+// The list of copied sets holds a few names: a file far larger (a sparse gigabyte) or a FIFO in its
+// place is read as no list, without waiting and within a few kilobytes of memory, and the list
+// written back holds only the sets it names.
+TEST(UserFolder, AListOfCopiedSetsThatIsNoListCountsAsEmpty) {
+    ScopedWorkDir dir;
+    const std::string bundled = dir.path() + "/bundled", user = dir.path() + "/user";
+    MakeDir(bundled + "/DATA_a");
+    WriteFile(bundled + "/DATA_a/a.bmp", "a");
+    MakeDir(user);
+    WriteFile(user + "/.bundled_sets", "DATA_a\n");
+    fs::resize_file(user + "/.bundled_sets", std::uintmax_t{1} << 30);
+    for (const char* kind : {"file too large", "not a regular file"}) {
+        std::string problems;
+        EXPECT_EQ(PrepareUserFolder(bundled, user, &problems), user + "/hra");
+        EXPECT_NE(problems.find(".bundled_sets is ignored: " + std::string(kind)), std::string::npos)
+            << problems;
+        EXPECT_EQ(ReadFile(user + "/.bundled_sets"), "DATA_a\n");
+        EXPECT_EQ(Listing(user), "DATA_a/ DATA_a/a.bmp=a hra/ ");
+        fs::remove(user + "/.bundled_sets");
+        ASSERT_EQ(::mkfifo((user + "/.bundled_sets").c_str(), 0644), 0);
+    }
 }
 
 }  // namespace

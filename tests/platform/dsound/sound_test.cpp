@@ -167,6 +167,13 @@ TEST_F(DirectSoundTest, InvalidDescriptionsAndFormatsAreRefused) {
         {"block align", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nBlockAlign = 4; }, DSERR_INVALIDPARAM},
         {"3 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(3, 22050, 8); }, DSERR_BADFORMAT},
         {"3 bytes", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwBufferBytes = 3; }, DSERR_INVALIDPARAM},
+        // 360,000 bytes at 100 Hz: an hour, hundreds of megabytes at the device's rate.
+        {"an hour",
+         [](DSBUFFERDESC& d, WAVEFORMATEX& w) {
+             w = Pcm(1, 100, 8);
+             d.dwBufferBytes = 360000;
+         },
+         DSERR_INVALIDPARAM},
     };
     for (const Case& c : cases) {
         WAVEFORMATEX wf = Pcm(1, 22050, 8);

@@ -2,6 +2,7 @@
 // the eight EXIF orientations, and damaged or oversized files refused with a reason (which
 // LoadImageA passes on to the debugger output: the loader test's).
 #include <png.h>
+#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -230,6 +231,71 @@ TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
         EXPECT_FALSE(decode(c.file, &image, &reason));
         EXPECT_EQ(reason ? std::string(reason) : "", c.reason);
         EXPECT_TRUE(image.pixels.empty());
+    }
+}
+
+// The PNG's chunks (type and data) in order.
+std::vector<std::pair<std::string, std::string>> Chunks(const std::string& png) {
+    std::vector<std::pair<std::string, std::string>> chunks;
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const std::size_t n = std::size_t(std::uint8_t(png[at])) << 24 |
+                              std::size_t(std::uint8_t(png[at + 1])) << 16 |
+                              std::size_t(std::uint8_t(png[at + 2])) << 8 | std::uint8_t(png[at + 3]);
+        chunks.emplace_back(png.substr(at + 4, 4), png.substr(at + 8, n));
+        at += 12 + n;
+    }
+    return chunks;
+}
+
+std::string Be32(std::uint32_t v) {
+    return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+}
+
+// A PNG file of these chunks, each with its right CRC.
+std::string Png(const std::vector<std::pair<std::string, std::string>>& chunks) {
+    std::string png = "\x89PNG\r\n\x1a\n";
+    for (const auto& [type, data] : chunks) {
+        const std::string typed = type + data;
+        png +=
+            Be32(std::uint32_t(data.size())) + typed +
+            Be32(std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size()))));
+    }
+    return png;
+}
+
+// Files whose data cannot hold the pixels they declare are refused before the pixels' memory is
+// taken, and a stream that stops before its last row is no picture with its rest blank.
+TEST(PictureDecode, FilesTooShortForTheirPixelsAreRefused) {
+    // A small JPEG whose frame header claims 8192 x 8192: 1 million blocks in a few hundred bytes.
+    std::string claims = tk_test::JpegFile(16, 16, Pixels(256, 0x808080), {.grey = true});
+    std::size_t sof = 2;
+    while (sof + 4 < claims.size() && claims[sof + 1] != '\xC0')
+        sof += 2 + (std::uint8_t(claims[sof + 2]) << 8 | std::uint8_t(claims[sof + 3]));
+    ASSERT_LT(sof + 9, claims.size());
+    claims.replace(sof + 5, 4, std::string("\x20\x00\x20\x00", 4));
+    // A JPEG whose scan stops at its end marker.
+    const std::string jpeg = tk_test::JpegFile(32, 16, quadrants(), {});
+    const std::string stopped = jpeg.substr(0, jpeg.rfind("\xFF\xDA") + 20) + "\xFF\xD9";
+    // A PNG of 8 x 8 that claims 8192 x 8192, and one whose compressed rows stop half-way.
+    Bytes noise(64 * 64);
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = std::uint8_t(i * 7919 >> 3);
+    auto chunks = Chunks(tk_test::PngFile(8, 8, PNG_COLOR_TYPE_GRAY, 8, Bytes(64, 9)));
+    auto big = chunks;
+    big[0].second.replace(0, 8, Be32(8192) + Be32(8192));
+    auto half = Chunks(tk_test::PngFile(64, 64, PNG_COLOR_TYPE_GRAY, 8, noise));
+    for (auto& [type, data] : half)
+        if (type == "IDAT") data.resize(data.size() / 2);
+    const std::pair<std::string, std::string> cases[] = {
+        {claims, "JPEG data too short for its size"},
+        {stopped, "JPEG data cut short"},
+        {Png(big), "PNG data too short for its size"},
+        {Png(half), "malformed PNG data"},
+    };
+    for (const auto& [file, want] : cases) {
+        tkp_BmpImage image;
+        const char* reason = nullptr;
+        EXPECT_FALSE(decode(file, &image, &reason)) << want;
+        EXPECT_EQ(reason ? std::string(reason) : "", want);
     }
 }
 

@@ -2,7 +2,9 @@
 // tests/platform/kernel/embedded compiled into this test executable. (Resources registered at run
 // time and the captured debugger output are how the other tests feed and read theirs.)
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -52,6 +54,32 @@ TEST(FileSearchTest, SearchTakesEitherSeparatorAndEndsWithNoMoreFiles) {
 
 // (That names are found without regard to case and that a bitmap starts at its info header, the
 // skin's tests show with the program's own sheets.)
+// Only a regular file (or a link to one) is opened, and nothing in a file's place makes the
+// caller wait: a FIFO without a writer, a device, a folder are refused with the same reason.
+TEST(RegularFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
+    tk_test::ScopedWorkDir dir;
+    tk_test::WriteFile("a.txt", "abc");
+    std::filesystem::create_symlink("a.txt", "link.txt");
+    ASSERT_EQ(::mkfifo("fifo.jpg", 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.ogg");
+    tk_test::MakeDir("folder.wav");
+    std::vector<std::uint8_t> bytes;
+    bool tooLarge = true;
+    const char* why = nullptr;
+    EXPECT_TRUE(tkp_ReadRegularFile("link.txt", 3, &bytes, &tooLarge) && !tooLarge);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "abc");
+    EXPECT_FALSE(tkp_ReadRegularFile("a.txt", 2, &bytes, &tooLarge, &why));
+    EXPECT_TRUE(tooLarge && bytes.empty() && std::string(why) == "file too large");
+    for (const char* path : {"fifo.jpg", "zero.ogg", "folder.wav"}) {
+        why = nullptr;
+        EXPECT_EQ(tkp_OpenRegularStream(path, &why), nullptr) << path;
+        EXPECT_EQ(why, tkp_kNotRegularFile) << path;
+        EXPECT_FALSE(tkp_IsRegularFile(path)) << path;
+    }
+    EXPECT_EQ(tkp_OpenRegularFile("missing", &why), -1);
+    EXPECT_STREQ(why, "No such file or directory");
+}
+
 TEST(ResourcesTest, EmbeddedFilesAreFoundByNameAndType) {
     HMODULE self = GetModuleHandleA(nullptr);
     HRSRC wav = FindResourceA(self, "BEEP.wav", "wav");
