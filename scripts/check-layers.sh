@@ -5,13 +5,13 @@
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
-# Each stack, bottom first. The platform's root headers (wintypes.h, backend.h) are "platform";
+# Each stack, bottom first. The platform's ground (wintypes.h, backend.h) is "platform/base";
 # the headers that gather a whole layer (platform.h, tessalin.h) are "platform/all" and
 # "framework/all", above every folder they gather. The test hooks (platform/testing) are for tests
 # only: nothing in the framework or the game may include them.
-platform=(platform platform/kernel platform/pixels platform/image platform/gdi platform/ddraw
-          platform/text platform/user platform/dsound platform/all platform/testing platform/headless
-          platform/sdl)
+platform=(platform/base platform/kernel platform/pixels platform/image platform/gdi platform/ddraw
+          platform/text platform/user platform/dsound platform/all platform/testing platform/present
+          platform/headless platform/sdl)
 framework=(framework/support framework/graphics framework/sound framework/widgets framework/lists
            framework/app framework/editor framework/all framework/demo)
 game=(game)

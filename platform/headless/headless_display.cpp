@@ -7,7 +7,7 @@
 
 #include "platform/image/png_write.h"
 #include "platform/pixels/pixel565.h"
-#include "platform/user/display_modes.h"
+#include "platform/present/display_modes.h"
 
 namespace {
 

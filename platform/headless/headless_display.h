@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/backend.h"
-#include "platform/wintypes.h"
+#include "platform/base/backend.h"
+#include "platform/base/wintypes.h"
 
 // One presented frame: 16-bit 5-6-5 pixels, rows width apart.
 struct tkp_HeadlessFrame {

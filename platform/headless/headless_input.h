@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // ---- input ---------------------------------------------------------------------------------
 // The pointer moves to a position of the back buffer.

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/headless/headless_input.h"
 #include "platform/user/input.h"
 #include "platform/user/user_state.h"

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // An integer resource id in the place of a name; ids are below 0x10000.
 inline LPSTR MAKEINTRESOURCEA(WORD id) {

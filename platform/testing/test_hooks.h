@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/base/wintypes.h"
 #include "platform/ddraw/ddraw.h"
 #include "platform/dsound/dsound.h"
-#include "platform/wintypes.h"
 
 // ---- surfaces ----------------------------------------------------------------------------------
 // Marks one surface lost (tkp_MarkSurfacesLost in ddraw.h marks them all).

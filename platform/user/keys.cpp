@@ -1,5 +1,5 @@
 // Key and pointer state as the program sees it.
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/user/user_state.h"
 
 using tkp::user::State;

@@ -1,5 +1,5 @@
 // The message loop's calls: taking messages in order, waiting without spinning, posting, timers.
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/kernel/files.h"
 #include "platform/user/user_state.h"
 

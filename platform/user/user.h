@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 using ATOM = WORD;
 using SHORT = std::int16_t;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/kernel/files.h"
 #include "platform/user/user_state.h"
 

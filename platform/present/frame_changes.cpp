@@ -1,6 +1,6 @@
 // Row comparison: memcmp says whether a row changed (the common answer is no, and it is the fast
 // path), then the changed row is searched from both ends eight bytes at a time.
-#include "platform/pixels/frame_changes.h"
+#include "platform/present/frame_changes.h"
 
 #include <cstring>
 
