@@ -6,6 +6,7 @@
 
 #include "framework/graphics/tk_PixelFormat16.h"
 #include "platform/ddraw/surface_access.h"
+#include "platform/gdi/dc.h"
 #include "platform/image/scale.h"
 
 namespace {
