@@ -6,7 +6,6 @@
 
 #include "framework/graphics/tk_PixelFormat16.h"
 #include "platform/ddraw/surface_access.h"
-#include "platform/gdi/dc.h"
 #include "platform/image/scale.h"
 
 namespace {
