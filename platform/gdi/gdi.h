@@ -52,7 +52,6 @@ BOOL DeleteObject(HGDIOBJ object);
 
 // ---- colours and modes -------------------------------------------------------------------------
 COLORREF SetTextColor(HDC dc, COLORREF colour);
-COLORREF SetBkColor(HDC dc, COLORREF colour);
 int SetBkMode(HDC dc, int mode);
 
 // ---- drawing -----------------------------------------------------------------------------------

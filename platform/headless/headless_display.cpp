@@ -81,11 +81,6 @@ void tkp_HeadlessSetDisplayModes(const std::vector<tkp::backend::DisplayMode>& m
     State().modes = modes;
 }
 
-void tkp_HeadlessSetDesktopSize(int width, int height) {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    State().desktop = {width, height};
-}
-
 void tkp_HeadlessResetDisplay() {
     std::lock_guard<std::mutex> lock(State().mutex);
     State().modes = kDefaultModes;

@@ -38,5 +38,3 @@ HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 LPVOID LockResource(HGLOBAL data);
 DWORD SizeofResource(HMODULE module, HRSRC resource);
-// Nothing to free; FALSE as on Windows.
-BOOL FreeResource(HGLOBAL data);

@@ -46,8 +46,6 @@ int tkp_LiveSoundBufferCount();
 void tkp_CaptureDebugOutput(bool on);
 // Returns the captured text and empties the capture buffer.
 std::string tkp_TakeDebugOutput();
-// The path of a module's executable ("" for a null module).
-const char* tkp_ModuleName(HMODULE module);
 // True when name matches pattern ('*' any run, '?' one character), ignoring ASCII case: the rule
 // FindFirstFileA filters with.
 bool tkp_WildcardMatch(const char* pattern, const char* name);

@@ -44,18 +44,6 @@ ATOM RegisterClassA(const WNDCLASSA* wndClass) {
     return static_cast<ATOM>(0xC000 + classes.size() - 1);
 }
 
-BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
-    auto& classes = State().classes;
-    for (auto it = classes.begin(); it != classes.end(); ++it) {
-        if (isName(className) && strcasecmp(it->name.c_str(), className) == 0) {
-            classes.erase(it);
-            return TRUE;
-        }
-    }
-    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
-    return FALSE;
-}
-
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                      int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
     tkp::user::WindowClass* wc = findClass(className);
