@@ -15,14 +15,13 @@
 
 namespace {
 
-constexpr int kPathSize = 4096;
 constexpr COLORREF kBarColour = RGB(90, 200, 90);
 constexpr COLORREF kTextColour = RGB(255, 255, 255);
 
 // Whether the picture still lacks its thumbnail: only those take time.
 bool lacksThumbnail(const char* picture) {
-    if (std::strlen(picture) + 4 >= static_cast<std::size_t>(kPathSize)) return false;
-    char thumbnail[kPathSize];
+    if (std::strlen(picture) + 4 >= static_cast<std::size_t>(tk_FSI_PATH_SIZE)) return false;
+    char thumbnail[tk_FSI_PATH_SIZE];
     tk_FSI_Zmen_priponu(picture, "thm", thumbnail);
     return !tk_FSI_Existuje_sub(thumbnail);
 }
@@ -62,8 +61,7 @@ void CKartolaApp::ThumbnailProgress(const char* set, int done, int total, const 
     if (!back || !tk_lpDDSPrimary) return;
     DrawProgress(back);
     pointer_sprite.ZOBRAZ(back);
-    if (tk_lpDDSPrimary->BltFast(0, 0, back, nullptr, DDBLTFAST_NOCOLORKEY) == DDERR_SURFACELOST)
-        tk_APP_Obnov_SRF();
+    tk_APP_CopyBackToPrimary();
 }
 
 // Takes the pointer's moves out of the queue and moves the pointer.

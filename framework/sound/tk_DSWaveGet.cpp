@@ -144,7 +144,7 @@ void DSLOG(const char* function, const char* text, int number) {
     // With the log on, the run's first line starts the file afresh, as the log itself does, so
     // that a later log line does not wipe this one out.
     if (tk_LOG_on && !tk_LOG_reset_done) tk_LOG_Reset("===========");
-    std::FILE* f = std::fopen("tk_LOG.txt", "a");
+    std::FILE* f = std::fopen(tk_LOG_FILE_NAME, "a");
     if (!f) {
         OutputDebugStringA(line);
         return;

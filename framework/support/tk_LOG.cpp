@@ -10,13 +10,12 @@ bool tk_LOG_reset_done = false;
 
 namespace {
 
-constexpr const char* kLogFile = "tk_LOG.txt";
 constexpr const char* kSeparator = "===========";
 constexpr std::size_t kLineSize = 500;
 
 // Writes one line; a file that cannot be opened is skipped silently.
 void writeLine(const char* mode, const char* text) {
-    std::FILE* f = std::fopen(kLogFile, mode);
+    std::FILE* f = std::fopen(tk_LOG_FILE_NAME, mode);
     if (!f) return;
     std::fprintf(f, "%s\n", text ? text : "");
     std::fclose(f);

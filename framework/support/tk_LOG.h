@@ -2,6 +2,9 @@
 // file, so the file is complete at every moment. The first line of a run starts it afresh.
 #pragma once
 
+// The log's file, in the working folder.
+inline constexpr const char* tk_LOG_FILE_NAME = "tk_LOG.txt";
+
 extern int tk_LOG_on;
 extern bool tk_LOG_reset_done;
 
