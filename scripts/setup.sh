@@ -9,7 +9,7 @@ packages=(
     libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg62-turbo-dev libsndfile1-dev
     fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick valgrind
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format-14
 )
 
 # Only for regenerating the resources (`make resources`): speech synthesis and sound conversion
