@@ -62,7 +62,7 @@ while IFS= read -r file; do
     fi
     while IFS= read -r inc; do
         if [[ $folder != platform* && $inc == platform/* ]]; then
-            printf '%s\n' "${public_platform[@]}" | grep -qxF "$inc" && continue
+            [[ " ${public_platform[*]} " == *" $inc "* ]] && continue
             echo "layers: $file includes $inc, which is not one of the platform's public headers"
             bad=1
             continue
