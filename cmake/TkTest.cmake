@@ -17,8 +17,9 @@ function(tk_add_test)
     target_link_libraries(${T_NAME} PRIVATE tk_platform_headless tk_test_common ${T_LIBS} GTest::gtest GTest::gtest_main)
     set(workdir ${CMAKE_BINARY_DIR}/testrun/${T_NAME})
     file(MAKE_DIRECTORY ${workdir})
-    if(T_XVFB)
-        # Tests needing a real X server run as one CTest test, which keeps every label.
+    if(T_XVFB OR T_SOAK)
+        # Tests needing a real X server, and the long runs, are one CTest test each, which keeps
+        # every label (discovered cases take only the first).
         add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${workdir})
         set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
     else()
