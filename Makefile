@@ -16,7 +16,8 @@ TARGETS    :=
 # The options of scripts/setup.sh: none for building and playing, --test for the test tools.
 SETUP      :=
 
-.PHONY: all setup build build-asan run test test-fast test-asan fuzz fuzz-long format clean bench deb
+.PHONY: all setup build build-asan run test test-fast test-asan test-release test-clang fuzz fuzz-long format \
+	clean bench deb
 
 all: build
 
@@ -64,13 +65,37 @@ test: test-fast fuzz test-asan
 # The project's own checks treat warnings as errors; a plain build (and `make run`) does not.
 test test-fast test-asan: WERROR := -DTK_WERROR=ON
 # The tests, fuzzers and benchmarks need their tools installed as well.
-test test-fast test-asan fuzz fuzz-long bench: SETUP := --test
+test test-fast test-asan test-release test-clang fuzz fuzz-long bench: SETUP := --test
 
 test-fast: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 test-asan: build-asan
-	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -LE xvfb
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -LE 'xvfb|install'
+
+# Two more builds that CI runs after `make test`, so that neither a packager's Release build nor
+# clang can break unseen: each in its own folder, warnings as errors, without the benchmarks, and
+# without the tests the normal build already runs that only cost time here (a real X server, the
+# long soak, valgrind).
+RELEASE_BUILD ?= build-release
+CLANG_BUILD   ?= build-clang
+EXTRA_LE      := xvfb|soak|valgrind|install
+
+# extra_build <folder> <cmake arguments>: configures, builds and tests one such build.
+define extra_build
+	@cmake -S . -B $(1) $(2) -DTK_BENCH=OFF -DTK_WERROR=ON $(LAUNCHER) $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(1) -j$(JOBS)
+	@cd $(1) && ctest --output-on-failure -j$(JOBS) -LE '$(EXTRA_LE)'
+endef
+
+test-release: setup
+	$(call extra_build,$(RELEASE_BUILD),-DCMAKE_BUILD_TYPE=Release)
+
+# clang's warnings come from its front end whatever the optimisation, so this build skips
+# optimising, which keeps it quick; the Release build above is the optimised one.
+test-clang: setup
+	$(call extra_build,$(CLANG_BUILD),-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+		-DCMAKE_CXX_COMPILER=clang++)
 
 fuzz: setup
 	@bash scripts/fuzz-smoke.sh
@@ -88,11 +113,12 @@ bench: build
 fuzz-long: setup
 	@FUZZ_SECONDS=600 FUZZ_KEEP_CORPUS=1 bash scripts/fuzz-smoke.sh
 
+# The pinned formatter's version (see .clang-format).
 format:
-	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
+	@git ls-files '*.h' '*.cpp' | xargs clang-format-14 -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(CLANG_BUILD)
 
 # Redraws and resynthesises the program's resources, the bundled card sets and
 # docs/contact_sheet.png with the tools in tools/ (needs espeak-ng and sox: setup.sh --tools).

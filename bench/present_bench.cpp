@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 
 namespace {
 

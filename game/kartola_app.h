@@ -17,6 +17,7 @@
 #include "framework/widgets/tk_CTlac.h"
 #include "game/kartola_memory.h"
 #include "game/kartola_rules.h"
+#include "game/kartola_table_events.h"
 
 // The settings file, the title, the author and the icon's point on the game sheet.
 inline constexpr const char* kKartolaSettings = "KARTOLA.INI";

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kPathSize = 4096;
 // A set of more pictures than this shows the screen while its thumbnails are checked, too.
 constexpr int kBigSet = 300;
 // While thumbnails are only checked, the screen is drawn again after this many pictures.
@@ -25,8 +24,8 @@ constexpr COLORREF kTextColour = RGB(255, 255, 255);
 
 // Whether the picture still lacks its thumbnail: only those take time.
 bool lacksThumbnail(const char* picture) {
-    if (std::strlen(picture) + 4 >= static_cast<std::size_t>(kPathSize)) return false;
-    char thumbnail[kPathSize];
+    if (std::strlen(picture) + 4 >= static_cast<std::size_t>(tk_FSI_PATH_SIZE)) return false;
+    char thumbnail[tk_FSI_PATH_SIZE];
     tk_FSI_Zmen_priponu(picture, "thm", thumbnail);
     return !tk_FSI_Existuje_sub(thumbnail);
 }
@@ -70,8 +69,7 @@ void CKartolaApp::ThumbnailProgress(const char* set, int done, int total, const 
     if (!back || !tk_lpDDSPrimary) return;
     DrawProgress(back);
     pointer_sprite.ZOBRAZ(back);
-    if (tk_lpDDSPrimary->BltFast(0, 0, back, nullptr, DDBLTFAST_NOCOLORKEY) == DDERR_SURFACELOST)
-        tk_APP_Obnov_SRF();
+    tk_APP_CopyBackToPrimary();
 }
 
 // Takes the pointer's moves out of the queue and moves the pointer.

@@ -7,6 +7,7 @@
 #include "framework/graphics/tk_Display.h"
 #include "game/CKarta.h"
 #include "game/kartola_table.h"
+#include "game/kartola_table_events.h"
 
 // ---- Scatter ---------------------------------------------------------------------------------
 

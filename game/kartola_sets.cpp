@@ -21,6 +21,7 @@
 #include "game/CKarta.h"
 #include "game/kartola_rules.h"
 #include "game/kartola_table.h"
+#include "game/kartola_table_events.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 #include "framework/app/tk_APP_Options.h"
 #include "framework/editor/tk_KM.h"
+#include "framework/graphics/tk_Draw.h"
 #include "game/kartola_app.h"
 #include "game/kartola_home.h"
 #include "game/kartola_lock.h"
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
                     kKartolaIconY);
     const int status = app->Execute();
     delete app;
+    // The shared pens and brushes outlive every screen; they go last.
+    tk_glob_GDI_Release();
     if (status != 0) std::fprintf(stderr, "kartola: the display could not be set up (see tk_LOG.txt)\n");
     return status;
 }

@@ -1,6 +1,7 @@
 // Everything of the platform stand-in that the framework may use.
 #pragma once
 
+#include "platform/base/wintypes.h"
 #include "platform/ddraw/ddraw.h"
 #include "platform/dsound/dsound.h"
 #include "platform/dsound/sound_decode.h"
@@ -13,4 +14,3 @@
 #include "platform/kernel/resources.h"
 #include "platform/text/text.h"
 #include "platform/user/user.h"
-#include "platform/wintypes.h"

@@ -1,23 +1,29 @@
 #!/usr/bin/env bash
-# Fails when an #include points against the layer picture (docs/layers.md): a folder may include
-# itself and the folders listed before it in its own stack, and each stack may include the stacks
-# it stands on. Tests, tools, benchmarks and fuzzers may include anything.
+# Fails when an #include points against the layer picture (README.md, section "Layers" under
+# "Layout"): a folder may include itself and the folders listed before it in its own stack, and
+# each stack may include the stacks it stands on. The framework and the game see the platform only
+# through its public headers (below). Tests, tools, benchmarks and fuzzers may include anything.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
-# Each stack, bottom first. The platform's root headers (wintypes.h, backend.h) are "platform";
+# Each stack, bottom first. The platform's ground (wintypes.h, backend.h) is "platform/base";
 # the headers that gather a whole layer (platform.h, tessalin.h) are "platform/all" and
 # "framework/all", above every folder they gather. The test hooks (platform/testing) are for tests
 # only: nothing in the framework or the game may include them.
-platform=(platform platform/kernel platform/pixels platform/image platform/gdi platform/ddraw
-          platform/text platform/user platform/dsound platform/all platform/testing platform/headless
-          platform/sdl)
+platform=(platform/base platform/kernel platform/pixels platform/image platform/gdi platform/ddraw
+          platform/text platform/user platform/dsound platform/all platform/testing platform/present
+          platform/headless platform/sdl)
 framework=(framework/support framework/graphics framework/sound framework/widgets framework/lists
            framework/app framework/editor framework/all framework/demo)
 game=(game)
 
-# What a whole stack may reach below it: the framework sees the platform but not its backends.
-below_framework=("${platform[@]:0:10}")
+# The platform's public boundary: the only platform headers framework/ and game/ may include, one
+# a line. A new public extension header is one more line here and in the README's Layers section.
+public_platform=(
+    platform/platform.h
+    platform/ddraw/surface_access.h
+    platform/image/scale.h
+)
 
 # The layer a file belongs to: its folder, or "<stack>/all" for the gathering headers.
 layer_of() {
@@ -33,8 +39,8 @@ allowed() {
     local folder=$1 stack=() extra=() f
     case $folder in
         platform*) stack=("${platform[@]}") ;;
-        framework*) stack=("${framework[@]}"); extra=("${below_framework[@]}") ;;
-        game*) stack=("${game[@]}"); extra=("${framework[@]}" "${below_framework[@]}") ;;
+        framework*) stack=("${framework[@]}") ;;
+        game*) stack=("${game[@]}"); extra=("${framework[@]}") ;;
         *) echo "*"; return ;;
     esac
     for f in "${stack[@]}"; do
@@ -55,12 +61,24 @@ while IFS= read -r file; do
         continue
     fi
     while IFS= read -r inc; do
+        if [[ $folder != platform* && $inc == platform/* ]]; then
+            [[ " ${public_platform[*]} " == *" $inc "* ]] && continue
+            echo "layers: $file includes $inc, which is not one of the platform's public headers"
+            bad=1
+            continue
+        fi
         target=$(layer_of "$inc")
         grep -qxF "$target" <<<"$rules" && continue
         echo "layers: $file includes $inc, against the layer picture"
         bad=1
     done < <(grep -oE '^\s*#\s*include\s+"[^"]+"' "$file" | sed -E 's/.*"(.+)"/\1/' | grep '/' || true)
 done < <(git ls-files 'platform/*' 'framework/*' 'game/*' | grep -E '\.(h|cpp)$')
+
+# The presentation library is the backends' own: only they link it.
+while IFS= read -r line; do
+    echo "layers: $line links the backends' presentation library"
+    bad=1
+done < <(git grep -n 'tkp_present' -- '*CMakeLists.txt' '*.cmake' | grep -vE '^platform/CMakeLists.txt:' || true)
 
 [ $bad -eq 0 ] && echo "layers: every include points down the layer picture"
 exit $bad

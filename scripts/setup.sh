@@ -23,7 +23,7 @@ packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps imagemagick valgrind
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format-14
     appstream desktop-file-utils
     debhelper dpkg-dev lintian
 )

@@ -25,6 +25,9 @@ LRESULT tk_APP_WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 void tk_APP_DisplayModes_LIST();
 // Draws one frame into the back buffer and copies it onto the primary surface.
 void tk_APP_Prekresli();
+// Copies the back buffer onto the primary surface, trying again while the primary is still
+// drawing, and restores the surfaces when they were lost. DD_OK when the frame was shown.
+HRESULT tk_APP_CopyBackToPrimary();
 // Frames copied onto the primary surface since the display was set up.
 long tk_APP_FrameCount();
 void tk_APP_ResetFrameCount();

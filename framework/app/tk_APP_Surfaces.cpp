@@ -51,12 +51,17 @@ void tk_APP_Prekresli() {
         app->ZOBRAZ(tk_lpDDSBack);
     }
     if (tk_CAppEditor* editor = tk_APP_EditorOn()) editor->DrawOverlay(tk_lpDDSBack);
+    if (tk_APP_CopyBackToPrimary() == DD_OK) ++g_frames;
+}
+
+HRESULT tk_APP_CopyBackToPrimary() {
+    if (!tk_lpDDSPrimary || !tk_lpDDSBack) return DDERR_GENERIC;
     // The frame is copied, never flipped.
     HRESULT r = DDERR_WASSTILLDRAWING;
     for (int i = 0; i < kCopyTries && r == DDERR_WASSTILLDRAWING; ++i)
         r = tk_lpDDSPrimary->BltFast(0, 0, tk_lpDDSBack, nullptr, DDBLTFAST_NOCOLORKEY);
-    if (r == DD_OK) ++g_frames;
     if (r == DDERR_SURFACELOST) tk_APP_Obnov_SRF();
+    return r;
 }
 
 HRESULT tk_APP_Obnov_SRF() {

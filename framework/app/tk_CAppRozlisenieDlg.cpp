@@ -55,12 +55,6 @@ void tk_CAppRozlisenieDlg::TakeRowText(const char* text) {
     if (n >= 3) chosen_h = h;
 }
 
-void tk_CAppRozlisenieDlg::ChooseRow(int index) {
-    tk_TVOLBAR* row = m_duir_Rozlisenia->VratVolbu__indexovo(index);
-    if (row) TakeRowText(row->text);
-    ShowChosenSize();
-}
-
 void tk_CAppRozlisenieDlg::ShowChosenSize() {
     width_box->Set_Number(chosen_w);
     height_box->Set_Number(chosen_h);

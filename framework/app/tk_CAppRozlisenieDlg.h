@@ -28,8 +28,6 @@ class tk_CAppRozlisenieDlg : public tk_CDDialog {
     // goes on to the parent.
     bool HandleFWInteraction(int id, int value, tk_CPol* sender) override;
 
-    // Takes the size of the row at that index (an index outside the rows stops the program).
-    void ChooseRow(int index);
     // Shows the chosen width and height in the two boxes.
     void ShowChosenSize();
 

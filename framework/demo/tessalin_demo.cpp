@@ -3,6 +3,7 @@
 
 #include "framework/demo/tessalin_demo.h"
 #include "framework/editor/tk_KM.h"
+#include "framework/graphics/tk_Draw.h"
 
 int main(int argc, char** argv) {
     const int early =
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
     tk_demo_Configure(app);
     const int status = app->Execute();
     delete app;
+    // The shared pens and brushes outlive every screen; they go last.
+    tk_glob_GDI_Release();
     if (status != 0)
         std::fprintf(stderr, "tessalin_demo: the display could not be set up (see tk_LOG.txt)\n");
     return status;

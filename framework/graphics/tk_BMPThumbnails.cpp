@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kPathSize = 4096;
 constexpr const char* kListingFailed = "Doslo k chybe pri nacitani BMP suborov";
 
 enum class Look { ExactOrPhase, Exact, Band };
@@ -92,7 +91,7 @@ void makeInBox(IDirectDraw* dd, const char* picture, int width, int height, cons
 // Makes the picture's thumbnail unless it has one.
 void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Look look,
                  std::vector<tk_BMP_Missed>* missed = nullptr) {
-    char thumbnail[kPathSize];
+    char thumbnail[tk_FSI_PATH_SIZE];
     tk_FSI_Zmen_priponu(picture, "thm", thumbnail);
     if (tk_FSI_Existuje_sub(thumbnail)) {
         if (usable(thumbnail, width, height)) return;
@@ -108,7 +107,7 @@ void makeMissing(IDirectDraw* dd, const char* picture, int width, int height, Lo
                                                           thumbnail);
         return;
     }
-    char marker[kPathSize];
+    char marker[tk_FSI_PATH_SIZE];
     tk_FSI_Zmen_priponu(picture, "faz", marker);
     if (look == Look::ExactOrPhase && tk_FSI_Existuje_sub(marker)) {
         tk_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, picture, width, height, thumbnail, 10, 10);
@@ -138,7 +137,7 @@ int listAndMake(const char* folder, bool keep_paths, IDirectDraw* dd, int width,
     for (int i = 0; i <= *last; ++i) {
         makeMissing(dd, array[i], width, height, look);
         if (keep_paths) continue;
-        char name[kPathSize];
+        char name[tk_FSI_PATH_SIZE];
         tk_FSI_Vystrihni_meno(array[i], name);
         delete[] array[i];
         array[i] = tk_StrDup(name);
@@ -171,7 +170,7 @@ int tk_BMP_Vytvor__bmp2thm(const char* folder, int width, int height, int mode, 
 }
 
 std::string tk_BMP_ThumbnailOf(const char* picture) {
-    char beside[kPathSize];
+    char beside[tk_FSI_PATH_SIZE];
     tk_FSI_Zmen_priponu(picture, "thm", beside);
     if (tk_FSI_Existuje_sub(beside)) return beside;
     const std::string cached = tk_BMP_CachedThumbnailPath(picture);

@@ -7,10 +7,10 @@
 #include "framework/support/tk_CARRE.h"
 #include "framework/support/tk_FSI.h"
 #include "framework/support/tk_LOG.h"
+#include "framework/widgets/tk_ClassTable.h"
 
 namespace {
 
-constexpr int kClassDir = 122;
 constexpr int kFirstValue = 100;
 constexpr int kNameSize = 1024;
 
@@ -37,7 +37,7 @@ tk_UTL_CDUIR_DIR::tk_UTL_CDUIR_DIR(tk_CPolCHLO* parent_, int id) : tk_CDUIR(pare
 }
 
 void tk_UTL_CDUIR_DIR::InicDir() {
-    SetClassId(kClassDir);
+    SetClassId(tk_CLASS_UTL_CDUIR_DIR);
     zmena = true;
     zmenaR = true;
 }

@@ -12,11 +12,10 @@
 #include "framework/support/tk_FSI_Kinds.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
+#include "framework/widgets/tk_ClassTable.h"
 
 namespace {
 
-constexpr int kClassThmFile = 121;
-constexpr int kPathSize = 4096;
 // Thumbnails taller or wider than this are laid out as if they were this size.
 constexpr int kLargest = 150;
 
@@ -44,7 +43,7 @@ tk_UTL_CDUIR_THMFILE::tk_UTL_CDUIR_THMFILE(tk_CPolCHLO* parent_, int id) : tk_CD
 }
 
 void tk_UTL_CDUIR_THMFILE::InicThm() {
-    SetClassId(kClassThmFile);
+    SetClassId(tk_CLASS_UTL_CDUIR_THMFILE);
     thm_sir = 100;
     thm_vys = 75;
     zmena = true;
@@ -66,8 +65,8 @@ int tk_UTL_CDUIR_THMFILE::LOAD(const char* folder, bool transparent) {
     tk_glob_Set_CIcon_default_transparency(transparent ? 1 : 0);
     for (int i = 0; i < pictures.count; ++i) {
         const char* picture = static_cast<const char*>(pictures.items[i]);
-        char thumbnail[kPathSize];
-        char title[kPathSize];
+        char thumbnail[tk_FSI_PATH_SIZE];
+        char title[tk_FSI_PATH_SIZE];
         tk_FSI_Zmen_priponu(picture, "thm", thumbnail);
         tk_FSI_Vystrihni_meno(picture, title);
         PRIDAJ_THMFILE(i + 1, title, picture, thumbnail);

@@ -9,10 +9,6 @@ void tk_UTL_SetRowPath(tk_TVOLBAR* row, const char* path) {
     row->data = tk_StrDup(path);
 }
 
-const char* tk_UTL_RowPath(const tk_TVOLBAR* row) {
-    return static_cast<const char*>(row->data);
-}
-
 void tk_UTL_FreeRowPaths(tk_CDUIR& list) {
     for (int i = 0; i < list.CountR(); ++i) {
         tk_TVOLBAR* row = list[i];

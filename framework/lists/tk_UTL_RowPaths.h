@@ -8,7 +8,5 @@ class tk_TVOLBAR;
 
 // Stores a heap copy of path (or null) as the row's data.
 void tk_UTL_SetRowPath(tk_TVOLBAR* row, const char* path);
-// The row's path, or null.
-const char* tk_UTL_RowPath(const tk_TVOLBAR* row);
 // Frees and clears the path of every row of the list.
 void tk_UTL_FreeRowPaths(tk_CDUIR& list);

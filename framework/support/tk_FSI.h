@@ -6,6 +6,9 @@
 
 class tk_CARRE;
 
+// The room for a path with its terminating zero: the size of the buffers paths are built in.
+constexpr int tk_FSI_PATH_SIZE = 4096;
+
 // The bare name: between the last separator and the last dot after it ("../DATA1/pes.thm" -> "pes").
 // Without a separator the name starts at the beginning; without such a dot it runs to the end.
 void tk_FSI_Vystrihni_meno(const char* path, char* out, std::size_t out_size);

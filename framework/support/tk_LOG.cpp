@@ -18,7 +18,6 @@ bool tk_LOG_given_up = false;
 
 namespace {
 
-constexpr const char* kLogFile = "tk_LOG.txt";
 constexpr const char* kSeparator = "===========";
 constexpr std::size_t kLineSize = 500;
 
@@ -34,17 +33,17 @@ int openLog(bool truncate) {
     const int flags = O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     const char* why = nullptr;
     for (int attempt = 0; attempt < 2 && !why; ++attempt) {
-        const int fd = ::open(kLogFile, flags, 0666);
+        const int fd = ::open(tk_LOG_FILE_NAME, flags, 0666);
         struct stat st {};
         if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1) {
             if (!truncate || ::ftruncate(fd, 0) == 0) return fd;
             why = std::strerror(errno);
         } else if (fd >= 0 && S_ISREG(st.st_mode)) {
             // A regular file with another name elsewhere: that name keeps its content.
-            if (::unlink(kLogFile) != 0) why = std::strerror(errno);
+            if (::unlink(tk_LOG_FILE_NAME) != 0) why = std::strerror(errno);
         } else if (fd < 0 && errno == ELOOP) {
             // A symbolic link in the log's place is removed, not followed.
-            if (::unlink(kLogFile) != 0) why = std::strerror(errno);
+            if (::unlink(tk_LOG_FILE_NAME) != 0) why = std::strerror(errno);
         } else {
             why = fd >= 0 ? "not a regular file" : std::strerror(errno);
         }
@@ -52,7 +51,7 @@ int openLog(bool truncate) {
     }
     if (!why) why = "the name keeps changing";
     tk_LOG_given_up = true;
-    std::fprintf(stderr, "%s: the log cannot be written, logging stops: %s\n", kLogFile, why);
+    std::fprintf(stderr, "%s: the log cannot be written, logging stops: %s\n", tk_LOG_FILE_NAME, why);
     return -1;
 }
 

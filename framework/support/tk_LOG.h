@@ -5,6 +5,9 @@
 // says so and the run goes on without it.
 #pragma once
 
+// The log's file, in the working folder.
+inline constexpr const char* tk_LOG_FILE_NAME = "tk_LOG.txt";
+
 extern int tk_LOG_on;
 extern bool tk_LOG_reset_done;
 // Set when the log could not be written; tk_LOG_Reset tries again.

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // ---- [SECTION] identifiers ---------------------------------------------------------------------
 struct IDirectDraw;

@@ -5,7 +5,7 @@
 
 #include <new>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/ddraw/display_state.h"
 #include "platform/ddraw/palette.h"
 #include "platform/ddraw/surface.h"

@@ -34,7 +34,6 @@ class tkp_Surface final : public IDirectDrawSurface {
     int Height() const { return height_; }
     int PitchBytes() const { return pitch_ * 2; }
     DWORD Caps() const { return caps_; }
-    bool Lost() const { return lost_; }
     void MarkLost() {
         lost_ = true;
         presented_ = false;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/ddraw/display_state.h"
 #include "platform/ddraw/surface.h"
 #include "platform/ddraw/surface_access.h"

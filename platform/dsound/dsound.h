@@ -6,7 +6,7 @@
 // DSERR_NODRIVER and the program runs silent.
 #pragma once
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // ---- wave format -------------------------------------------------------------------------------
 constexpr WORD WAVE_FORMAT_PCM = 1;

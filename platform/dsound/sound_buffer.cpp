@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <new>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/dsound/sound_decode.h"
 #include "platform/dsound/sound_mixer.h"
 #include "platform/kernel/debug.h"

@@ -32,7 +32,6 @@ class SoundMixer {
     void CheckDevice();
     // Opens the output again after a loss closed it; false when there is still no device.
     bool EnsureOpen();
-    bool IsOpen() const { return open_; }
     // Frames per second of the output.
     int Rate() const { return rate_; }
 

@@ -142,14 +142,6 @@ COLORREF SetTextColor(HDC dc, COLORREF colour) {
     return previous;
 }
 
-COLORREF SetBkColor(HDC dc, COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
-    if (!d) return CLR_INVALID;
-    COLORREF previous = d->bkColor;
-    d->bkColor = colour & 0xFFFFFF;
-    return previous;
-}
-
 int SetBkMode(HDC dc, int mode) {
     tkp_DC* d = tkp::FindDC(dc);
     if (!d || (mode != TRANSPARENT && mode != OPAQUE)) return 0;

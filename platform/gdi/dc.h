@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
+#include "platform/base/wintypes.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/wintypes.h"
 
 struct tkp_DC;
 

@@ -8,7 +8,7 @@
 // Colours are narrowed to 5-6-5 by rounding and widened back by bit replication.
 #pragma once
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 constexpr DWORD SRCCOPY = 0x00CC0020;
@@ -52,7 +52,6 @@ BOOL DeleteObject(HGDIOBJ object);
 
 // ---- colours and modes -------------------------------------------------------------------------
 COLORREF SetTextColor(HDC dc, COLORREF colour);
-COLORREF SetBkColor(HDC dc, COLORREF colour);
 int SetBkMode(HDC dc, int mode);
 
 // ---- drawing -----------------------------------------------------------------------------------

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 enum class tkp_GdiKind { Pen, Brush, Font, Bitmap };
 

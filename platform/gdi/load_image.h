@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // Image types of LoadImageA; only IMAGE_BITMAP is loaded (icons and cursors come from
 // LoadIconA and LoadCursorA).

@@ -2,8 +2,8 @@
 // ReleaseDC); all else of device contexts stays inside platform/gdi.
 #pragma once
 
+#include "platform/base/wintypes.h"
 #include "platform/pixels/pixel_view.h"
-#include "platform/wintypes.h"
 
 namespace tkp {
 

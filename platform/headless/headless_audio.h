@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/backend.h"
-#include "platform/wintypes.h"
+#include "platform/base/backend.h"
+#include "platform/base/wintypes.h"
 
 // One successful Play, in order: the buffer, its size and format, the byte it played from.
 using tkp_PlayedSound = tkp::backend::PlayedSound;

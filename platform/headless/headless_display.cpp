@@ -7,7 +7,7 @@
 
 #include "platform/image/png_write.h"
 #include "platform/pixels/pixel565.h"
-#include "platform/user/display_modes.h"
+#include "platform/present/display_modes.h"
 
 namespace {
 
@@ -100,11 +100,6 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
 void tkp_HeadlessSetDisplayModes(const std::vector<tkp::backend::DisplayMode>& modes) {
     std::lock_guard<std::mutex> lock(State().mutex);
     State().modes = modes;
-}
-
-void tkp_HeadlessSetDesktopSize(int width, int height) {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    State().desktop = {width, height};
 }
 
 void tkp_HeadlessResetDisplay() {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/backend.h"
-#include "platform/wintypes.h"
+#include "platform/base/backend.h"
+#include "platform/base/wintypes.h"
 
 // One presented frame: 16-bit 5-6-5 pixels, rows width apart.
 struct tkp_HeadlessFrame {
@@ -19,7 +19,6 @@ struct tkp_HeadlessFrame {
 };
 
 void tkp_HeadlessSetDisplayModes(const std::vector<tkp::backend::DisplayMode>& modes);
-void tkp_HeadlessSetDesktopSize(int width, int height);
 // Back to the default modes and desktop; forgets the frames, the presentation size and a window
 // asked for with tkp_SetWindowedMode (which makes the modes those emulated for the window's size).
 void tkp_HeadlessResetDisplay();

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // ---- input ---------------------------------------------------------------------------------
 // The pointer moves to a position of the back buffer.
@@ -36,9 +36,8 @@ struct tkp_HeadlessMessageBox {
 std::vector<tkp_HeadlessMessageBox> tkp_HeadlessMessageBoxes();
 // Whether the system pointer is shown (SetCursor with null hides it).
 bool tkp_HeadlessPointerVisible();
-// Whether the window is open, and its title.
+// Whether the window is open.
 bool tkp_HeadlessWindowOpen();
-std::string tkp_HeadlessWindowTitle();
 
 // Forgets every window class, window, message, timer, key state and message box, and sets the
 // clock back to 0, so that each test starts afresh.

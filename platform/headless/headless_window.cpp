@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/headless/headless_input.h"
 #include "platform/user/input.h"
 #include "platform/user/user_state.h"
@@ -13,7 +13,6 @@ namespace {
 struct HeadlessWindowing {
     std::uint64_t now = 0;
     bool windowOpen = false;
-    std::string title;
     bool pointerVisible = true;
     std::vector<tkp_HeadlessMessageBox> boxes;
 };
@@ -45,9 +44,8 @@ void WaitForEvents(std::uint64_t untilMs) {
     if (untilMs > hw().now) hw().now = untilMs;
 }
 
-bool CreateMainWindow(HWND, const char* title) {
+bool CreateMainWindow(HWND, const char*) {
     hw().windowOpen = true;
-    hw().title = title != nullptr ? title : "";
     return true;
 }
 
@@ -101,10 +99,6 @@ bool tkp_HeadlessPointerVisible() {
 
 bool tkp_HeadlessWindowOpen() {
     return hw().windowOpen;
-}
-
-std::string tkp_HeadlessWindowTitle() {
-    return hw().title;
 }
 
 void tkp_HeadlessResetWindowing() {

@@ -60,8 +60,3 @@ HMODULE GetModuleHandleA(LPCSTR name) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return nullptr;
 }
-
-// A test hook, declared in platform/testing/test_hooks.h.
-const char* tkp_ModuleName(HMODULE module) {
-    return module ? module->path.c_str() : "";
-}

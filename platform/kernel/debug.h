@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // Writes text to the debugger output: standard error, or a buffer while a test captures it.
 void OutputDebugStringA(LPCSTR text);

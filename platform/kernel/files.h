@@ -3,7 +3,7 @@
 // regard to case, with '*' and '?' as wildcards; a search lists its entries sorted by name.
 #pragma once
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 struct FILETIME {
     DWORD dwLowDateTime;

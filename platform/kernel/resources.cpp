@@ -171,10 +171,6 @@ DWORD SizeofResource(HMODULE module, HRSRC resource) {
     return static_cast<DWORD>(resource->size);
 }
 
-BOOL FreeResource(HGLOBAL) {
-    return FALSE;
-}
-
 // The two test hooks of resources, declared in platform/testing/test_hooks.h.
 bool tkp_RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size) {
     if (!name || !type || (!data && size) || size > 0xFFFFFFFFu) return false;

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // An integer resource id in the place of a name; ids are below 0x10000.
 inline LPSTR MAKEINTRESOURCEA(WORD id) {
@@ -38,5 +38,3 @@ HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 LPVOID LockResource(HGLOBAL data);
 DWORD SizeofResource(HMODULE module, HRSRC resource);
-// Nothing to free; FALSE as on Windows.
-BOOL FreeResource(HGLOBAL data);

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/base/wintypes.h"
 #include "platform/pixels/pixel_view.h"
-#include "platform/wintypes.h"
 
 namespace tkp {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/kernel/debug.h"
 #include "platform/sdl/sdl_alsa.h"
 

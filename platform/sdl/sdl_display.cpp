@@ -1,8 +1,8 @@
 // The SDL backend's display: the emulated mode list and the size frames are presented at
 // (sdl_present.cpp shows them).
-#include "platform/backend.h"
+#include "platform/base/backend.h"
+#include "platform/present/display_modes.h"
 #include "platform/sdl/sdl_video.h"
-#include "platform/user/display_modes.h"
 
 using tkp::sdl::video;
 

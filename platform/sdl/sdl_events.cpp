@@ -1,9 +1,9 @@
 // SDL events into user32 input: pointer positions in back-buffer pixels, buttons, keys, focus,
 // close requests and exposure; losing the display marks the surfaces lost.
 #include "platform/ddraw/ddraw.h"
+#include "platform/present/pointer_map.h"
 #include "platform/sdl/sdl_video.h"
 #include "platform/user/input.h"
-#include "platform/user/pointer_map.h"
 #include "platform/user/user.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/kernel/debug.h"
 #include "platform/pixels/frame_changes.h"
-#include "platform/pixels/frame_scale.h"
+#include "platform/present/frame_scale.h"
+#include "platform/present/pointer_map.h"
 #include "platform/sdl/sdl_video.h"
-#include "platform/user/pointer_map.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 namespace tkp::sdl {
 

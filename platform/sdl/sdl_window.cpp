@@ -2,7 +2,7 @@
 // resizable window), waits that sleep until the next timer or event, and the clock.
 #include <climits>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/sdl/sdl_video.h"
 #include "platform/sdl/sdl_window_hints.h"
 #include "platform/user/user.h"

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/base/wintypes.h"
 #include "platform/ddraw/ddraw.h"
 #include "platform/dsound/dsound.h"
-#include "platform/wintypes.h"
 
 // ---- surfaces ----------------------------------------------------------------------------------
 // Marks one surface lost (tkp_MarkSurfacesLost in ddraw.h marks them all).
@@ -46,8 +46,6 @@ int tkp_LiveSoundBufferCount();
 void tkp_CaptureDebugOutput(bool on);
 // Returns the captured text and empties the capture buffer.
 std::string tkp_TakeDebugOutput();
-// The path of a module's executable ("" for a null module).
-const char* tkp_ModuleName(HMODULE module);
 // True when name matches pattern ('*' any run, '?' one character), ignoring ASCII case: the rule
 // FindFirstFileA filters with.
 bool tkp_WildcardMatch(const char* pattern, const char* name);

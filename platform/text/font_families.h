@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 // A character set: its code-page bit, Windows' script name, and three letters a family must have.
 struct tkp_CharsetInfo {

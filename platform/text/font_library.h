@@ -19,7 +19,6 @@ class tkp_FontLibrary {
 
     // False when FreeType could not start; nothing can then be drawn.
     bool Ok() const { return library_ != nullptr; }
-    FT_Library Library() const { return library_; }
     // The face of a font file, opened once; null (and a log line) when it cannot be opened.
     FT_Face Face(const std::string& file, int index);
     // The strike for a key, shared by every font that asks for the same one.

@@ -3,7 +3,7 @@
 // and the text also ends at the first zero byte within it.
 #pragma once
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 #ifndef CALLBACK
 #define CALLBACK

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
+#include "platform/base/wintypes.h"
 #include "platform/text/font.h"
 #include "platform/text/text_target.h"
-#include "platform/wintypes.h"
 
 struct tkp_TextStyle {
     COLORREF color = 0;

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/wintypes.h"
 #include "platform/text/font_strike.h"
-#include "platform/wintypes.h"
 
 // Widths stop growing here, far beyond any picture, so that sums of advances never overflow.
 constexpr int tkp_kMaxTextWidth = 1 << 24;

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 class tkp_TextTarget {
   public:

@@ -1,6 +1,6 @@
 // Stock cursor and icon, and the pointer's visibility: the program may hide the system pointer
 // and draw its own.
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/kernel/files.h"
 #include "platform/kernel/resources.h"
 #include "platform/user/user_state.h"

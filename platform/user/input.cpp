@@ -2,7 +2,7 @@
 // position packed into lParam, keys to WM_KEYDOWN / WM_KEYUP with Windows' lParam bits.
 #include "platform/user/input.h"
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/user/user_state.h"
 
 using tkp::user::State;

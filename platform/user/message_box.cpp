@@ -2,7 +2,7 @@
 // is not lost where nobody sees the screen.
 #include <cstdio>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/user/user.h"
 
 int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT type) {

@@ -1,5 +1,5 @@
 // The message loop's calls: taking messages in order, waiting without spinning, posting, timers.
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/kernel/files.h"
 #include "platform/user/user_state.h"
 
@@ -12,24 +12,14 @@ namespace {
 // Ids of timers without a window are handed out from here, as Windows does.
 UINT_PTR g_nextThreadTimerId = 0x7FFF0000;
 
-bool isKeyMessage(UINT m) {
-    return m == WM_KEYDOWN || m == WM_KEYUP || m == WM_SYSKEYDOWN || m == WM_SYSKEYUP;
-}
 bool isMouseMessage(UINT m) {
     return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST;
 }
 
-// What taking a message out of the queue changes: the key state seen by GetKeyState, and
-// WM_SETCURSOR sent to the window for each pointer message, as Windows does.
+// What taking a message out of the queue does: WM_SETCURSOR is sent to the window for each
+// pointer message, as Windows does.
 void messageTaken(const MSG& msg) {
-    auto& s = State();
-    if (isKeyMessage(msg.message) && msg.wParam < 256) {
-        const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
-        if (down && !s.syncDown[msg.wParam]) s.syncToggled[msg.wParam] = !s.syncToggled[msg.wParam];
-        s.syncDown[msg.wParam] = down;
-    } else if (isMouseMessage(msg.message)) {
-        s.syncDown[VK_LBUTTON] = (msg.wParam & MK_LBUTTON) != 0;
-        s.syncDown[VK_RBUTTON] = (msg.wParam & MK_RBUTTON) != 0;
+    if (isMouseMessage(msg.message)) {
         SendMessageA(msg.hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(msg.hwnd),
                      MAKELPARAM(HTCLIENT, static_cast<int>(msg.message)));
     }

@@ -1,5 +1,5 @@
 // Screen metrics: the desktop's size from the backend.
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/user/user.h"
 
 int GetSystemMetrics(int index) {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 using ATOM = WORD;
 using SHORT = std::int16_t;
@@ -236,7 +236,6 @@ constexpr DWORD ERROR_CLASS_ALREADY_EXISTS = 1410;
 // ---- window classes and the window ---------------------------------------------------------
 // Class names compare without regard to ASCII case. 0 when the name is taken or missing.
 ATOM RegisterClassA(const WNDCLASSA* wndClass);
-BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
 // Creates the one window; it covers the screen whatever position and size are asked. Sends
 // WM_CREATE (returning -1 from it fails the creation). Null while another window exists.
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
@@ -277,8 +276,6 @@ BOOL KillTimer(HWND window, UINT_PTR id);
 // ---- keys and pointer ----------------------------------------------------------------------
 // The top bit (0x8000) is set while the key or button is held now.
 SHORT GetAsyncKeyState(int vk);
-// The key's state as of the last message taken from the queue: top bit held, low bit toggled.
-SHORT GetKeyState(int vk);
 // The pointer position in back-buffer pixels.
 BOOL GetCursorPos(LPPOINT point);
 // A null cursor hides the pointer; returns the previous cursor.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/kernel/files.h"
 #include "platform/user/user_state.h"
 
@@ -42,18 +42,6 @@ ATOM RegisterClassA(const WNDCLASSA* wndClass) {
     classes.back().wc.lpszClassName = classes.back().name.c_str();
     // Windows hands out class atoms from 0xC000 on.
     return static_cast<ATOM>(0xC000 + classes.size() - 1);
-}
-
-BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
-    auto& classes = State().classes;
-    for (auto it = classes.begin(); it != classes.end(); ++it) {
-        if (isName(className) && strcasecmp(it->name.c_str(), className) == 0) {
-            classes.erase(it);
-            return TRUE;
-        }
-    }
-    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
-    return FALSE;
 }
 
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,

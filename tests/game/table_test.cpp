@@ -16,6 +16,7 @@
 #include "game/CKarta.h"
 #include "game/kartola_rules.h"
 #include "game/kartola_table.h"
+#include "game/kartola_table_events.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 

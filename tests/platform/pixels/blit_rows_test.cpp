@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/pixels/blit.h"
-#include "platform/pixels/blit_reference.h"
+#include "tests/platform/pixels/blit_reference.h"
 
 namespace {
 

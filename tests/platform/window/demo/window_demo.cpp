@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 #include "platform/user/user.h"
 
 namespace {

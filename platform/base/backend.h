@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 namespace tkp::backend {
 

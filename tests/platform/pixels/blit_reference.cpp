@@ -1,5 +1,5 @@
 // The blits pixel by pixel: the portable yardstick for the row loops.
-#include "platform/pixels/blit_reference.h"
+#include "tests/platform/pixels/blit_reference.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // Letterbox mapping: the scale is the smaller of the two ratios, the picture centred.
-#include "platform/user/pointer_map.h"
+#include "platform/present/pointer_map.h"
 
 #include <cmath>
 

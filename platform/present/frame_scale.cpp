@@ -1,7 +1,7 @@
 // Two taps per axis: a destination row mixes two widened source rows, then each destination pixel
 // mixes two pixels of that row. Channels are mixed two at a time in one 32-bit word (red and blue
 // in 0x00FF00FF, green in 0x0000FF00), which leaves each a byte of headroom.
-#include "platform/pixels/frame_scale.h"
+#include "platform/present/frame_scale.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // (bars above and below, or left and right). Platform-internal.
 #pragma once
 
-#include "platform/wintypes.h"
+#include "platform/base/wintypes.h"
 
 namespace tkp::user {
 

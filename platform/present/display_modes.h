@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/base/backend.h"
 
 namespace tkp::user {
 

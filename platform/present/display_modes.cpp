@@ -1,5 +1,5 @@
 // The emulated display-mode list: a short fixed list of common sizes that fit the desktop.
-#include "platform/user/display_modes.h"
+#include "platform/present/display_modes.h"
 
 #include <algorithm>
 
