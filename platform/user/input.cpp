@@ -87,6 +87,11 @@ void Key(int vk, bool down) {
         const int left = common == VK_SHIFT ? VK_LSHIFT : common == VK_CONTROL ? VK_LCONTROL : VK_LMENU;
         held[common] = held[left] || held[left + 1];
     }
+    // Without a window no key message is ever taken: the state of the last message is the state now.
+    if (State().main == nullptr) {
+        State().syncDown[vk] = held[vk];
+        State().syncDown[common] = held[common];
+    }
     // Alt (without Control) and F10 make system keys, as on Windows.
     const bool system = common == VK_MENU || common == VK_F10 || (held[VK_MENU] && !held[VK_CONTROL]);
     UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);

@@ -142,6 +142,7 @@ constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
+constexpr int VK_APPS = 0x5D;
 constexpr int VK_NUMPAD0 = 0x60;
 constexpr int VK_NUMPAD1 = 0x61;
 constexpr int VK_NUMPAD2 = 0x62;
