@@ -12,6 +12,7 @@
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "game/CKarta.h"
+#include "game/kartola_focus.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
@@ -72,6 +73,7 @@ void CKartolaApp::Init() {
     g_iHeldCard = -1;
     g_bCardSounds = true;
     g_bMenuFollows = false;
+    g_iFocusCard = -1;
     Do_LOAD_SRF();
 
     pointer_sprite.surface = &game_sheet;
@@ -135,7 +137,9 @@ void CKartolaApp::Init() {
 
     ZISTI_FONTY();
     g_iTextFont = NAJDI_FONT("Verdana");
+    RecallSettings();
     NASTAV_FONTY();
+    ShowSoundState();
 }
 
 // The hint shown on an empty table: where the sets are looked for and what a set is.
@@ -247,6 +251,7 @@ void CKartolaApp::GameWon() {
 }
 
 void CKartolaApp::SetLoading() {
+    g_iFocusCard = -1;
     duir_FINAL.VYMAZ();
     m_lblSuper->visible = false;
 }

@@ -20,15 +20,12 @@ namespace {
 // Where the banner comes back from after it left the screen on the right.
 constexpr int kBannerRestartX = -600;
 constexpr int kBannerStep = 2;
+constexpr WPARAM kRedrawTimer = 1;
 
 // The grab offset of the held card, kept apart from the one the element tree shares, so that
 // another element taken on the same press cannot shift the card.
 int g_heldDx = 0;
 int g_heldDy = 0;
-
-bool held(int vk) {
-    return (GetAsyncKeyState(vk) & 0x8000) != 0;
-}
 
 // The list's pending choice after a pointer event: true with its value.
 bool chosen(tk_CDUI& list, int px, int py, int code, int* value) {
@@ -64,10 +61,16 @@ void CKartolaApp::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPar
         case WM_RBUTTONUP:
             g_bMenuFollows = false;
             break;
+        case WM_DESTROY:
+            RememberSettings();
+            break;
         case WM_KEYDOWN:
-            OnKey(static_cast<int>(wParam));
+        case WM_SYSKEYDOWN:
+            if (OnKey(static_cast<int>(wParam))) TakeKey();
             break;
         case WM_TIMER:
+            if (wParam == kScanTimer) ScanStep();
+            if (wParam != kRedrawTimer) break;
             if (banner_sprite.state != 2) {
                 banner_sprite.x += kBannerStep;
                 if (banner_sprite.x > m_ScrW + 200) banner_sprite.x = kBannerRestartX;
@@ -102,6 +105,8 @@ void CKartolaApp::OnPointerMove(int px, int py) {
 void CKartolaApp::OnLeftDown() {
     const int px = px_, py = py_;
     pointer_sprite.SF(1);
+    // While scanning, a click anywhere is the switch.
+    if (scan_ms > 0) return ActOnFocus();
     // A click on the banner removes it for the rest of the run.
     banner_sprite.INFORMUJ_SA(px, py, 1);
     if (banner_sprite.state == 2 && banner_sprite.visible) {
@@ -109,32 +114,9 @@ void CKartolaApp::OnLeftDown() {
         banner_sprite.state = 0;
     }
     int v = 0;
-    if (chosen(dui_Main, px, py, 1, &v)) {
-        if (v == kMenuScatter) {
-            snd_cvak.SPUSTI();
-            Scatter();
-        } else if (v == kMenuQuit) {
-            snd_koniec.SPUSTI();
-            Close();
-        }
-    }
-    if (chosen(utl_duir_DATA, px, py, 1, &v)) {
-        snd_cvak.SPUSTI();
-        tk_TVOLBAR* row = utl_duir_DATA.VratVolbu__hodnotovo(v);
-        if (!row) {
-            TK_LOG_ERR("Nenajdena volba");
-            TK_FAIL("Nenajdena volba");
-        }
-        if (row->data) {
-            LoadSet(static_cast<const char*>(row->data));
-            NASTAV_FONTY();
-        }
-    }
-    if (chosen(dui_Zvuk, px, py, 1, &v)) {
-        snd_cvak.SPUSTI();
-        if (v == kSoundsOff) g_bCardSounds = false;
-        if (v == kSoundsOn) g_bCardSounds = true;
-    }
+    if (chosen(dui_Main, px, py, 1, &v)) MenuChosen(v);
+    if (chosen(utl_duir_DATA, px, py, 1, &v)) SetChosen(v);
+    if (chosen(dui_Zvuk, px, py, 1, &v)) SoundChosen(v);
     // Rows of the found list carry pair + 1; a row plays its pair's sound whatever the card sounds.
     if (chosen(duir_FINAL, px, py, 1, &v)) {
         if (tk_CDSO_Zvuk* sound = SoundOf(v - 1)) sound->SPUSTI();
@@ -142,6 +124,8 @@ void CKartolaApp::OnLeftDown() {
     if (CKarta* card = CardAt(g_iHoverCard)) {
         g_iHeldCard = g_iHoverCard;
         g_iHoverCard = -1;
+        held_from_x_ = card->x;
+        held_from_y_ = card->y;
         card->INFORMUJ_SA(px, py, 1);
         g_heldDx = px - card->x;
         g_heldDy = py - card->y;
@@ -156,6 +140,7 @@ void CKartolaApp::OnLeftDown() {
 void CKartolaApp::OnLeftUp() {
     const int px = px_, py = py_;
     pointer_sprite.SF(0);
+    if (scan_ms > 0) return;
     banner_sprite.INFORMUJ_SA(px, py, -1);
     for (tk_CDUI* list : {static_cast<tk_CDUI*>(&dui_Main), static_cast<tk_CDUI*>(&utl_duir_DATA), &dui_Zvuk,
                           static_cast<tk_CDUI*>(&duir_FINAL)})
@@ -169,27 +154,32 @@ void CKartolaApp::OnLeftUp() {
     g_iHeldCard = -1;
 }
 
-void CKartolaApp::OnKey(int key) {
-    const int step = held(VK_CONTROL) || held(VK_SHIFT) ? -1 : 1;
-    switch (key) {
-        case VK_SPACE:
-            dui_Main.visible = true;
-            dui_Main.RESET_DEFAULT((dui_Main.trieda + 1) % 3);
-            dui_Main.je_popup = false;
-            return;
-        case VK_F1:
-            g_TextFontW += step;
-            break;
-        case VK_F2:
-            g_TextFontH += step;
-            break;
-        case VK_F3:
-            g_iTextFont += step;
-            if (g_iTextFont > REG_FONTY.count - 1) g_iTextFont = REG_FONTY.count - 1;
-            if (g_iTextFont < 0) g_iTextFont = 0;
-            break;
-        default:
-            return;
+void CKartolaApp::MenuChosen(int value) {
+    if (value == kMenuScatter) {
+        snd_cvak.SPUSTI();
+        Scatter();
+    } else if (value == kMenuQuit) {
+        snd_koniec.SPUSTI();
+        Close();
     }
-    NASTAV_FONTY();
+}
+
+void CKartolaApp::SetChosen(int value) {
+    snd_cvak.SPUSTI();
+    tk_TVOLBAR* row = utl_duir_DATA.VratVolbu__hodnotovo(value);
+    if (!row) {
+        TK_LOG_ERR("Nenajdena volba");
+        TK_FAIL("Nenajdena volba");
+    }
+    if (row->data) {
+        LoadSet(static_cast<const char*>(row->data));
+        NASTAV_FONTY();
+    }
+}
+
+void CKartolaApp::SoundChosen(int value) {
+    snd_cvak.SPUSTI();
+    if (value == kSoundsOff) g_bCardSounds = false;
+    if (value == kSoundsOn) g_bCardSounds = true;
+    ShowSoundState();
 }
