@@ -5,6 +5,7 @@
 // Ctrl+F1 and Ctrl+F2 are left to the framework (layout editor, set-up buttons).
 #define TK_MODULE "Kartola"
 #include "framework/app/tk_APP_Editor.h"
+#include "framework/graphics/tk_Display.h"
 #include "framework/lists/tk_TVOLBA.h"
 #include "framework/support/tk_LOG.h"
 #include "game/CKarta.h"
@@ -224,6 +225,8 @@ bool CKartolaApp::OnTableKey(int key) {
 }
 
 void CKartolaApp::ActOnFocus() {
+    // While scanning, the card the focus lands on after the switch gets a whole step too.
+    if (scan_ms > 0) SetTimer(tk_hWnd, kScanTimer, static_cast<UINT>(scan_ms), nullptr);
     CKarta* focus = CardAt(g_iFocusCard);
     if (!focus || !focus->visible) {
         g_iFocusCard = CardInReadingOrder(-1, 1);

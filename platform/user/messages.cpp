@@ -1,6 +1,8 @@
 // The message loop's calls: taking messages in order, waiting without spinning, posting, timers.
 #include "platform/backend.h"
 #include "platform/kernel/files.h"
+#include "platform/user/close_signal.h"
+#include "platform/user/input.h"
 #include "platform/user/user_state.h"
 
 using tkp::user::LiveWindow;
@@ -43,6 +45,7 @@ bool badWindowFilter(HWND window) {
 
 bool take(MSG* msg, const MessageFilter& filter, bool remove) {
     tkp::backend::PumpEvents();
+    if (tkp::user::TakeCloseSignal()) tkp::input::CloseRequested();
     auto& s = State();
     if (!s.queue.Take(msg, filter, remove, tkp::backend::NowMs())) return false;
     if (msg->message == WM_QUIT || msg->message == WM_PAINT || msg->message == WM_TIMER) msg->pt = s.cursor;
