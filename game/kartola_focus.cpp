@@ -27,8 +27,8 @@ bool before(int a, int b) {
 int CardInReadingOrder(int from, int step) {
     const bool forward = step >= 0;
     const bool anchored = shown(from) != nullptr;
-    int best = -1;   // the nearest card past `from` in the direction
-    int wrap = -1;   // the first (or last) card of all, where the walk goes on after the end
+    int best = -1;  // the nearest card past `from` in the direction
+    int wrap = -1;  // the first (or last) card of all, where the walk goes on after the end
     for (int i = 0; i < REG_KARTY.count; ++i) {
         if (!shown(i) || i == from) continue;
         if (wrap < 0 || (forward ? before(i, wrap) : before(wrap, i))) wrap = i;

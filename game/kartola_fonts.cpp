@@ -72,8 +72,8 @@ std::vector<std::uint16_t> sampleOf(IDirectDrawSurface* box, const char* face) {
     if (box->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr) != DD_OK) return pixels;
     int top = kSampleH, bottom = -1;
     for (int y = 0; y < kSampleH; ++y) {
-        const auto* row = reinterpret_cast<const std::uint16_t*>(static_cast<const char*>(desc.lpSurface) +
-                                                                  static_cast<std::ptrdiff_t>(y) * desc.lPitch);
+        const auto* row = reinterpret_cast<const std::uint16_t*>(
+            static_cast<const char*>(desc.lpSurface) + static_cast<std::ptrdiff_t>(y) * desc.lPitch);
         for (int x = 0; x < kSampleW; ++x) {
             pixels.push_back(row[x]);
             if (row[x] != 0xFFFF) top = std::min(top, y), bottom = std::max(bottom, y);
@@ -111,8 +111,10 @@ void keepDistinctFaces() {
             kept.Add(face);
             continue;
         }
-        if (same >= 0) g_sameFaces.emplace_back(face, static_cast<const char*>(kept.items[same]));
-        else TK_LOG("font bez citatelneho textu, vynechany", face);
+        if (same >= 0)
+            g_sameFaces.emplace_back(face, static_cast<const char*>(kept.items[same]));
+        else
+            TK_LOG("font bez citatelneho textu, vynechany", face);
         delete[] face;
     }
     box->Release();

@@ -116,8 +116,8 @@ void CKartolaApp::WalkMenu(tk_CDUI* list, int entry) {
     walked_list_ = list;
     walked_entry_ = ((entry % n) + n) % n;
     const POINT p = middle(list->EntryAt(walked_entry_)->rect);
-    list->INFORMUJ_SA(p.x + (list->posun == 1 ? list->posun_x : 0), p.y + (list->posun == 1 ? list->posun_y : 0),
-                      0);
+    list->INFORMUJ_SA(p.x + (list->posun == 1 ? list->posun_x : 0),
+                      p.y + (list->posun == 1 ? list->posun_y : 0), 0);
 }
 
 void CKartolaApp::ChooseWalkedEntry() {

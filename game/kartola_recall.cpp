@@ -39,7 +39,8 @@ void CKartolaApp::RecallSettings() {
     if (!face.empty()) {
         const int found = NAJDI_FONT(face.c_str());
         // NAJDI_FONT answers 0 also for a face that is gone; only a real match is taken.
-        if (REG_FONTY.count > 0 && face == static_cast<const char*>(REG_FONTY.items[found])) g_iTextFont = found;
+        if (REG_FONTY.count > 0 && face == static_cast<const char*>(REG_FONTY.items[found]))
+            g_iTextFont = found;
     }
     g_TextFontW = number(memory, "font_width", g_TextFontW, 1, 400);
     g_TextFontH = number(memory, "font_height", g_TextFontH, 1, 400);

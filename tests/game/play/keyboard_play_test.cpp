@@ -37,7 +37,8 @@ std::string FoundSounds(int pair) {
 
 std::string FoundList(GameApp& a) {
     std::string names;
-    for (int i = 0; i < a.duir_FINAL.CountR(); ++i) names += std::string(a.duir_FINAL.VratVolbu__indexovo(i)->text) + "|";
+    for (int i = 0; i < a.duir_FINAL.CountR(); ++i)
+        names += std::string(a.duir_FINAL.VratVolbu__indexovo(i)->text) + "|";
     return names;
 }
 
@@ -68,8 +69,9 @@ TEST_F(KeyboardPlay, AWholeGameByTabAndEnterSoundsAndListsAsAMouseGame) {
         });
         steps.push_back([p, &heard](GameApp& a) {
             heard += a.TakeSounds() + " ";
-            EXPECT_EQ(Nums(g_iHeldCard, CardAt(2 * p)->visible, CardAt(2 * p + 1)->visible, a.duir_FINAL.CountR()),
-                      Nums(-1, 0, 0, p + 1));
+            EXPECT_EQ(
+                Nums(g_iHeldCard, CardAt(2 * p)->visible, CardAt(2 * p + 1)->visible, a.duir_FINAL.CountR()),
+                Nums(-1, 0, 0, p + 1));
         });
     }
     steps.push_back(kIdle);
@@ -256,8 +258,8 @@ TEST_F(KeyboardPlay, ShiftF1AndF2ChangeOnlyTheNamesAndCtrlF1SwitchesTheEditor) {
             tkp_HeadlessKey(VK_LSHIFT, false);
         },
         [](GameApp& a) {
-            EXPECT_EQ(Nums(g_TextFontW, g_TextFontH, tk_APP_EditorOn() != nullptr, a.FindCHLWithID(603)->visible,
-                           a.FindCHLWithID(604)->visible),
+            EXPECT_EQ(Nums(g_TextFontW, g_TextFontH, tk_APP_EditorOn() != nullptr,
+                           a.FindCHLWithID(603)->visible, a.FindCHLWithID(604)->visible),
                       "17,21,0,1,1");
             tkp_HeadlessKey(VK_LCONTROL, true);
             Press(VK_F1);
@@ -284,7 +286,8 @@ TEST_P(ClosingWrites, TheSettingsAndTheNameFontAndAreReadAtTheNextStart) {
     std::string face;
     {
         GameApp app;
-        const Steps steps = {kIdle, [&](GameApp&) {
+        const Steps steps = {kIdle,
+                             [&](GameApp&) {
                                  Press(VK_F3);
                                  Press(VK_F1);
                              },
@@ -307,8 +310,8 @@ TEST_P(ClosingWrites, TheSettingsAndTheNameFontAndAreReadAtTheNextStart) {
     GameApp again;
     std::string seen;
     const Steps steps = {kIdle, [&](GameApp&) {
-                             seen = std::string(static_cast<const char*>(REG_FONTY.items[g_iTextFont])) + " " +
-                                    Nums(g_TextFontW, g_TextFontH);
+                             seen = std::string(static_cast<const char*>(REG_FONTY.items[g_iTextFont])) +
+                                    " " + Nums(g_TextFontW, g_TextFontH);
                              Press(VK_ESCAPE);
                          }};
     EXPECT_EQ(Run(again, nullptr, steps), 0);
@@ -346,7 +349,8 @@ TEST_F(KeyboardPlay, F3WalksOnlyFacesThatDrawKartolaDifferently) {
             Press(VK_ESCAPE);
         }
     };
-    const Steps steps = {kIdle, [](GameApp&) {
+    const Steps steps = {kIdle,
+                         [](GameApp&) {
                              tkp_HeadlessKey(VK_LCONTROL, true);
                              for (int i = 0; i < REG_FONTY.count; ++i) Press(VK_F3);
                              tkp_HeadlessKey(VK_LCONTROL, false);
