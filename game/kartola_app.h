@@ -105,6 +105,7 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void OnPointerMove(int px, int py);
     void OnLeftDown();
     void OnLeftUp();
+    bool OnTapWhileHolding();
     // Keys (kartola_keys.cpp): true when the game took the key, which then means nothing else.
     bool OnKey(int key);
     bool OnMenuKey(int key);
@@ -153,6 +154,12 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     // The list menu walked by keys and the index of its walked entry; null while no menu is.
     tk_CDUI* walked_list_ = nullptr;
     int walked_entry_ = -1;
+    // The pointer messages being handled come from a finger; where it landed; a card taken by a
+    // tap, held until the next tap.
+    bool touch_ = false;
+    int down_x_ = 0;
+    int down_y_ = 0;
+    bool tap_held_ = false;
     // Where the held card lay when it was taken, for Escape.
     int held_from_x_ = 0;
     int held_from_y_ = 0;

@@ -4,6 +4,7 @@
 // and the name font; each tick of the timer moves the banner.
 #define TK_MODULE "Kartola"
 #include <cstdint>
+#include <cstdlib>
 
 #include "framework/graphics/tk_Display.h"
 #include "framework/lists/tk_TVOLBAR.h"
@@ -27,6 +28,14 @@ constexpr WPARAM kRedrawTimer = 1;
 int g_heldDx = 0;
 int g_heldDy = 0;
 
+// A finger moves no more than this many pixels between landing and lifting in a tap.
+constexpr int kTapSlop = 8;
+
+// The pointer message being handled was made by a finger on a touch screen.
+bool fromTouch() {
+    return (GetMessageExtraInfo() & SIGNATURE_MASK) == MI_WP_SIGNATURE;
+}
+
 // The list's pending choice after a pointer event: true with its value.
 bool chosen(tk_CDUI& list, int px, int py, int code, int* value) {
     list.INFORMUJ_SA(px, py, code);
@@ -42,9 +51,14 @@ void CKartolaApp::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPar
             SetCursor(nullptr);
             break;
         case WM_MOUSEMOVE:
+            // The pointer hand shows while a mouse is used, not under a finger.
+            touch_ = fromTouch();
+            pointer_sprite.visible = !touch_;
             OnPointerMove(LOWORD(packed), HIWORD(packed));
             break;
         case WM_LBUTTONDOWN:
+            touch_ = fromTouch();
+            pointer_sprite.visible = !touch_;
             OnLeftDown();
             break;
         case WM_LBUTTONUP:
@@ -107,6 +121,10 @@ void CKartolaApp::OnLeftDown() {
     pointer_sprite.SF(1);
     // While scanning, a click anywhere is the switch.
     if (scan_ms > 0) return ActOnFocus();
+    down_x_ = px;
+    down_y_ = py;
+    if (touch_ && tap_held_ && OnTapWhileHolding()) return;
+    tap_held_ = false;
     // A click on the banner removes it for the rest of the run.
     banner_sprite.INFORMUJ_SA(px, py, 1);
     if (banner_sprite.state == 2 && banner_sprite.visible) {
@@ -149,9 +167,38 @@ void CKartolaApp::OnLeftUp() {
     g_iHoverCard = -1;
     if (CKarta* card = CardAt(g_iHeldCard)) {
         card->INFORMUJ_SA(px, py, -1);
+        // A tap takes the card and it stays taken: the next tap says where it goes.
+        if (touch_ && std::abs(px - down_x_) <= kTapSlop && std::abs(py - down_y_) <= kTapSlop) {
+            card->x = held_from_x_;
+            card->y = held_from_y_;
+            tap_held_ = true;
+            return;
+        }
         DropHeldCard(this);
     }
     g_iHeldCard = -1;
+}
+
+// A tap while a tapped card is held: on its partner it makes the pair, on itself it puts it down;
+// anywhere else the held card is put down and the tap goes on as a press (taking another card).
+bool CKartolaApp::OnTapWhileHolding() {
+    const int held = g_iHeldCard;
+    CKarta* card = CardAt(held);
+    tap_held_ = false;
+    if (!card) return false;
+    const int target = CardUnderPointer(px_, py_);
+    CKarta* other = CardAt(target);
+    if (other && other != card && other->pair == card->pair) {
+        // Laid onto its partner, as a drop within the snap distance.
+        card->x = other->x;
+        card->y = other->y;
+        DropHeldCard(this);
+        return true;
+    }
+    g_iHeldCard = -1;
+    if (other == card) return true;
+    g_iHoverCard = target;
+    return false;
 }
 
 void CKartolaApp::MenuChosen(int value) {

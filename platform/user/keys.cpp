@@ -20,6 +20,10 @@ SHORT GetKeyState(int vk) {
     return static_cast<SHORT>(bits);
 }
 
+LPARAM GetMessageExtraInfo() {
+    return State().extraInfo;
+}
+
 BOOL GetCursorPos(LPPOINT point) {
     if (point == nullptr) return FALSE;
     *point = State().cursor;

@@ -25,6 +25,7 @@ bool isMouseMessage(UINT m) {
 // WM_SETCURSOR sent to the window for each pointer message, as Windows does.
 void messageTaken(const MSG& msg) {
     auto& s = State();
+    s.extraInfo = msg.lPrivate;
     if (isKeyMessage(msg.message) && msg.wParam < 256) {
         const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
         if (down && !s.syncDown[msg.wParam]) s.syncToggled[msg.wParam] = !s.syncToggled[msg.wParam];
@@ -105,7 +106,8 @@ BOOL WaitMessage() {
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window != nullptr && LiveWindow(window) == nullptr) return FALSE;
     auto& s = State();
-    s.queue.Post(MSG{window, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor});
+    s.queue.Post(
+        MSG{window, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor, 0});
     return TRUE;
 }
 

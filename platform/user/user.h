@@ -30,6 +30,8 @@ struct MSG {
     LPARAM lParam;
     DWORD time;
     POINT pt;
+    // What GetMessageExtraInfo answers while this message is handled.
+    LPARAM lPrivate;
 };
 using LPMSG = MSG*;
 
@@ -282,6 +284,11 @@ SHORT GetAsyncKeyState(int vk);
 SHORT GetKeyState(int vk);
 // The pointer position in back-buffer pixels.
 BOOL GetCursorPos(LPPOINT point);
+// The extra information of the last message taken from the queue. Pointer messages made from a
+// touch screen carry the signature of MI_WP_SIGNATURE in their top 24 bits, as on Windows.
+LPARAM GetMessageExtraInfo();
+constexpr LPARAM MI_WP_SIGNATURE = 0xFF515700;
+constexpr LPARAM SIGNATURE_MASK = 0xFFFFFF00;
 // A null cursor hides the pointer; returns the previous cursor.
 HCURSOR SetCursor(HCURSOR cursor);
 // Stock cursors only (IDC_ARROW); null for anything else.

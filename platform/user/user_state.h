@@ -38,6 +38,8 @@ struct UserState {
     bool syncDown[256] = {};
     bool syncToggled[256] = {};
     POINT cursor = {0, 0};
+    // The extra information of the last message taken.
+    LPARAM extraInfo = 0;
     HCURSOR cursorShape = nullptr;
     bool pointerShown = true;
 };
