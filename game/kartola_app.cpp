@@ -17,6 +17,7 @@
 #include "game/CKarta.h"
 #include "game/kartola_card_faces.h"
 #include "game/kartola_collate.h"
+#include "game/kartola_focus.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
@@ -79,6 +80,7 @@ void CKartolaApp::Init() {
     g_iHeldCard = -1;
     g_bCardSounds = true;
     g_bMenuFollows = false;
+    g_iFocusCard = -1;
     Do_LOAD_SRF();
 
     pointer_sprite.surface = &game_sheet;
@@ -146,7 +148,9 @@ void CKartolaApp::Init() {
 
     ZISTI_FONTY();
     g_iTextFont = NAJDI_FONT("Verdana");
+    RecallSettings();
     NASTAV_FONTY();
+    ShowSoundState();
 }
 
 // The hint shown on an empty table: where the sets are looked for and what a set is.
@@ -295,6 +299,7 @@ void CKartolaApp::GameWon() {
 
 void CKartolaApp::SetLoading() {
     TheTableClear().Forget();
+    g_iFocusCard = -1;
     duir_FINAL.VYMAZ();
     m_lblSuper->visible = false;
 }

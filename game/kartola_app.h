@@ -42,6 +42,10 @@ enum : int {
 // one line. They are file and folder names, so "&" in them is a letter, not an accelerator marker.
 inline constexpr UINT kTableTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 
+// The timer of one-switch scanning and its usual step.
+inline constexpr UINT_PTR kScanTimer = 2;
+inline constexpr int kScanStepMs = 1500;
+
 // Pixel value the table is filled with: a blue in the display's 16-bit format.
 inline constexpr DWORD kTableColour = 500;
 
@@ -108,7 +112,36 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void OnPointerMove(int px, int py);
     void OnLeftDown();
     void OnLeftUp();
-    void OnKey(int key);
+    bool OnTapWhileHolding();
+    // Keys (kartola_keys.cpp): true when the game took the key, which then means nothing else.
+    bool OnKey(int key);
+    bool OnMenuKey(int key);
+    bool OnTableKey(int key);
+    bool OnFontKey(int key, bool shift, bool ctrl);
+    // The menu by keys: opened under the menu button, walked entry by entry, chosen with Enter.
+    void OpenMenuByKey();
+    void CloseMenus();
+    bool MenuOpen() const;
+    void WalkMenu(tk_CDUI* list, int entry);
+    void ChooseWalkedEntry();
+    // Enter on the table: take the focused card, pair the held one with it, or put it down.
+    void ActOnFocus();
+    // Escape with a card held: it goes back where it was taken and is held no more.
+    void PutBackHeldCard();
+    // One step of one-switch scanning: the focus to the next card, or the next menu entry.
+    void ScanStep();
+    // What a choice in each list does, by pointer or by key.
+    void MenuChosen(int value);
+    void SetChosen(int value);
+    void SoundChosen(int value);
+    // The card sound switch's entries name the state in force.
+    void ShowSoundState();
+    // The name font (face, width, height) and the scanning step from the game's memory, and back
+    // into it when the window goes (kartola_recall.cpp).
+    void RecallSettings();
+    void RememberSettings();
+    // The focus ring, in the hover pen, when the keyboard or scanning moved it.
+    void DrawFocus(IDirectDrawSurface* surface);
     void FindSets();
     void DrawSetsHint(IDirectDrawSurface* surface);
     void DrawLeftOutNotice(IDirectDrawSurface* surface);
@@ -131,6 +164,24 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     std::string progress_set_;
     int progress_done_ = 0;
     int progress_total_ = 0;
+    // The list menu walked by keys and the index of its walked entry; null while no menu is.
+    tk_CDUI* walked_list_ = nullptr;
+    int walked_entry_ = -1;
+    // The pointer messages being handled come from a finger; where it landed; a card taken by a
+    // tap, held until the next tap.
+    bool touch_ = false;
+    int down_x_ = 0;
+    int down_y_ = 0;
+    bool tap_held_ = false;
+    // Where the held card lay when it was taken, for Escape.
+    int held_from_x_ = 0;
+    int held_from_y_ = 0;
+
+  public:
+    // One-switch scanning: the focus steps on its own every scan_ms milliseconds (0: off) and
+    // Space, Enter or a left click acts as Enter. Set before Execute; the memory's "scan" key
+    // turns it on when this is left at -1.
+    int scan_ms = -1;
 };
 
 // Pens of the frames around the card under the pointer (green) and the held card (red).

@@ -10,6 +10,7 @@
 #include "game/CKarta.h"
 #include "game/kartola_app.h"
 #include "game/kartola_card_faces.h"
+#include "game/kartola_focus.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_clear.h"
@@ -131,7 +132,22 @@ void CKartolaApp::ZOBRAZ_STOL(IDirectDrawSurface* surface) {
         if (CKarta* card = CardAt(i)) CardFaces().Draw(surface, i, card);
     }
     frame(surface, CardAt(g_iHoverCard), g_penHover);
+    DrawFocus(surface);
     frame(surface, CardAt(g_iHeldCard), g_penHeld);
+}
+
+// The focus ring lies 4 pixels outside the card, so that the held frame on the same card and the
+// hover frame stay in sight.
+void CKartolaApp::DrawFocus(IDirectDrawSurface* surface) {
+    const CKarta* card = CardAt(g_iFocusCard);
+    HDC dc = nullptr;
+    if (!card || !card->visible || !g_penHover || surface->GetDC(&dc) != DD_OK || !dc) return;
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    HGDIOBJ oldPen = SelectObject(dc, g_penHover);
+    Rectangle(dc, card->x - 4, card->y - 4, card->x + card->sir + 4, card->y + card->vys + 4);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    surface->ReleaseDC(dc);
 }
 
 // White lines in the name font, centred on the table right of the found list.

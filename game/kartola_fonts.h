@@ -9,7 +9,9 @@
 #include "platform/platform.h"
 
 // Face names of the system's font families (heap strings owned here), in enumeration order,
-// without consecutive repeats.
+// without consecutive repeats: only faces that draw a name differently from every face before
+// them (a stand-in name drawn by an installed face counts once, under the first name), and no
+// symbol face or face whose letters come out too small to read.
 extern tk_CARRE REG_FONTY;
 // Character width and height of the name font, in logical units; no bounds.
 extern int g_TextFontW;
@@ -23,8 +25,8 @@ extern std::uint32_t g_uNameFontsVersion;
 
 // Appends the system's face names to REG_FONTY and logs each.
 void ZISTI_FONTY();
-// Index of the first face exactly equal to face; 0 when none is. Enumerates first when
-// REG_FONTY is empty.
+// Index of the first face exactly equal to face, or of the face it draws like when its name was
+// left out as a stand-in; 0 when none is. Enumerates first when REG_FONTY is empty.
 int NAJDI_FONT(const char* face);
 // Makes the common name font and, for every name of REG_TEXT too wide for a card in it, a
 // narrowed font of the same height; each font replaced is deleted.

@@ -4,6 +4,7 @@
 // and the name font; each tick of the timer moves the banner.
 #define TK_MODULE "Kartola"
 #include <cstdint>
+#include <cstdlib>
 
 #include "framework/graphics/tk_Display.h"
 #include "framework/lists/tk_TVOLBAR.h"
@@ -20,14 +21,19 @@ namespace {
 // Where the banner comes back from after it left the screen on the right.
 constexpr int kBannerRestartX = -600;
 constexpr int kBannerStep = 2;
+constexpr WPARAM kRedrawTimer = 1;
 
 // The grab offset of the held card, kept apart from the one the element tree shares, so that
 // another element taken on the same press cannot shift the card.
 int g_heldDx = 0;
 int g_heldDy = 0;
 
-bool held(int vk) {
-    return (GetAsyncKeyState(vk) & 0x8000) != 0;
+// A finger moves no more than this many pixels between landing and lifting in a tap.
+constexpr int kTapSlop = 8;
+
+// The pointer message being handled was made by a finger on a touch screen.
+bool fromTouch() {
+    return (GetMessageExtraInfo() & SIGNATURE_MASK) == MI_WP_SIGNATURE;
 }
 
 // The list's pending choice after a pointer event: true with its value.
@@ -45,9 +51,14 @@ void CKartolaApp::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPar
             SetCursor(nullptr);
             break;
         case WM_MOUSEMOVE:
+            // The pointer hand shows while a mouse is used, not under a finger.
+            touch_ = fromTouch();
+            pointer_sprite.visible = !touch_;
             OnPointerMove(LOWORD(packed), HIWORD(packed));
             break;
         case WM_LBUTTONDOWN:
+            touch_ = fromTouch();
+            pointer_sprite.visible = !touch_;
             OnLeftDown();
             break;
         case WM_LBUTTONUP:
@@ -64,10 +75,16 @@ void CKartolaApp::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPar
         case WM_RBUTTONUP:
             g_bMenuFollows = false;
             break;
+        case WM_DESTROY:
+            RememberSettings();
+            break;
         case WM_KEYDOWN:
-            OnKey(static_cast<int>(wParam));
+        case WM_SYSKEYDOWN:
+            if (OnKey(static_cast<int>(wParam))) TakeKey();
             break;
         case WM_TIMER:
+            if (wParam == kScanTimer) ScanStep();
+            if (wParam != kRedrawTimer) break;
             if (banner_sprite.state != 2) {
                 banner_sprite.x += kBannerStep;
                 if (banner_sprite.x > m_ScrW + 200) banner_sprite.x = kBannerRestartX;
@@ -103,6 +120,12 @@ void CKartolaApp::OnLeftDown() {
     const int px = px_, py = py_;
     pointer_sprite.SF(1);
     left_out_.clear();
+    // While scanning, a click anywhere is the switch.
+    if (scan_ms > 0) return ActOnFocus();
+    down_x_ = px;
+    down_y_ = py;
+    if (touch_ && tap_held_ && OnTapWhileHolding()) return;
+    tap_held_ = false;
     // A click on the banner removes it for the rest of the run.
     banner_sprite.INFORMUJ_SA(px, py, 1);
     if (banner_sprite.state == 2 && banner_sprite.visible) {
@@ -110,32 +133,9 @@ void CKartolaApp::OnLeftDown() {
         banner_sprite.state = 0;
     }
     int v = 0;
-    if (chosen(dui_Main, px, py, 1, &v)) {
-        if (v == kMenuScatter) {
-            snd_cvak.SPUSTI();
-            Scatter();
-        } else if (v == kMenuQuit) {
-            snd_koniec.SPUSTI();
-            Close();
-        }
-    }
-    if (chosen(utl_duir_DATA, px, py, 1, &v)) {
-        snd_cvak.SPUSTI();
-        tk_TVOLBAR* row = utl_duir_DATA.VratVolbu__hodnotovo(v);
-        if (!row) {
-            TK_LOG_ERR("Nenajdena volba");
-            TK_FAIL("Nenajdena volba");
-        }
-        if (row->data) {
-            LoadSet(static_cast<const char*>(row->data));
-            NASTAV_FONTY();
-        }
-    }
-    if (chosen(dui_Zvuk, px, py, 1, &v)) {
-        snd_cvak.SPUSTI();
-        if (v == kSoundsOff) g_bCardSounds = false;
-        if (v == kSoundsOn) g_bCardSounds = true;
-    }
+    if (chosen(dui_Main, px, py, 1, &v)) MenuChosen(v);
+    if (chosen(utl_duir_DATA, px, py, 1, &v)) SetChosen(v);
+    if (chosen(dui_Zvuk, px, py, 1, &v)) SoundChosen(v);
     // Rows of the found list carry pair + 1; a row plays its pair's sound whatever the card sounds.
     if (chosen(duir_FINAL, px, py, 1, &v)) {
         if (tk_CDSO_Zvuk* sound = SoundOf(v - 1)) sound->SPUSTI();
@@ -143,6 +143,8 @@ void CKartolaApp::OnLeftDown() {
     if (CKarta* card = CardAt(g_iHoverCard)) {
         g_iHeldCard = g_iHoverCard;
         g_iHoverCard = -1;
+        held_from_x_ = card->x;
+        held_from_y_ = card->y;
         card->INFORMUJ_SA(px, py, 1);
         g_heldDx = px - card->x;
         g_heldDy = py - card->y;
@@ -157,6 +159,7 @@ void CKartolaApp::OnLeftDown() {
 void CKartolaApp::OnLeftUp() {
     const int px = px_, py = py_;
     pointer_sprite.SF(0);
+    if (scan_ms > 0) return;
     banner_sprite.INFORMUJ_SA(px, py, -1);
     for (tk_CDUI* list : {static_cast<tk_CDUI*>(&dui_Main), static_cast<tk_CDUI*>(&utl_duir_DATA), &dui_Zvuk,
                           static_cast<tk_CDUI*>(&duir_FINAL)})
@@ -165,32 +168,66 @@ void CKartolaApp::OnLeftUp() {
     g_iHoverCard = -1;
     if (CKarta* card = CardAt(g_iHeldCard)) {
         card->INFORMUJ_SA(px, py, -1);
+        // A tap takes the card and it stays taken: the next tap says where it goes.
+        if (touch_ && std::abs(px - down_x_) <= kTapSlop && std::abs(py - down_y_) <= kTapSlop) {
+            card->x = held_from_x_;
+            card->y = held_from_y_;
+            tap_held_ = true;
+            return;
+        }
         DropHeldCard(this);
     }
     g_iHeldCard = -1;
 }
 
-void CKartolaApp::OnKey(int key) {
-    const int step = held(VK_CONTROL) || held(VK_SHIFT) ? -1 : 1;
-    switch (key) {
-        case VK_SPACE:
-            dui_Main.visible = true;
-            dui_Main.RESET_DEFAULT((dui_Main.trieda + 1) % 3);
-            dui_Main.je_popup = false;
-            return;
-        case VK_F1:
-            g_TextFontW += step;
-            break;
-        case VK_F2:
-            g_TextFontH += step;
-            break;
-        case VK_F3:
-            g_iTextFont += step;
-            if (g_iTextFont > REG_FONTY.count - 1) g_iTextFont = REG_FONTY.count - 1;
-            if (g_iTextFont < 0) g_iTextFont = 0;
-            break;
-        default:
-            return;
+// A tap while a tapped card is held: on its partner it makes the pair, on itself it puts it down;
+// anywhere else the held card is put down and the tap goes on as a press (taking another card).
+bool CKartolaApp::OnTapWhileHolding() {
+    const int held = g_iHeldCard;
+    CKarta* card = CardAt(held);
+    tap_held_ = false;
+    if (!card) return false;
+    const int target = CardUnderPointer(px_, py_);
+    CKarta* other = CardAt(target);
+    if (other && other != card && other->pair == card->pair) {
+        // Laid onto its partner, as a drop within the snap distance.
+        card->x = other->x;
+        card->y = other->y;
+        DropHeldCard(this);
+        return true;
     }
-    NASTAV_FONTY();
+    g_iHeldCard = -1;
+    if (other == card) return true;
+    g_iHoverCard = target;
+    return false;
+}
+
+void CKartolaApp::MenuChosen(int value) {
+    if (value == kMenuScatter) {
+        snd_cvak.SPUSTI();
+        Scatter();
+    } else if (value == kMenuQuit) {
+        snd_koniec.SPUSTI();
+        Close();
+    }
+}
+
+void CKartolaApp::SetChosen(int value) {
+    snd_cvak.SPUSTI();
+    tk_TVOLBAR* row = utl_duir_DATA.VratVolbu__hodnotovo(value);
+    if (!row) {
+        TK_LOG_ERR("Nenajdena volba");
+        TK_FAIL("Nenajdena volba");
+    }
+    if (row->data) {
+        LoadSet(static_cast<const char*>(row->data));
+        NASTAV_FONTY();
+    }
+}
+
+void CKartolaApp::SoundChosen(int value) {
+    snd_cvak.SPUSTI();
+    if (value == kSoundsOff) g_bCardSounds = false;
+    if (value == kSoundsOn) g_bCardSounds = true;
+    ShowSoundState();
 }

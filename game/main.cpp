@@ -52,6 +52,31 @@ bool anotherCopyPlaysHere() {
     return true;
 }
 
+// Takes --scan (one-switch scanning, a step of 1.5 s) or --scan=MS out of the arguments; -1 when
+// neither is given, so that the game's memory decides. A bad step is refused with a message.
+int takeScanOption(int* argc, char** argv, bool* bad) {
+    int scan = -1;
+    int kept = 1;
+    for (int i = 1; i < *argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--scan") {
+            scan = kScanStepMs;
+        } else if (a.rfind("--scan=", 0) == 0) {
+            char* end = nullptr;
+            const long ms = std::strtol(a.c_str() + 7, &end, 10);
+            if (*end != '\0' || ms < 300 || ms > 60000) {
+                std::fprintf(stderr, "kartola: %s: the step must be 300 to 60000 milliseconds\n", a.c_str());
+                *bad = true;
+            }
+            scan = static_cast<int>(ms);
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    *argc = kept;
+    return scan;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,12 +84,20 @@ int main(int argc, char** argv) {
     const std::string bundled =
         BundledSetsFolder(std::filesystem::read_symlink("/proc/self/exe", ec).string());
     const std::string user = UserSetsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    const int early = tk_APP_CommandLine(argc, argv, "kartola", KartolaAbout(!bundled.empty(), user).c_str());
+    bool badScan = false;
+    const int scan = takeScanOption(&argc, argv, &badScan);
+    if (badScan) return 2;
+    const std::string text = KartolaAbout(!bundled.empty(), user) +
+                             "\n\nPlaying with one switch: --scan moves the focus to the next card every "
+                             "1.5 s\n(--scan=MS: every MS milliseconds); Space, Enter or a click takes and "
+                             "places the card.";
+    const int early = tk_APP_CommandLine(argc, argv, "kartola", text.c_str());
     if (early >= 0) return early;
     if (!bundled.empty()) enterUserFolder(bundled, user);
     if (anotherCopyPlaysHere()) return 0;
     tk_KM_Install();
     auto* app = new CKartolaApp(nullptr, SW_SHOW, kKartolaSettings);
+    app->scan_ms = scan;
     app->SetBackground(-1, "", false);
     app->SetAppInfo(kKartolaTitle, kKartolaVersion, kKartolaAuthor, &app->game_sheet, kKartolaIconX,
                     kKartolaIconY);

@@ -11,8 +11,10 @@ namespace {
 
 constexpr UINT_PTR kRedrawTimer = 1;
 
+// A key held when the key message being handled was sent, not now: a quick hand or a script may
+// have let go of it since.
 bool held(int vk) {
-    return (GetAsyncKeyState(vk) & 0x8000) != 0;
+    return (GetKeyState(vk) & 0x8000) != 0;
 }
 
 // The messages the layout editor takes while it is on.
@@ -52,7 +54,11 @@ void pointer(tk_CAppScreen* app, LPARAM lParam, int code) {
 LRESULT tk_APP_WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     tk_hWnd = window;
     tk_CAppScreen* app = tk_pApp;
-    if (app) app->HandleWMInteraction(window, msg, wParam, lParam);
+    if (app) {
+        app->HandleWMInteraction(window, msg, wParam, lParam);
+        // A key the program took means nothing else.
+        if (app->KeyWasTaken() && msg == WM_KEYDOWN) return DefWindowProcA(window, msg, wParam, lParam);
+    }
     if (tk_CAppEditor* editor = tk_APP_EditorOn()) {
         if (editorInput(msg)) editor->WindowProc(window, msg, wParam, lParam);
         if (msg != WM_TIMER && msg != WM_DESTROY) return DefWindowProcA(window, msg, wParam, lParam);
@@ -67,6 +73,14 @@ LRESULT tk_APP_WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
             KillTimer(window, kRedrawTimer);
             tk_APP_Vykonaj_RELEASE_SRF(true);
             PostQuitMessage(0);
+            break;
+        case WM_CLOSE:
+            // The window manager's close (or a termination signal) ends the run the way the
+            // program's own quit does: through Close, which writes the settings and closes again.
+            if (app && !app->Closing()) {
+                app->Close();
+                return 0;
+            }
             break;
         case WM_SETCURSOR:
             // The program draws its own pointer, if any.

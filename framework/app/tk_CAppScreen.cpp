@@ -216,7 +216,8 @@ void tk_CAppScreen::ToggleSetupButtons() {
 }
 
 void tk_CAppScreen::Close() {
-    WriteSettings();
+    if (!closing_) WriteSettings();
+    closing_ = true;
     tk_APP_Zavri(tk_hWnd);
 }
 

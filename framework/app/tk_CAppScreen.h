@@ -5,6 +5,8 @@
 // hooks it needs.
 #pragma once
 
+#include <utility>
+
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_DSGN.h"
 #include "platform/platform.h"
@@ -67,8 +69,12 @@ class tk_CAppScreen : public tk_CPolCHLO {
     // Runs the program: settings, window and display, Init, layout, Init2, the message loop.
     // Returns the quit message's code (0), or 1 when the display could not be set up.
     int Execute();
-    // Writes the settings file, stops timer 1 and asks the window to close.
+    // Writes the settings file, stops timer 1 and asks the window to close. Every way of closing
+    // (the program's own, the window manager's, a termination signal) comes here; the settings are
+    // written the first time only.
     void Close();
+    // True once Close ran: the window's next WM_CLOSE then really closes it.
+    bool Closing() const { return closing_; }
     tk_DSGN_Struct* GetDSGNref();
 
     // The element's and the container's operations, as the application screen.
@@ -95,10 +101,19 @@ class tk_CAppScreen : public tk_CPolCHLO {
     // Ctrl or Shift + F2: shows or hides the resolution and timer buttons and closes their dialogs.
     void ToggleSetupButtons();
 
+    // Called by a program's HandleWMInteraction for the key message it is handling when it took
+    // the key: the key then means nothing else, neither to the elements nor to the framework.
+    void TakeKey() { key_taken_ = true; }
+    // Whether the key message being handled was taken; reading it forgets it.
+    bool KeyWasTaken() { return std::exchange(key_taken_, false); }
+
   private:
     void ReadSettings();
     void WriteSettings();
     void FillResolutionList();
     int MessageLoop();
     tk_CPol* CornerButton(int i);
+
+    bool closing_ = false;
+    bool key_taken_ = false;
 };

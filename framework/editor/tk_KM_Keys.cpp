@@ -4,7 +4,7 @@
 namespace {
 
 bool held(int vk) {
-    return (GetAsyncKeyState(vk) & 0x8000) != 0;
+    return (GetKeyState(vk) & 0x8000) != 0;
 }
 
 // The index of the element among its parent's children, or -1.

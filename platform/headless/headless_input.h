@@ -14,6 +14,8 @@
 void tkp_HeadlessPointerMove(int x, int y);
 // VK_LBUTTON or VK_RBUTTON pressed or released where the pointer is.
 void tkp_HeadlessButton(int vkButton, bool down);
+// A finger lands (phase 1), moves (0) or lifts (-1) at a position of the back buffer.
+void tkp_HeadlessTouch(int phase, int x, int y);
 // A key pressed (again while held: auto-repeat) or released; VK_LSHIFT etc. name one side.
 void tkp_HeadlessKey(int vk, bool down);
 // The user asks to close the window (WM_CLOSE).

@@ -73,6 +73,10 @@ void tkp_HeadlessButton(int vkButton, bool down) {
     tkp::input::PointerButton(vkButton, down, p.x, p.y);
 }
 
+void tkp_HeadlessTouch(int phase, int x, int y) {
+    tkp::input::Touch(phase, x, y);
+}
+
 void tkp_HeadlessKey(int vk, bool down) {
     tkp::input::Key(vk, down);
 }

@@ -62,7 +62,12 @@ void TranslateEvent(const SDL_Event& event) {
     switch (event.type) {
         case SDL_MOUSEMOTION: {
             const POINT p = bufferPoint(event.motion.x, event.motion.y);
-            tkp::input::PointerMoved(p.x, p.y);
+            // SDL turns a finger into the pointer: such events say so.
+            if (event.motion.which == SDL_TOUCH_MOUSEID) {
+                tkp::input::Touch(0, p.x, p.y);
+            } else {
+                tkp::input::PointerMoved(p.x, p.y);
+            }
             break;
         }
         case SDL_MOUSEBUTTONDOWN:
@@ -70,7 +75,12 @@ void TranslateEvent(const SDL_Event& event) {
             const int button = buttonOf(event.button.button);
             if (button == 0) break;
             const POINT p = bufferPoint(event.button.x, event.button.y);
-            tkp::input::PointerButton(button, event.type == SDL_MOUSEBUTTONDOWN, p.x, p.y);
+            const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+            if (event.button.which == SDL_TOUCH_MOUSEID && button == VK_LBUTTON) {
+                tkp::input::Touch(down ? 1 : -1, p.x, p.y);
+            } else {
+                tkp::input::PointerButton(button, down, p.x, p.y);
+            }
             break;
         }
         case SDL_KEYDOWN:

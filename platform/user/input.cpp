@@ -36,11 +36,14 @@ WPARAM mouseFlags() {
     return flags;
 }
 
+// Set while the pointer messages being posted come from a finger.
+LPARAM g_extra = 0;
+
 void postInput(UINT message, WPARAM wParam, LPARAM lParam) {
     auto& s = State();
     if (s.main == nullptr) return;
     s.queue.PostInput(
-        MSG{s.main, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor});
+        MSG{s.main, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor, g_extra});
 }
 
 void movePointer(int x, int y) {
@@ -87,6 +90,11 @@ void Key(int vk, bool down) {
         const int left = common == VK_SHIFT ? VK_LSHIFT : common == VK_CONTROL ? VK_LCONTROL : VK_LMENU;
         held[common] = held[left] || held[left + 1];
     }
+    // Without a window no key message is ever taken: the state of the last message is the state now.
+    if (State().main == nullptr) {
+        State().syncDown[vk] = held[vk];
+        State().syncDown[common] = held[common];
+    }
     // Alt (without Control) and F10 make system keys, as on Windows.
     const bool system = common == VK_MENU || common == VK_F10 || (held[VK_MENU] && !held[VK_CONTROL]);
     UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
@@ -95,6 +103,18 @@ void Key(int vk, bool down) {
     if (wasDown || !down) bits |= 1u << 30;
     if (!down) bits |= 1u << 31;
     postInput(message, static_cast<WPARAM>(common), static_cast<LPARAM>(bits));
+}
+
+void Touch(int phase, int x, int y) {
+    g_extra = MI_WP_SIGNATURE | 0x80;
+    if (phase == 0) {
+        PointerMoved(x, y);
+    } else {
+        // A finger that lands elsewhere first moves the pointer there, as a mouse would have.
+        if (phase > 0) PointerMoved(x, y);
+        PointerButton(VK_LBUTTON, phase > 0, x, y);
+    }
+    g_extra = 0;
 }
 
 void Focus(bool gained) {

@@ -12,6 +12,10 @@ void PointerButton(int vkButton, bool down, int x, int y);
 // A key went down (again while held, for auto-repeat) or up. The left and right Shift, Control
 // and Alt keys may be named by their own codes; messages carry the common code (VK_SHIFT ...).
 void Key(int vk, bool down);
+// A finger on a touch screen: it lands (phase 1), moves (0) or lifts (-1) at a back-buffer
+// position. It drives the pointer and the left button; its messages are marked as touch
+// (GetMessageExtraInfo).
+void Touch(int phase, int x, int y);
 // The program became the active one, or stopped being it (WM_ACTIVATEAPP).
 void Focus(bool gained);
 // The user asked to close the window (WM_CLOSE).

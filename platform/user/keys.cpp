@@ -11,6 +11,19 @@ SHORT GetAsyncKeyState(int vk) {
     return State().asyncDown[vk] ? static_cast<SHORT>(0x8000) : static_cast<SHORT>(0);
 }
 
+SHORT GetKeyState(int vk) {
+    if (vk <= 0 || vk > 0xFF) return 0;
+    const auto& s = State();
+    int bits = 0;
+    if (s.syncDown[vk]) bits |= 0x8000;
+    if (s.syncToggled[vk]) bits |= 0x0001;
+    return static_cast<SHORT>(bits);
+}
+
+LPARAM GetMessageExtraInfo() {
+    return State().extraInfo;
+}
+
 BOOL GetCursorPos(LPPOINT point) {
     if (point == nullptr) return FALSE;
     *point = State().cursor;

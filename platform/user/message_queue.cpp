@@ -34,7 +34,8 @@ void MessageQueue::PostInput(const MSG& msg) {
     // Windows keeps one pending move: a newer one with the same buttons replaces it.
     if (msg.message == WM_MOUSEMOVE && !input_.empty()) {
         MSG& last = input_.back();
-        if (last.message == WM_MOUSEMOVE && last.hwnd == msg.hwnd && last.wParam == msg.wParam) {
+        if (last.message == WM_MOUSEMOVE && last.hwnd == msg.hwnd && last.wParam == msg.wParam &&
+            last.lPrivate == msg.lPrivate) {
             last = msg;
             return;
         }
@@ -100,13 +101,13 @@ bool MessageQueue::Take(MSG* out, const MessageFilter& filter, bool remove, std:
     const DWORD time = static_cast<DWORD>(now);
     if (takeFrom(posted_, out, filter, remove)) return true;
     if (quit_) {
-        *out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode_), 0, time, POINT{0, 0}};
+        *out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(quitCode_), 0, time, POINT{0, 0}, 0};
         if (remove) quit_ = false;
         return true;
     }
     if (takeFrom(input_, out, filter, remove)) return true;
     if (paintPending_ && windowPasses(filter, paint_) && messagePasses(filter, WM_PAINT)) {
-        *out = MSG{paint_, WM_PAINT, 0, 0, time, POINT{0, 0}};
+        *out = MSG{paint_, WM_PAINT, 0, 0, time, POINT{0, 0}, 0};
         if (remove) paintPending_ = false;
         return true;
     }
@@ -117,7 +118,8 @@ bool MessageQueue::Take(MSG* out, const MessageFilter& filter, bool remove, std:
         if (next == nullptr || t.due < next->due) next = &t;
     }
     if (next == nullptr) return false;
-    *out = MSG{next->window, WM_TIMER, next->id, reinterpret_cast<LPARAM>(next->callback), time, POINT{0, 0}};
+    *out =
+        MSG{next->window, WM_TIMER, next->id, reinterpret_cast<LPARAM>(next->callback), time, POINT{0, 0}, 0};
     if (remove) {
         // Periods missed while waiting are dropped: the next one is the first still to come.
         const std::uint64_t missed = (now - next->due) / next->period + 1;

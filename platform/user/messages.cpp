@@ -1,6 +1,8 @@
 // The message loop's calls: taking messages in order, waiting without spinning, posting, timers.
 #include "platform/base/backend.h"
 #include "platform/kernel/files.h"
+#include "platform/user/close_signal.h"
+#include "platform/user/input.h"
 #include "platform/user/user_state.h"
 
 using tkp::user::LiveWindow;
@@ -19,7 +21,15 @@ bool isMouseMessage(UINT m) {
 // What taking a message out of the queue does: WM_SETCURSOR is sent to the window for each
 // pointer message, as Windows does.
 void messageTaken(const MSG& msg) {
-    if (isMouseMessage(msg.message)) {
+    auto& s = State();
+    s.extraInfo = msg.lPrivate;
+    if (isKeyMessage(msg.message) && msg.wParam < 256) {
+        const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+        if (down && !s.syncDown[msg.wParam]) s.syncToggled[msg.wParam] = !s.syncToggled[msg.wParam];
+        s.syncDown[msg.wParam] = down;
+    } else if (isMouseMessage(msg.message)) {
+        s.syncDown[VK_LBUTTON] = (msg.wParam & MK_LBUTTON) != 0;
+        s.syncDown[VK_RBUTTON] = (msg.wParam & MK_RBUTTON) != 0;
         SendMessageA(msg.hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(msg.hwnd),
                      MAKELPARAM(HTCLIENT, static_cast<int>(msg.message)));
     }
@@ -33,6 +43,7 @@ bool badWindowFilter(HWND window) {
 
 bool take(MSG* msg, const MessageFilter& filter, bool remove) {
     tkp::backend::PumpEvents();
+    if (tkp::user::TakeCloseSignal()) tkp::input::CloseRequested();
     auto& s = State();
     if (!s.queue.Take(msg, filter, remove, tkp::backend::NowMs())) return false;
     if (msg->message == WM_QUIT || msg->message == WM_PAINT || msg->message == WM_TIMER) msg->pt = s.cursor;
@@ -92,7 +103,8 @@ BOOL WaitMessage() {
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window != nullptr && LiveWindow(window) == nullptr) return FALSE;
     auto& s = State();
-    s.queue.Post(MSG{window, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor});
+    s.queue.Post(
+        MSG{window, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor, 0});
     return TRUE;
 }
 

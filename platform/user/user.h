@@ -30,6 +30,8 @@ struct MSG {
     LPARAM lParam;
     DWORD time;
     POINT pt;
+    // What GetMessageExtraInfo answers while this message is handled.
+    LPARAM lPrivate;
 };
 using LPMSG = MSG*;
 
@@ -142,6 +144,7 @@ constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
+constexpr int VK_APPS = 0x5D;
 constexpr int VK_NUMPAD0 = 0x60;
 constexpr int VK_NUMPAD1 = 0x61;
 constexpr int VK_NUMPAD2 = 0x62;
@@ -276,8 +279,15 @@ BOOL KillTimer(HWND window, UINT_PTR id);
 // ---- keys and pointer ----------------------------------------------------------------------
 // The top bit (0x8000) is set while the key or button is held now.
 SHORT GetAsyncKeyState(int vk);
+// The key's state as of the last message taken from the queue: top bit held, low bit toggled.
+SHORT GetKeyState(int vk);
 // The pointer position in back-buffer pixels.
 BOOL GetCursorPos(LPPOINT point);
+// The extra information of the last message taken from the queue. Pointer messages made from a
+// touch screen carry the signature of MI_WP_SIGNATURE in their top 24 bits, as on Windows.
+LPARAM GetMessageExtraInfo();
+constexpr LPARAM MI_WP_SIGNATURE = 0xFF515700;
+constexpr LPARAM SIGNATURE_MASK = 0xFFFFFF00;
 // A null cursor hides the pointer; returns the previous cursor.
 HCURSOR SetCursor(HCURSOR cursor);
 // Stock cursors only (IDC_ARROW); null for anything else.

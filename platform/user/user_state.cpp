@@ -25,6 +25,7 @@ void ResetState() {
     s.queue.Clear();
     for (int i = 0; i < 256; ++i) s.asyncDown[i] = false;
     s.cursor = POINT{0, 0};
+    s.extraInfo = 0;
     s.cursorShape = ArrowCursor();
     s.pointerShown = true;
 }

@@ -33,9 +33,13 @@ struct UserState {
     std::vector<std::unique_ptr<tkp_Window>> windows;
     HWND main = nullptr;
     MessageQueue queue;
-    // Key states by virtual-key code: held now.
+    // Key states by virtual-key code: held now, and as of the last message taken.
     bool asyncDown[256] = {};
+    bool syncDown[256] = {};
+    bool syncToggled[256] = {};
     POINT cursor = {0, 0};
+    // The extra information of the last message taken.
+    LPARAM extraInfo = 0;
     HCURSOR cursorShape = nullptr;
     bool pointerShown = true;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/base/backend.h"
 #include "platform/kernel/files.h"
+#include "platform/user/close_signal.h"
 #include "platform/user/user_state.h"
 
 using tkp::user::LiveWindow;
@@ -70,6 +71,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     }
     s.windows.push_back(std::move(window));
     s.main = hwnd;
+    tkp::user::WatchCloseSignals();
     if ((style & WS_VISIBLE) != 0) ShowWindow(hwnd, SW_SHOW);
 
     CREATESTRUCTA cs{param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),

@@ -87,23 +87,29 @@ inline void ClickEntry(tk_CDUI& list, int id) {
     MoveTo(list, id, true);
 }
 
-// Takes card i at a point where it is the topmost card, away from the menu button, drags it so
-// that its corner lands on card j's and lets go, all before the next tick.
-inline void DragOnto(GameApp& a, int i, int j) {
+// A point of card i where it is the topmost card, away from the menu button; (-1, -1) for none.
+inline POINT TakePoint(GameApp& a, int i) {
     int bw = 0, bh = 0;
     a.m_btnMenu->GetSize(&bw, &bh);
     const tk_CPol& m = *a.m_btnMenu;
     const CKarta* card = CardAt(i);
-    POINT g{-1, -1};
-    for (int dy = 8; g.x < 0 && dy < card->vys - 4; dy += 6) {
-        for (int dx = 8; g.x < 0 && dx < card->sir - 4; dx += 6) {
+    for (int dy = 8; dy < card->vys - 4; dy += 6) {
+        for (int dx = 8; dx < card->sir - 4; dx += 6) {
             const int px = card->x + dx, py = card->y + dy;
             const bool onButton = px >= m.x && px <= m.x + bw && py >= m.y && py <= m.y + bh;
             if (!onButton && px >= 0 && py >= 0 && px < tk_ScreenW && py < tk_ScreenH &&
                 CardUnderPointer(px, py) == i)
-                g = POINT{px, py};
+                return POINT{px, py};
         }
     }
+    return POINT{-1, -1};
+}
+
+// Takes card i at a point where it is the topmost card, away from the menu button, drags it so
+// that its corner lands on card j's and lets go, all before the next tick.
+inline void DragOnto(GameApp& a, int i, int j) {
+    const CKarta* card = CardAt(i);
+    const POINT g = TakePoint(a, i);
     ASSERT_GE(g.x, 0) << "card " << i << " cannot be taken anywhere";
     const POINT d{g.x + CardAt(j)->x - card->x, g.y + CardAt(j)->y - card->y};
     Move(g.x, g.y);

@@ -64,8 +64,10 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
             // The narrowed width is the common one scaled by the card's width over the name's.
             EXPECT_EQ(Nums(NarrowedWidth(298), NarrowedWidth(149), NarrowedWidth(596), NarrowedWidth(200)),
                       "9,18,5,13");
-            EXPECT_EQ(start, "22,18,700,238,34/Verdana - 22," + std::to_string(NarrowedWidth(broad)) +
-                                 ",700,238,34/Verdana");
+            // The game asks for Verdana: the face that draws like it.
+            const std::string face = static_cast<const char*>(REG_FONTY.items[NAJDI_FONT("Verdana")]);
+            EXPECT_EQ(start, "22,18,700,238,34/" + face + " - 22," + std::to_string(NarrowedWidth(broad)) +
+                                 ",700,238,34/" + face);
         },
         [&](GameApp&) {
             // The short name black in the common font, the wide one dark red in its own.
@@ -90,11 +92,16 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
         },
         [&](GameApp&) {
             EXPECT_EQ(Nums(g_TextFontW, g_TextFontH), "18,23");
+            tkp_HeadlessKey(VK_SHIFT, true);
+            Press(VK_F2);
+            tkp_HeadlessKey(VK_SHIFT, false);
+            // Ctrl+F2 is the framework's: the set-up buttons hide, the names stay.
             tkp_HeadlessKey(VK_CONTROL, true);
             Press(VK_F2);
         },
-        [&](GameApp&) {
+        [&](GameApp& a) {
             tkp_HeadlessKey(VK_CONTROL, false);
+            EXPECT_EQ(Nums(a.FindCHLWithID(603)->visible, a.FindCHLWithID(604)->visible), "0,0");
             EXPECT_EQ(Fonts(), start);
             for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
         },

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 #include "tests/common/tk_test_media.h"
 #include "tests/common/tk_test_run.h"
@@ -78,6 +79,25 @@ class KartolaWindow : public ::testing::Test {
     }
 
     int X(const std::string& command) { return Shell((x_ + command)); }
+    // Starts the game as make run does and waits for its loop; the cards' places from the log.
+    void StartGame() {
+        const std::string start = "cd " + top_ + " && (" + x_ +
+                                  "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
+                                  ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
+        ASSERT_EQ(Shell(start), 0);
+        ASSERT_TRUE(WaitFor(20, [&] {
+            return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
+        })) << ReadFile(top_ + "/game.out");
+        ASSERT_TRUE(WaitFor(30, [&] { return Logs("while..."); })) << Log();
+        cards_.clear();
+        for (const auto& [x, y] : DealtCards(Log())) {
+            const bool picture = cards_.size() % 2 == 0;
+            cards_.push_back(Card{x, y, picture ? 147 : 150, picture ? 97 : 100, true});
+        }
+    }
+    bool Ended() {
+        return WaitFor(20, [&] { return !ReadFile(top_ + "/game.status").empty(); });
+    }
     std::string Log() { return ReadFile(hra_ + "/tk_LOG.txt"); }
     bool Logs(const char* text) { return Log().find(text) != std::string::npos; }
     void Shot(const std::string& name) {
@@ -162,6 +182,7 @@ class KartolaWindow : public ::testing::Test {
 
     ScopedWorkDir dir_;
     std::string top_, hra_, x_;
+    std::vector<Card> cards_;
 };
 
 TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
@@ -220,6 +241,54 @@ TEST_F(KartolaWindow, AReadOnlySetOfPhotosIsPlayedToTheWin) {
     lock.Undo();
     EXPECT_EQ(FilesIn(set), "hrad.jpg les.jpg lúka.jpg more.jpg");
     EXPECT_EQ(CountMatches(Log(), "thumbnail written to the cache"), 4) << Log();
+}
+
+TEST_F(KartolaWindow, AWholeGameByTabAndEnterAloneAndTheSettingsWrittenAtSigterm) {
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_EQ(cards_.size(), 16u);
+    // Tab walks the visible cards by their top edge, then their left edge.
+    auto order = [&] {
+        std::vector<int> v;
+        for (int i = 0; i < 16; ++i)
+            if (cards_[i].visible) v.push_back(i);
+        std::sort(v.begin(), v.end(), [&](int a, int b) {
+            return std::tie(cards_[a].y, cards_[a].x, a) < std::tie(cards_[b].y, cards_[b].x, b);
+        });
+        return v;
+    };
+    int focus = -1;
+    auto tabsTo = [&](int target) {
+        const std::vector<int> v = order();
+        const auto at = std::find(v.begin(), v.end(), focus);
+        const int from = at == v.end() ? -1 : static_cast<int>(at - v.begin());
+        const int to = static_cast<int>(std::find(v.begin(), v.end(), target) - v.begin());
+        focus = target;
+        const int n = static_cast<int>(v.size());
+        return from < 0 ? to + 1 : (to - from + n) % n;
+    };
+    for (int p = 0; p < 8; ++p) {
+        std::string keys = "xdotool";
+        for (int card : {2 * p, 2 * p + 1}) {
+            const int n = tabsTo(card);
+            for (int i = 0; i < n; ++i) keys += " key Tab sleep 0.05";
+            keys += " key Return sleep 0.15";
+        }
+        ASSERT_EQ(X(keys), 0);
+        cards_[2 * p].visible = cards_[2 * p + 1].visible = false;
+        // After a pair the focus goes to the first card in reading order.
+        focus = order().empty() ? -1 : order().front();
+    }
+    ASSERT_TRUE(WaitFor(5, [&] { return Logs("Vsetky pary najdene [8]"); })) << "not won: " << Log();
+    Shot("kartola_window_keys_won");
+    // A font change, then the end by a termination signal: both files are written.
+    ASSERT_EQ(X("xdotool key shift+F1 sleep 0.3"), 0);
+    const std::string game = ReadFile(top_ + "/game.pid");
+    // The script execs the game: its process id is the game's.
+    ASSERT_EQ(Shell("kill -TERM " + game.substr(0, game.find('\n'))), 0);
+    ASSERT_TRUE(Ended()) << "the game did not end";
+    EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
+    EXPECT_NE(ReadFile(hra_ + "/KARTOLA.MEM").find("font_width=17"), std::string::npos)
+        << ReadFile(hra_ + "/KARTOLA.MEM");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ HWND fakeWindow(int n) {
 }
 
 MSG msg(HWND w, UINT m, WPARAM wp = 0, LPARAM lp = 0) {
-    return MSG{w, m, wp, lp, 0, POINT{0, 0}};
+    return MSG{w, m, wp, lp, 0, POINT{0, 0}, 0};
 }
 
 // Takes every message available at this time, as (message, wParam) pairs.
