@@ -63,7 +63,7 @@ void coverFrame(CKartolaApp& app, TableClear& clear) {
     for (int i = 0; i < REG_KARTY.count; ++i) {
         const CKarta* card = CardAt(i);
         if (card && card->visible)
-            clear.Cover(RECT{card->x - 5, card->y - 5, card->x + card->sir + 5, card->y + card->vys + 5});
+            clear.Cover(RECT{card->x - 6, card->y - 6, card->x + card->sir + 6, card->y + card->vys + 6});
     }
     if ((!app.sets_hint.empty() && REG_KARTY.count == 0) || tk_KM_on || app.dui_Main.visible ||
         app.utl_duir_DATA.visible || app.dui_Zvuk.visible)
@@ -123,6 +123,8 @@ void CKartolaApp::Redraw_Screen() {
     dui_Zvuk.ZOBRAZ(back);
     pointer_sprite.ZOBRAZ(back);
     coverFrame(*this, clear);
+    // The notice of left-out files lies across the foot of the table.
+    if (!left_out_.empty()) clear.CoverAll();
     clear.HintChanges(back);
 }
 

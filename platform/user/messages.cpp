@@ -14,12 +14,15 @@ namespace {
 // Ids of timers without a window are handed out from here, as Windows does.
 UINT_PTR g_nextThreadTimerId = 0x7FFF0000;
 
+bool isKeyMessage(UINT m) {
+    return m == WM_KEYDOWN || m == WM_KEYUP || m == WM_SYSKEYDOWN || m == WM_SYSKEYUP;
+}
 bool isMouseMessage(UINT m) {
     return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST;
 }
 
-// What taking a message out of the queue does: WM_SETCURSOR is sent to the window for each
-// pointer message, as Windows does.
+// What taking a message out of the queue changes: the key state seen by GetKeyState, and
+// WM_SETCURSOR sent to the window for each pointer message, as Windows does.
 void messageTaken(const MSG& msg) {
     auto& s = State();
     s.extraInfo = msg.lPrivate;

@@ -23,7 +23,7 @@ void ResetState() {
     s.windows.clear();
     s.main = nullptr;
     s.queue.Clear();
-    for (int i = 0; i < 256; ++i) s.asyncDown[i] = false;
+    for (int i = 0; i < 256; ++i) s.asyncDown[i] = s.syncDown[i] = s.syncToggled[i] = false;
     s.cursor = POINT{0, 0};
     s.extraInfo = 0;
     s.cursorShape = ArrowCursor();
