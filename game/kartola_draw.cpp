@@ -44,6 +44,8 @@ void drawName(IDirectDrawSurface* surface, const CKarta* card) {
 void CKartolaApp::Redraw_Screen() {
     IDirectDrawSurface* back = tk_lpDDSBack;
     if (!back) return;
+    // The congratulation stands aside while a menu is open, so that the menu can be read.
+    m_lblSuper->visible = won_ && !MenuOpen();
     DDSURFACE_ZMAZ(back, kTableColour);
     ZOBRAZ_STOL(back);
     DrawSetsHint(back);
