@@ -174,7 +174,7 @@ int CKartolaApp::SetupVisual() {
                            kMenuButtonY, kMenuButtonX, kMenuButtonY);
     // The set was dealt before the buttons had their places.
     SetTableTop(TopStripBottom());
-    ClearTableTop();
+    if (ClearTableTop() > 0) LogCards();
     return 0;
 }
 
@@ -266,7 +266,7 @@ void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     m_btnMenu->MoveToRel(m_ScrCX - 70, 0);
     SetTableTop(TopStripBottom());
     KeepCardsOnScreen(oldW, oldH, newW, newH);
-    ClearTableTop();
+    if (ClearTableTop() > 0) LogCards();
     PlaceCongratulation();
 }
 
@@ -281,6 +281,10 @@ void CKartolaApp::LoadSet(const char* path) {
 
 void CKartolaApp::Scatter() {
     ZAMIESAJ();
+    LogCards();
+}
+
+void CKartolaApp::LogCards() {
     for (int i = 0; i < REG_KARTY.count; ++i) {
         if (const CKarta* card = CardAt(i)) TK_LOG("karta", i, card->x, card->y);
     }

@@ -96,6 +96,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void LoadSet(const char* path);
     // Scatters the cards and logs where each lies ("karta" with its index, x and y).
     void Scatter();
+    // Logs where each card lies ("karta" with its index, x and y).
+    void LogCards();
 
   private:
     void OnPointerMove(int px, int py);

@@ -87,12 +87,15 @@ TableArea tableArea() {
 
 }  // namespace
 
-void ClearTableTop() {
+int ClearTableTop() {
+    int moved = 0;
     for (int i = 0; i < REG_KARTY.count; ++i) {
         CKarta* card = CardAt(i);
         if (!card || !card->visible || card->y >= g_tableTop) continue;
         BestPlaceAmongAll(i, tableArea(), &card->x, &card->y);
+        ++moved;
     }
+    return moved;
 }
 
 void ZAMIESAJ() {

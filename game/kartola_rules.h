@@ -23,8 +23,8 @@ int TableTop();
 // Moves a card whose top edge lies above the table's top down to it.
 void KeepBelowTableTop(CKarta* card);
 // Moves every visible card whose top edge lies above the table's top to the best free place below
-// it (the table's top came after the cards were scattered).
-void ClearTableTop();
+// it (the table's top came after the cards were scattered). The number of cards moved.
+int ClearTableTop();
 
 // Replaces the clock the scatter is seeded from; null goes back to the system's calendar time.
 void SetScatterClock(ScatterClock clock);

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "tests/common/tk_test_run.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
 namespace {
@@ -38,10 +39,14 @@ class KartolaWindow : public ::testing::Test {
             fs::copy(RepoPath(std::string("cardsets/") + set), top_ + "/cardsets/" + set,
                      fs::copy_options::recursive);
         fs::create_directory_symlink(fs::path(TK_SCREENSHOT_DIR).parent_path(), top_ + "/build");
-        WriteFile(hra_ + "/KARTOLA.INI", "1280 1024\n2 16");
-        // An X server for as long as the holder sleeps; it tells its display and authority.
-        const std::string holder = "cd " + dir_.path() +
-                                   " && (xvfb-run -a -s \"-screen 0 1280x1024x24\" sh -c 'echo \"$DISPLAY "
+    }
+    // An X server of w x h for as long as the holder sleeps; it tells its display and authority. The
+    // game's settings ask for the same size.
+    void StartX(int w, int h) {
+        const std::string size = std::to_string(w) + "x" + std::to_string(h);
+        WriteFile(hra_ + "/KARTOLA.INI", std::to_string(w) + " " + std::to_string(h) + "\n2 16");
+        const std::string holder = "cd " + dir_.path() + " && (xvfb-run -a -s \"-screen 0 " + size +
+                                   "x24\" sh -c 'echo \"$DISPLAY "
                                    "$XAUTHORITY\" > x.env; echo $$ > x.pid; exec sleep 300' >x.out 2>&1 &)";
         ASSERT_EQ(Shell(holder), 0);
         ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(dir_.path() + "/x.env").empty(); })) << "no X server";
@@ -67,11 +72,16 @@ class KartolaWindow : public ::testing::Test {
         X("xwd -root -silent | convert xwd:- " + std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png");
     }
 
+    // Plays the whole game on a w x h screen; the screenshots are named with the prefix.
+    void PlayAGame(int w, int h, const std::string& shots);
+
     ScopedWorkDir dir_;
     std::string top_, hra_, x_;
 };
 
-TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
+void KartolaWindow::PlayAGame(int w, int h, const std::string& shots) {
+    StartX(w, h);
+    if (HasFatalFailure()) return;
     const std::string start = "cd " + top_ + " && (" + x_ +
                               "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
                               ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
@@ -93,7 +103,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
     // Each of its pairs has its spoken name, an OGG file.
     EXPECT_EQ(CountMatches(log, R"(wav sub init \[[^\]]+\.ogg\])"), 8);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    Shot("kartola_window_table");
+    Shot(shots + "_table");
 
     // A point of card i that no later visible card covers, away from the menu button.
     auto grab = [&](int i) {
@@ -101,7 +111,7 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
         for (int dy = 10; dy < c.h - 5; dy += 5) {
             for (int dx = 10; dx < c.w - 5; dx += 5) {
                 const int px = c.x + dx, py = c.y + dy;
-                bool free = !(py < 40 && px > 560 && px < 720);
+                bool free = !(py < 40 && px > w / 2 - 80 && px < w / 2 + 80);
                 for (std::size_t j = i + 1; free && j < cards.size(); ++j) free = !cards[j].Holds(px, py);
                 if (free) return std::pair<int, int>(px, py);
             }
@@ -122,20 +132,44 @@ TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
         cards[2 * p].visible = cards[2 * p + 1].visible = false;
         if (p == 4) {
             // The pointer leaves the table for the picture of the half-played game.
-            X("xdotool mousemove 640 900 sleep 0.3");
-            Shot("kartola_window_midgame");
+            X("xdotool mousemove " + std::to_string(w / 2) + " " + std::to_string(h - 100) + " sleep 0.3");
+            Shot(shots + "_midgame");
         }
     }
     ASSERT_TRUE(WaitFor(5, [&] { return Logs("Vsetky pary najdene [8]"); })) << "not won: " << Log();
-    X("xdotool mousemove 1100 950 sleep 0.4");
-    Shot("kartola_window_won");
+    X("xdotool mousemove " + std::to_string(w - 180) + " " + std::to_string(h - 70) + " sleep 0.4");
+    Shot(shots + "_won");
     ASSERT_EQ(X("xdotool key Escape"), 0);
     ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(top_ + "/game.status").empty(); }))
         << "the game did not end";
     EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
-    EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
+    EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), std::to_string(w) + " " + std::to_string(h) + "\n2 16");
     // The game itself logged no error (without a sound card the framework logs that it runs silent).
     EXPECT_EQ(CountMatches(Log(), R"(Kartola\(\d+\) : TSKW ERROR)"), 0);
+}
+
+TEST_F(KartolaWindow, APlayerDragsEveryCardOntoItsPartnerWinsAndEscapeEnds) {
+    PlayAGame(1280, 1024, "kartola_window");
+}
+
+// A school laptop's screen: the congratulation's white letters reach close to the right edge (its
+// "!") and touch neither edge of the screen, so none is cut off.
+TEST_F(KartolaWindow, OnALaptopScreenTheWholeCongratulationShows) {
+    PlayAGame(1366, 768, "kartola_window_1366x768");
+    if (HasFatalFailure()) return;
+    int w = 0, h = 0;
+    std::vector<std::uint32_t> px;
+    ASSERT_TRUE(ReadPng(std::string(TK_SCREENSHOT_DIR) + "/kartola_window_1366x768_won.png", &w, &h, &px));
+    ASSERT_EQ(Nums(w, h), "1366,768");
+    int atEdges = 0, left = w, right = -1;
+    for (int y = h / 2 - 120; y < h / 2 + 120; ++y)
+        for (int x = 0; x < w; ++x) {
+            if ((px[static_cast<std::size_t>(y) * w + x] & 0xFFFFFFu) != 0xFFFFFFu) continue;
+            atEdges += x < 2 || x >= w - 2;
+            if (x >= 180) left = std::min(left, x), right = std::max(right, x);
+        }
+    EXPECT_EQ(atEdges, 0);
+    EXPECT_TRUE(right > w - 150 && right < w - 2 && left < 400) << left << " " << right;
 }
 
 }  // namespace
