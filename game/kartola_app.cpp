@@ -25,6 +25,9 @@ bool g_bMenuFollows = false;
 
 namespace {
 
+// Lines of the found list where the screen is high enough.
+constexpr int kFoundRows = 6;
+
 // The congratulation's text.
 constexpr const char* kSuper = "Super! Gratulujeme!";
 
@@ -113,7 +116,8 @@ void CKartolaApp::Init() {
     duir_FINAL.icon_okraj = 1;
     duir_FINAL.SetTextMode("CB");
     duir_FINAL.text_okraj = 1;
-    duir_FINAL.riadkov = 6;
+    duir_FINAL.riadkov = kFoundRows;
+    duir_FINAL.whole_rows = true;
     duir_FINAL.VYMAZ();
     duir_FINAL.ramik_volieb = 1;
     duir_FINAL.na_koniec = true;
@@ -170,6 +174,7 @@ int CKartolaApp::SetupVisual() {
     m_lblSuper->visible = false;
     won_ = false;
     PlaceCongratulation();
+    FitFoundList();
     m_btnMenu->Dsgn2_UserA(m_ScrCX - 70, 0, &game_sheet, kMenuButtonX, kMenuButtonY, kMenuButtonX,
                            kMenuButtonY, kMenuButtonX, kMenuButtonY);
     // The set was dealt before the buttons had their places.
@@ -268,6 +273,15 @@ void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     KeepCardsOnScreen(oldW, oldH, newW, newH);
     if (ClearTableTop() > 0) LogCards();
     PlaceCongratulation();
+    FitFoundList();
+}
+
+void CKartolaApp::FitFoundList() {
+    // The list's height for n lines: n row steps and its margins, less the gap after the last row.
+    const int margins = duir_FINAL.y + 2 * duir_FINAL.d - (duir_FINAL.b - duir_FINAL.a);
+    const int fit = duir_FINAL.b > 0 ? (m_ScrH - margins) / duir_FINAL.b : kFoundRows;
+    duir_FINAL.riadkov = std::clamp(fit, 3, kFoundRows);
+    duir_FINAL.RESET_GEOMETRIER();
 }
 
 // ---- Card sets ----------------------------------------------------------------------------------

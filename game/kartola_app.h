@@ -111,6 +111,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void DrawProgress(IDirectDrawSurface* surface);
     // The congratulation's font and place: centred, as large as fits the screen's width.
     void PlaceCongratulation();
+    // As many lines of the found list as fit the screen's height, six at most.
+    void FitFoundList();
     // The bottom edge of the strip along the top of the screen that the buttons take.
     int TopStripBottom();
     // True when the pointer lies on one of the framework's elements (a button, a dialog), which

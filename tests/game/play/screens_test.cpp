@@ -192,6 +192,39 @@ TEST_F(Screens, NoCardLiesUnderTheTopButtonsAndTheirPressTakesNoCard) {
     EXPECT_EQ(LogLines("TSKW ERROR"), "");
 }
 
+// "lines,bottom,cut" of the found list: its lines, its bottom edge and its entries shown cut in two.
+std::string FoundList(GameApp& a) {
+    int cut = 0;
+    for (int i = 0; i < a.duir_FINAL.volby.count; ++i) cut += a.duir_FINAL.EntryAt(i)->rect2_mode != 0;
+    return Nums(a.duir_FINAL.riadkov, a.duir_FINAL.obal.bottom <= tk_ScreenH, cut);
+}
+
+TEST_F(Screens, TheFoundListFitsTheScreenAndScrollsByWholeRows) {
+    MakeDir(dir_.path() + "/DATA_sest");
+    for (int i = 0; i < 6; ++i)
+        WriteFile(dir_.path() + "/DATA_sest/p" + std::to_string(i) + ".bmp",
+                  Picture24(40, 30, [](int, int) { return 0x203040u; }));
+    GameApp app;
+    Steps steps{kIdle};
+    for (int p = 0; p < 6; ++p) steps.push_back([p](GameApp& a) { DragOnto(a, 2 * p, 2 * p + 1); });
+    steps.push_back(kIdle);
+    steps.push_back([](GameApp& a) {
+        // Four lines fit 600 pixels; the list scrolled to its end shows whole rows only.
+        EXPECT_EQ(FoundList(a), "4,1,0");
+        EXPECT_EQ(a.duir_FINAL.pozicia, 2 * a.duir_FINAL.b);
+        ClickOn(&a.duir_FINAL.tlac_hore);
+    });
+    steps.push_back(kIdle);
+    steps.push_back([](GameApp& a) {
+        // One click on the arrow: one whole row back.
+        EXPECT_EQ(Nums(a.duir_FINAL.pozicia / a.duir_FINAL.b, a.duir_FINAL.pozicia % a.duir_FINAL.b), "1,0");
+        EXPECT_EQ(FoundList(a), "4,1,0");
+        Shot("kartola_found_list_800x600");
+        Press(VK_ESCAPE);
+    });
+    EXPECT_EQ(Run(app, "800 600\n2 16", steps), 0);
+}
+
 TEST_F(Screens, ZamiesajAfterAWonGameDealsTheSetAgain) {
     MakeTwoPairs();
     GameApp app;
