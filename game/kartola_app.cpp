@@ -3,9 +3,11 @@
 #define TK_MODULE "Kartola"
 #include "game/kartola_app.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "framework/graphics/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
 #include "framework/lists/tk_TVOLBAR.h"
 #include "framework/lists/tk_UTL_RowPaths.h"
 #include "framework/sound/tk_DSO.h"
@@ -19,6 +21,7 @@
 #include "game/kartola_collate.h"
 #include "game/kartola_focus.h"
 #include "game/kartola_fonts.h"
+#include "game/kartola_rules.h"
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_clear.h"
@@ -28,6 +31,9 @@ HPEN g_penHeld = nullptr;
 bool g_bMenuFollows = false;
 
 namespace {
+
+// Lines of the found list where the screen is high enough.
+constexpr int kFoundRows = 6;
 
 // The congratulation's text.
 constexpr const char* kSuper = "Super! Gratulujeme!";
@@ -116,7 +122,8 @@ void CKartolaApp::Init() {
     duir_FINAL.icon_okraj = 1;
     duir_FINAL.SetTextMode("CB");
     duir_FINAL.text_okraj = 1;
-    duir_FINAL.riadkov = 6;
+    duir_FINAL.riadkov = kFoundRows;
+    duir_FINAL.whole_rows = true;
     duir_FINAL.VYMAZ();
     duir_FINAL.ramik_volieb = 1;
     duir_FINAL.na_koniec = true;
@@ -178,15 +185,69 @@ HFONT CKartolaApp::HintFont() {
 
 int CKartolaApp::SetupVisual() {
     tk_CAppScreen::SetupVisual();
-    m_lblSuper->Dsgn(50, m_ScrCY - 75, kSuper);
+    m_lblSuper->SetText(kSuper);
     m_lblSuper->colour = 0xFFFFFF;
     m_lblSuper->visible = false;
-    if (congratulation_font_) DeleteObject(congratulation_font_);
-    congratulation_font_ = CreateCongratulationFont();
-    m_lblSuper->font = congratulation_font_;
+    won_ = false;
+    PlaceCongratulation();
+    FitFoundList();
     m_btnMenu->Dsgn2_UserA(m_ScrCX - 70, 0, &game_sheet, kMenuButtonX, kMenuButtonY, kMenuButtonX,
                            kMenuButtonY, kMenuButtonX, kMenuButtonY);
+    // The set was dealt before the buttons had their places.
+    SetTableTop(TopStripBottom());
+    if (ClearTableTop() > 0) LogCards();
     return 0;
+}
+
+void CKartolaApp::PlaceCongratulation() {
+    constexpr int kHeight = 150, kWidth = 65;
+    // Kept free at each side, so that the letters' overhang stays on the screen.
+    const int room = m_ScrW - 2 * std::max(8, m_ScrW / 40);
+    // Narrowed like a long name as far as 60 % of the width, smaller beyond that.
+    constexpr double kNarrowest = 0.6;
+    HFONT font = CreateCongratulationFont(kHeight, kWidth);
+    int tw = 0, th = 0;
+    tk_glob_ZISTI_ROZMER_TEXTU(kSuper, font, &tw, &th);
+    if (tw > room && tw > 0) {
+        const double f = static_cast<double>(room) / tw;
+        int width = std::max(1, static_cast<int>(kWidth * f));
+        const int height =
+            f >= kNarrowest ? kHeight : std::max(8, static_cast<int>(kHeight * f / kNarrowest));
+        for (;; --width) {
+            DeleteObject(font);
+            font = CreateCongratulationFont(height, width);
+            tk_glob_ZISTI_ROZMER_TEXTU(kSuper, font, &tw, &th);
+            if (tw <= room || width <= 1) break;
+        }
+    }
+    if (congratulation_font_) DeleteObject(congratulation_font_);
+    congratulation_font_ = font;
+    m_lblSuper->font = congratulation_font_;
+    m_lblSuper->Dsgn((m_ScrW - tw) / 2, (m_ScrH - th) / 2);
+}
+
+int CKartolaApp::TopStripBottom() {
+    int bottom = 0;
+    for (int i = 0; i < children.count; ++i) {
+        tk_CPol* child = GetCHLWithIndex(i);
+        if (!dynamic_cast<tk_CTlac*>(child)) continue;
+        int w = 0, h = 0;
+        child->GetSize(&w, &h);
+        bottom = std::max(bottom, child->y + h);
+    }
+    return bottom;
+}
+
+bool CKartolaApp::OverFrameworkElement(int px, int py) {
+    for (int i = 0; i < children.count; ++i) {
+        tk_CPol* child = GetCHLWithIndex(i);
+        if (child && child != m_lblSuper && child->VratZasah(px, py)) return true;
+    }
+    return false;
+}
+
+bool CKartolaApp::MenuOpen() const {
+    return dui_Main.visible || utl_duir_DATA.visible || dui_Zvuk.visible;
 }
 
 void CKartolaApp::Do_LOAD_SRF() {
@@ -229,14 +290,27 @@ void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
         tk_CIcon* picture = PictureOf(i);
         if (picture && picture->surface) picture->surface->RENAHRAJ_SURFACE();
     }
-    KeepCardsOnScreen(oldW, oldH, newW, newH);
     m_btnMenu->MoveToRel(m_ScrCX - 70, 0);
+    SetTableTop(TopStripBottom());
+    KeepCardsOnScreen(oldW, oldH, newW, newH);
+    if (ClearTableTop() > 0) LogCards();
+    PlaceCongratulation();
+    FitFoundList();
+}
+
+void CKartolaApp::FitFoundList() {
+    // The list's height for n lines: n row steps and its margins, less the gap after the last row.
+    const int margins = duir_FINAL.y + 2 * duir_FINAL.d - (duir_FINAL.b - duir_FINAL.a);
+    const int fit = duir_FINAL.b > 0 ? (m_ScrH - margins) / duir_FINAL.b : kFoundRows;
+    duir_FINAL.riadkov = std::clamp(fit, 3, kFoundRows);
+    duir_FINAL.RESET_GEOMETRIER();
 }
 
 // ---- Card sets ----------------------------------------------------------------------------------
 
 void CKartolaApp::LoadSet(const char* path) {
     TK_LOG("Nacitavam DATA:", path);
+    current_set_ = path;
     NAHRAJ_DATA(path, this, &left_out_);
     Scatter();
     // Remembered by the folder's name, the part after the last separator.
@@ -272,6 +346,10 @@ void CKartolaApp::OpenMenu() {
 
 void CKartolaApp::Scatter() {
     ZAMIESAJ();
+    LogCards();
+}
+
+void CKartolaApp::LogCards() {
     for (int i = 0; i < REG_KARTY.count; ++i) {
         if (const CKarta* card = CardAt(i)) TK_LOG("karta", i, card->x, card->y);
     }
@@ -293,7 +371,8 @@ int CKartolaApp::FoundPairs() {
 
 void CKartolaApp::GameWon() {
     TK_LOG("Vsetky pary najdene", FoundPairs());
-    m_lblSuper->visible = true;
+    won_ = true;
+    m_lblSuper->visible = !MenuOpen();
     snd_tada.SPUSTI();
 }
 
@@ -301,5 +380,6 @@ void CKartolaApp::SetLoading() {
     TheTableClear().Forget();
     g_iFocusCard = -1;
     duir_FINAL.VYMAZ();
+    won_ = false;
     m_lblSuper->visible = false;
 }

@@ -107,6 +107,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void Scatter();
     // Reads the card-set folders again into the sets list, in Slovak order.
     void ReadSetsList();
+    // Logs where each card lies ("karta" with its index, x and y).
+    void LogCards();
 
   private:
     void OnPointerMove(int px, int py);
@@ -148,6 +150,17 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     HFONT HintFont();
     void FollowPointer();
     void DrawProgress(IDirectDrawSurface* surface);
+    // The congratulation's font and place: centred, as large as fits the screen's width.
+    void PlaceCongratulation();
+    // As many lines of the found list as fit the screen's height, six at most.
+    void FitFoundList();
+    // The bottom edge of the strip along the top of the screen that the buttons take.
+    int TopStripBottom();
+    // True when the pointer lies on one of the framework's elements (a button, a dialog), which
+    // then takes the press instead of the card below it.
+    bool OverFrameworkElement(int px, int py);
+    // True while one of the game's menus is open.
+    bool MenuOpen() const;
 
     // Opens the main menu with the sets list read afresh, so that a folder added meanwhile is there.
     void OpenMenu();
@@ -158,6 +171,10 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     int px_ = 100;
     int py_ = 100;
     HFONT congratulation_font_ = nullptr;
+    // Every pair is found: the congratulation shows whenever no menu is open.
+    bool won_ = false;
+    // The folder of the set on the table, dealt again by "Zamiešaj" after a won game.
+    std::string current_set_;
     HFONT hint_font_ = nullptr;
     // The thumbnail pass shown on the screen: the set's folder name and how far it is; the
     // name is empty while no pass is shown.

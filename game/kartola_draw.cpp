@@ -111,6 +111,8 @@ void DrawCardFace(IDirectDrawSurface* surface, CKarta* card) {
 void CKartolaApp::Redraw_Screen() {
     IDirectDrawSurface* back = tk_lpDDSBack;
     if (!back) return;
+    // The congratulation stands aside while a menu is open, so that the menu can be read.
+    m_lblSuper->visible = won_ && !MenuOpen();
     TableClear& clear = TheTableClear();
     clear.Clear(back, kTableColour);
     ZOBRAZ_STOL(back);

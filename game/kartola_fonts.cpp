@@ -155,8 +155,8 @@ HFONT CreateNameFont(int height, int width) {
                        VARIABLE_PITCH | FF_SWISS, face ? face : "");
 }
 
-HFONT CreateCongratulationFont() {
-    return CreateFontA(150, 65, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0,
+HFONT CreateCongratulationFont(int height, int width) {
+    return CreateFontA(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0,
                        VARIABLE_PITCH | FF_SWISS, "Verdana");
 }
 

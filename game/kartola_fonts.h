@@ -37,8 +37,8 @@ void UVOLNI_FONTY();
 // A name font by the game's rule: bold, Central European, a variable-pitch sans; the face
 // REG_FONTY[g_iTextFont] (empty when there is none, which lets the system choose).
 HFONT CreateNameFont(int height, int width);
-// The congratulation's font: Verdana, 150 high and 65 wide, normal weight.
-HFONT CreateCongratulationFont();
+// The congratulation's font: Verdana, normal weight, 150 high and 65 wide unless asked otherwise.
+HFONT CreateCongratulationFont(int height = 150, int width = 65);
 // The width a name of measured width tw gets in its own font: g_TextFontW x 149 / tw rounded
 // to the nearest integer, halves away from zero.
 int NarrowedWidth(int tw);

@@ -5,6 +5,7 @@
 #define TK_MODULE "Kartola"
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "framework/graphics/tk_Display.h"
 #include "framework/lists/tk_TVOLBAR.h"
@@ -14,6 +15,7 @@
 #include "game/CKarta.h"
 #include "game/kartola_app.h"
 #include "game/kartola_fonts.h"
+#include "game/kartola_rules.h"
 #include "game/kartola_table.h"
 
 namespace {
@@ -104,10 +106,12 @@ void CKartolaApp::OnPointerMove(int px, int py) {
         tk_drag_dx = g_heldDx;
         tk_drag_dy = g_heldDy;
         card->INFORMUJ_SA(px, py, 0);
+        KeepBelowTableTop(card);
     } else {
-        // A held index that names no card (a smaller set came) counts as none.
+        // A held index that names no card (a smaller set came) counts as none. A button or
+        // dialog of the framework lies over the cards and takes the pointer instead.
         g_iHeldCard = -1;
-        g_iHoverCard = CardUnderPointer(px, py);
+        g_iHoverCard = OverFrameworkElement(px, py) ? -1 : CardUnderPointer(px, py);
         if (CKarta* hover = CardAt(g_iHoverCard)) hover->INFORMUJ_SA(px, py, 0);
     }
     for (tk_CDUI* list : {static_cast<tk_CDUI*>(&dui_Main), static_cast<tk_CDUI*>(&utl_duir_DATA), &dui_Zvuk,
@@ -140,6 +144,7 @@ void CKartolaApp::OnLeftDown() {
     if (chosen(duir_FINAL, px, py, 1, &v)) {
         if (tk_CDSO_Zvuk* sound = SoundOf(v - 1)) sound->SPUSTI();
     }
+    if (OverFrameworkElement(px, py)) g_iHoverCard = -1;
     if (CKarta* card = CardAt(g_iHoverCard)) {
         g_iHeldCard = g_iHoverCard;
         g_iHoverCard = -1;
@@ -175,6 +180,7 @@ void CKartolaApp::OnLeftUp() {
             tap_held_ = true;
             return;
         }
+        KeepBelowTableTop(card);
         DropHeldCard(this);
     }
     g_iHeldCard = -1;
@@ -205,7 +211,13 @@ bool CKartolaApp::OnTapWhileHolding() {
 void CKartolaApp::MenuChosen(int value) {
     if (value == kMenuScatter) {
         snd_cvak.SPUSTI();
-        Scatter();
+        // After a won game there is nothing left to scatter: the set is dealt again instead.
+        if (won_ && !current_set_.empty()) {
+            LoadSet(std::string(current_set_).c_str());
+            NASTAV_FONTY();
+        } else {
+            Scatter();
+        }
     } else if (value == kMenuQuit) {
         snd_koniec.SPUSTI();
         Close();

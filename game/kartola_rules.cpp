@@ -1,11 +1,13 @@
 #include "game/kartola_rules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
 
 #include "framework/graphics/tk_Display.h"
 #include "game/CKarta.h"
+#include "game/kartola_placement.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_events.h"
 
@@ -17,14 +19,18 @@ namespace {
 constexpr int kLeftMargin = 190;
 // Pixels a card keeps from every card placed before it.
 constexpr int kClearance = 5;
-// Candidates tried per card before the last one is kept anyway.
+// Candidates tried per card before the search of the whole table takes over.
 constexpr int kAttempts = 15;
+// Beyond this many cards the search would take too long and could not keep them apart anyway: a
+// card then keeps its last try.
+constexpr int kMostCardsSearched = 240;
 
 long long systemSeconds() {
     return static_cast<long long>(std::time(nullptr));
 }
 
 ScatterClock g_clock = systemSeconds;
+int g_tableTop = 0;
 
 // The classic C library generator with results 0 to 32767 on every platform, so that the
 // placement formulas below reach both ends of their ranges exactly.
@@ -61,24 +67,68 @@ void SetScatterClock(ScatterClock clock) {
     g_clock = clock ? clock : systemSeconds;
 }
 
+void SetTableTop(int top) {
+    g_tableTop = std::max(0, top);
+}
+
+int TableTop() {
+    return g_tableTop;
+}
+
+void KeepBelowTableTop(CKarta* card) {
+    if (card && card->y < g_tableTop) card->y = g_tableTop;
+}
+
+namespace {
+
+// Where a card's top-left corner may lie: right of the found list, below the table's top.
+TableArea tableArea() {
+    return TableArea{kLeftMargin, g_tableTop, tk_ScreenW - CARD_W, tk_ScreenH - CARD_H};
+}
+
+}  // namespace
+
+int ClearTableTop() {
+    int moved = 0;
+    for (int i = 0; i < REG_KARTY.count; ++i) {
+        CKarta* card = CardAt(i);
+        if (!card || !card->visible || card->y >= g_tableTop) continue;
+        BestPlaceAmongAll(i, tableArea(), &card->x, &card->y);
+        ++moved;
+    }
+    return moved;
+}
+
 void ZAMIESAJ() {
     Generator rng(g_clock());
+    const TableArea area = tableArea();
+    bool fellBack = false;
     for (int i = 0; i < REG_KARTY.count; ++i) {
         CKarta* card = CardAt(i);
         if (!card) continue;
         int x = 0;
         int y = 0;
-        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        bool placed = false;
+        for (int attempt = 0; attempt < kAttempts && !placed; ++attempt) {
             // The first number serves y, the second x.
             const int r1 = rng.Next();
             const int r2 = rng.Next();
             y = static_cast<int>((tk_ScreenH - CARD_H) * (r1 / 32767.0));
             x = static_cast<int>((tk_ScreenW - CARD_W - kLeftMargin) * (r2 / 32767.0)) + kLeftMargin;
-            if (isFree(i, x, y)) break;
+            placed = y >= g_tableTop && isFree(i, x, y);
         }
+        // A found card is out of play: it keeps its last try; a card in play never lies hidden
+        // under others while the table has room for it.
+        if (!placed && card->visible && REG_KARTY.count <= kMostCardsSearched) BestPlace(i, area, &x, &y);
         card->x = x;
-        card->y = y;
+        card->y = std::max(y, g_tableTop);
+        fellBack = fellBack || !placed;
     }
+    // Where the cards could all lie apart, those that still meet are moved apart.
+    const long long room =
+        static_cast<long long>(area.right - area.left + CARD_W) * (area.bottom - area.top + CARD_H);
+    const bool roomy = static_cast<long long>(REG_KARTY.count) * CARD_W * CARD_H <= room;
+    if (fellBack && roomy && REG_KARTY.count <= kMostCardsSearched) SpreadOverlappingCards(area);
 }
 
 // ---- Drop ------------------------------------------------------------------------------------

@@ -34,6 +34,9 @@ class tk_CDUIR : public tk_CDUI {
     int rozsah;
     // After each added row, scroll to the end when scrolling is on.
     bool na_koniec;
+    // Scrolls by whole rows: an arrow moves the list by one row and a dragged thumb stops where a
+    // row begins, so no row is ever shown cut in two. Off by default.
+    bool whole_rows = false;
     // The rows (tk_TVOLBAR*), owned.
     tk_CARRE VOLR;
 

@@ -120,6 +120,7 @@ void tk_CDUIR::LayoutScrolling(int n, int lines) {
     draha.visible = true;
 
     pozicia = std::clamp(posuv.GP(), 0, rozsah);
+    if (whole_rows) pozicia = (pozicia + step / 2) / step * step;
     int first = pozicia / step, q = pozicia % step, o = step - q;
     if (q == 0) {
         for (int k = 0; k < lines; ++k) {

@@ -2,6 +2,8 @@
 #define TK_MODULE "TK_DUIR_w"
 #include "framework/lists/tk_CDUIR.h"
 
+#include <algorithm>
+
 void tk_CDUIR::ZOBRAZ() {
     if (visible && vlastny_srf) ZOBRAZR(vlastny_srf);
 }
@@ -41,13 +43,16 @@ bool tk_CDUIR::INFORMUJ_SA(int px, int py, int code) {
         posuv.INFORMUJ_SA(px, py, code);
         if (posuv.state == 2) zmenaR = true;
         tlac_hore.INFORMUJ_SA(px, py, code);
+        // By whole rows the arrows step from the row shown at the top, not from the thumb.
+        const int arrowStep = whole_rows ? std::max(b, 1) : rozsah / 10;
+        const int from = whole_rows ? pozicia : posuv.GP();
         if (tlac_hore.STLACENE()) {
-            posuv.SP(posuv.GP() - rozsah / 10);
+            posuv.SP(from - arrowStep);
             zmenaR = true;
         }
         tlac_dole.INFORMUJ_SA(px, py, code);
         if (tlac_dole.STLACENE()) {
-            posuv.SP(posuv.GP() + rozsah / 10);
+            posuv.SP(from + arrowStep);
             zmenaR = true;
         }
     }

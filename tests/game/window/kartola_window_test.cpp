@@ -15,6 +15,7 @@
 
 #include "tests/common/tk_test_media.h"
 #include "tests/common/tk_test_run.h"
+#include "tests/common/tk_test_surface.h"
 #include "tests/common/tk_test_unwritable.h"
 
 namespace tk_test {
@@ -56,10 +57,14 @@ class KartolaWindow : public ::testing::Test {
             fs::copy(RepoPath(std::string("cardsets/") + set), top_ + "/cardsets/" + set,
                      fs::copy_options::recursive);
         fs::create_directory_symlink(fs::path(TK_SCREENSHOT_DIR).parent_path(), top_ + "/build");
-        WriteFile(hra_ + "/KARTOLA.INI", "1280 1024\n2 16");
-        // An X server for as long as the holder sleeps; it tells its display and authority.
-        const std::string holder = "cd " + dir_.path() +
-                                   " && (xvfb-run -a -s \"-screen 0 1280x1024x24\" sh -c 'echo \"$DISPLAY "
+    }
+    // An X server of w x h for as long as the holder sleeps; it tells its display and authority. The
+    // game's settings ask for the same size.
+    void StartX(int w, int h) {
+        const std::string size = std::to_string(w) + "x" + std::to_string(h);
+        WriteFile(hra_ + "/KARTOLA.INI", std::to_string(w) + " " + std::to_string(h) + "\n2 16");
+        const std::string holder = "cd " + dir_.path() + " && (xvfb-run -a -s \"-screen 0 " + size +
+                                   "x24\" sh -c 'echo \"$DISPLAY "
                                    "$XAUTHORITY\" > x.env; echo $$ > x.pid; exec sleep 300' >x.out 2>&1 &)";
         ASSERT_EQ(Shell(holder), 0);
         ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(dir_.path() + "/x.env").empty(); })) << "no X server";
@@ -81,14 +86,8 @@ class KartolaWindow : public ::testing::Test {
     int X(const std::string& command) { return Shell((x_ + command)); }
     // Starts the game as make run does and waits for its loop; the cards' places from the log.
     void StartGame() {
-        const std::string start = "cd " + top_ + " && (" + x_ +
-                                  "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build "
-                                  ">game.out 2>&1 & echo $! > game.pid; wait $!; echo $? > game.status) &";
-        ASSERT_EQ(Shell(start), 0);
-        ASSERT_TRUE(WaitFor(20, [&] {
-            return X("xdotool search --name 'KT Tessalin Kartola' >/dev/null 2>&1") == 0;
-        })) << ReadFile(top_ + "/game.out");
-        ASSERT_TRUE(WaitFor(30, [&] { return Logs("while..."); })) << Log();
+        Start("");
+        if (HasFatalFailure()) return;
         cards_.clear();
         for (const auto& [x, y] : DealtCards(Log())) {
             const bool picture = cards_.size() % 2 == 0;
@@ -106,6 +105,8 @@ class KartolaWindow : public ::testing::Test {
 
     // Starts the game with make run's script and these arguments and waits for its loop.
     void Start(const std::string& args) {
+        if (x_.empty()) StartX(1280, 1024);
+        if (HasFatalFailure()) return;
         const std::string start =
             "cd " + top_ + " && (" + x_ +
             "SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy bash scripts/run-game.sh build " + args +
@@ -289,6 +290,27 @@ TEST_F(KartolaWindow, AWholeGameByTabAndEnterAloneAndTheSettingsWrittenAtSigterm
     EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
     EXPECT_NE(ReadFile(hra_ + "/KARTOLA.MEM").find("font_width=17"), std::string::npos)
         << ReadFile(hra_ + "/KARTOLA.MEM");
+}
+
+// A school laptop's screen: the congratulation's white letters reach close to the right edge (its
+// "!") and touch neither edge of the screen, so none is cut off.
+TEST_F(KartolaWindow, OnALaptopScreenTheWholeCongratulationShows) {
+    ASSERT_NO_FATAL_FAILURE(StartX(1366, 768));
+    ASSERT_NO_FATAL_FAILURE(Start(""));
+    ASSERT_NO_FATAL_FAILURE(Play(Placement{0, 0, 1366, 768, 1366, 768}, "kartola_window_1366x768"));
+    int w = 0, h = 0;
+    std::vector<std::uint32_t> px;
+    ASSERT_TRUE(ReadPng(std::string(TK_SCREENSHOT_DIR) + "/kartola_window_1366x768_won.png", &w, &h, &px));
+    ASSERT_EQ(Nums(w, h), "1366,768");
+    int atEdges = 0, left = w, right = -1;
+    for (int y = h / 2 - 120; y < h / 2 + 120; ++y)
+        for (int x = 0; x < w; ++x) {
+            if ((px[static_cast<std::size_t>(y) * w + x] & 0xFFFFFFu) != 0xFFFFFFu) continue;
+            atEdges += x < 2 || x >= w - 2;
+            if (x >= 180) left = std::min(left, x), right = std::max(right, x);
+        }
+    EXPECT_EQ(atEdges, 0);
+    EXPECT_TRUE(right > w - 150 && right < w - 2 && left < 400) << left << " " << right;
 }
 
 }  // namespace

@@ -95,7 +95,9 @@ TEST_F(MissingDevices, WithoutASoundDeviceTheGameRunsSilentWithOneLogLine) {
         EXPECT_EQ(r.status, "0\n") << r.err;
         EXPECT_EQ(CountMatches(r.log, "TSKW ERROR"), 1) << r.log;
         EXPECT_EQ(CountMatches(r.log, "zvuky nebudu"), 1) << r.log;
-        EXPECT_EQ(CountMatches(r.log, ": karta \\["), 18) << "the table was not dealt";
+        // Every card's place, told again when a card was moved out from under the top buttons.
+        const int places = CountMatches(r.log, ": karta \\[");
+        EXPECT_TRUE(places >= 18 && places % 18 == 0) << places << ": the table was not dealt";
         EXPECT_EQ(r.err.find("ALSA lib"), std::string::npos) << r.err;
     }
     const std::string log = ReadFile(hra_ + "/tk_LOG.txt");
