@@ -246,10 +246,6 @@ bool CKartolaApp::OverFrameworkElement(int px, int py) {
     return false;
 }
 
-bool CKartolaApp::MenuOpen() const {
-    return dui_Main.visible || utl_duir_DATA.visible || dui_Zvuk.visible;
-}
-
 void CKartolaApp::Do_LOAD_SRF() {
     TheTableClear().Forget();
     game_sheet.NAHRAJ_SURFACE("rezia.bmp");

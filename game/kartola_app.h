@@ -123,6 +123,7 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     // The menu by keys: opened under the menu button, walked entry by entry, chosen with Enter.
     void OpenMenuByKey();
     void CloseMenus();
+    // True while one of the game's menus is open.
     bool MenuOpen() const;
     void WalkMenu(tk_CDUI* list, int entry);
     void ChooseWalkedEntry();
@@ -159,8 +160,6 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     // True when the pointer lies on one of the framework's elements (a button, a dialog), which
     // then takes the press instead of the card below it.
     bool OverFrameworkElement(int px, int py);
-    // True while one of the game's menus is open.
-    bool MenuOpen() const;
 
     // Opens the main menu with the sets list read afresh, so that a folder added meanwhile is there.
     void OpenMenu();
