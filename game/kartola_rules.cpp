@@ -93,7 +93,12 @@ int ClearTableTop() {
     for (int i = 0; i < REG_KARTY.count; ++i) {
         CKarta* card = CardAt(i);
         if (!card || !card->visible || card->y >= g_tableTop) continue;
-        BestPlaceAmongAll(i, tableArea(), &card->x, &card->y);
+        // The search weighs every card against every place: past a table's worth of cards it is
+        // too slow to wait for, and the card only moves down out of the strip.
+        if (REG_KARTY.count <= kMostCardsSearched)
+            BestPlaceAmongAll(i, tableArea(), &card->x, &card->y);
+        else
+            card->y = g_tableTop;
         ++moved;
     }
     return moved;

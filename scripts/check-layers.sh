@@ -23,6 +23,7 @@ public_platform=(
     platform/platform.h
     platform/ddraw/surface_access.h
     platform/image/scale.h
+    platform/kernel/regular_file.h
 )
 
 # The layer a file belongs to: its folder, or "<stack>/all" for the gathering headers.

@@ -55,7 +55,9 @@ bool decodeFromFile(LPCSTR name, tkp_BmpImage* image, int coverW = 0, int coverH
         struct stat st {};
         const bool present = ::stat(name, &st) == 0 && !S_ISDIR(st.st_mode);
         if (tooLarge || present) report(name, why ? why : "cannot be read");
-        SetLastError(tooLarge ? ERROR_NOT_ENOUGH_MEMORY : present ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
+        SetLastError(tooLarge  ? ERROR_NOT_ENOUGH_MEMORY
+                     : present ? ERROR_INVALID_PARAMETER
+                               : ERROR_FILE_NOT_FOUND);
         return false;
     }
     const char* reason = nullptr;

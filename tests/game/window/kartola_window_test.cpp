@@ -168,7 +168,8 @@ class KartolaWindow : public ::testing::Test {
                 Shot(shot + "_midgame");
             }
         }
-        ASSERT_TRUE(WaitFor(5, [&] { return Logs(("Vsetky pary najdene [" + std::to_string(pairs) + "]").c_str()); }))
+        ASSERT_TRUE(
+            WaitFor(5, [&] { return Logs(("Vsetky pary najdene [" + std::to_string(pairs) + "]").c_str()); }))
             << "not won: " << Log();
         const auto [wx, wy] = at.OnScreen(at.frameW * 6 / 7, at.frameH * 13 / 14);
         X("xdotool mousemove " + std::to_string(wx) + " " + std::to_string(wy) + " sleep 0.4");

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/pixels/pixel565.h"
 #include "platform/pixels/frame_changes.h"
+#include "platform/pixels/pixel565.h"
 #include "platform/present/frame_scale.h"
 #include "tests/common/tk_test_surface.h"
 
