@@ -27,6 +27,10 @@ function(tk_add_test)
         # the first).
         add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${workdir})
         set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT 1800)
+        # Two X servers started at once by xvfb-run -a can race for the same display number.
+        if(T_XVFB)
+            set_tests_properties(${T_NAME} PROPERTIES RUN_SERIAL TRUE)
+        endif()
     else()
         gtest_discover_tests(${T_NAME}
             WORKING_DIRECTORY ${workdir}

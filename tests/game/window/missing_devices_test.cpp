@@ -164,7 +164,9 @@ TEST_F(MissingDevices, WithoutTheFontsItAsksForTheGameWritesInWhateverFaceThereI
                   "kartola_one_font");
     EXPECT_EQ(one.status, "0\n") << one.err;
     EXPECT_NE(one.log.find("font [Lonely Sans]"), std::string::npos) << one.log;
-    EXPECT_EQ(CountMatches(one.log, ": karta \\["), 18) << "the table was not dealt";
+    // Every card's place, told again when a card was moved out from under the top buttons.
+    const int places = CountMatches(one.log, ": karta \\[");
+    EXPECT_TRUE(places >= 18 && places % 18 == 0) << places << ": the table was not dealt";
 
     // No font at all: the game says so once and goes on.
     const Outcome none =
