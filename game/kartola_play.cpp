@@ -82,7 +82,7 @@ void CKartolaApp::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPar
             break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (OnKey(static_cast<int>(wParam))) TakeKey();
+            if (OnKey(static_cast<int>(wParam))) MarkKeyTaken();
             break;
         case WM_TIMER:
             if (wParam == kScanTimer) ScanStep();

@@ -103,7 +103,7 @@ class tk_CAppScreen : public tk_CPolCHLO {
 
     // Called by a program's HandleWMInteraction for the key message it is handling when it took
     // the key: the key then means nothing else, neither to the elements nor to the framework.
-    void TakeKey() { key_taken_ = true; }
+    void MarkKeyTaken() { key_taken_ = true; }
     // Whether the key message being handled was taken; reading it forgets it.
     bool KeyWasTaken() { return std::exchange(key_taken_, false); }
 
