@@ -130,6 +130,18 @@ inline void ChooseSet(Steps& steps, int id) {
                                [id](GameApp& a) { ClickEntry(a.utl_duir_DATA, id); }});
 }
 
+// Once the step before pressed the resolution button: the dialog's first row (the smallest mode,
+// 800 x 600) chosen and confirmed.
+inline void ChooseSmallestMode(Steps& steps) {
+    steps.insert(steps.end(), {kIdle,
+                               [](GameApp& a) {
+                                   const POINT p =
+                                       Middle(a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(0)->rect);
+                                   Click(p.x, p.y);
+                               },
+                               [](GameApp& a) { ClickOn(a.FindCHLWithID(1222)); }});
+}
+
 class GameWorld : public AppWorld {
   protected:
     void SetUp() override {

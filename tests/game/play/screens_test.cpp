@@ -116,12 +116,7 @@ TEST_F(Screens, AfterAChangeOfDisplayModeTheCongratulationIsPlacedAgain) {
         EXPECT_EQ(Placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
         ClickOn(a.FindCHLWithID(603));
     });
-    steps.push_back(kIdle);
-    steps.push_back([](GameApp& a) {
-        const POINT p = Middle(a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(0)->rect);
-        Click(p.x, p.y);
-    });
-    steps.push_back([](GameApp& a) { ClickOn(a.FindCHLWithID(1222)); });
+    ChooseSmallestMode(steps);
     steps.push_back([](GameApp& a) { a.m_dlgRozlisenie->visible = false; });
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {

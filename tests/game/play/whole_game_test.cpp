@@ -220,13 +220,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         EXPECT_EQ(MenuMiddle(a), "640,540");
         ClickOn(a.FindCHLWithID(603));
     });
-    steps.push_back(kIdle);
-    steps.push_back([](GameApp& a) {
-        // The first row: the smallest mode, 800 x 600.
-        const POINT p = Middle(a.m_dlgRozlisenie->m_duir_Rozlisenia->EntryAt(0)->rect);
-        Click(p.x, p.y);
-    });
-    steps.push_back([](GameApp& a) { ClickOn(a.FindCHLWithID(1222)); });
+    ChooseSmallestMode(steps);
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
         // A smaller display: every card, found or not, lies inside it; the menu button moved.
