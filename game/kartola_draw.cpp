@@ -14,6 +14,7 @@
 #include "game/kartola_fonts.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_clear.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
@@ -22,27 +23,25 @@ constexpr COLORREF kNameColour = RGB(0, 0, 0);
 
 // The card's box in the pen, hollow.
 void frame(IDirectDrawSurface* surface, const CKarta* card, HPEN pen) {
-    HDC dc = nullptr;
-    if (!card || !pen || surface->GetDC(&dc) != DD_OK || !dc) return;
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    if (!card || !pen) return;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
+    dc.select(GetStockObject(NULL_BRUSH));
+    dc.select(pen);
     Rectangle(dc, card->x, card->y, card->x + card->sir, card->y + card->vys);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    surface->ReleaseDC(dc);
 }
 
 void drawName(IDirectDrawSurface* surface, const CKarta* card) {
     const TKartaText* name = NameOf(card->pair);
-    HDC dc = nullptr;
-    if (!name || surface->GetDC(&dc) != DD_OK || !dc) return;
+    if (!name) return;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
     RECT r{card->x, card->y, card->x + card->sir, card->y + card->vys};
     if (name->font) {
         tk_glob_Text_draw_font(dc, &r, kTableTextFormat, kNarrowedColour, name->font, name->text);
     } else {
         tk_glob_Text_draw_font(dc, &r, kTableTextFormat, kNameColour, g_hTextFont, name->text);
     }
-    surface->ReleaseDC(dc);
 }
 
 RECT boxOf(tk_CPol& e, int margin) {
@@ -144,21 +143,19 @@ void CKartolaApp::ZOBRAZ_STOL(IDirectDrawSurface* surface) {
 // hover frame stay in sight.
 void CKartolaApp::DrawFocus(IDirectDrawSurface* surface) {
     const CKarta* card = CardAt(g_iFocusCard);
-    HDC dc = nullptr;
-    if (!card || !card->visible || !g_penHover || surface->GetDC(&dc) != DD_OK || !dc) return;
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    HGDIOBJ oldPen = SelectObject(dc, g_penHover);
+    if (!card || !card->visible || !g_penHover) return;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
+    dc.select(GetStockObject(NULL_BRUSH));
+    dc.select(g_penHover);
     Rectangle(dc, card->x - 4, card->y - 4, card->x + card->sir + 4, card->y + card->vys + 4);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    surface->ReleaseDC(dc);
 }
 
 // White lines in the name font, centred on the table right of the found list.
 void CKartolaApp::DrawSetsHint(IDirectDrawSurface* surface) {
     if (sets_hint.empty() || REG_KARTY.count > 0) return;
-    HDC dc = nullptr;
-    if (surface->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
     const int lineH = 30;
     int lines = 1;
     for (char c : sets_hint) lines += c == '\n';
@@ -173,5 +170,4 @@ void CKartolaApp::DrawSetsHint(IDirectDrawSurface* surface) {
         top += lineH;
         start = end + 1;
     }
-    surface->ReleaseDC(dc);
 }

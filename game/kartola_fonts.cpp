@@ -17,6 +17,7 @@
 #include "framework/support/tk_String.h"
 #include "game/CKarta.h"
 #include "game/kartola_table.h"
+#include "platform/ddraw/surface_access.h"
 
 tk_CARRE REG_FONTY;
 int g_TextFontW = 18;
@@ -60,11 +61,12 @@ std::vector<std::uint16_t> sampleOf(IDirectDrawSurface* box, const char* face) {
     DDSURFACE_ZMAZ(box, 0xFFFF);
     HFONT font = CreateFontA(g_TextFontH, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0,
                              VARIABLE_PITCH | FF_SWISS, face);
-    HDC dc = nullptr;
-    if (font && box->GetDC(&dc) == DD_OK && dc) {
+    if (font) {
+        tkp::ddraw::SurfaceDC dc(box);
         RECT r{0, 0, kSampleW, kSampleH};
-        tk_glob_Text_draw_font(dc, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, RGB(0, 0, 0), font, kSample);
-        box->ReleaseDC(dc);
+        if (dc.ok())
+            tk_glob_Text_draw_font(dc, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, RGB(0, 0, 0), font,
+                                   kSample);
     }
     if (font) DeleteObject(font);
     std::vector<std::uint16_t> pixels;
@@ -127,12 +129,10 @@ void keepDistinctFaces() {
 }  // namespace
 
 void ZISTI_FONTY() {
-    HDC dc = nullptr;
-    if (tk_lpDDSBack && tk_lpDDSBack->GetDC(&dc) == DD_OK && dc) {
+    if (tkp::ddraw::SurfaceDC dc(tk_lpDDSBack); dc.ok()) {
         LOGFONTA all{};
         all.lfCharSet = DEFAULT_CHARSET;
         EnumFontFamiliesExA(dc, &all, collectFace, reinterpret_cast<LPARAM>(&REG_FONTY), 0);
-        tk_lpDDSBack->ReleaseDC(dc);
     }
     keepDistinctFaces();
     for (int i = 0; i < REG_FONTY.count; ++i) TK_LOG("font", faceAt(i));

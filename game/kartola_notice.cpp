@@ -4,6 +4,7 @@
 #include "game/CKarta.h"
 #include "game/kartola_app.h"
 #include "game/kartola_table.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ void CKartolaApp::DrawLeftOutNotice(IDirectDrawSurface* surface) {
     lines.insert(lines.end(), left_out_.begin(), left_out_.begin() + static_cast<long>(shown));
     if (shown < left_out_.size())
         lines.push_back("… a ďalšie (" + std::to_string(left_out_.size() - shown) + ")");
-    HDC dc = nullptr;
-    if (surface->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
     const int left = CARD_W + 40;
     const int right = m_ScrW - 20;
     const int bottom = m_ScrH - 20;
@@ -37,5 +38,4 @@ void CKartolaApp::DrawLeftOutNotice(IDirectDrawSurface* surface) {
         tk_glob_Text_draw_font(dc, &r, kLineFormat, RGB(0, 0, 0), HintFont(), line.c_str());
         lineTop += kLineH;
     }
-    surface->ReleaseDC(dc);
 }

@@ -12,6 +12,7 @@
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_FSI.h"
 #include "game/kartola_app.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
@@ -86,8 +87,8 @@ void CKartolaApp::FollowPointer() {
 // The set's name above a bar as wide as half the screen, "n / total" below it.
 void CKartolaApp::DrawProgress(IDirectDrawSurface* surface) {
     DDSURFACE_ZMAZ(surface, kTableColour);
-    HDC dc = nullptr;
-    if (surface->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
     const int barW = m_ScrW / 2, barH = 28;
     const RECT bar{(m_ScrW - barW) / 2, m_ScrH / 2 - barH / 2, (m_ScrW + barW) / 2, m_ScrH / 2 + barH / 2};
     RECT title{0, bar.top - 60, m_ScrW, bar.top - 14};
@@ -102,5 +103,4 @@ void CKartolaApp::DrawProgress(IDirectDrawSurface* surface) {
     RECT count{0, bar.bottom + 14, m_ScrW, bar.bottom + 60};
     const std::string counted = std::to_string(progress_done_) + " / " + std::to_string(progress_total_);
     tk_glob_Text_draw_font(dc, &count, kTableTextFormat, kTextColour, HintFont(), counted.c_str());
-    surface->ReleaseDC(dc);
 }

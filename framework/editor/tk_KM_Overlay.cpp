@@ -5,6 +5,7 @@
 #include "framework/editor/tk_KM_internal.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_ClassTable.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
@@ -172,11 +173,10 @@ std::vector<std::string> tk_KM_DataLines() {
 
 void tk_KM_ZOBRAZ(IDirectDrawSurface* back) {
     if (!tk_KM_on || !back) return;
-    HDC dc = nullptr;
-    if (back->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(back);
+    if (!dc.ok()) return;
     text(dc, kHelpX, kHelpY, tk_KM_HelpLines(), kKeyIndent);
     // The data lines all start at the same place: their own padding lines them up.
     text(dc, kDataX, kDataY, tk_KM_DataLines(), 0);
     markers(dc);
-    back->ReleaseDC(dc);
 }

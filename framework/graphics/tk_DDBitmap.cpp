@@ -97,12 +97,13 @@ HRESULT DDCopyBitmap(IDirectDrawSurface* surface, HBITMAP bitmap, int x, int y, 
     desc.dwSize = sizeof(desc);
     desc.dwFlags = DDSD_WIDTH | DDSD_HEIGHT;
     surface->GetSurfaceDesc(&desc);
-    HDC target = nullptr;
-    HRESULT result = surface->GetDC(&target);
-    if (result == DD_OK) {
-        StretchBlt(target, 0, 0, static_cast<int>(desc.dwWidth), static_cast<int>(desc.dwHeight), memory, x,
-                   y, width, height, SRCCOPY);
-        surface->ReleaseDC(target);
+    HRESULT result = DD_OK;
+    {
+        tkp::ddraw::SurfaceDC target(surface);
+        result = target.result();
+        if (target.ok())
+            StretchBlt(target, 0, 0, static_cast<int>(desc.dwWidth), static_cast<int>(desc.dwHeight), memory,
+                       x, y, width, height, SRCCOPY);
     }
     if (previous) SelectObject(memory, previous);
     DeleteDC(memory);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/graphics/tk_DDBitmap.h"
+#include "platform/ddraw/surface_access.h"
 #include "platform/kernel/regular_file.h"
 
 namespace {
@@ -109,13 +110,14 @@ DWORD DDPixelOfColour(IDirectDrawSurface* surface, COLORREF colour) {
     DWORD result = CLR_INVALID;
     COLORREF kept = CLR_INVALID;
     bool written = false;
-    HDC dc = nullptr;
     // Let GDI convert the colour by writing it into pixel (0, 0).
-    if (colour != CLR_INVALID && surface->GetDC(&dc) == DD_OK) {
-        kept = GetPixel(dc, 0, 0);
-        SetPixel(dc, 0, 0, colour);
-        surface->ReleaseDC(dc);
-        written = true;
+    if (colour != CLR_INVALID) {
+        tkp::ddraw::SurfaceDC dc(surface);
+        if (dc.ok()) {
+            kept = GetPixel(dc, 0, 0);
+            SetPixel(dc, 0, 0, colour);
+            written = true;
+        }
     }
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof(desc);
@@ -134,9 +136,9 @@ DWORD DDPixelOfColour(IDirectDrawSurface* surface, COLORREF colour) {
         if (bits < 32) result &= (DWORD{1} << bits) - 1;
         surface->Unlock(nullptr);
     }
-    if (written && surface->GetDC(&dc) == DD_OK) {
-        SetPixel(dc, 0, 0, kept);
-        surface->ReleaseDC(dc);
+    if (written) {
+        tkp::ddraw::SurfaceDC dc(surface);
+        if (dc.ok()) SetPixel(dc, 0, 0, kept);
     }
     return result;
 }

@@ -6,6 +6,7 @@
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_Assert.h"
 #include "framework/support/tk_LOG.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
@@ -47,31 +48,28 @@ void tk_glob_Text_draw_font(HDC dc, RECT* r, UINT format, COLORREF colour, HFONT
 
 HRESULT tk_glob_Text_srf(IDirectDrawSurface* surface, int x, int y, COLORREF colour, const char* text) {
     if (!surface) return DDERR_INVALIDOBJECT;
-    HDC dc = nullptr;
-    HRESULT result = surface->GetDC(&dc);
-    if (result != DD_OK) return result;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return dc.result() == DD_OK ? DDERR_GENERIC : dc.result();
     tk_glob_Text(dc, x, y, colour, text);
-    return surface->ReleaseDC(dc);
+    return DD_OK;
 }
 
 void tk_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* w, int* h) {
     int width = 100, height = 20;
-    HDC dc = nullptr;
     if (!tk_lpDDSPrimary) {
         if (w) *w = width;
         if (h) *h = height;
         TK_FAIL("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary == NULL !");
     }
     // A lost display can refuse its context: the text gets the stand-in size and the run goes on.
-    if (tk_lpDDSPrimary->GetDC(&dc) != DD_OK || !dc) {
+    tkp::ddraw::SurfaceDC dc(tk_lpDDSPrimary);
+    if (!dc.ok()) {
         TK_LOG_ERR("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary->GetDC() != DD_OK !");
     } else {
-        HGDIOBJ old_font = font ? SelectObject(dc, font) : nullptr;
+        if (font) dc.select(font);
         RECT r{0, 0, 0, 0};
         height = DrawTextA(dc, orEmpty(text), -1, &r, DT_CALCRECT | DT_NOPREFIX);
         width = r.right - r.left + 1;
-        if (old_font) SelectObject(dc, old_font);
-        tk_lpDDSPrimary->ReleaseDC(dc);
     }
     if (w) *w = width;
     if (h) *h = height;

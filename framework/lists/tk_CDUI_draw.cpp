@@ -9,6 +9,7 @@
 #include "framework/support/tk_Assert.h"
 #include "framework/widgets/tk_CDUI_podklad_efekt.h"
 #include "framework/widgets/tk_CIcon.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
@@ -109,17 +110,17 @@ void tk_CDUI::ZOBRAZ(IDirectDrawSurface* surface) {
 }
 
 void tk_CDUI::DrawHighlights(IDirectDrawSurface* surface, int r) {
-    HDC dc = nullptr;
-    if (surface->GetDC(&dc) != DD_OK || !dc) return;
-    HGDIOBJ old_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    HGDIOBJ old_pen = SelectObject(dc, pero_ramik);
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
+    dc.select(GetStockObject(NULL_BRUSH));
+    dc.select(pero_ramik);
     if (podklad == 2) FillRect(dc, &obal, stetec_podklad);
     for (int i = 0; i < r; ++i) {
         tk_TVOLBA* v = EntryAt(i);
         if (v->stav == 0) {
             if (ramik_volieb < 1) continue;
-            SelectObject(dc, GetStockObject(NULL_BRUSH));
-            SelectObject(dc, pero_ramik);
+            dc.select(GetStockObject(NULL_BRUSH));
+            dc.select(pero_ramik);
             Rectangle(dc, v->rect.left, v->rect.top, v->rect.right, v->rect.bottom);
             continue;
         }
@@ -129,21 +130,18 @@ void tk_CDUI::DrawHighlights(IDirectDrawSurface* surface, int r) {
         RECT h{v->rect.left + sx - nafuk_x, v->rect.top + sy - nafuk_y, v->rect.right + sx + nafuk_x,
                v->rect.bottom + sy + nafuk_y};
         if (oble) {
-            SelectObject(dc, GetStockObject(NULL_PEN));
-            SelectObject(dc, brush);
+            dc.select(GetStockObject(NULL_PEN));
+            dc.select(brush);
             RoundRect(dc, h.left, h.top, h.right, h.bottom, oble_x, oble_y);
             continue;
         }
         if (styl & 1) FillRect(dc, &h, brush);
         // Raised over the hovered entry, sunken under the pressed one; an open pop-up gets none.
         if ((styl & 2) && v->stav != 3) {
-            SelectObject(dc, pero_level);
+            dc.select(pero_level);
             tk_glob_Level_efekt(dc, &h, v->stav == 1 ? 1 : 2);
         }
     }
-    SelectObject(dc, old_pen);
-    SelectObject(dc, old_brush);
-    surface->ReleaseDC(dc);
 }
 
 void tk_CDUI::DrawIcons(IDirectDrawSurface* surface, int r) {
@@ -165,9 +163,9 @@ void tk_CDUI::DrawTexts(IDirectDrawSurface* surface, int r) {
     bool any = false;
     for (int i = 0; i < r && !any; ++i) any = EntryAt(i)->text != nullptr;
     if (!any) return;
-    HDC dc = nullptr;
-    if (surface->GetDC(&dc) != DD_OK || !dc) return;
-    HGDIOBJ old_font = SelectObject(dc, font);
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
+    dc.select(font);
     int old_mode = SetBkMode(dc, TRANSPARENT);
     for (int i = 0; i < r; ++i) {
         tk_TVOLBA* v = EntryAt(i);
@@ -178,6 +176,4 @@ void tk_CDUI::DrawTexts(IDirectDrawSurface* surface, int r) {
         DrawTextA(dc, v->text, -1, &t, f | DT_NOPREFIX);
     }
     SetBkMode(dc, old_mode);
-    SelectObject(dc, old_font);
-    surface->ReleaseDC(dc);
 }

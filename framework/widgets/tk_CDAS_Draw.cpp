@@ -3,6 +3,7 @@
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_ClassTable.h"
+#include "platform/ddraw/surface_access.h"
 
 void tk_CDAS::ZOBRAZ(IDirectDrawSurface* dst) {
     if (!visible) return;
@@ -22,8 +23,8 @@ void tk_CDAS::ZOBRAZ(IDirectDrawSurface* dst) {
 // A box of the void size: buttons raised or sunken while pressed, sliders filled, others a bevel;
 // large enough boxes name their class and the element.
 void tk_CDAS::ZOBRAZ_VOID(IDirectDrawSurface* dst) {
-    HDC dc = nullptr;
-    if (!dst || dst->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(dst);
+    if (!dc.ok()) return;
     RECT box{x, y, x + void_SIR, y + void_VYS};
     if (class_id == tk_CLASS_CTlac) {
         tk_glob_Level_efekt2_fill(dc, &box, current == 2 ? 2 : 1);
@@ -36,5 +37,4 @@ void tk_CDAS::ZOBRAZ_VOID(IDirectDrawSurface* dst) {
         tk_glob_Text(dc, x + 5, y + 5, 0xFF6464, tk_glob_GetClassName(class_id));
         tk_glob_Text(dc, x + 5, y + 20, 0xFFFF, name);
     }
-    dst->ReleaseDC(dc);
 }

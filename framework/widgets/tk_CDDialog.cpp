@@ -2,6 +2,7 @@
 #include "framework/widgets/tk_CDDialog.h"
 
 #include "framework/graphics/tk_Display.h"
+#include "platform/ddraw/surface_access.h"
 
 tk_CDDialog::tk_CDDialog() : tk_CPolCHLO(), sir(300), vys(200), plain_fill(false) {
     SetClassId(tk_CLASS_CDDialog);
@@ -57,12 +58,12 @@ void tk_CDDialog::DrawBody(IDirectDrawSurface* dst) {
         frame.ZOBRAZ(dst);
         return;
     }
-    HDC dc = nullptr;
-    if (dst->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(dst);
+    if (!dc.ok()) return;
     HBRUSH green = CreateSolidBrush(0x006400);
     const RECT r{x, y, x + sir, y + vys};
     FillRect(dc, &r, green);
-    dst->ReleaseDC(dc);
+    // FillRect never selects the brush, so it can go while the context is still out.
     DeleteObject(green);
 }
 

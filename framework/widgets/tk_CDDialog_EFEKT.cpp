@@ -7,6 +7,7 @@
 #include "framework/widgets/tk_CDUI_podklad_efekt.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "framework/widgets/tk_globals.h"
+#include "platform/ddraw/surface_access.h"
 
 tk_CDDialog_EFEKT::tk_CDDialog_EFEKT() : tk_CPol() {
     SetClassId(tk_CLASS_CDDialog_EFEKT);
@@ -73,8 +74,7 @@ void tk_CDDialog_EFEKT::ZOBRAZ(IDirectDrawSurface* dst) {
     if (podklad == 1)
         tk_CDUI_podklad_efekt_A_biela_siet(dst, RECT{L - 1, T + title_h - 1, R + 3, B + 2}, false);
     if (podklad == 3) tk_CDUI_podklad_efekt_B_mliecny(dst, body);
-    HDC dc = nullptr;
-    if (dst->GetDC(&dc) == DD_OK && dc) {
+    if (tkp::ddraw::SurfaceDC dc(dst); dc.ok()) {
         if (podklad == 2) FillRect(dc, &body, brush_body);
         if (title_h > 0 && !picture) {
             const RECT strip{L, T, R + 1, T + title_h};
@@ -83,12 +83,10 @@ void tk_CDDialog_EFEKT::ZOBRAZ(IDirectDrawSurface* dst) {
         if (title[0]) {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, 0xFFFFFF);
-            HGDIOBJ old_font = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+            dc.select(GetStockObject(SYSTEM_FONT));
             TextOutA(dc, L + 10, T, title, -1);
-            SelectObject(dc, old_font);
         }
         DrawFrame(dc, L, T, R, B);
-        dst->ReleaseDC(dc);
     }
     if (picture) picture->ZOBRAZ_2(dst, L, R + 1, T, B, L, T);
 }

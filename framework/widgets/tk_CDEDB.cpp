@@ -8,6 +8,7 @@
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_String.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 
@@ -112,14 +113,12 @@ void tk_CDEDB::ZOBRAZ() {
 // Drawn whatever visible says: the box shows as long as it exists.
 void tk_CDEDB::ZOBRAZ(IDirectDrawSurface* dst) {
     box = RECT{x, y, x + sir, y + vys};
-    HDC dc = nullptr;
-    if (!dst || dst->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(dst);
+    if (!dc.ok()) return;
     Level_efekt(dc, 2);
-    HGDIOBJ old_font = SelectObject(dc, font);
+    dc.select(font);
     SetBkMode(dc, TRANSPARENT);
     TextOutA(dc, box.left + 5, box.top + 5, text, -1);
-    SelectObject(dc, old_font);
-    dst->ReleaseDC(dc);
 }
 
 void tk_CDEDB::GetSize(int* w, int* h) {

@@ -8,6 +8,7 @@
 #include "framework/support/tk_FSI.h"
 #include "framework/support/tk_LOG.h"
 #include "framework/widgets/tk_ClassTable.h"
+#include "platform/ddraw/surface_access.h"
 
 tk_CIcon::tk_CIcon() : surface(nullptr), own_surface(false), phase(), visible(true) {}
 
@@ -140,10 +141,9 @@ void tk_CIcon::ZOBRAZ_3_centr(IDirectDrawSurface* dst, int l, int r, int t, int 
 
 // A raised 100 x 100 box with the class's name, for an icon without a picture.
 void tk_CIcon::DrawPlaceholder(IDirectDrawSurface* dst, int x, int y) {
-    HDC dc = nullptr;
-    if (!dst || dst->GetDC(&dc) != DD_OK || !dc) return;
+    tkp::ddraw::SurfaceDC dc(dst);
+    if (!dc.ok()) return;
     RECT box{x, y, x + 100, y + 100};
     tk_glob_Level_efekt(dc, &box, 1);
     tk_glob_Text(dc, x + 5, y + 5, 0xFF6464, tk_glob_GetClassName(1));
-    dst->ReleaseDC(dc);
 }

@@ -6,6 +6,7 @@
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_String.h"
 #include "framework/widgets/tk_DSGN.h"
+#include "platform/ddraw/surface_access.h"
 
 tk_CLabel::tk_CLabel(tk_CPolCHLO* parent_, int rx_, int ry_, const char* text_) : tk_CPol(parent_, rx_, ry_) {
     InitLabel(text_);
@@ -56,10 +57,9 @@ void tk_CLabel::ZOBRAZ(HDC dc) {
 }
 
 void tk_CLabel::ZOBRAZ(IDirectDrawSurface* dst) {
-    HDC dc = nullptr;
-    if (!visible || !dst || dst->GetDC(&dc) != DD_OK || !dc) return;
-    ZOBRAZ(dc);
-    dst->ReleaseDC(dc);
+    if (!visible) return;
+    tkp::ddraw::SurfaceDC dc(dst);
+    if (dc.ok()) ZOBRAZ(dc.get());
 }
 
 void tk_CLabel::GetSize(int* w, int* h) {

@@ -8,6 +8,7 @@
 #include "framework/support/tk_String.h"
 #include "framework/widgets/tk_CPolCHLO.h"
 #include "framework/widgets/tk_globals.h"
+#include "platform/ddraw/surface_access.h"
 
 namespace {
 tk_CPol_GoneWatcher g_gone_watcher = nullptr;
@@ -149,12 +150,12 @@ bool tk_CPol::TakeKey(int) {
 
 void tk_CPol::DrawMarker(IDirectDrawSurface* surface) {
     if (!surface) return;
-    HDC dc = nullptr;
-    if (surface->GetDC(&dc) != DD_OK || !dc) return;
-    HGDIOBJ old_brush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    HGDIOBJ old_pen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return;
+    dc.select(GetStockObject(WHITE_BRUSH));
+    dc.select(GetStockObject(WHITE_PEN));
     Ellipse(dc, x - 4, y - 4, x + 4, y + 4);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    dc.select(GetStockObject(NULL_BRUSH));
     int r = grab_radius;
     // A plain container shows a square handle, every other element a round one.
     if (class_id == tk_CLASS_CPolCHLO) {
@@ -162,7 +163,4 @@ void tk_CPol::DrawMarker(IDirectDrawSurface* surface) {
     } else {
         Ellipse(dc, x - r, y - r, x + r, y + r);
     }
-    SelectObject(dc, old_pen);
-    SelectObject(dc, old_brush);
-    surface->ReleaseDC(dc);
 }

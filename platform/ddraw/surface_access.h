@@ -1,11 +1,13 @@
-// Two conveniences every user of surfaces needs: making a plain off-screen surface, and reading or
-// writing its pixels through a lock that is always released.
+// Conveniences every user of surfaces needs: making a plain off-screen surface, reading or writing
+// its pixels through a lock that is always released, and drawing through a device context that is
+// always given back (surface_dc_guard.h).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "platform/ddraw/ddraw.h"
+#include "platform/ddraw/surface_dc_guard.h"
 
 // A plain off-screen surface of width x height in the display's format, DirectDraw choosing its
 // memory; null when the size is not positive or DirectDraw refuses.
