@@ -1,14 +1,14 @@
 // tk_CDas_Surface: drawing the sheet, a rectangle or a phase onto a destination surface. Clipping
 // is done in the rectangles before one BltFast or Blt; no clipper, no allocation, no pixel access.
 //
-// [SECTION] retry rule  [SECTION] whole surface and rectangles  [SECTION] phases
-// [SECTION] stretched copies  [SECTION] colour fill
+// Sections (banners "// ---- name"): retry rule, whole surface and rectangles, phases, stretched
+// copies, colour fill.
 #define TK_MODULE "TK_DSRFC_w"
 #include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 
-// ---- [SECTION] retry rule ----------------------------------------------------------------------
+// ---- retry rule --------------------------------------------------------------------------------
 namespace {
 
 // A busy blitter is asked again, but not for ever: a frame is better lost than the program hung.
@@ -52,7 +52,7 @@ bool clipAxis(int pos, int size, int screen, int* dest, LONG* low, LONG* high, b
 
 }  // namespace
 
-// ---- [SECTION] whole surface and rectangles ----------------------------------------------------
+// ---- whole surface and rectangles --------------------------------------------------------------
 void tk_CDas_Surface::ZOBRAZ(IDirectDrawSurface* dst, int x, int y) {
     if (!dst || !SURFACE) return;
     blitWithRetry(*this, [&] {
@@ -96,7 +96,7 @@ void tk_CDas_Surface::ZOBRAZ_ALPHA(int x, int y, DWORD alpha) {
     ZOBRAZ_ALPHA(tk_lpDDSBack, x, y, alpha);
 }
 
-// ---- [SECTION] phases --------------------------------------------------------------------------
+// ---- phases ------------------------------------------------------------------------------------
 void tk_CDas_Surface::ZOBRAZ_FAZU(IDirectDrawSurface* dst, int x, int y, tk_TFAZA f, int clip) {
     if (!dst || !SURFACE) return;
     RECT src{f.x, f.y, f.x2, f.y2};
@@ -147,7 +147,7 @@ void tk_CDas_Surface::ZOBRAZ_FAZU_2(int left, int right, int top, int bottom, in
     ZOBRAZ_FAZU_2(tk_lpDDSBack, left, right, top, bottom, x, y, f);
 }
 
-// ---- [SECTION] stretched copies ----------------------------------------------------------------
+// ---- stretched copies --------------------------------------------------------------------------
 namespace {
 
 // One unkeyed, scaled Blt; null rectangles stand for the whole surface.
@@ -190,7 +190,7 @@ void tk_CDas_Surface::Zobraz_Stretch_4() {
     Zobraz_Stretch_4(tk_lpDDSBack);
 }
 
-// ---- [SECTION] colour fill ---------------------------------------------------------------------
+// ---- colour fill -------------------------------------------------------------------------------
 HRESULT DDSURFACE_ZMAZ(IDirectDrawSurface* surface, DWORD value) {
     if (!surface) return DDERR_INVALIDPARAMS;
     DDBLTFX fx{};

@@ -5,15 +5,15 @@
 // DD_OK. A blit onto the primary surface hands the primary's pixels to the backend to be shown.
 // Surfaces can be marked lost (tkp_MarkSurfacesLost) so that the restore paths really run.
 //
-// [SECTION] identifiers  [SECTION] result codes  [SECTION] flags  [SECTION] records
-// [SECTION] interfaces   [SECTION] entry point and loss
+// Sections (banners "// ---- name"): identifiers, result codes, flags, records, interfaces, entry
+// point and loss.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/base/wintypes.h"
 
-// ---- [SECTION] identifiers ---------------------------------------------------------------------
+// ---- identifiers -------------------------------------------------------------------------------
 struct IDirectDraw;
 struct IDirectDrawSurface;
 struct IDirectDrawPalette;
@@ -21,7 +21,7 @@ using LPDIRECTDRAW = IDirectDraw*;
 using LPDIRECTDRAWSURFACE = IDirectDrawSurface*;
 using LPDIRECTDRAWPALETTE = IDirectDrawPalette*;
 
-// ---- [SECTION] result codes --------------------------------------------------------------------
+// ---- result codes ------------------------------------------------------------------------------
 constexpr HRESULT tkp_MakeDDHResult(int code) {
     return static_cast<HRESULT>(0x88760000u | static_cast<DWORD>(code));
 }
@@ -48,7 +48,7 @@ constexpr HRESULT DDERR_NODC = tkp_MakeDDHResult(586);
 constexpr HRESULT DDERR_IMPLICITLYCREATED = tkp_MakeDDHResult(588);
 constexpr HRESULT DDERR_DCALREADYCREATED = tkp_MakeDDHResult(620);
 
-// ---- [SECTION] flags ---------------------------------------------------------------------------
+// ---- flags -------------------------------------------------------------------------------------
 constexpr DWORD DDSCL_FULLSCREEN = 0x00000001;
 constexpr DWORD DDSCL_NORMAL = 0x00000008;
 constexpr DWORD DDSCL_EXCLUSIVE = 0x00000010;
@@ -106,7 +106,7 @@ constexpr DWORD DDBLTFAST_DONOTWAIT = 0x00000020;
 constexpr DWORD DDPCAPS_8BIT = 0x00000004;
 constexpr DWORD DDPCAPS_ALLOW256 = 0x00000040;
 
-// ---- [SECTION] records -------------------------------------------------------------------------
+// ---- records -----------------------------------------------------------------------------------
 struct DDCOLORKEY {
     DWORD dwColorSpaceLowValue;
     DWORD dwColorSpaceHighValue;
@@ -214,7 +214,7 @@ using LPPALETTEENTRY = PALETTEENTRY*;
 
 using LPDDENUMMODESCALLBACK = HRESULT (*)(LPDDSURFACEDESC mode, LPVOID context);
 
-// ---- [SECTION] interfaces ----------------------------------------------------------------------
+// ---- interfaces --------------------------------------------------------------------------------
 // A surface. Pixels are 16-bit RGB 5-6-5 words; rows are lPitch bytes apart (at least 2 x width).
 // A surface with a lock or a device context out answers DDERR_SURFACEBUSY to blits, locks and GetDC.
 struct IDirectDrawSurface {
@@ -264,7 +264,7 @@ struct IDirectDraw {
     virtual ~IDirectDraw() = default;
 };
 
-// ---- [SECTION] entry point and loss ------------------------------------------------------------
+// ---- entry point and loss ----------------------------------------------------------------------
 // guid must be null (the default driver); outer must be null.
 HRESULT DirectDrawCreate(GUID* guid, LPDIRECTDRAW* directDraw, IUnknown* outer);
 
