@@ -9,10 +9,10 @@
 // The settings file the demo reads and writes in its working folder.
 inline constexpr const char* kTessalinDemoSettings = "tessalin_demo.ini";
 // The background: a deep blue, RGB(32, 64, 112), as a raw 5-6-5 pixel value.
-inline constexpr int kTessalinDemoBackColor = ((32 >> 3) << 11) | ((64 >> 2) << 5) | (112 >> 3);
+inline constexpr int kTessalinDemoBackColour = ((32 >> 3) << 11) | ((64 >> 2) << 5) | (112 >> 3);
 
 // Gives the demo's application screen its background and its texts for the info dialog.
 inline void tk_demo_Configure(tk_CAppScreen* app) {
-    app->SetBackground(kTessalinDemoBackColor, "", true);
+    app->SetBackground(kTessalinDemoBackColour, "", true);
     app->SetAppInfo("Tessalin demo", "(verzia: 1.0)", "tessalin", nullptr, 0, 0);
 }

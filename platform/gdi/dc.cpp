@@ -137,8 +137,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 COLORREF SetTextColor(HDC dc, COLORREF colour) {
     tkp_DC* d = tkp::FindDC(dc);
     if (!d) return CLR_INVALID;
-    COLORREF previous = d->textColor;
-    d->textColor = colour & 0xFFFFFF;
+    COLORREF previous = d->textColour;
+    d->textColour = colour & 0xFFFFFF;
     return previous;
 }
 
@@ -157,7 +157,7 @@ HFONT tkp_DC_Font(HDC dc) {
 
 COLORREF tkp_DC_TextColor(HDC dc) {
     tkp_DC* d = tkp::FindDC(dc);
-    return d ? d->textColor : RGB(0, 0, 0);
+    return d ? d->textColour : RGB(0, 0, 0);
 }
 
 int tkp_DC_BkMode(HDC dc) {
@@ -167,5 +167,5 @@ int tkp_DC_BkMode(HDC dc) {
 
 COLORREF tkp_DC_BkColor(HDC dc) {
     tkp_DC* d = tkp::FindDC(dc);
-    return d ? d->bkColor : RGB(255, 255, 255);
+    return d ? d->bkColour : RGB(255, 255, 255);
 }

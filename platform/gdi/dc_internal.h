@@ -16,8 +16,8 @@ struct tkp_DC {
     HGDIOBJ brush = nullptr;
     HGDIOBJ font = nullptr;
     POINT position{0, 0};
-    COLORREF textColor = RGB(0, 0, 0);
-    COLORREF bkColor = RGB(255, 255, 255);
+    COLORREF textColour = RGB(0, 0, 0);
+    COLORREF bkColour = RGB(255, 255, 255);
     int bkMode = OPAQUE;
 };
 

@@ -43,7 +43,7 @@ bool parseLayout(const std::uint8_t* data, std::size_t size, std::size_t dibStar
 
     const bool core = headerSize == 12;
     std::int64_t width, height;
-    std::uint32_t colorsUsed = 0;
+    std::uint32_t coloursUsed = 0;
     if (core) {
         width = u16(h + 4);
         height = u16(h + 6);
@@ -54,7 +54,7 @@ bool parseLayout(const std::uint8_t* data, std::size_t size, std::size_t dibStar
         height = static_cast<std::int32_t>(u32(h + 8));
         out->bitsPerPixel = static_cast<int>(u16(h + 14));
         out->compression = u32(h + 16);
-        colorsUsed = u32(h + 32);
+        coloursUsed = u32(h + 32);
     }
     const int bpp = out->bitsPerPixel;
     const bool indexed = bpp == 1 || bpp == 4 || bpp == 8;
@@ -112,11 +112,11 @@ bool parseLayout(const std::uint8_t* data, std::size_t size, std::size_t dibStar
 
     // The palette: 2^bpp entries unless the header counts fewer; the core header's are 3 bytes.
     const std::uint64_t entrySize = core ? 3 : 4;
-    std::uint64_t entries = colorsUsed;
+    std::uint64_t entries = coloursUsed;
     if (indexed) {
         const std::uint32_t most = 1u << bpp;
-        if (colorsUsed > most) return fail(reason, "more palette colours than the depth allows");
-        if (colorsUsed == 0) entries = most;
+        if (coloursUsed > most) return fail(reason, "more palette colours than the depth allows");
+        if (coloursUsed == 0) entries = most;
     }
     std::uint64_t paletteEnd = pos + entries * entrySize;
     if (fileOffset != kPacked) {

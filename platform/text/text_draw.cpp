@@ -47,25 +47,26 @@ void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyl
     }
     const int x = static_cast<int>(left), y = static_cast<int>(top);
     tkp_FontStrike& strike = *font.strike;
-    if (style.opaque) fillClipped(target, {x, y, x + width, y + strike.Height()}, clip, style.bkColor);
+    if (style.opaque) fillClipped(target, {x, y, x + width, y + strike.Height()}, clip, style.bkColour);
     const int baseline = y + strike.Ascent();
     int pen = x;
     for (std::size_t i = 0; i < count; ++i) {
         const tkp_Glyph& g = strike.Glyph(chars[i].cp);
-        if (!g.coverage.empty()) blitGlyph(target, g, pen + g.left, baseline - g.top, clip, style.color);
+        if (!g.coverage.empty()) blitGlyph(target, g, pen + g.left, baseline - g.top, clip, style.colour);
         // A prefixed character is underlined one pixel below the baseline.
         if (chars[i].underline) {
-            fillClipped(target, {pen, baseline + 1, pen + chars[i].advance, baseline + 2}, clip, style.color);
+            fillClipped(target, {pen, baseline + 1, pen + chars[i].advance, baseline + 2}, clip,
+                        style.colour);
         }
         pen += chars[i].advance;
     }
     if (font.underline) {
         const int line = baseline + strike.UnderlineOffset();
-        fillClipped(target, {x, line, x + width, line + strike.UnderlineThickness()}, clip, style.color);
+        fillClipped(target, {x, line, x + width, line + strike.UnderlineThickness()}, clip, style.colour);
     }
     if (font.strikeOut) {
         const int line = baseline - strike.StrikeOutOffset();
-        fillClipped(target, {x, line, x + width, line + strike.StrikeOutThickness()}, clip, style.color);
+        fillClipped(target, {x, line, x + width, line + strike.StrikeOutThickness()}, clip, style.colour);
     }
 }
 

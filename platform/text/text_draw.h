@@ -9,9 +9,9 @@
 #include "platform/text/text_target.h"
 
 struct tkp_TextStyle {
-    COLORREF color = 0;
-    bool opaque = false;  // the text's cell boxes are filled with bkColor first
-    COLORREF bkColor = 0xFFFFFF;
+    COLORREF colour = 0;
+    bool opaque = false;  // the text's cell boxes are filled with bkColour first
+    COLORREF bkColour = 0xFFFFFF;
 };
 
 // TextOutA: the cell's top-left corner at (x, y), clipped to the target.

@@ -29,9 +29,9 @@ class DcTarget final : public tkp_TextTarget {
 
 tkp_TextStyle styleOf(HDC dc) {
     tkp_TextStyle style;
-    style.color = tkp_DC_TextColor(dc);
+    style.colour = tkp_DC_TextColor(dc);
     style.opaque = tkp_DC_BkMode(dc) == OPAQUE;
-    style.bkColor = tkp_DC_BkColor(dc);
+    style.bkColour = tkp_DC_BkColor(dc);
     return style;
 }
 

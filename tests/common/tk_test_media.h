@@ -15,10 +15,10 @@ inline std::string AsString(const std::vector<std::uint8_t>& bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-inline std::string PngFile(int w, int h, int colorType, int bitDepth, const std::vector<std::uint8_t>& rows,
+inline std::string PngFile(int w, int h, int colourType, int bitDepth, const std::vector<std::uint8_t>& rows,
                            const std::vector<std::uint32_t>& palette = {},
                            const std::vector<std::uint8_t>& alpha = {}) {
-    return AsString(art::EncodePng(w, h, colorType, bitDepth, rows, palette, alpha));
+    return AsString(art::EncodePng(w, h, colourType, bitDepth, rows, palette, alpha));
 }
 
 // A JPEG of w x h pixels (0x00RRGGBB, top-down rows).

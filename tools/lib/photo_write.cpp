@@ -115,7 +115,7 @@ std::vector<std::uint8_t> EncodeJpeg(const RgbImage& img, const JpegOptions& o) 
     return out;
 }
 
-std::vector<std::uint8_t> EncodePng(int w, int h, int colorType, int bitDepth,
+std::vector<std::uint8_t> EncodePng(int w, int h, int colourType, int bitDepth,
                                     const std::vector<std::uint8_t>& rows,
                                     const std::vector<std::uint32_t>& palette,
                                     const std::vector<std::uint8_t>& alpha) {
@@ -132,7 +132,7 @@ std::vector<std::uint8_t> EncodePng(int w, int h, int colorType, int bitDepth,
         return {};
     }
     png_set_write_fn(png, &out, AppendPng, nullptr);
-    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), bitDepth, colorType, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), bitDepth, colourType, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, 9);
     if (!colours.empty()) png_set_PLTE(png, info, colours.data(), int(colours.size()));

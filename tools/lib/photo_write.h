@@ -31,7 +31,7 @@ std::vector<std::uint8_t> EncodeJpeg(const RgbImage& img, const JpegOptions& opt
 // A PNG of raw rows as the format stores them (packed samples, 16-bit ones big-endian), of a
 // libpng colour type (PNG_COLOR_TYPE_...) and bit depth, with a palette of 0x00RRGGBB entries
 // and its alpha values (tRNS) for palette pictures. Empty on a writer error.
-std::vector<std::uint8_t> EncodePng(int w, int h, int colorType, int bitDepth,
+std::vector<std::uint8_t> EncodePng(int w, int h, int colourType, int bitDepth,
                                     const std::vector<std::uint8_t>& rows,
                                     const std::vector<std::uint32_t>& palette = {},
                                     const std::vector<std::uint8_t>& alpha = {});

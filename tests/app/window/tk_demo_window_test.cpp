@@ -4,7 +4,7 @@
 // where Xvfb or the X tools are missing.
 #include "framework/demo/tessalin_demo.h"
 #include "platform/pixels/pixel565.h"
-#include "tests/app/tk_app_world.h"
+#include "tests/common/app/tk_app_world.h"
 #include "tests/common/tk_test_run.h"
 
 namespace tk_test {
@@ -93,7 +93,7 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
                 !Near(seen, x, y, tkp::XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
     EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
                         << ".png";
-    EXPECT_TRUE(Near(seen, dlgX - 20, dlgY + 100, tkp::XrgbOf565(kTessalinDemoBackColor)));
+    EXPECT_TRUE(Near(seen, dlgX - 20, dlgY + 100, tkp::XrgbOf565(kTessalinDemoBackColour)));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ bool near(const Pixels& got, const Pixels& want, int tolerance) {
 TEST(PngDecode, EveryKindComesOutAsRgbFlattenedOntoWhite) {
     struct Case {
         const char* what;
-        int w, colorType, depth;
+        int w, colourType, depth;
         Bytes row;
         Pixels palette;
         Bytes alpha;
@@ -70,8 +70,8 @@ TEST(PngDecode, EveryKindComesOutAsRgbFlattenedOntoWhite) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         tkp_BmpImage image;
-        ASSERT_TRUE(
-            decode(tk_test::PngFile(c.w, 2, c.colorType, c.depth, twice(c.row), c.palette, c.alpha), &image));
+        ASSERT_TRUE(decode(tk_test::PngFile(c.w, 2, c.colourType, c.depth, twice(c.row), c.palette, c.alpha),
+                           &image));
         ASSERT_EQ(image.width * 10 + image.height, c.w * 10 + 2);
         EXPECT_TRUE(near(image.pixels, twice(c.want), 1)) << ::testing::PrintToString(image.pixels);
     }
