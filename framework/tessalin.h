@@ -21,24 +21,31 @@
 #include "framework/sound/tk_DSO.h"
 #include "framework/sound/tk_DSWave.h"
 
-#include "framework/widgets/tk_CDAS.h"
-#include "framework/widgets/tk_CDDialog.h"
-#include "framework/widgets/tk_CDDialog_EFEKT.h"
-#include "framework/widgets/tk_CDEDB.h"
-#include "framework/widgets/tk_CDPrep.h"
-#include "framework/widgets/tk_CDS.h"
-#include "framework/widgets/tk_CDUI_podklad_efekt.h"
-#include "framework/widgets/tk_CIcon.h"
-#include "framework/widgets/tk_CLabel.h"
-#include "framework/widgets/tk_CPol.h"
-#include "framework/widgets/tk_CPolCHLO.h"
-#include "framework/widgets/tk_CPolIcon.h"
-#include "framework/widgets/tk_CPosuv.h"
-#include "framework/widgets/tk_CScrollBar.h"
-#include "framework/widgets/tk_CTlac.h"
-#include "framework/widgets/tk_ClassTable.h"
-#include "framework/widgets/tk_DSGN.h"
-#include "framework/widgets/tk_globals.h"
+// Widgets, by kind. The element tree:
+#include "framework/widgets/tk_CPol.h"        // the base of every element: place, state, events
+#include "framework/widgets/tk_CPolCHLO.h"    // an element holding others: owns, draws, routes events
+#include "framework/widgets/tk_ClassTable.h"  // the class id of every element class, and its name
+#include "framework/widgets/tk_globals.h"     // the one drag in progress, the place of new elements
+
+// Sprites and controls:
+#include "framework/widgets/tk_CDAS.h"        // a sprite: a sheet and the phase shown on it
+#include "framework/widgets/tk_CDEDB.h"       // a one-line text field
+#include "framework/widgets/tk_CDPrep.h"      // a check box or radio button
+#include "framework/widgets/tk_CDS.h"         // a sprite that can take its whole sheet as a phase
+#include "framework/widgets/tk_CIcon.h"       // an icon: a sheet and one phase, drawn clipped
+#include "framework/widgets/tk_CLabel.h"      // an element showing one line of text
+#include "framework/widgets/tk_CPolIcon.h"    // an element showing one icon
+#include "framework/widgets/tk_CPosuv.h"      // a slider knob on a straight track
+#include "framework/widgets/tk_CScrollBar.h"  // a scroll bar: a knob and two arrow buttons
+#include "framework/widgets/tk_CTlac.h"       // a push button
+
+// Dialogs:
+#include "framework/widgets/tk_CDDialog.h"            // a movable panel holding controls
+#include "framework/widgets/tk_CDDialog_EFEKT.h"      // the painter of a panel's title, body and frame
+#include "framework/widgets/tk_CDUI_podklad_efekt.h"  // backgrounds: white net, milky wash
+
+// Skin:
+#include "framework/widgets/tk_DSGN.h"  // the skin sheet, template controls, icons and text font
 
 #include "framework/lists/tk_CDUI.h"
 #include "framework/lists/tk_CDUIR.h"
