@@ -4,8 +4,8 @@
 #include <string>
 
 #include "fuzz/cardset_input.h"
+#include "tests/common/sound/tk_test_wav.h"
 #include "tests/common/tk_test_bmp.h"
-#include "tests/sound/tk_test_wav.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

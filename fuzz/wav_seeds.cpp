@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/sound/tk_test_wav.h"
+#include "tests/common/sound/tk_test_wav.h"
 
 int main(int argc, char** argv) {
     using namespace wav_test;

@@ -1,7 +1,7 @@
 // The command line and TESSALIN_WINDOW, and a program run in a window on the headless backend.
 #include <cstdio>
 
-#include "tests/app/tk_app_world.h"
+#include "tests/common/app/tk_app_world.h"
 
 namespace tk_test {
 namespace {

@@ -11,7 +11,7 @@
 #include <random>
 
 #include "framework/app/tk_APP_Settings.h"
-#include "tests/app/tk_app_world.h"
+#include "tests/common/app/tk_app_world.h"
 
 namespace tk_test {
 namespace {

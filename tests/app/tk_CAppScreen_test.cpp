@@ -3,7 +3,7 @@
 #include "platform/ddraw/surface_access.h"
 #include "platform/pixels/pixel565.h"
 #include "platform/testing/test_hooks.h"
-#include "tests/app/tk_app_world.h"
+#include "tests/common/app/tk_app_world.h"
 #include "tests/common/tk_test_bmp.h"
 
 namespace tk_test {

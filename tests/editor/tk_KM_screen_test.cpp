@@ -4,7 +4,7 @@
 // game screen is the game's test).
 #include "framework/demo/tessalin_demo.h"
 #include "framework/editor/tk_KM.h"
-#include "tests/app/tk_app_world.h"
+#include "tests/common/app/tk_app_world.h"
 
 namespace tk_test {
 namespace {

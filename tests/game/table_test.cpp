@@ -17,11 +17,13 @@
 #include "game/kartola_rules.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_events.h"
+#include "tests/common/tk_test_fields.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 
 namespace {
 
+using tk_test::Fields;
 using tk_test::Nums;
 
 // The second the scatter is seeded from.
@@ -181,9 +183,9 @@ TEST_F(TableTest, ReleaseDestroysEveryEntryAndTheNarrowedFontsAndKeepsTheStorage
     for (tk_CARRE* reg : {&REG_KARTY, &REG_TEXT, &REG_OBR, &REG_ZVUK})
         EXPECT_TRUE(reg->count == 0 && reg->items && !reg->items[0] && !reg->items[1]);
     // Deleting the narrowed font again is refused: it went with its name.
-    EXPECT_EQ(Nums(tk_test::LogLines().size(), REG_KARTY.akt_alloc == slots, DeleteObject(font), g_iHoverCard,
-                   g_iHeldCard),
-              "4,1,0,-1,-1");
+    EXPECT_EQ(Fields()("logLines", tk_test::LogLines().size())("slotsKept", REG_KARTY.akt_alloc == slots)(
+                  "fontDeleted", DeleteObject(font))("hover", g_iHoverCard)("held", g_iHeldCard),
+              Fields()("logLines", 4)("slotsKept", 1)("fontDeleted", 0)("hover", -1)("held", -1));
     // Empty registers log nothing.
     UVOLNI_REGISTRE();
     EXPECT_EQ(tk_test::ReadFile("tk_LOG.txt"), log);

@@ -15,7 +15,7 @@
 #include "platform/ddraw/surface_access.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
-#include "tests/graphics/tk_test_sheet.h"
+#include "tests/common/graphics/tk_test_sheet.h"
 
 namespace tk_test {
 namespace {

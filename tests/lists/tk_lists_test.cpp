@@ -13,9 +13,9 @@
 #include "framework/widgets/tk_CDUI_podklad_efekt.h"
 #include "framework/widgets/tk_CIcon.h"
 #include "framework/widgets/tk_DSGN.h"
-#include "tests/graphics/tk_test_sheet.h"
-#include "tests/widgets/dialogs/tk_test_screen.h"
-#include "tests/widgets/tk_widget_probes.h"
+#include "tests/common/graphics/tk_test_sheet.h"
+#include "tests/common/widgets/tk_test_screen.h"
+#include "tests/common/widgets/tk_widget_probes.h"
 
 using tk_test::Logged;
 using tk_test::Nums;

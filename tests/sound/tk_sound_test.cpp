@@ -17,10 +17,10 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
+#include "tests/common/sound/tk_test_wav.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 #include "tests/sound/tk_sound_world.h"
-#include "tests/sound/tk_test_wav.h"
 
 using namespace wav_test;
 using tk_test::Logged;

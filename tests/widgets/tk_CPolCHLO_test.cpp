@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "tests/widgets/tk_widget_probes.h"
+#include "tests/common/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {

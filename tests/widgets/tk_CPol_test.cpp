@@ -11,7 +11,7 @@
 #include "framework/widgets/tk_ClassTable.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
-#include "tests/widgets/tk_widget_probes.h"
+#include "tests/common/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {

@@ -8,7 +8,7 @@
 #include "game/kartola_card_faces.h"
 #include "game/kartola_table_clear.h"
 #include "platform/testing/test_hooks.h"
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
 
 namespace tk_test {
 namespace {

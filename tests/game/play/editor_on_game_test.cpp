@@ -2,7 +2,7 @@
 // click on the menu button makes it the current element in mode 10, and the overlay is drawn over
 // the table (build/screenshots/editor_game_mode9.png, editor_game_mode10.png).
 #include "framework/editor/tk_KM.h"
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
 
 namespace tk_test {
 namespace {

@@ -1,7 +1,7 @@
 // The game without any card set: the table says where sets are looked for and what one is, and the
 // program stays usable.
 #include "framework/support/tk_FSI_Kinds.h"
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
 
 namespace tk_test {
 namespace {

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/common/game/kartola_world.h"
+#include "tests/common/sound/tk_test_wav.h"
 #include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_media.h"
 #include "tests/common/tk_test_run.h"
-#include "tests/game/play/kartola_world.h"
-#include "tests/sound/tk_test_wav.h"
 
 namespace tk_test {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <functional>
 
+#include "tests/common/game/kartola_world.h"
+#include "tests/common/sound/tk_test_wav.h"
 #include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_run.h"
 #include "tests/common/tk_test_unwritable.h"
-#include "tests/game/play/kartola_world.h"
-#include "tests/sound/tk_test_wav.h"
 
 namespace tk_test {
 namespace {

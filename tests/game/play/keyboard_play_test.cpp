@@ -12,7 +12,8 @@
 #include "framework/lists/tk_TVOLBA.h"
 #include "game/kartola_focus.h"
 #include "game/kartola_memory.h"
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
+#include "tests/common/tk_test_fields.h"
 
 namespace tk_test {
 namespace {
@@ -200,8 +201,9 @@ TEST_F(KeyboardPlay, TheMenuOpensWalksAndChoosesByKeysAndTheSoundSwitchShowsItsS
             Press(VK_RETURN);
         },
         [&](GameApp& a) {
-            EXPECT_EQ(a.TakeSounds() + " " + Nums(g_bCardSounds, a.dui_Main.visible, a.dui_Zvuk.visible),
-                      "zvukcvak.wav 0,0,0");
+            EXPECT_EQ(Fields()("sounds", a.TakeSounds())("cardSounds", g_bCardSounds)(
+                          "menu", a.dui_Main.visible)("soundsMenu", a.dui_Zvuk.visible),
+                      Fields()("sounds", "zvukcvak.wav")("cardSounds", 0)("menu", 0)("soundsMenu", 0));
             EXPECT_EQ(texts(a.dui_Zvuk), "✓ Vypnúť|Zapnúť|");
             // F10, Up from the first entry wraps to "Koniec"; Enter quits.
             Press(VK_F10);
@@ -258,9 +260,10 @@ TEST_F(KeyboardPlay, ShiftF1AndF2ChangeOnlyTheNamesAndCtrlF1SwitchesTheEditor) {
             tkp_HeadlessKey(VK_LSHIFT, false);
         },
         [](GameApp& a) {
-            EXPECT_EQ(Nums(g_TextFontW, g_TextFontH, tk_APP_EditorOn() != nullptr,
-                           a.FindCHLWithID(603)->visible, a.FindCHLWithID(604)->visible),
-                      "17,21,0,1,1");
+            EXPECT_EQ(
+                Fields()("fontW", g_TextFontW)("fontH", g_TextFontH)("editor", tk_APP_EditorOn() != nullptr)(
+                    "button603", a.FindCHLWithID(603)->visible)("button604", a.FindCHLWithID(604)->visible),
+                Fields()("fontW", 17)("fontH", 21)("editor", 0)("button603", 1)("button604", 1));
             tkp_HeadlessKey(VK_LCONTROL, true);
             Press(VK_F1);
             tkp_HeadlessKey(VK_LCONTROL, false);

@@ -6,8 +6,8 @@
 #include "platform/pixels/pixel565.h"
 #include "platform/testing/test_hooks.h"
 #include "platform/text/font.h"
-#include "tests/game/play/kartola_world.h"
-#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+#include "tests/common/game/kartola_world.h"
+#include "tests/common/graphics/tk_bmpfiles_world.h"
 
 namespace tk_test {
 namespace {

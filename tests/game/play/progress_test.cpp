@@ -1,8 +1,8 @@
 // The progress screen while a set's thumbnails are made: a bar filled by the share of pictures
 // done, with the pointer following moves made meanwhile; a prepared set loads without it, and the
 // table comes back when the pass ends.
-#include "tests/game/play/kartola_world.h"
-#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+#include "tests/common/game/kartola_world.h"
+#include "tests/common/graphics/tk_bmpfiles_world.h"
 
 namespace tk_test {
 namespace {

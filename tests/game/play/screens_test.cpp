@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "game/kartola_rules.h"
+#include "tests/common/game/kartola_world.h"
 #include "tests/common/tk_test_bmp.h"
-#include "tests/game/play/kartola_world.h"
 
 namespace tk_test {
 namespace {

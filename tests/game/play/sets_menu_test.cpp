@@ -2,8 +2,8 @@
 // there as soon as the menu opens, and the set played last dealt again at the next start.
 #include "game/kartola_collate.h"
 #include "platform/testing/test_hooks.h"
+#include "tests/common/game/kartola_world.h"
 #include "tests/common/tk_test_bmp.h"
-#include "tests/game/play/kartola_world.h"
 
 namespace tk_test {
 namespace {

@@ -2,7 +2,7 @@
 // which stays taken until the next tap, on its partner (a pair), on itself (put down) or on another
 // card (that one is taken instead); the pointer hand hides under a finger and comes back with the
 // mouse.
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
 
 namespace tk_test {
 namespace {

@@ -4,7 +4,8 @@
 // menu, the banner, a smaller display mode and the end. Screenshots go to build/screenshots/.
 #include <cstdlib>
 
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
+#include "tests/common/tk_test_fields.h"
 
 namespace tk_test {
 namespace {
@@ -30,15 +31,15 @@ std::string FoundSounds(int pair, bool cardSounds) {
     return (cardSounds && SoundOf(pair) ? std::string(NameOf(pair)->text) + " " : "") + "zvuknaraz.wav";
 }
 
-// Cards whose box leaves [left, right) x [0, bottom), and cards shown, as "outside,shown".
-std::string Cards(int left, int right, int bottom) {
+// The cards whose box leaves [left, right) x [0, bottom), and the cards shown, as two fields.
+Fields Cards(int left, int right, int bottom) {
     int outside = 0, shown = 0;
     for (int i = 0; i < REG_KARTY.count; ++i) {
         const CKarta* c = CardAt(i);
         outside += c->x < left || c->x + c->sir > right || c->y < 0 || c->y + c->vys > bottom;
         shown += c->visible;
     }
-    return Nums(outside, shown);
+    return Fields()("outside", outside)("shown", shown);
 }
 
 std::string MenuMiddle(GameApp& a) {
@@ -53,21 +54,24 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     GameApp app;
     int bannerX = 0;
     std::vector<POINT> before;
-    Steps steps = {kIdle, [&](GameApp& a) {
-                       // The last set of the folder list is loaded and scattered right of the found
-                       // list on the screen, in Verdana; nothing else shows.
-                       EXPECT_EQ(std::string(a.utl_duir_DATA.VratVolbu__indexovo(0)->text) + " " +
-                                     a.utl_duir_DATA.VratVolbu__indexovo(1)->text + " " +
-                                     Nums(g_iTextFont == NAJDI_FONT("Verdana")) + " " +
-                                     Cards(190, 1280, 1024) + " " +
-                                     Nums(a.utl_duir_DATA.CountR(), REG_TEXT.count, a.dui_Main.visible,
-                                          a.utl_duir_DATA.visible, a.dui_Zvuk.visible, a.m_lblSuper->visible,
-                                          a.duir_FINAL.visible, a.duir_FINAL.CountR()),
-                                 "DATA_ovocie DATA_tvary 1 0,18 2,9,0,0,0,0,1,0");
-                       Shot("kartola_start");
-                       bannerX = a.banner_sprite.x;
-                       a.TakeSounds();
-                   }};
+    Steps steps = {
+        kIdle, [&](GameApp& a) {
+            // The last set of the folder list is loaded and scattered right of the found
+            // list on the screen, in Verdana; nothing else shows.
+            EXPECT_EQ(Fields()("set0", a.utl_duir_DATA.VratVolbu__indexovo(0)->text)(
+                          "set1", a.utl_duir_DATA.VratVolbu__indexovo(1)->text)(
+                          "verdana", g_iTextFont == NAJDI_FONT("Verdana"))("cards", Cards(190, 1280, 1024))(
+                          "sets", a.utl_duir_DATA.CountR())("names", REG_TEXT.count)(
+                          "menu", a.dui_Main.visible)("setsMenu", a.utl_duir_DATA.visible)(
+                          "soundsMenu", a.dui_Zvuk.visible)("super", a.m_lblSuper->visible)(
+                          "found", a.duir_FINAL.visible)("foundRows", a.duir_FINAL.CountR()),
+                      Fields()("set0", "DATA_ovocie")("set1", "DATA_tvary")("verdana", 1)(
+                          "cards", Fields()("outside", 0)("shown", 18))("sets", 2)("names", 9)("menu", 0)(
+                          "setsMenu", 0)("soundsMenu", 0)("super", 0)("found", 1)("foundRows", 0));
+            Shot("kartola_start");
+            bannerX = a.banner_sprite.x;
+            a.TakeSounds();
+        }};
     steps.push_back([&](GameApp& a) {
         // The banner flies 2 pixels a tick; a click on it where no card lies removes it.
         EXPECT_EQ(Nums(a.banner_sprite.x - bannerX, a.banner_sprite.y), "2,30");
@@ -84,8 +88,9 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         tkp_HeadlessButton(VK_LBUTTON, false);
     });
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(Nums(a.banner_sprite.visible, tkp_HeadlessPointerVisible(), g_iHoverCard, g_iHeldCard),
-                  "0,0,-1,-1");
+        EXPECT_EQ(Fields()("banner", a.banner_sprite.visible)("pointer", tkp_HeadlessPointerVisible())(
+                      "hover", g_iHoverCard)("held", g_iHeldCard),
+                  Fields()("banner", 0)("pointer", 0)("hover", -1)("held", -1));
         // It flies on hidden and comes back from the left once it left the screen on the right.
         a.banner_sprite.x = a.m_ScrW + 199;
     });
@@ -114,10 +119,12 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
         // The found list names the pairs in the order they were found.
-        EXPECT_EQ(a.TakeSounds() + " " + a.m_lblSuper->text + " " +
-                      Nums(a.m_lblSuper->visible, a.duir_FINAL.CountR()) + " " + Cards(190, 1280, 1024) +
-                      " " + a.duir_FINAL.VratVolbu__indexovo(0)->text,
-                  FoundSounds(8, true) + " zvuktada.wav Super! Gratulujeme! 1,9 0,0 " + NameOf(0)->text);
+        EXPECT_EQ(Fields()("sounds", a.TakeSounds())("super", a.m_lblSuper->text)(
+                      "superShown", a.m_lblSuper->visible)("foundRows", a.duir_FINAL.CountR())(
+                      "cards", Cards(190, 1280, 1024))("firstRow", a.duir_FINAL.VratVolbu__indexovo(0)->text),
+                  Fields()("sounds", FoundSounds(8, true) + " zvuktada.wav")("super", "Super! Gratulujeme!")(
+                      "superShown", 1)("foundRows", 9)("cards", Fields()("outside", 0)("shown", 0))(
+                      "firstRow", NameOf(0)->text));
         Shot("kartola_won");
         ClickOn(a.m_btnMenu);
     });
@@ -139,8 +146,9 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         int moved = 0;
         for (int i = 0; i < REG_KARTY.count; ++i)
             moved += CardAt(i)->x != before[i].x || CardAt(i)->y != before[i].y;
-        EXPECT_EQ(a.TakeSounds() + " " + Nums(moved > 0, a.m_lblSuper->visible, a.dui_Main.visible),
-                  "zvukcvak.wav 1,0,0");
+        EXPECT_EQ(Fields()("sounds", a.TakeSounds())("moved", moved > 0)("super", a.m_lblSuper->visible)(
+                      "menu", a.dui_Main.visible),
+                  Fields()("sounds", "zvukcvak.wav")("moved", 1)("super", 0)("menu", 0));
         RightClick(700, 500);
     });
     steps.push_back([](GameApp& a) { EXPECT_EQ(a.TakeSounds(), "zvuknaraz.wav"); });
@@ -159,10 +167,11 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back([](GameApp& a) { ClickEntry(a.utl_duir_DATA, 100); });
     steps.push_back([](GameApp& a) {
         // The other set: a new game with an empty found list and no congratulation.
-        EXPECT_EQ(a.TakeSounds() + " " + Cards(190, 1280, 1024) + " " +
-                      Nums(a.duir_FINAL.CountR(), a.m_lblSuper->visible, a.dui_Main.visible,
-                           a.utl_duir_DATA.visible),
-                  "zvukcvak.wav 0,20 0,0,0,0");
+        EXPECT_EQ(Fields()("sounds", a.TakeSounds())("cards", Cards(190, 1280, 1024))(
+                      "foundRows", a.duir_FINAL.CountR())("super", a.m_lblSuper->visible)(
+                      "menu", a.dui_Main.visible)("setsMenu", a.utl_duir_DATA.visible),
+                  Fields()("sounds", "zvukcvak.wav")("cards", Fields()("outside", 0)("shown", 20))(
+                      "foundRows", 0)("super", 0)("menu", 0)("setsMenu", 0));
         // The menu where it covers no card, so that choosing in it takes none.
         const POINT spot = EmptySpot(300, 130);
         ASSERT_GE(spot.x, 0);
@@ -179,7 +188,8 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     });
     steps.push_back([](GameApp& a) { ClickEntry(a.dui_Zvuk, kSoundsOff); });
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(a.TakeSounds() + " " + Nums(g_bCardSounds, a.dui_Main.visible), "zvukcvak.wav 0,0");
+        EXPECT_EQ(Fields()("sounds", a.TakeSounds())("cardSounds", g_bCardSounds)("menu", a.dui_Main.visible),
+                  Fields()("sounds", "zvukcvak.wav")("cardSounds", 0)("menu", 0));
         // Card sounds off: taking a card is silent, finding the pair still snaps.
         DragOnto(a, 0, 1);
     });
@@ -224,8 +234,10 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
         // A smaller display: every card, found or not, lies inside it; the menu button moved.
-        EXPECT_EQ(Nums(tk_ScreenW, tk_ScreenH, a.m_btnMenu->x) + " " + Cards(0, 800, 600),
-                  "800,600,330 0,18");
+        EXPECT_EQ(
+            Fields()("screen", Nums(tk_ScreenW, tk_ScreenH))("menuButtonX", a.m_btnMenu->x)(
+                "cards", Cards(0, 800, 600)),
+            Fields()("screen", "800,600")("menuButtonX", 330)("cards", Fields()("outside", 0)("shown", 18)));
         Shot("kartola_800x600");
         Press(VK_ESCAPE);
     });

@@ -17,9 +17,10 @@
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
 #include "platform/image/bmp_decode.h"
+#include "tests/common/graphics/tk_bmpfiles_world.h"
+#include "tests/common/sound/tk_test_wav.h"
+#include "tests/common/tk_test_fields.h"
 #include "tests/common/tk_test_media.h"
-#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
-#include "tests/sound/tk_test_wav.h"
 
 namespace tk_test {
 namespace {
@@ -114,8 +115,9 @@ TEST_F(CardSets, LoadingTheLoadedSetAgainStartsAfreshAndForgetsTheHeldCard) {
     g_iHoverCard = 1;
     g_iHeldCard = 0;
     NAHRAJ_DATA("DATA1");
-    EXPECT_EQ(Nums(REG_KARTY.count, CardAt(0)->visible, CardAt(1)->visible, g_iHoverCard, g_iHeldCard),
-              "2,1,1,-1,-1");
+    EXPECT_EQ(Fields()("cards", REG_KARTY.count)("card0", CardAt(0)->visible)("card1", CardAt(1)->visible)(
+                  "hover", g_iHoverCard)("held", g_iHeldCard),
+              Fields()("cards", 2)("card0", 1)("card1", 1)("hover", -1)("held", -1));
 }
 
 TEST_F(CardSets, ALongNameIsCutAtACharacterAndATooLongPathIsLeftOut) {

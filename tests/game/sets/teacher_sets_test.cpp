@@ -11,10 +11,10 @@
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
 #include "platform/image/bmp_decode.h"
+#include "tests/common/graphics/tk_bmpfiles_world.h"
 #include "tests/common/tk_test_media.h"
 #include "tests/common/tk_test_pictures.h"
 #include "tests/common/tk_test_unwritable.h"
-#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
 
 namespace tk_test {
 namespace {

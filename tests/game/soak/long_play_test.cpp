@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "platform/testing/test_hooks.h"
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TK_SOAK_UNDER_ASAN 1

@@ -12,7 +12,7 @@
 
 #include "framework/graphics/tk_BMP.h"
 #include "framework/graphics/tk_CDas_Surface.h"
-#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+#include "tests/common/graphics/tk_bmpfiles_world.h"
 
 namespace tk_test {
 namespace {

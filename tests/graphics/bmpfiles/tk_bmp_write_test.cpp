@@ -10,7 +10,7 @@
 #include "framework/graphics/tk_BMP.h"
 #include "framework/graphics/tk_BMPFormat.h"
 #include "framework/graphics/tk_DDBitmap.h"
-#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+#include "tests/common/graphics/tk_bmpfiles_world.h"
 
 namespace tk_test {
 namespace {

@@ -15,7 +15,7 @@
 #include "framework/lists/tk_UTL_CDUIR_DIR.h"
 #include "framework/lists/tk_UTL_CDUIR_THMFILE.h"
 #include "framework/widgets/tk_DSGN.h"
-#include "tests/graphics/bmpfiles/tk_bmpfiles_world.h"
+#include "tests/common/graphics/tk_bmpfiles_world.h"
 
 namespace tk_test {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
-#include "tests/platform/debug_log.h"
+#include "tests/common/platform/debug_log.h"
 
 namespace {
 

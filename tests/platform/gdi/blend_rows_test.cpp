@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "tests/platform/gdi/gdi_test_util.h"
+#include "tests/common/platform/gdi_test_util.h"
 
 namespace {
 

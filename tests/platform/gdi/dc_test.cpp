@@ -3,7 +3,7 @@
 // rounding and widening, blending, the defaults a DC starts with).
 #include <gtest/gtest.h>
 
-#include "tests/platform/gdi/gdi_test_util.h"
+#include "tests/common/platform/gdi_test_util.h"
 
 using tk_test::Nums;
 using Raw = std::vector<std::uint16_t>;

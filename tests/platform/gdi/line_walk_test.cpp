@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/platform/gdi/gdi_test_util.h"
+#include "tests/common/platform/gdi_test_util.h"
 
 namespace {
 

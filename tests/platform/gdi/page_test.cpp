@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "platform/headless/headless_display.h"
-#include "tests/platform/gdi/gdi_test_util.h"
+#include "tests/common/platform/gdi_test_util.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <limits>
 
-#include "tests/platform/gdi/gdi_test_util.h"
+#include "tests/common/platform/gdi_test_util.h"
 
 using gdt::Canvas;
 using gdt::MemoryDC;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/text/font_library.h"
+#include "tests/common/platform/debug_log.h"
 #include "tests/common/tk_test_surface.h"
-#include "tests/platform/debug_log.h"
 #include "tests/platform/text/memory_target.h"
 #include "tests/platform/text/text_fonts.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/platform.h"
-#include "tests/platform/gdi/gdi_test_util.h"
+#include "tests/common/platform/gdi_test_util.h"
 #include "tests/platform/text/text_fonts.h"
 
 namespace {

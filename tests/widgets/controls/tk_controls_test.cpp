@@ -14,8 +14,8 @@
 #include "framework/widgets/tk_CPosuv.h"
 #include "framework/widgets/tk_CScrollBar.h"
 #include "framework/widgets/tk_CTlac.h"
-#include "tests/widgets/controls/tk_skin_world.h"
-#include "tests/widgets/tk_widget_probes.h"
+#include "tests/common/widgets/tk_skin_world.h"
+#include "tests/common/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {

@@ -15,8 +15,8 @@
 #include "framework/widgets/tk_CIcon.h"
 #include "framework/widgets/tk_globals.h"
 #include "tests/common/tk_test_surface.h"
-#include "tests/widgets/dialogs/tk_test_screen.h"
-#include "tests/widgets/tk_widget_probes.h"
+#include "tests/common/widgets/tk_test_screen.h"
+#include "tests/common/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {

@@ -20,8 +20,8 @@
 #include "framework/widgets/tk_ClassTable.h"
 #include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_globals.h"
-#include "tests/graphics/tk_test_sheet.h"
-#include "tests/widgets/tk_widget_probes.h"
+#include "tests/common/graphics/tk_test_sheet.h"
+#include "tests/common/widgets/tk_widget_probes.h"
 
 namespace tk_test {
 namespace {

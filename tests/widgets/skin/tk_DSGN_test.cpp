@@ -7,7 +7,7 @@
 
 #include "framework/widgets/tk_CPosuv.h"
 #include "framework/widgets/tk_CTlac.h"
-#include "tests/widgets/controls/tk_skin_world.h"
+#include "tests/common/widgets/tk_skin_world.h"
 
 namespace tk_test {
 namespace {

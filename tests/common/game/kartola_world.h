@@ -11,7 +11,7 @@
 #include "game/kartola_app.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_table.h"
-#include "tests/app/tk_app_world.h"
+#include "tests/common/app/tk_app_world.h"
 
 namespace tk_test {
 

@@ -9,7 +9,7 @@
 #include "framework/widgets/tk_CDAS.h"
 #include "framework/widgets/tk_DSGN.h"
 #include "framework/widgets/tk_globals.h"
-#include "tests/graphics/tk_test_sheet.h"
+#include "tests/common/graphics/tk_test_sheet.h"
 
 namespace tk_test {
 
