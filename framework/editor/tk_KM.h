@@ -35,11 +35,14 @@ extern int tk_KM_sel[tk_KM_SEL_MAX];
 extern int tk_KM_sel_count;
 // A rubber-band selection is in force.
 extern bool tk_KM_multi;
-// The rubber band: its first corner (left, top) and the pointer (right, bottom); whether the right
-// button (stretching the band) and the left button (picking or dragging) are held.
-extern RECT tk_KM_band;
-extern bool tk_KM_band_right;
-extern bool tk_KM_band_left;
+// The rubber band: its first corner (left, top) and the pointer (right, bottom), and whether the
+// right button (stretching the band) and the left button (picking or dragging) are held.
+struct tk_KM_TBand {
+    RECT box;
+    bool right_down;
+    bool left_down;
+};
+extern tk_KM_TBand tk_KM_band;
 
 // The report, in the working folder.
 inline constexpr const char* tk_KM_REPORT_FILE = "tk_KM_report.txt";

@@ -76,7 +76,7 @@ void pick(int x, int y) {
 // Every child whose position point lies in the band, up to the limit; the band may be stretched
 // in any direction.
 void selectInBand() {
-    const RECT& b = tk_KM_band;
+    const RECT& b = tk_KM_band.box;
     const int left = std::min(b.left, b.right), right = std::max(b.left, b.right);
     const int top = std::min(b.top, b.bottom), bottom = std::max(b.top, b.bottom);
     tk_KM_sel_count = 0;
@@ -88,7 +88,7 @@ void selectInBand() {
 }
 
 void leftPress(int x, int y) {
-    tk_KM_band_left = true;
+    tk_KM_band.left_down = true;
     if (tk_KM_mod == 9) {
         // A drag whose release never came (the button let go outside the window) ends here.
         tk_KM_drag = {};
@@ -102,7 +102,7 @@ void leftPress(int x, int y) {
 }
 
 void leftRelease(int x, int y) {
-    tk_KM_band_left = false;
+    tk_KM_band.left_down = false;
     if (!tk_KM_drag.pending) return;
     const bool moved = tk_KM_drag.moving;
     tk_KM_drag = {};
@@ -115,10 +115,10 @@ void leftRelease(int x, int y) {
 void rightPress(int x, int y) {
     if (tk_KM_mod != 9 || !tk_KM_cPolCHLO_9) return;
     tk_KM_drag = {};
-    tk_KM_band = RECT{x - 5, y - 5, x, y};
+    tk_KM_band.box = RECT{x - 5, y - 5, x, y};
     tk_KM_sel_count = 0;
     tk_KM_multi = true;
-    tk_KM_band_right = true;
+    tk_KM_band.right_down = true;
 }
 
 }  // namespace
@@ -126,11 +126,11 @@ void rightPress(int x, int y) {
 void tk_KM_Pointer(int x, int y, int code) {
     switch (code) {
         case 0:
-            if (tk_KM_band_right && tk_KM_mod == 9) {
-                tk_KM_band.right = x;
-                tk_KM_band.bottom = y;
+            if (tk_KM_band.right_down && tk_KM_mod == 9) {
+                tk_KM_band.box.right = x;
+                tk_KM_band.box.bottom = y;
                 selectInBand();
-            } else if (tk_KM_drag.pending && tk_KM_band_left) {
+            } else if (tk_KM_drag.pending && tk_KM_band.left_down) {
                 dragTo(x, y);
             }
             break;
@@ -144,7 +144,7 @@ void tk_KM_Pointer(int x, int y, int code) {
             rightPress(x, y);
             break;
         case -2:
-            tk_KM_band_right = false;
+            tk_KM_band.right_down = false;
             break;
         default:
             break;

@@ -78,10 +78,10 @@ void containerMarkers(HDC dc, tk_CPolCHLO* box) {
     for (int k = 0; k < tk_KM_drag.count && tk_KM_drag.moving; ++k) {
         if (tk_CPol* c = tk_KM_Child(tk_KM_drag.index[k])) frame(dc, g.pen_red, c);
     }
-    if (tk_KM_band_right) {
+    if (tk_KM_band.right_down) {
         SelectObject(dc, g.pen_orange);
         SelectObject(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, tk_KM_band.left, tk_KM_band.top, tk_KM_band.right, tk_KM_band.bottom);
+        Rectangle(dc, tk_KM_band.box.left, tk_KM_band.box.top, tk_KM_band.box.right, tk_KM_band.box.bottom);
     }
     SelectObject(dc, old_brush);
     SelectObject(dc, old_pen);

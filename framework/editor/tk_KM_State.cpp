@@ -20,9 +20,7 @@ int tk_KM_item = 0;
 int tk_KM_sel[tk_KM_SEL_MAX] = {};
 int tk_KM_sel_count = 0;
 bool tk_KM_multi = false;
-RECT tk_KM_band = {0, 0, 0, 0};
-bool tk_KM_band_right = false;
-bool tk_KM_band_left = false;
+tk_KM_TBand tk_KM_band = {{0, 0, 0, 0}, false, false};
 tk_KM_TDrag tk_KM_drag = {};
 
 namespace {
@@ -84,7 +82,7 @@ void forget(tk_CPol* gone) {
 void tk_KM_ClearSelection() {
     tk_KM_multi = false;
     tk_KM_sel_count = 0;
-    tk_KM_band_right = false;
+    tk_KM_band.right_down = false;
     tk_KM_drag = {};
 }
 
@@ -138,7 +136,7 @@ void tk_KM_SwitchOn(tk_CPol* root) {
 
 void tk_KM_SwitchOff() {
     tk_KM_on = false;
-    tk_KM_band_right = tk_KM_band_left = false;
+    tk_KM_band.right_down = tk_KM_band.left_down = false;
     tk_KM_drag = {};
     TK_LOG("tk_KM; off");
 }

@@ -168,7 +168,7 @@ TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
     Mouse(WM_RBUTTONDOWN, 200, 420);
     Mouse(WM_MOUSEMOVE, 5, 390);
     Mouse(WM_RBUTTONUP, 5, 390);
-    ASSERT_EQ(tk_test::Nums(tk_KM_multi, tk_KM_band_right, tk_KM_sel_count, tk_KM_sel[49]), "1,0,50,49");
+    ASSERT_EQ(tk_test::Nums(tk_KM_multi, tk_KM_band.right_down, tk_KM_sel_count, tk_KM_sel[49]), "1,0,50,49");
     Key(VK_UP);
     Key(VK_RIGHT, true);
     // Where children 0, 49 and 50 are.
