@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/image/decode_buffers.h"
 #include "platform/image/picture_decode.h"
 
 namespace {
@@ -109,21 +110,16 @@ bool tkp_DecodeGif(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
     if (fw <= 0 || fh <= 0 || desc.Left < 0 || desc.Top < 0) return fail(reason, "malformed GIF data");
     if (fw > tkp_kBmpMaxSide || fh > tkp_kBmpMaxSide) return fail(reason, "picture too large");
 
-    std::vector<std::uint32_t> pixels;
-    std::vector<GifPixelType> line;
-    try {
-        pixels.assign(std::size_t(w) * std::size_t(h), 0xFFFFFF);
-        line.resize(std::size_t(fw));
-    } catch (const std::bad_alloc&) {
-        return fail(reason, "out of memory");
-    }
+    // One line of the library's colour indices at a time, onto a white screen.
+    tkp::image::DecodeBuffers b;
+    if (!b.Allocate(w, h, std::size_t(fw), 0xFFFFFF)) return fail(reason, "out of memory");
     for (const int y : rowOrder(static_cast<int>(fh), desc.Interlace)) {
-        if (DGifGetLine(gif, line.data(), static_cast<int>(fw)) != GIF_OK)
+        if (DGifGetLine(gif, b.raw.data(), static_cast<int>(fw)) != GIF_OK)
             return fail(reason, "malformed GIF data");
         const std::int64_t sy = desc.Top + y;
         if (sy >= h) continue;
         for (std::int64_t x = 0; x < fw && desc.Left + x < w; ++x) {
-            const int index = line[std::size_t(x)];
+            const int index = b.raw[std::size_t(x)];
             if (index == transparent) continue;
             // An index past the colour table is black, as in a BMP.
             std::uint32_t colour = 0;
@@ -131,12 +127,9 @@ bool tkp_DecodeGif(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
                 const GifColorType& c = map->Colors[index];
                 colour = (std::uint32_t{c.Red} << 16) | (std::uint32_t{c.Green} << 8) | c.Blue;
             }
-            pixels[std::size_t(sy) * std::size_t(w) + std::size_t(desc.Left + x)] = colour;
+            b.pixels[std::size_t(sy) * std::size_t(w) + std::size_t(desc.Left + x)] = colour;
         }
     }
-    out->width = static_cast<int>(w);
-    out->height = static_cast<int>(h);
-    out->bitsPerPixel = 8;
-    out->pixels = std::move(pixels);
+    b.Deliver(out, w, h, 8);
     return true;
 }

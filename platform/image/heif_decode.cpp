@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/image/decode_buffers.h"
 #include "platform/image/picture_decode.h"
 
 namespace {
@@ -59,24 +60,14 @@ bool tkp_DecodeHeif(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     const std::uint8_t* plane = heif_image_get_plane_readonly(g.image, heif_channel_interleaved, &stride);
     if (!plane || w <= 0 || h <= 0 || w * h > tkp_kBmpMaxPixels || stride < w * 4)
         return fail(reason, "malformed HEIF data");
-    std::vector<std::uint32_t> pixels;
-    try {
-        pixels.resize(std::size_t(w) * std::size_t(h));
-    } catch (const std::bad_alloc&) {
-        return fail(reason, "out of memory");
-    }
+    // The library keeps its own rows: only the pixels are made here.
+    tkp::image::DecodeBuffers b;
+    if (!b.Allocate(w, h, 0)) return fail(reason, "out of memory");
     for (std::int64_t y = 0; y < h; ++y) {
         const std::uint8_t* p = plane + std::size_t(y) * std::size_t(stride);
-        for (std::int64_t x = 0; x < w; ++x, p += 4) {
-            const std::uint32_t a = p[3];
-            std::uint32_t colour = 0;
-            for (int c = 0; c < 3; ++c) colour = (colour << 8) | ((p[c] * a + 255 * (255 - a) + 127) / 255);
-            pixels[std::size_t(y) * std::size_t(w) + std::size_t(x)] = colour;
-        }
+        for (std::int64_t x = 0; x < w; ++x, p += 4)
+            b.pixels[std::size_t(y) * std::size_t(w) + std::size_t(x)] = tkp::image::OverWhite(p);
     }
-    out->width = static_cast<int>(w);
-    out->height = static_cast<int>(h);
-    out->bitsPerPixel = 24;
-    out->pixels = std::move(pixels);
+    b.Deliver(out, w, h, 24);
     return true;
 }

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/image/decode_buffers.h"
 #include "platform/image/exif_orientation.h"
 #include "platform/image/picture_decode.h"
 
@@ -170,27 +171,19 @@ bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     const bool inverted = cmyk && d.cinfo.saw_Adobe_marker;
     const std::size_t channels = cmyk ? 4 : 3;
     const std::size_t stride = std::size_t(w) * channels;
-    std::vector<std::uint8_t> rgb;
-    std::vector<std::uint32_t> pixels;
-    try {
-        rgb.resize(stride * std::size_t(h));
-        pixels.resize(std::size_t(w) * std::size_t(h));
-    } catch (const std::bad_alloc&) {
-        return fail(reason, "out of memory");
-    }
-    if (!readPixels(&d, rgb.data(), stride)) return fail(reason, "malformed JPEG data");
+    tkp::image::DecodeBuffers b;
+    if (!b.Allocate(w, h, stride * std::size_t(h))) return fail(reason, "out of memory");
+    const std::vector<std::uint8_t>& rgb = b.raw;
+    if (!readPixels(&d, b.raw.data(), stride)) return fail(reason, "malformed JPEG data");
     if (d.trap.cutShort) return fail(reason, "JPEG data cut short");
     if (cmyk) {
-        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = cmykToRgb(&rgb[4 * i], inverted);
+        for (std::size_t i = 0; i < b.pixels.size(); ++i) b.pixels[i] = cmykToRgb(&rgb[4 * i], inverted);
     } else {
-        for (std::size_t i = 0; i < pixels.size(); ++i)
-            pixels[i] =
+        for (std::size_t i = 0; i < b.pixels.size(); ++i)
+            b.pixels[i] =
                 (std::uint32_t{rgb[3 * i]} << 16) | (std::uint32_t{rgb[3 * i + 1]} << 8) | rgb[3 * i + 2];
     }
-    out->width = static_cast<int>(w);
-    out->height = static_cast<int>(h);
-    out->bitsPerPixel = 24;
-    out->pixels = std::move(pixels);
+    b.Deliver(out, w, h, 24);
     if (!tkp_ApplyOrientation(out, orientation)) {
         *out = tkp_BmpImage{};
         return fail(reason, "out of memory");

@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/image/decode_buffers.h"
 #include "platform/image/picture_decode.h"
 
 namespace {
@@ -14,14 +15,6 @@ namespace {
 bool fail(const char** reason, const char* text) {
     if (reason) *reason = text;
     return false;
-}
-
-// Straight (not premultiplied) alpha over white, rounded.
-std::uint32_t overWhite(const png_byte* rgba) {
-    const std::uint32_t a = rgba[3];
-    std::uint32_t out = 0;
-    for (int c = 0; c < 3; ++c) out = (out << 8) | ((rgba[c] * a + 255 * (255 - a) + 127) / 255);
-    return out;
 }
 
 // Frees libpng's state however the decoding ends.
@@ -55,23 +48,14 @@ bool tkp_DecodePng(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
     image.format = PNG_FORMAT_RGBA;
     // A 16-bit file without colour-space chunks holds sRGB values like an 8-bit one, not linear ones.
     image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
-    std::vector<png_byte> rgba;
-    std::vector<std::uint32_t> pixels;
-    try {
-        rgba.resize(std::size_t(w) * std::size_t(h) * 4);
-        pixels.resize(std::size_t(w) * std::size_t(h));
-    } catch (const std::bad_alloc&) {
-        return fail(reason, "out of memory");
-    }
-    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr))
+    tkp::image::DecodeBuffers b;
+    if (!b.Allocate(w, h, std::size_t(w) * std::size_t(h) * 4)) return fail(reason, "out of memory");
+    if (!png_image_finish_read(&image, nullptr, b.raw.data(), 0, nullptr))
         return fail(reason, "malformed PNG data");
     // A stream that ends before its last row is only a warning to libpng; the rows would be blank.
     if ((image.warning_or_error & PNG_IMAGE_WARNING) && std::strstr(image.message, "Not enough image data"))
         return fail(reason, "PNG data cut short");
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = overWhite(&rgba[4 * i]);
-    out->width = static_cast<int>(w);
-    out->height = static_cast<int>(h);
-    out->bitsPerPixel = 24;
-    out->pixels = std::move(pixels);
+    for (std::size_t i = 0; i < b.pixels.size(); ++i) b.pixels[i] = tkp::image::OverWhite(&b.raw[4 * i]);
+    b.Deliver(out, w, h, 24);
     return true;
 }

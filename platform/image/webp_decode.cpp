@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/image/decode_buffers.h"
 #include "platform/image/picture_decode.h"
 
 namespace {
@@ -27,26 +28,11 @@ bool tkp_DecodeWebp(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     if (w <= 0 || h <= 0) return fail(reason, "zero or negative size");
     if (w > tkp_kBmpMaxSide || h > tkp_kBmpMaxSide || w * h > tkp_kBmpMaxPixels)
         return fail(reason, "picture too large");
-    std::vector<std::uint8_t> rgba;
-    std::vector<std::uint32_t> pixels;
-    try {
-        rgba.resize(std::size_t(w) * std::size_t(h) * 4);
-        pixels.resize(std::size_t(w) * std::size_t(h));
-    } catch (const std::bad_alloc&) {
-        return fail(reason, "out of memory");
-    }
-    if (!WebPDecodeRGBAInto(data, size, rgba.data(), rgba.size(), static_cast<int>(w) * 4))
+    tkp::image::DecodeBuffers b;
+    if (!b.Allocate(w, h, std::size_t(w) * std::size_t(h) * 4)) return fail(reason, "out of memory");
+    if (!WebPDecodeRGBAInto(data, size, b.raw.data(), b.raw.size(), static_cast<int>(w) * 4))
         return fail(reason, "malformed WebP data");
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const std::uint8_t* p = &rgba[4 * i];
-        const std::uint32_t a = p[3];
-        std::uint32_t colour = 0;
-        for (int c = 0; c < 3; ++c) colour = (colour << 8) | ((p[c] * a + 255 * (255 - a) + 127) / 255);
-        pixels[i] = colour;
-    }
-    out->width = static_cast<int>(w);
-    out->height = static_cast<int>(h);
-    out->bitsPerPixel = features.has_alpha ? 32 : 24;
-    out->pixels = std::move(pixels);
+    for (std::size_t i = 0; i < b.pixels.size(); ++i) b.pixels[i] = tkp::image::OverWhite(&b.raw[4 * i]);
+    b.Deliver(out, w, h, features.has_alpha ? 32 : 24);
     return true;
 }
