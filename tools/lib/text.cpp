@@ -41,6 +41,14 @@ std::vector<unsigned> Decode(const std::string& s) {
     return out;
 }
 
+// The kerning between two glyphs, in pixels; none where either glyph is missing.
+double Kerning(FT_Face face, FT_UInt left, FT_UInt right) {
+    if (!left || !right) return 0;
+    FT_Vector k;
+    FT_Get_Kerning(face, left, right, FT_KERNING_DEFAULT, &k);
+    return k.x / 64.0;
+}
+
 }  // namespace
 
 struct Font::Impl {
@@ -70,11 +78,7 @@ double Font::Measure(const std::string& utf8) const {
     FT_UInt prev = 0;
     for (unsigned cp : Decode(utf8)) {
         FT_UInt gi = FT_Get_Char_Index(impl_->face, cp);
-        if (prev && gi) {
-            FT_Vector k;
-            FT_Get_Kerning(impl_->face, prev, gi, FT_KERNING_DEFAULT, &k);
-            w += k.x / 64.0;
-        }
+        w += Kerning(impl_->face, prev, gi);
         if (FT_Load_Glyph(impl_->face, gi, FT_LOAD_NO_HINTING) == 0)
             w += impl_->face->glyph->advance.x / 64.0;
         prev = gi;
@@ -89,11 +93,7 @@ Mask Font::Render(const std::string& utf8, double x, double y, int w, int h) con
     FT_UInt prev = 0;
     for (unsigned cp : Decode(utf8)) {
         FT_UInt gi = FT_Get_Char_Index(impl_->face, cp);
-        if (prev && gi) {
-            FT_Vector k;
-            FT_Get_Kerning(impl_->face, prev, gi, FT_KERNING_DEFAULT, &k);
-            pen += k.x / 64.0;
-        }
+        pen += Kerning(impl_->face, prev, gi);
         prev = gi;
         // Place the outline at the sub-pixel pen position, then render it anti-aliased.
         double fx = std::floor(pen), fy = std::floor(y);
