@@ -63,7 +63,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
                                      Nums(a.utl_duir_DATA.CountR(), REG_TEXT.count, a.dui_Main.visible,
                                           a.utl_duir_DATA.visible, a.dui_Zvuk.visible, a.m_lblSuper->visible,
                                           a.duir_FINAL.visible, a.duir_FINAL.CountR()),
-                                 "DATA_ovocie DATA_tvary 1 0,18 2,9,0,0,0,0,1,0");
+                                 "ovocie tvary 1 0,18 2,9,0,0,0,0,1,0");
                        Shot("kartola_start");
                        bannerX = a.banner_sprite.x;
                        a.TakeSounds();
