@@ -165,8 +165,8 @@ class tk_CDUI : public tk_CPol {
     virtual int WidestText() const;
     // The width entries are laid out with: c, or with text_fit 1 wide enough for the widest text.
     int EntryWidth() const;
-    // A pop-up whose box leaves the screen is moved inside it (as far as it fits); true when it
-    // moved, so that it is laid out again.
+    // A pop-up whose box leaves the screen is moved inside it (as far as it fits), one that opens
+    // to the right of its menu to the menu's left; true when it moved, so that it is laid out again.
     bool KeepOnScreen();
     // The part of the constructors shared by every form.
     void Init(int trieda, const char* trace);

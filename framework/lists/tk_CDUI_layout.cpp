@@ -247,7 +247,13 @@ bool tk_CDUI::KeepOnScreen() {
         if (low + by < 0) by = -static_cast<int>(low);
         return by;
     };
-    const int dx = shift(obal.left, obal.right, tk_ScreenW - 1);
+    int dx = shift(obal.left, obal.right, tk_ScreenW - 1);
+    // A pop-up that opens to the right of its menu opens to its left where the right has no room,
+    // so that it does not cover the entry that opened it.
+    if (dx < 0 && master && master->trieda == 2) {
+        const int left = static_cast<int>(master->obal.left) + 2 - static_cast<int>(obal.right - obal.left);
+        if (left >= 0) dx = left - static_cast<int>(obal.left);
+    }
     const int dy = shift(obal.top, obal.bottom, tk_ScreenH - 1);
     if (dx == 0 && dy == 0) return false;
     MoveToAbs(x + dx, y + dy);

@@ -672,6 +672,8 @@ TEST_F(Menu, TextsAreNeverCutAndPopUpsStayOnTheScreen) {
         screen.Fill(0xFFFF);
         open->ZOBRAZ(screen.get());
         EXPECT_TRUE(inside(open->obal)) << Edges(open->obal);
+        // No room on the right: it opens to the menu's left, clear of the entry that opened it.
+        EXPECT_LE(open->obal.right, menu.obal.left + 2) << Edges(open->obal);
     }
     tk_lpDDSPrimary = nullptr;
 }
