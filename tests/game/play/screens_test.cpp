@@ -2,7 +2,7 @@
 // on the screen and stands aside for an open menu, also after a change of display mode; no card
 // lies under the buttons along the top, neither dealt nor dropped there; a press on a framework
 // button takes no card; "Zamiešaj" after a won game deals the set again; and the menus lie on the
-// screen wherever they open, with every entry whole.
+// screen wherever they open, with every entry whole; a long name in the found list is narrowed.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -280,6 +280,31 @@ TEST_F(Screens, MenusOpenedAtTheBottomRightCornerLieOnTheScreenWithEveryEntryWho
                           Press(VK_ESCAPE);
                       }};
     EXPECT_EQ(Run(app, "800 600\n2 16", steps), 0);
+}
+
+TEST_F(Screens, ALongNameInTheFoundListIsNarrowedToItsRowNotCut) {
+    MakeDir(dir_.path() + "/DATA_liska");
+    WriteFile(dir_.path() + "/DATA_liska/veľká biela polárna líška.bmp",
+              Picture24(40, 30, [](int, int) { return 0x203040u; }));
+    GameApp app;
+    const Steps steps{kIdle, [](GameApp& a) { DragOnto(a, 0, 1); }, kIdle,
+                      [](GameApp& a) {
+                          ASSERT_EQ(a.duir_FINAL.CountR(), 1);
+                          // The name's black letters lie inside the row, clear of its edges, where
+                          // a cut name runs into both.
+                          const RECT& row = a.duir_FINAL.EntryAt(0)->rect;
+                          int first = -1, last = -1;
+                          for (int x = row.left; x <= row.right; ++x)
+                              for (int y = row.top; y <= row.bottom; ++y)
+                                  if (tkp_HeadlessFramePixel(x, y) == 0) {
+                                      if (first < 0) first = x;
+                                      last = x;
+                                  }
+                          EXPECT_TRUE(first > row.left + 1 && last < row.right - 2)
+                              << Nums(first, last, row.left, row.right);
+                          Press(VK_ESCAPE);
+                      }};
+    EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
 }
 
 }  // namespace
