@@ -12,9 +12,11 @@ CKarta::CKarta(char kind_, int pair_, int x_, int y_) : kind(kind_), pair(pair_)
 }
 
 // A missing name becomes an empty one, so the card always has a text to draw.
-TKartaText::TKartaText(const char* name) : text(tk_StrDup(name ? name : "")), font(nullptr) {}
+TKartaText::TKartaText(const char* name)
+    : text(tk_StrDup(name ? name : "")), font(nullptr), split(0), second_font(nullptr) {}
 
 TKartaText::~TKartaText() {
     if (font) DeleteObject(font);
+    if (second_font) DeleteObject(second_font);
     delete[] text;
 }

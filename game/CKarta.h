@@ -27,11 +27,17 @@ class CKarta : public tk_CDDialog_EFEKT {
 struct TKartaText {
     // Heap copy of the picture's name (UTF-8), never null.
     char* text;
-    // A narrowed font for a name too wide for a card, owned; null means the common name font.
+    // A narrowed font for a name too wide for a card, owned; null means the common name font. For a
+    // name on two lines, the first line's.
     HFONT font;
+    // Where the second line of a name on two lines begins (a byte offset into text, just after the
+    // space it is parted at); 0 for a name on one line.
+    int split;
+    // The second line's narrowed font, owned; null means the common name font.
+    HFONT second_font;
 
     explicit TKartaText(const char* name);
-    // Deletes the font and frees the text.
+    // Deletes the fonts and frees the text.
     ~TKartaText();
     TKartaText(const TKartaText&) = delete;
     TKartaText& operator=(const TKartaText&) = delete;

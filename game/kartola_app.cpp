@@ -102,6 +102,8 @@ void CKartolaApp::Init() {
     dui_Main.PRIDAJ(kMenuSounds, "Ozvučenie kariet...");
     dui_Main.PRIDAJ(kMenuQuit, "Koniec");
     dui_Main.visible = false;
+    // The menus grow to their longest entry rather than cut it.
+    dui_Main.text_fit = utl_duir_DATA.text_fit = dui_Zvuk.text_fit = 1;
 
     ReadSetsList();
     utl_duir_DATA.visible = false;
@@ -124,6 +126,8 @@ void CKartolaApp::Init() {
     duir_FINAL.text_okraj = 1;
     duir_FINAL.riadkov = kFoundRows;
     duir_FINAL.whole_rows = true;
+    // A long name is narrowed to its row, which is as wide as a card.
+    duir_FINAL.text_fit = 2;
     duir_FINAL.VYMAZ();
     duir_FINAL.ramik_volieb = 1;
     duir_FINAL.na_koniec = true;
@@ -148,7 +152,9 @@ void CKartolaApp::Init() {
         tk_TVOLBAR* start = utl_duir_DATA.VratVolbu__indexovo(utl_duir_DATA.CountR() - 1);
         for (int i = 0; i < utl_duir_DATA.CountR(); ++i) {
             tk_TVOLBAR* row = utl_duir_DATA.VratVolbu__indexovo(i);
-            if (row && !remembered.empty() && remembered == row->text) start = row;
+            // Rows show the set's name; the memory keeps its folder's.
+            const char* path = row ? static_cast<const char*>(row->data) : nullptr;
+            if (path && !remembered.empty() && remembered == FolderName(path)) start = row;
         }
         if (start && start->data) LoadSet(static_cast<const char*>(start->data));
     }
@@ -309,10 +315,8 @@ void CKartolaApp::LoadSet(const char* path) {
     current_set_ = path;
     NAHRAJ_DATA(path, this, &left_out_);
     Scatter();
-    // Remembered by the folder's name, the part after the last separator.
-    const std::string whole = path;
-    const std::size_t cut = whole.find_last_of("/\\");
-    const std::string folder = cut == std::string::npos ? whole : whole.substr(cut + 1);
+    // Remembered by the folder's name.
+    const std::string folder = FolderName(path);
     if (!folder.empty() && memory_.Get(kMemorySet) != folder && memory_.Set(kMemorySet, folder))
         memory_.Save();
 }
@@ -331,7 +335,7 @@ void CKartolaApp::ReadSetsList() {
     folders.UVOLNI_char();
     SortSlovak(&names);
     for (std::size_t i = 0; i < names.size(); ++i)
-        utl_duir_DATA.PRIDAJ_DIR(100 + static_cast<int>(i), names[i].c_str(),
+        utl_duir_DATA.PRIDAJ_DIR(100 + static_cast<int>(i), SetDisplayName(names[i]).c_str(),
                                  (kSetsFolder + names[i]).c_str());
 }
 

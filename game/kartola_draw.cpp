@@ -2,6 +2,7 @@
 // start, then the found list, the banner, the menus and the pointer. The framework draws the
 // element tree (menu button, congratulation) over all of it.
 #include <algorithm>
+#include <string>
 
 #include "framework/editor/tk_KM.h"
 #include "framework/graphics/tk_Display.h"
@@ -31,16 +32,28 @@ void frame(IDirectDrawSurface* surface, const CKarta* card, HPEN pen) {
     Rectangle(dc, card->x, card->y, card->x + card->sir, card->y + card->vys);
 }
 
+// One line of a name: dark red in its own narrowed font, black in the common one.
+void drawLine(HDC dc, RECT r, UINT format, HFONT own, const char* text) {
+    tk_glob_Text_draw_font(dc, &r, format, own ? kNarrowedColour : kNameColour, own ? own : g_hTextFont,
+                           text);
+}
+
+// The name centred on the card: on one line, or on two that meet at the card's middle.
 void drawName(IDirectDrawSurface* surface, const CKarta* card) {
     const TKartaText* name = NameOf(card->pair);
     if (!name) return;
     tkp::ddraw::SurfaceDC dc(surface);
     if (!dc.ok()) return;
-    RECT r{card->x, card->y, card->x + card->sir, card->y + card->vys};
-    if (name->font) {
-        tk_glob_Text_draw_font(dc, &r, kTableTextFormat, kNarrowedColour, name->font, name->text);
+    const RECT r{card->x, card->y, card->x + card->sir, card->y + card->vys};
+    if (name->split > 0) {
+        const LONG middle = r.top + (r.bottom - r.top) / 2;
+        const UINT line = DT_CENTER | DT_SINGLELINE | DT_NOPREFIX;
+        const std::string first(name->text, static_cast<std::size_t>(name->split - 1));
+        drawLine(dc, RECT{r.left, r.top, r.right, middle}, line | DT_BOTTOM, name->font, first.c_str());
+        drawLine(dc, RECT{r.left, middle, r.right, r.bottom}, line | DT_TOP, name->second_font,
+                 name->text + name->split);
     } else {
-        tk_glob_Text_draw_font(dc, &r, kTableTextFormat, kNameColour, g_hTextFont, name->text);
+        drawLine(dc, r, kTableTextFormat, name->font, name->text);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "framework/support/tk_LOG.h"
 #include "framework/support/tk_String.h"
 #include "game/CKarta.h"
+#include "game/kartola_name_fit.h"
 #include "game/kartola_table.h"
 #include "platform/ddraw/surface_access.h"
 
@@ -173,13 +174,7 @@ void NASTAV_FONTY() {
     if (REG_TEXT.count < 1) return;
     for (int i = 0; i < REG_TEXT.count; ++i) {
         TKartaText* name = NameOf(i);
-        if (!name) continue;
-        int tw = 0;
-        int th = 0;
-        tk_glob_ZISTI_ROZMER_TEXTU(name->text, g_hTextFont, &tw, &th);
-        HFONT own = tw < kNameRoom ? nullptr : CreateNameFont(g_TextFontH, NarrowedWidth(tw));
-        if (name->font) DeleteObject(name->font);
-        name->font = own;
+        if (name) FitName(*name);
     }
     TK_LOG("---------", "REG_TEXT fonty nastavene");
 }

@@ -4,6 +4,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <string>
@@ -247,4 +248,19 @@ int NAHRAJ_DATA(const char* path, CTableEvents* events, std::vector<std::string>
     // Sounds of the last deal that this one did not take (their files changed or went).
     forgetKept();
     return pair;
+}
+
+std::string SetDisplayName(const std::string& folder) {
+    if (folder.size() < 4) return folder;
+    std::string shown = folder.substr(0, 4);
+    for (char& c : shown) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (shown != "DATA") return folder;
+    std::size_t from = 4;
+    if (from < folder.size() && std::string("_- .").find(folder[from]) != std::string::npos) ++from;
+    return from < folder.size() ? folder.substr(from) : folder;
+}
+
+std::string FolderName(const std::string& path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
 }

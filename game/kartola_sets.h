@@ -10,6 +10,12 @@ class CTableEvents;
 // The folders the sets are looked for in, and the mask their names match.
 inline constexpr const char* kSetsFolder = "../";
 inline constexpr const char* kSetsMask = "DATA*";
+// The folder's name of a set's path: the part after the last separator.
+std::string FolderName(const std::string& path);
+// A set's name as the menu shows it: the folder's name without the leading "DATA" and the one
+// separator after it ("DATA_zvieratká zo zoo" gives "zvieratká zo zoo"); the whole name where
+// nothing would be left or the name does not begin so.
+std::string SetDisplayName(const std::string& folder);
 // The loader's buffers: a thumbnail path and a pair name of at most this many bytes.
 inline constexpr int kMaxThumbnailPath = 499;
 inline constexpr int kMaxPairName = 103;

@@ -38,6 +38,11 @@ HRESULT tk_glob_Text_srf(IDirectDrawSurface* surface, int x, int y, COLORREF col
 // Width (one more than GDI's extent) and height of the text in the font (null: the system font),
 // measured on the primary surface's device context.
 void tk_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* w, int* h);
+// The columns the text's ink covers on one line in the font, counted from where its pen starts:
+// *left below 0 where the first glyph reaches back, *right past the advance where the last one
+// reaches out (a caron, a slanted stroke). Drawn once off screen to see it; without a display, or
+// for a text with no ink, 0 and the advance width. Either pointer may be null.
+void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right);
 
 // ---- Shared pens and brushes -----------------------------------------------------------------
 struct tk_TGlobGDI {

@@ -1,7 +1,10 @@
 // Text output and measuring through GDI device contexts.
 #define TK_MODULE "TK_DAS_w"
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
+#include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/support/tk_Assert.h"
@@ -73,4 +76,53 @@ void tk_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* w, int* h) {
     }
     if (w) *w = width;
     if (h) *h = height;
+}
+
+void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right) {
+    text = orEmpty(text);
+    int inkLeft = 0, inkRight = 0;
+    // The advance and the line's height, on a scratch surface wide enough for the ink on both sides.
+    IDirectDrawSurface* probe = tkp_CreateOffscreenSurface(tk_lpDD, 1, 1);
+    HDC dc = nullptr;
+    RECT measured{0, 0, 0, 0};
+    int lineH = 0;
+    if (probe && probe->GetDC(&dc) == DD_OK && dc) {
+        HGDIOBJ old = SelectObject(dc, font);
+        lineH = DrawTextA(dc, text, -1, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, old);
+        probe->ReleaseDC(dc);
+    }
+    if (probe) probe->Release();
+    const int advance = static_cast<int>(measured.right - measured.left);
+    inkRight = advance;
+    // Glyphs reach out by less than a line's height; a text too wide for any surface is taken as
+    // its advance.
+    const int pad = std::max(lineH, 8);
+    const long long width = static_cast<long long>(advance) + 2LL * pad;
+    IDirectDrawSurface* box = lineH > 0 && width <= 16384
+                                  ? tkp_CreateOffscreenSurface(tk_lpDD, static_cast<int>(width), lineH)
+                                  : nullptr;
+    if (box && DDSURFACE_ZMAZ(box, 0xFFFF) == DD_OK && box->GetDC(&dc) == DD_OK && dc) {
+        RECT r{pad, 0, pad + advance, lineH};
+        tk_glob_Text_draw_font(dc, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP,
+                               RGB(0, 0, 0), font, text);
+        box->ReleaseDC(dc);
+        const tkp_LockedSurface pixels(box);
+        int first = pixels.ok() ? pixels.width() : 0, last = -1;
+        for (int y = 0; pixels.ok() && y < pixels.height(); ++y) {
+            const std::uint16_t* row = pixels.row(y);
+            for (int x = 0; x < pixels.width(); ++x) {
+                if (row[x] == 0xFFFF) continue;
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+        if (last >= first) {
+            inkLeft = first - pad;
+            inkRight = last + 1 - pad;
+        }
+    }
+    if (box) box->Release();
+    if (left) *left = inkLeft;
+    if (right) *right = inkRight;
 }

@@ -82,6 +82,7 @@ void tk_CDUI::Init(int trieda_, const char* trace) {
     master = nullptr;
     je_popup = false;
     max_riadkov = 0;
+    text_fit = 0;
     // An empty menu still shows its shape until the program clears its first list.
     if (!tk_CDUI_void_flag) {
         PRIDAJ(0, "void_0");
@@ -93,6 +94,7 @@ void tk_CDUI::Init(int trieda_, const char* trace) {
 }
 
 tk_CDUI::~tk_CDUI() {
+    ReleaseFittedFonts();
     DeleteEntries();
     DeleteObject(pero_level);
     DeleteObject(pero_ramik);

@@ -4,6 +4,9 @@
 // lists as pop-ups from its entries.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "framework/support/tk_CARRE.h"
 #include "framework/widgets/tk_CPol.h"
 #include "platform/platform.h"
@@ -90,6 +93,10 @@ class tk_CDUI : public tk_CPol {
     bool je_popup;
     // When > 0 and below the count, only that many entries are laid out, drawn and hit-tested.
     int max_riadkov;
+    // What becomes of a text wider than its entry: 0 it is cut at the entry's edges; 1 a vertical
+    // menu is widened to its widest text (as far as the screen allows); 2 the text is drawn in a
+    // narrower font of the list's. With 1 or 2, a text that still does not fit is narrowed.
+    int text_fit;
 
     tk_CDUI();
     explicit tk_CDUI(int trieda);
@@ -154,6 +161,13 @@ class tk_CDUI : public tk_CPol {
   protected:
     // Number of entries laid out, drawn and hit-tested.
     int RowCount() const;
+    // The widest text of the list (measured width, as its entries keep it).
+    virtual int WidestText() const;
+    // The width entries are laid out with: c, or with text_fit 1 wide enough for the widest text.
+    int EntryWidth() const;
+    // A pop-up whose box leaves the screen is moved inside it (as far as it fits), one that opens
+    // to the right of its menu to the menu's left; true when it moved, so that it is laid out again.
+    bool KeepOnScreen();
     // The part of the constructors shared by every form.
     void Init(int trieda, const char* trace);
     // Deletes every entry without touching the placeholder flag.
@@ -166,5 +180,18 @@ class tk_CDUI : public tk_CPol {
     void DrawHighlights(IDirectDrawSurface* surface, int r);
     void DrawIcons(IDirectDrawSurface* surface, int r);
     void DrawTexts(IDirectDrawSurface* surface, int r);
+    // One entry's text, in a narrowed font where it would be cut.
+    void DrawEntryText(HDC dc, const tk_TVOLBA& v);
+    // The list's font narrowed so that the text fits in room pixels, measured on dc; kept until
+    // the list's font changes. Null when the font cannot be narrowed.
+    HFONT FittedFont(HDC dc, const char* text, int room);
+    void ReleaseFittedFonts();
+    struct Fitted {
+        std::string text;
+        int room;
+        HFONT font;
+    };
+    std::vector<Fitted> fitted_;
+    HFONT fitted_base_ = nullptr;
     void CloseCascade();
 };

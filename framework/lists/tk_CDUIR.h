@@ -88,6 +88,8 @@ class tk_CDUIR : public tk_CDUI {
     void ZOBRAZR(IDirectDrawSurface* surface);
     // Copies row r into entry v; a rectangle (or null) for the entry, the whole entry when cut.
     void Preklop(int r, int v, const RECT* rect, const RECT* whole, int mode);
+    // The widest text of the rows, not only of the entries showing them.
+    int WidestText() const override;
 
   private:
     void InitRowList();

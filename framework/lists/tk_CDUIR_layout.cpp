@@ -93,6 +93,16 @@ void tk_CDUIR::RESET_GEOMETRIER() {
     }
     zmena = false;
     zmenaR = false;
+    if (KeepOnScreen()) RESET_GEOMETRIER();
+}
+
+int tk_CDUIR::WidestText() const {
+    int widest = 0;
+    for (int i = 0; i < VOLR.count; ++i) {
+        const auto* row = static_cast<const tk_TVOLBAR*>(VOLR.items[i]);
+        if (row && row->text) widest = std::max(widest, row->text_w);
+    }
+    return widest;
 }
 
 void tk_CDUIR::LayoutScrolling(int n, int lines) {
@@ -102,8 +112,9 @@ void tk_CDUIR::LayoutScrolling(int n, int lines) {
     rozsah = (n - lines) * step;
     int sw = posuv.void_SIR;
     if (posuv.surface && posuv.phases.count > 0) sw = static_cast<tk_TFAZA*>(posuv.phases.items[0])->w;
-    obal = RECT{x, y, x + c + 2 * d + sw + d, y + b * lines + 2 * d - (b - a)};
-    vnutro = EntryArea{x + d, x + d + c, y + d, y + d + b * lines - (b - a)};
+    const int w = EntryWidth();
+    obal = RECT{x, y, x + w + 2 * d + sw + d, y + b * lines + 2 * d - (b - a)};
+    vnutro = EntryArea{x + d, x + d + w, y + d, y + d + b * lines - (b - a)};
     const int L = vnutro.left, R = vnutro.right, T = vnutro.top, B = vnutro.bottom;
 
     // The scroll parts, in absolute coordinates (they have no parent).

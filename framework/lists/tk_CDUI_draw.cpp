@@ -168,12 +168,20 @@ void tk_CDUI::DrawTexts(IDirectDrawSurface* surface, int r) {
     dc.select(font);
     int old_mode = SetBkMode(dc, TRANSPARENT);
     for (int i = 0; i < r; ++i) {
-        tk_TVOLBA* v = EntryAt(i);
-        if (!v->text) continue;
-        UINT f = 0;
-        RECT t = textRect(*v, text_mode, text_okraj, &f);
-        // Entries are often file and folder names: "&" is shown, never taken for a prefix.
-        DrawTextA(dc, v->text, -1, &t, f | DT_NOPREFIX);
+        const tk_TVOLBA* v = EntryAt(i);
+        if (v->text) DrawEntryText(dc, *v);
     }
     SetBkMode(dc, old_mode);
+}
+
+void tk_CDUI::DrawEntryText(HDC dc, const tk_TVOLBA& v) {
+    UINT f = 0;
+    RECT t = textRect(v, text_mode, text_okraj, &f);
+    // The measured width is one more than the text's advance.
+    const int room = static_cast<int>(t.right - t.left);
+    HFONT narrowed = text_fit != 0 && v.text_w - 1 > room ? FittedFont(dc, v.text, room) : nullptr;
+    if (narrowed) SelectObject(dc, narrowed);
+    // Entries are often file and folder names: "&" is shown, never taken for a prefix.
+    DrawTextA(dc, v.text, -1, &t, f | DT_NOPREFIX);
+    if (narrowed) SelectObject(dc, font);
 }

@@ -172,6 +172,7 @@ void tk_CDUI::RESET_GEOMETRIE() {
             break;
         case 2:
             LayoutMenu(RowCount());
+            if (KeepOnScreen()) LayoutMenu(RowCount());
             break;
         default:
             TK_FAIL("RESET_GEOMETRIE() - trieda");
@@ -213,10 +214,48 @@ void tk_CDUI::LayoutBar(int n) {
 
 // A vertical menu of the first r entries.
 void tk_CDUI::LayoutMenu(int r) {
-    obal = RECT{x, y, x + c + 2 * d, y + b * r + 2 * d + (a - b)};
-    vnutro = EntryArea{x + d, x + d + c, y + d, y + d + b * r + (a - b)};
+    const int w = EntryWidth();
+    obal = RECT{x, y, x + w + 2 * d, y + b * r + 2 * d + (a - b)};
+    vnutro = EntryArea{x + d, x + d + w, y + d, y + d + b * r + (a - b)};
     for (int i = 0; i < r; ++i) {
         int top = y + d + b * i;
-        EntryAt(i)->rect = RECT{x + d, top, x + d + c, top + a};
+        EntryAt(i)->rect = RECT{x + d, top, x + d + w, top + a};
     }
+}
+
+int tk_CDUI::WidestText() const {
+    int widest = 0;
+    for (int i = 0; i < volby.count; ++i) {
+        const tk_TVOLBA* v = EntryAt(i);
+        if (v && v->text) widest = std::max(widest, v->text_w);
+    }
+    return widest;
+}
+
+int tk_CDUI::EntryWidth() const {
+    if (text_fit != 1) return c;
+    // The text is drawn inside the entry less a pixel and its margin on each side; no wider than
+    // the screen less the menu's margins (a text wider still is narrowed when drawn).
+    const int wanted = WidestText() + 2 + 2 * text_okraj;
+    return std::max(c, std::min(wanted, tk_ScreenW - 2 * d - 2));
+}
+
+bool tk_CDUI::KeepOnScreen() {
+    if (!je_popup) return false;
+    auto shift = [](LONG low, LONG high, int limit) {
+        int by = high > limit ? limit - static_cast<int>(high) : 0;
+        if (low + by < 0) by = -static_cast<int>(low);
+        return by;
+    };
+    int dx = shift(obal.left, obal.right, tk_ScreenW - 1);
+    // A pop-up that opens to the right of its menu opens to its left where the right has no room,
+    // so that it does not cover the entry that opened it.
+    if (dx < 0 && master && master->trieda == 2) {
+        const int left = static_cast<int>(master->obal.left) + 2 - static_cast<int>(obal.right - obal.left);
+        if (left >= 0) dx = left - static_cast<int>(obal.left);
+    }
+    const int dy = shift(obal.top, obal.bottom, tk_ScreenH - 1);
+    if (dx == 0 && dy == 0) return false;
+    MoveToAbs(x + dx, y + dy);
+    return true;
 }

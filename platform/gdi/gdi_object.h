@@ -27,12 +27,19 @@ struct tkp_GdiObject {
         return *this;
     }
     virtual ~tkp_GdiObject() { tkp_GdiUnregister(this); }
+    // GetObjectA's answer for a kind that describes itself: the bytes written into buffer (or, with
+    // a null buffer, the size needed); 0 for a kind that has nothing to tell or a buffer too small.
+    virtual int Describe(int /*size*/, void* /*buffer*/) const { return 0; }
     tkp_GdiKind kind;
     bool stock = false;  // stock objects are never deleted
     // Device contexts this object is selected into; DeleteObject waits until it is zero.
     int selectedCount = 0;
     bool deletePending = false;
 };
+
+// GetObjectA's answer for the stock fonts, which stand for the system font: set by the text layer,
+// which makes that font; null (nothing to tell) until it is.
+extern int (*tkp_DescribeStockFont)(int size, void* buffer);
 
 // A device-independent bitmap: 0x00RRGGBB pixels, top-down rows, width * height of them.
 struct tkp_GdiBitmap : tkp_GdiObject {

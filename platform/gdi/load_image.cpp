@@ -162,7 +162,8 @@ HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLOR
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
     // A deleted or foreign handle is refused, not followed.
-    if (!tkp_GdiIsLive(object) || object->kind != tkp_GdiKind::Bitmap) return 0;
+    if (!tkp_GdiIsLive(object)) return 0;
+    if (object->kind != tkp_GdiKind::Bitmap) return object->Describe(size, buffer);
     if (!buffer) return int(sizeof(BITMAP));
     if (size < int(sizeof(BITMAP))) return 0;
     const auto* bitmap = static_cast<const tkp_GdiBitmap*>(object);

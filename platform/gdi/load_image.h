@@ -56,6 +56,7 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
 // ERROR_INVALID_PARAMETER (bad arguments).
 HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background);
 
-// Fills a BITMAP for a bitmap handle and returns its size; with a null buffer, returns the size
-// needed. 0 for other objects, a null, deleted or unknown handle, or a buffer smaller than a BITMAP.
+// Fills a BITMAP for a bitmap handle, or a LOGFONTA for a font, and returns its size; with a null
+// buffer, returns the size needed. 0 for pens and brushes, a null, deleted or unknown handle, or a
+// buffer smaller than the answer.
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);

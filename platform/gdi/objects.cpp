@@ -34,13 +34,20 @@ tkp_GdiBrush* StockBrush(bool null, COLORREF colour) {
     return brush;
 }
 
+struct StockFontObject : tkp_GdiObject {
+    StockFontObject() : tkp_GdiObject(tkp_GdiKind::Font) { stock = true; }
+    int Describe(int size, void* buffer) const override {
+        return tkp_DescribeStockFont ? tkp_DescribeStockFont(size, buffer) : 0;
+    }
+};
+
 tkp_GdiObject* StockFont() {
-    auto* font = new tkp_GdiObject(tkp_GdiKind::Font);
-    font->stock = true;
-    return font;
+    return new StockFontObject();
 }
 
 }  // namespace
+
+int (*tkp_DescribeStockFont)(int size, void* buffer) = nullptr;
 
 void tkp_GdiRegister(tkp_GdiObject* object) {
     std::lock_guard<std::mutex> lock(RegistryMutex());

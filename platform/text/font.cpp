@@ -34,6 +34,13 @@ tkp_GdiFont::~tkp_GdiFont() {
     tkp_FontLibrary::Get().Trim();
 }
 
+int tkp_GdiFont::Describe(int size, void* buffer) const {
+    if (!buffer) return static_cast<int>(sizeof(LOGFONTA));
+    if (size < static_cast<int>(sizeof(LOGFONTA))) return 0;
+    std::memcpy(buffer, &logfont, sizeof(LOGFONTA));
+    return static_cast<int>(sizeof(LOGFONTA));
+}
+
 std::unique_ptr<tkp_GdiFont> tkp_MakeFont(const LOGFONTA& lf) {
     auto font = std::make_unique<tkp_GdiFont>();
     font->logfont = lf;
@@ -58,6 +65,16 @@ tkp_GdiFont* tkp_SystemFont() {
     }();
     return system;
 }
+
+namespace {
+
+// The stock fonts draw in the system font, and so describe themselves as it.
+[[maybe_unused]] const bool g_stockFontsDescribed = [] {
+    tkp_DescribeStockFont = [](int size, void* buffer) { return tkp_SystemFont()->Describe(size, buffer); };
+    return true;
+}();
+
+}  // namespace
 
 tkp_FontUse tkp_FontFor(HFONT handle) {
     tkp_FontUse use;

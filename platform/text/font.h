@@ -11,6 +11,8 @@
 struct tkp_GdiFont : tkp_GdiObject {
     tkp_GdiFont() : tkp_GdiObject(tkp_GdiKind::Font) {}
     ~tkp_GdiFont() override;
+    // The font's LOGFONTA, as GetObjectA gives it.
+    int Describe(int size, void* buffer) const override;
     LOGFONTA logfont{};
     // The face at the font's size; null when no face could be loaded (the system font then serves).
     std::shared_ptr<tkp_FontStrike> strike;

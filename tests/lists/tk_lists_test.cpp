@@ -591,4 +591,91 @@ TEST_F(Menu, AnAmpersandInAnEntryIsALetter) {
     EXPECT_NE(tk_test::PixelsOf(with.get()), tk_test::PixelsOf(without.get()));
 }
 
+// Columns of the band's rows from left to right (exclusive) holding a pixel other than white:
+// the first and the last, and how many pixels in all.
+struct Ink {
+    int first = -1, last = -1, pixels = 0;
+};
+Ink InkIn(const TestSurface& s, int left, int top, int right, int bottom) {
+    Ink ink;
+    for (int x = left; x < right; ++x)
+        for (int y = top; y < bottom; ++y) {
+            if (s.Pixel(x, y) == 0xFFFF) continue;
+            if (ink.first < 0) ink.first = x;
+            ink.last = x;
+            ++ink.pixels;
+        }
+    return ink;
+}
+
+TEST_F(Menu, TextsAreNeverCutAndPopUpsStayOnTheScreen) {
+    TestSurface screen(800, 600), loose(2000, 40);
+    tk_test::ScopedScreen::Set(800, 600, 400, 300);
+    tk_lpDDSPrimary = screen.get();
+    const char* const kTexts[] = {"Ozvučenie kariet...", "zvieratká z celého sveta a ich mláďatá"};
+    // Widened to its longest entry: each text shows as much as drawn with nothing to cut it, and
+    // inside its entry. Narrowed in its entry: inside it too, where the old way cuts both ends.
+    for (int fit : {1, 2, 0}) {
+        SCOPED_TRACE(fit);
+        tk_CDUI m;
+        m.text_fit = fit;
+        for (int i = 0; i < 2; ++i) m.PRIDAJ(i + 1, kTexts[i]);
+        m.podklad = 0;
+        m.CHOD_NA(10, 10);
+        screen.Fill(0xFFFF);
+        m.ZOBRAZ(screen.get());
+        for (int i = 0; i < 2; ++i) {
+            const RECT& e = m.EntryAt(i)->rect;
+            const Ink ink = InkIn(screen, 0, e.top, 800, e.bottom);
+            loose.Fill(0xFFFF);
+            HDC dc = nullptr;
+            ASSERT_EQ(loose.get()->GetDC(&dc), DD_OK);
+            RECT whole{0, 0, 2000, 40};
+            tk_glob_Text_draw_font(dc, &whole, DT_CENTER | DT_VCENTER | DT_SINGLELINE, 0, m.font, kTexts[i]);
+            loose.get()->ReleaseDC(dc);
+            const int uncut = InkIn(loose, 0, 0, 2000, 40).pixels;
+            if (fit == 0) {
+                // Cut: the 120-pixel entry is too narrow for both, the ink runs into its edge.
+                EXPECT_EQ(Nums(ink.pixels < uncut, ink.first), Nums(1, e.left + 1));
+                continue;
+            }
+            // Clear of the edges a cut text is clipped at (a pixel inside the entry).
+            EXPECT_GT(ink.first, e.left + 1);
+            EXPECT_LT(ink.last, e.right - 2);
+            if (fit == 1) {
+                EXPECT_EQ(ink.pixels, uncut);
+            } else {
+                EXPECT_EQ(m.obal.right - m.obal.left, 120 + 2 * 3);
+            }
+        }
+    }
+    // A menu opened at the bottom-right corner, and the pop-ups it opens there, a menu and a
+    // scrolling row list, lie inside the screen.
+    tk_CDUI menu, popup;
+    tk_CDUIR rows;
+    for (int i = 1; i <= 3; ++i) menu.PRIDAJ(i, "x");
+    popup.PRIDAJ(1, "y");
+    for (int i = 1; i <= 30; ++i) rows.PRIDAJ(i, kTexts[1]);
+    rows.text_fit = 1;
+    menu.Eviduj_Master_Detail_popup(1, &popup);
+    menu.Eviduj_Master_Detail_popup(3, &rows);
+    menu.CHOD_NA(799, 599);
+    menu.RESET_GEOMETRIE();
+    auto inside = [](const RECT& r) {
+        return r.left >= 0 && r.top >= 0 && r.right <= 799 && r.bottom <= 599;
+    };
+    EXPECT_TRUE(inside(menu.obal)) << Edges(menu.obal);
+    for (tk_CDUI* open : {&popup, static_cast<tk_CDUI*>(&rows)}) {
+        const RECT& e = menu.EntryAt(open == &popup ? 0 : 2)->rect;
+        menu.INFORMUJ_SA(e.left + 3, e.top + 3, 0);
+        ASSERT_TRUE(open->visible);
+        screen.Fill(0xFFFF);
+        open->ZOBRAZ(screen.get());
+        EXPECT_TRUE(inside(open->obal)) << Edges(open->obal);
+        // No room on the right: it opens to the menu's left, clear of the entry that opened it.
+        EXPECT_LE(open->obal.right, menu.obal.left + 2) << Edges(open->obal);
+    }
+    tk_lpDDSPrimary = nullptr;
+}
+
 }  // namespace

@@ -1,13 +1,21 @@
 // The name fonts in the running game: a name that fits keeps the common font and is drawn black,
 // a wider one gets a narrowed font of the same height drawn dark red; F1, F2 and F3 change the font
 // and their modified twins undo it; F3 stops at the last face and Ctrl+F3 at the first; every
-// replaced font is deleted.
+// replaced font is deleted. Every letter of a name is drawn inside its card, a name that one line
+// would squeeze past reading on two.
+#include <map>
+#include <string>
+
+#include "framework/graphics/tk_CDas_Surface.h"
 #include "framework/graphics/tk_Draw.h"
+#include "game/kartola_card_faces.h"
+#include "platform/ddraw/surface_access.h"
 #include "platform/pixels/pixel565.h"
 #include "platform/testing/test_hooks.h"
 #include "platform/text/font.h"
 #include "tests/common/game/kartola_world.h"
 #include "tests/common/graphics/tk_bmpfiles_world.h"
+#include "tests/common/tk_test_surface.h"
 
 namespace tk_test {
 namespace {
@@ -49,8 +57,7 @@ using NameFonts = GameWorld;
 TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) {
     MakeDir(dir_.path() + "/DATA_mena");
     WriteFile(dir_.path() + "/DATA_mena/pes.bmp", Picture24(30, 20, [](int, int) { return 0x00FF00u; }));
-    WriteFile(dir_.path() + "/DATA_mena/Veľmi dlhé meno obrázka.bmp",
-              Picture24(30, 20, [](int, int) { return 0xFFu; }));
+    WriteFile(dir_.path() + "/DATA_mena/Veľké meno.bmp", Picture24(30, 20, [](int, int) { return 0xFFu; }));
     GameApp app;
     std::string start;
     int live = 0;
@@ -66,8 +73,12 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
                       "9,18,5,13");
             // The game asks for Verdana: the face that draws like it.
             const std::string face = static_cast<const char*>(REG_FONTY.items[NAJDI_FONT("Verdana")]);
-            EXPECT_EQ(start, "22,18,700,238,34/" + face + " - 22," + std::to_string(NarrowedWidth(broad)) +
-                                 ",700,238,34/" + face);
+            // The wide name's own font is that narrowed width, or a step or two narrower where the
+            // glyphs, not narrowing exactly in step, would still reach out of the card.
+            const int own = NameOf(1)->font ? Logfont(NameOf(1)->font).lfWidth : 0;
+            EXPECT_TRUE(own <= NarrowedWidth(broad) && own >= NarrowedWidth(broad) - 2) << own;
+            EXPECT_EQ(start,
+                      "22,18,700,238,34/" + face + " - 22," + std::to_string(own) + ",700,238,34/" + face);
         },
         [&](GameApp&) {
             // The short name black in the common font, the wide one dark red in its own.
@@ -130,6 +141,85 @@ TEST_F(NameFonts, AnAmpersandInANameIsALetterWhenDrawnAndMeasured) {
                              EXPECT_TRUE(CardShows(CardAt(1), 0x0000));
                              Press(VK_ESCAPE);
                          }};
+    EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
+}
+
+// The pixels a pair's name adds to a name card of that width drawn alone: the face with the name
+// against the same face without it. Per row, how many pixels; and how many in all.
+struct NameInk {
+    std::vector<int> rows;
+    int pixels = 0;
+};
+NameInk InkOnCard(int pair, int width) {
+    IDirectDrawSurface* s = tkp_CreateOffscreenSurface(tk_lpDD, width + 16, CARD_H + 16);
+    CKarta card('T', pair, 8, 8);
+    card.sir = width;
+    auto face = [&](int p) {
+        DDSURFACE_ZMAZ(s, 0);
+        card.pair = p;
+        DrawCardFace(s, &card);
+        return PixelsOf(s);
+    };
+    const std::vector<std::uint16_t> with = face(pair), without = face(-1);
+    s->Release();
+    NameInk ink;
+    ink.rows.assign(CARD_H + 16, 0);
+    for (std::size_t i = 0; i < with.size(); ++i) {
+        if (with[i] == without[i]) continue;
+        ++ink.rows[i / static_cast<std::size_t>(width + 16)];
+        ++ink.pixels;
+    }
+    return ink;
+}
+
+// Runs of rows holding ink, parted by at least one bare row.
+int InkLines(const NameInk& ink) {
+    int lines = 0;
+    for (std::size_t y = 0; y < ink.rows.size(); ++y)
+        lines += ink.rows[y] > 0 && (y == 0 || ink.rows[y - 1] == 0);
+    return lines;
+}
+
+TEST_F(NameFonts, EveryLetterOfALongNameIsDrawnInsideItsCardOnTwoLinesWhereOneWouldBeUnreadable) {
+    MakeDir(dir_.path() + "/DATA_mena");
+    // Each name with the lines it is drawn on: the long ones with a space take two, a short one
+    // and one without a space one; 0 where either may be, as the font's width has it.
+    const std::map<std::string, int> lines = {{"ľadový medveď", 0},
+                                              {"malý medveď", 1},
+                                              {"WWWWWWWWWWWWWWWWWWWW", 1},
+                                              {"veľká biela polárna líška", 2},
+                                              {"nosorožec tuponosý a bieložltý", 2},
+                                              {"pes", 1}};
+    for (const auto& [n, count] : lines)
+        WriteFile(dir_.path() + "/DATA_mena/" + n + ".bmp",
+                  Picture24(30, 20, [](int, int) { return 0xFFu; }));
+    GameApp app;
+    const Steps steps = {[&](GameApp&) {
+        ASSERT_EQ(REG_TEXT.count, 6);
+        for (int i = 0; i < REG_TEXT.count; ++i) {
+            const std::string name = NameOf(i)->text;
+            SCOPED_TRACE(name);
+            // Drawn on a card 240 pixels wider, nothing of the name can be cut: the card shows as
+            // much (the name lies 120 pixels further right, as much as whole steps of the card's net).
+            const NameInk onCard = InkOnCard(i, CARD_W), whole = InkOnCard(i, CARD_W + 240);
+            EXPECT_GT(onCard.pixels, 20);
+            EXPECT_EQ(onCard.pixels, whole.pixels);
+            const bool wraps = NameOf(i)->split > 0;
+            if (lines.at(name) > 0) {
+                EXPECT_EQ(wraps ? 2 : 1, lines.at(name));
+            }
+            EXPECT_EQ(InkLines(onCard), wraps ? 2 : 1);
+            // Two lines keep the letters wider than one line could.
+            const int oneLine = NarrowedWidth(Measured(name.c_str()));
+            for (HFONT line : {NameOf(i)->font, NameOf(i)->second_font}) {
+                const int width = line ? Logfont(line).lfWidth : g_TextFontW;
+                if (wraps) {
+                    EXPECT_GT(width, oneLine);
+                }
+            }
+        }
+        Press(VK_ESCAPE);
+    }};
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
 }
 

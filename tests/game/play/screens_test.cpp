@@ -1,11 +1,14 @@
 // The game screen at the sizes children's screens have: the congratulation lies whole and centred
 // on the screen and stands aside for an open menu, also after a change of display mode; no card
 // lies under the buttons along the top, neither dealt nor dropped there; a press on a framework
-// button takes no card; and "Zamiešaj" after a won game deals the set again.
+// button takes no card; "Zamiešaj" after a won game deals the set again; and the menus lie on the
+// screen wherever they open, with every entry whole; a long name in the found list is narrowed.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "framework/lists/tk_TVOLBA.h"
 #include "game/kartola_rules.h"
 #include "tests/common/game/kartola_world.h"
 #include "tests/common/tk_test_bmp.h"
@@ -239,6 +242,68 @@ TEST_F(Screens, ZamiesajAfterAWonGameDealsTheSetAgain) {
         EXPECT_EQ(Nums(shown, a.duir_FINAL.CountR(), a.m_lblSuper->visible, a.dui_Main.visible), "4,0,0,0");
         Press(VK_ESCAPE);
     });
+    EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
+}
+
+TEST_F(Screens, MenusOpenedAtTheBottomRightCornerLieOnTheScreenWithEveryEntryWhole) {
+    // A set whose name, without its "DATA_", is 40 characters long.
+    const std::string longName = "zvieratká z celého sveta a ich mláďatá 1";
+    MakeDir(dir_.path() + "/DATA_" + longName);
+    WriteFile(dir_.path() + "/DATA_" + longName + "/pes.bmp",
+              Picture24(40, 30, [](int, int) { return 0x203040u; }));
+    GameApp app;
+    // Every entry is at least as wide as its text and a pixel on each side.
+    auto whole = [](tk_CDUI& menu) {
+        const int shown =
+            menu.max_riadkov > 0 ? std::min(menu.max_riadkov, menu.volby.count) : menu.volby.count;
+        for (int i = 0; i < shown; ++i) {
+            const tk_TVOLBA* v = menu.EntryAt(i);
+            if (v->text && v->rect.right - v->rect.left < v->text_w + 2) return std::string(v->text);
+        }
+        return std::string("whole");
+    };
+    auto inside = [](const RECT& r) {
+        return r.left >= 0 && r.top >= 0 && r.right < tk_ScreenW && r.bottom < tk_ScreenH;
+    };
+    const Steps steps{kIdle,
+                      [](GameApp&) { RightClick(tk_ScreenW - 3, tk_ScreenH - 3); },
+                      kIdle,
+                      [](GameApp& a) { MoveTo(a.dui_Main, kMenuSets); },
+                      kIdle,
+                      [&](GameApp& a) {
+                          ASSERT_TRUE(a.utl_duir_DATA.visible);
+                          EXPECT_EQ(Nums(inside(a.dui_Main.obal), inside(a.utl_duir_DATA.obal)), "1,1");
+                          EXPECT_EQ(whole(a.dui_Main) + " " + whole(a.utl_duir_DATA), "whole whole");
+                          // The set's row shows its name without "DATA_".
+                          EXPECT_EQ(std::string(a.utl_duir_DATA.VratVolbu__indexovo(0)->text), longName);
+                          Shot("kartola_menus_in_the_corner_800x600");
+                          Press(VK_ESCAPE);
+                      }};
+    EXPECT_EQ(Run(app, "800 600\n2 16", steps), 0);
+}
+
+TEST_F(Screens, ALongNameInTheFoundListIsNarrowedToItsRowNotCut) {
+    MakeDir(dir_.path() + "/DATA_liska");
+    WriteFile(dir_.path() + "/DATA_liska/veľká biela polárna líška.bmp",
+              Picture24(40, 30, [](int, int) { return 0x203040u; }));
+    GameApp app;
+    const Steps steps{kIdle, [](GameApp& a) { DragOnto(a, 0, 1); }, kIdle,
+                      [](GameApp& a) {
+                          ASSERT_EQ(a.duir_FINAL.CountR(), 1);
+                          // The name's black letters lie inside the row, clear of its edges, where
+                          // a cut name runs into both.
+                          const RECT& row = a.duir_FINAL.EntryAt(0)->rect;
+                          int first = -1, last = -1;
+                          for (int x = row.left; x <= row.right; ++x)
+                              for (int y = row.top; y <= row.bottom; ++y)
+                                  if (tkp_HeadlessFramePixel(x, y) == 0) {
+                                      if (first < 0) first = x;
+                                      last = x;
+                                  }
+                          EXPECT_TRUE(first > row.left + 1 && last < row.right - 2)
+                              << Nums(first, last, row.left, row.right);
+                          Press(VK_ESCAPE);
+                      }};
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
 }
 

@@ -65,7 +65,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
                           "menu", a.dui_Main.visible)("setsMenu", a.utl_duir_DATA.visible)(
                           "soundsMenu", a.dui_Zvuk.visible)("super", a.m_lblSuper->visible)(
                           "found", a.duir_FINAL.visible)("foundRows", a.duir_FINAL.CountR()),
-                      Fields()("set0", "DATA_ovocie")("set1", "DATA_tvary")("verdana", 1)(
+                      Fields()("set0", "ovocie")("set1", "tvary")("verdana", 1)(
                           "cards", Fields()("outside", 0)("shown", 18))("sets", 2)("names", 9)("menu", 0)(
                           "setsMenu", 0)("soundsMenu", 0)("super", 0)("found", 1)("foundRows", 0));
             Shot("kartola_start");

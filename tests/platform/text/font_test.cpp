@@ -90,6 +90,26 @@ TEST(FontTest, TheSystemFontIsASixteenPixelBoldFace) {
     EXPECT_STREQ(system->Key().face->style_name, "Bold");
 }
 
+TEST(FontTest, GetObjectTellsAFontsLogfontAndNothingOfAPen) {
+    // What a caller needs to make a narrower font like one it was given.
+    HFONT font = CreateFontA(22, 9, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, EASTEUROPE_CHARSET, 0, 0, 0,
+                             VARIABLE_PITCH | FF_SWISS, "Verdana");
+    LOGFONTA lf{};
+    EXPECT_EQ(GetObjectA(font, 0, nullptr), static_cast<int>(sizeof lf));
+    EXPECT_EQ(GetObjectA(font, sizeof lf - 1, &lf), 0);
+    ASSERT_EQ(GetObjectA(font, sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(Nums(lf.lfHeight, lf.lfWidth, lf.lfWeight, lf.lfItalic, lf.lfCharSet) + lf.lfFaceName,
+              "22,9,700,1,238Verdana");
+    DeleteObject(font);
+    EXPECT_EQ(GetObjectA(font, sizeof lf, &lf), 0);
+    // The stock font tells the system font it draws in.
+    EXPECT_EQ(GetObjectA(GetStockObject(SYSTEM_FONT), sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(Nums(lf.lfHeight, lf.lfWeight), "16,700");
+    HPEN pen = CreatePen(PS_SOLID, 1, 0);
+    EXPECT_EQ(GetObjectA(pen, sizeof lf, &lf), 0);
+    DeleteObject(pen);
+}
+
 TEST(FontTest, UnusedStrikesAreReleased) {
     // The keys of the game: every F1 press makes fonts of a new width and deletes the old ones.
     FontPtr kept = MakeFont(23, 11, FW_BOLD);
