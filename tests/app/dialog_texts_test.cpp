@@ -52,7 +52,8 @@ void ExpectTextsInside(tk_CDDialog* dialog, const char* name) {
         EXPECT_GE(ink.left, dialog->x + margin) << what;
         EXPECT_LE(ink.right, dialog->x + dialog->sir - 1 - margin) << what;
         for (const auto& [other, otherInk] : labels) {
-            if (other != label && other->x > label->x && otherInk.top <= ink.bottom && ink.top <= otherInk.bottom) {
+            if (other != label && other->x > label->x && otherInk.top <= ink.bottom &&
+                ink.top <= otherInk.bottom) {
                 EXPECT_GE(otherInk.left - ink.right - 1, 3) << what << " before \"" << other->text << "\"";
             }
         }
@@ -79,11 +80,14 @@ TEST_P(DialogTexts, EveryLabelLiesInsideItsDialogWithAirAndItsSpaceBeforeTheNext
         Ink author = InkOf(a.m_dlgInfo, static_cast<tk_CLabel*>(a.Child(1207)));
         EXPECT_GE(author.left - programmed.right, 4);
     };
-    EXPECT_EQ(Run(app, GetParam().settings, {Idle, check, Idle, [](ProbeApp&) { Shot("dialogs_" + Nums(tk_ScreenW)); }, Escape}), 0);
+    EXPECT_EQ(Run(app, GetParam().settings,
+                  {Idle, check, Idle, [](ProbeApp&) { Shot("dialogs_" + Nums(tk_ScreenW)); }, Escape}),
+              0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, DialogTexts,
-                         ::testing::Values(Mode{"800 600\n2 16"}, Mode{"1024 768\n2 16"}, Mode{"1920 1080\n2 16"}));
+                         ::testing::Values(Mode{"800 600\n2 16"}, Mode{"1024 768\n2 16"},
+                                           Mode{"1920 1080\n2 16"}));
 
 }  // namespace
 }  // namespace tk_test
