@@ -5,6 +5,7 @@
 // Ctrl+F1 and Ctrl+F2 are left to the framework (layout editor, set-up buttons).
 #define TK_MODULE "Kartola"
 #include <algorithm>
+#include <string>
 
 #include "framework/app/tk_APP_Editor.h"
 #include "framework/graphics/tk_Display.h"
@@ -51,6 +52,17 @@ tk_TVOLBA* entryShowing(tk_CDUI* list, int i) {
     rows->posuv.SP(first * step);
     rows->RESET_GEOMETRIE();
     return list->EntryAt(i - first);
+}
+
+// A switch's "Vypnúť / Zapnúť" entries with ✓ before the state in force.
+void MarkSwitch(tk_CDUI* list, bool on) {
+    for (int i = 0; i < list->volby.count; ++i) {
+        tk_TVOLBA* entry = list->EntryAt(i);
+        const char* text = entry->id == kSoundsOn ? "Zapnúť" : "Vypnúť";
+        const bool marked = entry->id == (on ? kSoundsOn : kSoundsOff);
+        entry->SetText(marked ? (std::string("✓ ") + text).c_str() : text, true);
+    }
+    list->zmena = true;
 }
 
 }  // namespace
@@ -318,21 +330,9 @@ void CKartolaApp::ScanStep() {
 // ---- What the menus show ------------------------------------------------------------------------
 
 void CKartolaApp::ShowSoundState() {
-    for (int i = 0; i < dui_Zvuk.volby.count; ++i) {
-        tk_TVOLBA* entry = dui_Zvuk.EntryAt(i);
-        const bool on = entry->id == (g_bCardSounds ? kSoundsOn : kSoundsOff);
-        const char* text = entry->id == kSoundsOn ? "Zapnúť" : "Vypnúť";
-        entry->SetText(on ? (std::string("✓ ") + text).c_str() : text, true);
-    }
-    dui_Zvuk.zmena = true;
+    MarkSwitch(&dui_Zvuk, g_bCardSounds);
 }
 
 void CKartolaApp::ShowScanState() {
-    for (int i = 0; i < dui_Sken.volby.count; ++i) {
-        tk_TVOLBA* entry = dui_Sken.EntryAt(i);
-        const bool on = entry->id == (scan_ms > 0 ? kSoundsOn : kSoundsOff);
-        const char* text = entry->id == kSoundsOn ? "Zapnúť" : "Vypnúť";
-        entry->SetText(on ? (std::string("✓ ") + text).c_str() : text, true);
-    }
-    dui_Sken.zmena = true;
+    MarkSwitch(&dui_Sken, scan_ms > 0);
 }
