@@ -60,6 +60,7 @@ CKartolaApp::CKartolaApp(HINSTANCE instance, int cmdShow, const char* settingsFi
       dui_Main("dui_Main"),
       utl_duir_DATA("utl_duir_DATA"),
       dui_Zvuk("dui_Zvuk"),
+      dui_Sken("dui_Sken"),
       duir_FINAL("duir_FINAL") {
     m_lblSuper->visible = false;
 }
@@ -100,6 +101,7 @@ void CKartolaApp::Init() {
     dui_Main.PRIDAJ(kMenuSets, "DÁTA - karty...");
     dui_Main.PRIDAJ(kMenuScatter, "Zamiešaj");
     dui_Main.PRIDAJ(kMenuSounds, "Ozvučenie kariet...");
+    dui_Main.PRIDAJ(kMenuScan, "Skenovanie kariet...");
     dui_Main.PRIDAJ(kMenuQuit, "Koniec");
     dui_Main.visible = false;
     // The menus grow to their longest entry rather than cut it.
@@ -112,9 +114,15 @@ void CKartolaApp::Init() {
     dui_Zvuk.PRIDAJ(kSoundsOff, "Vypnúť");
     dui_Zvuk.PRIDAJ(kSoundsOn, "Zapnúť");
     dui_Zvuk.visible = false;
+    // One-switch scanning, off or on, as the sound switch.
+    dui_Sken.VYMAZ();
+    dui_Sken.PRIDAJ(kSoundsOff, "Vypnúť");
+    dui_Sken.PRIDAJ(kSoundsOn, "Zapnúť");
+    dui_Sken.visible = false;
 
     dui_Main.Eviduj_Master_Detail_popup(kMenuSets, &utl_duir_DATA);
     dui_Main.Eviduj_Master_Detail_popup(kMenuSounds, &dui_Zvuk);
+    dui_Main.Eviduj_Master_Detail_popup(kMenuScan, &dui_Sken);
 
     duir_FINAL.CHOD_NA(1, 1);
     duir_FINAL.visible = true;
@@ -164,6 +172,7 @@ void CKartolaApp::Init() {
     RecallSettings();
     NASTAV_FONTY();
     ShowSoundState();
+    ShowScanState();
 }
 
 // The hint shown on an empty table: where the sets are looked for and what a set is.

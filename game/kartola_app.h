@@ -3,6 +3,7 @@
 // cards, menu choices, font keys, the banner) and draws the table under the element tree.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ enum : int {
     kMenuScatter = 2,
     kMenuSounds = 3,
     kMenuQuit = 4,
+    kMenuScan = 5,
     kSoundsOff = 1,
     kSoundsOn = 2,
 };
@@ -63,10 +65,12 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     // The pointer (phase 0 button up, 1 button down) and the banner flying across the top.
     tk_CDAS pointer_sprite;
     tk_CDAS banner_sprite;
-    // The menu, the list of card-set folders, the card-sound menu and the list of found pairs.
+    // The menu, the list of card-set folders, the card-sound menu, the scanning switch and the list
+    // of found pairs.
     tk_CDUI dui_Main;
     tk_UTL_CDUIR_DIR utl_duir_DATA;
     tk_CDUI dui_Zvuk;
+    tk_CDUI dui_Sken;
     tk_CDUIR duir_FINAL;
     // "zvuknaraz.wav", "zvukkoniec.wav", "zvuktada.wav", "zvukcvak.wav".
     tk_CDSO_Zvuk snd_naraz;
@@ -125,6 +129,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void CloseMenus();
     // True while one of the game's menus is open.
     bool MenuOpen() const;
+    // The main menu and the lists it opens.
+    std::array<tk_CDUI*, 4> MenuLists();
     void WalkMenu(tk_CDUI* list, int entry);
     void ChooseWalkedEntry();
     // Enter on the table: take the focused card, pair the held one with it, or put it down.
@@ -133,12 +139,17 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void PutBackHeldCard();
     // One step of one-switch scanning: the focus to the next card, or the next menu entry.
     void ScanStep();
+    // The switch of scanning (Space, Enter or a click): the walked menu entry is chosen, else the
+    // focused card acted on.
+    void OnSwitch();
     // What a choice in each list does, by pointer or by key.
     void MenuChosen(int value);
     void SetChosen(int value);
     void SoundChosen(int value);
-    // The card sound switch's entries name the state in force.
+    void ScanChosen(int value);
+    // The card sound and scanning switches' entries mark the state in force.
     void ShowSoundState();
+    void ShowScanState();
     // The name font (face, width, height) and the scanning step from the game's memory, and back
     // into it when the window goes (kartola_recall.cpp).
     void RecallSettings();
@@ -192,6 +203,10 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     // Where the held card lay when it was taken, for Escape.
     int held_from_x_ = 0;
     int held_from_y_ = 0;
+    // Scanning was switched in the menu: the memory keeps it (a --scan of one run is not kept).
+    bool scan_switched_ = false;
+    // The step scanning takes when the menu switches it on: the last one in force.
+    int scan_step_ = kScanStepMs;
 
   public:
     // One-switch scanning: the focus steps on its own every scan_ms milliseconds (0: off) and

@@ -78,7 +78,7 @@ void coverFrame(CKartolaApp& app, TableClear& clear) {
             clear.Cover(RECT{card->x - 6, card->y - 6, card->x + card->sir + 6, card->y + card->vys + 6});
     }
     if ((!app.sets_hint.empty() && REG_KARTY.count == 0) || tk_KM_on || app.dui_Main.visible ||
-        app.utl_duir_DATA.visible || app.dui_Zvuk.visible)
+        app.utl_duir_DATA.visible || app.dui_Zvuk.visible || app.dui_Sken.visible)
         clear.CoverAll();
     tk_CDUIR& found = app.duir_FINAL;
     if (found.visible) {
@@ -135,6 +135,7 @@ void CKartolaApp::Redraw_Screen() {
     dui_Main.ZOBRAZ(back);
     utl_duir_DATA.ZOBRAZ(back);
     dui_Zvuk.ZOBRAZ(back);
+    dui_Sken.ZOBRAZ(back);
     pointer_sprite.ZOBRAZ(back);
     coverFrame(*this, clear);
     // The notice of left-out files lies across the foot of the table.

@@ -4,8 +4,12 @@
 // Escape puts a held card back) and one-switch scanning. A key the game takes means nothing else;
 // Ctrl+F1 and Ctrl+F2 are left to the framework (layout editor, set-up buttons).
 #define TK_MODULE "Kartola"
+#include <algorithm>
+#include <string>
+
 #include "framework/app/tk_APP_Editor.h"
 #include "framework/graphics/tk_Display.h"
+#include "framework/lists/tk_CDUIR.h"
 #include "framework/lists/tk_TVOLBA.h"
 #include "framework/support/tk_LOG.h"
 #include "game/CKarta.h"
@@ -27,6 +31,40 @@ POINT middle(const RECT& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// How many places a walk goes through: the rows of a row list (also those scrolled away), else
+// the entries.
+int walkLength(tk_CDUI* list) {
+    auto* rows = dynamic_cast<tk_CDUIR*>(list);
+    return rows ? rows->CountR() : list->volby.count;
+}
+
+// The entry showing place i of a walk. A row list scrolls by whole rows until row i is shown
+// whole; its entries then show the rows from the first one whole in order.
+tk_TVOLBA* entryShowing(tk_CDUI* list, int i) {
+    auto* rows = dynamic_cast<tk_CDUIR*>(list);
+    if (!rows) return list->EntryAt(i);
+    if (rows->zmena || rows->zmenaR) rows->RESET_GEOMETRIE();
+    if (!rows->posuvanie) return list->EntryAt(i);
+    const int step = std::max(rows->b, 1), lines = rows->riadkov;
+    int first = (rows->pozicia + step - 1) / step;
+    first = std::clamp(first, i - lines + 1, i);
+    first = std::clamp(first, 0, std::max(0, rows->CountR() - lines));
+    rows->posuv.SP(first * step);
+    rows->RESET_GEOMETRIE();
+    return list->EntryAt(i - first);
+}
+
+// A switch's "Vypnúť / Zapnúť" entries with ✓ before the state in force.
+void MarkSwitch(tk_CDUI* list, bool on) {
+    for (int i = 0; i < list->volby.count; ++i) {
+        tk_TVOLBA* entry = list->EntryAt(i);
+        const char* text = entry->id == kSoundsOn ? "Zapnúť" : "Vypnúť";
+        const bool marked = entry->id == (on ? kSoundsOn : kSoundsOff);
+        entry->SetText(marked ? (std::string("✓ ") + text).c_str() : text, true);
+    }
+    list->zmena = true;
+}
+
 }  // namespace
 
 bool CKartolaApp::OnKey(int key) {
@@ -35,11 +73,7 @@ bool CKartolaApp::OnKey(int key) {
     const bool shift = held(VK_SHIFT);
     const bool ctrl = held(VK_CONTROL);
     if (scan_ms > 0 && (key == VK_SPACE || key == VK_RETURN)) {
-        if (MenuOpen() && walked_list_) {
-            ChooseWalkedEntry();
-        } else {
-            ActOnFocus();
-        }
+        OnSwitch();
         return true;
     }
     if (key == VK_F10 || key == VK_APPS) {
@@ -88,7 +122,11 @@ bool CKartolaApp::OnFontKey(int key, bool shift, bool ctrl) {
 // ---- The menu by keys ---------------------------------------------------------------------------
 
 bool CKartolaApp::MenuOpen() const {
-    return dui_Main.visible || utl_duir_DATA.visible || dui_Zvuk.visible;
+    return dui_Main.visible || utl_duir_DATA.visible || dui_Zvuk.visible || dui_Sken.visible;
+}
+
+std::array<tk_CDUI*, 4> CKartolaApp::MenuLists() {
+    return {&dui_Main, &utl_duir_DATA, &dui_Zvuk, &dui_Sken};
 }
 
 void CKartolaApp::OpenMenuByKey() {
@@ -100,7 +138,7 @@ void CKartolaApp::OpenMenuByKey() {
 }
 
 void CKartolaApp::CloseMenus() {
-    for (tk_CDUI* list : {&dui_Main, static_cast<tk_CDUI*>(&utl_duir_DATA), &dui_Zvuk}) {
+    for (tk_CDUI* list : MenuLists()) {
         list->visible = false;
         for (int i = 0; i < list->volby.count; ++i) list->EntryAt(i)->stav = 0;
     }
@@ -111,18 +149,20 @@ void CKartolaApp::CloseMenus() {
 // The walked entry is shown as if the pointer were over it: highlighted, and its sub-menu open.
 void CKartolaApp::WalkMenu(tk_CDUI* list, int entry) {
     if (list->zmena) list->RESET_GEOMETRIE();
-    const int n = list->volby.count;
+    const int n = walkLength(list);
     if (n < 1) return;
     walked_list_ = list;
     walked_entry_ = ((entry % n) + n) % n;
-    const POINT p = middle(list->EntryAt(walked_entry_)->rect);
+    tk_TVOLBA* shown = entryShowing(list, walked_entry_);
+    if (!shown) return;
+    const POINT p = middle(shown->rect);
     list->INFORMUJ_SA(p.x + (list->posun == 1 ? list->posun_x : 0),
                       p.y + (list->posun == 1 ? list->posun_y : 0), 0);
 }
 
 void CKartolaApp::ChooseWalkedEntry() {
     tk_CDUI* list = walked_list_;
-    tk_TVOLBA* entry = list ? list->EntryAt(walked_entry_) : nullptr;
+    tk_TVOLBA* entry = list ? entryShowing(list, walked_entry_) : nullptr;
     if (!entry) return;
     // An entry that opens a list goes into it.
     if (entry->detail) return WalkMenu(entry->detail, 0);
@@ -140,6 +180,7 @@ void CKartolaApp::ChooseWalkedEntry() {
     if (list == &dui_Main) MenuChosen(value);
     if (list == &utl_duir_DATA) SetChosen(value);
     if (list == &dui_Zvuk) SoundChosen(value);
+    if (list == &dui_Sken) ScanChosen(value);
     if (!MenuOpen()) return;
     // A menu that is not a pop-up stays: walk it on.
     CloseMenus();
@@ -155,7 +196,10 @@ bool CKartolaApp::OnMenuKey(int key) {
             CloseMenus();
             return true;
         }
-        tk_CDUI* open = dui_Zvuk.visible ? &dui_Zvuk : utl_duir_DATA.visible ? &utl_duir_DATA : &dui_Main;
+        tk_CDUI* open = dui_Sken.visible        ? &dui_Sken
+                        : dui_Zvuk.visible      ? &dui_Zvuk
+                        : utl_duir_DATA.visible ? static_cast<tk_CDUI*>(&utl_duir_DATA)
+                                                : &dui_Main;
         WalkMenu(open, 0);
         return true;
     }
@@ -173,7 +217,7 @@ bool CKartolaApp::OnMenuKey(int key) {
     } else if (key == VK_RETURN) {
         ChooseWalkedEntry();
     } else if (key == into) {
-        tk_TVOLBA* entry = list->EntryAt(walked_entry_);
+        tk_TVOLBA* entry = entryShowing(list, walked_entry_);
         if (entry && entry->detail) WalkMenu(entry->detail, 0);
     } else if (key == VK_ESCAPE || key == outOf) {
         if (list->master && list->master->visible) {
@@ -267,6 +311,14 @@ void CKartolaApp::PutBackHeldCard() {
     g_iHeldCard = -1;
 }
 
+void CKartolaApp::OnSwitch() {
+    if (MenuOpen() && walked_list_) {
+        ChooseWalkedEntry();
+    } else {
+        ActOnFocus();
+    }
+}
+
 void CKartolaApp::ScanStep() {
     if (MenuOpen() && walked_list_ && walked_list_->visible) {
         WalkMenu(walked_list_, walked_entry_ + 1);
@@ -278,11 +330,9 @@ void CKartolaApp::ScanStep() {
 // ---- What the menus show ------------------------------------------------------------------------
 
 void CKartolaApp::ShowSoundState() {
-    for (int i = 0; i < dui_Zvuk.volby.count; ++i) {
-        tk_TVOLBA* entry = dui_Zvuk.EntryAt(i);
-        const bool on = entry->id == (g_bCardSounds ? kSoundsOn : kSoundsOff);
-        const char* text = entry->id == kSoundsOn ? "Zapnúť" : "Vypnúť";
-        entry->SetText(on ? (std::string("✓ ") + text).c_str() : text, true);
-    }
-    dui_Zvuk.zmena = true;
+    MarkSwitch(&dui_Zvuk, g_bCardSounds);
+}
+
+void CKartolaApp::ShowScanState() {
+    MarkSwitch(&dui_Sken, scan_ms > 0);
 }

@@ -114,9 +114,8 @@ void CKartolaApp::OnPointerMove(int px, int py) {
         g_iHoverCard = OverFrameworkElement(px, py) ? -1 : CardUnderPointer(px, py);
         if (CKarta* hover = CardAt(g_iHoverCard)) hover->INFORMUJ_SA(px, py, 0);
     }
-    for (tk_CDUI* list : {static_cast<tk_CDUI*>(&dui_Main), static_cast<tk_CDUI*>(&utl_duir_DATA), &dui_Zvuk,
-                          static_cast<tk_CDUI*>(&duir_FINAL)})
-        list->INFORMUJ_SA(px, py, 0);
+    for (tk_CDUI* list : MenuLists()) list->INFORMUJ_SA(px, py, 0);
+    duir_FINAL.INFORMUJ_SA(px, py, 0);
     if (g_bMenuFollows) dui_Main.CHOD_NA_CENTER(px, py);
 }
 
@@ -125,7 +124,7 @@ void CKartolaApp::OnLeftDown() {
     pointer_sprite.SF(1);
     left_out_.clear();
     // While scanning, a click anywhere is the switch.
-    if (scan_ms > 0) return ActOnFocus();
+    if (scan_ms > 0) return OnSwitch();
     down_x_ = px;
     down_y_ = py;
     if (touch_ && tap_held_ && OnTapWhileHolding()) return;
@@ -140,6 +139,7 @@ void CKartolaApp::OnLeftDown() {
     if (chosen(dui_Main, px, py, 1, &v)) MenuChosen(v);
     if (chosen(utl_duir_DATA, px, py, 1, &v)) SetChosen(v);
     if (chosen(dui_Zvuk, px, py, 1, &v)) SoundChosen(v);
+    if (chosen(dui_Sken, px, py, 1, &v)) ScanChosen(v);
     // Rows of the found list carry pair + 1; a row plays its pair's sound whatever the card sounds.
     if (chosen(duir_FINAL, px, py, 1, &v)) {
         if (tk_CDSO_Zvuk* sound = SoundOf(v - 1)) sound->SPUSTI();
@@ -166,9 +166,8 @@ void CKartolaApp::OnLeftUp() {
     pointer_sprite.SF(0);
     if (scan_ms > 0) return;
     banner_sprite.INFORMUJ_SA(px, py, -1);
-    for (tk_CDUI* list : {static_cast<tk_CDUI*>(&dui_Main), static_cast<tk_CDUI*>(&utl_duir_DATA), &dui_Zvuk,
-                          static_cast<tk_CDUI*>(&duir_FINAL)})
-        list->INFORMUJ_SA(px, py, -1);
+    for (tk_CDUI* list : MenuLists()) list->INFORMUJ_SA(px, py, -1);
+    duir_FINAL.INFORMUJ_SA(px, py, -1);
     if (CKarta* hover = CardAt(g_iHoverCard)) hover->INFORMUJ_SA(px, py, -1);
     g_iHoverCard = -1;
     if (CKarta* card = CardAt(g_iHeldCard)) {
@@ -242,4 +241,17 @@ void CKartolaApp::SoundChosen(int value) {
     if (value == kSoundsOff) g_bCardSounds = false;
     if (value == kSoundsOn) g_bCardSounds = true;
     ShowSoundState();
+}
+
+void CKartolaApp::ScanChosen(int value) {
+    snd_cvak.SPUSTI();
+    if (scan_ms > 0) scan_step_ = scan_ms;
+    scan_ms = value == kSoundsOn ? scan_step_ : 0;
+    scan_switched_ = true;
+    if (scan_ms > 0) {
+        SetTimer(tk_hWnd, kScanTimer, static_cast<UINT>(scan_ms), nullptr);
+    } else {
+        KillTimer(tk_hWnd, kScanTimer);
+    }
+    ShowScanState();
 }

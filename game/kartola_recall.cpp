@@ -47,6 +47,7 @@ void CKartolaApp::RecallSettings() {
     if (scan_ms < 0) scan_ms = number(memory, "scan", 0, 0, kLongestScanStep);
     if (scan_ms > 0 && scan_ms < kShortestScanStep) scan_ms = kShortestScanStep;
     if (scan_ms > 0) {
+        scan_step_ = scan_ms;
         TK_LOG("skenovanie, krok ms", scan_ms);
         SetTimer(tk_hWnd, kScanTimer, static_cast<UINT>(scan_ms), nullptr);
     }
@@ -59,5 +60,7 @@ void CKartolaApp::RememberSettings() {
         memory.Set("font", static_cast<const char*>(REG_FONTY.items[g_iTextFont]));
     memory.Set("font_width", std::to_string(g_TextFontW));
     memory.Set("font_height", std::to_string(g_TextFontH));
+    // Scanning is kept as the menu left it; "--scan" alone is for its run.
+    if (scan_switched_) memory.Set("scan", std::to_string(scan_ms > 0 ? scan_ms : 0));
     memory.Save();
 }

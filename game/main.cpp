@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
                              "\n\nPlaying with one switch: --scan moves the focus to the next card every "
                              "1.5 s\n(--scan=MS: every MS milliseconds); Space, Enter or a click takes and "
                              "places the card.";
-    const int early = tk_APP_CommandLine(argc, argv, "kartola", text.c_str());
+    const int early = tk_APP_CommandLine(argc, argv, "kartola", text.c_str(), "[--scan[=MS]]");
     if (early >= 0) return early;
     if (!bundled.empty()) enterUserFolder(bundled, user);
     if (anotherCopyPlaysHere()) return 0;

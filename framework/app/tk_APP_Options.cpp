@@ -59,9 +59,9 @@ Size parseVariable(const char* value, tk_TAppOptions* o) {
     return read;
 }
 
-void printHelp(std::FILE* out, const char* program, const char* about) {
+void printHelp(std::FILE* out, const char* program, const char* about, const char* own) {
     std::fprintf(out,
-                 "Usage: %s [--window[=WIDTHxHEIGHT]]\n"
+                 "Usage: %s [--window[=WIDTHxHEIGHT]]%s%s\n"
                  "%s\n"
                  "\n"
                  "The program covers the whole screen. Escape or F12 ends it.\n"
@@ -76,7 +76,7 @@ void printHelp(std::FILE* out, const char* program, const char* about) {
                  "Environment:\n"
                  "  %s=1 or =WIDTHxHEIGHT  the same as --window; 0, no or off: the whole screen.\n"
                  "                         A switch on the command line wins.\n",
-                 program, about ? about : "", kVariable);
+                 program, own ? " " : "", own ? own : "", about ? about : "", kVariable);
 }
 
 }  // namespace
@@ -94,7 +94,8 @@ void tk_APP_DefaultWindowSize(int desktopW, int desktopH, int* w, int* h) {
 }
 
 int tk_APP_ParseOptions(int argc, const char* const* argv, const char* environment, const char* program,
-                        const char* about, tk_TAppOptions* options, std::FILE* out, std::FILE* err) {
+                        const char* about, tk_TAppOptions* options, std::FILE* out, std::FILE* err,
+                        const char* own_switches) {
     tk_TAppOptions o;
     const Size variable = parseVariable(environment, &o);
     if (variable == Size::NotASize) {
@@ -109,7 +110,7 @@ int tk_APP_ParseOptions(int argc, const char* const* argv, const char* environme
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
-            printHelp(out, program, about);
+            printHelp(out, program, about, own_switches);
             return 0;
         }
         if (!std::strcmp(a, "--window")) {
@@ -130,10 +131,11 @@ int tk_APP_ParseOptions(int argc, const char* const* argv, const char* environme
     return -1;
 }
 
-int tk_APP_CommandLine(int argc, char** argv, const char* program, const char* about) {
+int tk_APP_CommandLine(int argc, char** argv, const char* program, const char* about,
+                       const char* own_switches) {
     tk_TAppOptions o;
-    const int status =
-        tk_APP_ParseOptions(argc, argv, std::getenv(kVariable), program, about, &o, stdout, stderr);
+    const int status = tk_APP_ParseOptions(argc, argv, std::getenv(kVariable), program, about, &o, stdout,
+                                           stderr, own_switches);
     if (status >= 0 || !o.windowed) return status;
     if (o.window_w == 0) {
         tk_APP_DefaultWindowSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &o.window_w,

@@ -1,8 +1,18 @@
 #define TK_MODULE "TK_DAS_w"
 #include "framework/widgets/tk_CDDialog.h"
 
+#include <algorithm>
+
 #include "framework/graphics/tk_Display.h"
+#include "framework/graphics/tk_Draw.h"
+#include "framework/widgets/tk_CLabel.h"
+#include "framework/widgets/tk_DSGN.h"
 #include "platform/ddraw/surface_access.h"
+
+namespace {
+// The least distance of a text from the dialog's right edge: the frame's border and some air.
+constexpr int kTextMargin = 7;
+}  // namespace
 
 tk_CDDialog::tk_CDDialog() : tk_CPolCHLO(), sir(300), vys(200), plain_fill(false) {
     SetClassId(tk_CLASS_CDDialog);
@@ -45,7 +55,29 @@ void tk_CDDialog::ZOBRAZ(IDirectDrawSurface* dst) {
 void tk_CDDialog::ZOBRAZ(IDirectDrawSurface* dst, int part) {
     if (!visible) return;
     if (part == 0 || part == 1 || part == 3) DrawBody(dst);
-    if (part == 0 || part == 2 || part == 3) DrawChildren(dst);
+    if (part == 0 || part == 2 || part == 3) {
+        FitLabels();
+        DrawChildren(dst);
+    }
+}
+
+// Each label may reach the dialog's right edge less the margin, or the label after it on its line
+// less a space, whichever comes first.
+void tk_CDDialog::FitLabels() {
+    int space = 0, lineH = 0;
+    tk_glob_ZISTI_ROZMER_TEXTU(" ", tk_DSGN.font, &space, &lineH);
+    for (int i = 0; i < children.count; ++i) {
+        auto* label = dynamic_cast<tk_CLabel*>(static_cast<tk_CPol*>(children.items[i]));
+        if (!label) continue;
+        int end = x + sir - kTextMargin;
+        for (int j = 0; j < children.count; ++j) {
+            auto* next = dynamic_cast<tk_CLabel*>(static_cast<tk_CPol*>(children.items[j]));
+            if (next && next != label && next->visible && next->x > label->x && next->y < label->y + lineH &&
+                label->y < next->y + lineH)
+                end = std::min(end, next->x - space);
+        }
+        label->room = std::max(1, end - label->x);
+    }
 }
 
 void tk_CDDialog::DrawBody(IDirectDrawSurface* dst) {

@@ -40,4 +40,5 @@ class tk_CDDialog : public tk_CPolCHLO {
 
   private:
     void DrawBody(IDirectDrawSurface* dst);
+    void FitLabels();
 };

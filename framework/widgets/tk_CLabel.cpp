@@ -40,6 +40,36 @@ void tk_CLabel::SetText(const char* text_) {
     char* copy = tk_StrDup(text_ ? text_ : "");
     delete[] text;
     text = copy;
+    measured_w_ = -1;
+    fitted_room_ = -1;
+}
+
+int tk_CLabel::TextWidth() {
+    HFONT f = font ? font : tk_DSGN.font;
+    if (measured_w_ < 0 || measured_font_ != f) {
+        int h = 0;
+        tk_glob_ZISTI_ROZMER_TEXTU(text, f, &measured_w_, &h);
+        measured_font_ = f;
+        fitted_room_ = -1;
+    }
+    return measured_w_;
+}
+
+// The label's font, or the widest cut of the skin's font whose text fits the room (the
+// narrowest when none does). The skin's face is wider than the one the dialogs were laid out for;
+// a text narrowed a little keeps its distance from the border and from the label after it.
+HFONT tk_CLabel::DrawFont() {
+    if (font || room <= 0 || !tk_DSGN.font || TextWidth() <= room) return font ? font : tk_DSGN.font;
+    if (fitted_room_ != room) {
+        fitted_room_ = room;
+        for (fitted_width_ = kSkinFontWidth - 1; fitted_width_ > kSkinFontWidth / 2; --fitted_width_) {
+            int tw = 0, th = 0;
+            tk_glob_ZISTI_ROZMER_TEXTU(text, tk_DSGN_NarrowFont(fitted_width_), &tw, &th);
+            if (tw <= room) break;
+        }
+    }
+    // By width, not handle: the skin's cuts are made again when the skin is.
+    return tk_DSGN_NarrowFont(fitted_width_);
 }
 
 void tk_CLabel::Dsgn(int rx_, int ry_, const char* text_) {
@@ -53,7 +83,7 @@ void tk_CLabel::Dsgn(int rx_, int ry_) {
 
 void tk_CLabel::ZOBRAZ(HDC dc) {
     if (!visible || !dc) return;
-    tk_glob_Text_font(dc, x, y, colour, font ? font : tk_DSGN.font, text);
+    tk_glob_Text_font(dc, x, y, colour, DrawFont(), text);
 }
 
 void tk_CLabel::ZOBRAZ(IDirectDrawSurface* dst) {

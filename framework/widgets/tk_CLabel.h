@@ -36,6 +36,19 @@ class tk_CLabel : public tk_CPol {
     // Keeps a copy of the text.
     void SetText(const char* text);
 
+    // The pixels the text may take to the right of x (0: as many as it needs). A text in the
+    // skin's font that needs more is drawn in a narrower cut of it.
+    int room = 0;
+    // The text's width in the font it is drawn with, or in the skin's font when narrowed.
+    int TextWidth();
+
   private:
     void InitLabel(const char* text);
+    HFONT DrawFont();
+
+    // Measured once per text, font and room.
+    int measured_w_ = -1;
+    HFONT measured_font_ = nullptr;
+    int fitted_width_ = 0;
+    int fitted_room_ = -1;
 };

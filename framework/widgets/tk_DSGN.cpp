@@ -71,6 +71,15 @@ tk_CDAS* StockTemplate(const char* which) {
     return nullptr;
 }
 
+// The skin's text face at an average character width; the skin's own font has kSkinFontWidth.
+HFONT SkinFont(int width) {
+    return CreateFontA(15, width, 0, 0, 400, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Verdana");
+}
+
+// Narrower cuts of the skin's font, made on first use and kept until the skin is torn down.
+HFONT narrow_fonts[kSkinFontWidth];
+
 }  // namespace
 
 void tk_DSGN_SetBackFileSource(tk_DSGN_BackFileSource source) {
@@ -108,8 +117,7 @@ int tk_DSGN_INIT() {
     Track(d._posuvH_track, 30, 130);
     d._posuvH2_ = Template<tk_CPosuv>("tk_DSGN._posuvH2_", 5, 32, 14, 32, 23, 32);
     d._posuvV2_ = Template<tk_CPosuv>("tk_DSGN._posuvV2_", 9, 45, 9, 55, 9, 65);
-    d.font = CreateFontA(15, 9, 0, 0, 400, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Verdana");
+    d.font = SkinFont(kSkinFontWidth);
     tk_DSGN_ready = true;
     return 1;
 }
@@ -138,6 +146,10 @@ int tk_DSGN_DONE() {
     Destroy(d.background_srf);
     if (d.font) DeleteObject(d.font);
     d.font = nullptr;
+    for (HFONT& f : narrow_fonts) {
+        if (f) DeleteObject(f);
+        f = nullptr;
+    }
     tk_DSGN_ready = false;
     return 1;
 }
@@ -145,4 +157,11 @@ int tk_DSGN_DONE() {
 void tk_CDAS::Dsgn1_Stock(int rx_, int ry_, const char* which) {
     MoveToRel(rx_, ry_);
     if (tk_CDAS* t = StockTemplate(which)) EVID_PREBER(t);
+}
+
+HFONT tk_DSGN_NarrowFont(int width) {
+    if (width >= kSkinFontWidth || width < 1) return tk_DSGN.font;
+    HFONT& f = narrow_fonts[width];
+    if (!f) f = SkinFont(width);
+    return f;
 }

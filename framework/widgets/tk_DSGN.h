@@ -49,6 +49,12 @@ int tk_DSGN_INIT();
 // Destroys what tk_DSGN_INIT built; 1 torn down, 0 not built.
 int tk_DSGN_DONE();
 
+// The average character width of the skin's font.
+constexpr int kSkinFontWidth = 9;
+// The skin's font cut narrower, to this average character width (1 to kSkinFontWidth); the skin
+// owns it until tk_DSGN_DONE.
+HFONT tk_DSGN_NarrowFont(int width);
+
 // The application's background picture name (empty or null for none). The application screen
 // installs it; without one the skin has no background.
 using tk_DSGN_BackFileSource = const char* (*)();

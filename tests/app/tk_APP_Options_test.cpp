@@ -59,6 +59,24 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{{"--fullscreen"}, nullptr, 2, "", "unknown switch --fullscreen"},
         OptionCase{{"--help", "--bad"}, nullptr, 0, "", ""}));
 
+// The usage line of --help lists the switches a program takes itself after the framework's.
+TEST(CommandLineHelp, TheUsageLineListsTheProgramsOwnSwitches) {
+    std::string lines;
+    for (const char* own : {static_cast<const char*>(nullptr), "[--scan[=MS]]"}) {
+        const char* argv[] = {"demo", "--help"};
+        std::FILE* out = std::tmpfile();
+        tk_TAppOptions o;
+        EXPECT_EQ(tk_APP_ParseOptions(2, argv, nullptr, "demo", "About.", &o, out, stderr, own), 0);
+        std::string said(256, '\0');
+        std::rewind(out);
+        said.resize(std::fread(said.data(), 1, said.size(), out));
+        lines += said.substr(0, said.find('\n') + 1);
+        std::fclose(out);
+    }
+    EXPECT_EQ(lines,
+              "Usage: demo [--window[=WIDTHxHEIGHT]]\nUsage: demo [--window[=WIDTHxHEIGHT]] [--scan[=MS]]\n");
+}
+
 // In a window the screen is the window: the modes fit it and the program runs at its size.
 TEST_F(AppWorld, TheDisplayModesFitTheWindow) {
     int w = 0, h = 0, w2 = 0, h2 = 0, w3 = 0, h3 = 0;

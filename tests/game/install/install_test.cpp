@@ -67,6 +67,7 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
     const std::string run = Quiet(dir.path() + "/data") + (prefix / TK_INSTALL_BINDIR / "kartola").string();
     ASSERT_EQ(Shell(run + " --help >help"), 0);
     EXPECT_NE(ReadFile("help").find(user.string()), std::string::npos) << ReadFile("help");
+    EXPECT_EQ(ReadFile("help").rfind("Usage: kartola [--window[=WIDTHxHEIGHT]] [--scan[=MS]]\n", 0), 0u);
     EXPECT_NE(ReadFile("help").find("Pictures: " + tk_FSI_PictureKindsText() +
                                     ".\nSounds: " + tk_FSI_SoundKindsText()),
               std::string::npos)

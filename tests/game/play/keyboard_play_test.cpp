@@ -13,6 +13,7 @@
 #include "game/kartola_focus.h"
 #include "game/kartola_memory.h"
 #include "tests/common/game/kartola_world.h"
+#include "tests/common/tk_test_bmp.h"
 #include "tests/common/tk_test_fields.h"
 
 namespace tk_test {
@@ -49,7 +50,54 @@ std::string PairsInOrder(int pairs) {
     return names;
 }
 
-using KeyboardPlay = GameWorld;
+// The last steps of a won game: the pointer and the banner to the same places as in every other
+// game, the frame drawn with them kept, then Escape.
+void EndOnWonFrame(std::deque<GameApp::Step>& script, std::vector<std::uint16_t>* frame, const char* shot) {
+    script.push_back([](GameApp&) { Move(tk_ScreenW - 60, tk_ScreenH - 60); });
+    script.push_back([](GameApp& a) {
+        // Shown (a press that took a card may have met the banner and sent it away), at its start.
+        a.banner_sprite.visible = true;
+        a.banner_sprite.CHOD_NA(20, 30);
+        a.banner_sprite.SF(0);
+    });
+    script.push_back([frame, shot](GameApp& a) {
+        EXPECT_TRUE(a.m_lblSuper->visible);
+        *frame = tkp_HeadlessLastFrame().pixels;
+        Shot(shot);
+        Press(VK_ESCAPE);
+    });
+}
+
+class KeyboardPlay : public GameWorld {
+  protected:
+    // The frame the same deal ends on when a player drags every pair together with the mouse.
+    std::vector<std::uint16_t> MouseGameWonFrame(const char* settings, int pairs) {
+        // The skin of the game before is torn down with it, as between two tests.
+        tk_DSGN_DONE();
+        tkp_HeadlessResetWindowing();
+        tkp_HeadlessResetDisplay();
+        g_TextFontW = 18, g_TextFontH = 22;
+        std::vector<std::uint16_t> frame;
+        GameApp app;
+        Steps steps = {kIdle};
+        for (int p = 0; p < pairs; ++p) steps.push_back([p](GameApp& a) { DragOnto(a, 2 * p, 2 * p + 1); });
+        steps.push_back(kIdle);
+        std::deque<GameApp::Step> end;
+        EndOnWonFrame(end, &frame, "kartola_mouse_won");
+        steps.insert(steps.end(), end.begin(), end.end());
+        EXPECT_EQ(Run(app, settings, steps), 0);
+        return frame;
+    }
+    // Both frames were kept and are the same pixel for pixel.
+    static void ExpectSameFrame(const std::vector<std::uint16_t>& played,
+                                const std::vector<std::uint16_t>& mouse) {
+        ASSERT_FALSE(played.empty());
+        ASSERT_EQ(played.size(), mouse.size());
+        int differ = 0;
+        for (std::size_t i = 0; i < played.size(); ++i) differ += played[i] != mouse[i];
+        EXPECT_EQ(differ, 0) << "pixels that differ from the mouse game's won frame";
+    }
+};
 
 TEST_F(KeyboardPlay, AWholeGameByTabAndEnterSoundsAndListsAsAMouseGame) {
     CopySet("DATA_tvary");
@@ -83,9 +131,13 @@ TEST_F(KeyboardPlay, AWholeGameByTabAndEnterSoundsAndListsAsAMouseGame) {
         EXPECT_EQ(FoundList(a), PairsInOrder(9));
         EXPECT_EQ(Nums(a.m_lblSuper->visible, g_iFocusCard), "1,-1");
         Shot("kartola_keys_won");
-        Press(VK_ESCAPE);
     });
+    std::vector<std::uint16_t> won;
+    std::deque<GameApp::Step> end;
+    EndOnWonFrame(end, &won, "kartola_keys_won_frame");
+    steps.insert(steps.end(), end.begin(), end.end());
     EXPECT_EQ(Run(app, "1280 1024\n2 16", steps), 0);
+    ExpectSameFrame(won, MouseGameWonFrame("1280 1024\n2 16", 9));
 }
 
 TEST_F(KeyboardPlay, ScanningWithOneKeyOrAClickWinsAndTheFocusStepsOnItsOwn) {
@@ -97,6 +149,7 @@ TEST_F(KeyboardPlay, ScanningWithOneKeyOrAClickWinsAndTheFocusStepsOnItsOwn) {
     bool second = false;
     int moves = 0;
     int last = -1;
+    std::vector<std::uint16_t> won;
     // One tick every 400 ms: the script waits, tick after tick, until the focus is on the card it
     // wants, then presses the switch (Space, or a click for odd pairs).
     GameApp::Step wait = [&](GameApp& a) {
@@ -117,10 +170,13 @@ TEST_F(KeyboardPlay, ScanningWithOneKeyOrAClickWinsAndTheFocusStepsOnItsOwn) {
             }
             second = !second;
         }
-        if (pair < 9) a.script.push_back(wait);
+        if (pair < 9) {
+            a.script.push_back(wait);
+        } else {
+            EndOnWonFrame(a.script, &won, "kartola_scan_won_frame");
+        }
     };
     Steps steps = {[](GameApp& a) { a.TakeSounds(); }, wait};
-    steps.push_back(kIdle);
     EXPECT_EQ(Run(app, "1024 768\n10 400", steps), 0);
     std::string expected;
     for (int p = 0; p < 9; ++p) expected += FoundSounds(p) + (p == 8 ? " zvuktada.wav " : " ");
@@ -129,6 +185,7 @@ TEST_F(KeyboardPlay, ScanningWithOneKeyOrAClickWinsAndTheFocusStepsOnItsOwn) {
     // The focus moved on its own, one card per 1.5 s at most (plus the 9 moves of found pairs).
     EXPECT_GT(moves, 18);
     EXPECT_LE(moves, static_cast<int>(tkp_HeadlessNowMs() / kScanStepMs) + 10);
+    ExpectSameFrame(won, MouseGameWonFrame("1024 768\n10 400", 9));
 }
 
 TEST_F(KeyboardPlay, EscapePutsAHeldCardBackAndClosesAMenuBeforeItQuits) {
@@ -213,6 +270,139 @@ TEST_F(KeyboardPlay, TheMenuOpensWalksAndChoosesByKeysAndTheSoundSwitchShowsItsS
     };
     EXPECT_EQ(Run(app, "1280 1024\n2 16", steps), 0);
     EXPECT_EQ(app.TakeSounds(), "zvuknaraz.wav zvukkoniec.wav");
+}
+
+// "Skenovanie kariet..." switches scanning off and on, marks the state in force, and the game's
+// memory keeps what the menu chose for the next start (a --scan of one run is not kept).
+TEST_F(KeyboardPlay, ScanningIsSwitchedInTheMenuMarkedAndKeptForTheNextStart) {
+    CopySet("DATA_tvary");
+    const auto texts = [](tk_CDUI& list) {
+        std::string s;
+        for (int i = 0; i < list.volby.count; ++i) s += std::string(list.EntryAt(i)->text) + "|";
+        return s;
+    };
+    // "Skenovanie kariet..." is the fourth entry; Enter goes into its list, at "Vypnúť".
+    const auto intoScanList = [] {
+        Press(VK_F10);
+        for (int i = 0; i < 3; ++i) Press(VK_DOWN);
+        Press(VK_RETURN);
+    };
+    {
+        GameApp app;
+        app.scan_ms = 2500;
+        EXPECT_EQ(Run(app, "1024 768\n10 400", {kIdle, [](GameApp&) { Press(VK_ESCAPE); }}), 0);
+    }
+    GameMemory memory;
+    memory.Load();
+    EXPECT_EQ(memory.Get("scan"), "");
+
+    tkp_HeadlessResetWindowing();
+    tkp_HeadlessResetDisplay();
+    GameApp app;
+    int focus = -2;
+    Steps steps = {kIdle,
+                   [&](GameApp& a) {
+                       EXPECT_EQ(texts(a.dui_Sken), "✓ Vypnúť|Zapnúť|");
+                       intoScanList();
+                   },
+                   [](GameApp& a) {
+                       EXPECT_EQ(Nums(a.dui_Sken.visible, a.dui_Sken.hover), "1,0");
+                       Press(VK_DOWN);
+                       Press(VK_RETURN);
+                   },
+                   [&](GameApp& a) {
+                       EXPECT_EQ(Nums(a.scan_ms, a.dui_Main.visible, a.dui_Sken.visible),
+                                 Nums(kScanStepMs, 0, 0));
+                       EXPECT_EQ(texts(a.dui_Sken), "Vypnúť|✓ Zapnúť|");
+                       focus = g_iFocusCard;
+                   }};
+    // Four ticks of 400 ms: the focus stepped on its own. While scanning Enter is the switch: it
+    // goes into the list and chooses "Vypnúť" there.
+    steps.insert(steps.end(), 4, kIdle);
+    steps.push_back([&](GameApp&) {
+        EXPECT_NE(g_iFocusCard, focus);
+        intoScanList();
+        Press(VK_RETURN);
+    });
+    steps.push_back([&](GameApp& a) {
+        EXPECT_EQ(Nums(a.scan_ms, a.dui_Main.visible, a.dui_Sken.visible), "0,0,0");
+        EXPECT_EQ(texts(a.dui_Sken), "✓ Vypnúť|Zapnúť|");
+        focus = g_iFocusCard;
+    });
+    steps.insert(steps.end(), 5, kIdle);
+    steps.push_back([&](GameApp&) {
+        EXPECT_EQ(g_iFocusCard, focus);
+        intoScanList();
+    });
+    steps.push_back([](GameApp&) {
+        Press(VK_DOWN);
+        Press(VK_RETURN);
+    });
+    steps.push_back([](GameApp&) { Press(VK_ESCAPE); });
+    EXPECT_EQ(Run(app, nullptr, steps), 0);
+    memory.Load();
+    EXPECT_EQ(memory.Get("scan"), Nums(kScanStepMs));
+
+    tkp_HeadlessResetWindowing();
+    tkp_HeadlessResetDisplay();
+    GameApp again;
+    EXPECT_EQ(Run(again, nullptr,
+                  {kIdle,
+                   [&](GameApp& a) {
+                       EXPECT_EQ(Nums(a.scan_ms), Nums(kScanStepMs));
+                       EXPECT_EQ(texts(a.dui_Sken), "Vypnúť|✓ Zapnúť|");
+                       Press(VK_ESCAPE);
+                   }}),
+              0);
+}
+
+// A sets list longer than its lines: the arrows walk every row, scrolling the list by whole rows
+// to the one walked to, and Enter deals the set of a row that was scrolled away at first.
+TEST_F(KeyboardPlay, TheArrowsReachTheRowsOfTheSetsListScrolledAway) {
+    for (int i = 1; i <= 12; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "%02d", i);
+        const std::string folder = dir_.path() + "/DATA_sada" + name;
+        MakeDir(folder);
+        WriteFile(folder + "/obraz" + name + ".bmp",
+                  Bmp24(30, 20, [](int x, int y) { return std::uint16_t(x + y); }));
+    }
+    GameApp app;
+    const auto walked = [](GameApp& a) {
+        tk_CDUIR& list = a.utl_duir_DATA;
+        return Nums(list.visible, list.posuvanie, list.pozicia / std::max(list.b, 1)) + " " +
+               (list.hover >= 0 ? list.EntryAt(list.hover)->text : "-");
+    };
+    const Steps steps = {
+        kIdle,
+        [](GameApp&) {
+            Press(VK_F10);
+            Press(VK_RETURN);
+        },
+        [&](GameApp& a) {
+            EXPECT_EQ(walked(a), "1,1,0 DATA_sada01");
+            // Up from the first row: the last one, scrolled into view at the foot of the list.
+            Press(VK_UP);
+        },
+        [&](GameApp& a) {
+            EXPECT_EQ(walked(a), "1,1," + Nums(12 - a.utl_duir_DATA.riadkov) + " DATA_sada12");
+            Press(VK_DOWN);
+        },
+        [&](GameApp& a) {
+            EXPECT_EQ(walked(a), "1,1,0 DATA_sada01");
+            for (int i = 0; i < 9; ++i) Press(VK_DOWN);
+        },
+        [&](GameApp& a) {
+            EXPECT_EQ(walked(a), "1,1," + Nums(10 - a.utl_duir_DATA.riadkov) + " DATA_sada10");
+            Press(VK_RETURN);
+        },
+        [](GameApp& a) {
+            EXPECT_EQ(Nums(a.dui_Main.visible, a.utl_duir_DATA.visible), "0,0");
+            EXPECT_STREQ(NameOf(0)->text, "obraz10");
+            Press(VK_ESCAPE);
+        },
+    };
+    EXPECT_EQ(Run(app, "1280 1024\n2 16", steps), 0);
 }
 
 TEST_F(KeyboardPlay, AfterAnyNumberOfSpacesTheMenuButtonAndTheRightButtonLeaveAClosableMenu) {

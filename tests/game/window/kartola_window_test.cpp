@@ -17,6 +17,7 @@
 #include "tests/common/tk_test_run.h"
 #include "tests/common/tk_test_surface.h"
 #include "tests/common/tk_test_unwritable.h"
+#include "tests/game/window/wm_close.h"
 
 namespace tk_test {
 namespace {
@@ -69,9 +70,8 @@ class KartolaWindow : public ::testing::Test {
         ASSERT_EQ(Shell(holder), 0);
         ASSERT_TRUE(WaitFor(20, [&] { return !ReadFile(dir_.path() + "/x.env").empty(); })) << "no X server";
         std::istringstream env(ReadFile(dir_.path() + "/x.env"));
-        std::string display, authority;
-        env >> display >> authority;
-        x_ = "DISPLAY=" + display + " XAUTHORITY=" + authority + " ";
+        env >> display_ >> authority_;
+        x_ = "DISPLAY=" + display_ + " XAUTHORITY=" + authority_ + " ";
     }
     void TearDown() override {
         // A game still running when the test gave up ends with its X server.
@@ -183,7 +183,7 @@ class KartolaWindow : public ::testing::Test {
     }
 
     ScopedWorkDir dir_;
-    std::string top_, hra_, x_;
+    std::string top_, hra_, x_, display_, authority_;
     std::vector<Card> cards_;
 };
 
@@ -288,6 +288,23 @@ TEST_F(KartolaWindow, AWholeGameByTabAndEnterAloneAndTheSettingsWrittenAtSigterm
     // The script execs the game: its process id is the game's.
     ASSERT_EQ(Shell("kill -TERM " + game.substr(0, game.find('\n'))), 0);
     ASSERT_TRUE(Ended()) << "the game did not end";
+    EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
+    EXPECT_NE(ReadFile(hra_ + "/KARTOLA.MEM").find("font_width=17"), std::string::npos)
+        << ReadFile(hra_ + "/KARTOLA.MEM");
+}
+
+// The window manager's close (its close button sends WM_DELETE_WINDOW) ends the game as Escape
+// does: status 0, the settings file written again and the name font kept.
+TEST_F(KartolaWindow, TheWindowManagersCloseWritesTheSettings) {
+    ASSERT_NO_FATAL_FAILURE(Start(""));
+    ASSERT_EQ(X("xdotool key shift+F1 sleep 0.3"), 0);
+    // Read at start; only the close can write it again.
+    fs::remove(hra_ + "/KARTOLA.INI");
+    const std::string id = Output(x_ + "xdotool search --name '^Kartola$' | head -n1");
+    ASSERT_FALSE(id.empty());
+    ASSERT_TRUE(SendWindowManagerClose(display_, authority_, std::stoul(id)));
+    ASSERT_TRUE(Ended()) << "the game did not end";
+    EXPECT_EQ(ReadFile(top_ + "/game.status"), "0\n") << ReadFile(top_ + "/game.out");
     EXPECT_EQ(ReadFile(hra_ + "/KARTOLA.INI"), "1280 1024\n2 16");
     EXPECT_NE(ReadFile(hra_ + "/KARTOLA.MEM").find("font_width=17"), std::string::npos)
         << ReadFile(hra_ + "/KARTOLA.MEM");
