@@ -83,14 +83,14 @@ void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right) {
     int inkLeft = 0, inkRight = 0;
     // The advance and the line's height, on a scratch surface wide enough for the ink on both sides.
     IDirectDrawSurface* probe = tkp_CreateOffscreenSurface(tk_lpDD, 1, 1);
-    HDC dc = nullptr;
     RECT measured{0, 0, 0, 0};
     int lineH = 0;
-    if (probe && probe->GetDC(&dc) == DD_OK && dc) {
-        HGDIOBJ old = SelectObject(dc, font);
-        lineH = DrawTextA(dc, text, -1, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, old);
-        probe->ReleaseDC(dc);
+    if (probe) {
+        tkp::ddraw::SurfaceDC dc(probe);
+        if (dc.ok()) {
+            dc.select(font);
+            lineH = DrawTextA(dc, text, -1, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        }
     }
     if (probe) probe->Release();
     const int advance = static_cast<int>(measured.right - measured.left);
@@ -102,11 +102,17 @@ void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right) {
     IDirectDrawSurface* box = lineH > 0 && width <= 16384
                                   ? tkp_CreateOffscreenSurface(tk_lpDD, static_cast<int>(width), lineH)
                                   : nullptr;
-    if (box && DDSURFACE_ZMAZ(box, 0xFFFF) == DD_OK && box->GetDC(&dc) == DD_OK && dc) {
-        RECT r{pad, 0, pad + advance, lineH};
-        tk_glob_Text_draw_font(dc, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP,
-                               RGB(0, 0, 0), font, text);
-        box->ReleaseDC(dc);
+    bool drawn = false;
+    if (box && DDSURFACE_ZMAZ(box, 0xFFFF) == DD_OK) {
+        tkp::ddraw::SurfaceDC dc(box);
+        if (dc.ok()) {
+            RECT r{pad, 0, pad + advance, lineH};
+            tk_glob_Text_draw_font(dc, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP,
+                                   RGB(0, 0, 0), font, text);
+            drawn = true;
+        }
+    }
+    if (drawn) {
         const tkp_LockedSurface pixels(box);
         int first = pixels.ok() ? pixels.width() : 0, last = -1;
         for (int y = 0; pixels.ok() && y < pixels.height(); ++y) {

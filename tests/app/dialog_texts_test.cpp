@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "framework/widgets/tk_CLabel.h"
-#include "tests/app/tk_app_world.h"
+#include "tests/common/app/tk_app_world.h"
 
 namespace tk_test {
 namespace {
