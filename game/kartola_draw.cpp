@@ -11,8 +11,8 @@
 #include "game/kartola_app.h"
 #include "game/kartola_card_faces.h"
 #include "game/kartola_focus.h"
-#include "game/kartola_frame_list.h"
 #include "game/kartola_fonts.h"
+#include "game/kartola_frame_list.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_clear.h"
 

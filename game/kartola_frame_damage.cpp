@@ -18,8 +18,8 @@ bool Empty(const RECT& r) {
 }
 
 bool Same(const FrameItem& a, const FrameItem& b) {
-    return a.key == b.key && a.box.left == b.box.left && a.box.top == b.box.top && a.box.right == b.box.right &&
-           a.box.bottom == b.box.bottom;
+    return a.key == b.key && a.box.left == b.box.left && a.box.top == b.box.top &&
+           a.box.right == b.box.right && a.box.bottom == b.box.bottom;
 }
 
 void AddArea(std::vector<RECT>& area, const RECT& box) {

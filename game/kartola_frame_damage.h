@@ -31,8 +31,10 @@ class ItemKey {
     }
     ItemKey& Add(const void* pointer) { return Add(reinterpret_cast<std::uintptr_t>(pointer)); }
     ItemKey& Add(const RECT& r) {
-        return Add(static_cast<std::uint64_t>(r.left)).Add(static_cast<std::uint64_t>(r.top))
-            .Add(static_cast<std::uint64_t>(r.right)).Add(static_cast<std::uint64_t>(r.bottom));
+        return Add(static_cast<std::uint64_t>(r.left))
+            .Add(static_cast<std::uint64_t>(r.top))
+            .Add(static_cast<std::uint64_t>(r.right))
+            .Add(static_cast<std::uint64_t>(r.bottom));
     }
     // A text by its contents: a text may be freed and another one written at the same address.
     ItemKey& Add(std::string_view text);

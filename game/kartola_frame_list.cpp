@@ -69,7 +69,9 @@ std::uint64_t spriteKey(tk_CDAS& s) {
 std::uint64_t cardKey(const CKarta* card) {
     ItemKey key;
     key.Add(card).Add(static_cast<std::uint64_t>(card->kind)).Add(static_cast<std::uint64_t>(card->pair));
-    key.Add(cardBox(card)).Add(static_cast<std::uint64_t>(card->title_h)).Add(static_cast<std::uint64_t>(card->podklad));
+    key.Add(cardBox(card))
+        .Add(static_cast<std::uint64_t>(card->title_h))
+        .Add(static_cast<std::uint64_t>(card->podklad));
     key.Add(std::string_view(card->title)).Add(card->brush_body).Add(card->brush_title);
     key.Add(card->pen_white).Add(card->pen_light).Add(card->pen_mid).Add(card->pen_dark);
     addIcon(key, card->picture);
@@ -97,7 +99,9 @@ std::uint64_t listKey(tk_CDUI& list, const tk_CDUIR* rows) {
     key.Add(static_cast<std::uint64_t>(list.x)).Add(static_cast<std::uint64_t>(list.y)).Add(list.obal);
     key.Add(RECT{list.vnutro.left, list.vnutro.top, list.vnutro.right, list.vnutro.bottom});
     key.Add(static_cast<std::uint64_t>(list.trieda)).Add(static_cast<std::uint64_t>(list.podklad));
-    key.Add(static_cast<std::uint64_t>(list.styl)).Add(list.oble).Add(RECT{list.oble_x, list.oble_y, list.nafuk_x, list.nafuk_y});
+    key.Add(static_cast<std::uint64_t>(list.styl))
+        .Add(list.oble)
+        .Add(RECT{list.oble_x, list.oble_y, list.nafuk_x, list.nafuk_y});
     key.Add(RECT{list.posun, list.posun_x, list.posun_y, list.ramik_volieb});
     key.Add(RECT{list.a, list.b, list.c, list.d}).Add(static_cast<std::uint64_t>(list.max_riadkov));
     key.Add(std::string_view(list.text_mode)).Add(std::string_view(list.icon_mode));
@@ -105,7 +109,9 @@ std::uint64_t listKey(tk_CDUI& list, const tk_CDUIR* rows) {
     key.Add(list.stetec_1).Add(list.stetec_2).Add(list.stetec_3).Add(list.stetec_podklad);
     key.Add(list.pero_level).Add(list.pero_ramik).Add(list.font);
     // A new set's pictures and texts may come at the addresses of the last set's.
-    key.Add(static_cast<std::uint64_t>(list.volby.count)).Add(tk_CDUI_void_flag).Add(std::uint64_t{g_uTableVersion});
+    key.Add(static_cast<std::uint64_t>(list.volby.count))
+        .Add(tk_CDUI_void_flag)
+        .Add(std::uint64_t{g_uTableVersion});
     for (int i = 0; i < list.volby.count; ++i) {
         const tk_TVOLBA* entry = list.EntryAt(i);
         key.Add(entry);
@@ -140,9 +146,10 @@ RECT listBox(tk_CDUI& list, tk_CDUIR* rows) {
         const tk_TVOLBA* entry = list.EntryAt(i);
         if (!entry) continue;
         const RECT& e = entry->rect2_mode > 0 ? entry->rect2 : entry->rect;
-        box = unite(box, RECT{std::min(e.left, entry->rect.left) - growX, std::min(e.top, entry->rect.top) - growY,
-                              std::max(e.right, entry->rect.right) + 1 + growX,
-                              std::max(e.bottom, entry->rect.bottom) + 1 + growY});
+        box = unite(box,
+                    RECT{std::min(e.left, entry->rect.left) - growX, std::min(e.top, entry->rect.top) - growY,
+                         std::max(e.right, entry->rect.right) + 1 + growX,
+                         std::max(e.bottom, entry->rect.bottom) + 1 + growY});
     }
     if (rows && rows->posuvanie) {
         for (tk_CPol* part : {static_cast<tk_CPol*>(&rows->posuv), static_cast<tk_CPol*>(&rows->tlac_hore),
@@ -172,12 +179,13 @@ bool addList(std::vector<FrameItem>& items, std::uint32_t id, tk_CDUI& list, tk_
 bool ListFrame(CKartolaApp& app, std::vector<FrameItem>& items) {
     items.clear();
     bool listed = !tk_KM_on && !tk_APP_EditorOn() && app.left_out_.empty() &&
-                  (app.sets_hint.empty() || REG_KARTY.count > 0) && app.m_BackColor < 0 &&
-                  !app.m_bLogo && !(tk_DSGN.background_srf && tk_DSGN.background_srf->SURFACE);
+                  (app.sets_hint.empty() || REG_KARTY.count > 0) && app.m_BackColor < 0 && !app.m_bLogo &&
+                  !(tk_DSGN.background_srf && tk_DSGN.background_srf->SURFACE);
     for (int i = 0; i < REG_KARTY.count; ++i) {
         const CKarta* card = CardAt(i);
         if (card && card->visible)
-            items.push_back(FrameItem{kItemCard | static_cast<std::uint32_t>(i), cardBox(card), cardKey(card)});
+            items.push_back(
+                FrameItem{kItemCard | static_cast<std::uint32_t>(i), cardBox(card), cardKey(card)});
     }
     addFrame(items, kItemHover, CardAt(g_iHoverCard), g_penHover);
     const CKarta* focus = CardAt(g_iFocusCard);

@@ -140,8 +140,8 @@ std::vector<std::uint64_t> PlayedFrames(Savings savings) {
     auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp_HeadlessLastFrame().pixels)); };
     Steps steps = {kIdle, frame};
     // A card dragged onto another, pairs found one by one, the pointer over the found list, the
-    // info dialog shown and hidden, the menu and its list of sets opened and closed, the menu walked by keys, the fonts
-    // changed, a lost display; the banner flies all the while, and is caught once.
+    // info dialog shown and hidden, the menu and its list of sets opened and closed, the menu walked by keys,
+    // the fonts changed, a lost display; the banner flies all the while, and is caught once.
     for (int p = 0; p < 8; ++p) {
         steps.push_back([p, &frames](GameApp& a) {
             frames.push_back(Hash(tkp_HeadlessLastFrame().pixels));
@@ -155,23 +155,23 @@ std::vector<std::uint64_t> PlayedFrames(Savings savings) {
         });
         steps.insert(steps.end(), {frame, kIdle, frame});
         if (p == 2) {
-            steps.insert(steps.end(), {[](GameApp& a) {
-                                           const POINT row = Middle(a.duir_FINAL.EntryAt(0)->rect);
-                                           Move(row.x, row.y);
-                                       }, frame,
-                                       [](GameApp& a) { RightClick(a.m_ScrCX, a.m_ScrCY); }, frame, kIdle,
-                                       [](GameApp& a) { MoveTo(a.dui_Main, kMenuSets); }, frame, kIdle,
-                                       frame, [](GameApp&) { Press(VK_ESCAPE); }, frame, kIdle, frame,
-                                       // Walked by keys, the menu's entries change under a still pointer.
-                                       [](GameApp&) { Press(VK_F10); }, frame, [](GameApp&) { Press(VK_DOWN); },
-                                       frame, [](GameApp&) { Press(VK_DOWN); }, frame,
-                                       [](GameApp&) { Press(VK_ESCAPE); }, frame, kIdle, frame});
+            steps.insert(steps.end(),
+                         {[](GameApp& a) {
+                              const POINT row = Middle(a.duir_FINAL.EntryAt(0)->rect);
+                              Move(row.x, row.y);
+                          },
+                          frame, [](GameApp& a) { RightClick(a.m_ScrCX, a.m_ScrCY); }, frame, kIdle,
+                          [](GameApp& a) { MoveTo(a.dui_Main, kMenuSets); }, frame, kIdle, frame,
+                          [](GameApp&) { Press(VK_ESCAPE); }, frame, kIdle, frame,
+                          // Walked by keys, the menu's entries change under a still pointer.
+                          [](GameApp&) { Press(VK_F10); }, frame, [](GameApp&) { Press(VK_DOWN); }, frame,
+                          [](GameApp&) { Press(VK_DOWN); }, frame, [](GameApp&) { Press(VK_ESCAPE); }, frame,
+                          kIdle, frame});
         }
         if (p == 4) {
-            steps.insert(steps.end(), {[](GameApp& a) {
-                                           Click(a.banner_sprite.x + 20, a.banner_sprite.y + 10);
-                                       },
-                                       frame, kIdle, frame});
+            steps.insert(steps.end(),
+                         {[](GameApp& a) { Click(a.banner_sprite.x + 20, a.banner_sprite.y + 10); }, frame,
+                          kIdle, frame});
         }
     }
     // A smaller display mode, then the last pair.

@@ -28,8 +28,9 @@ bool Covered(const std::vector<RECT>& area, const RECT& box) {
 
 TEST(FrameChanges, TheAreaHoldsWhatChangedAndEverythingDrawnOverOrUnderIt) {
     // Items 1, 2 and 3 overlap in a chain; 4 lies apart; 5 touches 4 only at an edge.
-    const std::vector<FrameItem> base = {Item(1, 0, 0, 10, 10), Item(2, 8, 8, 20, 20), Item(3, 18, 18, 30, 30),
-                                         Item(4, 100, 100, 110, 110), Item(5, 110, 100, 120, 110)};
+    const std::vector<FrameItem> base = {Item(1, 0, 0, 10, 10), Item(2, 8, 8, 20, 20),
+                                         Item(3, 18, 18, 30, 30), Item(4, 100, 100, 110, 110),
+                                         Item(5, 110, 100, 120, 110)};
     struct Case {
         const char* what;
         std::vector<FrameItem> now;
@@ -46,7 +47,10 @@ TEST(FrameChanges, TheAreaHoldsWhatChangedAndEverythingDrawnOverOrUnderIt) {
         // The old place of 4 is bare table now; 5 only touches it, so it stays.
         {"an item moved", moved, "4", {RECT{100, 100, 110, 110}, RECT{200, 200, 210, 210}}},
         // 1 changes its pixels: 2 lies over it and 3 over 2.
-        {"the bottom of a chain changed", keyed, "1,2,3", {RECT{0, 0, 10, 10}, RECT{8, 8, 20, 20}, RECT{18, 18, 30, 30}}},
+        {"the bottom of a chain changed",
+         keyed,
+         "1,2,3",
+         {RECT{0, 0, 10, 10}, RECT{8, 8, 20, 20}, RECT{18, 18, 30, 30}}},
         // The middle went: what it covered of 1 and 3 is drawn again.
         {"an item went", gone, "1,3", {RECT{8, 8, 20, 20}}},
         {"an item came over two", added, "1,2,3,6", {RECT{9, 9, 11, 11}}},
@@ -63,7 +67,8 @@ TEST(FrameChanges, TheAreaHoldsWhatChangedAndEverythingDrawnOverOrUnderIt) {
         for (const RECT& r : c.mustClear) {
             for (LONG y = r.top; y < r.bottom; ++y)
                 for (LONG x = r.left; x < r.right; ++x)
-                    ASSERT_TRUE(Covered(changes.area, RECT{x, y, x + 1, y + 1})) << c.what << " " << x << "," << y;
+                    ASSERT_TRUE(Covered(changes.area, RECT{x, y, x + 1, y + 1}))
+                        << c.what << " " << x << "," << y;
         }
     }
 }
@@ -82,7 +87,8 @@ TEST_F(ChangedFrames_, ATableAtRestDrawsNothingAndAHoverRedrawsItsCard) {
     auto hide = [](GameApp& a) {
         a.banner_sprite.visible = false;
         // A card alone on the table, far from every other.
-        for (int i = 0; i < REG_KARTY.count; ++i) CardAt(i)->MoveToAbs(300 + (i % 8) * 180, 200 + (i / 8) * 200);
+        for (int i = 0; i < REG_KARTY.count; ++i)
+            CardAt(i)->MoveToAbs(300 + (i % 8) * 180, 200 + (i / 8) * 200);
         Move(5, 900);
     };
     const Steps steps = {
@@ -124,8 +130,8 @@ TEST_F(ChangedFrames_, ATableAtRestDrawsNothingAndAHoverRedrawsItsCard) {
     EXPECT_EQ(Run(app, "1920 1080\n2 16", steps), 0);
     // At rest nothing; the pointer moving onto card 3 redraws the card, its hover frame and the
     // pointer; the menu opened and closed redraws what lies under it.
-    const std::string hover = std::to_string(kItemCard | 3) + "," + std::to_string(kItemHover) + "," +
-                              std::to_string(kItemPointer);
+    const std::string hover =
+        std::to_string(kItemCard | 3) + "," + std::to_string(kItemHover) + "," + std::to_string(kItemPointer);
     EXPECT_EQ(seen, "rest:|hover:" + hover + "|after:|");
 }
 
