@@ -31,6 +31,8 @@ void TableClear::Clear(IDirectDrawSurface* back, DWORD colour, const std::vector
     fx.dwSize = sizeof fx;
     fx.dwFillColor = colour;
     const LONG w = static_cast<LONG>(desc.dwWidth), h = static_cast<LONG>(desc.dwHeight);
+    width_ = w;
+    height_ = h;
     if (whole) {
         DDSURFACE_ZMAZ(back, colour);
     } else if (planned_) {
@@ -62,5 +64,9 @@ bool TableClear::Draws(std::uint32_t id) const {
 
 void TableClear::HintChanges(IDirectDrawSurface* back) {
     if (!hinted_) return;
+    // Boxes that overlap may add up to more than the frame; one pass over the frame is cheaper.
+    std::int64_t area = 0;
+    for (const RECT& r : hint_) area += std::int64_t{r.right - r.left} * (r.bottom - r.top);
+    if (area >= std::int64_t{width_} * height_) return;
     tkp_HintFrameChanges(back, hint_.data(), static_cast<int>(hint_.size()));
 }

@@ -43,6 +43,8 @@ class TableClear {
     bool planned_ = false;
     std::vector<RECT> hint_;
     bool hinted_ = false;
+    LONG width_ = 0;
+    LONG height_ = 0;
     bool whole_ = true;
     bool on_ = true;
 };
