@@ -92,6 +92,8 @@ class CKartolaApp : public tk_CAppScreen, public CTableEvents {
     void Do_RELEASE_SRF() override;
     void Do_RESTORE_SRF() override;
     void Redraw_Screen() override;
+    using tk_CAppScreen::ZOBRAZ;
+    void ZOBRAZ(IDirectDrawSurface* surface) override;
     void HandleWMInteraction(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void ChangedResolution(int oldW, int oldH, int newW, int newH) override;
 

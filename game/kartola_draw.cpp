@@ -1,10 +1,10 @@
 // Drawing the game: the table with its cards, pictures, names and frames, the hint of an empty
 // start, then the found list, the banner, the menus and the pointer. The framework draws the
 // element tree (menu button, congratulation) over all of it.
-#include <algorithm>
 #include <string>
+#include <vector>
 
-#include "framework/editor/tk_KM.h"
+#include "framework/app/tk_APP.h"
 #include "framework/graphics/tk_Display.h"
 #include "framework/graphics/tk_Draw.h"
 #include "framework/widgets/tk_CIcon.h"
@@ -13,6 +13,7 @@
 #include "game/kartola_card_faces.h"
 #include "game/kartola_focus.h"
 #include "game/kartola_fonts.h"
+#include "game/kartola_frame_list.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_clear.h"
 #include "platform/ddraw/surface_access.h"
@@ -57,57 +58,6 @@ void drawName(IDirectDrawSurface* surface, const CKarta* card) {
     }
 }
 
-RECT boxOf(tk_CPol& e, int margin) {
-    int w = 0, h = 0;
-    e.GetSize(&w, &h);
-    return RECT{e.x - margin, e.y - margin, e.x + w + margin, e.y + h + margin};
-}
-
-RECT unite(const RECT& a, const RECT& b) {
-    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
-
-// What this frame draws over the table, for the next frame's clear: the cards with their frames,
-// the found list, the banner, the pointer and the buttons; anything else (menus, dialogs, the
-// congratulation, the hint, the editor) makes the next clear whole.
-void coverFrame(CKartolaApp& app, TableClear& clear) {
-    for (int i = 0; i < REG_KARTY.count; ++i) {
-        const CKarta* card = CardAt(i);
-        if (card && card->visible)
-            clear.Cover(RECT{card->x - 6, card->y - 6, card->x + card->sir + 6, card->y + card->vys + 6});
-    }
-    if ((!app.sets_hint.empty() && REG_KARTY.count == 0) || tk_KM_on || app.dui_Main.visible ||
-        app.utl_duir_DATA.visible || app.dui_Zvuk.visible || app.dui_Sken.visible)
-        clear.CoverAll();
-    tk_CDUIR& found = app.duir_FINAL;
-    if (found.visible) {
-        RECT box = unite(boxOf(found, 8), RECT{found.obal.left - 8, found.obal.top - 8, found.obal.right + 8,
-                                               found.obal.bottom + 8});
-        if (found.posuvanie) {
-            for (tk_CPol* part :
-                 {static_cast<tk_CPol*>(&found.posuv), static_cast<tk_CPol*>(&found.tlac_hore),
-                  static_cast<tk_CPol*>(&found.tlac_dole)})
-                box = unite(box, boxOf(*part, 8));
-        }
-        clear.Cover(box);
-    }
-    for (tk_CPol* sprite :
-         {static_cast<tk_CPol*>(&app.banner_sprite), static_cast<tk_CPol*>(&app.pointer_sprite)}) {
-        if (sprite->visible) clear.Cover(boxOf(*sprite, 2));
-    }
-    // The element tree, drawn right after this: buttons have their boxes, the rest has none.
-    for (int i = 0; i < app.children.count; ++i) {
-        tk_CPol* child = static_cast<tk_CPol*>(app.children.items[i]);
-        if (!child || !child->visible) continue;
-        if (child->class_id == tk_CLASS_CTlac) {
-            clear.Cover(boxOf(*child, 4));
-        } else {
-            clear.CoverAll();
-        }
-    }
-}
-
 }  // namespace
 
 void DrawCardFace(IDirectDrawSurface* surface, CKarta* card) {
@@ -126,31 +76,49 @@ void CKartolaApp::Redraw_Screen() {
     // The congratulation stands aside while a menu is open, so that the menu can be read.
     m_lblSuper->visible = won_ && !MenuOpen();
     TableClear& clear = TheTableClear();
-    clear.Clear(back, kTableColour);
+    // A frame that never reached the screen leaves the screen behind the back buffer.
+    static long drawnAt = -1;
+    if (tk_APP_FrameCount() != drawnAt + 1) clear.Forget();
+    drawnAt = tk_APP_FrameCount();
+    static std::vector<FrameItem> items;
+    const bool listed = ListFrame(*this, items);
+    clear.Clear(back, kTableColour, listed ? &items : nullptr);
     ZOBRAZ_STOL(back);
     DrawSetsHint(back);
     DrawLeftOutNotice(back);
-    duir_FINAL.ZOBRAZ(back);
-    banner_sprite.ZOBRAZ(back);
-    dui_Main.ZOBRAZ(back);
-    utl_duir_DATA.ZOBRAZ(back);
-    dui_Zvuk.ZOBRAZ(back);
-    dui_Sken.ZOBRAZ(back);
-    pointer_sprite.ZOBRAZ(back);
-    coverFrame(*this, clear);
-    // The notice of left-out files lies across the foot of the table.
-    if (!left_out_.empty()) clear.CoverAll();
+    if (clear.Draws(kItemFound)) duir_FINAL.ZOBRAZ(back);
+    if (clear.Draws(kItemBanner)) banner_sprite.ZOBRAZ(back);
+    if (clear.Draws(kItemMenu)) dui_Main.ZOBRAZ(back);
+    if (clear.Draws(kItemSets)) utl_duir_DATA.ZOBRAZ(back);
+    if (clear.Draws(kItemSounds)) dui_Zvuk.ZOBRAZ(back);
+    if (clear.Draws(kItemScan)) dui_Sken.ZOBRAZ(back);
+    if (clear.Draws(kItemPointer)) pointer_sprite.ZOBRAZ(back);
     clear.HintChanges(back);
 }
 
+// The element tree over the game's frame; in a frame that redraws only what changed, only the
+// buttons that changed or lie in the changed area.
+void CKartolaApp::ZOBRAZ(IDirectDrawSurface* surface) {
+    if (!visible) return;
+    const TableClear& clear = TheTableClear();
+    for (int i = 0; i < children.count; ++i) {
+        tk_CPol* child = static_cast<tk_CPol*>(children.items[i]);
+        if (child && (surface != tk_lpDDSBack || clear.Draws(kItemChild | static_cast<std::uint32_t>(i))))
+            child->ZOBRAZ(surface);
+    }
+}
+
 void CKartolaApp::ZOBRAZ_STOL(IDirectDrawSurface* surface) {
+    TableClear& clear = TheTableClear();
     CardFaces().BeginTable(surface);
     for (int i = 0; i < REG_KARTY.count; ++i) {
-        if (CKarta* card = CardAt(i)) CardFaces().Draw(surface, i, card);
+        CKarta* card = CardAt(i);
+        if (card && (!card->visible || clear.Draws(kItemCard | static_cast<std::uint32_t>(i))))
+            CardFaces().Draw(surface, i, card);
     }
-    frame(surface, CardAt(g_iHoverCard), g_penHover);
-    DrawFocus(surface);
-    frame(surface, CardAt(g_iHeldCard), g_penHeld);
+    if (clear.Draws(kItemHover)) frame(surface, CardAt(g_iHoverCard), g_penHover);
+    if (clear.Draws(kItemFocus)) DrawFocus(surface);
+    if (clear.Draws(kItemHeld)) frame(surface, CardAt(g_iHeldCard), g_penHeld);
 }
 
 // The focus ring lies 4 pixels outside the card, so that the held frame on the same card and the

@@ -10,48 +10,63 @@ TableClear& TheTableClear() {
     return clear;
 }
 
-void TableClear::Clear(IDirectDrawSurface* back, DWORD colour) {
+void TableClear::Fill(IDirectDrawSurface* back, const DDBLTFX& fx, RECT r, LONG w, LONG h) {
+    r.left = std::max<LONG>(r.left, 0);
+    r.top = std::max<LONG>(r.top, 0);
+    r.right = std::min(r.right, w);
+    r.bottom = std::min(r.bottom, h);
+    if (r.left < r.right && r.top < r.bottom)
+        back->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, const_cast<DDBLTFX*>(&fx));
+}
+
+void TableClear::Clear(IDirectDrawSurface* back, DWORD colour, const std::vector<FrameItem>* items) {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
     const bool known = back->GetSurfaceDesc(&desc) == DD_OK;
-    const bool whole = !on_ || whole_ || nextWhole_ || !known;
-    // What the last frame covered is what this clear takes away.
-    covered_.swap(next_);
-    next_.clear();
-    nextWhole_ = false;
-    clearedWhole_ = whole;
+    const bool whole = !on_ || whole_ || !lastListed_ || !known;
+    planned_ = !whole && items && onlyChanges_;
+    hinted_ = !whole && items;
+    hint_.clear();
+    DDBLTFX fx{};
+    fx.dwSize = sizeof fx;
+    fx.dwFillColor = colour;
+    const LONG w = static_cast<LONG>(desc.dwWidth), h = static_cast<LONG>(desc.dwHeight);
+    width_ = w;
+    height_ = h;
     if (whole) {
         DDSURFACE_ZMAZ(back, colour);
+    } else if (planned_) {
+        changes_ = ChangesBetween(last_, *items);
+        for (const RECT& r : changes_.area) Fill(back, fx, r, w, h);
+        hint_ = changes_.area;
     } else {
-        DDBLTFX fx{};
-        fx.dwSize = sizeof fx;
-        fx.dwFillColor = colour;
-        const LONG w = static_cast<LONG>(desc.dwWidth), h = static_cast<LONG>(desc.dwHeight);
-        for (RECT r : covered_) {
-            r.left = std::max<LONG>(r.left, 0);
-            r.top = std::max<LONG>(r.top, 0);
-            r.right = std::min(r.right, w);
-            r.bottom = std::min(r.bottom, h);
-            if (r.left < r.right && r.top < r.bottom)
-                back->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
+        // What the last frame drew is what this clear takes away; this frame may draw anywhere in
+        // its own boxes.
+        for (const FrameItem& item : last_) Fill(back, fx, item.box, w, h);
+        if (items) {
+            for (const FrameItem& item : last_) hint_.push_back(item.box);
+            for (const FrameItem& item : *items) hint_.push_back(item.box);
         }
+    }
+    lastListed_ = items != nullptr;
+    if (items) {
+        last_ = *items;
+    } else {
+        last_.clear();
     }
     // A clear that failed (a lost surface) leaves the next one whole.
     whole_ = back->IsLost() != DD_OK;
 }
 
-void TableClear::Cover(const RECT& box) {
-    if (box.left >= box.right || box.top >= box.bottom) return;
-    // A box inside one already kept adds nothing.
-    for (const RECT& r : next_) {
-        if (box.left >= r.left && box.top >= r.top && box.right <= r.right && box.bottom <= r.bottom) return;
-    }
-    next_.push_back(box);
+bool TableClear::Draws(std::uint32_t id) const {
+    return !planned_ || std::binary_search(changes_.redrawn.begin(), changes_.redrawn.end(), id);
 }
 
 void TableClear::HintChanges(IDirectDrawSurface* back) {
-    if (!on_ || clearedWhole_ || nextWhole_ || whole_) return;
-    std::vector<RECT> both(covered_);
-    both.insert(both.end(), next_.begin(), next_.end());
-    tkp_HintFrameChanges(back, both.data(), static_cast<int>(both.size()));
+    if (!hinted_) return;
+    // Boxes that overlap may add up to more than the frame; one pass over the frame is cheaper.
+    std::int64_t area = 0;
+    for (const RECT& r : hint_) area += std::int64_t{r.right - r.left} * (r.bottom - r.top);
+    if (area >= std::int64_t{width_} * height_) return;
+    tkp_HintFrameChanges(back, hint_.data(), static_cast<int>(hint_.size()));
 }
