@@ -26,6 +26,18 @@ void textOut(HDC dc, int x, int y, COLORREF colour, const char* text) {
     SetTextColor(dc, old);
 }
 
+// The text's size on the surface's device context; false when the surface gives none.
+bool measureOn(IDirectDrawSurface* surface, const char* text, HFONT font, int* w, int* h) {
+    if (!surface) return false;
+    tkp::ddraw::SurfaceDC dc(surface);
+    if (!dc.ok()) return false;
+    if (font) dc.select(font);
+    RECT r{0, 0, 0, 0};
+    *h = DrawTextA(dc, orEmpty(text), -1, &r, DT_CALCRECT | DT_NOPREFIX);
+    *w = r.right - r.left + 1;
+    return true;
+}
+
 }  // namespace
 
 void tk_glob_Text(HDC dc, int x, int y, COLORREF colour, const char* text) {
@@ -59,20 +71,18 @@ HRESULT tk_glob_Text_srf(IDirectDrawSurface* surface, int x, int y, COLORREF col
 
 void tk_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* w, int* h) {
     int width = 100, height = 20;
-    if (!tk_lpDDSPrimary) {
+    if (!tk_lpDDSPrimary && !tk_lpDD) {
         if (w) *w = width;
         if (h) *h = height;
         TK_FAIL("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary == NULL !");
     }
-    // A lost display can refuse its context: the text gets the stand-in size and the run goes on.
-    tkp::ddraw::SurfaceDC dc(tk_lpDDSPrimary);
-    if (!dc.ok()) {
-        TK_LOG_ERR("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary->GetDC() != DD_OK !");
-    } else {
-        if (font) dc.select(font);
-        RECT r{0, 0, 0, 0};
-        height = DrawTextA(dc, orEmpty(text), -1, &r, DT_CALCRECT | DT_NOPREFIX);
-        width = r.right - r.left + 1;
+    // The screen's context is taken while a frame is drawn on it, and a lost display can refuse it;
+    // a scratch surface measures the same. Without either the text gets the stand-in size.
+    if (!measureOn(tk_lpDDSPrimary, text, font, &width, &height)) {
+        IDirectDrawSurface* scratch = tk_lpDD ? tkp_CreateOffscreenSurface(tk_lpDD, 1, 1) : nullptr;
+        if (!measureOn(scratch, text, font, &width, &height))
+            TK_LOG_ERR("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary->GetDC() != DD_OK !");
+        if (scratch) scratch->Release();
     }
     if (w) *w = width;
     if (h) *h = height;

@@ -64,11 +64,12 @@ void tk_CDDialog::ZOBRAZ(IDirectDrawSurface* dst, int part) {
 // Each label may reach the dialog's right edge less the margin, or the label after it on its line
 // less a space, whichever comes first.
 void tk_CDDialog::FitLabels() {
-    int space = 0, lineH = 0;
-    tk_glob_ZISTI_ROZMER_TEXTU(" ", tk_DSGN.font, &space, &lineH);
+    int space = -1, lineH = 0;
     for (int i = 0; i < children.count; ++i) {
         auto* label = dynamic_cast<tk_CLabel*>(static_cast<tk_CPol*>(children.items[i]));
         if (!label) continue;
+        // Measured once, and only for a dialog that has labels.
+        if (space < 0) tk_glob_ZISTI_ROZMER_TEXTU(" ", tk_DSGN.font, &space, &lineH);
         int end = x + sir - kTextMargin;
         for (int j = 0; j < children.count; ++j) {
             auto* next = dynamic_cast<tk_CLabel*>(static_cast<tk_CPol*>(children.items[j]));

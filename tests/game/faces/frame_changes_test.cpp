@@ -5,7 +5,7 @@
 #include "game/kartola_frame_damage.h"
 #include "game/kartola_frame_list.h"
 #include "game/kartola_table_clear.h"
-#include "tests/game/play/kartola_world.h"
+#include "tests/common/game/kartola_world.h"
 
 namespace tk_test {
 namespace {

@@ -380,20 +380,20 @@ TEST_F(KeyboardPlay, TheArrowsReachTheRowsOfTheSetsListScrolledAway) {
             Press(VK_RETURN);
         },
         [&](GameApp& a) {
-            EXPECT_EQ(walked(a), "1,1,0 DATA_sada01");
+            EXPECT_EQ(walked(a), "1,1,0 sada01");
             // Up from the first row: the last one, scrolled into view at the foot of the list.
             Press(VK_UP);
         },
         [&](GameApp& a) {
-            EXPECT_EQ(walked(a), "1,1," + Nums(12 - a.utl_duir_DATA.riadkov) + " DATA_sada12");
+            EXPECT_EQ(walked(a), "1,1," + Nums(12 - a.utl_duir_DATA.riadkov) + " sada12");
             Press(VK_DOWN);
         },
         [&](GameApp& a) {
-            EXPECT_EQ(walked(a), "1,1,0 DATA_sada01");
+            EXPECT_EQ(walked(a), "1,1,0 sada01");
             for (int i = 0; i < 9; ++i) Press(VK_DOWN);
         },
         [&](GameApp& a) {
-            EXPECT_EQ(walked(a), "1,1," + Nums(10 - a.utl_duir_DATA.riadkov) + " DATA_sada10");
+            EXPECT_EQ(walked(a), "1,1," + Nums(10 - a.utl_duir_DATA.riadkov) + " sada10");
             Press(VK_RETURN);
         },
         [](GameApp& a) {
