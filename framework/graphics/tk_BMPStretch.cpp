@@ -48,7 +48,7 @@ HRESULT tk_BMP_AverageOnto(IDirectDrawSurface* dst, IDirectDrawSurface* src, REC
         }
     }
     std::vector<std::uint32_t> scaled(static_cast<std::size_t>(dw) * static_cast<std::size_t>(dh));
-    if (!tkp_ScaleArea(in.data(), sw, sh, sw, scaled.data(), dw, dh, dw)) return DDERR_INVALIDPARAMS;
+    if (!tkp::image::ScaleArea(in.data(), sw, sh, sw, scaled.data(), dw, dh, dw)) return DDERR_INVALIDPARAMS;
     tkp_LockedSurface px(dst, DDLOCK_WAIT);
     if (!px.ok()) return lockFailure(dst);
     const std::uint32_t* value = scaled.data();

@@ -41,8 +41,10 @@ using LPDWORD = DWORD*;
 struct tkp_Window;
 struct tkp_DC;
 struct tkp_GdiObject;
-struct tkp_Module;
-struct tkp_Resource;
+namespace tkp::kernel {
+struct Module;
+struct Resource;
+}  // namespace tkp::kernel
 using HWND = tkp_Window*;
 using HDC = tkp_DC*;
 using HGDIOBJ = tkp_GdiObject*;
@@ -50,9 +52,9 @@ using HPEN = HGDIOBJ;
 using HBRUSH = HGDIOBJ;
 using HFONT = HGDIOBJ;
 using HBITMAP = HGDIOBJ;
-using HINSTANCE = tkp_Module*;
+using HINSTANCE = tkp::kernel::Module*;
 using HMODULE = HINSTANCE;
-using HRSRC = tkp_Resource*;
+using HRSRC = tkp::kernel::Resource*;
 using HGLOBAL = void*;
 using HICON = void*;
 using HCURSOR = void*;

@@ -21,10 +21,10 @@ int g_objects = 0;         // DirectDraw objects alive
 int g_createFailures = 0;  // test hook: CreateSurface calls still to fail
 
 // The size of the display: the mode set, else the desktop's.
-tkp::backend::DisplayMode CurrentMode() {
+tkp::base::backend::DisplayMode CurrentMode() {
     const tkp::DisplayState& d = tkp::Display();
     if (d.width > 0 && d.height > 0) return {d.width, d.height};
-    return tkp::backend::DesktopSize();
+    return tkp::base::backend::DesktopSize();
 }
 
 bool Is565(const DDPIXELFORMAT& f) {
@@ -47,10 +47,12 @@ HRESULT DirectDrawCreate(GUID* guid, LPDIRECTDRAW* directDraw, IUnknown* outer) 
     return DD_OK;
 }
 
+namespace tkp::testing {
 // A test hook, declared in platform/testing/test_hooks.h.
-void tkp_SetCreateSurfaceFailures(int count) {
+void SetCreateSurfaceFailures(int count) {
     g_createFailures = count > 0 ? count : 0;
 }
+}  // namespace tkp::testing
 
 ULONG tkp_DirectDraw::AddRef() {
     return ++refs_;
@@ -83,7 +85,7 @@ HRESULT tkp_DirectDraw::SetCooperativeLevel(HWND /*window*/, DWORD flags) {
 HRESULT tkp_DirectDraw::EnumDisplayModes(DWORD flags, LPDDSURFACEDESC filter, LPVOID context,
                                          LPDDENUMMODESCALLBACK callback) {
     if (!callback) return DDERR_INVALIDPARAMS;
-    for (const tkp::backend::DisplayMode& mode : tkp::backend::DisplayModes()) {
+    for (const tkp::base::backend::DisplayMode& mode : tkp::base::backend::DisplayModes()) {
         if (filter && (filter->dwFlags & DDSD_WIDTH) && filter->dwWidth != static_cast<DWORD>(mode.width))
             continue;
         if (filter && (filter->dwFlags & DDSD_HEIGHT) && filter->dwHeight != static_cast<DWORD>(mode.height))
@@ -113,21 +115,21 @@ HRESULT tkp_DirectDraw::SetDisplayMode(DWORD width, DWORD height, DWORD bitsPerP
     }
     if (!tkp::Display().exclusive) return DDERR_NOEXCLUSIVEMODE;
     bool listed = false;
-    for (const tkp::backend::DisplayMode& mode : tkp::backend::DisplayModes()) {
+    for (const tkp::base::backend::DisplayMode& mode : tkp::base::backend::DisplayModes()) {
         listed =
             listed || (static_cast<DWORD>(mode.width) == width && static_cast<DWORD>(mode.height) == height);
     }
     if (!listed) return DDERR_INVALIDMODE;
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
-    const tkp::backend::DisplayMode now = CurrentMode();
+    const tkp::base::backend::DisplayMode now = CurrentMode();
     // A change of mode loses every surface's memory, as on a real display.
     if (now.width != w || now.height != h) {
         for (tkp_Surface* s : tkp::LiveSurfaces()) s->MarkLost();
     }
     tkp::Display().width = w;
     tkp::Display().height = h;
-    tkp::backend::SetPresentationSize(w, h);
+    tkp::base::backend::SetPresentationSize(w, h);
     return DD_OK;
 }
 
@@ -172,7 +174,7 @@ HRESULT tkp_DirectDraw::CreatePrimary(const DDSURFACEDESC& desc, LPDIRECTDRAWSUR
             return DDERR_INVALIDPARAMS;
         }
     }
-    const tkp::backend::DisplayMode mode = CurrentMode();
+    const tkp::base::backend::DisplayMode mode = CurrentMode();
     const DWORD chain = flip ? (DDSCAPS_FLIP | DDSCAPS_COMPLEX) : 0;
     tkp_Surface* primary = tkp_Surface::Create(
         mode.width, mode.height,

@@ -9,20 +9,22 @@ void tkp_MarkSurfacesLost() {
     for (tkp_Surface* s : tkp::LiveSurfaces()) s->MarkLost();
 }
 
-void tkp_MarkSurfaceLost(LPDIRECTDRAWSURFACE surface) {
+namespace tkp::testing {
+void MarkSurfaceLost(LPDIRECTDRAWSURFACE surface) {
     if (tkp_Surface* s = tkp::FindSurface(surface)) s->MarkLost();
 }
 
-void tkp_SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count) {
+void SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count) {
     if (tkp_Surface* s = tkp::FindSurface(surface)) s->SetStillDrawing(count);
 }
 
-int tkp_LiveSurfaceCount() {
+int LiveSurfaceCount() {
     return static_cast<int>(tkp::LiveSurfaces().size());
 }
 
-bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path) {
+bool SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path) {
     tkp_Surface* s = tkp::FindSurface(surface);
     if (!s || !path) return false;
-    return tkp_WritePng565(path, s->View());
+    return tkp::image::WritePng565(path, s->View());
 }
+}  // namespace tkp::testing

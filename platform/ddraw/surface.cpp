@@ -19,10 +19,12 @@ int PitchFor(int width) {
 
 }  // namespace
 
+namespace tkp::testing {
 // A test hook, declared in platform/testing/test_hooks.h.
-std::uint16_t tkp_LostPatternPixel(int x, int y) {
+std::uint16_t LostPatternPixel(int x, int y) {
     return ((x ^ y) & 1) ? 0x07E0 : 0xF81F;
 }
+}  // namespace tkp::testing
 
 tkp_Surface* tkp_Surface::Create(int width, int height, DWORD caps) {
     try {
@@ -124,7 +126,7 @@ HRESULT tkp_Surface::Restore() {
 void tkp_Surface::FillLostPattern() {
     for (int y = 0; y < height_; ++y) {
         std::uint16_t* row = View().Row(y);
-        for (int x = 0; x < width_; ++x) row[x] = tkp_LostPatternPixel(x, y);
+        for (int x = 0; x < width_; ++x) row[x] = tkp::testing::LostPatternPixel(x, y);
     }
 }
 

@@ -29,7 +29,7 @@ class tkp_Surface final : public IDirectDrawSurface {
 
     // The back buffer belongs to this primary surface and is destroyed with it.
     void AttachBackBuffer(tkp_Surface* back);
-    tkp::PixelView View() { return {memory_.data(), width_, height_, pitch_}; }
+    tkp::pixels::PixelView View() { return {memory_.data(), width_, height_, pitch_}; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     int PitchBytes() const { return pitch_ * 2; }
@@ -55,7 +55,7 @@ class tkp_Surface final : public IDirectDrawSurface {
     // A whole-surface copy from a surface of the same size onto a primary that the backend shows
     // as it is: the copy takes only the rows and columns that differ, and only those are presented;
     // with a hint, only inside its rectangles.
-    bool CopyChangesAndPresent(const tkp::PixelView& from, const std::vector<RECT>* hint);
+    bool CopyChangesAndPresent(const tkp::pixels::PixelView& from, const std::vector<RECT>* hint);
     void FillLostPattern();
 
     std::vector<std::uint16_t> memory_;
@@ -68,7 +68,7 @@ class tkp_Surface final : public IDirectDrawSurface {
     bool locked_ = false;
     int stillDrawing_ = 0;
     bool hasSourceKey_ = false;
-    tkp::ColourKey sourceKey_{0, 0};
+    tkp::pixels::ColourKey sourceKey_{0, 0};
     HDC dc_ = nullptr;
     // The backend was last given exactly these pixels (a primary only): nothing has written to
     // them since it presented them.

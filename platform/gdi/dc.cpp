@@ -58,7 +58,7 @@ tkp_DC* NewDC(bool memory) {
 
 namespace tkp {
 
-tkp_DC* CreateSurfaceDC(const PixelView& pixels) {
+tkp_DC* CreateSurfaceDC(const pixels::PixelView& pixels) {
     tkp_DC* dc = NewDC(false);
     dc->surface = pixels;
     return dc;
@@ -84,11 +84,13 @@ tkp_DC* FindDC(HDC dc) {
 
 }  // namespace tkp
 
+namespace tkp::testing {
 // Declared for tests in platform/testing/test_hooks.h.
-int tkp_LiveDCCount() {
+int LiveDCCount() {
     std::lock_guard<std::mutex> lock(DCMutex());
     return static_cast<int>(LiveDCs().size());
 }
+}  // namespace tkp::testing
 
 HDC CreateCompatibleDC(HDC /*dc*/) {
     return NewDC(true);

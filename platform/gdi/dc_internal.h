@@ -10,7 +10,7 @@
 
 struct tkp_DC {
     bool memory = false;              // made by CreateCompatibleDC
-    tkp::PixelView surface;           // a surface's 5-6-5 pixels (no pixels for a memory DC)
+    tkp::pixels::PixelView surface;   // a surface's 5-6-5 pixels (no pixels for a memory DC)
     tkp_GdiBitmap* bitmap = nullptr;  // the bitmap selected into a memory DC
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;

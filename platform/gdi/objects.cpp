@@ -52,18 +52,20 @@ void tkp_GdiUnregister(tkp_GdiObject* object) {
     Registry().erase(object);
 }
 
+namespace tkp::testing {
 // Declared for tests in platform/testing/test_hooks.h.
-int tkp_LiveGdiObjectCount() {
+int LiveGdiObjectCount() {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     return static_cast<int>(Registry().size());
 }
 
-int tkp_LiveGdiFontCount() {
+int LiveGdiFontCount() {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     return static_cast<int>(std::count_if(Registry().begin(), Registry().end(), [](const tkp_GdiObject* o) {
         return o->kind == tkp_GdiKind::Font;
     }));
 }
+}  // namespace tkp::testing
 
 bool tkp_GdiIsLive(const tkp_GdiObject* object) {
     if (!object) return false;

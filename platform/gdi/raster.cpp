@@ -38,14 +38,14 @@ void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
         if (dc->memory) {
             std::uint32_t* row =
                 dc->bitmap->pixels.data() + static_cast<std::ptrdiff_t>(y) * dc->bitmap->width;
-            std::fill(row + x0, row + x1 + 1, ColorrefToXrgb(colour));
+            std::fill(row + x0, row + x1 + 1, pixels::ColorrefToXrgb(colour));
         } else {
             // Wide spans through the vector row fill; narrow ones (upright lines) are not worth the call.
             std::uint16_t* row = dc->surface.Row(y);
             if (x1 - x0 >= 16) {
-                rows::Fill(row + x0, x1 - x0 + 1, ColorrefTo565(colour));
+                pixels::rows::Fill(row + x0, x1 - x0 + 1, pixels::ColorrefTo565(colour));
             } else {
-                std::fill(row + x0, row + x1 + 1, ColorrefTo565(colour));
+                std::fill(row + x0, row + x1 + 1, pixels::ColorrefTo565(colour));
             }
         }
     }
@@ -58,8 +58,9 @@ void FillSpan(tkp_DC* dc, int y, int x0, int x1, COLORREF colour) {
 COLORREF ReadPixel(const tkp_DC* dc, int x, int y) {
     if (x < 0 || y < 0 || x >= TargetWidth(dc) || y >= TargetHeight(dc)) return CLR_INVALID;
     if (dc->memory)
-        return ColorrefOfXrgb(dc->bitmap->pixels[static_cast<std::size_t>(y) * dc->bitmap->width + x]);
-    return ColorrefOf565(dc->surface.Row(y)[x]);
+        return pixels::ColorrefOfXrgb(
+            dc->bitmap->pixels[static_cast<std::size_t>(y) * dc->bitmap->width + x]);
+    return pixels::ColorrefOf565(dc->surface.Row(y)[x]);
 }
 
 }  // namespace tkp
@@ -93,9 +94,9 @@ void blendPixel(tkp_DC* d, int x, int y, COLORREF colour, int alpha) {
     COLORREF under = tkp::ReadPixel(d, x, y);
     if (under == CLR_INVALID) return;
     const unsigned a = static_cast<unsigned>(std::min(alpha, 255));
-    COLORREF mixed = tkp::Mix8(GetRValue(colour), GetRValue(under), a) |
-                     tkp::Mix8(GetGValue(colour), GetGValue(under), a) << 8 |
-                     tkp::Mix8(GetBValue(colour), GetBValue(under), a) << 16;
+    COLORREF mixed = tkp::pixels::Mix8(GetRValue(colour), GetRValue(under), a) |
+                     tkp::pixels::Mix8(GetGValue(colour), GetGValue(under), a) << 8 |
+                     tkp::pixels::Mix8(GetBValue(colour), GetBValue(under), a) << 16;
     tkp::FillSpan(d, y, x, x, mixed);
 }
 
@@ -114,15 +115,16 @@ namespace {
 struct Mix565Pixel {
     unsigned r, g, b;
     std::uint16_t operator()(std::uint16_t p, unsigned a) const {
-        return tkp::Pack565(tkp::Mix8(r, tkp::Red8(p), a), tkp::Mix8(g, tkp::Green8(p), a),
-                            tkp::Mix8(b, tkp::Blue8(p), a));
+        return tkp::pixels::Pack565(tkp::pixels::Mix8(r, tkp::pixels::Red8(p), a),
+                                    tkp::pixels::Mix8(g, tkp::pixels::Green8(p), a),
+                                    tkp::pixels::Mix8(b, tkp::pixels::Blue8(p), a));
     }
 };
 struct MixXrgbPixel {
     unsigned r, g, b;
     std::uint32_t operator()(std::uint32_t p, unsigned a) const {
-        return tkp::Mix8(r, (p >> 16) & 0xFF, a) << 16 | tkp::Mix8(g, (p >> 8) & 0xFF, a) << 8 |
-               tkp::Mix8(b, p & 0xFF, a);
+        return tkp::pixels::Mix8(r, (p >> 16) & 0xFF, a) << 16 |
+               tkp::pixels::Mix8(g, (p >> 8) & 0xFF, a) << 8 | tkp::pixels::Mix8(b, p & 0xFF, a);
     }
 };
 
@@ -158,10 +160,10 @@ void tkp_DC_BlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n,
         const long long column = x + i0;
         if (d->memory) {
             std::uint32_t* out = d->bitmap->pixels.data() + row * d->bitmap->width + column;
-            blendRun(out, cov, count, tkp::ColorrefToXrgb(colour), MixXrgbPixel{r, g, b});
+            blendRun(out, cov, count, tkp::pixels::ColorrefToXrgb(colour), MixXrgbPixel{r, g, b});
         } else {
             std::uint16_t* out = d->surface.Row(static_cast<int>(row)) + column;
-            blendRun(out, cov, count, tkp::ColorrefTo565(colour), Mix565Pixel{r, g, b});
+            blendRun(out, cov, count, tkp::pixels::ColorrefTo565(colour), Mix565Pixel{r, g, b});
         }
     }
 }

@@ -32,10 +32,10 @@ std::uint32_t Convert(std::uint32_t p, std::uint32_t*) {
     return p;
 }
 std::uint16_t Convert(std::uint32_t p, std::uint16_t*) {
-    return tkp::XrgbTo565(p);
+    return tkp::pixels::XrgbTo565(p);
 }
 std::uint32_t Convert(std::uint16_t p, std::uint32_t*) {
-    return tkp::XrgbOf565(p);
+    return tkp::pixels::XrgbOf565(p);
 }
 
 // Source index for each destination step in [first, end) of a scale from m to n pixels, offset

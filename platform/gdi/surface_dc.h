@@ -9,7 +9,7 @@ namespace tkp {
 
 // A device context drawing into the pixels, with the default objects selected. The pixels must
 // outlive it.
-HDC CreateSurfaceDC(const PixelView& pixels);
+HDC CreateSurfaceDC(const pixels::PixelView& pixels);
 // Deselects everything (finishing deletions that waited for it) and frees the context.
 void DestroyDC(HDC dc);
 

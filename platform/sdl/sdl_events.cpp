@@ -16,7 +16,7 @@ POINT bufferPoint(int x, int y) {
     int w = 0;
     int h = 0;
     SDL_GetWindowSize(v.window, &w, &h);
-    return tkp::user::ScreenToBuffer(x, y, w, h, v.presentW, v.presentH);
+    return tkp::present::ScreenToBuffer(x, y, w, h, v.presentW, v.presentH);
 }
 
 void windowEvent(const SDL_WindowEvent& e) {

@@ -42,8 +42,8 @@ LPARAM g_extra = 0;
 void postInput(UINT message, WPARAM wParam, LPARAM lParam) {
     auto& s = State();
     if (s.main == nullptr) return;
-    s.queue.PostInput(
-        MSG{s.main, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor, g_extra});
+    s.queue.PostInput(MSG{s.main, message, wParam, lParam, static_cast<DWORD>(tkp::base::backend::NowMs()),
+                          s.cursor, g_extra});
 }
 
 void movePointer(int x, int y) {

@@ -65,7 +65,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     window->proc = wc->wc.lpfnWndProc;
     window->style = style;
     HWND hwnd = window.get();
-    if (!tkp::backend::CreateMainWindow(hwnd, window->title.c_str())) {
+    if (!tkp::base::backend::CreateMainWindow(hwnd, window->title.c_str())) {
         LogMisuse("CreateWindowExA: the backend could not open a window");
         return nullptr;
     }
@@ -117,7 +117,7 @@ BOOL DestroyWindow(HWND hwnd) {
     w->alive = false;
     if (s.main == hwnd) {
         s.main = nullptr;
-        tkp::backend::DestroyMainWindow(hwnd);
+        tkp::base::backend::DestroyMainWindow(hwnd);
     }
     return TRUE;
 }
@@ -136,7 +136,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM, LPARAM) {
 
 void tkp_SetWindowedMode(int width, int height) {
     if (width <= 0 || height <= 0) width = height = 0;
-    tkp::backend::SetWindowed(width, height);
+    tkp::base::backend::SetWindowed(width, height);
 }
 
 LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

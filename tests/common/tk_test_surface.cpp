@@ -56,7 +56,7 @@ namespace {
 
 std::vector<std::uint32_t> Xrgb(const std::vector<std::uint16_t>& pixels) {
     std::vector<std::uint32_t> out;
-    for (std::uint16_t p : pixels) out.push_back(tkp::XrgbOf565(p));
+    for (std::uint16_t p : pixels) out.push_back(tkp::pixels::XrgbOf565(p));
     return out;
 }
 
@@ -80,7 +80,7 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
             canvas[static_cast<std::size_t>(y) * cw + w * k + gap + x] = actual[from];
         }
     }
-    tkp_WritePng(path.c_str(), cw, ch, canvas.data(), cw);
+    tkp::image::WritePng(path.c_str(), cw, ch, canvas.data(), cw);
     return path;
 }
 
@@ -133,9 +133,9 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
 
 bool ReadPng(const std::string& path, int* w, int* h, std::vector<std::uint32_t>* xrgb) {
     const std::string bytes = ReadFile(path);
-    tkp_BmpImage image;
-    if (!tkp_DecodePictureFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &image,
-                               nullptr))
+    tkp::image::BmpImage image;
+    if (!tkp::image::DecodePictureFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                                       &image, nullptr))
         return false;
     *w = image.width, *h = image.height;
     *xrgb = std::move(image.pixels);
@@ -173,11 +173,11 @@ int TestSurface::Inked() const {
 }
 
 void TestSurface::SavePng(const std::string& name) const {
-    tkp_SaveSurfacePng(s_, (std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str());
+    tkp::testing::SaveSurfacePng(s_, (std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str());
 }
 
 Session::Session(int width, int height) {
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetDisplay();
     EXPECT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
     EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
     EXPECT_EQ(dd->SetDisplayMode(width, height, 16), DD_OK);

@@ -52,12 +52,12 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
         },
         [&](GameApp&) {
             EXPECT_EQ(g_iHoverCard, 0);
-            tkp_HeadlessButton(VK_LBUTTON, true);
+            tkp::headless::Button(VK_LBUTTON, true);
             Move(CardAt(0)->x + 60, CardAt(0)->y + 200);
         },
         [&](GameApp&) { Move(CardAt(0)->x + 20 + 300, CardAt(0)->y + 20 + 330); },
         [&](GameApp&) {
-            tkp_HeadlessButton(VK_LBUTTON, false);
+            tkp::headless::Button(VK_LBUTTON, false);
             Move(5, 500);
         },
         kIdle,
@@ -81,9 +81,9 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
         kIdle,
         [&](GameApp&) {
             look("F3");
-            tkp_HeadlessKey(VK_CONTROL, true);
+            tkp::headless::Key(VK_CONTROL, true);
             Press(VK_F3);
-            tkp_HeadlessKey(VK_CONTROL, false);
+            tkp::headless::Key(VK_CONTROL, false);
         },
         kIdle,
         [&](GameApp&) {
@@ -129,13 +129,13 @@ std::vector<std::uint64_t> PlayedFrames(bool keep) {
     TheTableClear().SetOn(keep);
     std::vector<std::uint64_t> frames;
     GameApp app;
-    auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp_HeadlessLastFrame().pixels)); };
+    auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp::headless::LastFrame().pixels)); };
     Steps steps = {kIdle, frame};
     // A card dragged onto another, pairs found one by one, the info dialog shown and hidden, the
     // fonts changed, a lost display; the banner flies all the while.
     for (int p = 0; p < 8; ++p) {
         steps.push_back([p, &frames](GameApp& a) {
-            frames.push_back(Hash(tkp_HeadlessLastFrame().pixels));
+            frames.push_back(Hash(tkp::headless::LastFrame().pixels));
             if (p == 1) ClickOn(a.FindCHLWithID(602));
             if (p == 2) {
                 ClickOn(a.FindCHLWithID(602));

@@ -20,12 +20,12 @@ namespace {
 // Presses Tab (step 1) or Shift+Tab (step -1) until the focus is on card target, then Enter.
 void FocusAndEnter(int step, int target) {
     int focus = g_iFocusCard;
-    if (step < 0) tkp_HeadlessKey(VK_LSHIFT, true);
+    if (step < 0) tkp::headless::Key(VK_LSHIFT, true);
     for (int n = 0; focus != target && n <= REG_KARTY.count; ++n) {
         Press(VK_TAB);
         focus = CardInReadingOrder(focus, step);
     }
-    if (step < 0) tkp_HeadlessKey(VK_LSHIFT, false);
+    if (step < 0) tkp::headless::Key(VK_LSHIFT, false);
     EXPECT_EQ(focus, target);
     Press(VK_RETURN);
 }
@@ -127,7 +127,7 @@ TEST_F(KeyboardPlay, ScanningWithOneKeyOrAClickWinsAndTheFocusStepsOnItsOwn) {
     EXPECT_EQ(Nums(app.m_lblSuper->visible, app.duir_FINAL.CountR()), "1,9");
     // The focus moved on its own, one card per 1.5 s at most (plus the 9 moves of found pairs).
     EXPECT_GT(moves, 18);
-    EXPECT_LE(moves, static_cast<int>(tkp_HeadlessNowMs() / kScanStepMs) + 10);
+    EXPECT_LE(moves, static_cast<int>(tkp::headless::NowMs() / kScanStepMs) + 10);
 }
 
 TEST_F(KeyboardPlay, EscapePutsAHeldCardBackAndClosesAMenuBeforeItQuits) {
@@ -149,13 +149,13 @@ TEST_F(KeyboardPlay, EscapePutsAHeldCardBackAndClosesAMenuBeforeItQuits) {
             EXPECT_EQ(g_iHeldCard, -1);
             // Dragged by the pointer: back where it was taken.
             from = POINT{CardAt(4)->x, CardAt(4)->y};
-            tkp_HeadlessPointerMove(from.x + 20, from.y + 20);
-            tkp_HeadlessButton(VK_LBUTTON, true);
-            tkp_HeadlessPointerMove(from.x + 300, from.y + 200);
+            tkp::headless::PointerMove(from.x + 20, from.y + 20);
+            tkp::headless::Button(VK_LBUTTON, true);
+            tkp::headless::PointerMove(from.x + 300, from.y + 200);
         },
         [](GameApp&) { Press(VK_ESCAPE); },
         [&](GameApp&) {
-            tkp_HeadlessButton(VK_LBUTTON, false);
+            tkp::headless::Button(VK_LBUTTON, false);
             EXPECT_EQ(Nums(g_iHeldCard, CardAt(4)->x - from.x, CardAt(4)->y - from.y), "-1,0,0");
             Press(VK_F10);
         },
@@ -252,18 +252,18 @@ TEST_F(KeyboardPlay, ShiftF1AndF2ChangeOnlyTheNamesAndCtrlF1SwitchesTheEditor) {
     const Steps steps = {
         kIdle,
         [](GameApp&) {
-            tkp_HeadlessKey(VK_LSHIFT, true);
+            tkp::headless::Key(VK_LSHIFT, true);
             Press(VK_F1);
             Press(VK_F2);
-            tkp_HeadlessKey(VK_LSHIFT, false);
+            tkp::headless::Key(VK_LSHIFT, false);
         },
         [](GameApp& a) {
             EXPECT_EQ(Nums(g_TextFontW, g_TextFontH, tk_APP_EditorOn() != nullptr,
                            a.FindCHLWithID(603)->visible, a.FindCHLWithID(604)->visible),
                       "17,21,0,1,1");
-            tkp_HeadlessKey(VK_LCONTROL, true);
+            tkp::headless::Key(VK_LCONTROL, true);
             Press(VK_F1);
-            tkp_HeadlessKey(VK_LCONTROL, false);
+            tkp::headless::Key(VK_LCONTROL, false);
         },
         [](GameApp&) {
             EXPECT_EQ(Nums(g_TextFontW, g_TextFontH, tk_APP_EditorOn() != nullptr), "17,21,1");
@@ -281,7 +281,7 @@ class ClosingWrites : public GameWorld, public ::testing::WithParamInterface<int
 
 TEST_P(ClosingWrites, TheSettingsAndTheNameFontAndAreReadAtTheNextStart) {
     CopySet("DATA_tvary");
-    const CloseBy close[] = {[] { tkp_HeadlessRequestClose(); }, [] { std::raise(SIGTERM); },
+    const CloseBy close[] = {[] { tkp::headless::RequestClose(); }, [] { std::raise(SIGTERM); },
                              [] { std::raise(SIGINT); }};
     std::string face;
     {
@@ -305,8 +305,8 @@ TEST_P(ClosingWrites, TheSettingsAndTheNameFontAndAreReadAtTheNextStart) {
               face + " 19 22");
     // The next start takes them back.
     g_TextFontW = 18, g_TextFontH = 22;
-    tkp_HeadlessResetWindowing();
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetWindowing();
+    tkp::headless::ResetDisplay();
     GameApp again;
     std::string seen;
     const Steps steps = {kIdle, [&](GameApp&) {
@@ -351,9 +351,9 @@ TEST_F(KeyboardPlay, F3WalksOnlyFacesThatDrawKartolaDifferently) {
     };
     const Steps steps = {kIdle,
                          [](GameApp&) {
-                             tkp_HeadlessKey(VK_LCONTROL, true);
+                             tkp::headless::Key(VK_LCONTROL, true);
                              for (int i = 0; i < REG_FONTY.count; ++i) Press(VK_F3);
-                             tkp_HeadlessKey(VK_LCONTROL, false);
+                             tkp::headless::Key(VK_LCONTROL, false);
                          },
                          walk};
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
