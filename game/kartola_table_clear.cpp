@@ -53,5 +53,5 @@ void TableClear::HintChanges(IDirectDrawSurface* back) {
     if (!on_ || clearedWhole_ || nextWhole_ || whole_) return;
     std::vector<RECT> both(covered_);
     both.insert(both.end(), next_.begin(), next_.end());
-    tkp_HintFrameChanges(back, both.data(), static_cast<int>(both.size()));
+    tkp::ddraw::HintFrameChanges(back, both.data(), static_cast<int>(both.size()));
 }

@@ -38,16 +38,20 @@ using LPUNKNOWN = IUnknown*;
 using LPDWORD = DWORD*;
 
 // Handles are pointers to the stand-in's own objects, opaque to the framework.
-struct tkp_Window;
-struct tkp_DC;
-struct tkp_GdiObject;
+namespace tkp::gdi {
+struct DC;
+struct GdiObject;
+}  // namespace tkp::gdi
 namespace tkp::kernel {
 struct Module;
 struct Resource;
 }  // namespace tkp::kernel
-using HWND = tkp_Window*;
-using HDC = tkp_DC*;
-using HGDIOBJ = tkp_GdiObject*;
+namespace tkp::user {
+struct Window;
+}  // namespace tkp::user
+using HWND = tkp::user::Window*;
+using HDC = tkp::gdi::DC*;
+using HGDIOBJ = tkp::gdi::GdiObject*;
 using HPEN = HGDIOBJ;
 using HBRUSH = HGDIOBJ;
 using HFONT = HGDIOBJ;

@@ -5,25 +5,25 @@
 #include "platform/ddraw/surface.h"
 #include "platform/image/png_write.h"
 
-void tkp_MarkSurfacesLost() {
-    for (tkp_Surface* s : tkp::LiveSurfaces()) s->MarkLost();
+void tkp::ddraw::MarkSurfacesLost() {
+    for (tkp::ddraw::Surface* s : tkp::ddraw::LiveSurfaces()) s->MarkLost();
 }
 
 namespace tkp::testing {
 void MarkSurfaceLost(LPDIRECTDRAWSURFACE surface) {
-    if (tkp_Surface* s = tkp::FindSurface(surface)) s->MarkLost();
+    if (tkp::ddraw::Surface* s = tkp::ddraw::FindSurface(surface)) s->MarkLost();
 }
 
 void SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count) {
-    if (tkp_Surface* s = tkp::FindSurface(surface)) s->SetStillDrawing(count);
+    if (tkp::ddraw::Surface* s = tkp::ddraw::FindSurface(surface)) s->SetStillDrawing(count);
 }
 
 int LiveSurfaceCount() {
-    return static_cast<int>(tkp::LiveSurfaces().size());
+    return static_cast<int>(tkp::ddraw::LiveSurfaces().size());
 }
 
 bool SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path) {
-    tkp_Surface* s = tkp::FindSurface(surface);
+    tkp::ddraw::Surface* s = tkp::ddraw::FindSurface(surface);
     if (!s || !path) return false;
     return tkp::image::WritePng565(path, s->View());
 }

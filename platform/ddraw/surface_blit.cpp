@@ -58,7 +58,7 @@ tkp::pixels::PixelView CopyOut(const tkp::pixels::PixelView& src, const RECT s, 
     return copy;
 }
 
-// The promise of tkp_HintFrameChanges: the source it was given for, and its rectangles.
+// The promise of tkp::ddraw::HintFrameChanges: the source it was given for, and its rectangles.
 struct FrameHint {
     const void* source = nullptr;
     std::vector<RECT> rects;
@@ -71,13 +71,13 @@ FrameHint& Hint() {
 
 }  // namespace
 
-void tkp_HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count) {
+void tkp::ddraw::HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count) {
     FrameHint& hint = Hint();
     hint.source = source;
     hint.rects.assign(rects, rects + (rects && count > 0 ? count : 0));
 }
 
-HRESULT tkp_Surface::BlitChecks(tkp_Surface* source, bool wait) {
+HRESULT tkp::ddraw::Surface::BlitChecks(tkp::ddraw::Surface* source, bool wait) {
     if (HRESULT busy = StillDrawing(wait); busy != DD_OK) return busy;
     if (source && source != this) {
         if (HRESULT busy = source->StillDrawing(wait); busy != DD_OK) return busy;
@@ -88,13 +88,14 @@ HRESULT tkp_Surface::BlitChecks(tkp_Surface* source, bool wait) {
     return DD_OK;
 }
 
-void tkp_Surface::PresentIfPrimary() {
+void tkp::ddraw::Surface::PresentIfPrimary() {
     if (!(caps_ & DDSCAPS_PRIMARYSURFACE)) return;
     tkp::base::backend::Present(memory_.data(), width_, height_, PitchBytes());
     presented_ = true;
 }
 
-bool tkp_Surface::CopyChangesAndPresent(const tkp::pixels::PixelView& from, const std::vector<RECT>* hint) {
+bool tkp::ddraw::Surface::CopyChangesAndPresent(const tkp::pixels::PixelView& from,
+                                                const std::vector<RECT>* hint) {
     if (!(caps_ & DDSCAPS_PRIMARYSURFACE) || !presented_ || from.pixels == memory_.data() ||
         from.width != width_ || from.height != height_)
         return false;
@@ -114,13 +115,14 @@ bool tkp_Surface::CopyChangesAndPresent(const tkp::pixels::PixelView& from, cons
     return true;
 }
 
-HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD trans) {
+HRESULT tkp::ddraw::Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect,
+                                     DWORD trans) {
     if (trans & ~kBltFastSupported) {
         Unsupported("BltFast", trans);
         return DDERR_UNSUPPORTED;
     }
     if (!source) return DDERR_INVALIDPARAMS;
-    tkp_Surface* src = tkp::FindSurface(source);
+    tkp::ddraw::Surface* src = tkp::ddraw::FindSurface(source);
     if (!src) return DDERR_INVALIDOBJECT;
     // A promise about this source holds for this call only, whatever comes of it.
     std::vector<RECT> hinted;
@@ -155,22 +157,22 @@ HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPREC
     return DD_OK;
 }
 
-HRESULT tkp_Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
-                         LPDDBLTFX fx) {
+HRESULT tkp::ddraw::Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
+                                 LPDDBLTFX fx) {
     if (flags & ~kBltSupported) {
         Unsupported("Blt", flags);
         return DDERR_UNSUPPORTED;
     }
-    if ((flags & kBltNeedsFx) && (!fx || !tkp::BltFxSizeValid(fx->dwSize))) return DDERR_INVALIDPARAMS;
+    if ((flags & kBltNeedsFx) && (!fx || !tkp::ddraw::BltFxSizeValid(fx->dwSize))) return DDERR_INVALIDPARAMS;
     if ((flags & DDBLT_DDFX) && (fx->dwDDFX & ~DDBLTFX_MIRRORLEFTRIGHT)) {
         Unsupported("Blt effect", fx->dwDDFX);
         return DDERR_UNSUPPORTED;
     }
     const bool fill = (flags & DDBLT_COLORFILL) != 0;
-    tkp_Surface* src = nullptr;
+    tkp::ddraw::Surface* src = nullptr;
     if (!fill) {
         if (!source) return DDERR_INVALIDPARAMS;
-        src = tkp::FindSurface(source);
+        src = tkp::ddraw::FindSurface(source);
         if (!src) return DDERR_INVALIDOBJECT;
     }
     if (HRESULT state = BlitChecks(src, (flags & DDBLT_WAIT) != 0); state != DD_OK) return state;

@@ -73,7 +73,7 @@ bool decodeFromFile(LPCSTR name, tkp::image::BmpImage* image, int coverW = 0, in
 // filled with fill; null (reported) when out of memory.
 HANDLE scaledBitmap(LPCSTR name, const tkp::image::BmpImage& image, int width, int height, int x, int y,
                     int w, int h, std::uint32_t fill) {
-    auto bitmap = std::make_unique<tkp_GdiBitmap>();
+    auto bitmap = std::make_unique<tkp::gdi::GdiBitmap>();
     bitmap->width = width;
     bitmap->height = height;
     bitmap->bitsPerPixel = image.bitsPerPixel;
@@ -129,7 +129,7 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
     }
     if (width != image.width || height != image.height)
         return scaledBitmap(name, image, width, height, 0, 0, width, height, 0);
-    auto bitmap = std::make_unique<tkp_GdiBitmap>();
+    auto bitmap = std::make_unique<tkp::gdi::GdiBitmap>();
     bitmap->width = width;
     bitmap->height = height;
     bitmap->bitsPerPixel = image.bitsPerPixel;
@@ -138,7 +138,7 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
     return handle;
 }
 
-HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background) {
+HANDLE tkp::gdi::LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background) {
     if (!path || IS_INTRESOURCE(path) || cx < 1 || cy < 1 || cx > tkp::image::kBmpMaxSide ||
         cy > tkp::image::kBmpMaxSide || !(tolerance >= 0)) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -164,10 +164,10 @@ HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLOR
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
     // A deleted or foreign handle is refused, not followed.
-    if (!tkp_GdiIsLive(object) || object->kind != tkp_GdiKind::Bitmap) return 0;
+    if (!tkp::gdi::GdiIsLive(object) || object->kind != tkp::gdi::GdiKind::Bitmap) return 0;
     if (!buffer) return int(sizeof(BITMAP));
     if (size < int(sizeof(BITMAP))) return 0;
-    const auto* bitmap = static_cast<const tkp_GdiBitmap*>(object);
+    const auto* bitmap = static_cast<const tkp::gdi::GdiBitmap*>(object);
     BITMAP bm{};
     bm.bmType = 0;
     bm.bmWidth = bitmap->width;

@@ -6,29 +6,29 @@
 #include "platform/pixels/blit_rows.h"
 #include "platform/pixels/pixel565.h"
 
-namespace tkp {
+namespace tkp::gdi {
 
 namespace {
 
 // A bitmap whose pixel store is shorter than its size says counts as empty.
-bool BitmapUsable(const tkp_GdiBitmap* b) {
+bool BitmapUsable(const tkp::gdi::GdiBitmap* b) {
     return b->width > 0 && b->height > 0 &&
            b->pixels.size() >= static_cast<std::size_t>(b->width) * static_cast<std::size_t>(b->height);
 }
 
 }  // namespace
 
-int TargetWidth(const tkp_DC* dc) {
+int TargetWidth(const tkp::gdi::DC* dc) {
     if (dc->memory) return BitmapUsable(dc->bitmap) ? dc->bitmap->width : 0;
     return dc->surface.width;
 }
 
-int TargetHeight(const tkp_DC* dc) {
+int TargetHeight(const tkp::gdi::DC* dc) {
     if (dc->memory) return BitmapUsable(dc->bitmap) ? dc->bitmap->height : 0;
     return dc->surface.height;
 }
 
-void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
+void FillBox(tkp::gdi::DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
     y0 = std::max(y0, 0);
     y1 = std::min(y1, TargetHeight(dc) - 1);
     x0 = std::max(x0, 0);
@@ -51,11 +51,11 @@ void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
     }
 }
 
-void FillSpan(tkp_DC* dc, int y, int x0, int x1, COLORREF colour) {
+void FillSpan(tkp::gdi::DC* dc, int y, int x0, int x1, COLORREF colour) {
     FillBox(dc, x0, y, x1, y, colour);
 }
 
-COLORREF ReadPixel(const tkp_DC* dc, int x, int y) {
+COLORREF ReadPixel(const tkp::gdi::DC* dc, int x, int y) {
     if (x < 0 || y < 0 || x >= TargetWidth(dc) || y >= TargetHeight(dc)) return CLR_INVALID;
     if (dc->memory)
         return pixels::ColorrefOfXrgb(
@@ -63,47 +63,48 @@ COLORREF ReadPixel(const tkp_DC* dc, int x, int y) {
     return pixels::ColorrefOf565(dc->surface.Row(y)[x]);
 }
 
-}  // namespace tkp
+}  // namespace tkp::gdi
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
-    if (!d || x < 0 || y < 0 || x >= tkp::TargetWidth(d) || y >= tkp::TargetHeight(d)) return CLR_INVALID;
-    tkp::FillSpan(d, y, x, x, colour);
-    return tkp::ReadPixel(d, x, y);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    if (!d || x < 0 || y < 0 || x >= tkp::gdi::TargetWidth(d) || y >= tkp::gdi::TargetHeight(d))
+        return CLR_INVALID;
+    tkp::gdi::FillSpan(d, y, x, x, colour);
+    return tkp::gdi::ReadPixel(d, x, y);
 }
 
 COLORREF GetPixel(HDC dc, int x, int y) {
-    tkp_DC* d = tkp::FindDC(dc);
-    return d ? tkp::ReadPixel(d, x, y) : CLR_INVALID;
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    return d ? tkp::gdi::ReadPixel(d, x, y) : CLR_INVALID;
 }
 
-int tkp_DC_Width(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
-    return d ? tkp::TargetWidth(d) : 0;
+int tkp::gdi::DcWidth(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    return d ? tkp::gdi::TargetWidth(d) : 0;
 }
 
-int tkp_DC_Height(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
-    return d ? tkp::TargetHeight(d) : 0;
+int tkp::gdi::DcHeight(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    return d ? tkp::gdi::TargetHeight(d) : 0;
 }
 
 namespace {
 
 // Mixes colour into one pixel of a DC already looked up.
-void blendPixel(tkp_DC* d, int x, int y, COLORREF colour, int alpha) {
-    COLORREF under = tkp::ReadPixel(d, x, y);
+void blendPixel(tkp::gdi::DC* d, int x, int y, COLORREF colour, int alpha) {
+    COLORREF under = tkp::gdi::ReadPixel(d, x, y);
     if (under == CLR_INVALID) return;
     const unsigned a = static_cast<unsigned>(std::min(alpha, 255));
     COLORREF mixed = tkp::pixels::Mix8(GetRValue(colour), GetRValue(under), a) |
                      tkp::pixels::Mix8(GetGValue(colour), GetGValue(under), a) << 8 |
                      tkp::pixels::Mix8(GetBValue(colour), GetBValue(under), a) << 16;
-    tkp::FillSpan(d, y, x, x, mixed);
+    tkp::gdi::FillSpan(d, y, x, x, mixed);
 }
 
 }  // namespace
 
-void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha) {
-    tkp_DC* d = tkp::FindDC(dc);
+void tkp::gdi::DcBlend(HDC dc, int x, int y, COLORREF colour, int alpha) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d || alpha <= 0) return;
     blendPixel(d, x, y, colour, alpha);
 }
@@ -142,15 +143,15 @@ void blendRun(Pixel* out, const std::uint8_t* coverage, int n, Pixel solid, Mix 
 
 }  // namespace
 
-void tkp_DC_BlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
-                      COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
+void tkp::gdi::DcBlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
+                           COLORREF colour) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d || !coverage || n <= 0 || rows <= 0) return;
     // The part of the block inside the target.
     const long long i0 = std::max(0LL, -static_cast<long long>(x));
-    const long long i1 = std::min<long long>(n, static_cast<long long>(tkp::TargetWidth(d)) - x);
+    const long long i1 = std::min<long long>(n, static_cast<long long>(tkp::gdi::TargetWidth(d)) - x);
     const long long j0 = std::max(0LL, -static_cast<long long>(y));
-    const long long j1 = std::min<long long>(rows, static_cast<long long>(tkp::TargetHeight(d)) - y);
+    const long long j1 = std::min<long long>(rows, static_cast<long long>(tkp::gdi::TargetHeight(d)) - y);
     if (i0 >= i1 || j0 >= j1) return;
     const int count = static_cast<int>(i1 - i0);
     const unsigned r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
@@ -168,13 +169,13 @@ void tkp_DC_BlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n,
     }
 }
 
-void tkp_DC_FillSolid(HDC dc, const RECT& r, COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
+void tkp::gdi::DcFillSolid(HDC dc, const RECT& r, COLORREF colour) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d) return;
     const int top = std::max<int>(r.top, 0);
-    const int bottom = std::min<int>(r.bottom, tkp::TargetHeight(d));
+    const int bottom = std::min<int>(r.bottom, tkp::gdi::TargetHeight(d));
     // Columns limited to just outside the target, so that right - 1 cannot overflow.
     const int left = std::max<int>(r.left, -1);
-    const int right = std::min<int>(r.right, tkp::TargetWidth(d) + 1);
-    if (top < bottom) tkp::FillBox(d, left, top, right - 1, bottom - 1, colour);
+    const int right = std::min<int>(r.right, tkp::gdi::TargetWidth(d) + 1);
+    if (top < bottom) tkp::gdi::FillBox(d, left, top, right - 1, bottom - 1, colour);
 }

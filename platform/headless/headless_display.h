@@ -22,7 +22,7 @@ struct Frame {
 
 void SetDisplayModes(const std::vector<tkp::base::backend::DisplayMode>& modes);
 // Back to the default modes and desktop; forgets the frames, the presentation size and a window
-// asked for with tkp_SetWindowedMode (which makes the modes those emulated for the window's size).
+// asked for with tkp::user::SetWindowedMode (which makes the modes those emulated for the window's size).
 void ResetDisplay();
 
 // The size SetDisplayMode last gave the presentation (0 x 0 before any).

@@ -64,25 +64,25 @@ void ShowMessageBox(const char* text, const char* caption, UINT type) {
 }  // namespace tkp::base::backend
 
 void tkp::headless::PointerMove(int x, int y) {
-    tkp::input::PointerMoved(x, y);
+    tkp::user::input::PointerMoved(x, y);
 }
 
 void tkp::headless::Button(int vkButton, bool down) {
     POINT p;
     GetCursorPos(&p);
-    tkp::input::PointerButton(vkButton, down, p.x, p.y);
+    tkp::user::input::PointerButton(vkButton, down, p.x, p.y);
 }
 
 void tkp::headless::Touch(int phase, int x, int y) {
-    tkp::input::Touch(phase, x, y);
+    tkp::user::input::Touch(phase, x, y);
 }
 
 void tkp::headless::Key(int vk, bool down) {
-    tkp::input::Key(vk, down);
+    tkp::user::input::Key(vk, down);
 }
 
 void tkp::headless::RequestClose() {
-    tkp::input::CloseRequested();
+    tkp::user::input::CloseRequested();
 }
 
 std::uint64_t tkp::headless::NowMs() {

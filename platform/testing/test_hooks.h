@@ -15,7 +15,7 @@
 namespace tkp::testing {
 
 // ---- surfaces ----------------------------------------------------------------------------------
-// Marks one surface lost (tkp_MarkSurfacesLost in ddraw.h marks them all).
+// Marks one surface lost (tkp::ddraw::MarkSurfacesLost in ddraw.h marks them all).
 void MarkSurfaceLost(LPDIRECTDRAWSURFACE surface);
 // The next count blits, fills and locks that involve the surface answer DDERR_WASSTILLDRAWING.
 void SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count);

@@ -57,7 +57,7 @@ void movePointer(int x, int y) {
 
 }  // namespace
 
-namespace tkp::input {
+namespace tkp::user::input {
 
 void PointerMoved(int x, int y) {
     movePointer(x, y);
@@ -127,8 +127,8 @@ void CloseRequested() {
 
 void Exposed() {
     auto& s = State();
-    tkp_Window* w = s.main;
+    tkp::user::Window* w = s.main;
     if (w != nullptr && w->visible) s.queue.SetPaint(s.main);
 }
 
-}  // namespace tkp::input
+}  // namespace tkp::user::input

@@ -46,7 +46,7 @@ bool badWindowFilter(HWND window) {
 
 bool take(MSG* msg, const MessageFilter& filter, bool remove) {
     tkp::base::backend::PumpEvents();
-    if (tkp::user::TakeCloseSignal()) tkp::input::CloseRequested();
+    if (tkp::user::TakeCloseSignal()) tkp::user::input::CloseRequested();
     auto& s = State();
     if (!s.queue.Take(msg, filter, remove, tkp::base::backend::NowMs())) return false;
     if (msg->message == WM_QUIT || msg->message == WM_PAINT || msg->message == WM_TIMER) msg->pt = s.cursor;

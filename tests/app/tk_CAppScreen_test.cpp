@@ -207,7 +207,9 @@ struct FakeEditor : tk_CAppEditor {
         messages.push_back(msg);
         if (msg == WM_KEYDOWN && wParam == VK_ESCAPE) on = false;
     }
-    void DrawOverlay(IDirectDrawSurface* back) override { tkp_LockedSurface(back).at(757, 12) = 0xFFFF; }
+    void DrawOverlay(IDirectDrawSurface* back) override {
+        tkp::ddraw::LockedSurface(back).at(757, 12) = 0xFFFF;
+    }
 };
 
 TEST_F(AppScreen, TheEditorSeamTakesTheF1ChordTheInputWhileOnAndDrawsItsOverlayLast) {
@@ -248,12 +250,13 @@ TEST_F(AppScreen, AFailedDisplaySetUpStopsExecuteWithACodeInsteadOfRunningThePro
 TEST_F(AppScreen, ALostDisplayIsRestoredWithTheSkinSheet) {
     ProbeApp app;
     app.watch = [](ProbeApp& a) {
-        tkp_LockedSurface px(tk_DSGN.rezia_dll_srf->SURFACE, DDLOCK_WAIT | DDLOCK_READONLY);
+        tkp::ddraw::LockedSurface px(tk_DSGN.rezia_dll_srf->SURFACE, DDLOCK_WAIT | DDLOCK_READONLY);
         return a.calls.back() + " " +
                Nums(px.ok() ? px.at(0, 0) : 0,
                     tkp::headless::FramePixel(400, 5) == tkp::pixels::XrgbOf565(500));
     };
-    EXPECT_EQ(Run(app, "800 600\n2 16", {[](ProbeApp&) { tkp_MarkSurfacesLost(); }, Idle, Escape}), 0);
+    EXPECT_EQ(Run(app, "800 600\n2 16", {[](ProbeApp&) { tkp::ddraw::MarkSurfacesLost(); }, Idle, Escape}),
+              0);
     EXPECT_EQ(app.seen + Nums(tkp::headless::FrameCount()),
               "Init2 63488,0|Do_RESTORE_SRF 63488,0|Do_RESTORE_SRF 63488,1|2");
 }

@@ -91,7 +91,7 @@ TEST_F(SheetTest, CopiesStretchOverTheSurfaceAndFailedRefillsLeaveItAndSaySo) {
     EXPECT_EQ(said(DDRefillSurface_stretch(s, "missing.bmp", 48, 32)), Nums(kEFail) + " said");
     EXPECT_EQ(PixelsOf(s), Raw(48 * 32, 0x1234));
     {
-        tkp_LockedSurface busy(s);
+        tkp::ddraw::LockedSurface busy(s);
         EXPECT_EQ(said(DDRefillSurface(s, "SHEET.BMP")), Nums(DDERR_SURFACEBUSY) + " said");
         EXPECT_EQ(said(DDRefillSurface_stretch(s, "SHEET.BMP", 48, 32)), Nums(DDERR_SURFACEBUSY) + " said");
     }
@@ -113,7 +113,7 @@ TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
     EXPECT_EQ(one.Pixel(0, 0), 0);
     // A surface that cannot be locked has no answer.
     {
-        tkp_LockedSurface busy(s.get());
+        tkp::ddraw::LockedSurface busy(s.get());
         EXPECT_EQ(DDPixelOfColour(s.get(), RGB(255, 255, 255)), CLR_INVALID);
     }
     EXPECT_EQ(DDSetSourceColourKey(s.get(), RGB(0, 255, 255)), DD_OK);

@@ -88,7 +88,7 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
         kIdle,
         [&](GameApp&) {
             look("Ctrl+F3");
-            tkp_MarkSurfacesLost();
+            tkp::ddraw::MarkSurfacesLost();
         },
         kIdle,
         kIdle,
@@ -141,7 +141,7 @@ std::vector<std::uint64_t> PlayedFrames(bool keep) {
                 ClickOn(a.FindCHLWithID(602));
                 Press(VK_F1);
             }
-            if (p == 3) tkp_MarkSurfacesLost();
+            if (p == 3) tkp::ddraw::MarkSurfacesLost();
             DragOnto(a, 2 * p, p == 0 ? 5 : 2 * p + 1);
         });
         steps.insert(steps.end(), {frame, kIdle, frame});

@@ -13,7 +13,7 @@ namespace tk_test {
 namespace {
 
 const LOGFONTA& Logfont(HFONT font) {
-    return static_cast<const tkp_GdiFont*>(static_cast<const tkp_GdiObject*>(font))->logfont;
+    return static_cast<const tkp::text::GdiFont*>(static_cast<const tkp::gdi::GdiObject*>(font))->logfont;
 }
 
 // Every name font as "height/width/weight/charset/pitch/face", the common one first; "-" for none.

@@ -56,7 +56,7 @@ TEST(DirectDraw, TheBackBufferGoesWithItsPrimary) {
 // LoadImageA, which share the surfaces' limits.)
 TEST(DirectDraw, OffscreenSurfacesStartZeroed) {
     tk_test::Session session;
-    LPDIRECTDRAWSURFACE s = tkp_CreateOffscreenSurface(session.dd, 3, 2);
+    LPDIRECTDRAWSURFACE s = tkp::ddraw::CreateOffscreenSurface(session.dd, 3, 2);
     EXPECT_EQ(tk_test::PixelsOf(s), std::vector<std::uint16_t>(6, 0));
     s->Release();
 }
@@ -78,7 +78,7 @@ TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
     // Surfaces outlive their DirectDraw object.
     LPDIRECTDRAW dd = nullptr;
     ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
-    s = tkp_CreateOffscreenSurface(dd, 7, 3);
+    s = tkp::ddraw::CreateOffscreenSurface(dd, 7, 3);
     EXPECT_EQ(dd->Release(), 0u);
     EXPECT_EQ(s->Release(), 0u);
 }
@@ -92,7 +92,7 @@ TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
     tk_test::Session session;
     auto shown = [] { return tkp::headless::LastFrame().pixels; };
     auto paint = [](LPDIRECTDRAWSURFACE s, int x, int y, std::uint16_t v) {
-        tkp_LockedSurface px(s);
+        tkp::ddraw::LockedSurface px(s);
         px.at(x, y) = v;
     };
     auto copy = [&] {
@@ -122,13 +122,13 @@ TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
     const RECT hinted[] = {{100, 100, 140, 120}, {0, 590, 10, 600}};
     paint(session.back, 120, 110, 0x0F0F);
     paint(session.back, 5, 595, 0x0F0F);
-    tkp_HintFrameChanges(session.back, hinted, 2);
+    tkp::ddraw::HintFrameChanges(session.back, hinted, 2);
     EXPECT_EQ(copy(), DD_OK);
     EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
     paint(session.back, 700, 50, 0x0F0F);
     EXPECT_EQ(copy(), DD_OK);
     EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
-    tkp_MarkSurfacesLost();
+    tkp::ddraw::MarkSurfacesLost();
     EXPECT_EQ(copy(), DDERR_SURFACELOST);
     ASSERT_EQ(session.primary->Restore(), DD_OK);
     paint(session.back, 5, 5, 0xFFFF);
