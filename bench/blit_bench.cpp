@@ -21,7 +21,7 @@ constexpr std::size_t kBytes = std::size_t{kWidth} * kHeight * 2;
 // A sprite-like picture: bands of colour with about a third of the pixels the key colour.
 void Paint(LPDIRECTDRAWSURFACE s) {
     {
-        tkp_LockedSurface px(s);
+        tkp::ddraw::LockedSurface px(s);
         for (int y = 0; y < px.height(); ++y)
             for (int x = 0; x < px.width(); ++x)
                 px.at(x, y) = ((x / 7 + y / 5) % 3 == 0) ? 0xF81F : static_cast<std::uint16_t>(x * 31 + y);
@@ -37,9 +37,9 @@ struct Surfaces {
     LPDIRECTDRAWSURFACE dst = nullptr;
     Surfaces() {
         DirectDrawCreate(nullptr, &dd, nullptr);
-        src = tkp_CreateOffscreenSurface(dd, kWidth, kHeight);
-        half = tkp_CreateOffscreenSurface(dd, kWidth / 2, kHeight / 2);
-        dst = tkp_CreateOffscreenSurface(dd, kWidth, kHeight);
+        src = tkp::ddraw::CreateOffscreenSurface(dd, kWidth, kHeight);
+        half = tkp::ddraw::CreateOffscreenSurface(dd, kWidth / 2, kHeight / 2);
+        dst = tkp::ddraw::CreateOffscreenSurface(dd, kWidth, kHeight);
         Paint(src);
         Paint(half);
     }

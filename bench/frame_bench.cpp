@@ -117,17 +117,17 @@ class BenchApp : public CKartolaApp {
             case 2:
                 for (int pair = 0; pair < 10; ++pair) PairFound(pair);
                 // The menu comes under the right button.
-                tkp_HeadlessPointerMove(m_ScrCX, m_ScrCY);
-                tkp_HeadlessButton(VK_RBUTTON, true);
-                tkp_HeadlessButton(VK_RBUTTON, false);
+                tkp::headless::PointerMove(m_ScrCX, m_ScrCY);
+                tkp::headless::Button(VK_RBUTTON, true);
+                tkp::headless::Button(VK_RBUTTON, false);
                 break;
             case 3:
                 // The pointer over the card-set row opens its list beside the menu.
                 for (int i = 0; i < dui_Main.volby.count; ++i) {
                     const tk_TVOLBA* entry = dui_Main.EntryAt(i);
                     if (entry->id == kMenuSets && entry->rect2_mode == 0)
-                        tkp_HeadlessPointerMove((entry->rect.left + entry->rect.right) / 2,
-                                                (entry->rect.top + entry->rect.bottom) / 2);
+                        tkp::headless::PointerMove((entry->rect.left + entry->rect.right) / 2,
+                                                   (entry->rect.top + entry->rect.bottom) / 2);
                 }
                 break;
             case 5:
@@ -165,7 +165,7 @@ class BenchApp : public CKartolaApp {
             everything = std::min(everything, FrameRound(rest));
             TheTableClear().SetOnlyChangesOn(true);
         }
-        if (!shotPath.empty()) tkp_HeadlessSaveFramePng(shotPath.c_str());
+        if (!shotPath.empty()) tkp::headless::SaveFramePng(shotPath.c_str());
     }
     int tick_ = 0;
 };

@@ -71,12 +71,12 @@ std::vector<std::uint16_t> picture(int w, int h, int seed) {
 enum class Change { None, SmallBlock, Whole };
 
 void run(const char* name, int w, int h, Change change, const std::string& serverPid) {
-    tkp::backend::SetPresentationSize(w, h);
+    tkp::base::backend::SetPresentationSize(w, h);
     std::vector<std::uint16_t> frame = picture(w, h, 0);
     std::vector<std::uint16_t> other = picture(w, h, 7);
     // Settle: the first frame after a size change is drawn whole.
-    tkp::backend::Present(frame.data(), w, h, w * 2);
-    tkp::backend::PumpEvents();
+    tkp::base::backend::Present(frame.data(), w, h, w * 2);
+    tkp::base::backend::PumpEvents();
     const double ms = memcpyMs(frame.size() * 2);
     const double c0 = processCpuSeconds(), x0 = otherCpuSeconds(serverPid);
     for (int i = 0; i < kFrames; ++i) {
@@ -91,8 +91,8 @@ void run(const char* name, int w, int h, Change change, const std::string& serve
                 std::fill(row + bx + 2, row + bx + 302, static_cast<std::uint16_t>(0xF800 + i));
             }
         }
-        tkp::backend::Present(frame.data(), w, h, w * 2);
-        tkp::backend::PumpEvents();
+        tkp::base::backend::Present(frame.data(), w, h, w * 2);
+        tkp::base::backend::PumpEvents();
     }
     const double own = (processCpuSeconds() - c0) * 1000 / kFrames;
     const double server = (otherCpuSeconds(serverPid) - x0) * 1000 / kFrames;
@@ -108,9 +108,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string serverPid = argv[1];
-    if (!tkp::backend::CreateMainWindow(nullptr, "Present Bench")) return 1;
-    const auto screen = tkp::backend::DesktopSize();
-    for (int i = 0; i < 20; ++i) tkp::backend::PumpEvents();
+    if (!tkp::base::backend::CreateMainWindow(nullptr, "Present Bench")) return 1;
+    const auto screen = tkp::base::backend::DesktopSize();
+    for (int i = 0; i < 20; ++i) tkp::base::backend::PumpEvents();
     std::printf("screen %dx%d, %d frames each, CPU per presented frame (process + X server)\n", screen.width,
                 screen.height, kFrames);
     run("1:1, nothing changed", screen.width, screen.height, Change::None, serverPid);
@@ -119,6 +119,6 @@ int main(int argc, char** argv) {
     run("scaled, nothing changed", 800, 600, Change::None, serverPid);
     run("scaled, a 300x40 block moves", 800, 600, Change::SmallBlock, serverPid);
     run("scaled, whole frame changes", 800, 600, Change::Whole, serverPid);
-    tkp::backend::DestroyMainWindow(nullptr);
+    tkp::base::backend::DestroyMainWindow(nullptr);
     return 0;
 }

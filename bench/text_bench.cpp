@@ -12,7 +12,7 @@ namespace {
 void FiftyLabels(benchmark::State& state) {
     LPDIRECTDRAW dd = nullptr;
     DirectDrawCreate(nullptr, &dd, nullptr);
-    LPDIRECTDRAWSURFACE surface = tkp_CreateOffscreenSurface(dd, 1024, 768);
+    LPDIRECTDRAWSURFACE surface = tkp::ddraw::CreateOffscreenSurface(dd, 1024, 768);
     HFONT bold = CreateFontA(22, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Verdana");
     HFONT narrow = CreateFontA(22, 6, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Verdana");
     HFONT plain = CreateFontA(18, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Verdana");

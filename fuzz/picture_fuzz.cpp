@@ -8,14 +8,15 @@
 #include "platform/image/picture_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    tkp_BmpImage img;
+    tkp::image::BmpImage img;
     const char* reason = nullptr;
-    const bool ok = tkp_DecodePictureFile(data, size, &img, &reason);
+    const bool ok = tkp::image::DecodePictureFile(data, size, &img, &reason);
     if (ok != !img.pixels.empty() || (!ok && !reason)) std::abort();
-    if (ok && (img.width < 1 || img.height < 1 || std::int64_t(img.width) * img.height > tkp_kBmpMaxPixels ||
+    if (ok && (img.width < 1 || img.height < 1 ||
+               std::int64_t(img.width) * img.height > tkp::image::kBmpMaxPixels ||
                img.pixels.size() != std::size_t(img.width) * std::size_t(img.height)))
         std::abort();
-    const int orientation = tkp_ExifOrientation(data, size);
+    const int orientation = tkp::image::ExifOrientation(data, size);
     if (orientation < 1 || orientation > 8) std::abort();
     return 0;
 }

@@ -32,14 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const int bits = bytes[0] & 2 ? 16 : 8;
     const int rate = bytes[1] | bytes[2] << 8 | bytes[3] << 16;
     const int device = 8000 + (bytes[4] | bytes[5] << 8) % 40001;
-    const tkp::PcmFormat format{channels, rate, bits, channels * bits / 8};
+    const tkp::dsound::PcmFormat format{channels, rate, bits, channels * bits / 8};
     const std::uint8_t* data = bytes + 6;
     const std::size_t frames = (size - 6) / static_cast<std::size_t>(format.blockAlign);
-    if (tkp_SoundTooLong(frames, rate)) return 0;
+    if (tkp::dsound::SoundTooLong(frames, rate)) return 0;
 
     std::vector<std::int16_t> out;
-    require(tkp::ConvertToDevice(data, size - 6, format, device, &out));
-    const std::size_t count = tkp::DeviceFrameCount(frames, rate, device);
+    require(tkp::dsound::ConvertToDevice(data, size - 6, format, device, &out));
+    const std::size_t count = tkp::dsound::DeviceFrameCount(frames, rate, device);
     require(out.size() == 2 * count);
     // Every device frame's time lies inside the sound, and the next one's would not.
     require(static_cast<std::uint64_t>(count) * static_cast<std::uint64_t>(rate) >=

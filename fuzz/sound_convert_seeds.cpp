@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
         {"stereo16_22050", Seed(3, 22050, 48000, 400)},
         {"mono16_48000_down", Seed(2, 48000, 22050, 256)},
         {"stereo8_1hz", Seed(1, 1, 8000, 20)},
-        {"mono8_100hz_longest", Seed(0, 100, 8000, 100 * tkp_kSoundMaxSeconds)},
-        {"mono8_100hz_too_long", Seed(0, 100, 8000, 100 * tkp_kSoundMaxSeconds + 1)},
+        {"mono8_100hz_longest", Seed(0, 100, 8000, 100 * tkp::dsound::kSoundMaxSeconds)},
+        {"mono8_100hz_too_long", Seed(0, 100, 8000, 100 * tkp::dsound::kSoundMaxSeconds + 1)},
         {"odd_trailing_byte", Seed(2, 8000, 8000, 11)},
     };
     for (const auto& [name, bytes] : seeds) {

@@ -58,7 +58,7 @@ bool CardFaceCache::Fill(Face& face, CKarta* card, int width, int height) {
         face.surface->Release();
         face.surface = nullptr;
     }
-    if (!face.surface) face.surface = tkp_CreateOffscreenSurface(tk_lpDD, width, height);
+    if (!face.surface) face.surface = tkp::ddraw::CreateOffscreenSurface(tk_lpDD, width, height);
     if (!face.surface) return false;
     DDBLTFX fx{};
     fx.dwSize = sizeof fx;

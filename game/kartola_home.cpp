@@ -36,7 +36,7 @@ std::set<std::string> readCopied(const fs::path& user, std::string* problems) {
     const std::string path = (user / kCopiedList).string();
     std::vector<std::uint8_t> bytes;
     const char* why = nullptr;
-    if (!tkp_ReadRegularFile(path.c_str(), kCopiedListMaxBytes, &bytes, nullptr, &why)) {
+    if (!tkp::kernel::ReadRegularFile(path.c_str(), kCopiedListMaxBytes, &bytes, nullptr, &why)) {
         std::error_code ec;
         if (fs::exists(fs::symlink_status(path, ec)))
             *problems += "the list of copied card sets " + path + " is ignored: " + (why ? why : "") + "\n";

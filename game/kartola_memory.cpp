@@ -29,7 +29,7 @@ void GameMemory::Load() {
         TK_LOG("GameMemory; not a small file, ignored", path_.c_str());
         return;
     }
-    std::FILE* f = tkp_OpenRegularStream(path_.c_str());
+    std::FILE* f = tkp::kernel::OpenRegularStream(path_.c_str());
     if (!f) return;
     std::string text(static_cast<std::size_t>(st.st_size), '\0');
     text.resize(std::fread(text.data(), 1, text.size(), f));

@@ -68,5 +68,5 @@ void TableClear::HintChanges(IDirectDrawSurface* back) {
     std::int64_t area = 0;
     for (const RECT& r : hint_) area += std::int64_t{r.right - r.left} * (r.bottom - r.top);
     if (area >= std::int64_t{width_} * height_) return;
-    tkp_HintFrameChanges(back, hint_.data(), static_cast<int>(hint_.size()));
+    tkp::ddraw::HintFrameChanges(back, hint_.data(), static_cast<int>(hint_.size()));
 }

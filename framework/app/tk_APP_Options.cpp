@@ -141,6 +141,6 @@ int tk_APP_CommandLine(int argc, char** argv, const char* program, const char* a
         tk_APP_DefaultWindowSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), &o.window_w,
                                  &o.window_h);
     }
-    tkp_SetWindowedMode(o.window_w, o.window_h);
+    tkp::user::SetWindowedMode(o.window_w, o.window_h);
     return -1;
 }

@@ -70,7 +70,7 @@ bool tk_APP_ReadSettings(const char* path, tk_TAppSettings* s) {
         TK_LOG("tk_APP_ReadSettings; not a file, ignored", path);
         return false;
     }
-    std::FILE* f = tkp_OpenRegularStream(path);
+    std::FILE* f = tkp::kernel::OpenRegularStream(path);
     if (!f) return false;
     std::string line;
     int a = 0, b = 0;

@@ -27,7 +27,7 @@ std::string hresult(HRESULT r) {
 // text logged when the surface cannot be created.
 int writeScaled(IDirectDraw* dd, IDirectDrawSurface* src, RECT from, int width, int height, const char* file,
                 const char* failed, const tk_BMP_Refill& refill) {
-    IDirectDrawSurface* scaled = tkp_CreateOffscreenSurface(dd, width, height);
+    IDirectDrawSurface* scaled = tkp::ddraw::CreateOffscreenSurface(dd, width, height);
     if (!scaled) {
         TK_LOG(failed, width, height);
         return 0;

@@ -37,7 +37,7 @@ HRESULT tk_BMP_AverageOnto(IDirectDrawSurface* dst, IDirectDrawSurface* src, REC
     if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return DDERR_INVALIDRECT;
     std::vector<std::uint32_t> in(static_cast<std::size_t>(sw) * static_cast<std::size_t>(sh));
     {
-        tkp_LockedSurface px(src, DDLOCK_WAIT | DDLOCK_READONLY);
+        tkp::ddraw::LockedSurface px(src, DDLOCK_WAIT | DDLOCK_READONLY);
         if (!px.ok()) return lockFailure(src);
         if (!px.inside(from.left, from.top) || !px.inside(from.right - 1, from.bottom - 1))
             return DDERR_INVALIDRECT;
@@ -48,8 +48,8 @@ HRESULT tk_BMP_AverageOnto(IDirectDrawSurface* dst, IDirectDrawSurface* src, REC
         }
     }
     std::vector<std::uint32_t> scaled(static_cast<std::size_t>(dw) * static_cast<std::size_t>(dh));
-    if (!tkp_ScaleArea(in.data(), sw, sh, sw, scaled.data(), dw, dh, dw)) return DDERR_INVALIDPARAMS;
-    tkp_LockedSurface px(dst, DDLOCK_WAIT);
+    if (!tkp::image::ScaleArea(in.data(), sw, sh, sw, scaled.data(), dw, dh, dw)) return DDERR_INVALIDPARAMS;
+    tkp::ddraw::LockedSurface px(dst, DDLOCK_WAIT);
     if (!px.ok()) return lockFailure(dst);
     const std::uint32_t* value = scaled.data();
     for (int y = 0; y < dh; ++y) {

@@ -32,7 +32,7 @@ std::uint32_t le(const unsigned char* p, int bytes) {
 // larger than width x height, long enough for its rows when they are stored plain. Only the
 // header is read, so that a file made to look like a thumbnail costs nothing to refuse.
 bool usable(const char* thumbnail, int width, int height) {
-    std::FILE* f = tkp_OpenRegularStream(thumbnail);
+    std::FILE* f = tkp::kernel::OpenRegularStream(thumbnail);
     if (!f) return false;
     unsigned char h[54] = {};
     const std::size_t got = std::fread(h, 1, sizeof h, f);

@@ -58,7 +58,7 @@ int tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* surface, int x1, int y1
         notWritten("TSKW ERROR: surface format refused", file, "not 16-bit RGB");
         return 0;
     }
-    tkp_LockedSurface pixels(surface, DDLOCK_WAIT | DDLOCK_READONLY);
+    tkp::ddraw::LockedSurface pixels(surface, DDLOCK_WAIT | DDLOCK_READONLY);
     if (!pixels.ok()) {
         notWritten("TSKW ERROR: surface pixels cannot be read", file,
                    surface->IsLost() != DD_OK ? "the surface was lost" : "the surface cannot be locked");

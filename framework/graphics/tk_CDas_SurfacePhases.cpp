@@ -10,7 +10,7 @@ namespace {
 
 // Reads pixel (x, y) into *colour; false (colour unchanged) without a lock or outside the surface.
 bool readPixel(IDirectDrawSurface* surface, int x, int y, WORD* colour, const char* refused) {
-    tkp_LockedSurface pixels(surface);
+    tkp::ddraw::LockedSurface pixels(surface);
     if (!pixels.ok()) return false;
     if (!pixels.inside(x, y)) {
         TK_LOG_ERR(refused);
@@ -47,7 +47,7 @@ tk_TFAZA tk_CDas_Surface::ZAMERAJ_FAZU(int x, int y) {
         TK_LOG_ERR("tk_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL");
         return f;
     }
-    tkp_LockedSurface px(SURFACE);
+    tkp::ddraw::LockedSurface px(SURFACE);
     if (!px.ok()) return f;
     if (!px.inside(x, y)) {
         TK_LOG_ERR("tk_CDas_Surface::ZAMERAJ_FAZU() - bod mimo SURFACE");

@@ -16,7 +16,7 @@ HBITMAP loadBitmap(const char* name, int width, int height) {
 
 // A new surface of the given size (0 x 0: the bitmap's) holding the bitmap.
 IDirectDrawSurface* createFilled(IDirectDraw* dd, HBITMAP bitmap, int width, int height) {
-    IDirectDrawSurface* surface = tkp_CreateOffscreenSurface(dd, width, height);
+    IDirectDrawSurface* surface = tkp::ddraw::CreateOffscreenSurface(dd, width, height);
     if (surface) DDCopyBitmap(surface, bitmap, 0, 0, 0, 0);
     DeleteObject(bitmap);
     return surface;
@@ -58,7 +58,7 @@ IDirectDrawSurface* DDCreateSurfaceFromPictureInBox(IDirectDraw* dd, const char*
                                                     int height) {
     constexpr double kSameShape = 0.02;
     auto* bitmap =
-        static_cast<HBITMAP>(tkp_LoadPictureInBox(path, width, height, kSameShape, RGB(255, 255, 255)));
+        static_cast<HBITMAP>(tkp::gdi::LoadPictureInBox(path, width, height, kSameShape, RGB(255, 255, 255)));
     if (!bitmap) return nullptr;
     return createFilled(dd, bitmap, width, height);
 }

@@ -15,7 +15,7 @@ IDirectDrawSurface* DDCreateSurfaceFromBitmap_stretch(IDirectDraw* dd, const cha
 // A new width x height surface holding the picture file as a thumbnail shows it: stretched over
 // the surface when its aspect is within 2 % of the surface's, else fitted whole with its aspect
 // kept and centred on white. Null when the picture cannot be loaded; GetLastError says why
-// (tkp_LoadPictureInBox).
+// (tkp::gdi::LoadPictureInBox).
 IDirectDrawSurface* DDCreateSurfaceFromPictureInBox(IDirectDraw* dd, const char* path, int width, int height);
 // Releases the old surface (may be null), then loads the bitmap at its own size.
 IDirectDrawSurface* DDReplaceSurfaceFromBitmap(IDirectDraw* dd, IDirectDrawSurface* old, const char* name,

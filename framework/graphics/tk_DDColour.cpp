@@ -66,7 +66,7 @@ void fromResource(HRSRC resource, PALETTEENTRY* entries) {
 // Entries from a BMP file: the 1024 bytes after the headers go straight into the entries, and
 // those of the colour table get red and blue swapped into place. False when it does not open.
 bool fromFile(const char* name, PALETTEENTRY* entries) {
-    std::FILE* file = tkp_OpenRegularStream(name);
+    std::FILE* file = tkp::kernel::OpenRegularStream(name);
     if (!file) return false;
     BYTE fileHeader[14];
     BYTE info[kInfoHeaderSize];

@@ -79,7 +79,7 @@ void tk_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* w, int* h) {
     // The screen's context is taken while a frame is drawn on it, and a lost display can refuse it;
     // a scratch surface measures the same. Without either the text gets the stand-in size.
     if (!measureOn(tk_lpDDSPrimary, text, font, &width, &height)) {
-        IDirectDrawSurface* scratch = tk_lpDD ? tkp_CreateOffscreenSurface(tk_lpDD, 1, 1) : nullptr;
+        IDirectDrawSurface* scratch = tk_lpDD ? tkp::ddraw::CreateOffscreenSurface(tk_lpDD, 1, 1) : nullptr;
         if (!measureOn(scratch, text, font, &width, &height))
             TK_LOG_ERR("tk_glob_ZISTI_ROZMER_TEXTU: tk_lpDDSPrimary->GetDC() != DD_OK !");
         if (scratch) scratch->Release();
@@ -92,7 +92,7 @@ void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right) {
     text = orEmpty(text);
     int inkLeft = 0, inkRight = 0;
     // The advance and the line's height, on a scratch surface wide enough for the ink on both sides.
-    IDirectDrawSurface* probe = tkp_CreateOffscreenSurface(tk_lpDD, 1, 1);
+    IDirectDrawSurface* probe = tkp::ddraw::CreateOffscreenSurface(tk_lpDD, 1, 1);
     RECT measured{0, 0, 0, 0};
     int lineH = 0;
     if (probe) {
@@ -110,7 +110,7 @@ void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right) {
     const int pad = std::max(lineH, 8);
     const long long width = static_cast<long long>(advance) + 2LL * pad;
     IDirectDrawSurface* box = lineH > 0 && width <= 16384
-                                  ? tkp_CreateOffscreenSurface(tk_lpDD, static_cast<int>(width), lineH)
+                                  ? tkp::ddraw::CreateOffscreenSurface(tk_lpDD, static_cast<int>(width), lineH)
                                   : nullptr;
     bool drawn = false;
     if (box && DDSURFACE_ZMAZ(box, 0xFFFF) == DD_OK) {
@@ -123,7 +123,7 @@ void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right) {
         }
     }
     if (drawn) {
-        const tkp_LockedSurface pixels(box);
+        const tkp::ddraw::LockedSurface pixels(box);
         int first = pixels.ok() ? pixels.width() : 0, last = -1;
         for (int y = 0; pixels.ok() && y < pixels.height(); ++y) {
             const std::uint16_t* row = pixels.row(y);

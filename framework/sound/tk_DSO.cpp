@@ -17,7 +17,7 @@ void logLibraryMessage(const char* line) {
 
 int tk_DSO_INIT(HWND window) {
     if (tk_lpDS) return 1;
-    tkp_SetLibraryMessageSink(logLibraryMessage);
+    tkp::kernel::SetLibraryMessageSink(logLibraryMessage);
     if (DirectSoundCreate(nullptr, &tk_lpDS, nullptr) != DS_OK) {
         tk_lpDS = nullptr;
         TK_LOG_ERR("tk_DSO_INIT - CHYBA pri DirectSoundCreate, zvuky nebudu");

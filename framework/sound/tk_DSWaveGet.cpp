@@ -34,10 +34,10 @@ void logRefused(const char* function, const char* name, const char* reason) {
 // Only a regular file is read: a FIFO or device named like a sound is refused without waiting.
 BYTE* readWhole(const char* name, DWORD* length) {
     const char* why = nullptr;
-    std::FILE* f = name ? tkp_OpenRegularStream(name, &why) : nullptr;
+    std::FILE* f = name ? tkp::kernel::OpenRegularStream(name, &why) : nullptr;
     if (!f) {
         DSLOG(kFileFunction, "CHYBA pri otvoreni F", 0);
-        if (name && why == tkp_kNotRegularFile) logRefused(kFileFunction, name, why);
+        if (name && why == tkp::kernel::kNotRegularFile) logRefused(kFileFunction, name, why);
         return nullptr;
     }
     long n = -1;
@@ -76,7 +76,7 @@ bool asWave(const char* name, BYTE** whole, DWORD* length) {
     if (*length >= 4 && std::memcmp(*whole, "RIFF", 4) == 0) return true;
     std::vector<std::uint8_t> wave;
     const char* reason = nullptr;
-    const bool decoded = tkp_DecodeSoundToWave(*whole, *length, &wave, &reason);
+    const bool decoded = tkp::dsound::DecodeSoundToWave(*whole, *length, &wave, &reason);
     delete[] * whole;
     *whole = nullptr;
     BYTE* image = decoded ? new (std::nothrow) BYTE[wave.size()] : nullptr;
@@ -136,8 +136,8 @@ int DSGetWave_FILE_qr(BYTE** buffer, const char* name, WAVEFORMATEX* format, con
         return 0;
     }
     // A long sound at a low rate is a small file but a large buffer once converted.
-    if (tkp_SoundTooLong(bytes / found.nBlockAlign, static_cast<int>(found.nSamplesPerSec))) {
-        logRefused(kFileFunction, name, tkp_kSoundTooLong);
+    if (tkp::dsound::SoundTooLong(bytes / found.nBlockAlign, static_cast<int>(found.nSamplesPerSec))) {
+        logRefused(kFileFunction, name, tkp::dsound::kSoundTooLong);
         delete[] whole;
         return 0;
     }

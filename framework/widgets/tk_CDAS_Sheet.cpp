@@ -9,7 +9,7 @@ namespace {
 // Reads one 16-bit pixel of the sheet inside a lock; false without a lock or outside the sheet.
 bool ReadPixel(tk_CDas_Surface* sheet, int px, int py, WORD* out) {
     if (!sheet) return false;
-    tkp_LockedSurface pixels(sheet->SURFACE);
+    tkp::ddraw::LockedSurface pixels(sheet->SURFACE);
     if (!pixels.ok() || !pixels.inside(px, py)) return false;
     *out = pixels.at(px, py);
     return true;

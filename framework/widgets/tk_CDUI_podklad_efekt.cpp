@@ -55,7 +55,7 @@ void tk_CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* surface, RECT rect, 
     if (w < 1 || h < 1) return;
     const auto white = static_cast<std::uint16_t>(DDPixelOfColour(surface, RGB(255, 255, 255)));
     const auto black = static_cast<std::uint16_t>(DDPixelOfColour(surface, RGB(0, 0, 0)));
-    tkp_LockedSurface px(surface);
+    tkp::ddraw::LockedSurface px(surface);
     if (!px.ok()) return;
     if (border && !cut_top) px.span(x0, x0 + w - 1, y0, black);
     const long long n = (w - 2) / 2;
@@ -95,7 +95,7 @@ void tk_CDUI_podklad_efekt_B_mliecny(HDC dc, RECT rect) {
 }
 
 void tk_CDUI_podklad_efekt_B_mliecny(IDirectDrawSurface* surface, RECT rect) {
-    tkp_LockedSurface px(surface);
+    tkp::ddraw::LockedSurface px(surface);
     if (!px.ok()) return;
     const long long l = std::max<long long>(rect.left, 0), r = std::min<long long>(rect.right, px.width());
     const long long t = std::max<long long>(rect.top, 0), b = std::min<long long>(rect.bottom, px.height());

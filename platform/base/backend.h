@@ -7,7 +7,7 @@
 
 #include "platform/base/wintypes.h"
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 struct DisplayMode {
     int width;
@@ -71,4 +71,4 @@ struct PlayedSound {
 // A buffer started playing: the headless backend records it, the SDL backend ignores it.
 void AudioPlayed(const PlayedSound& sound);
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend

@@ -38,21 +38,27 @@ using LPUNKNOWN = IUnknown*;
 using LPDWORD = DWORD*;
 
 // Handles are pointers to the stand-in's own objects, opaque to the framework.
-struct tkp_Window;
-struct tkp_DC;
-struct tkp_GdiObject;
-struct tkp_Module;
-struct tkp_Resource;
-using HWND = tkp_Window*;
-using HDC = tkp_DC*;
-using HGDIOBJ = tkp_GdiObject*;
+namespace tkp::gdi {
+struct DC;
+struct GdiObject;
+}  // namespace tkp::gdi
+namespace tkp::kernel {
+struct Module;
+struct Resource;
+}  // namespace tkp::kernel
+namespace tkp::user {
+struct Window;
+}  // namespace tkp::user
+using HWND = tkp::user::Window*;
+using HDC = tkp::gdi::DC*;
+using HGDIOBJ = tkp::gdi::GdiObject*;
 using HPEN = HGDIOBJ;
 using HBRUSH = HGDIOBJ;
 using HFONT = HGDIOBJ;
 using HBITMAP = HGDIOBJ;
-using HINSTANCE = tkp_Module*;
+using HINSTANCE = tkp::kernel::Module*;
 using HMODULE = HINSTANCE;
-using HRSRC = tkp_Resource*;
+using HRSRC = tkp::kernel::Resource*;
 using HGLOBAL = void*;
 using HICON = void*;
 using HCURSOR = void*;

@@ -3,7 +3,7 @@
 // Surfaces live in our own memory. Blits never clip: a rectangle that leaves either surface, or is
 // inverted, answers DDERR_INVALIDRECT and touches nothing; an empty one draws nothing and answers
 // DD_OK. A blit onto the primary surface hands the primary's pixels to the backend to be shown.
-// Surfaces can be marked lost (tkp_MarkSurfacesLost) so that the restore paths really run.
+// Surfaces can be marked lost (tkp::ddraw::MarkSurfacesLost) so that the restore paths really run.
 //
 // Sections (banners "// ---- name"): identifiers, result codes, flags, records, interfaces, entry
 // point and loss.
@@ -21,32 +21,34 @@ using LPDIRECTDRAW = IDirectDraw*;
 using LPDIRECTDRAWSURFACE = IDirectDrawSurface*;
 using LPDIRECTDRAWPALETTE = IDirectDrawPalette*;
 
+namespace tkp::ddraw {
 // ---- result codes ------------------------------------------------------------------------------
-constexpr HRESULT tkp_MakeDDHResult(int code) {
+constexpr HRESULT MakeDDHResult(int code) {
     return static_cast<HRESULT>(0x88760000u | static_cast<DWORD>(code));
 }
+}  // namespace tkp::ddraw
 
 constexpr HRESULT DD_OK = 0;
 constexpr HRESULT DDERR_GENERIC = static_cast<HRESULT>(0x80004005u);
 constexpr HRESULT DDERR_UNSUPPORTED = static_cast<HRESULT>(0x80004001u);
 constexpr HRESULT DDERR_INVALIDPARAMS = static_cast<HRESULT>(0x80070057u);
 constexpr HRESULT DDERR_OUTOFMEMORY = static_cast<HRESULT>(0x8007000Eu);
-constexpr HRESULT DDERR_INVALIDCAPS = tkp_MakeDDHResult(100);
-constexpr HRESULT DDERR_INVALIDMODE = tkp_MakeDDHResult(120);
-constexpr HRESULT DDERR_INVALIDOBJECT = tkp_MakeDDHResult(130);
-constexpr HRESULT DDERR_INVALIDPIXELFORMAT = tkp_MakeDDHResult(145);
-constexpr HRESULT DDERR_INVALIDRECT = tkp_MakeDDHResult(150);
-constexpr HRESULT DDERR_NOCOOPERATIVELEVELSET = tkp_MakeDDHResult(212);
-constexpr HRESULT DDERR_NOEXCLUSIVEMODE = tkp_MakeDDHResult(225);
-constexpr HRESULT DDERR_NOTFOUND = tkp_MakeDDHResult(255);
-constexpr HRESULT DDERR_SURFACEBUSY = tkp_MakeDDHResult(430);
-constexpr HRESULT DDERR_SURFACELOST = tkp_MakeDDHResult(450);
-constexpr HRESULT DDERR_WASSTILLDRAWING = tkp_MakeDDHResult(540);
-constexpr HRESULT DDERR_PRIMARYSURFACEALREADYEXISTS = tkp_MakeDDHResult(564);
-constexpr HRESULT DDERR_NOTLOCKED = tkp_MakeDDHResult(584);
-constexpr HRESULT DDERR_NODC = tkp_MakeDDHResult(586);
-constexpr HRESULT DDERR_IMPLICITLYCREATED = tkp_MakeDDHResult(588);
-constexpr HRESULT DDERR_DCALREADYCREATED = tkp_MakeDDHResult(620);
+constexpr HRESULT DDERR_INVALIDCAPS = tkp::ddraw::MakeDDHResult(100);
+constexpr HRESULT DDERR_INVALIDMODE = tkp::ddraw::MakeDDHResult(120);
+constexpr HRESULT DDERR_INVALIDOBJECT = tkp::ddraw::MakeDDHResult(130);
+constexpr HRESULT DDERR_INVALIDPIXELFORMAT = tkp::ddraw::MakeDDHResult(145);
+constexpr HRESULT DDERR_INVALIDRECT = tkp::ddraw::MakeDDHResult(150);
+constexpr HRESULT DDERR_NOCOOPERATIVELEVELSET = tkp::ddraw::MakeDDHResult(212);
+constexpr HRESULT DDERR_NOEXCLUSIVEMODE = tkp::ddraw::MakeDDHResult(225);
+constexpr HRESULT DDERR_NOTFOUND = tkp::ddraw::MakeDDHResult(255);
+constexpr HRESULT DDERR_SURFACEBUSY = tkp::ddraw::MakeDDHResult(430);
+constexpr HRESULT DDERR_SURFACELOST = tkp::ddraw::MakeDDHResult(450);
+constexpr HRESULT DDERR_WASSTILLDRAWING = tkp::ddraw::MakeDDHResult(540);
+constexpr HRESULT DDERR_PRIMARYSURFACEALREADYEXISTS = tkp::ddraw::MakeDDHResult(564);
+constexpr HRESULT DDERR_NOTLOCKED = tkp::ddraw::MakeDDHResult(584);
+constexpr HRESULT DDERR_NODC = tkp::ddraw::MakeDDHResult(586);
+constexpr HRESULT DDERR_IMPLICITLYCREATED = tkp::ddraw::MakeDDHResult(588);
+constexpr HRESULT DDERR_DCALREADYCREATED = tkp::ddraw::MakeDDHResult(620);
 
 // ---- flags -------------------------------------------------------------------------------------
 constexpr DWORD DDSCL_FULLSCREEN = 0x00000001;
@@ -268,6 +270,8 @@ struct IDirectDraw {
 // guid must be null (the default driver); outer must be null.
 HRESULT DirectDrawCreate(GUID* guid, LPDIRECTDRAW* directDraw, IUnknown* outer);
 
+namespace tkp::ddraw {
 // Marks every surface lost (the SDL backend calls it when the display is lost). Call on the
 // program's thread.
-void tkp_MarkSurfacesLost();
+void MarkSurfacesLost();
+}  // namespace tkp::ddraw

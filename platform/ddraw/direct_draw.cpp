@@ -21,10 +21,10 @@ int g_objects = 0;         // DirectDraw objects alive
 int g_createFailures = 0;  // test hook: CreateSurface calls still to fail
 
 // The size of the display: the mode set, else the desktop's.
-tkp::backend::DisplayMode CurrentMode() {
-    const tkp::DisplayState& d = tkp::Display();
+tkp::base::backend::DisplayMode CurrentMode() {
+    const tkp::ddraw::DisplayState& d = tkp::ddraw::Display();
     if (d.width > 0 && d.height > 0) return {d.width, d.height};
-    return tkp::backend::DesktopSize();
+    return tkp::base::backend::DesktopSize();
 }
 
 bool Is565(const DDPIXELFORMAT& f) {
@@ -39,7 +39,7 @@ HRESULT DirectDrawCreate(GUID* guid, LPDIRECTDRAW* directDraw, IUnknown* outer) 
     *directDraw = nullptr;
     if (guid || outer) return DDERR_INVALIDPARAMS;
     try {
-        *directDraw = new tkp_DirectDraw();
+        *directDraw = new tkp::ddraw::DirectDraw();
     } catch (const std::bad_alloc&) {
         return DDERR_OUTOFMEMORY;
     }
@@ -47,22 +47,24 @@ HRESULT DirectDrawCreate(GUID* guid, LPDIRECTDRAW* directDraw, IUnknown* outer) 
     return DD_OK;
 }
 
+namespace tkp::testing {
 // A test hook, declared in platform/testing/test_hooks.h.
-void tkp_SetCreateSurfaceFailures(int count) {
+void SetCreateSurfaceFailures(int count) {
     g_createFailures = count > 0 ? count : 0;
 }
+}  // namespace tkp::testing
 
-ULONG tkp_DirectDraw::AddRef() {
+ULONG tkp::ddraw::DirectDraw::AddRef() {
     return ++refs_;
 }
 
-ULONG tkp_DirectDraw::Release() {
+ULONG tkp::ddraw::DirectDraw::Release() {
     if (refs_ == 0) return 0;
     ULONG left = --refs_;
     if (left == 0) {
         // The last DirectDraw object gone: the display returns to the desktop's mode and level.
         if (--g_objects == 0) {
-            tkp::DisplayState& d = tkp::Display();
+            tkp::ddraw::DisplayState& d = tkp::ddraw::Display();
             d.width = d.height = 0;
             d.exclusive = d.cooperativeSet = false;
         }
@@ -71,19 +73,19 @@ ULONG tkp_DirectDraw::Release() {
     return left;
 }
 
-HRESULT tkp_DirectDraw::SetCooperativeLevel(HWND /*window*/, DWORD flags) {
+HRESULT tkp::ddraw::DirectDraw::SetCooperativeLevel(HWND /*window*/, DWORD flags) {
     const bool exclusive = (flags & DDSCL_EXCLUSIVE) != 0;
     const bool fullscreen = (flags & DDSCL_FULLSCREEN) != 0;
     if (exclusive != fullscreen || (exclusive && (flags & DDSCL_NORMAL))) return DDERR_INVALIDPARAMS;
-    tkp::Display().exclusive = exclusive;
-    tkp::Display().cooperativeSet = true;
+    tkp::ddraw::Display().exclusive = exclusive;
+    tkp::ddraw::Display().cooperativeSet = true;
     return DD_OK;
 }
 
-HRESULT tkp_DirectDraw::EnumDisplayModes(DWORD flags, LPDDSURFACEDESC filter, LPVOID context,
-                                         LPDDENUMMODESCALLBACK callback) {
+HRESULT tkp::ddraw::DirectDraw::EnumDisplayModes(DWORD flags, LPDDSURFACEDESC filter, LPVOID context,
+                                                 LPDDENUMMODESCALLBACK callback) {
     if (!callback) return DDERR_INVALIDPARAMS;
-    for (const tkp::backend::DisplayMode& mode : tkp::backend::DisplayModes()) {
+    for (const tkp::base::backend::DisplayMode& mode : tkp::base::backend::DisplayModes()) {
         if (filter && (filter->dwFlags & DDSD_WIDTH) && filter->dwWidth != static_cast<DWORD>(mode.width))
             continue;
         if (filter && (filter->dwFlags & DDSD_HEIGHT) && filter->dwHeight != static_cast<DWORD>(mode.height))
@@ -96,7 +98,7 @@ HRESULT tkp_DirectDraw::EnumDisplayModes(DWORD flags, LPDDSURFACEDESC filter, LP
         desc.dwWidth = static_cast<DWORD>(mode.width);
         desc.dwHeight = static_cast<DWORD>(mode.height);
         desc.lPitch = mode.width * 2;
-        desc.ddpfPixelFormat = tkp::PixelFormat565();
+        desc.ddpfPixelFormat = tkp::ddraw::PixelFormat565();
         if (flags & DDEDM_REFRESHRATES) {
             desc.dwFlags |= DDSD_REFRESHRATE;
             desc.dwRefreshRate = 60;
@@ -106,48 +108,49 @@ HRESULT tkp_DirectDraw::EnumDisplayModes(DWORD flags, LPDDSURFACEDESC filter, LP
     return DD_OK;
 }
 
-HRESULT tkp_DirectDraw::SetDisplayMode(DWORD width, DWORD height, DWORD bitsPerPixel) {
+HRESULT tkp::ddraw::DirectDraw::SetDisplayMode(DWORD width, DWORD height, DWORD bitsPerPixel) {
     if (bitsPerPixel != 16) {
         OutputDebugStringA("ddraw: SetDisplayMode supports only 16 bits per pixel\n");
         return DDERR_INVALIDMODE;
     }
-    if (!tkp::Display().exclusive) return DDERR_NOEXCLUSIVEMODE;
+    if (!tkp::ddraw::Display().exclusive) return DDERR_NOEXCLUSIVEMODE;
     bool listed = false;
-    for (const tkp::backend::DisplayMode& mode : tkp::backend::DisplayModes()) {
+    for (const tkp::base::backend::DisplayMode& mode : tkp::base::backend::DisplayModes()) {
         listed =
             listed || (static_cast<DWORD>(mode.width) == width && static_cast<DWORD>(mode.height) == height);
     }
     if (!listed) return DDERR_INVALIDMODE;
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
-    const tkp::backend::DisplayMode now = CurrentMode();
+    const tkp::base::backend::DisplayMode now = CurrentMode();
     // A change of mode loses every surface's memory, as on a real display.
     if (now.width != w || now.height != h) {
-        for (tkp_Surface* s : tkp::LiveSurfaces()) s->MarkLost();
+        for (tkp::ddraw::Surface* s : tkp::ddraw::LiveSurfaces()) s->MarkLost();
     }
-    tkp::Display().width = w;
-    tkp::Display().height = h;
-    tkp::backend::SetPresentationSize(w, h);
+    tkp::ddraw::Display().width = w;
+    tkp::ddraw::Display().height = h;
+    tkp::base::backend::SetPresentationSize(w, h);
     return DD_OK;
 }
 
-HRESULT tkp_DirectDraw::CreatePalette(DWORD flags, LPPALETTEENTRY entries, LPDIRECTDRAWPALETTE* palette,
-                                      IUnknown* outer) {
+HRESULT tkp::ddraw::DirectDraw::CreatePalette(DWORD flags, LPPALETTEENTRY entries,
+                                              LPDIRECTDRAWPALETTE* palette, IUnknown* outer) {
     if (!palette) return DDERR_INVALIDPARAMS;
     *palette = nullptr;
     if (!entries || outer || (flags & DDPCAPS_8BIT) == 0) return DDERR_INVALIDPARAMS;
     try {
-        *palette = new tkp_Palette(entries);
+        *palette = new tkp::ddraw::Palette(entries);
     } catch (const std::bad_alloc&) {
         return DDERR_OUTOFMEMORY;
     }
     return DD_OK;
 }
 
-HRESULT tkp_DirectDraw::CreateSurface(LPDDSURFACEDESC desc, LPDIRECTDRAWSURFACE* surface, IUnknown* outer) {
+HRESULT tkp::ddraw::DirectDraw::CreateSurface(LPDDSURFACEDESC desc, LPDIRECTDRAWSURFACE* surface,
+                                              IUnknown* outer) {
     if (!surface) return DDERR_INVALIDPARAMS;
     *surface = nullptr;
-    if (!desc || outer || !tkp::SurfaceDescSizeValid(desc->dwSize)) return DDERR_INVALIDPARAMS;
+    if (!desc || outer || !tkp::ddraw::SurfaceDescSizeValid(desc->dwSize)) return DDERR_INVALIDPARAMS;
     if (g_createFailures > 0) {
         --g_createFailures;
         return DDERR_OUTOFMEMORY;
@@ -157,8 +160,8 @@ HRESULT tkp_DirectDraw::CreateSurface(LPDDSURFACEDESC desc, LPDIRECTDRAWSURFACE*
     return CreateOffscreen(*desc, surface);
 }
 
-HRESULT tkp_DirectDraw::CreatePrimary(const DDSURFACEDESC& desc, LPDIRECTDRAWSURFACE* surface) {
-    tkp::DisplayState& display = tkp::Display();
+HRESULT tkp::ddraw::DirectDraw::CreatePrimary(const DDSURFACEDESC& desc, LPDIRECTDRAWSURFACE* surface) {
+    tkp::ddraw::DisplayState& display = tkp::ddraw::Display();
     if (!display.cooperativeSet) return DDERR_NOCOOPERATIVELEVELSET;
     if (display.primary) return DDERR_PRIMARYSURFACEALREADYEXISTS;
     const DWORD caps = desc.ddsCaps.dwCaps;
@@ -172,15 +175,15 @@ HRESULT tkp_DirectDraw::CreatePrimary(const DDSURFACEDESC& desc, LPDIRECTDRAWSUR
             return DDERR_INVALIDPARAMS;
         }
     }
-    const tkp::backend::DisplayMode mode = CurrentMode();
+    const tkp::base::backend::DisplayMode mode = CurrentMode();
     const DWORD chain = flip ? (DDSCAPS_FLIP | DDSCAPS_COMPLEX) : 0;
-    tkp_Surface* primary = tkp_Surface::Create(
+    tkp::ddraw::Surface* primary = tkp::ddraw::Surface::Create(
         mode.width, mode.height,
         DDSCAPS_PRIMARYSURFACE | DDSCAPS_FRONTBUFFER | DDSCAPS_VISIBLE | DDSCAPS_VIDEOMEMORY | chain);
     if (!primary) return DDERR_OUTOFMEMORY;
     if (flip) {
-        tkp_Surface* back =
-            tkp_Surface::Create(mode.width, mode.height, DDSCAPS_BACKBUFFER | DDSCAPS_VIDEOMEMORY | chain);
+        tkp::ddraw::Surface* back = tkp::ddraw::Surface::Create(
+            mode.width, mode.height, DDSCAPS_BACKBUFFER | DDSCAPS_VIDEOMEMORY | chain);
         if (!back) {
             primary->Release();
             return DDERR_OUTOFMEMORY;
@@ -192,7 +195,7 @@ HRESULT tkp_DirectDraw::CreatePrimary(const DDSURFACEDESC& desc, LPDIRECTDRAWSUR
     return DD_OK;
 }
 
-HRESULT tkp_DirectDraw::CreateOffscreen(const DDSURFACEDESC& desc, LPDIRECTDRAWSURFACE* surface) {
+HRESULT tkp::ddraw::DirectDraw::CreateOffscreen(const DDSURFACEDESC& desc, LPDIRECTDRAWSURFACE* surface) {
     const DWORD caps = (desc.dwFlags & DDSD_CAPS) ? desc.ddsCaps.dwCaps : 0;
     if (caps & ~(DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY | DDSCAPS_VIDEOMEMORY))
         return DDERR_INVALIDCAPS;
@@ -204,7 +207,7 @@ HRESULT tkp_DirectDraw::CreateOffscreen(const DDSURFACEDESC& desc, LPDIRECTDRAWS
         return DDERR_OUTOFMEMORY;
     }
     const DWORD memory = (caps & DDSCAPS_SYSTEMMEMORY) ? DDSCAPS_SYSTEMMEMORY : DDSCAPS_VIDEOMEMORY;
-    tkp_Surface* created = tkp_Surface::Create(
+    tkp::ddraw::Surface* created = tkp::ddraw::Surface::Create(
         static_cast<int>(desc.dwWidth), static_cast<int>(desc.dwHeight), DDSCAPS_OFFSCREENPLAIN | memory);
     if (!created) return DDERR_OUTOFMEMORY;
     if (desc.dwFlags & DDSD_CKSRCBLT) {

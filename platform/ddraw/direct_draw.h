@@ -3,9 +3,11 @@
 
 #include "platform/ddraw/ddraw.h"
 
-class tkp_DirectDraw final : public IDirectDraw {
+namespace tkp::ddraw {
+
+class DirectDraw final : public IDirectDraw {
   public:
-    tkp_DirectDraw() = default;
+    DirectDraw() = default;
 
     ULONG AddRef() override;
     ULONG Release() override;
@@ -18,10 +20,12 @@ class tkp_DirectDraw final : public IDirectDraw {
     HRESULT SetDisplayMode(DWORD width, DWORD height, DWORD bitsPerPixel) override;
 
   private:
-    ~tkp_DirectDraw() override = default;
+    ~DirectDraw() override = default;
 
     HRESULT CreatePrimary(const DDSURFACEDESC& desc, LPDIRECTDRAWSURFACE* surface);
     HRESULT CreateOffscreen(const DDSURFACEDESC& desc, LPDIRECTDRAWSURFACE* surface);
 
     ULONG refs_ = 1;
 };
+
+}  // namespace tkp::ddraw

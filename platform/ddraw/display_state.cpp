@@ -5,19 +5,19 @@
 
 #include "platform/ddraw/surface.h"
 
-namespace tkp {
+namespace tkp::ddraw {
 
 namespace {
 
 // Live surfaces by the address of their interface, so that a pointer from a caller is looked up
 // without being dereferenced. Never destroyed, so surfaces released during static destruction
 // still find it.
-std::unordered_map<const void*, tkp_Surface*>& Surfaces() {
-    static auto* surfaces = new std::unordered_map<const void*, tkp_Surface*>();
+std::unordered_map<const void*, tkp::ddraw::Surface*>& Surfaces() {
+    static auto* surfaces = new std::unordered_map<const void*, tkp::ddraw::Surface*>();
     return *surfaces;
 }
 
-const void* Key(tkp_Surface* surface) {
+const void* Key(tkp::ddraw::Surface* surface) {
     return static_cast<IDirectDrawSurface*>(surface);
 }
 
@@ -28,23 +28,23 @@ DisplayState& Display() {
     return *state;
 }
 
-void RegisterSurface(tkp_Surface* surface) {
+void RegisterSurface(tkp::ddraw::Surface* surface) {
     Surfaces()[Key(surface)] = surface;
 }
 
-void UnregisterSurface(tkp_Surface* surface) {
+void UnregisterSurface(tkp::ddraw::Surface* surface) {
     Surfaces().erase(Key(surface));
 }
 
-tkp_Surface* FindSurface(IDirectDrawSurface* surface) {
+tkp::ddraw::Surface* FindSurface(IDirectDrawSurface* surface) {
     auto found = Surfaces().find(static_cast<const void*>(surface));
     return found == Surfaces().end() ? nullptr : found->second;
 }
 
-std::vector<tkp_Surface*> LiveSurfaces() {
-    std::vector<tkp_Surface*> all;
+std::vector<tkp::ddraw::Surface*> LiveSurfaces() {
+    std::vector<tkp::ddraw::Surface*> all;
     for (const auto& entry : Surfaces()) all.push_back(entry.second);
     return all;
 }
 
-}  // namespace tkp
+}  // namespace tkp::ddraw

@@ -5,24 +5,26 @@
 #include "platform/ddraw/surface.h"
 #include "platform/image/png_write.h"
 
-void tkp_MarkSurfacesLost() {
-    for (tkp_Surface* s : tkp::LiveSurfaces()) s->MarkLost();
+void tkp::ddraw::MarkSurfacesLost() {
+    for (tkp::ddraw::Surface* s : tkp::ddraw::LiveSurfaces()) s->MarkLost();
 }
 
-void tkp_MarkSurfaceLost(LPDIRECTDRAWSURFACE surface) {
-    if (tkp_Surface* s = tkp::FindSurface(surface)) s->MarkLost();
+namespace tkp::testing {
+void MarkSurfaceLost(LPDIRECTDRAWSURFACE surface) {
+    if (tkp::ddraw::Surface* s = tkp::ddraw::FindSurface(surface)) s->MarkLost();
 }
 
-void tkp_SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count) {
-    if (tkp_Surface* s = tkp::FindSurface(surface)) s->SetStillDrawing(count);
+void SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count) {
+    if (tkp::ddraw::Surface* s = tkp::ddraw::FindSurface(surface)) s->SetStillDrawing(count);
 }
 
-int tkp_LiveSurfaceCount() {
-    return static_cast<int>(tkp::LiveSurfaces().size());
+int LiveSurfaceCount() {
+    return static_cast<int>(tkp::ddraw::LiveSurfaces().size());
 }
 
-bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path) {
-    tkp_Surface* s = tkp::FindSurface(surface);
+bool SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path) {
+    tkp::ddraw::Surface* s = tkp::ddraw::FindSurface(surface);
     if (!s || !path) return false;
-    return tkp_WritePng565(path, s->View());
+    return tkp::image::WritePng565(path, s->View());
 }
+}  // namespace tkp::testing

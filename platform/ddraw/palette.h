@@ -5,17 +5,21 @@
 
 #include "platform/ddraw/ddraw.h"
 
-class tkp_Palette final : public IDirectDrawPalette {
+namespace tkp::ddraw {
+
+class Palette final : public IDirectDrawPalette {
   public:
-    explicit tkp_Palette(const PALETTEENTRY* entries);
+    explicit Palette(const PALETTEENTRY* entries);
 
     ULONG AddRef() override;
     ULONG Release() override;
     HRESULT GetEntries(DWORD flags, DWORD base, DWORD count, LPPALETTEENTRY entries) override;
 
   private:
-    ~tkp_Palette() override = default;
+    ~Palette() override = default;
 
     std::array<PALETTEENTRY, 256> entries_;
     ULONG refs_ = 1;
 };
+
+}  // namespace tkp::ddraw

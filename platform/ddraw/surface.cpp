@@ -19,48 +19,50 @@ int PitchFor(int width) {
 
 }  // namespace
 
+namespace tkp::testing {
 // A test hook, declared in platform/testing/test_hooks.h.
-std::uint16_t tkp_LostPatternPixel(int x, int y) {
+std::uint16_t LostPatternPixel(int x, int y) {
     return ((x ^ y) & 1) ? 0x07E0 : 0xF81F;
 }
+}  // namespace tkp::testing
 
-tkp_Surface* tkp_Surface::Create(int width, int height, DWORD caps) {
+tkp::ddraw::Surface* tkp::ddraw::Surface::Create(int width, int height, DWORD caps) {
     try {
-        return new tkp_Surface(width, height, PitchFor(width), caps);
+        return new tkp::ddraw::Surface(width, height, PitchFor(width), caps);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
 }
 
-tkp_Surface::tkp_Surface(int width, int height, int pitch, DWORD caps)
+tkp::ddraw::Surface::Surface(int width, int height, int pitch, DWORD caps)
     : memory_(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height), 0),
       width_(width),
       height_(height),
       pitch_(pitch),
       caps_(caps) {
-    tkp::RegisterSurface(this);
+    tkp::ddraw::RegisterSurface(this);
 }
 
-tkp_Surface::~tkp_Surface() {
+tkp::ddraw::Surface::~Surface() {
     if (dc_) {
         OutputDebugStringA("ddraw: surface released with its device context still out\n");
-        tkp::DestroyDC(dc_);
+        tkp::gdi::DestroyDC(dc_);
     }
     delete backBuffer_;
-    if (tkp::Display().primary == this) tkp::Display().primary = nullptr;
-    tkp::UnregisterSurface(this);
+    if (tkp::ddraw::Display().primary == this) tkp::ddraw::Display().primary = nullptr;
+    tkp::ddraw::UnregisterSurface(this);
 }
 
-void tkp_Surface::AttachBackBuffer(tkp_Surface* back) {
+void tkp::ddraw::Surface::AttachBackBuffer(tkp::ddraw::Surface* back) {
     backBuffer_ = back;
     back->owner_ = this;
 }
 
-ULONG tkp_Surface::AddRef() {
+ULONG tkp::ddraw::Surface::AddRef() {
     return ++refs_;
 }
 
-ULONG tkp_Surface::Release() {
+ULONG tkp::ddraw::Surface::Release() {
     if (refs_ == 0) return 0;
     ULONG left = --refs_;
     // A back buffer lives as long as its primary, whatever its own count says.
@@ -68,7 +70,7 @@ ULONG tkp_Surface::Release() {
     return left;
 }
 
-HRESULT tkp_Surface::GetAttachedSurface(LPDDSCAPS caps, LPDIRECTDRAWSURFACE* attached) {
+HRESULT tkp::ddraw::Surface::GetAttachedSurface(LPDDSCAPS caps, LPDIRECTDRAWSURFACE* attached) {
     if (!caps || !attached) return DDERR_INVALIDPARAMS;
     *attached = nullptr;
     if (!backBuffer_ || (caps->dwCaps & DDSCAPS_BACKBUFFER) == 0) return DDERR_NOTFOUND;
@@ -77,7 +79,7 @@ HRESULT tkp_Surface::GetAttachedSurface(LPDDSCAPS caps, LPDIRECTDRAWSURFACE* att
     return DD_OK;
 }
 
-HRESULT tkp_Surface::StillDrawing(bool wait) {
+HRESULT tkp::ddraw::Surface::StillDrawing(bool wait) {
     if (stillDrawing_ == 0) return DD_OK;
     if (wait) {
         stillDrawing_ = 0;
@@ -87,13 +89,13 @@ HRESULT tkp_Surface::StillDrawing(bool wait) {
     return DDERR_WASSTILLDRAWING;
 }
 
-HRESULT tkp_Surface::Usable() const {
+HRESULT tkp::ddraw::Surface::Usable() const {
     if (lost_) return DDERR_SURFACELOST;
     if (locked_ || dc_) return DDERR_SURFACEBUSY;
     return DD_OK;
 }
 
-bool tkp_Surface::ResolveRect(const RECT* r, RECT& out) const {
+bool tkp::ddraw::Surface::ResolveRect(const RECT* r, RECT& out) const {
     if (!r) {
         out = {0, 0, width_, height_};
         return true;
@@ -104,11 +106,11 @@ bool tkp_Surface::ResolveRect(const RECT* r, RECT& out) const {
     return true;
 }
 
-HRESULT tkp_Surface::IsLost() {
+HRESULT tkp::ddraw::Surface::IsLost() {
     return lost_ ? DDERR_SURFACELOST : DD_OK;
 }
 
-HRESULT tkp_Surface::Restore() {
+HRESULT tkp::ddraw::Surface::Restore() {
     if (owner_) return DDERR_IMPLICITLYCREATED;
     // The memory is kept but its content is gone: a pattern shows whether the owner refilled it.
     if (lost_) FillLostPattern();
@@ -121,20 +123,20 @@ HRESULT tkp_Surface::Restore() {
     return DD_OK;
 }
 
-void tkp_Surface::FillLostPattern() {
+void tkp::ddraw::Surface::FillLostPattern() {
     for (int y = 0; y < height_; ++y) {
         std::uint16_t* row = View().Row(y);
-        for (int x = 0; x < width_; ++x) row[x] = tkp_LostPatternPixel(x, y);
+        for (int x = 0; x < width_; ++x) row[x] = tkp::testing::LostPatternPixel(x, y);
     }
 }
 
-HRESULT tkp_Surface::Lock(LPRECT rect, LPDDSURFACEDESC desc, DWORD flags, HANDLE /*event*/) {
-    if (!desc || !tkp::SurfaceDescSizeValid(desc->dwSize)) return DDERR_INVALIDPARAMS;
+HRESULT tkp::ddraw::Surface::Lock(LPRECT rect, LPDDSURFACEDESC desc, DWORD flags, HANDLE /*event*/) {
+    if (!desc || !tkp::ddraw::SurfaceDescSizeValid(desc->dwSize)) return DDERR_INVALIDPARAMS;
     if (HRESULT busy = StillDrawing((flags & DDLOCK_WAIT) != 0); busy != DD_OK) return busy;
     if (HRESULT state = Usable(); state != DD_OK) return state;
     RECT r;
     if (!ResolveRect(rect, r)) return DDERR_INVALIDRECT;
-    tkp::DescribeSurface(*this, *desc);
+    tkp::ddraw::DescribeSurface(*this, *desc);
     desc->dwFlags |= DDSD_LPSURFACE;
     desc->lpSurface = View().Row(r.top) + r.left;
     locked_ = true;
@@ -142,36 +144,36 @@ HRESULT tkp_Surface::Lock(LPRECT rect, LPDDSURFACEDESC desc, DWORD flags, HANDLE
     return DD_OK;
 }
 
-HRESULT tkp_Surface::Unlock(LPVOID /*pointer*/) {
+HRESULT tkp::ddraw::Surface::Unlock(LPVOID /*pointer*/) {
     if (!locked_) return DDERR_NOTLOCKED;
     locked_ = false;
     return DD_OK;
 }
 
-HRESULT tkp_Surface::GetDC(HDC* dc) {
+HRESULT tkp::ddraw::Surface::GetDC(HDC* dc) {
     if (!dc) return DDERR_INVALIDPARAMS;
     *dc = nullptr;
     if (lost_) return DDERR_SURFACELOST;
     if (dc_) return DDERR_DCALREADYCREATED;
     if (locked_) return DDERR_SURFACEBUSY;
-    dc_ = tkp::CreateSurfaceDC(View());
+    dc_ = tkp::gdi::CreateSurfaceDC(View());
     if (!dc_) return DDERR_OUTOFMEMORY;
     presented_ = false;
     *dc = dc_;
     return DD_OK;
 }
 
-HRESULT tkp_Surface::ReleaseDC(HDC dc) {
+HRESULT tkp::ddraw::Surface::ReleaseDC(HDC dc) {
     if (!dc_) return DDERR_NODC;
     if (dc != dc_) return DDERR_INVALIDPARAMS;
-    tkp::DestroyDC(dc_);
+    tkp::gdi::DestroyDC(dc_);
     dc_ = nullptr;
     return DD_OK;
 }
 
-HRESULT tkp_Surface::GetSurfaceDesc(LPDDSURFACEDESC desc) {
-    if (!desc || !tkp::SurfaceDescSizeValid(desc->dwSize)) return DDERR_INVALIDPARAMS;
-    tkp::DescribeSurface(*this, *desc);
+HRESULT tkp::ddraw::Surface::GetSurfaceDesc(LPDDSURFACEDESC desc) {
+    if (!desc || !tkp::ddraw::SurfaceDescSizeValid(desc->dwSize)) return DDERR_INVALIDPARAMS;
+    tkp::ddraw::DescribeSurface(*this, *desc);
     if (hasSourceKey_) {
         desc->dwFlags |= DDSD_CKSRCBLT;
         desc->ddckCKSrcBlt = {sourceKey_.low, sourceKey_.high};
@@ -183,7 +185,7 @@ HRESULT tkp_Surface::GetSurfaceDesc(LPDDSURFACEDESC desc) {
     return DD_OK;
 }
 
-HRESULT tkp_Surface::SetColorKey(DWORD flags, LPDDCOLORKEY key) {
+HRESULT tkp::ddraw::Surface::SetColorKey(DWORD flags, LPDDCOLORKEY key) {
     if ((flags & ~(DDCKEY_SRCBLT | DDCKEY_COLORSPACE)) != 0 || (flags & DDCKEY_SRCBLT) == 0) {
         OutputDebugStringA("ddraw: SetColorKey supports only DDCKEY_SRCBLT\n");
         return DDERR_INVALIDPARAMS;

@@ -7,10 +7,12 @@
 #include "platform/ddraw/ddraw.h"
 #include "platform/pixels/blit.h"
 
-class tkp_Surface final : public IDirectDrawSurface {
+namespace tkp::ddraw {
+
+class Surface final : public IDirectDrawSurface {
   public:
     // A surface of width x height pixels with the given capabilities; null when memory runs out.
-    static tkp_Surface* Create(int width, int height, DWORD caps);
+    static Surface* Create(int width, int height, DWORD caps);
 
     ULONG AddRef() override;
     ULONG Release() override;
@@ -28,8 +30,8 @@ class tkp_Surface final : public IDirectDrawSurface {
     HRESULT SetColorKey(DWORD flags, LPDDCOLORKEY key) override;
 
     // The back buffer belongs to this primary surface and is destroyed with it.
-    void AttachBackBuffer(tkp_Surface* back);
-    tkp::PixelView View() { return {memory_.data(), width_, height_, pitch_}; }
+    void AttachBackBuffer(Surface* back);
+    tkp::pixels::PixelView View() { return {memory_.data(), width_, height_, pitch_}; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     int PitchBytes() const { return pitch_ * 2; }
@@ -41,8 +43,8 @@ class tkp_Surface final : public IDirectDrawSurface {
     void SetStillDrawing(int count) { stillDrawing_ = count > 0 ? count : 0; }
 
   private:
-    tkp_Surface(int width, int height, int pitch, DWORD caps);
-    ~tkp_Surface() override;
+    Surface(int width, int height, int pitch, DWORD caps);
+    ~Surface() override;
 
     // DDERR_WASSTILLDRAWING while the test hook says so (a waiting call just waits it out).
     HRESULT StillDrawing(bool wait);
@@ -50,12 +52,12 @@ class tkp_Surface final : public IDirectDrawSurface {
     HRESULT Usable() const;
     // The whole surface when r is null; false when r is inverted or leaves the surface.
     bool ResolveRect(const RECT* r, RECT& out) const;
-    HRESULT BlitChecks(tkp_Surface* source, bool wait);
+    HRESULT BlitChecks(Surface* source, bool wait);
     void PresentIfPrimary();
     // A whole-surface copy from a surface of the same size onto a primary that the backend shows
     // as it is: the copy takes only the rows and columns that differ, and only those are presented;
     // with a hint, only inside its rectangles.
-    bool CopyChangesAndPresent(const tkp::PixelView& from, const std::vector<RECT>* hint);
+    bool CopyChangesAndPresent(const tkp::pixels::PixelView& from, const std::vector<RECT>* hint);
     void FillLostPattern();
 
     std::vector<std::uint16_t> memory_;
@@ -68,11 +70,13 @@ class tkp_Surface final : public IDirectDrawSurface {
     bool locked_ = false;
     int stillDrawing_ = 0;
     bool hasSourceKey_ = false;
-    tkp::ColourKey sourceKey_{0, 0};
+    tkp::pixels::ColourKey sourceKey_{0, 0};
     HDC dc_ = nullptr;
     // The backend was last given exactly these pixels (a primary only): nothing has written to
     // them since it presented them.
     bool presented_ = false;
-    tkp_Surface* backBuffer_ = nullptr;  // a primary's attached back buffer
-    tkp_Surface* owner_ = nullptr;       // the primary a back buffer belongs to
+    Surface* backBuffer_ = nullptr;  // a primary's attached back buffer
+    Surface* owner_ = nullptr;       // the primary a back buffer belongs to
 };
+
+}  // namespace tkp::ddraw

@@ -9,9 +9,11 @@
 #include "platform/ddraw/ddraw.h"
 #include "platform/ddraw/surface_dc_guard.h"
 
+namespace tkp::ddraw {
+
 // A plain off-screen surface of width x height in the display's format, DirectDraw choosing its
 // memory; null when the size is not positive or DirectDraw refuses.
-inline IDirectDrawSurface* tkp_CreateOffscreenSurface(IDirectDraw* dd, int width, int height) {
+inline IDirectDrawSurface* CreateOffscreenSurface(IDirectDraw* dd, int width, int height) {
     if (!dd || width <= 0 || height <= 0) return nullptr;
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof(desc);
@@ -27,20 +29,20 @@ inline IDirectDrawSurface* tkp_CreateOffscreenSurface(IDirectDraw* dd, int width
 // A promise about the next copy of the whole of source onto the primary surface: its pixels differ
 // from the primary's only inside these rectangles, so only they are compared and presented. It
 // holds for that one copy (or a failed attempt at it) and is then forgotten. Defined beside the blits.
-void tkp_HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count);
+void HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count);
 
 // A surface locked for as long as this object lives: its size and its rows of 16-bit pixels.
-class tkp_LockedSurface {
+class LockedSurface {
   public:
-    explicit tkp_LockedSurface(IDirectDrawSurface* surface, DWORD flags = DDLOCK_WAIT) : surface_(surface) {
+    explicit LockedSurface(IDirectDrawSurface* surface, DWORD flags = DDLOCK_WAIT) : surface_(surface) {
         desc_.dwSize = sizeof(desc_);
         ok_ = surface_ && surface_->Lock(nullptr, &desc_, flags, nullptr) == DD_OK && desc_.lpSurface;
     }
-    ~tkp_LockedSurface() {
+    ~LockedSurface() {
         if (ok_) surface_->Unlock(nullptr);
     }
-    tkp_LockedSurface(const tkp_LockedSurface&) = delete;
-    tkp_LockedSurface& operator=(const tkp_LockedSurface&) = delete;
+    LockedSurface(const LockedSurface&) = delete;
+    LockedSurface& operator=(const LockedSurface&) = delete;
 
     bool ok() const { return ok_; }
     int width() const { return static_cast<int>(desc_.dwWidth); }
@@ -70,3 +72,5 @@ class tkp_LockedSurface {
     DDSURFACEDESC desc_{};
     bool ok_ = false;
 };
+
+}  // namespace tkp::ddraw

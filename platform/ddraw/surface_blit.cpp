@@ -47,18 +47,18 @@ void Unsupported(const char* call, DWORD flags) {
 
 // A private copy of source rect s, for blits whose source and destination overlap. s is taken by
 // value since callers pass the same rectangle as local.
-tkp::PixelView CopyOut(const tkp::PixelView& src, const RECT s, RECT& local) {
+tkp::pixels::PixelView CopyOut(const tkp::pixels::PixelView& src, const RECT s, RECT& local) {
     thread_local std::vector<std::uint16_t> scratch;
     const int w = s.right - s.left;
     const int h = s.bottom - s.top;
     scratch.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-    tkp::PixelView copy{scratch.data(), w, h, w};
+    tkp::pixels::PixelView copy{scratch.data(), w, h, w};
     local = {0, 0, w, h};
-    tkp::CopyPixels(copy, 0, 0, src, s);
+    tkp::pixels::CopyPixels(copy, 0, 0, src, s);
     return copy;
 }
 
-// The promise of tkp_HintFrameChanges: the source it was given for, and its rectangles.
+// The promise of tkp::ddraw::HintFrameChanges: the source it was given for, and its rectangles.
 struct FrameHint {
     const void* source = nullptr;
     std::vector<RECT> rects;
@@ -71,13 +71,13 @@ FrameHint& Hint() {
 
 }  // namespace
 
-void tkp_HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count) {
+void tkp::ddraw::HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count) {
     FrameHint& hint = Hint();
     hint.source = source;
     hint.rects.assign(rects, rects + (rects && count > 0 ? count : 0));
 }
 
-HRESULT tkp_Surface::BlitChecks(tkp_Surface* source, bool wait) {
+HRESULT tkp::ddraw::Surface::BlitChecks(tkp::ddraw::Surface* source, bool wait) {
     if (HRESULT busy = StillDrawing(wait); busy != DD_OK) return busy;
     if (source && source != this) {
         if (HRESULT busy = source->StillDrawing(wait); busy != DD_OK) return busy;
@@ -88,13 +88,14 @@ HRESULT tkp_Surface::BlitChecks(tkp_Surface* source, bool wait) {
     return DD_OK;
 }
 
-void tkp_Surface::PresentIfPrimary() {
+void tkp::ddraw::Surface::PresentIfPrimary() {
     if (!(caps_ & DDSCAPS_PRIMARYSURFACE)) return;
-    tkp::backend::Present(memory_.data(), width_, height_, PitchBytes());
+    tkp::base::backend::Present(memory_.data(), width_, height_, PitchBytes());
     presented_ = true;
 }
 
-bool tkp_Surface::CopyChangesAndPresent(const tkp::PixelView& from, const std::vector<RECT>* hint) {
+bool tkp::ddraw::Surface::CopyChangesAndPresent(const tkp::pixels::PixelView& from,
+                                                const std::vector<RECT>* hint) {
     if (!(caps_ & DDSCAPS_PRIMARYSURFACE) || !presented_ || from.pixels == memory_.data() ||
         from.width != width_ || from.height != height_)
         return false;
@@ -105,22 +106,23 @@ bool tkp_Surface::CopyChangesAndPresent(const tkp::PixelView& from, const std::v
             r.top = std::max<LONG>(r.top, 0);
             r.right = std::min<LONG>(r.right, width_);
             r.bottom = std::min<LONG>(r.bottom, height_);
-            tkp::TakeAreaChanges(View(), from.pixels, from.pitch, r, changes);
+            tkp::pixels::TakeAreaChanges(View(), from.pixels, from.pitch, r, changes);
         }
     } else {
-        changes = tkp::TakeFrameChanges(View(), from.pixels, from.pitch);
+        changes = tkp::pixels::TakeFrameChanges(View(), from.pixels, from.pitch);
     }
-    tkp::backend::PresentChanges(memory_.data(), width_, height_, PitchBytes(), changes);
+    tkp::base::backend::PresentChanges(memory_.data(), width_, height_, PitchBytes(), changes);
     return true;
 }
 
-HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD trans) {
+HRESULT tkp::ddraw::Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect,
+                                     DWORD trans) {
     if (trans & ~kBltFastSupported) {
         Unsupported("BltFast", trans);
         return DDERR_UNSUPPORTED;
     }
     if (!source) return DDERR_INVALIDPARAMS;
-    tkp_Surface* src = tkp::FindSurface(source);
+    tkp::ddraw::Surface* src = tkp::ddraw::FindSurface(source);
     if (!src) return DDERR_INVALIDOBJECT;
     // A promise about this source holds for this call only, whatever comes of it.
     std::vector<RECT> hinted;
@@ -138,46 +140,46 @@ HRESULT tkp_Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPREC
     if (Empty(s)) return DD_OK;
     const int dx = static_cast<int>(x);
     const int dy = static_cast<int>(y);
-    tkp::PixelView from = src->View();
+    tkp::pixels::PixelView from = src->View();
     const bool keyed = (trans & DDBLTFAST_SRCCOLORKEY) && src->hasSourceKey_;
     // The frame of each tick: compared with the shown one and copied in the same pass.
     if (!keyed && dx == 0 && dy == 0 && sourceRect == nullptr &&
         CopyChangesAndPresent(from, hasHint ? &hinted : nullptr))
         return DD_OK;
     if (!keyed) {
-        tkp::CopyPixels(View(), dx, dy, from, s);
+        tkp::pixels::CopyPixels(View(), dx, dy, from, s);
     } else {
         RECT d{dx, dy, static_cast<LONG>(right), static_cast<LONG>(bottom)};
         if (src == this && Overlap(s, d)) from = CopyOut(from, s, s);
-        tkp::CopyPixelsKeyed(View(), dx, dy, from, s, src->sourceKey_);
+        tkp::pixels::CopyPixelsKeyed(View(), dx, dy, from, s, src->sourceKey_);
     }
     PresentIfPrimary();
     return DD_OK;
 }
 
-HRESULT tkp_Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
-                         LPDDBLTFX fx) {
+HRESULT tkp::ddraw::Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
+                                 LPDDBLTFX fx) {
     if (flags & ~kBltSupported) {
         Unsupported("Blt", flags);
         return DDERR_UNSUPPORTED;
     }
-    if ((flags & kBltNeedsFx) && (!fx || !tkp::BltFxSizeValid(fx->dwSize))) return DDERR_INVALIDPARAMS;
+    if ((flags & kBltNeedsFx) && (!fx || !tkp::ddraw::BltFxSizeValid(fx->dwSize))) return DDERR_INVALIDPARAMS;
     if ((flags & DDBLT_DDFX) && (fx->dwDDFX & ~DDBLTFX_MIRRORLEFTRIGHT)) {
         Unsupported("Blt effect", fx->dwDDFX);
         return DDERR_UNSUPPORTED;
     }
     const bool fill = (flags & DDBLT_COLORFILL) != 0;
-    tkp_Surface* src = nullptr;
+    tkp::ddraw::Surface* src = nullptr;
     if (!fill) {
         if (!source) return DDERR_INVALIDPARAMS;
-        src = tkp::FindSurface(source);
+        src = tkp::ddraw::FindSurface(source);
         if (!src) return DDERR_INVALIDOBJECT;
     }
     if (HRESULT state = BlitChecks(src, (flags & DDBLT_WAIT) != 0); state != DD_OK) return state;
     RECT d;
     if (!ResolveRect(destRect, d)) return DDERR_INVALIDRECT;
     if (fill) {
-        if (!Empty(d)) tkp::FillPixels(View(), d, static_cast<std::uint16_t>(fx->dwFillColor));
+        if (!Empty(d)) tkp::pixels::FillPixels(View(), d, static_cast<std::uint16_t>(fx->dwFillColor));
         PresentIfPrimary();
         return DD_OK;
     }
@@ -186,7 +188,7 @@ HRESULT tkp_Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sou
     if (Empty(d)) return DD_OK;
     if (Empty(s)) return DDERR_INVALIDRECT;
 
-    tkp::BlitEffects effects;
+    tkp::pixels::BlitEffects effects;
     if (flags & DDBLT_KEYSRCOVERRIDE) {
         const DDCOLORKEY& k = fx->ddckSrcColorkey;
         if (k.dwColorSpaceLowValue > 0xFFFF || k.dwColorSpaceHighValue > 0xFFFF) return DDERR_INVALIDPARAMS;
@@ -201,16 +203,16 @@ HRESULT tkp_Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sou
     effects.mirrorLeftRight = (flags & DDBLT_DDFX) && (fx->dwDDFX & DDBLTFX_MIRRORLEFTRIGHT);
     if (flags & DDBLT_ALPHASRCCONSTOVERRIDE) effects.alpha = AlphaOf(*fx);
 
-    tkp::PixelView from = src->View();
+    tkp::pixels::PixelView from = src->View();
     const bool sameSize = d.right - d.left == s.right - s.left && d.bottom - d.top == s.bottom - s.top;
     if (sameSize && !effects.mirrorLeftRight && effects.alpha == 255 && !effects.keyed) {
-        tkp::CopyPixels(View(), d.left, d.top, from, s);
+        tkp::pixels::CopyPixels(View(), d.left, d.top, from, s);
     } else {
         if (src == this && Overlap(s, d)) from = CopyOut(from, s, s);
         if (sameSize && !effects.mirrorLeftRight && effects.alpha == 255) {
-            tkp::CopyPixelsKeyed(View(), d.left, d.top, from, s, effects.key);
+            tkp::pixels::CopyPixelsKeyed(View(), d.left, d.top, from, s, effects.key);
         } else {
-            tkp::StretchPixels(View(), d, from, s, effects);
+            tkp::pixels::StretchPixels(View(), d, from, s, effects);
         }
     }
     PresentIfPrimary();

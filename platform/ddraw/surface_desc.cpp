@@ -5,7 +5,7 @@
 
 #include "platform/ddraw/surface.h"
 
-namespace tkp {
+namespace tkp::ddraw {
 
 DDPIXELFORMAT PixelFormat565() {
     DDPIXELFORMAT f{};
@@ -18,7 +18,7 @@ DDPIXELFORMAT PixelFormat565() {
     return f;
 }
 
-void DescribeSurface(const tkp_Surface& surface, DDSURFACEDESC& desc) {
+void DescribeSurface(const tkp::ddraw::Surface& surface, DDSURFACEDESC& desc) {
     DWORD size = desc.dwSize;
     std::memset(&desc, 0, sizeof(desc));
     desc.dwSize = size;
@@ -30,4 +30,4 @@ void DescribeSurface(const tkp_Surface& surface, DDSURFACEDESC& desc) {
     desc.ddsCaps.dwCaps = surface.Caps();
 }
 
-}  // namespace tkp
+}  // namespace tkp::ddraw

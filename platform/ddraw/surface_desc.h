@@ -3,9 +3,9 @@
 
 #include "platform/ddraw/ddraw.h"
 
-class tkp_Surface;
+namespace tkp::ddraw {
 
-namespace tkp {
+class Surface;
 
 // The record sizes as 32-bit Windows has them; callers may give either that or our own sizeof.
 constexpr DWORD kSurfaceDescSize32 = 108;
@@ -21,6 +21,6 @@ inline bool BltFxSizeValid(DWORD size) {
 // The 16-bit RGB 5-6-5 pixel format every surface has.
 DDPIXELFORMAT PixelFormat565();
 // Clears desc (keeping dwSize) and describes the surface: caps, size, pitch and pixel format.
-void DescribeSurface(const tkp_Surface& surface, DDSURFACEDESC& desc);
+void DescribeSurface(const Surface& surface, DDSURFACEDESC& desc);
 
-}  // namespace tkp
+}  // namespace tkp::ddraw

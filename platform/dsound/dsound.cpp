@@ -14,15 +14,17 @@ HRESULT DirectSoundCreate(LPCGUID pcGuidDevice, LPDIRECTSOUND* ppDS, LPUNKNOWN p
         OutputDebugStringA("DirectSound: only the default sound device exists\n");
         return DSERR_NODRIVER;
     }
-    tkp::SoundDevice* device = nullptr;
-    HRESULT hr = tkp::SoundDevice::Create(&device);
+    tkp::dsound::SoundDevice* device = nullptr;
+    HRESULT hr = tkp::dsound::SoundDevice::Create(&device);
     if (hr == DSERR_NODRIVER) OutputDebugStringA("DirectSound: no sound device, running silent\n");
     if (hr != DS_OK) return hr;
     *ppDS = device;
     return DS_OK;
 }
 
+namespace tkp::testing {
 // A test hook, declared in platform/testing/test_hooks.h.
-void tkp_DSMarkBufferLost(LPDIRECTSOUNDBUFFER buffer) {
-    if (buffer) static_cast<tkp::SoundBuffer*>(buffer)->MarkLost();
+void MarkSoundBufferLost(LPDIRECTSOUNDBUFFER buffer) {
+    if (buffer) static_cast<tkp::dsound::SoundBuffer*>(buffer)->MarkLost();
 }
+}  // namespace tkp::testing

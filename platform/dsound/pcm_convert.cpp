@@ -3,7 +3,7 @@
 
 #include <new>
 
-namespace tkp {
+namespace tkp::dsound {
 
 namespace {
 
@@ -55,4 +55,4 @@ bool ConvertToDevice(const std::uint8_t* data, std::size_t bytes, const PcmForma
     return true;
 }
 
-}  // namespace tkp
+}  // namespace tkp::dsound

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace tkp {
+namespace tkp::dsound {
 
 // A PCM format the mixer accepts: 1 or 2 channels, 8-bit unsigned or 16-bit signed
 // little-endian samples, blockAlign = channels * bits / 8.
@@ -27,4 +27,4 @@ std::size_t DeviceFrameCount(std::size_t sourceFrames, int sourceRate, int devic
 bool ConvertToDevice(const std::uint8_t* data, std::size_t bytes, const PcmFormat& format, int deviceRate,
                      std::vector<std::int16_t>* out);
 
-}  // namespace tkp
+}  // namespace tkp::dsound

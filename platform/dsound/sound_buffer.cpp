@@ -9,7 +9,7 @@
 #include "platform/dsound/sound_mixer.h"
 #include "platform/kernel/debug.h"
 
-namespace tkp {
+namespace tkp::dsound {
 
 namespace {
 
@@ -45,8 +45,7 @@ HRESULT SoundBuffer::Create(DWORD bytes, const PcmFormat& format, SoundBuffer** 
     if (!mixer.EnsureOpen()) return DSERR_NODRIVER;
     // What a buffer costs in the device format follows its duration: a long one is refused before
     // anything is allocated.
-    if (format.blockAlign <= 0 ||
-        tkp_SoundTooLong(bytes / static_cast<DWORD>(format.blockAlign), format.rate)) {
+    if (format.blockAlign <= 0 || SoundTooLong(bytes / static_cast<DWORD>(format.blockAlign), format.rate)) {
         OutputDebugStringA("DirectSound: a buffer longer than a minute refused\n");
         return DSERR_INVALIDPARAM;
     }
@@ -155,7 +154,7 @@ HRESULT SoundBuffer::Play(DWORD dwReserved1, DWORD dwPriority, DWORD dwFlags) {
     }
     SoundMixer::Instance().CheckDevice();
     if (lost_) return DSERR_BUFFERLOST;
-    backend::PlayedSound played{
+    base::backend::PlayedSound played{
         this, static_cast<std::uint32_t>(bytes_.size()), format_.channels, format_.rate, format_.bits, 0,
         false};
     {
@@ -164,7 +163,7 @@ HRESULT SoundBuffer::Play(DWORD dwReserved1, DWORD dwPriority, DWORD dwFlags) {
         played.position = bytePosition();
         playing_ = true;
     }
-    backend::AudioPlayed(played);
+    base::backend::AudioPlayed(played);
     return DS_OK;
 }
 
@@ -236,9 +235,11 @@ DWORD SoundBuffer::bytePosition() const {
     return static_cast<DWORD>(frame * static_cast<std::uint64_t>(format_.blockAlign));
 }
 
-}  // namespace tkp
+}  // namespace tkp::dsound
 
+namespace tkp::testing {
 // A test hook, declared in platform/testing/test_hooks.h.
-int tkp_LiveSoundBufferCount() {
-    return tkp::g_liveBuffers;
+int LiveSoundBufferCount() {
+    return tkp::dsound::g_liveBuffers;
 }
+}  // namespace tkp::testing

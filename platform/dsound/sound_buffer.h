@@ -8,7 +8,7 @@
 #include "platform/dsound/dsound.h"
 #include "platform/dsound/pcm_convert.h"
 
-namespace tkp {
+namespace tkp::dsound {
 
 class SoundBuffer final : public IDirectSoundBuffer {
   public:
@@ -49,4 +49,4 @@ class SoundBuffer final : public IDirectSoundBuffer {
     bool playing_ = false;
 };
 
-}  // namespace tkp
+}  // namespace tkp::dsound

@@ -75,8 +75,8 @@ void writeHeader(std::vector<std::uint8_t>& v, int channels, int rate, std::size
 
 }  // namespace
 
-bool tkp_DecodeSoundToWave(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>* wave,
-                           const char** reason) {
+bool tkp::dsound::DecodeSoundToWave(const std::uint8_t* data, std::size_t size,
+                                    std::vector<std::uint8_t>* wave, const char** reason) {
     wave->clear();
     if (!data || size == 0) return fail(reason, "empty file");
     Memory memory{data, static_cast<sf_count_t>(size), 0};
@@ -93,8 +93,9 @@ bool tkp_DecodeSoundToWave(const std::uint8_t* data, std::size_t size, std::vect
         return fail(reason, "no channels or no usable rate");
     const int channels = info.channels > 2 ? 1 : info.channels;
     // The declared length is refused before anything is decoded; the count read is checked too.
-    if (info.frames > 0 && tkp_SoundTooLong(static_cast<std::uint64_t>(info.frames), info.samplerate))
-        return fail(reason, tkp_kSoundTooLong);
+    if (info.frames > 0 &&
+        tkp::dsound::SoundTooLong(static_cast<std::uint64_t>(info.frames), info.samplerate))
+        return fail(reason, tkp::dsound::kSoundTooLong);
 
     // Read block by block: the frame count of a compressed file is only an estimate.
     constexpr sf_count_t kBlock = 4096;
@@ -106,11 +107,11 @@ bool tkp_DecodeSoundToWave(const std::uint8_t* data, std::size_t size, std::vect
         for (;;) {
             const sf_count_t got = sf_readf_short(file, block.data(), kBlock);
             if (got <= 0) break;
-            if (out.size() - kHeader + std::size_t(got) * channels * 2 > tkp_kSoundMaxBytes)
+            if (out.size() - kHeader + std::size_t(got) * channels * 2 > tkp::dsound::kSoundMaxBytes)
                 return fail(reason, "sound too long");
-            if (tkp_SoundTooLong((out.size() - kHeader) / (2 * std::size_t(channels)) + std::size_t(got),
-                                 info.samplerate))
-                return fail(reason, tkp_kSoundTooLong);
+            if (tkp::dsound::SoundTooLong(
+                    (out.size() - kHeader) / (2 * std::size_t(channels)) + std::size_t(got), info.samplerate))
+                return fail(reason, tkp::dsound::kSoundTooLong);
             for (sf_count_t f = 0; f < got; ++f) {
                 const short* frame = &block[static_cast<std::size_t>(f * info.channels)];
                 if (channels == 1 && info.channels > 1) {

@@ -10,7 +10,7 @@
 #include "platform/dsound/sound_mixer.h"
 #include "platform/kernel/debug.h"
 
-namespace tkp {
+namespace tkp::dsound {
 
 namespace {
 
@@ -103,4 +103,4 @@ HRESULT SoundDevice::SetCooperativeLevel(HWND hwnd, DWORD dwLevel) {
     return DS_OK;
 }
 
-}  // namespace tkp
+}  // namespace tkp::dsound

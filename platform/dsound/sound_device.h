@@ -3,7 +3,7 @@
 
 #include "platform/dsound/dsound.h"
 
-namespace tkp {
+namespace tkp::dsound {
 
 class SoundDevice final : public IDirectSound {
   public:
@@ -23,4 +23,4 @@ class SoundDevice final : public IDirectSound {
     ULONG refs_ = 1;
 };
 
-}  // namespace tkp
+}  // namespace tkp::dsound

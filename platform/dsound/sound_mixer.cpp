@@ -8,7 +8,7 @@
 #include "platform/dsound/sound_buffer.h"
 #include "platform/kernel/debug.h"
 
-namespace tkp {
+namespace tkp::dsound {
 
 namespace {
 
@@ -18,10 +18,10 @@ constexpr int kChunk = 256;
 }  // namespace
 
 AudioLock::AudioLock() {
-    backend::LockAudio();
+    base::backend::LockAudio();
 }
 AudioLock::~AudioLock() {
-    backend::UnlockAudio();
+    base::backend::UnlockAudio();
 }
 
 // Never destroyed: an audio thread still running at exit must not find the voice list gone.
@@ -32,10 +32,10 @@ SoundMixer& SoundMixer::Instance() {
 
 bool SoundMixer::open() {
     int rate = kWishedRate;
-    if (!backend::OpenAudio(&rate, &SoundMixer::callback, this)) return false;
+    if (!base::backend::OpenAudio(&rate, &SoundMixer::callback, this)) return false;
     if (rate <= 0) {
         OutputDebugStringA("DirectSound: the sound output reported no rate, closed\n");
-        backend::CloseAudio();
+        base::backend::CloseAudio();
         return false;
     }
     rate_ = rate;
@@ -53,16 +53,16 @@ bool SoundMixer::Acquire() {
 void SoundMixer::Unref() {
     if (refs_ > 0) --refs_;
     if (refs_ == 0 && open_) {
-        backend::CloseAudio();
+        base::backend::CloseAudio();
         open_ = false;
     }
 }
 
 void SoundMixer::CheckDevice() {
-    if (!open_ || !backend::AudioLost()) return;
+    if (!open_ || !base::backend::AudioLost()) return;
     OutputDebugStringA("DirectSound: the sound device went away, all buffers are lost\n");
     for (SoundBuffer* b : buffers_) b->MarkLost();
-    backend::CloseAudio();
+    base::backend::CloseAudio();
     open_ = false;
 }
 
@@ -102,4 +102,4 @@ void SoundMixer::callback(std::int16_t* frames, int count, void* user) {
     static_cast<SoundMixer*>(user)->Pull(frames, count);
 }
 
-}  // namespace tkp
+}  // namespace tkp::dsound

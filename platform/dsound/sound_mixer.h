@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace tkp {
+namespace tkp::dsound {
 
 class SoundBuffer;
 
@@ -53,4 +53,4 @@ class SoundMixer {
     int rate_ = kWishedRate;
 };
 
-}  // namespace tkp
+}  // namespace tkp::dsound

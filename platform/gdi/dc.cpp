@@ -11,8 +11,8 @@ std::mutex& DCMutex() {
     static auto* mutex = new std::mutex();
     return *mutex;
 }
-std::unordered_set<const tkp_DC*>& LiveDCs() {
-    static auto* live = new std::unordered_set<const tkp_DC*>();
+std::unordered_set<const tkp::gdi::DC*>& LiveDCs() {
+    static auto* live = new std::unordered_set<const tkp::gdi::DC*>();
     return *live;
 }
 
@@ -27,17 +27,17 @@ void Deselect(HGDIOBJ object) {
 }
 
 // An empty bitmap, selected into every new memory DC so that it can be selected back.
-tkp_GdiBitmap* DefaultBitmap() {
-    static tkp_GdiBitmap* const bitmap = [] {
-        auto* b = new tkp_GdiBitmap();
+tkp::gdi::GdiBitmap* DefaultBitmap() {
+    static tkp::gdi::GdiBitmap* const bitmap = [] {
+        auto* b = new tkp::gdi::GdiBitmap();
         b->stock = true;
         return b;
     }();
     return bitmap;
 }
 
-tkp_DC* NewDC(bool memory) {
-    auto* dc = new tkp_DC();
+tkp::gdi::DC* NewDC(bool memory) {
+    auto* dc = new tkp::gdi::DC();
     dc->memory = memory;
     dc->pen = GetStockObject(BLACK_PEN);
     dc->brush = GetStockObject(WHITE_BRUSH);
@@ -56,15 +56,15 @@ tkp_DC* NewDC(bool memory) {
 
 }  // namespace
 
-namespace tkp {
+namespace tkp::gdi {
 
-tkp_DC* CreateSurfaceDC(const PixelView& pixels) {
-    tkp_DC* dc = NewDC(false);
+tkp::gdi::DC* CreateSurfaceDC(const pixels::PixelView& pixels) {
+    tkp::gdi::DC* dc = NewDC(false);
     dc->surface = pixels;
     return dc;
 }
 
-void DestroyDC(tkp_DC* dc) {
+void DestroyDC(tkp::gdi::DC* dc) {
     {
         std::lock_guard<std::mutex> lock(DCMutex());
         LiveDCs().erase(dc);
@@ -76,47 +76,49 @@ void DestroyDC(tkp_DC* dc) {
     delete dc;
 }
 
-tkp_DC* FindDC(HDC dc) {
+tkp::gdi::DC* FindDC(HDC dc) {
     if (!dc) return nullptr;
     std::lock_guard<std::mutex> lock(DCMutex());
     return LiveDCs().count(dc) ? dc : nullptr;
 }
 
-}  // namespace tkp
+}  // namespace tkp::gdi
 
+namespace tkp::testing {
 // Declared for tests in platform/testing/test_hooks.h.
-int tkp_LiveDCCount() {
+int LiveDCCount() {
     std::lock_guard<std::mutex> lock(DCMutex());
     return static_cast<int>(LiveDCs().size());
 }
+}  // namespace tkp::testing
 
 HDC CreateCompatibleDC(HDC /*dc*/) {
     return NewDC(true);
 }
 
 BOOL DeleteDC(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d || !d->memory) return FALSE;
-    tkp::DestroyDC(d);
+    tkp::gdi::DestroyDC(d);
     return TRUE;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
-    tkp_DC* d = tkp::FindDC(dc);
-    if (!d || !tkp_GdiIsLive(object) || object->deletePending) return nullptr;
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    if (!d || !tkp::gdi::GdiIsLive(object) || object->deletePending) return nullptr;
     HGDIOBJ* slot = nullptr;
     switch (object->kind) {
-        case tkp_GdiKind::Pen:
+        case tkp::gdi::GdiKind::Pen:
             slot = &d->pen;
             break;
-        case tkp_GdiKind::Brush:
+        case tkp::gdi::GdiKind::Brush:
             slot = &d->brush;
             break;
-        case tkp_GdiKind::Font:
+        case tkp::gdi::GdiKind::Font:
             slot = &d->font;
             break;
-        case tkp_GdiKind::Bitmap: {
-            auto* bitmap = static_cast<tkp_GdiBitmap*>(object);
+        case tkp::gdi::GdiKind::Bitmap: {
+            auto* bitmap = static_cast<tkp::gdi::GdiBitmap*>(object);
             // Only a memory DC takes a bitmap, and a bitmap sits in one DC at a time.
             if (!d->memory) return nullptr;
             if (bitmap != d->bitmap && bitmap->selectedCount > 0 && bitmap != DefaultBitmap()) return nullptr;
@@ -135,7 +137,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d) return CLR_INVALID;
     COLORREF previous = d->textColour;
     d->textColour = colour & 0xFFFFFF;
@@ -143,29 +145,29 @@ COLORREF SetTextColor(HDC dc, COLORREF colour) {
 }
 
 int SetBkMode(HDC dc, int mode) {
-    tkp_DC* d = tkp::FindDC(dc);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
     int previous = d->bkMode;
     d->bkMode = mode;
     return previous;
 }
 
-HFONT tkp_DC_Font(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
+HFONT tkp::gdi::DcFont(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     return d ? d->font : nullptr;
 }
 
-COLORREF tkp_DC_TextColor(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
+COLORREF tkp::gdi::DcTextColour(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     return d ? d->textColour : RGB(0, 0, 0);
 }
 
-int tkp_DC_BkMode(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
+int tkp::gdi::DcBkMode(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     return d ? d->bkMode : OPAQUE;
 }
 
-COLORREF tkp_DC_BkColor(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
+COLORREF tkp::gdi::DcBkColour(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     return d ? d->bkColour : RGB(255, 255, 255);
 }

@@ -8,29 +8,29 @@
 
 #include "platform/base/wintypes.h"
 
-enum class tkp_GdiKind { Pen, Brush, Font, Bitmap };
+namespace tkp::gdi {
 
-struct tkp_GdiObject;
-void tkp_GdiRegister(tkp_GdiObject* object);
-void tkp_GdiUnregister(tkp_GdiObject* object);
+enum class GdiKind { Pen, Brush, Font, Bitmap };
+
+struct GdiObject;
+void GdiRegister(GdiObject* object);
+void GdiUnregister(GdiObject* object);
 // True while object is alive (created and not yet deleted).
-bool tkp_GdiIsLive(const tkp_GdiObject* object);
+bool GdiIsLive(const GdiObject* object);
 
-struct tkp_GdiObject {
-    explicit tkp_GdiObject(tkp_GdiKind k) : kind(k) { tkp_GdiRegister(this); }
-    tkp_GdiObject(const tkp_GdiObject& other) : kind(other.kind), stock(other.stock) {
-        tkp_GdiRegister(this);
-    }
-    tkp_GdiObject& operator=(const tkp_GdiObject& other) {
+struct GdiObject {
+    explicit GdiObject(GdiKind k) : kind(k) { GdiRegister(this); }
+    GdiObject(const GdiObject& other) : kind(other.kind), stock(other.stock) { GdiRegister(this); }
+    GdiObject& operator=(const GdiObject& other) {
         kind = other.kind;
         stock = other.stock;
         return *this;
     }
-    virtual ~tkp_GdiObject() { tkp_GdiUnregister(this); }
+    virtual ~GdiObject() { GdiUnregister(this); }
     // GetObjectA's answer for a kind that describes itself: the bytes written into buffer (or, with
     // a null buffer, the size needed); 0 for a kind that has nothing to tell or a buffer too small.
     virtual int Describe(int /*size*/, void* /*buffer*/) const { return 0; }
-    tkp_GdiKind kind;
+    GdiKind kind;
     bool stock = false;  // stock objects are never deleted
     // Device contexts this object is selected into; DeleteObject waits until it is zero.
     int selectedCount = 0;
@@ -39,11 +39,11 @@ struct tkp_GdiObject {
 
 // GetObjectA's answer for the stock fonts, which stand for the system font: set by the text layer,
 // which makes that font; null (nothing to tell) until it is.
-extern int (*tkp_DescribeStockFont)(int size, void* buffer);
+extern int (*DescribeStockFont)(int size, void* buffer);
 
 // A device-independent bitmap: 0x00RRGGBB pixels, top-down rows, width * height of them.
-struct tkp_GdiBitmap : tkp_GdiObject {
-    tkp_GdiBitmap() : tkp_GdiObject(tkp_GdiKind::Bitmap) {}
+struct GdiBitmap : GdiObject {
+    GdiBitmap() : GdiObject(GdiKind::Bitmap) {}
     int width = 0;
     int height = 0;
     int bitsPerPixel = 24;  // as the file had it; reported by GetObjectA
@@ -51,16 +51,18 @@ struct tkp_GdiBitmap : tkp_GdiObject {
 };
 
 // A pen: solid in its colour, or null (draws nothing). Width in pixels, 1 or more.
-struct tkp_GdiPen : tkp_GdiObject {
-    tkp_GdiPen() : tkp_GdiObject(tkp_GdiKind::Pen) {}
+struct GdiPen : GdiObject {
+    GdiPen() : GdiObject(GdiKind::Pen) {}
     bool null = false;
     int width = 1;
     COLORREF colour = 0;
 };
 
 // A brush: solid in its colour, or null (hollow: fills nothing).
-struct tkp_GdiBrush : tkp_GdiObject {
-    tkp_GdiBrush() : tkp_GdiObject(tkp_GdiKind::Brush) {}
+struct GdiBrush : GdiObject {
+    GdiBrush() : GdiObject(GdiKind::Brush) {}
     bool null = false;
     COLORREF colour = 0;
 };
+
+}  // namespace tkp::gdi

@@ -84,16 +84,16 @@ class AxisWalk {
     std::int64_t stepR_ = 0;
 };
 
-void Stamp(tkp_DC* dc, int x, int y, const tkp_GdiPen& pen) {
+void Stamp(tkp::gdi::DC* dc, int x, int y, const tkp::gdi::GdiPen& pen) {
     const int lo = -(pen.width / 2);
     const int hi = (pen.width - 1) / 2;
-    tkp::FillBox(dc, x + lo, y + lo, x + hi, y + hi, pen.colour);
+    tkp::gdi::FillBox(dc, x + lo, y + lo, x + hi, y + hi, pen.colour);
 }
 
 }  // namespace
 
 BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous) {
-    tkp_DC* d = tkp::FindDC(dc);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d) return FALSE;
     if (previous) *previous = d->position;
     d->position = {x, y};
@@ -101,12 +101,12 @@ BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous) {
 }
 
 BOOL LineTo(HDC dc, int x, int y) {
-    tkp_DC* d = tkp::FindDC(dc);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d) return FALSE;
     const int x0 = d->position.x;
     const int y0 = d->position.y;
     d->position = {x, y};
-    const auto& pen = *static_cast<const tkp_GdiPen*>(d->pen);
+    const auto& pen = *static_cast<const tkp::gdi::GdiPen*>(d->pen);
     if (pen.null) return TRUE;
     const std::int64_t dx = std::int64_t{x} - x0;
     const std::int64_t dy = std::int64_t{y} - y0;
@@ -122,8 +122,8 @@ BOOL LineTo(HDC dc, int x, int y) {
     const auto within = [](int a, int b, int low, int high) {
         return std::min(a, b) >= low && std::max(a, b) <= high;
     };
-    const int right = tkp::TargetWidth(d) + pen.width;
-    const int bottom = tkp::TargetHeight(d) + pen.width;
+    const int right = tkp::gdi::TargetWidth(d) + pen.width;
+    const int bottom = tkp::gdi::TargetHeight(d) + pen.width;
     if (!within(x0, x, -pen.width, right)) Narrow(first, last, dx >= 0, -pen.width, right, px);
     if (!within(y0, y, -pen.width, bottom)) Narrow(first, last, dy >= 0, -pen.width, bottom, py);
     if (first > last) return TRUE;
@@ -132,9 +132,9 @@ BOOL LineTo(HDC dc, int x, int y) {
         const int lo = -(pen.width / 2);
         const int hi = (pen.width - 1) / 2;
         const std::int64_t x1 = px(first), x2 = px(last), y1 = py(first), y2 = py(last);
-        tkp::FillBox(d, static_cast<int>(std::min(x1, x2)) + lo, static_cast<int>(std::min(y1, y2)) + lo,
-                     static_cast<int>(std::max(x1, x2)) + hi, static_cast<int>(std::max(y1, y2)) + hi,
-                     pen.colour);
+        tkp::gdi::FillBox(d, static_cast<int>(std::min(x1, x2)) + lo, static_cast<int>(std::min(y1, y2)) + lo,
+                          static_cast<int>(std::max(x1, x2)) + hi, static_cast<int>(std::max(y1, y2)) + hi,
+                          pen.colour);
         return TRUE;
     }
     AxisWalk wx(x0, dx, steps, first);

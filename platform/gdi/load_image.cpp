@@ -24,7 +24,7 @@ namespace {
 
 // The largest picture file worth reading: the largest BMP at 32 bits, its headers and palette
 // (a PNG or JPEG file of the largest picture is smaller).
-constexpr std::uint64_t kMaxFileBytes = tkp_kBmpMaxPixels * 4 + (1 << 16);
+constexpr std::uint64_t kMaxFileBytes = tkp::image::kBmpMaxPixels * 4 + (1 << 16);
 
 std::string describe(LPCSTR name) {
     if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<std::uintptr_t>(name));
@@ -37,19 +37,19 @@ void report(LPCSTR name, const char* what) {
 
 // The error a decoder's reason stands for: an unknown kind, a picture too large, or damage.
 DWORD errorOf(const char* reason) {
-    if (reason && std::strcmp(reason, tkp_kUnknownPictureKind) == 0) return ERROR_BAD_FORMAT;
+    if (reason && std::strcmp(reason, tkp::image::kUnknownPictureKind) == 0) return ERROR_BAD_FORMAT;
     if (reason && (std::strstr(reason, "too large") || std::strstr(reason, "out of memory")))
         return ERROR_NOT_ENOUGH_MEMORY;
     return ERROR_INVALID_DATA;
 }
 
 // coverW x coverH: the least size the decoder may reduce the picture to (0: its own size).
-bool decodeFromFile(LPCSTR name, tkp_BmpImage* image, int coverW = 0, int coverH = 0) {
+bool decodeFromFile(LPCSTR name, tkp::image::BmpImage* image, int coverW = 0, int coverH = 0) {
     if (IS_INTRESOURCE(name)) return false;
     std::vector<std::uint8_t> bytes;
     bool tooLarge = false;
     const char* why = nullptr;
-    if (!tkp_ReadRegularFile(name, kMaxFileBytes, &bytes, &tooLarge, &why)) {
+    if (!tkp::kernel::ReadRegularFile(name, kMaxFileBytes, &bytes, &tooLarge, &why)) {
         // A missing file (or a folder) is no fault worth reporting; a FIFO or device in a
         // picture's place is.
         struct stat st {};
@@ -61,7 +61,7 @@ bool decodeFromFile(LPCSTR name, tkp_BmpImage* image, int coverW = 0, int coverH
         return false;
     }
     const char* reason = nullptr;
-    if (!tkp_DecodePictureFile(bytes.data(), bytes.size(), image, &reason, coverW, coverH)) {
+    if (!tkp::image::DecodePictureFile(bytes.data(), bytes.size(), image, &reason, coverW, coverH)) {
         report(name, reason);
         SetLastError(errorOf(reason));
         return false;
@@ -71,9 +71,9 @@ bool decodeFromFile(LPCSTR name, tkp_BmpImage* image, int coverW = 0, int coverH
 
 // A new bitmap of width x height holding the picture scaled onto (x, y, w, h) of it, the rest
 // filled with fill; null (reported) when out of memory.
-HANDLE scaledBitmap(LPCSTR name, const tkp_BmpImage& image, int width, int height, int x, int y, int w, int h,
-                    std::uint32_t fill) {
-    auto bitmap = std::make_unique<tkp_GdiBitmap>();
+HANDLE scaledBitmap(LPCSTR name, const tkp::image::BmpImage& image, int width, int height, int x, int y,
+                    int w, int h, std::uint32_t fill) {
+    auto bitmap = std::make_unique<tkp::gdi::GdiBitmap>();
     bitmap->width = width;
     bitmap->height = height;
     bitmap->bitsPerPixel = image.bitsPerPixel;
@@ -85,7 +85,8 @@ HANDLE scaledBitmap(LPCSTR name, const tkp_BmpImage& image, int width, int heigh
         return nullptr;
     }
     std::uint32_t* at = bitmap->pixels.data() + std::size_t(y) * std::size_t(width) + std::size_t(x);
-    if (!tkp_ScaleArea(image.pixels.data(), image.width, image.height, image.width, at, w, h, width)) {
+    if (!tkp::image::ScaleArea(image.pixels.data(), image.width, image.height, image.width, at, w, h,
+                               width)) {
         report(name, "cannot be scaled");
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
@@ -93,12 +94,12 @@ HANDLE scaledBitmap(LPCSTR name, const tkp_BmpImage& image, int width, int heigh
     return bitmap.release();
 }
 
-bool decodeFromResource(HINSTANCE instance, LPCSTR name, tkp_BmpImage* image) {
+bool decodeFromResource(HINSTANCE instance, LPCSTR name, tkp::image::BmpImage* image) {
     HRSRC res = FindResourceA(instance, name, RT_BITMAP);
     if (!res) return false;
     const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(instance, res)));
     const char* reason = nullptr;
-    if (!data || !tkp_DecodeDib(data, SizeofResource(instance, res), image, &reason)) {
+    if (!data || !tkp::image::DecodeDib(data, SizeofResource(instance, res), image, &reason)) {
         report(name, reason ? reason : "resource cannot be read");
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;
@@ -109,25 +110,26 @@ bool decodeFromResource(HINSTANCE instance, LPCSTR name, tkp_BmpImage* image) {
 }  // namespace
 
 HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags) {
-    if (type != IMAGE_BITMAP || !name || cx < 0 || cy < 0 || cx > tkp_kBmpMaxSide || cy > tkp_kBmpMaxSide) {
+    if (type != IMAGE_BITMAP || !name || cx < 0 || cy < 0 || cx > tkp::image::kBmpMaxSide ||
+        cy > tkp::image::kBmpMaxSide) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    tkp_BmpImage image;
+    tkp::image::BmpImage image;
     const bool found =
         (flags & LR_LOADFROMFILE) ? decodeFromFile(name, &image) : decodeFromResource(instance, name, &image);
     if (!found) return nullptr;
 
     const int width = cx ? cx : image.width;
     const int height = cy ? cy : image.height;
-    if (std::int64_t(width) * height > tkp_kBmpMaxPixels) {
+    if (std::int64_t(width) * height > tkp::image::kBmpMaxPixels) {
         report(name, "requested size too large");
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
     if (width != image.width || height != image.height)
         return scaledBitmap(name, image, width, height, 0, 0, width, height, 0);
-    auto bitmap = std::make_unique<tkp_GdiBitmap>();
+    auto bitmap = std::make_unique<tkp::gdi::GdiBitmap>();
     bitmap->width = width;
     bitmap->height = height;
     bitmap->bitsPerPixel = image.bitsPerPixel;
@@ -136,14 +138,14 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
     return handle;
 }
 
-HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background) {
-    if (!path || IS_INTRESOURCE(path) || cx < 1 || cy < 1 || cx > tkp_kBmpMaxSide || cy > tkp_kBmpMaxSide ||
-        !(tolerance >= 0)) {
+HANDLE tkp::gdi::LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background) {
+    if (!path || IS_INTRESOURCE(path) || cx < 1 || cy < 1 || cx > tkp::image::kBmpMaxSide ||
+        cy > tkp::image::kBmpMaxSide || !(tolerance >= 0)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
     // Twice the box leaves the area averaging enough pixels to smooth the result.
-    tkp_BmpImage image;
+    tkp::image::BmpImage image;
     if (!decodeFromFile(path, &image, 2 * cx, 2 * cy)) return nullptr;
     const double aspect = double(image.width) / image.height;
     const double box = double(cx) / cy;
@@ -162,11 +164,11 @@ HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLOR
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
     // A deleted or foreign handle is refused, not followed.
-    if (!tkp_GdiIsLive(object)) return 0;
-    if (object->kind != tkp_GdiKind::Bitmap) return object->Describe(size, buffer);
+    if (!tkp::gdi::GdiIsLive(object)) return 0;
+    if (object->kind != tkp::gdi::GdiKind::Bitmap) return object->Describe(size, buffer);
     if (!buffer) return int(sizeof(BITMAP));
     if (size < int(sizeof(BITMAP))) return 0;
-    const auto* bitmap = static_cast<const tkp_GdiBitmap*>(object);
+    const auto* bitmap = static_cast<const tkp::gdi::GdiBitmap*>(object);
     BITMAP bm{};
     bm.bmType = 0;
     bm.bmWidth = bitmap->width;

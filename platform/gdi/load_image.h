@@ -43,9 +43,10 @@ static_assert(offsetof(BITMAP, bmPlanes) == 16 && offsetof(BITMAP, bmBits) == 24
 // regard to case; with it, name is the path of a picture file of any kind above (told by its content).
 // cx and cy give the size to scale to (area averaging); 0 keeps the picture's own width or height.
 // Null when there is no such picture, or it is malformed (the reason goes to the debugger output),
-// or the arguments are bad; GetLastError then says which (tkp_LoadPictureInBox below).
+// or the arguments are bad; GetLastError then says which (tkp::gdi::LoadPictureInBox below).
 HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
 
+namespace tkp::gdi {
 // Loads a picture file for a box of cx x cy pixels, as a thumbnail shows it. A picture whose
 // aspect (width / height) lies within `tolerance` (a fraction, 0.02 for 2 %) of the box's is
 // stretched over the whole box exactly as LoadImageA(..., cx, cy, LR_LOADFROMFILE) does; any other
@@ -54,7 +55,8 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
 // with GetLastError: ERROR_FILE_NOT_FOUND (no such readable file), ERROR_BAD_FORMAT (no picture
 // kind known here), ERROR_NOT_ENOUGH_MEMORY (too large), ERROR_INVALID_DATA (damaged),
 // ERROR_INVALID_PARAMETER (bad arguments).
-HANDLE tkp_LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background);
+HANDLE LoadPictureInBox(LPCSTR path, int cx, int cy, double tolerance, COLORREF background);
+}  // namespace tkp::gdi
 
 // Fills a BITMAP for a bitmap handle, or a LOGFONTA for a font, and returns its size; with a null
 // buffer, returns the size needed. 0 for pens and brushes, a null, deleted or unknown handle, or a

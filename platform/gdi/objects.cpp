@@ -13,73 +13,75 @@ std::mutex& RegistryMutex() {
     static auto* mutex = new std::mutex();
     return *mutex;
 }
-std::unordered_set<const tkp_GdiObject*>& Registry() {
-    static auto* live = new std::unordered_set<const tkp_GdiObject*>();
+std::unordered_set<const tkp::gdi::GdiObject*>& Registry() {
+    static auto* live = new std::unordered_set<const tkp::gdi::GdiObject*>();
     return *live;
 }
 
-tkp_GdiPen* StockPen(bool null, COLORREF colour) {
-    auto* pen = new tkp_GdiPen();
+tkp::gdi::GdiPen* StockPen(bool null, COLORREF colour) {
+    auto* pen = new tkp::gdi::GdiPen();
     pen->stock = true;
     pen->null = null;
     pen->colour = colour;
     return pen;
 }
 
-tkp_GdiBrush* StockBrush(bool null, COLORREF colour) {
-    auto* brush = new tkp_GdiBrush();
+tkp::gdi::GdiBrush* StockBrush(bool null, COLORREF colour) {
+    auto* brush = new tkp::gdi::GdiBrush();
     brush->stock = true;
     brush->null = null;
     brush->colour = colour;
     return brush;
 }
 
-struct StockFontObject : tkp_GdiObject {
-    StockFontObject() : tkp_GdiObject(tkp_GdiKind::Font) { stock = true; }
+struct StockFontObject : tkp::gdi::GdiObject {
+    StockFontObject() : tkp::gdi::GdiObject(tkp::gdi::GdiKind::Font) { stock = true; }
     int Describe(int size, void* buffer) const override {
-        return tkp_DescribeStockFont ? tkp_DescribeStockFont(size, buffer) : 0;
+        return tkp::gdi::DescribeStockFont ? tkp::gdi::DescribeStockFont(size, buffer) : 0;
     }
 };
 
-tkp_GdiObject* StockFont() {
+tkp::gdi::GdiObject* StockFont() {
     return new StockFontObject();
 }
 
 }  // namespace
 
-int (*tkp_DescribeStockFont)(int size, void* buffer) = nullptr;
+int (*tkp::gdi::DescribeStockFont)(int size, void* buffer) = nullptr;
 
-void tkp_GdiRegister(tkp_GdiObject* object) {
+void tkp::gdi::GdiRegister(tkp::gdi::GdiObject* object) {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     Registry().insert(object);
 }
 
-void tkp_GdiUnregister(tkp_GdiObject* object) {
+void tkp::gdi::GdiUnregister(tkp::gdi::GdiObject* object) {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     Registry().erase(object);
 }
 
+namespace tkp::testing {
 // Declared for tests in platform/testing/test_hooks.h.
-int tkp_LiveGdiObjectCount() {
+int LiveGdiObjectCount() {
     std::lock_guard<std::mutex> lock(RegistryMutex());
     return static_cast<int>(Registry().size());
 }
 
-int tkp_LiveGdiFontCount() {
+int LiveGdiFontCount() {
     std::lock_guard<std::mutex> lock(RegistryMutex());
-    return static_cast<int>(std::count_if(Registry().begin(), Registry().end(), [](const tkp_GdiObject* o) {
-        return o->kind == tkp_GdiKind::Font;
-    }));
+    return static_cast<int>(
+        std::count_if(Registry().begin(), Registry().end(),
+                      [](const tkp::gdi::GdiObject* o) { return o->kind == tkp::gdi::GdiKind::Font; }));
 }
+}  // namespace tkp::testing
 
-bool tkp_GdiIsLive(const tkp_GdiObject* object) {
+bool tkp::gdi::GdiIsLive(const tkp::gdi::GdiObject* object) {
     if (!object) return false;
     std::lock_guard<std::mutex> lock(RegistryMutex());
     return Registry().count(object) != 0;
 }
 
 HPEN CreatePen(int style, int width, COLORREF colour) {
-    auto* pen = new tkp_GdiPen();
+    auto* pen = new tkp::gdi::GdiPen();
     pen->null = style == PS_NULL;
     // Width 0 means one pixel, as in GDI; very wide pens are capped.
     pen->width = width < 1 ? 1 : (width > 64 ? 64 : width);
@@ -88,21 +90,21 @@ HPEN CreatePen(int style, int width, COLORREF colour) {
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
-    auto* brush = new tkp_GdiBrush();
+    auto* brush = new tkp::gdi::GdiBrush();
     brush->colour = colour & 0xFFFFFF;
     return brush;
 }
 
 HGDIOBJ GetStockObject(int which) {
-    static tkp_GdiObject* const whiteBrush = StockBrush(false, RGB(255, 255, 255));
-    static tkp_GdiObject* const blackBrush = StockBrush(false, RGB(0, 0, 0));
-    static tkp_GdiObject* const nullBrush = StockBrush(true, 0);
-    static tkp_GdiObject* const whitePen = StockPen(false, RGB(255, 255, 255));
-    static tkp_GdiObject* const blackPen = StockPen(false, RGB(0, 0, 0));
-    static tkp_GdiObject* const nullPen = StockPen(true, 0);
-    static tkp_GdiObject* const ansiVarFont = StockFont();
-    static tkp_GdiObject* const systemFont = StockFont();
-    static tkp_GdiObject* const guiFont = StockFont();
+    static tkp::gdi::GdiObject* const whiteBrush = StockBrush(false, RGB(255, 255, 255));
+    static tkp::gdi::GdiObject* const blackBrush = StockBrush(false, RGB(0, 0, 0));
+    static tkp::gdi::GdiObject* const nullBrush = StockBrush(true, 0);
+    static tkp::gdi::GdiObject* const whitePen = StockPen(false, RGB(255, 255, 255));
+    static tkp::gdi::GdiObject* const blackPen = StockPen(false, RGB(0, 0, 0));
+    static tkp::gdi::GdiObject* const nullPen = StockPen(true, 0);
+    static tkp::gdi::GdiObject* const ansiVarFont = StockFont();
+    static tkp::gdi::GdiObject* const systemFont = StockFont();
+    static tkp::gdi::GdiObject* const guiFont = StockFont();
     switch (which) {
         case WHITE_BRUSH:
             return whiteBrush;
@@ -128,7 +130,7 @@ HGDIOBJ GetStockObject(int which) {
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    if (!tkp_GdiIsLive(object)) return FALSE;
+    if (!tkp::gdi::GdiIsLive(object)) return FALSE;
     if (object->stock) return TRUE;
     // Still selected: the last DC to let go of it finishes the deletion.
     if (object->selectedCount > 0) {

@@ -6,29 +6,29 @@
 #include "platform/pixels/blit_rows.h"
 #include "platform/pixels/pixel565.h"
 
-namespace tkp {
+namespace tkp::gdi {
 
 namespace {
 
 // A bitmap whose pixel store is shorter than its size says counts as empty.
-bool BitmapUsable(const tkp_GdiBitmap* b) {
+bool BitmapUsable(const tkp::gdi::GdiBitmap* b) {
     return b->width > 0 && b->height > 0 &&
            b->pixels.size() >= static_cast<std::size_t>(b->width) * static_cast<std::size_t>(b->height);
 }
 
 }  // namespace
 
-int TargetWidth(const tkp_DC* dc) {
+int TargetWidth(const tkp::gdi::DC* dc) {
     if (dc->memory) return BitmapUsable(dc->bitmap) ? dc->bitmap->width : 0;
     return dc->surface.width;
 }
 
-int TargetHeight(const tkp_DC* dc) {
+int TargetHeight(const tkp::gdi::DC* dc) {
     if (dc->memory) return BitmapUsable(dc->bitmap) ? dc->bitmap->height : 0;
     return dc->surface.height;
 }
 
-void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
+void FillBox(tkp::gdi::DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
     y0 = std::max(y0, 0);
     y1 = std::min(y1, TargetHeight(dc) - 1);
     x0 = std::max(x0, 0);
@@ -38,71 +38,73 @@ void FillBox(tkp_DC* dc, int x0, int y0, int x1, int y1, COLORREF colour) {
         if (dc->memory) {
             std::uint32_t* row =
                 dc->bitmap->pixels.data() + static_cast<std::ptrdiff_t>(y) * dc->bitmap->width;
-            std::fill(row + x0, row + x1 + 1, ColorrefToXrgb(colour));
+            std::fill(row + x0, row + x1 + 1, pixels::ColorrefToXrgb(colour));
         } else {
             // Wide spans through the vector row fill; narrow ones (upright lines) are not worth the call.
             std::uint16_t* row = dc->surface.Row(y);
             if (x1 - x0 >= 16) {
-                rows::Fill(row + x0, x1 - x0 + 1, ColorrefTo565(colour));
+                pixels::rows::Fill(row + x0, x1 - x0 + 1, pixels::ColorrefTo565(colour));
             } else {
-                std::fill(row + x0, row + x1 + 1, ColorrefTo565(colour));
+                std::fill(row + x0, row + x1 + 1, pixels::ColorrefTo565(colour));
             }
         }
     }
 }
 
-void FillSpan(tkp_DC* dc, int y, int x0, int x1, COLORREF colour) {
+void FillSpan(tkp::gdi::DC* dc, int y, int x0, int x1, COLORREF colour) {
     FillBox(dc, x0, y, x1, y, colour);
 }
 
-COLORREF ReadPixel(const tkp_DC* dc, int x, int y) {
+COLORREF ReadPixel(const tkp::gdi::DC* dc, int x, int y) {
     if (x < 0 || y < 0 || x >= TargetWidth(dc) || y >= TargetHeight(dc)) return CLR_INVALID;
     if (dc->memory)
-        return ColorrefOfXrgb(dc->bitmap->pixels[static_cast<std::size_t>(y) * dc->bitmap->width + x]);
-    return ColorrefOf565(dc->surface.Row(y)[x]);
+        return pixels::ColorrefOfXrgb(
+            dc->bitmap->pixels[static_cast<std::size_t>(y) * dc->bitmap->width + x]);
+    return pixels::ColorrefOf565(dc->surface.Row(y)[x]);
 }
 
-}  // namespace tkp
+}  // namespace tkp::gdi
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
-    if (!d || x < 0 || y < 0 || x >= tkp::TargetWidth(d) || y >= tkp::TargetHeight(d)) return CLR_INVALID;
-    tkp::FillSpan(d, y, x, x, colour);
-    return tkp::ReadPixel(d, x, y);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    if (!d || x < 0 || y < 0 || x >= tkp::gdi::TargetWidth(d) || y >= tkp::gdi::TargetHeight(d))
+        return CLR_INVALID;
+    tkp::gdi::FillSpan(d, y, x, x, colour);
+    return tkp::gdi::ReadPixel(d, x, y);
 }
 
 COLORREF GetPixel(HDC dc, int x, int y) {
-    tkp_DC* d = tkp::FindDC(dc);
-    return d ? tkp::ReadPixel(d, x, y) : CLR_INVALID;
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    return d ? tkp::gdi::ReadPixel(d, x, y) : CLR_INVALID;
 }
 
-int tkp_DC_Width(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
-    return d ? tkp::TargetWidth(d) : 0;
+int tkp::gdi::DcWidth(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    return d ? tkp::gdi::TargetWidth(d) : 0;
 }
 
-int tkp_DC_Height(HDC dc) {
-    tkp_DC* d = tkp::FindDC(dc);
-    return d ? tkp::TargetHeight(d) : 0;
+int tkp::gdi::DcHeight(HDC dc) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    return d ? tkp::gdi::TargetHeight(d) : 0;
 }
 
 namespace {
 
 // Mixes colour into one pixel of a DC already looked up.
-void blendPixel(tkp_DC* d, int x, int y, COLORREF colour, int alpha) {
-    COLORREF under = tkp::ReadPixel(d, x, y);
+void blendPixel(tkp::gdi::DC* d, int x, int y, COLORREF colour, int alpha) {
+    COLORREF under = tkp::gdi::ReadPixel(d, x, y);
     if (under == CLR_INVALID) return;
     const unsigned a = static_cast<unsigned>(std::min(alpha, 255));
-    COLORREF mixed = tkp::Mix8(GetRValue(colour), GetRValue(under), a) |
-                     tkp::Mix8(GetGValue(colour), GetGValue(under), a) << 8 |
-                     tkp::Mix8(GetBValue(colour), GetBValue(under), a) << 16;
-    tkp::FillSpan(d, y, x, x, mixed);
+    COLORREF mixed = tkp::pixels::Mix8(GetRValue(colour), GetRValue(under), a) |
+                     tkp::pixels::Mix8(GetGValue(colour), GetGValue(under), a) << 8 |
+                     tkp::pixels::Mix8(GetBValue(colour), GetBValue(under), a) << 16;
+    tkp::gdi::FillSpan(d, y, x, x, mixed);
 }
 
 }  // namespace
 
-void tkp_DC_Blend(HDC dc, int x, int y, COLORREF colour, int alpha) {
-    tkp_DC* d = tkp::FindDC(dc);
+void tkp::gdi::DcBlend(HDC dc, int x, int y, COLORREF colour, int alpha) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d || alpha <= 0) return;
     blendPixel(d, x, y, colour, alpha);
 }
@@ -114,15 +116,16 @@ namespace {
 struct Mix565Pixel {
     unsigned r, g, b;
     std::uint16_t operator()(std::uint16_t p, unsigned a) const {
-        return tkp::Pack565(tkp::Mix8(r, tkp::Red8(p), a), tkp::Mix8(g, tkp::Green8(p), a),
-                            tkp::Mix8(b, tkp::Blue8(p), a));
+        return tkp::pixels::Pack565(tkp::pixels::Mix8(r, tkp::pixels::Red8(p), a),
+                                    tkp::pixels::Mix8(g, tkp::pixels::Green8(p), a),
+                                    tkp::pixels::Mix8(b, tkp::pixels::Blue8(p), a));
     }
 };
 struct MixXrgbPixel {
     unsigned r, g, b;
     std::uint32_t operator()(std::uint32_t p, unsigned a) const {
-        return tkp::Mix8(r, (p >> 16) & 0xFF, a) << 16 | tkp::Mix8(g, (p >> 8) & 0xFF, a) << 8 |
-               tkp::Mix8(b, p & 0xFF, a);
+        return tkp::pixels::Mix8(r, (p >> 16) & 0xFF, a) << 16 |
+               tkp::pixels::Mix8(g, (p >> 8) & 0xFF, a) << 8 | tkp::pixels::Mix8(b, p & 0xFF, a);
     }
 };
 
@@ -140,15 +143,15 @@ void blendRun(Pixel* out, const std::uint8_t* coverage, int n, Pixel solid, Mix 
 
 }  // namespace
 
-void tkp_DC_BlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
-                      COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
+void tkp::gdi::DcBlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n, int rows, int stride,
+                           COLORREF colour) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d || !coverage || n <= 0 || rows <= 0) return;
     // The part of the block inside the target.
     const long long i0 = std::max(0LL, -static_cast<long long>(x));
-    const long long i1 = std::min<long long>(n, static_cast<long long>(tkp::TargetWidth(d)) - x);
+    const long long i1 = std::min<long long>(n, static_cast<long long>(tkp::gdi::TargetWidth(d)) - x);
     const long long j0 = std::max(0LL, -static_cast<long long>(y));
-    const long long j1 = std::min<long long>(rows, static_cast<long long>(tkp::TargetHeight(d)) - y);
+    const long long j1 = std::min<long long>(rows, static_cast<long long>(tkp::gdi::TargetHeight(d)) - y);
     if (i0 >= i1 || j0 >= j1) return;
     const int count = static_cast<int>(i1 - i0);
     const unsigned r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
@@ -158,21 +161,21 @@ void tkp_DC_BlendRows(HDC dc, int x, int y, const std::uint8_t* coverage, int n,
         const long long column = x + i0;
         if (d->memory) {
             std::uint32_t* out = d->bitmap->pixels.data() + row * d->bitmap->width + column;
-            blendRun(out, cov, count, tkp::ColorrefToXrgb(colour), MixXrgbPixel{r, g, b});
+            blendRun(out, cov, count, tkp::pixels::ColorrefToXrgb(colour), MixXrgbPixel{r, g, b});
         } else {
             std::uint16_t* out = d->surface.Row(static_cast<int>(row)) + column;
-            blendRun(out, cov, count, tkp::ColorrefTo565(colour), Mix565Pixel{r, g, b});
+            blendRun(out, cov, count, tkp::pixels::ColorrefTo565(colour), Mix565Pixel{r, g, b});
         }
     }
 }
 
-void tkp_DC_FillSolid(HDC dc, const RECT& r, COLORREF colour) {
-    tkp_DC* d = tkp::FindDC(dc);
+void tkp::gdi::DcFillSolid(HDC dc, const RECT& r, COLORREF colour) {
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d) return;
     const int top = std::max<int>(r.top, 0);
-    const int bottom = std::min<int>(r.bottom, tkp::TargetHeight(d));
+    const int bottom = std::min<int>(r.bottom, tkp::gdi::TargetHeight(d));
     // Columns limited to just outside the target, so that right - 1 cannot overflow.
     const int left = std::max<int>(r.left, -1);
-    const int right = std::min<int>(r.right, tkp::TargetWidth(d) + 1);
-    if (top < bottom) tkp::FillBox(d, left, top, right - 1, bottom - 1, colour);
+    const int right = std::min<int>(r.right, tkp::gdi::TargetWidth(d) + 1);
+    if (top < bottom) tkp::gdi::FillBox(d, left, top, right - 1, bottom - 1, colour);
 }

@@ -64,26 +64,26 @@ bool InsideSpan(const Figure& f, std::int64_t y, std::int64_t& xl, std::int64_t&
     return xl <= xr;
 }
 
-void Paint(tkp_DC* dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF colour) {
+void Paint(tkp::gdi::DC* dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF colour) {
     if (x0 > x1) return;
     // Clamped to just outside the target, so that the conversion to int cannot overflow.
-    const std::int64_t w = tkp::TargetWidth(dc);
+    const std::int64_t w = tkp::gdi::TargetWidth(dc);
     x0 = std::clamp<std::int64_t>(x0, -1, w);
     x1 = std::clamp<std::int64_t>(x1, -1, w);
-    tkp::FillSpan(dc, static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour);
+    tkp::gdi::FillSpan(dc, static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour);
 }
 
 // Draws the figure of box (l, t, r, b) with corner ellipses cw x ch using the DC's pen and brush.
 BOOL DrawFigure(HDC dc, std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std::int64_t cw,
                 std::int64_t ch) {
-    tkp_DC* d = tkp::FindDC(dc);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d) return FALSE;
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
-    const auto& pen = *static_cast<const tkp_GdiPen*>(d->pen);
-    const auto& brush = *static_cast<const tkp_GdiBrush*>(d->brush);
+    const auto& pen = *static_cast<const tkp::gdi::GdiPen*>(d->pen);
+    const auto& brush = *static_cast<const tkp::gdi::GdiBrush*>(d->brush);
     const std::int64_t firstRow = std::max<std::int64_t>(0, t - pen.width);
-    const std::int64_t lastRow = std::min<std::int64_t>(tkp::TargetHeight(d) - 1, b + pen.width);
+    const std::int64_t lastRow = std::min<std::int64_t>(tkp::gdi::TargetHeight(d) - 1, b + pen.width);
     std::int64_t xl, xr;
     if (pen.null) {
         if (brush.null) return TRUE;
@@ -132,12 +132,12 @@ BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int cornerWidth
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
-    tkp_DC* d = tkp::FindDC(dc);
-    if (!d || !rect || !tkp_GdiIsLive(brush) || brush->kind != tkp_GdiKind::Brush) return 0;
-    const auto& b = *static_cast<const tkp_GdiBrush*>(brush);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
+    if (!d || !rect || !tkp::gdi::GdiIsLive(brush) || brush->kind != tkp::gdi::GdiKind::Brush) return 0;
+    const auto& b = *static_cast<const tkp::gdi::GdiBrush*>(brush);
     if (b.null) return 1;
     const int top = std::max<int>(rect->top, 0);
-    const int bottom = std::min<int>(rect->bottom, tkp::TargetHeight(d));
+    const int bottom = std::min<int>(rect->bottom, tkp::gdi::TargetHeight(d));
     for (int y = top; y < bottom; ++y) Paint(d, y, rect->left, std::int64_t{rect->right} - 1, b.colour);
     return 1;
 }

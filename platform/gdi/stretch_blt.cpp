@@ -18,10 +18,10 @@ struct Plane {
     Pixel* Row(int y) const { return pixels + y * pitch; }
 };
 
-Plane<std::uint16_t> SurfacePlane(const tkp_DC* dc) {
+Plane<std::uint16_t> SurfacePlane(const tkp::gdi::DC* dc) {
     return {dc->surface.pixels, dc->surface.pitch};
 }
-Plane<std::uint32_t> BitmapPlane(const tkp_DC* dc) {
+Plane<std::uint32_t> BitmapPlane(const tkp::gdi::DC* dc) {
     return {dc->bitmap->pixels.data(), dc->bitmap->width};
 }
 
@@ -32,10 +32,10 @@ std::uint32_t Convert(std::uint32_t p, std::uint32_t*) {
     return p;
 }
 std::uint16_t Convert(std::uint32_t p, std::uint16_t*) {
-    return tkp::XrgbTo565(p);
+    return tkp::pixels::XrgbTo565(p);
 }
 std::uint32_t Convert(std::uint16_t p, std::uint32_t*) {
-    return tkp::XrgbOf565(p);
+    return tkp::pixels::XrgbOf565(p);
 }
 
 // Source index for each destination step in [first, end) of a scale from m to n pixels, offset
@@ -76,18 +76,18 @@ Plane<Pixel> Snapshot(const Plane<Pixel>& plane, int width, int height, std::vec
 
 BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                 int sourceWidth, int sourceHeight, DWORD rop) {
-    tkp_DC* d = tkp::FindDC(dest);
-    tkp_DC* s = tkp::FindDC(source);
+    tkp::gdi::DC* d = tkp::gdi::FindDC(dest);
+    tkp::gdi::DC* s = tkp::gdi::FindDC(source);
     if (!d || !s) return FALSE;
     if (rop != SRCCOPY) {
         OutputDebugStringA("gdi: StretchBlt supports only SRCCOPY\n");
         return FALSE;
     }
     if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return FALSE;
-    const int dw = tkp::TargetWidth(d);
-    const int dh = tkp::TargetHeight(d);
-    const int sw = tkp::TargetWidth(s);
-    const int sh = tkp::TargetHeight(s);
+    const int dw = tkp::gdi::TargetWidth(d);
+    const int dh = tkp::gdi::TargetHeight(d);
+    const int sw = tkp::gdi::TargetWidth(s);
+    const int sh = tkp::gdi::TargetHeight(s);
     // Only the destination pixels inside the target are computed.
     const std::int64_t i0 = std::max<std::int64_t>(0, -std::int64_t{x});
     const std::int64_t i1 = std::min<std::int64_t>(width, std::int64_t{dw} - x);

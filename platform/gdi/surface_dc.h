@@ -5,12 +5,12 @@
 #include "platform/base/wintypes.h"
 #include "platform/pixels/pixel_view.h"
 
-namespace tkp {
+namespace tkp::gdi {
 
 // A device context drawing into the pixels, with the default objects selected. The pixels must
 // outlive it.
-HDC CreateSurfaceDC(const PixelView& pixels);
+HDC CreateSurfaceDC(const pixels::PixelView& pixels);
 // Deselects everything (finishing deletions that waited for it) and frees the context.
 void DestroyDC(HDC dc);
 
-}  // namespace tkp
+}  // namespace tkp::gdi

@@ -11,10 +11,10 @@ struct HeadlessAudio {
     int rate = 44100;
     bool open = false;
     bool lost = false;
-    tkp::backend::AudioCallback callback = nullptr;
+    tkp::base::backend::AudioCallback callback = nullptr;
     void* user = nullptr;
     std::mutex playedMutex;
-    std::vector<tkp_PlayedSound> played;
+    std::vector<tkp::headless::PlayedSound> played;
 };
 
 HeadlessAudio& audio() {
@@ -24,7 +24,7 @@ HeadlessAudio& audio() {
 
 }  // namespace
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 bool OpenAudio(int* rate, AudioCallback callback, void* user) {
     HeadlessAudio& a = audio();
@@ -66,29 +66,29 @@ void AudioPlayed(const PlayedSound& sound) {
     a.played.push_back(sound);
 }
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend
 
-void tkp_HeadlessSetAudioDevice(bool present) {
+void tkp::headless::SetAudioDevice(bool present) {
     std::lock_guard<std::mutex> lock(audio().mutex);
     audio().present = present;
 }
 
-void tkp_HeadlessSetAudioRate(int rate) {
+void tkp::headless::SetAudioRate(int rate) {
     std::lock_guard<std::mutex> lock(audio().mutex);
     audio().rate = rate;
 }
 
-bool tkp_HeadlessAudioOpen() {
+bool tkp::headless::AudioOpen() {
     std::lock_guard<std::mutex> lock(audio().mutex);
     return audio().open;
 }
 
-void tkp_HeadlessLoseAudioDevice() {
+void tkp::headless::LoseAudioDevice() {
     std::lock_guard<std::mutex> lock(audio().mutex);
     audio().lost = audio().open;
 }
 
-std::vector<std::int16_t> tkp_HeadlessMixAudio(int frameCount) {
+std::vector<std::int16_t> tkp::headless::MixAudio(int frameCount) {
     HeadlessAudio& a = audio();
     std::vector<std::int16_t> frames(frameCount > 0 ? 2 * static_cast<std::size_t>(frameCount) : 0, 0);
     std::lock_guard<std::mutex> lock(a.mutex);
@@ -97,12 +97,12 @@ std::vector<std::int16_t> tkp_HeadlessMixAudio(int frameCount) {
     return frames;
 }
 
-std::vector<tkp_PlayedSound> tkp_HeadlessPlayedSounds() {
+std::vector<tkp::headless::PlayedSound> tkp::headless::PlayedSounds() {
     std::lock_guard<std::mutex> lock(audio().playedMutex);
     return audio().played;
 }
 
-void tkp_HeadlessClearPlayedSounds() {
+void tkp::headless::ClearPlayedSounds() {
     std::lock_guard<std::mutex> lock(audio().playedMutex);
     audio().played.clear();
 }

@@ -7,19 +7,23 @@
 #include "platform/base/backend.h"
 #include "platform/base/wintypes.h"
 
+namespace tkp::headless {
+
 // One successful Play, in order: the buffer, its size and format, the byte it played from.
-using tkp_PlayedSound = tkp::backend::PlayedSound;
+using PlayedSound = tkp::base::backend::PlayedSound;
 
 // Whether the next opening finds a device (true at start); false makes DirectSoundCreate fail.
-void tkp_HeadlessSetAudioDevice(bool present);
+void SetAudioDevice(bool present);
 // The rate the device reports when it is next opened (44100 at start).
-void tkp_HeadlessSetAudioRate(int rate);
+void SetAudioRate(int rate);
 // True while the sound output is open.
-bool tkp_HeadlessAudioOpen();
+bool AudioOpen();
 // The open device goes away, as when unplugged: DirectSound finds every buffer lost.
-void tkp_HeadlessLoseAudioDevice();
+void LoseAudioDevice();
 // Mixes the next frameCount frames (interleaved left, right); silence while nothing is open.
-std::vector<std::int16_t> tkp_HeadlessMixAudio(int frameCount);
+std::vector<std::int16_t> MixAudio(int frameCount);
 // The sounds played since the start or the last clear, oldest first.
-std::vector<tkp_PlayedSound> tkp_HeadlessPlayedSounds();
-void tkp_HeadlessClearPlayedSounds();
+std::vector<PlayedSound> PlayedSounds();
+void ClearPlayedSounds();
+
+}  // namespace tkp::headless

@@ -11,19 +11,19 @@
 
 namespace {
 
-const std::vector<tkp::backend::DisplayMode> kDefaultModes = {
+const std::vector<tkp::base::backend::DisplayMode> kDefaultModes = {
     {800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}};
-constexpr tkp::backend::DisplayMode kDefaultDesktop = {1920, 1080};
+constexpr tkp::base::backend::DisplayMode kDefaultDesktop = {1920, 1080};
 
 struct DisplayState {
     std::mutex mutex;
-    std::vector<tkp::backend::DisplayMode> modes = kDefaultModes;
-    tkp::backend::DisplayMode desktop = kDefaultDesktop;
-    tkp::backend::DisplayMode presentation = {0, 0};
+    std::vector<tkp::base::backend::DisplayMode> modes = kDefaultModes;
+    tkp::base::backend::DisplayMode desktop = kDefaultDesktop;
+    tkp::base::backend::DisplayMode presentation = {0, 0};
     // A window asked for instead of the whole screen; 0 x 0 for none.
-    tkp::backend::DisplayMode windowed = {0, 0};
+    tkp::base::backend::DisplayMode windowed = {0, 0};
     int frames = 0;
-    tkp_HeadlessFrame last;
+    tkp::headless::Frame last;
 };
 
 DisplayState& State() {
@@ -33,13 +33,13 @@ DisplayState& State() {
 
 }  // namespace
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 // In a window the modes are those the SDL backend emulates for a desktop of the window's size.
 std::vector<DisplayMode> DisplayModes() {
     std::lock_guard<std::mutex> lock(State().mutex);
     const DisplayMode w = State().windowed;
-    if (w.width > 0) return tkp::user::EmulatedDisplayModes(w.width, w.height);
+    if (w.width > 0) return tkp::present::EmulatedDisplayModes(w.width, w.height);
     return State().modes;
 }
 
@@ -61,7 +61,7 @@ void SetPresentationSize(int width, int height) {
 void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes) {
     if (!pixels || width <= 0 || height <= 0 || pitchBytes < width * 2) return;
     std::lock_guard<std::mutex> lock(State().mutex);
-    tkp_HeadlessFrame& frame = State().last;
+    tkp::headless::Frame& frame = State().last;
     frame.width = width;
     frame.height = height;
     frame.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -79,7 +79,7 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
                     const std::vector<RECT>& changes) {
     {
         std::lock_guard<std::mutex> lock(State().mutex);
-        tkp_HeadlessFrame& frame = State().last;
+        tkp::headless::Frame& frame = State().last;
         if (pixels && frame.width == width && frame.height == height && pitchBytes >= width * 2) {
             const int pitch = pitchBytes / 2;
             for (const RECT& r : changes) {
@@ -95,47 +95,47 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
     Present(pixels, width, height, pitchBytes);
 }
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend
 
-void tkp_HeadlessSetDisplayModes(const std::vector<tkp::backend::DisplayMode>& modes) {
+void tkp::headless::SetDisplayModes(const std::vector<tkp::base::backend::DisplayMode>& modes) {
     std::lock_guard<std::mutex> lock(State().mutex);
     State().modes = modes;
 }
 
-void tkp_HeadlessResetDisplay() {
+void tkp::headless::ResetDisplay() {
     std::lock_guard<std::mutex> lock(State().mutex);
     State().modes = kDefaultModes;
     State().desktop = kDefaultDesktop;
     State().presentation = {0, 0};
     State().windowed = {0, 0};
     State().frames = 0;
-    State().last = tkp_HeadlessFrame{};
+    State().last = tkp::headless::Frame{};
 }
 
-tkp::backend::DisplayMode tkp_HeadlessPresentationSize() {
+tkp::base::backend::DisplayMode tkp::headless::PresentationSize() {
     std::lock_guard<std::mutex> lock(State().mutex);
     return State().presentation;
 }
 
-int tkp_HeadlessFrameCount() {
+int tkp::headless::FrameCount() {
     std::lock_guard<std::mutex> lock(State().mutex);
     return State().frames;
 }
 
-tkp_HeadlessFrame tkp_HeadlessLastFrame() {
+tkp::headless::Frame tkp::headless::LastFrame() {
     std::lock_guard<std::mutex> lock(State().mutex);
     return State().last;
 }
 
-std::uint32_t tkp_HeadlessFramePixel(int x, int y) {
+std::uint32_t tkp::headless::FramePixel(int x, int y) {
     std::lock_guard<std::mutex> lock(State().mutex);
-    const tkp_HeadlessFrame& f = State().last;
+    const tkp::headless::Frame& f = State().last;
     if (x < 0 || y < 0 || x >= f.width || y >= f.height) return 0xFFFFFFFF;
-    return tkp::XrgbOf565(f.pixels[static_cast<std::size_t>(y) * f.width + x]);
+    return tkp::pixels::XrgbOf565(f.pixels[static_cast<std::size_t>(y) * f.width + x]);
 }
 
-bool tkp_HeadlessSaveFramePng(const char* path) {
-    tkp_HeadlessFrame frame = tkp_HeadlessLastFrame();
+bool tkp::headless::SaveFramePng(const char* path) {
+    tkp::headless::Frame frame = tkp::headless::LastFrame();
     if (frame.width == 0 || !path) return false;
-    return tkp_WritePng565(path, {frame.pixels.data(), frame.width, frame.height, frame.width});
+    return tkp::image::WritePng565(path, {frame.pixels.data(), frame.width, frame.height, frame.width});
 }

@@ -11,26 +11,30 @@
 #include "platform/base/backend.h"
 #include "platform/base/wintypes.h"
 
+namespace tkp::headless {
+
 // One presented frame: 16-bit 5-6-5 pixels, rows width apart.
-struct tkp_HeadlessFrame {
+struct Frame {
     int width = 0;
     int height = 0;
     std::vector<std::uint16_t> pixels;
 };
 
-void tkp_HeadlessSetDisplayModes(const std::vector<tkp::backend::DisplayMode>& modes);
+void SetDisplayModes(const std::vector<tkp::base::backend::DisplayMode>& modes);
 // Back to the default modes and desktop; forgets the frames, the presentation size and a window
-// asked for with tkp_SetWindowedMode (which makes the modes those emulated for the window's size).
-void tkp_HeadlessResetDisplay();
+// asked for with tkp::user::SetWindowedMode (which makes the modes those emulated for the window's size).
+void ResetDisplay();
 
 // The size SetDisplayMode last gave the presentation (0 x 0 before any).
-tkp::backend::DisplayMode tkp_HeadlessPresentationSize();
+tkp::base::backend::DisplayMode PresentationSize();
 // Frames presented since the last reset.
-int tkp_HeadlessFrameCount();
+int FrameCount();
 // A copy of the last presented frame (empty before the first).
-tkp_HeadlessFrame tkp_HeadlessLastFrame();
+Frame LastFrame();
 // Pixel (x, y) of the last frame as 0x00RRGGBB, each channel widened from 5 or 6 bits by bit
 // replication; 0xFFFFFFFF outside the frame.
-std::uint32_t tkp_HeadlessFramePixel(int x, int y);
+std::uint32_t FramePixel(int x, int y);
 // Writes the last frame as a PNG file; false when nothing was presented or the write failed.
-bool tkp_HeadlessSaveFramePng(const char* path);
+bool SaveFramePng(const char* path);
+
+}  // namespace tkp::headless

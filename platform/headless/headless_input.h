@@ -9,38 +9,42 @@
 
 #include "platform/base/wintypes.h"
 
+namespace tkp::headless {
+
 // ---- input ---------------------------------------------------------------------------------
 // The pointer moves to a position of the back buffer.
-void tkp_HeadlessPointerMove(int x, int y);
+void PointerMove(int x, int y);
 // VK_LBUTTON or VK_RBUTTON pressed or released where the pointer is.
-void tkp_HeadlessButton(int vkButton, bool down);
+void Button(int vkButton, bool down);
 // A finger lands (phase 1), moves (0) or lifts (-1) at a position of the back buffer.
-void tkp_HeadlessTouch(int phase, int x, int y);
+void Touch(int phase, int x, int y);
 // A key pressed (again while held: auto-repeat) or released; VK_LSHIFT etc. name one side.
-void tkp_HeadlessKey(int vk, bool down);
+void Key(int vk, bool down);
 // The user asks to close the window (WM_CLOSE).
-void tkp_HeadlessRequestClose();
+void RequestClose();
 
 // ---- the virtual clock ---------------------------------------------------------------------
 // Milliseconds since the start (or the last reset). Waiting for a timer (GetMessageA,
 // WaitMessage, or PeekMessageA with nothing else to do) jumps the clock to it. Waiting with no
 // timer and no input stops the program with a message on standard error instead of hanging.
-std::uint64_t tkp_HeadlessNowMs();
-void tkp_HeadlessAdvanceMs(std::uint64_t ms);
+std::uint64_t NowMs();
+void AdvanceMs(std::uint64_t ms);
 
 // ---- what the program showed ---------------------------------------------------------------
-struct tkp_HeadlessMessageBox {
+struct MessageBox {
     std::string text;
     std::string caption;
     UINT type;
 };
 // Message boxes shown since the start or the last reset, oldest first.
-std::vector<tkp_HeadlessMessageBox> tkp_HeadlessMessageBoxes();
+std::vector<MessageBox> MessageBoxes();
 // Whether the system pointer is shown (SetCursor with null hides it).
-bool tkp_HeadlessPointerVisible();
+bool PointerVisible();
 // Whether the window is open.
-bool tkp_HeadlessWindowOpen();
+bool WindowOpen();
 
 // Forgets every window class, window, message, timer, key state and message box, and sets the
 // clock back to 0, so that each test starts afresh.
-void tkp_HeadlessResetWindowing();
+void ResetWindowing();
+
+}  // namespace tkp::headless

@@ -14,7 +14,7 @@ struct HeadlessWindowing {
     std::uint64_t now = 0;
     bool windowOpen = false;
     bool pointerVisible = true;
-    std::vector<tkp_HeadlessMessageBox> boxes;
+    std::vector<tkp::headless::MessageBox> boxes;
 };
 
 HeadlessWindowing& hw() {
@@ -24,7 +24,7 @@ HeadlessWindowing& hw() {
 
 }  // namespace
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 std::uint64_t NowMs() {
     return hw().now;
@@ -58,54 +58,54 @@ void ShowPointer(bool visible) {
 }
 
 void ShowMessageBox(const char* text, const char* caption, UINT type) {
-    hw().boxes.push_back(tkp_HeadlessMessageBox{text, caption, type});
+    hw().boxes.push_back(tkp::headless::MessageBox{text, caption, type});
 }
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend
 
-void tkp_HeadlessPointerMove(int x, int y) {
-    tkp::input::PointerMoved(x, y);
+void tkp::headless::PointerMove(int x, int y) {
+    tkp::user::input::PointerMoved(x, y);
 }
 
-void tkp_HeadlessButton(int vkButton, bool down) {
+void tkp::headless::Button(int vkButton, bool down) {
     POINT p;
     GetCursorPos(&p);
-    tkp::input::PointerButton(vkButton, down, p.x, p.y);
+    tkp::user::input::PointerButton(vkButton, down, p.x, p.y);
 }
 
-void tkp_HeadlessTouch(int phase, int x, int y) {
-    tkp::input::Touch(phase, x, y);
+void tkp::headless::Touch(int phase, int x, int y) {
+    tkp::user::input::Touch(phase, x, y);
 }
 
-void tkp_HeadlessKey(int vk, bool down) {
-    tkp::input::Key(vk, down);
+void tkp::headless::Key(int vk, bool down) {
+    tkp::user::input::Key(vk, down);
 }
 
-void tkp_HeadlessRequestClose() {
-    tkp::input::CloseRequested();
+void tkp::headless::RequestClose() {
+    tkp::user::input::CloseRequested();
 }
 
-std::uint64_t tkp_HeadlessNowMs() {
+std::uint64_t tkp::headless::NowMs() {
     return hw().now;
 }
 
-void tkp_HeadlessAdvanceMs(std::uint64_t ms) {
+void tkp::headless::AdvanceMs(std::uint64_t ms) {
     hw().now += ms;
 }
 
-std::vector<tkp_HeadlessMessageBox> tkp_HeadlessMessageBoxes() {
+std::vector<tkp::headless::MessageBox> tkp::headless::MessageBoxes() {
     return hw().boxes;
 }
 
-bool tkp_HeadlessPointerVisible() {
+bool tkp::headless::PointerVisible() {
     return hw().pointerVisible;
 }
 
-bool tkp_HeadlessWindowOpen() {
+bool tkp::headless::WindowOpen() {
     return hw().windowOpen;
 }
 
-void tkp_HeadlessResetWindowing() {
+void tkp::headless::ResetWindowing() {
     tkp::user::ResetState();
     hw() = HeadlessWindowing{};
 }

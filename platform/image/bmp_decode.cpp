@@ -8,9 +8,9 @@
 namespace {
 
 bool decode(const std::uint8_t* data, std::size_t size, std::size_t dibStart, std::size_t fileOffset,
-            tkp_BmpImage* out, const char** reason) {
-    tkp_bmp::Layout layout;
-    if (!tkp_bmp::parseLayout(data, size, dibStart, fileOffset, &layout, reason)) return false;
+            tkp::image::BmpImage* out, const char** reason) {
+    tkp::image::bmp::Layout layout;
+    if (!tkp::image::bmp::parseLayout(data, size, dibStart, fileOffset, &layout, reason)) return false;
     std::vector<std::uint32_t> pixels;
     try {
         pixels.assign(std::size_t(layout.width) * std::size_t(layout.height), 0);
@@ -18,9 +18,10 @@ bool decode(const std::uint8_t* data, std::size_t size, std::size_t dibStart, st
         if (reason) *reason = "out of memory";
         return false;
     }
-    const bool rle = layout.compression == tkp_bmp::kRle8 || layout.compression == tkp_bmp::kRle4;
-    const bool ok = rle ? tkp_bmp::decodeRle(data, size, layout, pixels.data(), reason)
-                        : tkp_bmp::decodeRows(data, size, layout, pixels.data(), reason);
+    const bool rle =
+        layout.compression == tkp::image::bmp::kRle8 || layout.compression == tkp::image::bmp::kRle4;
+    const bool ok = rle ? tkp::image::bmp::decodeRle(data, size, layout, pixels.data(), reason)
+                        : tkp::image::bmp::decodeRows(data, size, layout, pixels.data(), reason);
     if (!ok) return false;
     out->width = layout.width;
     out->height = layout.height;
@@ -31,8 +32,9 @@ bool decode(const std::uint8_t* data, std::size_t size, std::size_t dibStart, st
 
 }  // namespace
 
-bool tkp_DecodeBmpFile(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason) {
-    *out = tkp_BmpImage{};
+bool tkp::image::DecodeBmpFile(const std::uint8_t* data, std::size_t size, tkp::image::BmpImage* out,
+                               const char** reason) {
+    *out = tkp::image::BmpImage{};
     if (!data || size < 14) {
         if (reason) *reason = "truncated file header";
         return false;
@@ -41,14 +43,15 @@ bool tkp_DecodeBmpFile(const std::uint8_t* data, std::size_t size, tkp_BmpImage*
         if (reason) *reason = "not a BMP file";
         return false;
     }
-    return decode(data, size, 14, tkp_bmp::u32(data + 10), out, reason);
+    return decode(data, size, 14, tkp::image::bmp::u32(data + 10), out, reason);
 }
 
-bool tkp_DecodeDib(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason) {
-    *out = tkp_BmpImage{};
+bool tkp::image::DecodeDib(const std::uint8_t* data, std::size_t size, tkp::image::BmpImage* out,
+                           const char** reason) {
+    *out = tkp::image::BmpImage{};
     if (!data) {
         if (reason) *reason = "truncated header";
         return false;
     }
-    return decode(data, size, 0, tkp_bmp::kPacked, out, reason);
+    return decode(data, size, 0, tkp::image::bmp::kPacked, out, reason);
 }

@@ -11,16 +11,18 @@
 #include <cstdint>
 #include <vector>
 
+namespace tkp::image {
+
 // Largest side and largest number of pixels accepted (a fuzzing build may lower the latter).
-constexpr int tkp_kBmpMaxSide = 16384;
+constexpr int kBmpMaxSide = 16384;
 #ifdef TKP_BMP_MAX_PIXELS
-constexpr std::int64_t tkp_kBmpMaxPixels = TKP_BMP_MAX_PIXELS;
+constexpr std::int64_t kBmpMaxPixels = TKP_BMP_MAX_PIXELS;
 #else
-constexpr std::int64_t tkp_kBmpMaxPixels = std::int64_t{64} << 20;
+constexpr std::int64_t kBmpMaxPixels = std::int64_t{64} << 20;
 #endif
 
 // A decoded picture: 0x00RRGGBB pixels in top-down rows.
-struct tkp_BmpImage {
+struct BmpImage {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;  // as the picture stores it
@@ -29,8 +31,10 @@ struct tkp_BmpImage {
 
 // A BMP file: the 14-byte file header ("BM", pixel data offset), then the bitmap. On failure
 // returns false, leaves *out empty and sets *reason (when given) to a short static text.
-bool tkp_DecodeBmpFile(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason);
+bool DecodeBmpFile(const std::uint8_t* data, std::size_t size, BmpImage* out, const char** reason);
 
 // A packed bitmap as a bitmap resource holds it: the info header, the bit-field masks of a
 // 40-byte header, the palette, then the pixels directly after them.
-bool tkp_DecodeDib(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason);
+bool DecodeDib(const std::uint8_t* data, std::size_t size, BmpImage* out, const char** reason);
+
+}  // namespace tkp::image

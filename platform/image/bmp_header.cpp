@@ -5,7 +5,7 @@
 #include "platform/image/bmp_decode.h"
 #include "platform/image/bmp_layout.h"
 
-namespace tkp_bmp {
+namespace tkp::image::bmp {
 
 namespace {
 
@@ -82,7 +82,8 @@ bool parseLayout(const std::uint8_t* data, std::size_t size, std::size_t dibStar
     if (out->topDown && out->compression != kRgb && out->compression != kBitFields)
         return fail(reason, "top-down compressed bitmap");
     if (width <= 0 || height <= 0) return fail(reason, "zero or negative size");
-    if (width > tkp_kBmpMaxSide || height > tkp_kBmpMaxSide || width * height > tkp_kBmpMaxPixels)
+    if (width > tkp::image::kBmpMaxSide || height > tkp::image::kBmpMaxSide ||
+        width * height > tkp::image::kBmpMaxPixels)
         return fail(reason, "picture too large");
     out->width = static_cast<int>(width);
     out->height = static_cast<int>(height);
@@ -142,4 +143,4 @@ bool parseLayout(const std::uint8_t* data, std::size_t size, std::size_t dibStar
     return true;
 }
 
-}  // namespace tkp_bmp
+}  // namespace tkp::image::bmp

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace tkp_bmp {
+namespace tkp::image::bmp {
 
 constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kRle8 = 1;
@@ -51,4 +51,4 @@ bool decodeRows(const std::uint8_t* data, std::size_t size, const Layout& layout
 bool decodeRle(const std::uint8_t* data, std::size_t size, const Layout& layout, std::uint32_t* pixels,
                const char** reason);
 
-}  // namespace tkp_bmp
+}  // namespace tkp::image::bmp

@@ -1,7 +1,7 @@
 // Uncompressed BMP rows: palette indices of 1, 4 and 8 bits, and 16, 24 and 32-bit colours.
 #include "platform/image/bmp_layout.h"
 
-namespace tkp_bmp {
+namespace tkp::image::bmp {
 
 namespace {
 
@@ -65,4 +65,4 @@ bool decodeRows(const std::uint8_t* data, std::size_t size, const Layout& layout
     return true;
 }
 
-}  // namespace tkp_bmp
+}  // namespace tkp::image::bmp

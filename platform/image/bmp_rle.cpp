@@ -2,7 +2,7 @@
 // that leave their row or the picture refuse the whole picture; skipped pixels stay black.
 #include "platform/image/bmp_layout.h"
 
-namespace tkp_bmp {
+namespace tkp::image::bmp {
 
 namespace {
 
@@ -69,4 +69,4 @@ bool decodeRle(const std::uint8_t* data, std::size_t size, const Layout& layout,
     }
 }
 
-}  // namespace tkp_bmp
+}  // namespace tkp::image::bmp

@@ -18,7 +18,7 @@ bool DecodeBuffers::Allocate(std::int64_t w, std::int64_t h, std::size_t rawByte
     return true;
 }
 
-void DecodeBuffers::Deliver(tkp_BmpImage* out, std::int64_t w, std::int64_t h, int bitsPerPixel) {
+void DecodeBuffers::Deliver(tkp::image::BmpImage* out, std::int64_t w, std::int64_t h, int bitsPerPixel) {
     out->width = static_cast<int>(w);
     out->height = static_cast<int>(h);
     out->bitsPerPixel = bitsPerPixel;

@@ -21,7 +21,7 @@ struct DecodeBuffers {
     // memory runs out. Callers check w and h against the picture limits first.
     bool Allocate(std::int64_t w, std::int64_t h, std::size_t rawBytes, std::uint32_t fill = 0);
     // Hands the pixels to *out with the picture's size and stored depth.
-    void Deliver(tkp_BmpImage* out, std::int64_t w, std::int64_t h, int bitsPerPixel);
+    void Deliver(tkp::image::BmpImage* out, std::int64_t w, std::int64_t h, int bitsPerPixel);
 };
 
 // A straight (not premultiplied) alpha RGBA pixel over white, rounded, as 0x00RRGGBB.

@@ -26,7 +26,7 @@ struct Reader {
 
 }  // namespace
 
-int tkp_ExifOrientation(const std::uint8_t* payload, std::size_t size) {
+int tkp::image::ExifOrientation(const std::uint8_t* payload, std::size_t size) {
     if (!payload || size < 6 + 8 || std::memcmp(payload, "Exif\0\0", 6) != 0) return 1;
     // Offsets inside the TIFF block count from its first byte.
     Reader r{payload + 6, size - 6, false};
@@ -50,7 +50,7 @@ int tkp_ExifOrientation(const std::uint8_t* payload, std::size_t size) {
     return 1;
 }
 
-bool tkp_ApplyOrientation(tkp_BmpImage* image, int orientation) {
+bool tkp::image::ApplyOrientation(tkp::image::BmpImage* image, int orientation) {
     if (orientation <= 1 || orientation > 8) return true;
     const int w = image->width;
     const int h = image->height;

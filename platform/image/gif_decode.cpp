@@ -74,8 +74,9 @@ std::vector<int> rowOrder(int height, bool interlaced) {
 
 }  // namespace
 
-bool tkp_DecodeGif(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason) {
-    *out = tkp_BmpImage{};
+bool tkp::image::DecodeGif(const std::uint8_t* data, std::size_t size, tkp::image::BmpImage* out,
+                           const char** reason) {
+    *out = tkp::image::BmpImage{};
     if (!data || size < 13) return fail(reason, "not a GIF file");
     Source src{data, size, 0};
     int error = 0;
@@ -85,7 +86,7 @@ bool tkp_DecodeGif(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
     const std::int64_t w = gif->SWidth;
     const std::int64_t h = gif->SHeight;
     if (w <= 0 || h <= 0) return fail(reason, "zero or negative size");
-    if (w > tkp_kBmpMaxSide || h > tkp_kBmpMaxSide || w * h > tkp_kBmpMaxPixels)
+    if (w > tkp::image::kBmpMaxSide || h > tkp::image::kBmpMaxSide || w * h > tkp::image::kBmpMaxPixels)
         return fail(reason, "picture too large");
 
     int transparent = -1;
@@ -108,7 +109,8 @@ bool tkp_DecodeGif(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
     const std::int64_t fw = desc.Width;
     const std::int64_t fh = desc.Height;
     if (fw <= 0 || fh <= 0 || desc.Left < 0 || desc.Top < 0) return fail(reason, "malformed GIF data");
-    if (fw > tkp_kBmpMaxSide || fh > tkp_kBmpMaxSide) return fail(reason, "picture too large");
+    if (fw > tkp::image::kBmpMaxSide || fh > tkp::image::kBmpMaxSide)
+        return fail(reason, "picture too large");
 
     // One line of the library's colour indices at a time, onto a white screen.
     tkp::image::DecodeBuffers b;

@@ -126,7 +126,7 @@ std::uint32_t cmykToRgb(const std::uint8_t* p, bool inverted) {
 int orientationOf(const jpeg_decompress_struct& cinfo) {
     for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next) {
         if (m->marker != JPEG_APP0 + 1) continue;
-        const int o = tkp_ExifOrientation(m->data, m->data_length);
+        const int o = tkp::image::ExifOrientation(m->data, m->data_length);
         if (o != 1) return o;
     }
     return 1;
@@ -139,9 +139,9 @@ bool fail(const char** reason, const char* text) {
 
 }  // namespace
 
-bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason,
-                    int coverW, int coverH) {
-    *out = tkp_BmpImage{};
+bool tkp::image::DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp::image::BmpImage* out,
+                            const char** reason, int coverW, int coverH) {
+    *out = tkp::image::BmpImage{};
     if (!data || size < 3 || data[0] != 0xFF || data[1] != 0xD8) return fail(reason, "not a JPEG file");
     Decoder d{};
     d.cinfo.err = jpeg_std_error(&d.trap.mgr);
@@ -159,7 +159,8 @@ bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     const std::int64_t fullW = d.cinfo.image_width;
     const std::int64_t fullH = d.cinfo.image_height;
     if (fullW <= 0 || fullH <= 0) return fail(reason, "zero or negative size");
-    if (fullW > tkp_kBmpMaxSide || fullH > tkp_kBmpMaxSide || fullW * fullH > tkp_kBmpMaxPixels)
+    if (fullW > tkp::image::kBmpMaxSide || fullH > tkp::image::kBmpMaxSide ||
+        fullW * fullH > tkp::image::kBmpMaxPixels)
         return fail(reason, "picture too large");
     if (!canHold(d.cinfo, size)) return fail(reason, "JPEG data too short for its size");
     chooseScale(&d.cinfo, orientation, coverW, coverH);
@@ -184,8 +185,8 @@ bool tkp_DecodeJpeg(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
                 (std::uint32_t{rgb[3 * i]} << 16) | (std::uint32_t{rgb[3 * i + 1]} << 8) | rgb[3 * i + 2];
     }
     b.Deliver(out, w, h, 24);
-    if (!tkp_ApplyOrientation(out, orientation)) {
-        *out = tkp_BmpImage{};
+    if (!tkp::image::ApplyOrientation(out, orientation)) {
+        *out = tkp::image::BmpImage{};
         return fail(reason, "out of memory");
     }
     return true;

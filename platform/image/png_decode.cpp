@@ -25,8 +25,9 @@ struct ImageGuard {
 
 }  // namespace
 
-bool tkp_DecodePng(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason) {
-    *out = tkp_BmpImage{};
+bool tkp::image::DecodePng(const std::uint8_t* data, std::size_t size, tkp::image::BmpImage* out,
+                           const char** reason) {
+    *out = tkp::image::BmpImage{};
     if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return fail(reason, "not a PNG file");
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
@@ -35,7 +36,7 @@ bool tkp_DecodePng(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out
     const std::int64_t w = image.width;
     const std::int64_t h = image.height;
     if (w <= 0 || h <= 0) return fail(reason, "zero or negative size");
-    if (w > tkp_kBmpMaxSide || h > tkp_kBmpMaxSide || w * h > tkp_kBmpMaxPixels)
+    if (w > tkp::image::kBmpMaxSide || h > tkp::image::kBmpMaxSide || w * h > tkp::image::kBmpMaxPixels)
         return fail(reason, "picture too large");
 
     // Deflate packs at best about 1032 bytes into one: a file far smaller than its rows (a filter

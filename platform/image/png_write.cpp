@@ -17,7 +17,7 @@
 namespace {
 
 void report(const char* what, const char* path) {
-    std::string line = std::string("tkp_WritePng: ") + what + " (" + (path ? path : "(null)") + ")\n";
+    std::string line = std::string("tkp::image::WritePng: ") + what + " (" + (path ? path : "(null)") + ")\n";
     OutputDebugStringA(line.c_str());
 }
 
@@ -26,7 +26,8 @@ constexpr int kMaxSide = 1 << 16;
 
 }  // namespace
 
-bool tkp_WritePng(const char* path, int width, int height, const std::uint32_t* xrgb, int strideInPixels) {
+bool tkp::image::WritePng(const char* path, int width, int height, const std::uint32_t* xrgb,
+                          int strideInPixels) {
     if (!path || !*path || !xrgb || width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
         strideInPixels < width) {
         report("bad arguments", path);
@@ -82,14 +83,15 @@ bool tkp_WritePng(const char* path, int width, int height, const std::uint32_t* 
     return ok;
 }
 
-bool tkp_WritePng565(const char* path, const tkp::PixelView& pixels) {
-    // An empty view converts nothing and is refused by tkp_WritePng.
+bool tkp::image::WritePng565(const char* path, const tkp::pixels::PixelView& pixels) {
+    // An empty view converts nothing and is refused by tkp::image::WritePng.
     const int w = std::max(pixels.width, 0);
     const int h = std::max(pixels.height, 0);
     std::vector<std::uint32_t> xrgb(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     for (int y = 0; y < h; ++y) {
         const std::uint16_t* row = pixels.Row(y);
-        for (int x = 0; x < w; ++x) xrgb[static_cast<std::size_t>(y) * w + x] = tkp::XrgbOf565(row[x]);
+        for (int x = 0; x < w; ++x)
+            xrgb[static_cast<std::size_t>(y) * w + x] = tkp::pixels::XrgbOf565(row[x]);
     }
-    return tkp_WritePng(path, pixels.width, pixels.height, xrgb.data(), w);
+    return tkp::image::WritePng(path, pixels.width, pixels.height, xrgb.data(), w);
 }

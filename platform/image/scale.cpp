@@ -88,8 +88,8 @@ class RowCache {
 
 }  // namespace
 
-bool tkp_ScaleArea(const std::uint32_t* src, int sw, int sh, int srcStride, std::uint32_t* dst, int dw,
-                   int dh, int dstStride) {
+bool tkp::image::ScaleArea(const std::uint32_t* src, int sw, int sh, int srcStride, std::uint32_t* dst,
+                           int dw, int dh, int dstStride) {
     if (!src || !dst || sw < 1 || sh < 1 || dw < 1 || dh < 1 || srcStride < sw || dstStride < dw)
         return false;
     // Keeps every weighted sum inside its integer type.

@@ -17,8 +17,9 @@ bool fail(const char** reason, const char* text) {
 
 }  // namespace
 
-bool tkp_DecodeWebp(const std::uint8_t* data, std::size_t size, tkp_BmpImage* out, const char** reason) {
-    *out = tkp_BmpImage{};
+bool tkp::image::DecodeWebp(const std::uint8_t* data, std::size_t size, tkp::image::BmpImage* out,
+                            const char** reason) {
+    *out = tkp::image::BmpImage{};
     if (!data || size < 12) return fail(reason, "not a WebP file");
     WebPBitstreamFeatures features{};
     if (WebPGetFeatures(data, size, &features) != VP8_STATUS_OK) return fail(reason, "malformed WebP header");
@@ -26,7 +27,7 @@ bool tkp_DecodeWebp(const std::uint8_t* data, std::size_t size, tkp_BmpImage* ou
     const std::int64_t w = features.width;
     const std::int64_t h = features.height;
     if (w <= 0 || h <= 0) return fail(reason, "zero or negative size");
-    if (w > tkp_kBmpMaxSide || h > tkp_kBmpMaxSide || w * h > tkp_kBmpMaxPixels)
+    if (w > tkp::image::kBmpMaxSide || h > tkp::image::kBmpMaxSide || w * h > tkp::image::kBmpMaxPixels)
         return fail(reason, "picture too large");
     tkp::image::DecodeBuffers b;
     if (!b.Allocate(w, h, std::size_t(w) * std::size_t(h) * 4)) return fail(reason, "out of memory");

@@ -9,7 +9,7 @@
 
 #include "platform/kernel/files.h"
 
-struct tkp_Module {
+struct tkp::kernel::Module {
     std::string path;
 };
 
@@ -40,22 +40,24 @@ void OutputDebugStringA(LPCSTR text) {
     std::fflush(stderr);
 }
 
+namespace tkp::testing {
 // The test hooks of debugger output, declared in platform/testing/test_hooks.h.
-void tkp_CaptureDebugOutput(bool on) {
+void CaptureDebugOutput(bool on) {
     std::lock_guard<std::mutex> lock(g_debugMutex);
     g_capturing = on;
     if (!on) g_captured.clear();
 }
 
-std::string tkp_TakeDebugOutput() {
+std::string TakeDebugOutput() {
     std::lock_guard<std::mutex> lock(g_debugMutex);
     std::string out;
     out.swap(g_captured);
     return out;
 }
+}  // namespace tkp::testing
 
 HMODULE GetModuleHandleA(LPCSTR name) {
-    static tkp_Module self{executablePath()};
+    static tkp::kernel::Module self{executablePath()};
     if (!name) return &self;
     SetLastError(ERROR_FILE_NOT_FOUND);
     return nullptr;

@@ -105,13 +105,15 @@ void SetLastError(DWORD code) {
     g_lastError = code;
 }
 
+namespace tkp::testing {
 // Declared for tests in platform/testing/test_hooks.h.
-bool tkp_WildcardMatch(const char* pattern, const char* name) {
+bool WildcardMatch(const char* pattern, const char* name) {
     if (!pattern || !name) return false;
     // "*.*" means every entry, also those without a dot.
     if (std::strcmp(pattern, "*.*") == 0) return true;
     return matchFrom(pattern, name);
 }
+}  // namespace tkp::testing
 
 HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
     if (!pattern || !data || !*pattern) {
@@ -135,7 +137,8 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
     }
     auto search = new Search;
     while (dirent* d = readdir(dir)) {
-        if (std::strlen(d->d_name) >= MAX_PATH || !tkp_WildcardMatch(mask.c_str(), d->d_name)) continue;
+        if (std::strlen(d->d_name) >= MAX_PATH || !tkp::testing::WildcardMatch(mask.c_str(), d->d_name))
+            continue;
         Entry e;
         e.name = d->d_name;
         struct stat st {};

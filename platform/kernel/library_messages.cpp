@@ -9,19 +9,19 @@
 
 namespace {
 
-std::atomic<tkp_LibraryMessageSink> g_sink{nullptr};
+std::atomic<tkp::kernel::LibraryMessageSink> g_sink{nullptr};
 std::mutex g_sinkMutex;
 
 }  // namespace
 
-void tkp_SetLibraryMessageSink(tkp_LibraryMessageSink sink) {
+void tkp::kernel::SetLibraryMessageSink(tkp::kernel::LibraryMessageSink sink) {
     g_sink.store(sink);
 }
 
-void tkp_LibraryMessage(const char* line) {
+void tkp::kernel::LibraryMessage(const char* line) {
     if (!line) return;
     std::lock_guard<std::mutex> lock(g_sinkMutex);
-    if (tkp_LibraryMessageSink sink = g_sink.load()) {
+    if (tkp::kernel::LibraryMessageSink sink = g_sink.load()) {
         sink(line);
         return;
     }

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <new>
 
-const char tkp_kNotRegularFile[] = "not a regular file";
+const char tkp::kernel::kNotRegularFile[] = "not a regular file";
 
 namespace {
 
@@ -22,28 +22,29 @@ int refuse(const char** reason, const char* why, int fd = -1) {
 
 }  // namespace
 
-bool tkp_IsRegularFile(const char* path) {
+bool tkp::kernel::IsRegularFile(const char* path) {
     struct stat st {};
     return path && *path && ::stat(path, &st) == 0 && S_ISREG(st.st_mode);
 }
 
-int tkp_OpenRegularFile(const char* path, const char** reason) {
+int tkp::kernel::OpenRegularFile(const char* path, const char** reason) {
     if (!path || !*path) return refuse(reason, "no file name");
     struct stat st {};
     if (::stat(path, &st) != 0) return refuse(reason, std::strerror(errno));
-    if (!S_ISREG(st.st_mode)) return refuse(reason, tkp_kNotRegularFile);
+    if (!S_ISREG(st.st_mode)) return refuse(reason, tkp::kernel::kNotRegularFile);
     // Something else may have taken the name since: the open itself never waits either.
     const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return refuse(reason, std::strerror(errno));
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return refuse(reason, tkp_kNotRegularFile, fd);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return refuse(reason, tkp::kernel::kNotRegularFile, fd);
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
         return refuse(reason, std::strerror(errno), fd);
     return fd;
 }
 
-std::FILE* tkp_OpenRegularStream(const char* path, const char** reason) {
-    const int fd = tkp_OpenRegularFile(path, reason);
+std::FILE* tkp::kernel::OpenRegularStream(const char* path, const char** reason) {
+    const int fd = tkp::kernel::OpenRegularFile(path, reason);
     if (fd < 0) return nullptr;
     std::FILE* f = ::fdopen(fd, "rb");
     if (!f) {
@@ -53,11 +54,11 @@ std::FILE* tkp_OpenRegularStream(const char* path, const char** reason) {
     return f;
 }
 
-bool tkp_ReadRegularFile(const char* path, std::uint64_t maxBytes, std::vector<std::uint8_t>* bytes,
-                         bool* tooLarge, const char** reason) {
+bool tkp::kernel::ReadRegularFile(const char* path, std::uint64_t maxBytes, std::vector<std::uint8_t>* bytes,
+                                  bool* tooLarge, const char** reason) {
     bytes->clear();
     if (tooLarge) *tooLarge = false;
-    const int fd = tkp_OpenRegularFile(path, reason);
+    const int fd = tkp::kernel::OpenRegularFile(path, reason);
     if (fd < 0) return false;
     struct stat st {};
     if (::fstat(fd, &st) != 0) return refuse(reason, std::strerror(errno), fd) == 0;

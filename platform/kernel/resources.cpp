@@ -11,22 +11,29 @@
 #include "platform/kernel/embedded_resources.h"
 #include "platform/kernel/files.h"
 
+namespace tkp::kernel {
+
 // A name or a type: an integer id, a string, or both (a file "32512.ico" answers to either).
-struct tkp_ResKey {
+struct ResKey {
     int id = -1;
     std::string text;
 };
 
-struct tkp_Resource {
-    tkp_ResKey name;
-    tkp_ResKey type;
+struct Resource {
+    ResKey name;
+    ResKey type;
     const unsigned char* data = nullptr;
     std::size_t size = 0;
     std::vector<unsigned char> owned;  // the copy of a registered resource
     bool replaced = false;             // hidden by a later registration of the same name and type
 };
 
+}  // namespace tkp::kernel
+
 namespace {
+
+using tkp::kernel::ResKey;
+using tkp::kernel::Resource;
 
 // LoadResource of an empty resource still succeeds.
 const unsigned char kEmpty[1] = {0};
@@ -53,8 +60,8 @@ int parseId(const std::string& digits) {
 }
 
 // A name or type as callers pass it: MAKEINTRESOURCE id, "#123", or a string.
-tkp_ResKey keyOf(LPCSTR s) {
-    tkp_ResKey key;
+ResKey keyOf(LPCSTR s) {
+    ResKey key;
     if (IS_INTRESOURCE(s)) {
         key.id = static_cast<int>(reinterpret_cast<std::uintptr_t>(s));
     } else if (s[0] == '#') {
@@ -67,18 +74,18 @@ tkp_ResKey keyOf(LPCSTR s) {
 }
 
 // A query matches a resource by id or by string, whichever the query is.
-bool matches(const tkp_ResKey& query, const tkp_ResKey& have) {
+bool matches(const ResKey& query, const ResKey& have) {
     if (query.id >= 0) return have.id == query.id;
     return !query.text.empty() && query.text == have.text;
 }
 
-bool sameKey(const tkp_ResKey& a, const tkp_ResKey& b) {
+bool sameKey(const ResKey& a, const ResKey& b) {
     return a.id == b.id && a.text == b.text;
 }
 
 // One embedded file as a resource: the type follows the extension, the name is the file name.
-std::unique_ptr<tkp_Resource> fromFile(const tkp_EmbeddedFile& file) {
-    auto res = std::make_unique<tkp_Resource>();
+std::unique_ptr<tkp::kernel::Resource> fromFile(const tkp_EmbeddedFile& file) {
+    auto res = std::make_unique<tkp::kernel::Resource>();
     const std::string fileName = file.fileName;
     const std::size_t dot = fileName.rfind('.');
     const std::string ext = dot == std::string::npos ? "" : upper(fileName.substr(dot + 1));
@@ -104,11 +111,11 @@ std::unique_ptr<tkp_Resource> fromFile(const tkp_EmbeddedFile& file) {
 }
 
 std::mutex g_mutex;
-std::vector<std::unique_ptr<tkp_Resource>> g_registered;
+std::vector<std::unique_ptr<tkp::kernel::Resource>> g_registered;
 
-const std::vector<std::unique_ptr<tkp_Resource>>& embedded() {
-    static const std::vector<std::unique_ptr<tkp_Resource>> table = [] {
-        std::vector<std::unique_ptr<tkp_Resource>> out;
+const std::vector<std::unique_ptr<tkp::kernel::Resource>>& embedded() {
+    static const std::vector<std::unique_ptr<tkp::kernel::Resource>> table = [] {
+        std::vector<std::unique_ptr<tkp::kernel::Resource>> out;
         std::size_t count = 0;
         const tkp_EmbeddedFile* files = tkp_EmbeddedFiles ? tkp_EmbeddedFiles(&count) : nullptr;
         for (std::size_t i = 0; files && i < count; ++i) {
@@ -134,8 +141,8 @@ HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return nullptr;
     }
-    const tkp_ResKey nameKey = keyOf(name);
-    const tkp_ResKey typeKey = keyOf(type);
+    const ResKey nameKey = keyOf(name);
+    const ResKey typeKey = keyOf(type);
     {
         std::lock_guard<std::mutex> lock(g_mutex);
         for (const auto& res : g_registered) {
@@ -171,12 +178,13 @@ DWORD SizeofResource(HMODULE module, HRSRC resource) {
     return static_cast<DWORD>(resource->size);
 }
 
+namespace tkp::testing {
 // The two test hooks of resources, declared in platform/testing/test_hooks.h.
-bool tkp_RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size) {
+bool RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size) {
     if (!name || !type || (!data && size) || size > 0xFFFFFFFFu) return false;
     if (!IS_INTRESOURCE(name) && !*name) return false;
     if (!IS_INTRESOURCE(type) && !*type) return false;
-    auto res = std::make_unique<tkp_Resource>();
+    auto res = std::make_unique<tkp::kernel::Resource>();
     res->name = keyOf(name);
     res->type = keyOf(type);
     const auto* bytes = static_cast<const unsigned char*>(data);
@@ -192,7 +200,8 @@ bool tkp_RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_
     return true;
 }
 
-void tkp_ClearRegisteredResources() {
+void ClearRegisteredResources() {
     std::lock_guard<std::mutex> lock(g_mutex);
     g_registered.clear();
 }
+}  // namespace tkp::testing

@@ -9,7 +9,7 @@
 
 #include "platform/pixels/blit_rows.h"
 
-namespace tkp {
+namespace tkp::pixels {
 
 // Walked without division: q and r are the quotient and remainder of (2i + 1) m / 2n.
 void NearestIndices(int n, int m, std::vector<int>& out) {
@@ -125,4 +125,4 @@ void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, co
     }
 }
 
-}  // namespace tkp
+}  // namespace tkp::pixels

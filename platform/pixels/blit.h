@@ -9,7 +9,7 @@
 #include "platform/base/wintypes.h"
 #include "platform/pixels/pixel_view.h"
 
-namespace tkp {
+namespace tkp::pixels {
 
 // Source pixels from low to high (inclusive) are not drawn.
 struct ColourKey {
@@ -39,4 +39,4 @@ void CopyPixelsKeyed(const PixelView& dst, int x, int y, const PixelView& src, c
 void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, const RECT& s,
                    const BlitEffects& fx);
 
-}  // namespace tkp
+}  // namespace tkp::pixels

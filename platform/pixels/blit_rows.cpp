@@ -8,7 +8,7 @@
 #include "platform/pixels/blit.h"
 #include "platform/pixels/pixel565.h"
 
-namespace tkp::rows {
+namespace tkp::pixels::rows {
 
 namespace {
 
@@ -74,4 +74,4 @@ void Gather(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, c
     for (int i = 0; i < n; ++i) out[i] = in[columns[i]];
 }
 
-}  // namespace tkp::rows
+}  // namespace tkp::pixels::rows

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace tkp {
+namespace tkp::pixels {
 
 struct ColourKey;
 
@@ -26,4 +26,4 @@ void DoubleMirrored(std::uint16_t* out, const std::uint16_t* in, int m);
 void Gather(std::uint16_t* out, const std::uint16_t* in, const int* columns, int n);
 
 }  // namespace rows
-}  // namespace tkp
+}  // namespace tkp::pixels

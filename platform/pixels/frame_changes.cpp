@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace tkp {
+namespace tkp::pixels {
 
 namespace {
 
@@ -89,4 +89,4 @@ void TakeAreaChanges(const PixelView& kept, const std::uint16_t* frame, int fram
     if (box.left < box.right) changes.push_back(box);
 }
 
-}  // namespace tkp
+}  // namespace tkp::pixels

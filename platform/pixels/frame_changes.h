@@ -7,7 +7,7 @@
 #include "platform/base/wintypes.h"
 #include "platform/pixels/pixel_view.h"
 
-namespace tkp {
+namespace tkp::pixels {
 
 // Compares frame (kept's size, rows framePitch pixels apart) with kept, the copy of the frame
 // shown last, copies what differs into kept and returns the rectangles that changed, top to bottom.
@@ -21,4 +21,4 @@ std::vector<RECT> TakeFrameChanges(const PixelView& kept, const std::uint16_t* f
 void TakeAreaChanges(const PixelView& kept, const std::uint16_t* frame, int framePitch, const RECT& area,
                      std::vector<RECT>& changes);
 
-}  // namespace tkp
+}  // namespace tkp::pixels

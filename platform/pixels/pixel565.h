@@ -7,7 +7,7 @@
 
 #include "platform/base/wintypes.h"
 
-namespace tkp {
+namespace tkp::pixels {
 
 constexpr std::uint16_t Pack565(unsigned r8, unsigned g8, unsigned b8) {
     return static_cast<std::uint16_t>((((r8 & 0xFF) * 31 + 127) / 255) << 11 |
@@ -72,4 +72,4 @@ constexpr std::uint16_t Mix565(std::uint16_t src, std::uint16_t dst, std::uint16
     return static_cast<std::uint16_t>(r << 11 | g << 5 | b);
 }
 
-}  // namespace tkp
+}  // namespace tkp::pixels

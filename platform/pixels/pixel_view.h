@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace tkp {
+namespace tkp::pixels {
 
 // pitch is counted in pixels.
 struct PixelView {
@@ -15,4 +15,4 @@ struct PixelView {
     std::uint16_t* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * pitch; }
 };
 
-}  // namespace tkp
+}  // namespace tkp::pixels

@@ -6,10 +6,10 @@
 
 #include "platform/base/backend.h"
 
-namespace tkp::user {
+namespace tkp::present {
 
 // The common sizes that fit a desktop of this size, plus the desktop's own size, ascending by
 // width, then height, each listed once.
-std::vector<backend::DisplayMode> EmulatedDisplayModes(int desktopWidth, int desktopHeight);
+std::vector<base::backend::DisplayMode> EmulatedDisplayModes(int desktopWidth, int desktopHeight);
 
-}  // namespace tkp::user
+}  // namespace tkp::present

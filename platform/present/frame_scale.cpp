@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace tkp {
+namespace tkp::present {
 
 namespace {
 
@@ -138,4 +138,4 @@ RECT FrameScaler::Draw(const std::uint16_t* frame, int framePitch, const RECT& s
     return RECT{x0, y0, x1, y1};
 }
 
-}  // namespace tkp
+}  // namespace tkp::present

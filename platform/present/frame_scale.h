@@ -7,7 +7,7 @@
 
 #include "platform/base/wintypes.h"
 
-namespace tkp {
+namespace tkp::present {
 
 // Widens a row of 5-6-5 pixels to 0x00RRGGBB, each channel's top bits repeated into its low ones;
 // the rows do not overlap.
@@ -50,4 +50,4 @@ class FrameScaler {
     std::vector<std::uint32_t> mixed_;
 };
 
-}  // namespace tkp
+}  // namespace tkp::present

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace tkp::user {
+namespace tkp::present {
 
 POINT ClampToBuffer(int x, int y, int bufferWidth, int bufferHeight) {
     if (x >= bufferWidth) x = bufferWidth - 1;
@@ -58,4 +58,4 @@ POINT ScreenToBuffer(int x, int y, int screenWidth, int screenHeight, int buffer
     return ClampToBuffer(bx, by, bufferWidth, bufferHeight);
 }
 
-}  // namespace tkp::user
+}  // namespace tkp::present

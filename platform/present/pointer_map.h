@@ -4,7 +4,7 @@
 
 #include "platform/base/wintypes.h"
 
-namespace tkp::user {
+namespace tkp::present {
 
 // Where a buffer of this size is shown on the screen: scaled with its aspect kept and centred, the
 // same placement the pointer is mapped through.
@@ -16,4 +16,4 @@ POINT ClampToBuffer(int x, int y, int bufferWidth, int bufferHeight);
 // use it, so they agree to the pixel.
 POINT ScreenToBuffer(int x, int y, int screenWidth, int screenHeight, int bufferWidth, int bufferHeight);
 
-}  // namespace tkp::user
+}  // namespace tkp::present

@@ -28,7 +28,7 @@ void handleAlsaError(const char* file, int line, const char* function, int err, 
         const std::size_t used = std::strlen(text);
         std::snprintf(text + used, sizeof(text) - used, ": %s", snd_strerror(err));
     }
-    tkp_LibraryMessage(text);
+    tkp::kernel::LibraryMessage(text);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 constexpr Uint16 kCallbackFrames = 1024;
 
 SDL_AudioDeviceID g_device = 0;
-tkp::backend::AudioCallback g_callback = nullptr;
+tkp::base::backend::AudioCallback g_callback = nullptr;
 void* g_user = nullptr;
 
 void debugLine(const char* what, const char* detail) {
@@ -29,7 +29,7 @@ void SDLCALL pull(void*, Uint8* stream, int len) {
 
 }  // namespace
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 bool OpenAudio(int* rate, AudioCallback callback, void* user) {
     if (g_device || !callback) return false;
@@ -92,4 +92,4 @@ bool AudioLost() {
 
 void AudioPlayed(const PlayedSound&) {}
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend

@@ -6,7 +6,7 @@
 
 using tkp::sdl::video;
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 DisplayMode DesktopSize() {
     // In a window the program sees the window as its screen.
@@ -18,7 +18,7 @@ DisplayMode DesktopSize() {
 
 std::vector<DisplayMode> DisplayModes() {
     const DisplayMode desktop = DesktopSize();
-    return tkp::user::EmulatedDisplayModes(desktop.width, desktop.height);
+    return tkp::present::EmulatedDisplayModes(desktop.width, desktop.height);
 }
 
 void SetPresentationSize(int width, int height) {
@@ -28,4 +28,4 @@ void SetPresentationSize(int width, int height) {
     video().presentH = height;
 }
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend

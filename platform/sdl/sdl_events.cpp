@@ -16,32 +16,32 @@ POINT bufferPoint(int x, int y) {
     int w = 0;
     int h = 0;
     SDL_GetWindowSize(v.window, &w, &h);
-    return tkp::user::ScreenToBuffer(x, y, w, h, v.presentW, v.presentH);
+    return tkp::present::ScreenToBuffer(x, y, w, h, v.presentW, v.presentH);
 }
 
 void windowEvent(const SDL_WindowEvent& e) {
     switch (e.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            tkp::input::Focus(true);
+            tkp::user::input::Focus(true);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             // A full-screen program that loses the focus loses its display, as with DirectDraw.
-            tkp::input::Focus(false);
-            tkp_MarkSurfacesLost();
+            tkp::user::input::Focus(false);
+            tkp::ddraw::MarkSurfacesLost();
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
-            tkp_MarkSurfacesLost();
+            tkp::ddraw::MarkSurfacesLost();
             break;
         case SDL_WINDOWEVENT_EXPOSED:
             // The window shows the last frame again at once; the program is asked to paint too.
             tkp::sdl::RedrawWindow();
-            tkp::input::Exposed();
+            tkp::user::input::Exposed();
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             tkp::sdl::RedrawWindow();
             break;
         case SDL_WINDOWEVENT_CLOSE:
-            tkp::input::CloseRequested();
+            tkp::user::input::CloseRequested();
             break;
         default:
             break;
@@ -64,9 +64,9 @@ void TranslateEvent(const SDL_Event& event) {
             const POINT p = bufferPoint(event.motion.x, event.motion.y);
             // SDL turns a finger into the pointer: such events say so.
             if (event.motion.which == SDL_TOUCH_MOUSEID) {
-                tkp::input::Touch(0, p.x, p.y);
+                tkp::user::input::Touch(0, p.x, p.y);
             } else {
-                tkp::input::PointerMoved(p.x, p.y);
+                tkp::user::input::PointerMoved(p.x, p.y);
             }
             break;
         }
@@ -77,23 +77,23 @@ void TranslateEvent(const SDL_Event& event) {
             const POINT p = bufferPoint(event.button.x, event.button.y);
             const bool down = event.type == SDL_MOUSEBUTTONDOWN;
             if (event.button.which == SDL_TOUCH_MOUSEID && button == VK_LBUTTON) {
-                tkp::input::Touch(down ? 1 : -1, p.x, p.y);
+                tkp::user::input::Touch(down ? 1 : -1, p.x, p.y);
             } else {
-                tkp::input::PointerButton(button, down, p.x, p.y);
+                tkp::user::input::PointerButton(button, down, p.x, p.y);
             }
             break;
         }
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             const int vk = VirtualKeyOf(event.key.keysym);
-            if (vk != 0) tkp::input::Key(vk, event.type == SDL_KEYDOWN);
+            if (vk != 0) tkp::user::input::Key(vk, event.type == SDL_KEYDOWN);
             break;
         }
         case SDL_WINDOWEVENT:
             windowEvent(event.window);
             break;
         case SDL_QUIT:
-            tkp::input::CloseRequested();
+            tkp::user::input::CloseRequested();
             break;
         default:
             break;

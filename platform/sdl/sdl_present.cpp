@@ -27,7 +27,7 @@ struct Presenter {
     int surfaceH = 0;
     RECT place{};
     bool redrawAll = true;
-    tkp::FrameScaler scaler;
+    tkp::present::FrameScaler scaler;
     // The picture in 0x00RRGGBB when the surface has another pixel format, converted per rectangle.
     std::vector<std::uint32_t> canvas;
     std::vector<SDL_Rect> sent;
@@ -57,7 +57,7 @@ bool takeSurface(Presenter& p) {
     }
     const int presentW = v.presentW > 0 ? v.presentW : p.keptW;
     const int presentH = v.presentH > 0 ? v.presentH : p.keptH;
-    const RECT place = tkp::user::LetterboxRect(s->w, s->h, presentW, presentH);
+    const RECT place = tkp::present::LetterboxRect(s->w, s->h, presentW, presentH);
     const bool changed = s != p.surface || s->w != p.surfaceW || s->h != p.surfaceH ||
                          place.left != p.place.left || place.top != p.place.top ||
                          place.right != p.place.right || place.bottom != p.place.bottom;
@@ -172,7 +172,7 @@ void StopPresenting() {
 
 }  // namespace tkp::sdl
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes) {
     tkp::sdl::Video& v = tkp::sdl::video();
@@ -193,7 +193,8 @@ void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes)
         show(p, {});
         return;
     }
-    show(p, tkp::TakeFrameChanges(tkp::PixelView{p.kept.data(), width, height, width}, pixels, pitch));
+    show(p, tkp::pixels::TakeFrameChanges(tkp::pixels::PixelView{p.kept.data(), width, height, width}, pixels,
+                                          pitch));
 }
 
 void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitchBytes,
@@ -215,4 +216,4 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
     show(p, changes);
 }
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend

@@ -9,7 +9,7 @@
 
 using tkp::sdl::video;
 
-namespace tkp::backend {
+namespace tkp::base::backend {
 
 std::uint64_t NowMs() {
     return SDL_GetTicks64();
@@ -99,4 +99,4 @@ void ShowMessageBox(const char* text, const char* caption, UINT type) {
     }
 }
 
-}  // namespace tkp::backend
+}  // namespace tkp::base::backend

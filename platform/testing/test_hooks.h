@@ -12,45 +12,49 @@
 #include "platform/ddraw/ddraw.h"
 #include "platform/dsound/dsound.h"
 
+namespace tkp::testing {
+
 // ---- surfaces ----------------------------------------------------------------------------------
-// Marks one surface lost (tkp_MarkSurfacesLost in ddraw.h marks them all).
-void tkp_MarkSurfaceLost(LPDIRECTDRAWSURFACE surface);
+// Marks one surface lost (tkp::ddraw::MarkSurfacesLost in ddraw.h marks them all).
+void MarkSurfaceLost(LPDIRECTDRAWSURFACE surface);
 // The next count blits, fills and locks that involve the surface answer DDERR_WASSTILLDRAWING.
-void tkp_SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count);
+void SetSurfaceStillDrawing(LPDIRECTDRAWSURFACE surface, int count);
 // The next count CreateSurface calls fail with DDERR_OUTOFMEMORY.
-void tkp_SetCreateSurfaceFailures(int count);
+void SetCreateSurfaceFailures(int count);
 // What Restore leaves in a lost surface's pixel (x, y): a magenta and green checkerboard.
-std::uint16_t tkp_LostPatternPixel(int x, int y);
+std::uint16_t LostPatternPixel(int x, int y);
 // Surfaces alive now (created and not yet released), the attached back buffer included.
-int tkp_LiveSurfaceCount();
+int LiveSurfaceCount();
 // Writes the surface's pixels (widened to 8 bits per channel) as a PNG file; true on success.
-bool tkp_SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path);
+bool SaveSurfacePng(LPDIRECTDRAWSURFACE surface, const char* path);
 
 // ---- GDI ---------------------------------------------------------------------------------------
 // Pens, brushes, fonts and bitmaps alive now (created and not yet deleted), stock objects included.
-int tkp_LiveGdiObjectCount();
+int LiveGdiObjectCount();
 // Of those, the fonts.
-int tkp_LiveGdiFontCount();
+int LiveGdiFontCount();
 // Device contexts alive now: memory DCs and DCs of surfaces not yet deleted or released.
-int tkp_LiveDCCount();
+int LiveDCCount();
 
 // ---- sound -------------------------------------------------------------------------------------
 // The buffer loses its memory as if the system took it away. It falls silent, and Lock and Play
 // answer DSERR_BUFFERLOST until Restore; the content must then be written again.
-void tkp_DSMarkBufferLost(LPDIRECTSOUNDBUFFER buffer);
+void MarkSoundBufferLost(LPDIRECTSOUNDBUFFER buffer);
 // Sound buffers alive now (created and not yet released to the end).
-int tkp_LiveSoundBufferCount();
+int LiveSoundBufferCount();
 
 // ---- debugger output, modules, files and resources -----------------------------------------------
 // While on, debugger output is kept in memory instead of going to standard error.
-void tkp_CaptureDebugOutput(bool on);
+void CaptureDebugOutput(bool on);
 // Returns the captured text and empties the capture buffer.
-std::string tkp_TakeDebugOutput();
+std::string TakeDebugOutput();
 // True when name matches pattern ('*' any run, '?' one character), ignoring ASCII case: the rule
 // FindFirstFileA filters with.
-bool tkp_WildcardMatch(const char* pattern, const char* name);
+bool WildcardMatch(const char* pattern, const char* name);
 // Adds an in-memory resource (the bytes are copied); it is found before an embedded one of the
 // same name and type, and a later registration replaces an earlier one. False on bad arguments.
-bool tkp_RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size);
+bool RegisterResource(LPCSTR name, LPCSTR type, const void* data, std::size_t size);
 // Forgets every registered resource (the embedded ones stay).
-void tkp_ClearRegisteredResources();
+void ClearRegisteredResources();
+
+}  // namespace tkp::testing

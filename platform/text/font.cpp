@@ -15,51 +15,52 @@ BYTE toByte(DWORD v) {
 }
 
 // The strike for a LOGFONT, or null when no face can be loaded.
-std::shared_ptr<tkp_FontStrike> strikeFor(const LOGFONTA& lf) {
-    tkp_FontLibrary& library = tkp_FontLibrary::Get();
-    tkp_FontMatch match;
-    if (!library.Ok() || !tkp_MatchFont(lf, &match)) return nullptr;
+std::shared_ptr<tkp::text::FontStrike> strikeFor(const LOGFONTA& lf) {
+    tkp::text::FontLibrary& library = tkp::text::FontLibrary::Get();
+    tkp::text::FontMatch match;
+    if (!library.Ok() || !tkp::text::MatchFont(lf, &match)) return nullptr;
     FT_Face face = library.Face(match.file, match.index);
     if (!face) return nullptr;
-    auto key = tkp_FontStrike::KeyFor(face, lf.lfHeight, lf.lfWidth, match.embolden, match.oblique);
+    auto key = tkp::text::FontStrike::KeyFor(face, lf.lfHeight, lf.lfWidth, match.embolden, match.oblique);
     auto strike = library.Strike(key);
     return strike->Ok() ? strike : nullptr;
 }
 
 }  // namespace
 
-tkp_GdiFont::~tkp_GdiFont() {
+tkp::text::GdiFont::~GdiFont() {
     if (!strike) return;
     strike.reset();
-    tkp_FontLibrary::Get().Trim();
+    tkp::text::FontLibrary::Get().Trim();
 }
 
-int tkp_GdiFont::Describe(int size, void* buffer) const {
+int tkp::text::GdiFont::Describe(int size, void* buffer) const {
     if (!buffer) return static_cast<int>(sizeof(LOGFONTA));
     if (size < static_cast<int>(sizeof(LOGFONTA))) return 0;
     std::memcpy(buffer, &logfont, sizeof(LOGFONTA));
     return static_cast<int>(sizeof(LOGFONTA));
 }
 
-std::unique_ptr<tkp_GdiFont> tkp_MakeFont(const LOGFONTA& lf) {
-    auto font = std::make_unique<tkp_GdiFont>();
+std::unique_ptr<tkp::text::GdiFont> tkp::text::MakeFont(const LOGFONTA& lf) {
+    auto font = std::make_unique<tkp::text::GdiFont>();
     font->logfont = lf;
     font->logfont.lfFaceName[LF_FACESIZE - 1] = 0;
     font->strike = strikeFor(font->logfont);
-    if (!font->strike && tkp_FontsInstalled())
-        tkp_TextLog("font \"%s\" has no usable face; the system font is used", font->logfont.lfFaceName);
+    if (!font->strike && tkp::text::FontsInstalled())
+        tkp::text::TextLog("font \"%s\" has no usable face; the system font is used",
+                           font->logfont.lfFaceName);
     return font;
 }
 
-tkp_GdiFont* tkp_SystemFont() {
-    static tkp_GdiFont* system = [] {
+tkp::text::GdiFont* tkp::text::SystemFont() {
+    static tkp::text::GdiFont* system = [] {
         LOGFONTA lf{};
         lf.lfHeight = 16;
         lf.lfWeight = FW_BOLD;
         lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
         std::strcpy(lf.lfFaceName, "DejaVu Sans");
-        tkp_GdiFont* font = tkp_MakeFont(lf).release();
+        tkp::text::GdiFont* font = tkp::text::MakeFont(lf).release();
         font->stock = true;
         return font;
     }();
@@ -70,17 +71,19 @@ namespace {
 
 // The stock fonts draw in the system font, and so describe themselves as it.
 [[maybe_unused]] const bool g_stockFontsDescribed = [] {
-    tkp_DescribeStockFont = [](int size, void* buffer) { return tkp_SystemFont()->Describe(size, buffer); };
+    tkp::gdi::DescribeStockFont = [](int size, void* buffer) {
+        return tkp::text::SystemFont()->Describe(size, buffer);
+    };
     return true;
 }();
 
 }  // namespace
 
-tkp_FontUse tkp_FontFor(HFONT handle) {
-    tkp_FontUse use;
+tkp::text::FontUse tkp::text::FontFor(HFONT handle) {
+    tkp::text::FontUse use;
     // A handle that is no longer (or never was) a live object is not followed.
-    const bool usable = handle && tkp_GdiIsLive(handle) && !handle->stock;
-    auto* font = usable ? dynamic_cast<tkp_GdiFont*>(handle) : nullptr;
+    const bool usable = handle && tkp::gdi::GdiIsLive(handle) && !handle->stock;
+    auto* font = usable ? dynamic_cast<tkp::text::GdiFont*>(handle) : nullptr;
     if (font && font->strike) {
         use.strike = font->strike.get();
         use.underline = font->logfont.lfUnderline != 0;
@@ -91,7 +94,7 @@ tkp_FontUse tkp_FontFor(HFONT handle) {
         use.underline = font->logfont.lfUnderline != 0;
         use.strikeOut = font->logfont.lfStrikeOut != 0;
     }
-    use.strike = tkp_SystemFont()->strike.get();
+    use.strike = tkp::text::SystemFont()->strike.get();
     return use;
 }
 
@@ -122,8 +125,9 @@ HFONT CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, in
         std::memcpy(lf.lfFaceName, pszFaceName, n);
     }
     if (cEscapement != 0 || cOrientation != 0) {
-        tkp_TextLog("CreateFontA: escapement %d and orientation %d are not supported; text is drawn level",
-                    cEscapement, cOrientation);
+        tkp::text::TextLog(
+            "CreateFontA: escapement %d and orientation %d are not supported; text is drawn level",
+            cEscapement, cOrientation);
     }
-    return tkp_MakeFont(lf).release();
+    return tkp::text::MakeFont(lf).release();
 }

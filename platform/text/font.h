@@ -8,29 +8,33 @@
 #include "platform/text/font_strike.h"
 #include "platform/text/text.h"
 
-struct tkp_GdiFont : tkp_GdiObject {
-    tkp_GdiFont() : tkp_GdiObject(tkp_GdiKind::Font) {}
-    ~tkp_GdiFont() override;
+namespace tkp::text {
+
+struct GdiFont : tkp::gdi::GdiObject {
+    GdiFont() : tkp::gdi::GdiObject(tkp::gdi::GdiKind::Font) {}
+    ~GdiFont() override;
     // The font's LOGFONTA, as GetObjectA gives it.
     int Describe(int size, void* buffer) const override;
     LOGFONTA logfont{};
     // The face at the font's size; null when no face could be loaded (the system font then serves).
-    std::shared_ptr<tkp_FontStrike> strike;
+    std::shared_ptr<FontStrike> strike;
 };
 
 // What drawing needs of a font: its strike and its decorations.
-struct tkp_FontUse {
-    tkp_FontStrike* strike = nullptr;  // null only when no font at all can be loaded
+struct FontUse {
+    FontStrike* strike = nullptr;  // null only when no font at all can be loaded
     bool underline = false;
     bool strikeOut = false;
 };
 
 // Makes a font for a LOGFONT: the face resolved through fontconfig, the strike shared.
-std::unique_ptr<tkp_GdiFont> tkp_MakeFont(const LOGFONTA& lf);
+std::unique_ptr<GdiFont> MakeFont(const LOGFONTA& lf);
 
 // The stock system font: DejaVu Sans (sans-serif) bold with a 16-pixel cell; never deleted.
-tkp_GdiFont* tkp_SystemFont();
+GdiFont* SystemFont();
 
 // The font a DC draws with: a live font of ours as it is; null, stock, dead and other handles give
 // the system font.
-tkp_FontUse tkp_FontFor(HFONT font);
+FontUse FontFor(HFONT font);
+
+}  // namespace tkp::text

@@ -44,12 +44,12 @@ struct Records {
     DWORD fontType = 0;
 };
 
-void describe(const tkp_FontFamily& family, FcPattern* font, Records* r) {
-    const std::string format = tkp_FcFormat(font);
-    const std::string style = tkp_FcStyle(font);
-    const int weight = FcWeightToOpenType(tkp_FcInt(font, FC_WEIGHT, FC_WEIGHT_REGULAR));
-    const bool italic = tkp_FcInt(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
-    const bool mono = tkp_FcInt(font, FC_SPACING, FC_PROPORTIONAL) >= FC_MONO;
+void describe(const tkp::text::FontFamily& family, FcPattern* font, Records* r) {
+    const std::string format = tkp::text::FcFormat(font);
+    const std::string style = tkp::text::FcStyle(font);
+    const int weight = FcWeightToOpenType(tkp::text::FcInt(font, FC_WEIGHT, FC_WEIGHT_REGULAR));
+    const bool italic = tkp::text::FcInt(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
+    const bool mono = tkp::text::FcInt(font, FC_SPACING, FC_PROPORTIONAL) >= FC_MONO;
     FcBool outline = FcTrue;
     FcPatternGetBool(font, FC_OUTLINE, 0, &outline);
     BYTE kind = FF_SWISS;
@@ -92,12 +92,12 @@ void describe(const tkp_FontFamily& family, FcPattern* font, Records* r) {
     // Sizes as Windows reports them for enumeration: the font at a 16-pixel cell.
     FcChar8* file = nullptr;
     if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) return;
-    FT_Face face =
-        tkp_FontLibrary::Get().Face(reinterpret_cast<const char*>(file), tkp_FcInt(font, FC_INDEX, 0));
+    FT_Face face = tkp::text::FontLibrary::Get().Face(reinterpret_cast<const char*>(file),
+                                                      tkp::text::FcInt(font, FC_INDEX, 0));
     if (!face || !FT_IS_SCALABLE(face)) return;
-    const tkp_FontStrike strike(tkp_FontStrike::KeyFor(face, 16, 0, false, false));
+    const tkp::text::FontStrike strike(tkp::text::FontStrike::KeyFor(face, 16, 0, false, false));
     if (!strike.Ok()) return;
-    const tkp_DesignMetrics design = tkp_FontStrike::Design(face);
+    const tkp::text::DesignMetrics design = tkp::text::FontStrike::Design(face);
     lf.lfHeight = strike.Height();
     lf.lfWidth = strike.AveCharWidth();
     tm.tmHeight = strike.Height();
@@ -113,8 +113,8 @@ void describe(const tkp_FontFamily& family, FcPattern* font, Records* r) {
 }
 
 // Calls proc for the font in every character set asked for; false when proc asked to stop.
-bool report(const tkp_FontFamily& family, FcPattern* font, BYTE wanted, FONTENUMPROCA proc, LPARAM lParam,
-            int* last) {
+bool report(const tkp::text::FontFamily& family, FcPattern* font, BYTE wanted, FONTENUMPROCA proc,
+            LPARAM lParam, int* last) {
     Records r;
     describe(family, font, &r);
     auto call = [&](BYTE charset, const char* script) {
@@ -125,12 +125,12 @@ bool report(const tkp_FontFamily& family, FcPattern* font, BYTE wanted, FONTENUM
                      reinterpret_cast<const TEXTMETRICA*>(&r.metrics), r.fontType, lParam);
         return *last != 0;
     };
-    for (const tkp_CharsetInfo& cs : tkp_Charsets()) {
+    for (const tkp::text::CharsetInfo& cs : tkp::text::Charsets()) {
         if (!(family.codePages & (1u << cs.codePageBit))) continue;
         if (wanted != DEFAULT_CHARSET && wanted != cs.charset) continue;
         if (!call(cs.charset, cs.script)) return false;
     }
-    if ((family.codePages & (1u << tkp_kSymbolBit)) &&
+    if ((family.codePages & (1u << tkp::text::kSymbolBit)) &&
         (wanted == DEFAULT_CHARSET || wanted == SYMBOL_CHARSET)) {
         return call(SYMBOL_CHARSET, kSymbolScript);
     }
@@ -141,24 +141,25 @@ bool report(const tkp_FontFamily& family, FcPattern* font, BYTE wanted, FONTENUM
 
 int EnumFontFamiliesExA(HDC, LPLOGFONTA lpLogfont, FONTENUMPROCA lpProc, LPARAM lParam, DWORD) {
     if (!lpLogfont || !lpProc) {
-        tkp_TextLog("EnumFontFamiliesExA: no LOGFONT or no callback");
+        tkp::text::TextLog("EnumFontFamiliesExA: no LOGFONT or no callback");
         return 0;
     }
     char face[LF_FACESIZE];
     std::memcpy(face, lpLogfont->lfFaceName, LF_FACESIZE);
     face[LF_FACESIZE - 1] = 0;
-    const tkp_FontFamilies families;
+    const tkp::text::FontFamilies families;
     int last = 1;
-    for (const tkp_FontFamily& family : families.All()) {
+    for (const tkp::text::FontFamily& family : families.All()) {
         if (!face[0]) {
-            if (!report(family, tkp_RegularOf(family), lpLogfont->lfCharSet, lpProc, lParam, &last)) break;
+            if (!report(family, tkp::text::RegularOf(family), lpLogfont->lfCharSet, lpProc, lParam, &last))
+                break;
             continue;
         }
         if (!sameNameIgnoringCase(family.name, face)) continue;
         // A named family is listed once per style.
         std::vector<std::string> styles;
         for (FcPattern* font : family.fonts) {
-            const std::string style = tkp_FcStyle(font);
+            const std::string style = tkp::text::FcStyle(font);
             bool seen = false;
             for (const std::string& s : styles) seen = seen || s == style;
             if (seen) continue;

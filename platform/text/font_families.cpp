@@ -29,18 +29,18 @@ DWORD codePagesOf(FcPattern* font) {
     FcCharSet* set = nullptr;
     if (FcPatternGetCharSet(font, FC_CHARSET, 0, &set) != FcResultMatch) return 0;
     DWORD pages = 0;
-    for (const tkp_CharsetInfo& cs : tkp_Charsets()) {
+    for (const tkp::text::CharsetInfo& cs : tkp::text::Charsets()) {
         bool all = true;
         for (char32_t c : cs.probes) all = all && FcCharSetHasChar(set, c);
         if (all) pages |= 1u << cs.codePageBit;
     }
-    return pages ? pages : (1u << tkp_kSymbolBit);
+    return pages ? pages : (1u << tkp::text::kSymbolBit);
 }
 
 }  // namespace
 
-const std::vector<tkp_CharsetInfo>& tkp_Charsets() {
-    static const std::vector<tkp_CharsetInfo> charsets = {
+const std::vector<tkp::text::CharsetInfo>& tkp::text::Charsets() {
+    static const std::vector<tkp::text::CharsetInfo> charsets = {
         {ANSI_CHARSET, 0, "Western", {0x41, 0xE9, 0xFC}},
         {EASTEUROPE_CHARSET, 1, "Central European", {0x10D, 0x148, 0x151}},
         {RUSSIAN_CHARSET, 2, "Cyrillic", {0x416, 0x44F, 0x451}},
@@ -59,8 +59,8 @@ const std::vector<tkp_CharsetInfo>& tkp_Charsets() {
     return charsets;
 }
 
-tkp_FontFamilies::tkp_FontFamilies() {
-    if (!tkp_FontconfigReady()) return;
+tkp::text::FontFamilies::FontFamilies() {
+    if (!tkp::text::FontconfigReady()) return;
     FcPattern* all = FcPatternCreate();
     FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_STYLE, FC_STYLELANG, FC_WEIGHT,
                                             FC_SLANT, FC_SPACING, FC_CHARSET, FC_FILE, FC_INDEX, FC_OUTLINE,
@@ -73,25 +73,25 @@ tkp_FontFamilies::tkp_FontFamilies() {
         FcPattern* font = set_->fonts[i];
         const std::string name = lastEnglish(font, FC_FAMILY, FC_FAMILYLANG);
         if (name.empty()) continue;
-        tkp_FontFamily* family = nullptr;
-        for (tkp_FontFamily& f : families_) {
+        tkp::text::FontFamily* family = nullptr;
+        for (tkp::text::FontFamily& f : families_) {
             if (f.name == name) family = &f;
         }
-        if (!family) family = &families_.emplace_back(tkp_FontFamily{name, {}, 0});
+        if (!family) family = &families_.emplace_back(tkp::text::FontFamily{name, {}, 0});
         family->fonts.push_back(font);
         family->codePages |= codePagesOf(font);
     }
     // A family that covers some character set is not also a symbol font.
-    for (tkp_FontFamily& f : families_) {
-        if (f.codePages & ~(1u << tkp_kSymbolBit)) f.codePages &= ~(1u << tkp_kSymbolBit);
+    for (tkp::text::FontFamily& f : families_) {
+        if (f.codePages & ~(1u << tkp::text::kSymbolBit)) f.codePages &= ~(1u << tkp::text::kSymbolBit);
     }
     // fontconfig's own order follows its caches; by name it is the same on every run.
     std::sort(families_.begin(), families_.end(),
-              [](const tkp_FontFamily& a, const tkp_FontFamily& b) { return a.name < b.name; });
+              [](const tkp::text::FontFamily& a, const tkp::text::FontFamily& b) { return a.name < b.name; });
     AddSubstitutes();
 }
 
-const std::vector<std::string>& tkp_SubstitutedFaces() {
+const std::vector<std::string>& tkp::text::SubstitutedFaces() {
     static const std::vector<std::string> faces = {"Arial",  "Comic Sans MS",   "Courier New",  "Georgia",
                                                    "Tahoma", "Times New Roman", "Trebuchet MS", "Verdana"};
     return faces;
@@ -99,9 +99,9 @@ const std::vector<std::string>& tkp_SubstitutedFaces() {
 
 // A face that programs ask for by name and that is not installed is listed under that name with
 // the installed family that stands in for it, when that family has the Central European letters.
-void tkp_FontFamilies::AddSubstitutes() {
+void tkp::text::FontFamilies::AddSubstitutes() {
     const std::size_t installed = families_.size();
-    for (const std::string& face : tkp_SubstitutedFaces()) {
+    for (const std::string& face : tkp::text::SubstitutedFaces()) {
         bool present = false;
         for (std::size_t i = 0; i < installed; ++i)
             present = present || strcasecmp(families_[i].name.c_str(), face.c_str()) == 0;
@@ -111,10 +111,10 @@ void tkp_FontFamilies::AddSubstitutes() {
         lf.lfCharSet = EASTEUROPE_CHARSET;
         lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
         std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "%s", face.c_str());
-        tkp_FontMatch match;
-        if (!tkp_MatchFont(lf, &match)) continue;
+        tkp::text::FontMatch match;
+        if (!tkp::text::MatchFont(lf, &match)) continue;
         for (std::size_t i = 0; i < installed; ++i) {
-            const tkp_FontFamily& family = families_[i];
+            const tkp::text::FontFamily& family = families_[i];
             if (!(family.codePages & (1u << 1))) continue;
             bool holds = false;
             for (FcPattern* font : family.fonts) {
@@ -123,23 +123,23 @@ void tkp_FontFamilies::AddSubstitutes() {
                                   match.file == reinterpret_cast<const char*>(file));
             }
             if (!holds) continue;
-            families_.push_back(tkp_FontFamily{face, family.fonts, family.codePages});
+            families_.push_back(tkp::text::FontFamily{face, family.fonts, family.codePages});
             break;
         }
     }
 }
 
-tkp_FontFamilies::~tkp_FontFamilies() {
+tkp::text::FontFamilies::~FontFamilies() {
     if (set_) FcFontSetDestroy(set_);
 }
 
-FcPattern* tkp_RegularOf(const tkp_FontFamily& family) {
+FcPattern* tkp::text::RegularOf(const tkp::text::FontFamily& family) {
     FcPattern* best = nullptr;
     long bestScore = 0;
     for (FcPattern* font : family.fonts) {
-        long score = std::labs(tkp_FcInt(font, FC_WEIGHT, FC_WEIGHT_REGULAR) - FC_WEIGHT_REGULAR);
-        if (tkp_FcInt(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN) score += 1000;
-        if (tkp_FcFormat(font) == "Type 1") score += 1;
+        long score = std::labs(tkp::text::FcInt(font, FC_WEIGHT, FC_WEIGHT_REGULAR) - FC_WEIGHT_REGULAR);
+        if (tkp::text::FcInt(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN) score += 1000;
+        if (tkp::text::FcFormat(font) == "Type 1") score += 1;
         if (!best || score < bestScore) {
             best = font;
             bestScore = score;
@@ -148,17 +148,17 @@ FcPattern* tkp_RegularOf(const tkp_FontFamily& family) {
     return best;
 }
 
-std::string tkp_FcStyle(FcPattern* font) {
+std::string tkp::text::FcStyle(FcPattern* font) {
     return lastEnglish(font, FC_STYLE, FC_STYLELANG);
 }
 
-std::string tkp_FcFormat(FcPattern* font) {
+std::string tkp::text::FcFormat(FcPattern* font) {
     FcChar8* format = nullptr;
     if (FcPatternGetString(font, FC_FONTFORMAT, 0, &format) != FcResultMatch) return {};
     return reinterpret_cast<const char*>(format);
 }
 
-int tkp_FcInt(FcPattern* font, const char* object, int fallback) {
+int tkp::text::FcInt(FcPattern* font, const char* object, int fallback) {
     int v = fallback;
     FcPatternGetInteger(font, object, 0, &v);
     return v;

@@ -13,27 +13,27 @@ constexpr std::size_t kSpareStrikes = 32;
 
 }  // namespace
 
-tkp_FontLibrary& tkp_FontLibrary::Get() {
+tkp::text::FontLibrary& tkp::text::FontLibrary::Get() {
     // Never destroyed: fonts deleted during the process's exit may still release their strikes.
-    static tkp_FontLibrary* library = new tkp_FontLibrary();
+    static tkp::text::FontLibrary* library = new tkp::text::FontLibrary();
     return *library;
 }
 
-tkp_FontLibrary::tkp_FontLibrary() {
+tkp::text::FontLibrary::FontLibrary() {
     if (FT_Init_FreeType(&library_) != 0) {
         library_ = nullptr;
-        tkp_TextLog("FreeType cannot be started; text is not drawn");
+        tkp::text::TextLog("FreeType cannot be started; text is not drawn");
     }
 }
 
-FT_Face tkp_FontLibrary::Face(const std::string& file, int index) {
+FT_Face tkp::text::FontLibrary::Face(const std::string& file, int index) {
     if (!library_) return nullptr;
     auto key = std::make_pair(file, index);
     auto found = faces_.find(key);
     if (found != faces_.end()) return found->second;
     FT_Face face = nullptr;
     if (FT_New_Face(library_, file.c_str(), index, &face) != 0) {
-        tkp_TextLog("font file %s (face %d) cannot be opened", file.c_str(), index);
+        tkp::text::TextLog("font file %s (face %d) cannot be opened", file.c_str(), index);
         face = nullptr;
     }
     // A failure is remembered too, so that a broken file is not read again for every font.
@@ -41,15 +41,15 @@ FT_Face tkp_FontLibrary::Face(const std::string& file, int index) {
     return face;
 }
 
-std::shared_ptr<tkp_FontStrike> tkp_FontLibrary::Strike(const tkp_StrikeKey& key) {
+std::shared_ptr<tkp::text::FontStrike> tkp::text::FontLibrary::Strike(const tkp::text::StrikeKey& key) {
     Entry& e = strikes_[key];
-    if (!e.strike) e.strike = std::make_shared<tkp_FontStrike>(key);
+    if (!e.strike) e.strike = std::make_shared<tkp::text::FontStrike>(key);
     e.lastUse = ++useCounter_;
     return e.strike;
 }
 
-void tkp_FontLibrary::Trim() {
-    std::vector<std::pair<std::uint64_t, tkp_StrikeKey>> unused;
+void tkp::text::FontLibrary::Trim() {
+    std::vector<std::pair<std::uint64_t, tkp::text::StrikeKey>> unused;
     for (const auto& [key, e] : strikes_) {
         if (e.strike.use_count() == 1) unused.emplace_back(e.lastUse, key);
     }

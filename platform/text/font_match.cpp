@@ -11,7 +11,7 @@
 
 #include "platform/text/text_log.h"
 
-bool tkp_FontconfigReady() {
+bool tkp::text::FontconfigReady() {
     // Started once; its configuration and caches are given back when the process ends.
     static const bool ready = [] {
         if (FcInit() != FcTrue) return false;
@@ -20,13 +20,13 @@ bool tkp_FontconfigReady() {
     }();
     static bool reported = false;
     if (!ready && !reported) {
-        tkp_TextLog("fontconfig cannot be started; no fonts are found");
+        tkp::text::TextLog("fontconfig cannot be started; no fonts are found");
         reported = true;
     }
     return ready;
 }
 
-const char* tkp_CharsetLanguage(int charset) {
+const char* tkp::text::CharsetLanguage(int charset) {
     switch (charset) {
         case EASTEUROPE_CHARSET:
             return "sk";
@@ -74,7 +74,7 @@ const char* genericFamily(BYTE pitchAndFamily) {
     }
 }
 
-bool findMatch(const LOGFONTA& lf, const char* face, tkp_FontMatch* out) {
+bool findMatch(const LOGFONTA& lf, const char* face, tkp::text::FontMatch* out) {
     FcPattern* pattern = FcPatternCreate();
     if (!pattern) return false;
     const auto* family = reinterpret_cast<const FcChar8*>(face);
@@ -85,7 +85,7 @@ bool findMatch(const LOGFONTA& lf, const char* face, tkp_FontMatch* out) {
     FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(weight));
     FcPatternAddInteger(pattern, FC_SLANT, lf.lfItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    if (const char* lang = tkp_CharsetLanguage(lf.lfCharSet)) {
+    if (const char* lang = tkp::text::CharsetLanguage(lf.lfCharSet)) {
         FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(lang));
     }
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
@@ -114,24 +114,24 @@ bool findMatch(const LOGFONTA& lf, const char* face, tkp_FontMatch* out) {
 
 }  // namespace
 
-bool tkp_FontsInstalled() {
+bool tkp::text::FontsInstalled() {
     static const bool any = [] {
-        if (!tkp_FontconfigReady()) return false;
+        if (!tkp::text::FontconfigReady()) return false;
         const FcFontSet* set = FcConfigGetFonts(nullptr, FcSetSystem);
         return set != nullptr && set->nfont > 0;
     }();
     static bool reported = false;
     if (!any && !reported) {
-        tkp_TextLog(
+        tkp::text::TextLog(
             "fontconfig knows no installed font at all; text cannot be drawn (install fonts-dejavu-core)");
         reported = true;
     }
     return any;
 }
 
-bool tkp_MatchFont(const LOGFONTA& lf, tkp_FontMatch* out) {
+bool tkp::text::MatchFont(const LOGFONTA& lf, tkp::text::FontMatch* out) {
     // Without any font every face would be reported missing, one line each time it is asked for.
-    if (!tkp_FontsInstalled()) return false;
+    if (!tkp::text::FontsInstalled()) return false;
     // The face name as a bounded string, whatever the caller left in the array.
     char face[LF_FACESIZE];
     std::memcpy(face, lf.lfFaceName, LF_FACESIZE);
@@ -143,14 +143,14 @@ bool tkp_MatchFont(const LOGFONTA& lf, tkp_FontMatch* out) {
     std::snprintf(rest, sizeof rest, "|%ld|%d|%d|%d", static_cast<long>(lf.lfWeight), lf.lfItalic ? 1 : 0,
                   lf.lfCharSet, lf.lfPitchAndFamily);
     key += rest;
-    static std::map<std::string, tkp_FontMatch> cache;
+    static std::map<std::string, tkp::text::FontMatch> cache;
     auto found = cache.find(key);
     if (found != cache.end()) {
         *out = found->second;
         return true;
     }
     if (!findMatch(lf, face, out)) {
-        tkp_TextLog("no installed font matches \"%s\"", face);
+        tkp::text::TextLog("no installed font matches \"%s\"", face);
         return false;
     }
     cache[key] = *out;

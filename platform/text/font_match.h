@@ -5,7 +5,9 @@
 
 #include "platform/text/text.h"
 
-struct tkp_FontMatch {
+namespace tkp::text {
+
+struct FontMatch {
     std::string file;
     int index = 0;
     bool embolden = false;  // bold was asked for and the face is not bold
@@ -13,15 +15,17 @@ struct tkp_FontMatch {
 };
 
 // Starts fontconfig once; false (logged) when it cannot be started.
-bool tkp_FontconfigReady();
+bool FontconfigReady();
 
 // Whether fontconfig knows any font at all; when it knows none, says so once.
-bool tkp_FontsInstalled();
+bool FontsInstalled();
 
 // The best installed scalable face for the font's face name, weight, italic flag, character set
 // and pitch and family, after fontconfig's substitutions ("Verdana" -> DejaVu Sans on Debian).
 // Results are remembered. False (logged) when fontconfig finds nothing.
-bool tkp_MatchFont(const LOGFONTA& lf, tkp_FontMatch* out);
+bool MatchFont(const LOGFONTA& lf, FontMatch* out);
 
 // A language fontconfig knows that needs the character set's letters (null for none in particular).
-const char* tkp_CharsetLanguage(int charset);
+const char* CharsetLanguage(int charset);
+
+}  // namespace tkp::text

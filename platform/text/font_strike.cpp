@@ -64,16 +64,17 @@ bool isControl(char32_t cp) {
 
 }  // namespace
 
-tkp_DesignMetrics tkp_FontStrike::Design(FT_Face face) {
-    tkp_DesignMetrics d;
+tkp::text::DesignMetrics tkp::text::FontStrike::Design(FT_Face face) {
+    tkp::text::DesignMetrics d;
     if (face->units_per_EM) d.unitsPerEm = face->units_per_EM;
     designAscentDescent(face, &d.ascent, &d.descent);
     d.avgWidth = designAverageWidth(face);
     return d;
 }
 
-tkp_StrikeKey tkp_FontStrike::KeyFor(FT_Face face, int height, int width, bool embolden, bool oblique) {
-    tkp_StrikeKey key;
+tkp::text::StrikeKey tkp::text::FontStrike::KeyFor(FT_Face face, int height, int width, bool embolden,
+                                                   bool oblique) {
+    tkp::text::StrikeKey key;
     key.face = face;
     key.embolden = embolden;
     key.oblique = oblique;
@@ -94,11 +95,11 @@ tkp_StrikeKey tkp_FontStrike::KeyFor(FT_Face face, int height, int width, bool e
         key.xsize64 = static_cast<int>(std::clamp<long>(xs, 16, 4L * kMaxPpem * 64));
     }
     if (ppem != key.ppem)
-        tkp_TextLog("font height %d gives %lld pixels per em, limited to %d", height, ppem, key.ppem);
+        tkp::text::TextLog("font height %d gives %lld pixels per em, limited to %d", height, ppem, key.ppem);
     return key;
 }
 
-tkp_FontStrike::tkp_FontStrike(const tkp_StrikeKey& key) : key_(key) {
+tkp::text::FontStrike::FontStrike(const tkp::text::StrikeKey& key) : key_(key) {
     FT_Face face = key.face;
     if (FT_New_Size(face, &size_) != 0) {
         size_ = nullptr;
@@ -106,8 +107,8 @@ tkp_FontStrike::tkp_FontStrike(const tkp_StrikeKey& key) : key_(key) {
     }
     FT_Activate_Size(size_);
     if (FT_Set_Char_Size(face, key.xsize64, static_cast<FT_F26Dot6>(key.ppem) * 64, 72, 72) != 0) {
-        tkp_TextLog("face %s cannot be scaled to %d pixels", face->family_name ? face->family_name : "?",
-                    key.ppem);
+        tkp::text::TextLog("face %s cannot be scaled to %d pixels",
+                           face->family_name ? face->family_name : "?", key.ppem);
         FT_Done_Size(size_);
         size_ = nullptr;
         return;
@@ -133,22 +134,22 @@ tkp_FontStrike::tkp_FontStrike(const tkp_StrikeKey& key) : key_(key) {
     }
 }
 
-tkp_FontStrike::~tkp_FontStrike() {
+tkp::text::FontStrike::~FontStrike() {
     if (size_) FT_Done_Size(size_);
 }
 
-const tkp_Glyph& tkp_FontStrike::Glyph(char32_t cp) {
+const tkp::text::GlyphImage& tkp::text::FontStrike::Glyph(char32_t cp) {
     if (cp < latin_.size() && latin_[cp]) return *latin_[cp];
     auto found = glyphs_.find(cp);
     if (found != glyphs_.end()) return found->second;
     // Element references stay valid when the map grows, so the Latin table may point into it.
-    tkp_Glyph& g = glyphs_[cp];
+    tkp::text::GlyphImage& g = glyphs_[cp];
     Rasterise(cp, &g);
     if (cp < latin_.size()) latin_[cp] = &g;
     return g;
 }
 
-void tkp_FontStrike::Rasterise(char32_t cp, tkp_Glyph* out) {
+void tkp::text::FontStrike::Rasterise(char32_t cp, tkp::text::GlyphImage* out) {
     if (!size_ || isControl(cp)) return;
     FT_Face face = key_.face;
     FT_Activate_Size(size_);
@@ -156,7 +157,7 @@ void tkp_FontStrike::Rasterise(char32_t cp, tkp_Glyph* out) {
     // A replacement character the face lacks is shown as '?'.
     if (index == 0 && cp == 0xFFFD) index = FT_Get_Char_Index(face, '?');
     if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) {
-        tkp_TextLog("glyph U+%04X cannot be loaded", static_cast<unsigned>(cp));
+        tkp::text::TextLog("glyph U+%04X cannot be loaded", static_cast<unsigned>(cp));
         return;
     }
     FT_GlyphSlot slot = face->glyph;

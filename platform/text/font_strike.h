@@ -10,8 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
+namespace tkp::text {
+
 // An anti-aliased glyph: coverage rows of width bytes, placed at (pen + left, baseline - top).
-struct tkp_Glyph {
+struct GlyphImage {
     int advance = 0;  // whole pixels
     int left = 0;
     int top = 0;
@@ -21,40 +23,40 @@ struct tkp_Glyph {
 };
 
 // What makes two strikes the same: face, pixels per em, horizontal size in 1/64 pixel, synthesis.
-struct tkp_StrikeKey {
+struct StrikeKey {
     FT_Face face = nullptr;
     int ppem = 0;
     int xsize64 = 0;
     bool embolden = false;
     bool oblique = false;
-    bool operator<(const tkp_StrikeKey& o) const {
+    bool operator<(const StrikeKey& o) const {
         return std::tie(face, ppem, xsize64, embolden, oblique) <
                std::tie(o.face, o.ppem, o.xsize64, o.embolden, o.oblique);
     }
 };
 
 // A face's own metrics in font units.
-struct tkp_DesignMetrics {
+struct DesignMetrics {
     long unitsPerEm = 2048;
     long ascent = 0;    // Windows ascent (OS/2), else the horizontal header's
     long descent = 0;   // positive below the baseline
     long avgWidth = 0;  // OS/2 average character width, else the mean of 'a' to 'z'
 };
 
-class tkp_FontStrike {
+class FontStrike {
   public:
-    static tkp_DesignMetrics Design(FT_Face face);
+    static DesignMetrics Design(FT_Face face);
     // The key for a LOGFONT height and width on this face (Windows' mapping onto pixels per em).
-    static tkp_StrikeKey KeyFor(FT_Face face, int height, int width, bool embolden, bool oblique);
+    static StrikeKey KeyFor(FT_Face face, int height, int width, bool embolden, bool oblique);
 
-    explicit tkp_FontStrike(const tkp_StrikeKey& key);
-    ~tkp_FontStrike();
-    tkp_FontStrike(const tkp_FontStrike&) = delete;
-    tkp_FontStrike& operator=(const tkp_FontStrike&) = delete;
+    explicit FontStrike(const StrikeKey& key);
+    ~FontStrike();
+    FontStrike(const FontStrike&) = delete;
+    FontStrike& operator=(const FontStrike&) = delete;
 
     // False when FreeType refused the size; such a strike draws nothing.
     bool Ok() const { return size_ != nullptr; }
-    const tkp_StrikeKey& Key() const { return key_; }
+    const StrikeKey& Key() const { return key_; }
     int Ascent() const { return ascent_; }
     int Descent() const { return descent_; }
     // The cell height: ascent + descent.
@@ -67,12 +69,12 @@ class tkp_FontStrike {
     int StrikeOutOffset() const { return strikeOutOffset_; }
     int StrikeOutThickness() const { return strikeOutThickness_; }
     // The glyph of a code point, rasterised on first use. Control characters are empty and advance 0.
-    const tkp_Glyph& Glyph(char32_t cp);
+    const GlyphImage& Glyph(char32_t cp);
 
   private:
-    void Rasterise(char32_t cp, tkp_Glyph* out);
+    void Rasterise(char32_t cp, GlyphImage* out);
 
-    tkp_StrikeKey key_;
+    StrikeKey key_;
     FT_Size size_ = nullptr;
     int ascent_ = 0;
     int descent_ = 0;
@@ -81,6 +83,8 @@ class tkp_FontStrike {
     int underlineThickness_ = 1;
     int strikeOutOffset_ = 1;
     int strikeOutThickness_ = 1;
-    std::array<const tkp_Glyph*, 256> latin_{};
-    std::unordered_map<char32_t, tkp_Glyph> glyphs_;
+    std::array<const GlyphImage*, 256> latin_{};
+    std::unordered_map<char32_t, GlyphImage> glyphs_;
 };
+
+}  // namespace tkp::text

@@ -19,13 +19,13 @@ bool isEmpty(const RECT& r) {
     return r.left >= r.right || r.top >= r.bottom;
 }
 
-void fillClipped(tkp_TextTarget& target, const RECT& r, const RECT& clip, COLORREF colour) {
+void fillClipped(tkp::text::TextTarget& target, const RECT& r, const RECT& clip, COLORREF colour) {
     const RECT part = intersect(r, clip);
     if (!isEmpty(part)) target.Fill(part, colour);
 }
 
-void blitGlyph(tkp_TextTarget& target, const tkp_Glyph& g, int gx, int gy, const RECT& clip,
-               COLORREF colour) {
+void blitGlyph(tkp::text::TextTarget& target, const tkp::text::GlyphImage& g, int gx, int gy,
+               const RECT& clip, COLORREF colour) {
     const int x0 = std::max(gx, static_cast<int>(clip.left));
     const int x1 = std::min(gx + g.width, static_cast<int>(clip.right));
     const int y0 = std::max(gy, static_cast<int>(clip.top));
@@ -36,8 +36,8 @@ void blitGlyph(tkp_TextTarget& target, const tkp_Glyph& g, int gx, int gy, const
 }
 
 // One line of characters with the top-left corner of its cell at (x, y).
-void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyle& style,
-             const tkp_TextChar* chars, std::size_t count, long long left, long long top, int width,
+void drawRun(tkp::text::TextTarget& target, const tkp::text::FontUse& font, const tkp::text::TextStyle& style,
+             const tkp::text::TextChar* chars, std::size_t count, long long left, long long top, int width,
              const RECT& clip) {
     // A run wholly outside the clip is skipped, so the coordinates below stay small.
     const long long margin = 2LL * font.strike->Height() + 8;
@@ -46,12 +46,12 @@ void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyl
         return;
     }
     const int x = static_cast<int>(left), y = static_cast<int>(top);
-    tkp_FontStrike& strike = *font.strike;
+    tkp::text::FontStrike& strike = *font.strike;
     if (style.opaque) fillClipped(target, {x, y, x + width, y + strike.Height()}, clip, style.bkColour);
     const int baseline = y + strike.Ascent();
     int pen = x;
     for (std::size_t i = 0; i < count; ++i) {
-        const tkp_Glyph& g = strike.Glyph(chars[i].cp);
+        const tkp::text::GlyphImage& g = strike.Glyph(chars[i].cp);
         if (!g.coverage.empty()) blitGlyph(target, g, pen + g.left, baseline - g.top, clip, style.colour);
         // A prefixed character is underlined one pixel below the baseline.
         if (chars[i].underline) {
@@ -71,15 +71,16 @@ void drawRun(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyl
 }
 
 // The characters of a text drawn as it stands (no prefixes, no line breaks), and their width.
-std::vector<tkp_TextChar> plainChars(tkp_FontStrike& strike, std::string_view text, int* width) {
-    std::vector<tkp_TextChar> chars;
+std::vector<tkp::text::TextChar> plainChars(tkp::text::FontStrike& strike, std::string_view text,
+                                            int* width) {
+    std::vector<tkp::text::TextChar> chars;
     long long sum = 0;
-    for (char32_t c : tkp_DecodeUtf8(text)) {
+    for (char32_t c : tkp::text::DecodeUtf8(text)) {
         const int advance = strike.Glyph(c).advance;
         chars.push_back({c, advance, false});
         sum += advance;
     }
-    *width = static_cast<int>(std::min<long long>(sum, tkp_kMaxTextWidth));
+    *width = static_cast<int>(std::min<long long>(sum, tkp::text::kMaxTextWidth));
     return chars;
 }
 
@@ -89,35 +90,35 @@ LONG clampLong(long long v) {
         std::clamp<long long>(v, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
 }
 
-RECT targetBounds(const tkp_TextTarget& target) {
+RECT targetBounds(const tkp::text::TextTarget& target) {
     return {0, 0, target.Width(), target.Height()};
 }
 
 }  // namespace
 
-void tkp_TextOut(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyle& style, int x, int y,
-                 std::string_view text) {
+void tkp::text::TextOut(tkp::text::TextTarget& target, const tkp::text::FontUse& font,
+                        const tkp::text::TextStyle& style, int x, int y, std::string_view text) {
     if (!font.strike) return;
     int width = 0;
     auto chars = plainChars(*font.strike, text, &width);
     drawRun(target, font, style, chars.data(), chars.size(), x, y, width, targetBounds(target));
 }
 
-SIZE tkp_TextExtent(const tkp_FontUse& font, std::string_view text) {
+SIZE tkp::text::TextExtent(const tkp::text::FontUse& font, std::string_view text) {
     if (!font.strike) return {0, 0};
     int width = 0;
     plainChars(*font.strike, text, &width);
     return {width, font.strike->Height()};
 }
 
-int tkp_DrawText(tkp_TextTarget* target, const tkp_FontUse& font, const tkp_TextStyle& style,
-                 std::string_view text, RECT* rect, UINT flags) {
+int tkp::text::DrawText(tkp::text::TextTarget* target, const tkp::text::FontUse& font,
+                        const tkp::text::TextStyle& style, std::string_view text, RECT* rect, UINT flags) {
     if (!font.strike || !rect) return 0;
-    tkp_FontStrike& strike = *font.strike;
+    tkp::text::FontStrike& strike = *font.strike;
     const int lineHeight = strike.Height();
     const bool measure = (flags & DT_CALCRECT) != 0;
     const bool singleLine = (flags & DT_SINGLELINE) != 0;
-    const std::u32string codes = tkp_DecodeUtf8(text);
+    const std::u32string codes = tkp::text::DecodeUtf8(text);
     // An empty text is an empty line when the text is one line, and nothing otherwise.
     if (codes.empty()) {
         if (measure) {
@@ -127,13 +128,14 @@ int tkp_DrawText(tkp_TextTarget* target, const tkp_FontUse& font, const tkp_Text
         return singleLine ? lineHeight : 0;
     }
     const long long breakWidth = static_cast<long long>(rect->right) - rect->left;
-    const tkp_TextLayout layout(strike, codes, flags,
-                                static_cast<int>(std::clamp<long long>(breakWidth, -1, tkp_kMaxTextWidth)));
+    const tkp::text::TextLayout layout(
+        strike, codes, flags,
+        static_cast<int>(std::clamp<long long>(breakWidth, -1, tkp::text::kMaxTextWidth)));
     const bool draw = target && !measure;
     RECT clip{};
     if (draw) clip = (flags & DT_NOCLIP) ? targetBounds(*target) : intersect(targetBounds(*target), *rect);
     long long y = rect->top;
-    for (const tkp_TextLine& line : layout.Lines()) {
+    for (const tkp::text::TextLine& line : layout.Lines()) {
         long long x = rect->left;
         if (flags & DT_CENTER) {
             x = (static_cast<long long>(rect->left) + rect->right - line.width) / 2;

@@ -8,19 +8,23 @@
 #include "platform/text/font.h"
 #include "platform/text/text_target.h"
 
-struct tkp_TextStyle {
+namespace tkp::text {
+
+struct TextStyle {
     COLORREF colour = 0;
     bool opaque = false;  // the text's cell boxes are filled with bkColour first
     COLORREF bkColour = 0xFFFFFF;
 };
 
 // TextOutA: the cell's top-left corner at (x, y), clipped to the target.
-void tkp_TextOut(tkp_TextTarget& target, const tkp_FontUse& font, const tkp_TextStyle& style, int x, int y,
-                 std::string_view text);
+void TextOut(TextTarget& target, const FontUse& font, const TextStyle& style, int x, int y,
+             std::string_view text);
 
 // DrawTextA's layout, drawing and result; target may be null with DT_CALCRECT (measuring only).
-int tkp_DrawText(tkp_TextTarget* target, const tkp_FontUse& font, const tkp_TextStyle& style,
-                 std::string_view text, RECT* rect, UINT flags);
+int DrawText(TextTarget* target, const FontUse& font, const TextStyle& style, std::string_view text,
+             RECT* rect, UINT flags);
 
 // GetTextExtentPoint32A: the sum of whole-pixel advances and the cell height.
-SIZE tkp_TextExtent(const tkp_FontUse& font, std::string_view text);
+SIZE TextExtent(const FontUse& font, std::string_view text);
+
+}  // namespace tkp::text

@@ -15,12 +15,13 @@ bool isSpace(char32_t c) {
 }
 
 int addWidth(int a, int b) {
-    return std::min(a + b, tkp_kMaxTextWidth);
+    return std::min(a + b, tkp::text::kMaxTextWidth);
 }
 
 }  // namespace
 
-tkp_TextLayout::tkp_TextLayout(tkp_FontStrike& strike, std::u32string_view text, UINT flags, int breakWidth) {
+tkp::text::TextLayout::TextLayout(tkp::text::FontStrike& strike, std::u32string_view text, UINT flags,
+                                  int breakWidth) {
     const bool singleLine = (flags & DT_SINGLELINE) != 0;
     Decode(strike, text, (flags & DT_NOPREFIX) == 0, singleLine);
     const bool wrap = !singleLine && (flags & DT_WORDBREAK) != 0;
@@ -39,8 +40,8 @@ tkp_TextLayout::tkp_TextLayout(tkp_FontStrike& strike, std::u32string_view text,
     }
 }
 
-void tkp_TextLayout::Decode(tkp_FontStrike& strike, std::u32string_view text, bool prefixes,
-                            bool singleLine) {
+void tkp::text::TextLayout::Decode(tkp::text::FontStrike& strike, std::u32string_view text, bool prefixes,
+                                   bool singleLine) {
     chars_.reserve(text.size());
     bool underlineNext = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -67,7 +68,7 @@ void tkp_TextLayout::Decode(tkp_FontStrike& strike, std::u32string_view text, bo
     }
 }
 
-void tkp_TextLayout::Wrap(std::size_t begin, std::size_t end, int breakWidth) {
+void tkp::text::TextLayout::Wrap(std::size_t begin, std::size_t end, int breakWidth) {
     auto skipSpaces = [&](std::size_t i) {
         while (i < end && isSpace(chars_[i].cp)) ++i;
         return i;
@@ -106,7 +107,7 @@ void tkp_TextLayout::Wrap(std::size_t begin, std::size_t end, int breakWidth) {
     }
 }
 
-void tkp_TextLayout::AddLine(std::size_t begin, std::size_t end) {
+void tkp::text::TextLayout::AddLine(std::size_t begin, std::size_t end) {
     int width = 0;
     for (std::size_t i = begin; i < end; ++i) width = addWidth(width, chars_[i].advance);
     lines_.push_back({begin, end, width});

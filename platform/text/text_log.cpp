@@ -6,7 +6,7 @@
 
 #include "platform/kernel/debug.h"
 
-void tkp_TextLog(const char* format, ...) {
+void tkp::text::TextLog(const char* format, ...) {
     char line[512] = "text: ";
     const std::size_t prefix = 6;
     va_list args;

@@ -7,9 +7,11 @@
 
 #include "platform/base/wintypes.h"
 
-class tkp_TextTarget {
+namespace tkp::text {
+
+class TextTarget {
   public:
-    virtual ~tkp_TextTarget() = default;
+    virtual ~TextTarget() = default;
     virtual int Width() const = 0;
     virtual int Height() const = 0;
     // Mixes colour into pixel (x, y) with coverage 1..255; (x, y) lies inside the target.
@@ -35,3 +37,5 @@ class tkp_TextTarget {
     // Fills a rectangle that lies inside the target.
     virtual void Fill(const RECT& r, COLORREF colour) = 0;
 };
+
+}  // namespace tkp::text

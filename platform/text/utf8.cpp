@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-std::string_view tkp_TextSpan(const char* s, int count) {
+std::string_view tkp::text::TextSpan(const char* s, int count) {
     if (!s || count < -1) return {};
     if (count == -1) return std::string_view(s);
     const void* zero = std::memchr(s, 0, static_cast<std::size_t>(count));
@@ -22,7 +22,7 @@ bool isContinuation(unsigned char c) {
 
 }  // namespace
 
-std::u32string tkp_DecodeUtf8(std::string_view bytes) {
+std::u32string tkp::text::DecodeUtf8(std::string_view bytes) {
     std::u32string out;
     out.reserve(bytes.size());
     std::size_t i = 0;

@@ -5,10 +5,14 @@
 #include <string>
 #include <string_view>
 
+namespace tkp::text {
+
 // The text of (s, count): count -1 means zero-terminated, otherwise at most count bytes and no
 // further than the first zero byte. Empty for a null pointer or another negative count.
-std::string_view tkp_TextSpan(const char* s, int count);
+std::string_view TextSpan(const char* s, int count);
 
 // Code points of the UTF-8 bytes; every invalid or truncated sequence becomes one U+FFFD, and
 // nothing past the span is read.
-std::u32string tkp_DecodeUtf8(std::string_view bytes);
+std::u32string DecodeUtf8(std::string_view bytes);
+
+}  // namespace tkp::text

@@ -42,7 +42,7 @@ HCURSOR SetCursor(HCURSOR cursor) {
     const bool show = cursor != nullptr;
     if (show != s.pointerShown) {
         s.pointerShown = show;
-        tkp::backend::ShowPointer(show);
+        tkp::base::backend::ShowPointer(show);
     }
     return previous;
 }

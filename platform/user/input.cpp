@@ -42,8 +42,8 @@ LPARAM g_extra = 0;
 void postInput(UINT message, WPARAM wParam, LPARAM lParam) {
     auto& s = State();
     if (s.main == nullptr) return;
-    s.queue.PostInput(
-        MSG{s.main, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor, g_extra});
+    s.queue.PostInput(MSG{s.main, message, wParam, lParam, static_cast<DWORD>(tkp::base::backend::NowMs()),
+                          s.cursor, g_extra});
 }
 
 void movePointer(int x, int y) {
@@ -57,7 +57,7 @@ void movePointer(int x, int y) {
 
 }  // namespace
 
-namespace tkp::input {
+namespace tkp::user::input {
 
 void PointerMoved(int x, int y) {
     movePointer(x, y);
@@ -127,8 +127,8 @@ void CloseRequested() {
 
 void Exposed() {
     auto& s = State();
-    tkp_Window* w = s.main;
+    tkp::user::Window* w = s.main;
     if (w != nullptr && w->visible) s.queue.SetPaint(s.main);
 }
 
-}  // namespace tkp::input
+}  // namespace tkp::user::input

@@ -3,7 +3,7 @@
 // Platform-internal: only the backends include it.
 #pragma once
 
-namespace tkp::input {
+namespace tkp::user::input {
 
 // The pointer moved to a back-buffer position.
 void PointerMoved(int x, int y);
@@ -23,4 +23,4 @@ void CloseRequested();
 // The window's picture was damaged and needs painting (WM_PAINT).
 void Exposed();
 
-}  // namespace tkp::input
+}  // namespace tkp::user::input

@@ -7,7 +7,7 @@ using tkp::user::State;
 SHORT GetAsyncKeyState(int vk) {
     if (vk <= 0 || vk > 0xFF) return 0;
     // The state now: take in what the backend has seen since the last look.
-    tkp::backend::PumpEvents();
+    tkp::base::backend::PumpEvents();
     return State().asyncDown[vk] ? static_cast<SHORT>(0x8000) : static_cast<SHORT>(0);
 }
 

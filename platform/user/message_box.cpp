@@ -10,7 +10,7 @@ int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT type) {
     // Windows' caption when none is given.
     if (caption == nullptr) caption = "Error";
     std::fprintf(stderr, "%s: %s\n", caption, text);
-    tkp::backend::ShowMessageBox(text, caption, type);
+    tkp::base::backend::ShowMessageBox(text, caption, type);
     // The box has only its first button to answer with.
     const UINT buttons = type & 0x0F;
     return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;

@@ -45,10 +45,10 @@ bool badWindowFilter(HWND window) {
 }
 
 bool take(MSG* msg, const MessageFilter& filter, bool remove) {
-    tkp::backend::PumpEvents();
-    if (tkp::user::TakeCloseSignal()) tkp::input::CloseRequested();
+    tkp::base::backend::PumpEvents();
+    if (tkp::user::TakeCloseSignal()) tkp::user::input::CloseRequested();
     auto& s = State();
-    if (!s.queue.Take(msg, filter, remove, tkp::backend::NowMs())) return false;
+    if (!s.queue.Take(msg, filter, remove, tkp::base::backend::NowMs())) return false;
     if (msg->message == WM_QUIT || msg->message == WM_PAINT || msg->message == WM_TIMER) msg->pt = s.cursor;
     if (remove) messageTaken(*msg);
     return true;
@@ -64,8 +64,8 @@ BOOL PeekMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT r
     // Nothing waits: sleep until the next timer this caller would see (or input arrives), so a
     // loop that polls does not burn a core. Its messages keep their order.
     const std::uint64_t due = State().queue.NextTimerDue(filter);
-    if (due == 0 || due <= tkp::backend::NowMs()) return FALSE;
-    tkp::backend::WaitForEvents(due);
+    if (due == 0 || due <= tkp::base::backend::NowMs()) return FALSE;
+    tkp::base::backend::WaitForEvents(due);
     return take(msg, filter, remove) ? TRUE : FALSE;
 }
 
@@ -74,7 +74,7 @@ BOOL GetMessageA(LPMSG msg, HWND window, UINT filterMin, UINT filterMax) {
     if (msg == nullptr || badWindowFilter(window)) return -1;
     const MessageFilter filter{window, filterMin, filterMax};
     while (!take(msg, filter, true)) {
-        tkp::backend::WaitForEvents(State().queue.NextTimerDue(filter));
+        tkp::base::backend::WaitForEvents(State().queue.NextTimerDue(filter));
     }
     return msg->message == WM_QUIT ? FALSE : TRUE;
 }
@@ -99,7 +99,7 @@ BOOL WaitMessage() {
     MSG msg;
     const MessageFilter all;
     if (take(&msg, all, false)) return TRUE;
-    tkp::backend::WaitForEvents(State().queue.NextTimerDue(all));
+    tkp::base::backend::WaitForEvents(State().queue.NextTimerDue(all));
     return TRUE;
 }
 
@@ -107,7 +107,7 @@ BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window != nullptr && LiveWindow(window) == nullptr) return FALSE;
     auto& s = State();
     s.queue.Post(
-        MSG{window, message, wParam, lParam, static_cast<DWORD>(tkp::backend::NowMs()), s.cursor, 0});
+        MSG{window, message, wParam, lParam, static_cast<DWORD>(tkp::base::backend::NowMs()), s.cursor, 0});
     return TRUE;
 }
 
@@ -120,7 +120,7 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC callback) {
     if (elapseMs < USER_TIMER_MINIMUM) elapseMs = USER_TIMER_MINIMUM;
     if (elapseMs > USER_TIMER_MAXIMUM) elapseMs = USER_TIMER_MAXIMUM;
     auto& queue = State().queue;
-    const std::uint64_t now = tkp::backend::NowMs();
+    const std::uint64_t now = tkp::base::backend::NowMs();
     if (window == nullptr) {
         // A thread timer keeps its id when it is set again, else it gets a new one.
         if (id == 0 || !queue.KillTimer(nullptr, id)) id = g_nextThreadTimerId++;

@@ -3,7 +3,7 @@
 #include "platform/user/user.h"
 
 int GetSystemMetrics(int index) {
-    if (index == SM_CXSCREEN) return tkp::backend::DesktopSize().width;
-    if (index == SM_CYSCREEN) return tkp::backend::DesktopSize().height;
+    if (index == SM_CXSCREEN) return tkp::base::backend::DesktopSize().width;
+    if (index == SM_CYSCREEN) return tkp::base::backend::DesktopSize().height;
     return 0;
 }

@@ -301,8 +301,10 @@ int GetSystemMetrics(int index);
 // Shows the text (also written to standard error) and returns the first button's id.
 int MessageBoxA(HWND window, LPCSTR text, LPCSTR caption, UINT type);
 
+namespace tkp::user {
 // ---- beyond Windows: running in a window ---------------------------------------------------
 // Asks for an ordinary window of width x height on the desktop instead of one covering the
 // screen; the screen size (GetSystemMetrics) and the display modes then fit that window. Takes
 // effect for the next window created; 0 x 0 (or less) goes back to covering the screen.
-void tkp_SetWindowedMode(int width, int height);
+void SetWindowedMode(int width, int height);
+}  // namespace tkp::user

@@ -30,7 +30,7 @@ void ResetState() {
     s.pointerShown = true;
 }
 
-tkp_Window* LiveWindow(HWND window) {
+tkp::user::Window* LiveWindow(HWND window) {
     for (const auto& w : State().windows) {
         if (w.get() == window && w->alive) return w.get();
     }

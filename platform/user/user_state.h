@@ -9,9 +9,11 @@
 #include "platform/user/message_queue.h"
 #include "platform/user/user.h"
 
+namespace tkp::user {
+
 // The window a HWND points to. Objects live until the state is reset, so a stale handle is
 // recognised as dead instead of pointing at freed memory.
-struct tkp_Window {
+struct Window {
     std::string className;
     std::string title;
     WNDPROC proc = nullptr;
@@ -21,8 +23,6 @@ struct tkp_Window {
     bool destroying = false;
 };
 
-namespace tkp::user {
-
 struct WindowClass {
     std::string name;
     WNDCLASSA wc;
@@ -30,7 +30,7 @@ struct WindowClass {
 
 struct UserState {
     std::vector<WindowClass> classes;
-    std::vector<std::unique_ptr<tkp_Window>> windows;
+    std::vector<std::unique_ptr<Window>> windows;
     HWND main = nullptr;
     MessageQueue queue;
     // Key states by virtual-key code: held now, and as of the last message taken.
@@ -50,7 +50,7 @@ HCURSOR ArrowCursor();
 // Forgets every class, window, message, timer and key state (for tests).
 void ResetState();
 // The window if the handle names a live one, else null with ERROR_INVALID_WINDOW_HANDLE.
-tkp_Window* LiveWindow(HWND window);
+Window* LiveWindow(HWND window);
 // Logs a misuse of the interface to the debugger output with the "user32: " prefix.
 void LogMisuse(const char* text);
 

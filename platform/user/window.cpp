@@ -59,13 +59,13 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    auto window = std::make_unique<tkp_Window>();
+    auto window = std::make_unique<tkp::user::Window>();
     window->className = wc->name;
     window->title = windowName != nullptr ? windowName : "";
     window->proc = wc->wc.lpfnWndProc;
     window->style = style;
     HWND hwnd = window.get();
-    if (!tkp::backend::CreateMainWindow(hwnd, window->title.c_str())) {
+    if (!tkp::base::backend::CreateMainWindow(hwnd, window->title.c_str())) {
         LogMisuse("CreateWindowExA: the backend could not open a window");
         return nullptr;
     }
@@ -84,7 +84,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
 }
 
 BOOL ShowWindow(HWND hwnd, int cmdShow) {
-    tkp_Window* w = LiveWindow(hwnd);
+    tkp::user::Window* w = LiveWindow(hwnd);
     if (w == nullptr) return FALSE;
     const bool wasVisible = w->visible;
     w->visible = cmdShow != SW_HIDE;
@@ -94,7 +94,7 @@ BOOL ShowWindow(HWND hwnd, int cmdShow) {
 }
 
 BOOL UpdateWindow(HWND hwnd) {
-    tkp_Window* w = LiveWindow(hwnd);
+    tkp::user::Window* w = LiveWindow(hwnd);
     if (w == nullptr) return FALSE;
     auto& queue = State().queue;
     if (w->visible && queue.PaintPending(hwnd)) {
@@ -105,7 +105,7 @@ BOOL UpdateWindow(HWND hwnd) {
 }
 
 BOOL DestroyWindow(HWND hwnd) {
-    tkp_Window* w = LiveWindow(hwnd);
+    tkp::user::Window* w = LiveWindow(hwnd);
     if (w == nullptr) return FALSE;
     // A destruction already under way (DestroyWindow from within WM_DESTROY) is not repeated.
     if (w->destroying) return TRUE;
@@ -117,7 +117,7 @@ BOOL DestroyWindow(HWND hwnd) {
     w->alive = false;
     if (s.main == hwnd) {
         s.main = nullptr;
-        tkp::backend::DestroyMainWindow(hwnd);
+        tkp::base::backend::DestroyMainWindow(hwnd);
     }
     return TRUE;
 }
@@ -134,13 +134,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM, LPARAM) {
     return 0;
 }
 
-void tkp_SetWindowedMode(int width, int height) {
+void tkp::user::SetWindowedMode(int width, int height) {
     if (width <= 0 || height <= 0) width = height = 0;
-    tkp::backend::SetWindowed(width, height);
+    tkp::base::backend::SetWindowed(width, height);
 }
 
 LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    tkp_Window* w = LiveWindow(hwnd);
+    tkp::user::Window* w = LiveWindow(hwnd);
     if (w == nullptr) return 0;
     return w->proc(hwnd, message, wParam, lParam);
 }

@@ -84,7 +84,7 @@ TEST_F(AppWorld, TheDisplayModesFitTheWindow) {
     tk_APP_DefaultWindowSize(1000, 740, &w2, &h2);
     tk_APP_DefaultWindowSize(640, 480, &w3, &h3);
     EXPECT_EQ(Nums(w, h, w2, h2, w3, h3), "1024,768,800,600,640,480");
-    tkp_SetWindowedMode(1000, 700);
+    tkp::user::SetWindowedMode(1000, 700);
     EXPECT_EQ(Nums(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), "1000,700");
     ProbeApp app;
     EXPECT_EQ(Run(app, nullptr, {[](ProbeApp& a) {

@@ -79,7 +79,7 @@ TEST_F(AppSettings, WritingReplacesTheFileWholeAndAFailedWriteKeepsTheOldOne) {
 }
 
 TEST_F(AppSettings, TheModeListMergesOnlyNeighboursAndAnUnlistedWishTakesTheLastMode) {
-    tkp_HeadlessSetDisplayModes({{640, 480}, {800, 600}, {800, 600}, {1024, 768}, {800, 600}});
+    tkp::headless::SetDisplayModes({{640, 480}, {800, 600}, {800, 600}, {1024, 768}, {800, 600}});
     ASSERT_EQ(DirectDrawCreate(nullptr, &tk_lpDD, nullptr), DD_OK);
     auto listed = [](int wishW, int wishH) {
         tk_ScreenW = wishW, tk_ScreenH = wishH;

@@ -34,11 +34,11 @@ TEST_F(AppScreen, ExecuteRunsItsStepsInOrderAndEachTickDrawsOneFrameUnlessRedraw
               "Init2] [7]|Init2|TRAC [tk_CAppScreen::Execute; while...] [8]|");
     // Timer 1 runs at the timer dialog's 16 ms from the layout on; ticks 2 and 3 drew nothing.
     EXPECT_EQ(app.ticks, (std::vector<std::uint64_t>{16, 32, 48, 64, 80}));
-    EXPECT_EQ(Nums(tkp_HeadlessFrameCount(), app.redraws, app.m_ScrW, app.m_ScrH, app.m_ScrCX, app.m_ScrCY,
-                   tkp_HeadlessPresentationSize().width, tkp_HeadlessPresentationSize().height),
+    EXPECT_EQ(Nums(tkp::headless::FrameCount(), app.redraws, app.m_ScrW, app.m_ScrH, app.m_ScrCX, app.m_ScrCY,
+                   tkp::headless::PresentationSize().width, tkp::headless::PresentationSize().height),
               "3,3,800,600,400,300,800,600");
     EXPECT_EQ(LogLines("frames drawn"), "tk_APP_WindowProc; frames drawn [3]|");
-    EXPECT_TRUE(!tkp_HeadlessWindowOpen() && tk_lpDD == nullptr);
+    EXPECT_TRUE(!tkp::headless::WindowOpen() && tk_lpDD == nullptr);
 }
 
 TEST_F(AppScreen, CornerButtonsShowAndHideTheirDialogsOnTopAndTheCloseButtonEndsTheRun) {
@@ -46,7 +46,7 @@ TEST_F(AppScreen, CornerButtonsShowAndHideTheirDialogsOnTopAndTheCloseButtonEnds
     app.watch = Dialogs;
     // Buttons 603 and 602 are still armed at the end: each takes one move as the pointer leaves.
     auto toClose = [](int dx) {
-        return [dx](ProbeApp& a) { tkp_HeadlessPointerMove(a.Child(601)->x + dx, 10); };
+        return [dx](ProbeApp& a) { tkp::headless::PointerMove(a.Child(601)->x + dx, 10); };
     };
     EXPECT_EQ(Run(app, "800 600\n2 16",
                   {Tap(602), Tap(604), Tap(602), Tap(602), Tap(603), toClose(5), toClose(6), Tap(601)}),
@@ -86,8 +86,8 @@ TEST_F(AppScreen, ChoosingAResolutionSwitchesTheDisplayAndMovesTheLayout) {
                        EXPECT_EQ(Nums(tk_DSGN.background_srf->w, tk_DSGN.background_srf->h), "800,600");
                    },
                    [](ProbeApp& a) {
-                       EXPECT_EQ(tkp_HeadlessLastFrame().width, 800);
-                       EXPECT_EQ(tkp_HeadlessFramePixel(5, 595), tkp::XrgbOf565(0x07E0));
+                       EXPECT_EQ(tkp::headless::LastFrame().width, 800);
+                       EXPECT_EQ(tkp::headless::FramePixel(5, 595), tkp::pixels::XrgbOf565(0x07E0));
                        Escape(a);
                    }}),
               0);
@@ -114,7 +114,7 @@ TEST_P(TimerLevels, AButtonChangesTheLevelAndRestartsTheTimer) {
                   {Tap(604),
                    [&](ProbeApp& a) {
                        ClickOn(a.Child(c.button));
-                       tkp_HeadlessAdvanceMs(3);
+                       tkp::headless::AdvanceMs(3);
                    },
                    Escape}),
               0);
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct CloseCase {
     const char* settings;  // null: no file
     int key;
-    std::vector<tkp::backend::DisplayMode> modes;
+    std::vector<tkp::base::backend::DisplayMode> modes;
     const char* written;
     bool largestLogged = false;
 };
@@ -141,7 +141,7 @@ class ClosingKeys : public AppWorld, public ::testing::WithParamInterface<CloseC
 
 TEST_P(ClosingKeys, WriteTheSettingsFile) {
     const CloseCase c = GetParam();
-    if (!c.modes.empty()) tkp_HeadlessSetDisplayModes(c.modes);
+    if (!c.modes.empty()) tkp::headless::SetDisplayModes(c.modes);
     ProbeApp app;
     EXPECT_EQ(Run(app, c.settings, {[&](ProbeApp&) { Press(c.key); }}), 0);
     EXPECT_EQ(app.ticks.size(), 1u);
@@ -175,17 +175,17 @@ TEST_F(AppScreen, KeysAndTheRightButton) {
     EXPECT_EQ(Run(app, "800 600\n2 16",
                   {[](ProbeApp&) {
                        Press(VK_ESCAPE);
-                       tkp_HeadlessPointerMove(10, 300);  // a new plain container takes the first move
+                       tkp::headless::PointerMove(10, 300);  // a new plain container takes the first move
                    },
                    Tap(603), Chord(VK_LCONTROL, VK_F2), Chord(VK_RSHIFT, VK_F2),
                    [](ProbeApp& a) {
                        Press(VK_F2);
-                       tkp_HeadlessPointerMove(a.Child(601)->x + 5, a.Child(601)->y + 5);
+                       tkp::headless::PointerMove(a.Child(601)->x + 5, a.Child(601)->y + 5);
                    },
                    [&](ProbeApp& a) {
                        before = a.Child(601)->state;
-                       tkp_HeadlessButton(VK_RBUTTON, true);
-                       tkp_HeadlessButton(VK_RBUTTON, false);
+                       tkp::headless::Button(VK_RBUTTON, true);
+                       tkp::headless::Button(VK_RBUTTON, false);
                    },
                    [&](ProbeApp& a) {
                        EXPECT_EQ(a.Child(601)->state, before);
@@ -207,7 +207,9 @@ struct FakeEditor : tk_CAppEditor {
         messages.push_back(msg);
         if (msg == WM_KEYDOWN && wParam == VK_ESCAPE) on = false;
     }
-    void DrawOverlay(IDirectDrawSurface* back) override { tkp_LockedSurface(back).at(757, 12) = 0xFFFF; }
+    void DrawOverlay(IDirectDrawSurface* back) override {
+        tkp::ddraw::LockedSurface(back).at(757, 12) = 0xFFFF;
+    }
 };
 
 TEST_F(AppScreen, TheEditorSeamTakesTheF1ChordTheInputWhileOnAndDrawsItsOverlayLast) {
@@ -217,7 +219,7 @@ TEST_F(AppScreen, TheEditorSeamTakesTheF1ChordTheInputWhileOnAndDrawsItsOverlayL
     // On, the info dialog shown, the overlay's mark on the frame.
     app.watch = [&](ProbeApp& a) {
         return Nums(editor.on && editor.app == &a, a.m_dlgInfo->visible,
-                    tkp_HeadlessFramePixel(757, 12) == 0xFFFFFFu);
+                    tkp::headless::FramePixel(757, 12) == 0xFFFFFFu);
     };
     EXPECT_EQ(Run(app, "800 600\n2 16",
                   {[](ProbeApp&) { Press(VK_F1); }, Chord(VK_LSHIFT, VK_F1), Tap(602), Escape, Escape}),
@@ -228,18 +230,18 @@ TEST_F(AppScreen, TheEditorSeamTakesTheF1ChordTheInputWhileOnAndDrawsItsOverlayL
 }
 
 TEST_F(AppScreen, AFailedDisplaySetUpStopsExecuteWithACodeInsteadOfRunningTheProgram) {
-    tkp_SetCreateSurfaceFailures(1);
+    tkp::testing::SetCreateSurfaceFailures(1);
     ProbeApp app;
     EXPECT_EQ(Run(app, "800 600\n3 36", {}), 1);
-    tkp_SetCreateSurfaceFailures(0);
+    tkp::testing::SetCreateSurfaceFailures(0);
     EXPECT_TRUE(app.calls.empty());
-    ASSERT_EQ(tkp_HeadlessMessageBoxes().size(), 1u);
-    EXPECT_EQ(tkp_HeadlessMessageBoxes()[0].caption + ": " + tkp_HeadlessMessageBoxes()[0].text,
+    ASSERT_EQ(tkp::headless::MessageBoxes().size(), 1u);
+    EXPECT_EQ(tkp::headless::MessageBoxes()[0].caption + ": " + tkp::headless::MessageBoxes()[0].text,
               "KT Tessalin Kartola: Problem pri inicializacii");
     EXPECT_EQ(LogLines("TSKW"),
               "TSKW ERROR:  [Problem pri inicializcii [tk_APP_Inic_problem]]|TSKW ERROR:  "
               "[tk_CAppScreen::Execute; the window or the display could not be set up, the program ends]|");
-    EXPECT_TRUE(!tkp_HeadlessWindowOpen() && tk_lpDD == nullptr);
+    EXPECT_TRUE(!tkp::headless::WindowOpen() && tk_lpDD == nullptr);
     EXPECT_EQ(ReadFile("APP.INI"), "800 600\n3 36");
 }
 
@@ -248,12 +250,14 @@ TEST_F(AppScreen, AFailedDisplaySetUpStopsExecuteWithACodeInsteadOfRunningThePro
 TEST_F(AppScreen, ALostDisplayIsRestoredWithTheSkinSheet) {
     ProbeApp app;
     app.watch = [](ProbeApp& a) {
-        tkp_LockedSurface px(tk_DSGN.rezia_dll_srf->SURFACE, DDLOCK_WAIT | DDLOCK_READONLY);
+        tkp::ddraw::LockedSurface px(tk_DSGN.rezia_dll_srf->SURFACE, DDLOCK_WAIT | DDLOCK_READONLY);
         return a.calls.back() + " " +
-               Nums(px.ok() ? px.at(0, 0) : 0, tkp_HeadlessFramePixel(400, 5) == tkp::XrgbOf565(500));
+               Nums(px.ok() ? px.at(0, 0) : 0,
+                    tkp::headless::FramePixel(400, 5) == tkp::pixels::XrgbOf565(500));
     };
-    EXPECT_EQ(Run(app, "800 600\n2 16", {[](ProbeApp&) { tkp_MarkSurfacesLost(); }, Idle, Escape}), 0);
-    EXPECT_EQ(app.seen + Nums(tkp_HeadlessFrameCount()),
+    EXPECT_EQ(Run(app, "800 600\n2 16", {[](ProbeApp&) { tkp::ddraw::MarkSurfacesLost(); }, Idle, Escape}),
+              0);
+    EXPECT_EQ(app.seen + Nums(tkp::headless::FrameCount()),
               "Init2 63488,0|Do_RESTORE_SRF 63488,0|Do_RESTORE_SRF 63488,1|2");
 }
 

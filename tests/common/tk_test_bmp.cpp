@@ -82,7 +82,7 @@ std::string Picture24(int w, int h, const std::function<std::uint32_t(int, int)>
 }
 
 std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw) {
-    return Picture24(w, h, [&raw](int x, int y) { return tkp::XrgbOf565(raw(x, y)); });
+    return Picture24(w, h, [&raw](int x, int y) { return tkp::pixels::XrgbOf565(raw(x, y)); });
 }
 
 std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table) {

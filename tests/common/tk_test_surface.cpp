@@ -13,19 +13,19 @@
 namespace tk_test {
 
 std::uint16_t PixelOf(IDirectDrawSurface* s, int x, int y) {
-    tkp_LockedSurface px(s);
+    tkp::ddraw::LockedSurface px(s);
     return px.ok() && px.inside(x, y) ? px.at(x, y) : 0xDEAD;
 }
 
 std::vector<std::uint16_t> PixelsOf(IDirectDrawSurface* s) {
     std::vector<std::uint16_t> all;
-    tkp_LockedSurface px(s);
+    tkp::ddraw::LockedSurface px(s);
     for (int y = 0; px.ok() && y < px.height(); ++y) all.insert(all.end(), px.row(y), px.row(y) + px.width());
     return all;
 }
 
 void Paint(IDirectDrawSurface* s, const std::function<std::uint16_t(int, int)>& f) {
-    tkp_LockedSurface px(s);
+    tkp::ddraw::LockedSurface px(s);
     ASSERT_TRUE(px.ok());
     for (int y = 0; y < px.height(); ++y)
         for (int x = 0; x < px.width(); ++x) px.at(x, y) = f(x, y);
@@ -40,7 +40,7 @@ std::pair<int, int> SizeOf(IDirectDrawSurface* s) {
 
 std::string Lines(IDirectDrawSurface* s, RECT r, const Legend& legend) {
     std::string out;
-    tkp_LockedSurface px(s);
+    tkp::ddraw::LockedSurface px(s);
     for (int y = r.top; y < r.bottom; ++y) {
         if (y > r.top) out += '|';
         for (int x = r.left; x < r.right; ++x) {
@@ -56,7 +56,7 @@ namespace {
 
 std::vector<std::uint32_t> Xrgb(const std::vector<std::uint16_t>& pixels) {
     std::vector<std::uint32_t> out;
-    for (std::uint16_t p : pixels) out.push_back(tkp::XrgbOf565(p));
+    for (std::uint16_t p : pixels) out.push_back(tkp::pixels::XrgbOf565(p));
     return out;
 }
 
@@ -80,7 +80,7 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
             canvas[static_cast<std::size_t>(y) * cw + w * k + gap + x] = actual[from];
         }
     }
-    tkp_WritePng(path.c_str(), cw, ch, canvas.data(), cw);
+    tkp::image::WritePng(path.c_str(), cw, ch, canvas.data(), cw);
     return path;
 }
 
@@ -133,9 +133,9 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
 
 bool ReadPng(const std::string& path, int* w, int* h, std::vector<std::uint32_t>* xrgb) {
     const std::string bytes = ReadFile(path);
-    tkp_BmpImage image;
-    if (!tkp_DecodePictureFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &image,
-                               nullptr))
+    tkp::image::BmpImage image;
+    if (!tkp::image::DecodePictureFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                                       &image, nullptr))
         return false;
     *w = image.width, *h = image.height;
     *xrgb = std::move(image.pixels);
@@ -144,7 +144,7 @@ bool ReadPng(const std::string& path, int* w, int* h, std::vector<std::uint32_t>
 
 TestSurface::TestSurface(int w, int h) : w_(w), h_(h) {
     EXPECT_EQ(DirectDrawCreate(nullptr, &dd_, nullptr), DD_OK);
-    s_ = tkp_CreateOffscreenSurface(dd_, w, h);
+    s_ = tkp::ddraw::CreateOffscreenSurface(dd_, w, h);
     EXPECT_NE(s_, nullptr);
     Fill(0);
 }
@@ -173,11 +173,11 @@ int TestSurface::Inked() const {
 }
 
 void TestSurface::SavePng(const std::string& name) const {
-    tkp_SaveSurfacePng(s_, (std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str());
+    tkp::testing::SaveSurfacePng(s_, (std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str());
 }
 
 Session::Session(int width, int height) {
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetDisplay();
     EXPECT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
     EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
     EXPECT_EQ(dd->SetDisplayMode(width, height, 16), DD_OK);
@@ -204,7 +204,7 @@ HRESULT Session::MakePrimary() {
 }
 
 IDirectDrawSurface* Session::Surface(int w, int h) const {
-    IDirectDrawSurface* s = tkp_CreateOffscreenSurface(dd, w, h);
+    IDirectDrawSurface* s = tkp::ddraw::CreateOffscreenSurface(dd, w, h);
     EXPECT_NE(s, nullptr);
     return s;
 }

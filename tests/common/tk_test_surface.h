@@ -71,7 +71,7 @@ class TestSurface {
     void Fill(std::uint16_t raw);
     std::uint16_t Pixel(int x, int y) const { return PixelOf(s_, x, y); }
     // The raw value GDI stores for a colour.
-    static std::uint16_t RawOf(COLORREF c) { return tkp::ColorrefTo565(c); }
+    static std::uint16_t RawOf(COLORREF c) { return tkp::pixels::ColorrefTo565(c); }
     // A legend of colours with their letters.
     static Legend LegendOf(const char* letters, std::initializer_list<COLORREF> colours);
     std::string Lines(int l, int t, int r, int b, const Legend& legend = {}) const {

@@ -24,41 +24,41 @@ TEST_F(EditorOnScreen, TheChordAndAClickReachModesNineAndOneAndTheOverlayIsDrawn
     menu->MoveToRel(200, 300);
     auto* rows = new tk_CDUIR(&app, 500, 300);
     for (int i = 1; i <= 5; ++i) rows->PRIDAJ(i, ("Row " + std::to_string(i)).c_str());
-    const int status =
-        Run(app, "1280 1024\n2 16",
-            {[](ProbeApp&) {
-                 tkp_HeadlessKey(VK_LSHIFT, true);
-                 Press(VK_F1);
-             },
-             [](ProbeApp& a) {
-                 tkp_HeadlessKey(VK_LSHIFT, false);
-                 EXPECT_EQ(Nums(tk_KM_on, tk_KM_mod, tk_KM_cPolCHLO_9 == &a, tk_KM_cPol_10 == &a), "1,9,1,1");
-             },
-             [&](ProbeApp&) {
-                 // Help (5 lines from y 40) and data (4 lines from y 40, at x 800) are on the picture.
-                 EXPECT_GT(FramePixels(kHelpText, RECT{420, 40, 780, 40 + 5 * 18}), 200);
-                 EXPECT_GT(FramePixels(kHelpText, RECT{800, 40, 1100, 40 + 4 * 18}), 200);
-                 // The application's rectangle with the green pen along the screen's left edge.
-                 EXPECT_EQ(tkp_HeadlessFramePixel(1, 500), kGreen);
-                 Shot("editor_mode9");
-                 ClickOn(menu);
-             },
-             [&](ProbeApp&) {
-                 EXPECT_EQ(Nums(tk_KM_mod, tk_KM_cDUI_1 == menu), "1,1");
-                 Press(VK_F7);
-             },
-             Idle,
-             [&](ProbeApp&) {
-                 // The mode-1 marker along the menu's new outline.
-                 EXPECT_EQ(tkp_HeadlessFramePixel(menu->obal.left, (menu->obal.top + menu->obal.bottom) / 2),
-                           kGreen);
-                 Shot("editor_mode1");
-                 Press(VK_ESCAPE);
-             },
-             [](ProbeApp&) {
-                 EXPECT_FALSE(tk_KM_on);
-                 Press(VK_ESCAPE);
-             }});
+    const int status = Run(
+        app, "1280 1024\n2 16",
+        {[](ProbeApp&) {
+             tkp::headless::Key(VK_LSHIFT, true);
+             Press(VK_F1);
+         },
+         [](ProbeApp& a) {
+             tkp::headless::Key(VK_LSHIFT, false);
+             EXPECT_EQ(Nums(tk_KM_on, tk_KM_mod, tk_KM_cPolCHLO_9 == &a, tk_KM_cPol_10 == &a), "1,9,1,1");
+         },
+         [&](ProbeApp&) {
+             // Help (5 lines from y 40) and data (4 lines from y 40, at x 800) are on the picture.
+             EXPECT_GT(FramePixels(kHelpText, RECT{420, 40, 780, 40 + 5 * 18}), 200);
+             EXPECT_GT(FramePixels(kHelpText, RECT{800, 40, 1100, 40 + 4 * 18}), 200);
+             // The application's rectangle with the green pen along the screen's left edge.
+             EXPECT_EQ(tkp::headless::FramePixel(1, 500), kGreen);
+             Shot("editor_mode9");
+             ClickOn(menu);
+         },
+         [&](ProbeApp&) {
+             EXPECT_EQ(Nums(tk_KM_mod, tk_KM_cDUI_1 == menu), "1,1");
+             Press(VK_F7);
+         },
+         Idle,
+         [&](ProbeApp&) {
+             // The mode-1 marker along the menu's new outline.
+             EXPECT_EQ(tkp::headless::FramePixel(menu->obal.left, (menu->obal.top + menu->obal.bottom) / 2),
+                       kGreen);
+             Shot("editor_mode1");
+             Press(VK_ESCAPE);
+         },
+         [](ProbeApp&) {
+             EXPECT_FALSE(tk_KM_on);
+             Press(VK_ESCAPE);
+         }});
     EXPECT_EQ(status, 0);
     EXPECT_EQ(app.ticks.size(), 7u);
     tk_CDUI_void_flag = false;

@@ -16,9 +16,9 @@
 namespace {
 
 void Key(int vk, bool shift = false) {
-    if (shift) tkp_HeadlessKey(VK_LSHIFT, true);
+    if (shift) tkp::headless::Key(VK_LSHIFT, true);
     tk_KM_WindowProc(nullptr, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
-    if (shift) tkp_HeadlessKey(VK_LSHIFT, false);
+    if (shift) tkp::headless::Key(VK_LSHIFT, false);
 }
 
 void Mouse(UINT msg, int x, int y) {
@@ -40,7 +40,7 @@ std::string Place(tk_CPol* e) {
 class Editor : public ::testing::Test {
   protected:
     void SetUp() override {
-        tkp_HeadlessResetWindowing();
+        tkp::headless::ResetWindowing();
         // Labels measure their text on the primary surface.
         tk_lpDDSPrimary = primary_.get();
         tk_CDUI_void_flag = true;

@@ -164,7 +164,7 @@ TEST_F(MeasureTest, TextIsOnePixelWiderThanThePlatformsExtentAndAsHighAsItsLines
 }
 
 TEST_F(MeasureTest, ALostDisplayGivesTheStandInSizeAndWithoutOneTheProgramStops) {
-    tkp_MarkSurfaceLost(primary.get());
+    tkp::testing::MarkSurfaceLost(primary.get());
     int w = 0, h = 0;
     tk_glob_ZISTI_ROZMER_TEXTU("ABC", nullptr, &w, &h);
     EXPECT_EQ(Nums(w, h), "100,20");

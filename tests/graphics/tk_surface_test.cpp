@@ -53,7 +53,7 @@ TEST_F(SheetTest, BitmapsLoadResourceFirstWithoutRegardToCaseThenFileAtTheirSize
     EXPECT_EQ(DDCreateSurfaceFromBitmap(dd_, nullptr, 0, 0, &w, &h), nullptr);
     EXPECT_EQ(DDCreateSurfaceFromBitmap(nullptr, "sheet.bmp", 0, 0, nullptr, nullptr), nullptr);
     EXPECT_EQ(DDCreateSurfaceFromBitmap_stretch(dd_, "missing.bmp", 10, 10), nullptr);
-    EXPECT_EQ(Nums(w, h) + tkp_TakeDebugOutput(), "-1,-1");
+    EXPECT_EQ(Nums(w, h) + tkp::testing::TakeDebugOutput(), "-1,-1");
     // Four quadrants, so that the corners of any scaled copy are known: the whole picture shows,
     // stretched or at a load size, which the plain loader reports.
     ASSERT_TRUE(RegisterBitmap("BIG.BMP", Bmp24(235, 211, [](int x, int y) -> std::uint16_t {
@@ -75,7 +75,7 @@ TEST_F(SheetTest, CopiesStretchOverTheSurfaceAndFailedRefillsLeaveItAndSaySo) {
         static_cast<HBITMAP>(LoadImageA(nullptr, "TWO.BMP", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     TestSurface target(4, 2);
     // The whole bitmap over the whole surface; a lost surface is restored before it is written.
-    tkp_MarkSurfaceLost(target.get());
+    tkp::testing::MarkSurfaceLost(target.get());
     EXPECT_EQ(DDCopyBitmap(target.get(), bitmap, 0, 0, 0, 0), DD_OK);
     EXPECT_TRUE(target.Shows(0, 0, 4, 2, LetterLegend(), "aabb|aabb"));
     DeleteObject(bitmap);
@@ -84,12 +84,14 @@ TEST_F(SheetTest, CopiesStretchOverTheSurfaceAndFailedRefillsLeaveItAndSaySo) {
     IDirectDrawSurface* s = DDCreateSurfaceFromBitmap(dd_, "SHEET.BMP", 0, 0, nullptr, nullptr);
     const Raw sheet = PixelsOf(s);
     ASSERT_EQ(DDSURFACE_ZMAZ(s, 0x1234), DD_OK);
-    auto said = [](HRESULT r) { return Nums(r) + (tkp_TakeDebugOutput().empty() ? " silent" : " said"); };
+    auto said = [](HRESULT r) {
+        return Nums(r) + (tkp::testing::TakeDebugOutput().empty() ? " silent" : " said");
+    };
     EXPECT_EQ(said(DDRefillSurface(s, "missing.bmp")), Nums(kEFail) + " said");
     EXPECT_EQ(said(DDRefillSurface_stretch(s, "missing.bmp", 48, 32)), Nums(kEFail) + " said");
     EXPECT_EQ(PixelsOf(s), Raw(48 * 32, 0x1234));
     {
-        tkp_LockedSurface busy(s);
+        tkp::ddraw::LockedSurface busy(s);
         EXPECT_EQ(said(DDRefillSurface(s, "SHEET.BMP")), Nums(DDERR_SURFACEBUSY) + " said");
         EXPECT_EQ(said(DDRefillSurface_stretch(s, "SHEET.BMP", 48, 32)), Nums(DDERR_SURFACEBUSY) + " said");
     }
@@ -111,7 +113,7 @@ TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
     EXPECT_EQ(one.Pixel(0, 0), 0);
     // A surface that cannot be locked has no answer.
     {
-        tkp_LockedSurface busy(s.get());
+        tkp::ddraw::LockedSurface busy(s.get());
         EXPECT_EQ(DDPixelOfColour(s.get(), RGB(255, 255, 255)), CLR_INVALID);
     }
     EXPECT_EQ(DDSetSourceColourKey(s.get(), RGB(0, 255, 255)), DD_OK);
@@ -158,16 +160,16 @@ TEST_F(SheetTest, SizeOfABitmapAndReplacingASurface) {
     tk_glob_GetSizeBitmap("SHEET.BMP", &w, &h);
     EXPECT_EQ(Nums(w, h), Nums(kSheetW, kSheetH));
     // Replacing releases the old surface, also when the new one cannot be made.
-    const int live = tkp_LiveSurfaceCount();
+    const int live = tkp::testing::LiveSurfaceCount();
     IDirectDrawSurface* s = DDReplaceSurfaceFromBitmap(dd_, nullptr, "SHEET.BMP", &w, &h);
     s = DDReplaceSurfaceFromBitmap(dd_, s, "SHEET.BMP", &w, &h);
-    EXPECT_EQ(tkp_LiveSurfaceCount(), live + 1);
+    EXPECT_EQ(tkp::testing::LiveSurfaceCount(), live + 1);
     EXPECT_EQ(DDReplaceSurfaceFromBitmap(dd_, s, "missing.bmp", &w, &h), nullptr);
-    EXPECT_EQ(tkp_LiveSurfaceCount(), live);
+    EXPECT_EQ(tkp::testing::LiveSurfaceCount(), live);
 }
 
 TEST_F(SheetTest, SurfacesLoadReplaceReleaseAndReloadWithoutLeaking) {
-    const int live = tkp_LiveSurfaceCount();
+    const int live = tkp::testing::LiveSurfaceCount();
     {
         tk_CDas_Surface s;
         EXPECT_EQ(s.NAHRAJ_SURFACE("sheet.bmp"), 1);
@@ -182,15 +184,15 @@ TEST_F(SheetTest, SurfacesLoadReplaceReleaseAndReloadWithoutLeaking) {
         EXPECT_EQ(s.NAHRAJ_SURFACE_2_stretch("card.bmp", 10, 8), 1);
         EXPECT_EQ(Dims(s.SURFACE) + " " + Nums(s.w, s.h, s.stretch), "10,8 10,8,1");
         EXPECT_EQ(s.NAHRAJ_SURFACE("card.bmp"), 1);
-        EXPECT_EQ(Nums(s.stretch, tkp_LiveSurfaceCount() - live), "0,1");
+        EXPECT_EQ(Nums(s.stretch, tkp::testing::LiveSurfaceCount() - live), "0,1");
         // Released (twice is harmless), it keeps its name and size; a reload brings the picture back.
         s.RELEASE_SURFACE();
         s.RELEASE_SURFACE();
-        EXPECT_EQ(Nums(s.SURFACE == nullptr, tkp_LiveSurfaceCount() - live, s.w), "1,0,5");
+        EXPECT_EQ(Nums(s.SURFACE == nullptr, tkp::testing::LiveSurfaceCount() - live, s.w), "1,0,5");
         EXPECT_EQ(s.RENAHRAJ_SURFACE(), 1);
         EXPECT_EQ(PixelOf(s.SURFACE, 4, 3), Letter(7));
     }
-    EXPECT_EQ(tkp_LiveSurfaceCount(), live);
+    EXPECT_EQ(tkp::testing::LiveSurfaceCount(), live);
     EXPECT_TRUE(LogLines().empty());
 }
 
@@ -219,7 +221,7 @@ TEST_F(SheetTest, RestoreRefillsAtTheLoadedSizeAndKeepsTheKey) {
     ASSERT_EQ(s.NAHRAJ_SURFACE("SHEET.BMP"), 1);
     s.TC_NASTAV(37, 7);
     const Raw sheet = PixelsOf(s.SURFACE);
-    tkp_MarkSurfaceLost(s.SURFACE);
+    tkp::testing::MarkSurfaceLost(s.SURFACE);
     EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
     EXPECT_TRUE(SamePicture(s.SURFACE, sheet));
     EXPECT_EQ(KeyOf(s.SURFACE), kTC);
@@ -227,16 +229,16 @@ TEST_F(SheetTest, RestoreRefillsAtTheLoadedSizeAndKeepsTheKey) {
     ASSERT_EQ(s.NAHRAJ_SURFACE_2_stretch("SHEET.BMP", 96, 64), 1);
     const Raw doubled = PixelsOf(s.SURFACE);
     EXPECT_EQ(doubled[13 * 96 + 71], Letter(5));
-    tkp_MarkSurfaceLost(s.SURFACE);
+    tkp::testing::MarkSurfaceLost(s.SURFACE);
     EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
     EXPECT_TRUE(SamePicture(s.SURFACE, doubled));
     // A restore whose refill fails still reports the restore's success.
     WriteFile("gone.bmp", SheetBmp());
     ASSERT_EQ(s.NAHRAJ_SURFACE("gone.bmp"), 1);
     std::remove("gone.bmp");
-    tkp_MarkSurfaceLost(s.SURFACE);
+    tkp::testing::MarkSurfaceLost(s.SURFACE);
     EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
-    EXPECT_EQ(PixelOf(s.SURFACE, 1, 0), tkp_LostPatternPixel(1, 0));
+    EXPECT_EQ(PixelOf(s.SURFACE, 1, 0), tkp::testing::LostPatternPixel(1, 0));
 }
 
 TEST_F(SheetTest, ColoursAndPhasesComeFromPointsOfTheSheetAndPointsOutsideItAreRefused) {
@@ -268,7 +270,7 @@ TEST_F(SheetTest, ColoursAndPhasesComeFromPointsOfTheSheetAndPointsOutsideItAreR
         EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(x, y)), kDefaultPhase) << x << "," << y;
     EXPECT_EQ(LogLines().size(), 16u);
     // A surface that cannot be locked is not read.
-    tkp_MarkSurfaceLost(s.SURFACE);
+    tkp::testing::MarkSurfaceLost(s.SURFACE);
     s.TC_NASTAV(0, 0);
     s.BC_NASTAV(37, 7);
     EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(15, 8)) + " " + Nums(s.TC, s.BC),
@@ -384,7 +386,7 @@ TEST_F(SurfaceDrawTest, StretchedCentredBlendedAndRectangleDraws) {
     };
     for (const auto& [draw, rows] : draws) EXPECT_TRUE(Drawn(draw, rows, RECT{0, 0, 6, 4})) << rows;
     // The blend does not retry: a lost sheet is neither drawn nor restored.
-    tkp_MarkSurfaceLost(quad.SURFACE);
+    tkp::testing::MarkSurfaceLost(quad.SURFACE);
     EXPECT_TRUE(Drawn([&] { quad.ZOBRAZ_ALPHA(1, 1, 255); }, kNone));
     EXPECT_EQ(quad.SURFACE->IsLost(), DDERR_SURFACELOST);
 }
@@ -407,7 +409,7 @@ TEST_F(SurfaceDrawTest, ALostSheetIsRestoredAndRefilledAndDrawnAtTheNextCall) {
     for (const auto& op : ops) {
         SCOPED_TRACE(op.name);
         room.Fill(0);
-        tkp_MarkSurfaceLost(sheet.SURFACE);
+        tkp::testing::MarkSurfaceLost(sheet.SURFACE);
         op.draw();
         EXPECT_EQ(room.Inked(), 0) << "drawn at once";
         EXPECT_EQ(sheet.SURFACE->IsLost(), DD_OK);
@@ -418,12 +420,12 @@ TEST_F(SurfaceDrawTest, ALostSheetIsRestoredAndRefilledAndDrawnAtTheNextCall) {
 }
 
 TEST_F(SurfaceDrawTest, ABusyBlitterIsAskedAgainButNotForEverAndTheFillWritesRawValues) {
-    tkp_SetSurfaceStillDrawing(sheet.SURFACE, 5);
+    tkp::testing::SetSurfaceStillDrawing(sheet.SURFACE, 5);
     EXPECT_TRUE(
         Drawn(Phase(false, 3, 1), "..........|...abcd...|...efgh...|...ijk....|..........|.........."));
-    tkp_SetSurfaceStillDrawing(sheet.SURFACE, 1000000);
+    tkp::testing::SetSurfaceStillDrawing(sheet.SURFACE, 1000000);
     EXPECT_TRUE(Drawn(Phase(false, 3, 1), kNone));
-    tkp_SetSurfaceStillDrawing(sheet.SURFACE, 0);
+    tkp::testing::SetSurfaceStillDrawing(sheet.SURFACE, 0);
     // Nothing to draw with, nothing to draw on: nothing happens.
     tk_CDas_Surface none;
     EXPECT_TRUE(Drawn(
@@ -437,7 +439,7 @@ TEST_F(SurfaceDrawTest, ABusyBlitterIsAskedAgainButNotForEverAndTheFillWritesRaw
     EXPECT_EQ(DDSURFACE_ZMAZ(screen.get(), 500), DD_OK);
     EXPECT_EQ(PixelsOf(screen.get()), Raw(60, 500));
     EXPECT_EQ(DDSURFACE_ZMAZ(nullptr, 500), DDERR_INVALIDPARAMS);
-    tkp_MarkSurfaceLost(screen.get());
+    tkp::testing::MarkSurfaceLost(screen.get());
     EXPECT_EQ(DDSURFACE_ZMAZ(screen.get(), 0), DDERR_SURFACELOST);
 }
 

@@ -21,9 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Decode(const std::string& bytes, tkp_BmpImage* image) {
-    return tkp_DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), image,
-                             nullptr);
+bool Decode(const std::string& bytes, tkp::image::BmpImage* image) {
+    return tkp::image::DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), image,
+                                     nullptr);
 }
 
 TEST(CardPictures, HeadersAreConsistentTheLoaderTakesThemAndRleDecodesToTheWholePicture) {
@@ -34,7 +34,7 @@ TEST(CardPictures, HeadersAreConsistentTheLoaderTakesThemAndRleDecodesToTheWhole
             const std::string b = tk_test::ReadFile(path);
             // The loader takes it whole, at the size its 40-byte header gives (it checks the offsets
             // and lengths itself), and the file header's size is the file's.
-            tkp_BmpImage image;
+            tkp::image::BmpImage image;
             ASSERT_EQ(Field(b, 14, 4), 40u);
             EXPECT_EQ(Field(b, 2, 4), b.size());
             EXPECT_TRUE(Decode(b, &image) && image.width == int(Field(b, 18, 4)) &&
@@ -59,7 +59,7 @@ TEST(CardPictures, HeadersAreConsistentTheLoaderTakesThemAndRleDecodesToTheWhole
     for (std::uint8_t i : img.idx) want.push_back(img.palette[i]);
     for (int bits : {8, 4}) {
         auto file = art::EncodeBmpIndexed(img, bits, art::BmpCompression::Rle);
-        tkp_BmpImage image;
+        tkp::image::BmpImage image;
         ASSERT_TRUE(Decode(std::string(file.begin(), file.end()), &image)) << bits;
         EXPECT_EQ(image.width * 100 + image.height, 3705) << bits;
         EXPECT_EQ(image.pixels, want) << bits;

@@ -35,7 +35,7 @@ class SheetView {
     int Width() const { return sheet_.w; }
     int Height() const { return sheet_.h; }
     std::uint16_t Pixel(int x, int y) const { return px_[static_cast<std::size_t>(y) * sheet_.w + x]; }
-    std::uint32_t Rgb(int x, int y) const { return tkp::XrgbOf565(Pixel(x, y)); }
+    std::uint32_t Rgb(int x, int y) const { return tkp::pixels::XrgbOf565(Pixel(x, y)); }
     // The phase through (x, y), framed by the background colour.
     tk_TFAZA Locate(int x, int y, std::uint16_t background);
 

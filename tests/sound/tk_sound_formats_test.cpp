@@ -37,7 +37,7 @@ class SoundFormats : public SoundTest {
         tk_CDSO_Zvuk sound;
         if (sound.NAHRAJ_FILE(name.c_str()) != 1 || sound.SPUSTI() != 1) return {};
         std::vector<int> left;
-        const std::vector<std::int16_t> mixed = tkp_HeadlessMixAudio(kRate / 4);
+        const std::vector<std::int16_t> mixed = tkp::headless::MixAudio(kRate / 4);
         for (std::size_t i = 0; i < mixed.size(); i += 2) left.push_back(mixed[i]);
         return left;
     }

@@ -166,13 +166,13 @@ std::string Bytes(IDirectSoundBuffer* buffer, std::size_t n) {
 }
 
 bool RegisterWav(const char* name, const std::string& image) {
-    return tkp_RegisterResource(name, "WAV", image.data(), image.size());
+    return tkp::testing::RegisterResource(name, "WAV", image.data(), image.size());
 }
 
 // The left channel of the next frames the device mixes.
 std::vector<int> MixLeft(int frames) {
     std::vector<int> left;
-    std::vector<std::int16_t> mixed = tkp_HeadlessMixAudio(frames);
+    std::vector<std::int16_t> mixed = tkp::headless::MixAudio(frames);
     for (std::size_t i = 0; i < mixed.size(); i += 2) left.push_back(mixed[i]);
     return left;
 }
@@ -190,10 +190,10 @@ TEST_F(SoundTest, DslogWritesWhateverTheSwitchSaysAndFallsBackToTheDebugger) {
     // A log file that cannot be opened sends the line to the debugger output.
     std::remove("tk_LOG.txt");
     tk_test::MakeDir("tk_LOG.txt");
-    tkp_CaptureDebugOutput(true);
+    tkp::testing::CaptureDebugOutput(true);
     DSLOG("g", "nowhere", 0);
-    EXPECT_EQ(tkp_TakeDebugOutput(), " DSLOG: [g] [nowhere] [0]\n");
-    tkp_CaptureDebugOutput(false);
+    EXPECT_EQ(tkp::testing::TakeDebugOutput(), " DSLOG: [g] [nowhere] [0]\n");
+    tkp::testing::CaptureDebugOutput(false);
 }
 
 TEST_F(SoundTest, FailedReadsLeaveNothingBehindAndADamagedResourceSaysWhy) {
@@ -233,21 +233,21 @@ const std::string kOtherWav = Wav(1, 44100, 16, kOtherSamples);
 
 TEST_F(Zvuk, DeviceOpensOnceReleasesAndRefusesAWindowlessStart) {
     IDirectSound* opened = tk_lpDS;
-    ASSERT_TRUE(opened && tkp_HeadlessAudioOpen());
+    ASSERT_TRUE(opened && tkp::headless::AudioOpen());
     EXPECT_EQ(tk_DSO_INIT(window), 1);
     EXPECT_EQ(tk_lpDS, opened);
     EXPECT_EQ(tk_DSO_DONE(), 1);
     EXPECT_EQ(tk_DSO_DONE(), 1);
-    EXPECT_FALSE(tk_lpDS || tkp_HeadlessAudioOpen());
+    EXPECT_FALSE(tk_lpDS || tkp::headless::AudioOpen());
     // A device that refuses the window is given up again, and that is logged.
     EXPECT_EQ(tk_DSO_INIT(nullptr), 0);
-    EXPECT_FALSE(tk_lpDS || tkp_HeadlessAudioOpen());
+    EXPECT_FALSE(tk_lpDS || tkp::headless::AudioOpen());
     EXPECT_TRUE(Logged("CHYBA pri SetCooperativeLevel, zvuky nebudu"));
 }
 
 TEST_F(Zvuk, WithoutADeviceEverythingIsLoggedAndThePlayGoesOnSilent) {
     tk_DSO_DONE();
-    tkp_HeadlessSetAudioDevice(false);
+    tkp::headless::SetAudioDevice(false);
     EXPECT_EQ(tk_DSO_INIT(window), 0);
     EXPECT_TRUE(Logged("CHYBA pri DirectSoundCreate, zvuky nebudu"));
     ASSERT_TRUE(RegisterWav("ZVUKTADA.WAV", kWav));
@@ -257,9 +257,9 @@ TEST_F(Zvuk, WithoutADeviceEverythingIsLoggedAndThePlayGoesOnSilent) {
     EXPECT_EQ(tada.NAHRAJ_RES("zvuktada.wav") + pes.NAHRAJ("pes.wav"), 0);
     EXPECT_EQ(tada.SPUSTI() + pes.SPUSTI(), 0);
     EXPECT_EQ(std::string(tada.m_ResName) + pes.m_FileName, "zvuktada.wavpes.wav");
-    EXPECT_TRUE(tkp_HeadlessPlayedSounds().empty());
+    EXPECT_TRUE(tkp::headless::PlayedSounds().empty());
     // A device that appears later serves the sounds loaded after it.
-    tkp_HeadlessSetAudioDevice(true);
+    tkp::headless::SetAudioDevice(true);
     ASSERT_EQ(tk_DSO_INIT(window), 1);
     EXPECT_EQ(tada.SPUSTI(), 0);
     EXPECT_EQ(tada.NAHRAJ("zvuktada.wav"), 1);
@@ -283,7 +283,7 @@ TEST_F(Zvuk, ResourceWinsWithoutRegardToCaseNeverTouchingTheDiskAndAFileServesOt
     EXPECT_EQ(Bytes(z.m_lpDSB, kSamples.size()), kSamples);
     // The buffer has the WAV's size and format.
     ASSERT_EQ(z.SPUSTI(), 1);
-    const auto played = tkp_HeadlessPlayedSounds();
+    const auto played = tkp::headless::PlayedSounds();
     ASSERT_EQ(played.size(), 1u);
     EXPECT_EQ(Nums(played[0].buffer == z.m_lpDSB, played[0].bytes, played[0].channels, played[0].rate,
                    played[0].bits),
@@ -310,7 +310,7 @@ TEST_F(Zvuk, NamesThatGiveNoSoundAreLoggedAndLoadNothing) {
                     Logged(std::string("CHYBA pri DSLoadSoundBuffer_FILE_qr! [") + name))
             << name;
     }
-    EXPECT_TRUE(tkp_HeadlessPlayedSounds().empty());
+    EXPECT_TRUE(tkp::headless::PlayedSounds().empty());
 }
 
 TEST_F(Zvuk, PlaysOnlyWhileSwitchedOnAndRestartsFromTheStart) {
@@ -320,18 +320,18 @@ TEST_F(Zvuk, PlaysOnlyWhileSwitchedOnAndRestartsFromTheStart) {
     ASSERT_EQ(z.NAHRAJ("cvak.wav"), 1);
     tk_DSO_on = false;
     EXPECT_EQ(z.SPUSTI(), 0);
-    EXPECT_TRUE(tkp_HeadlessPlayedSounds().empty());
+    EXPECT_TRUE(tkp::headless::PlayedSounds().empty());
     tk_DSO_on = true;
     EXPECT_TRUE(PlaysFromTheStart(z));
     // A second play while it sounds starts it again from its first sample.
     EXPECT_TRUE(PlaysFromTheStart(z));
-    const auto played = tkp_HeadlessPlayedSounds();
+    const auto played = tkp::headless::PlayedSounds();
     ASSERT_EQ(played.size(), 2u);
     EXPECT_TRUE(!played[0].wasPlaying && played[1].wasPlaying && played[1].position == 0u);
     // Without the device object nothing plays.
     tk_DSO_DONE();
     EXPECT_EQ(z.SPUSTI(), 0);
-    EXPECT_EQ(tkp_HeadlessPlayedSounds().size(), 2u);
+    EXPECT_EQ(tkp::headless::PlayedSounds().size(), 2u);
 }
 
 TEST_F(Zvuk, LostBufferIsRestoredAndRefilledFromItsResource) {
@@ -339,22 +339,22 @@ TEST_F(Zvuk, LostBufferIsRestoredAndRefilledFromItsResource) {
     WriteFile("tada.wav", kOtherWav);
     tk_CDSO_Zvuk z;
     ASSERT_EQ(z.NAHRAJ("tada.wav"), 1);
-    tkp_DSMarkBufferLost(z.m_lpDSB);
+    tkp::testing::MarkSoundBufferLost(z.m_lpDSB);
     EXPECT_TRUE(PlaysFromTheStart(z));
     EXPECT_TRUE(LogLines().empty());
     // A device that went away loses every buffer; the next play reopens it and refills.
-    tkp_HeadlessLoseAudioDevice();
+    tkp::headless::LoseAudioDevice();
     EXPECT_TRUE(PlaysFromTheStart(z));
     // Gone for good, the buffer cannot be restored: each such play fails and is logged, and one
     // after the device came back plays again.
-    tkp_HeadlessLoseAudioDevice();
-    tkp_HeadlessSetAudioDevice(false);
+    tkp::headless::LoseAudioDevice();
+    tkp::headless::SetAudioDevice(false);
     EXPECT_EQ(z.SPUSTI() + z.SPUSTI(), 0);
     EXPECT_EQ(LogLines().size(), 3u);
     EXPECT_TRUE(Logged("SPUSTI - CHYBA pri Restore [tada.wav]"));
-    tkp_HeadlessSetAudioDevice(true);
+    tkp::headless::SetAudioDevice(true);
     EXPECT_TRUE(PlaysFromTheStart(z));
-    EXPECT_EQ(tkp_HeadlessPlayedSounds().size(), 3u);
+    EXPECT_EQ(tkp::headless::PlayedSounds().size(), 3u);
 }
 
 TEST_F(Zvuk, LostBufferIsRefilledFromItsFileAndRetriedAfterAFailure) {
@@ -363,13 +363,13 @@ TEST_F(Zvuk, LostBufferIsRefilledFromItsFileAndRetriedAfterAFailure) {
     ASSERT_EQ(z.NAHRAJ_FILE("mys.wav"), 1);
     // The refill reads the file again: new samples of the same length show it.
     WriteFile("mys.wav", kOtherWav);
-    tkp_DSMarkBufferLost(z.m_lpDSB);
+    tkp::testing::MarkSoundBufferLost(z.m_lpDSB);
     ASSERT_EQ(z.SPUSTI(), 1);
     EXPECT_EQ(Bytes(z.m_lpDSB, kOtherSamples.size()), kOtherSamples);
     // Without its file the refill fails: that play answers 0, says so, and the next one tries again.
     std::remove("mys.wav");
     FreshLog();
-    tkp_DSMarkBufferLost(z.m_lpDSB);
+    tkp::testing::MarkSoundBufferLost(z.m_lpDSB);
     EXPECT_EQ(z.SPUSTI(), 0);
     EXPECT_TRUE(Logged("SPUSTI - CHYBA pri obnove zvuku [mys.wav]"));
     WriteFile("mys.wav", kWav);

@@ -19,9 +19,9 @@ class SoundTest : public ::testing::Test {
         tk_LOG_on = 1;
         tk_LOG_reset_done = false;
         tk_DSO_on = true;
-        tkp_HeadlessSetAudioDevice(true);
-        tkp_HeadlessSetAudioRate(44100);
-        tkp_HeadlessResetWindowing();
+        tkp::headless::SetAudioDevice(true);
+        tkp::headless::SetAudioRate(44100);
+        tkp::headless::ResetWindowing();
         WNDCLASSA wc{};
         wc.lpfnWndProc = DefWindowProcA;
         wc.lpszClassName = "KT";
@@ -30,15 +30,15 @@ class SoundTest : public ::testing::Test {
             CreateWindowExA(0, "KT", "sound", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(window, nullptr);
         ASSERT_EQ(tk_DSO_INIT(window), 1);
-        tkp_HeadlessClearPlayedSounds();
+        tkp::headless::ClearPlayedSounds();
     }
     void TearDown() override {
         tk_DSO_DONE();
         tk_DSO_on = true;
-        tkp_ClearRegisteredResources();
-        tkp_HeadlessResetWindowing();
-        tkp_HeadlessSetAudioDevice(true);
-        tkp_HeadlessClearPlayedSounds();
+        tkp::testing::ClearRegisteredResources();
+        tkp::headless::ResetWindowing();
+        tkp::headless::SetAudioDevice(true);
+        tkp::headless::ClearPlayedSounds();
     }
 
     // Forgets the log so far: the next line starts a fresh run.

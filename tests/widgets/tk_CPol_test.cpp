@@ -120,11 +120,11 @@ TEST_F(CPolTest, MarkersShowTheHandleRoundOrForAPlainContainerSquareUnderItsChil
     tk_lpDDSBack = nullptr;
     EXPECT_EQ(Nums(srf.Pixel(10, 10), srf.Pixel(20, 20)), Nums(0x07E0, 0xFFFF));
     // A surface without a context gets nothing, and nothing fails.
-    tkp_MarkSurfaceLost(srf.get());
+    tkp::testing::MarkSurfaceLost(srf.get());
     element.ZOBRAZ(srf.get());
     element.ZOBRAZ(nullptr);
     srf.get()->Restore();
-    EXPECT_EQ(srf.Pixel(20, 20), tkp_LostPatternPixel(20, 20));
+    EXPECT_EQ(srf.Pixel(20, 20), tkp::testing::LostPatternPixel(20, 20));
 }
 
 }  // namespace

@@ -48,11 +48,11 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
     if (!missing.empty()) GTEST_SKIP() << "skipped: " << missing << " is not installed (scripts/setup.sh)";
     // The same program on the headless backend at the screen's size: the reference picture and
     // the place of the info button.
-    tkp_HeadlessSetDisplayModes({{800, 600}, {1280, 1024}});
+    tkp::headless::SetDisplayModes({{800, 600}, {1280, 1024}});
     ProbeApp reference(kTessalinDemoSettings);
     tk_demo_Configure(&reference);
     int w = 0, h = 0, buttonX = 0, buttonY = 0, dlgX = 0, dlgY = 0;
-    tkp_HeadlessFrame expected;
+    tkp::headless::Frame expected;
     ASSERT_EQ(Run(reference, nullptr,
                   {[&](ProbeApp& a) {
                        a.Child(602)->GetSize(&w, &h);
@@ -61,7 +61,7 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
                    },
                    Idle,
                    [&](ProbeApp& a) {
-                       expected = tkp_HeadlessLastFrame();
+                       expected = tkp::headless::LastFrame();
                        dlgX = a.m_dlgInfo->x, dlgY = a.m_dlgInfo->y;
                        Escape(a);
                    }}),
@@ -89,11 +89,11 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
     int wrong = 0;
     for (int y = dlgY - 4; y < dlgY + 293 + 4; ++y)
         for (int x = dlgX - 4; x < dlgX + 366 + 4; ++x)
-            wrong +=
-                !Near(seen, x, y, tkp::XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
+            wrong += !Near(seen, x, y,
+                           tkp::pixels::XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
     EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
                         << ".png";
-    EXPECT_TRUE(Near(seen, dlgX - 20, dlgY + 100, tkp::XrgbOf565(kTessalinDemoBackColour)));
+    EXPECT_TRUE(Near(seen, dlgX - 20, dlgY + 100, tkp::pixels::XrgbOf565(kTessalinDemoBackColour)));
 }
 
 }  // namespace

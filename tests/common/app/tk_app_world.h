@@ -64,9 +64,9 @@ class ProbeApp : public tk_CAppScreen {
     }
     void HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM) override {
         if (msg != WM_TIMER || wParam != 1) return;
-        ticks.push_back(tkp_HeadlessNowMs());
+        ticks.push_back(tkp::headless::NowMs());
         if (watch) seen += watch(*this) + "|";
-        if (held) tkp_HeadlessKey(std::exchange(held, 0), false);
+        if (held) tkp::headless::Key(std::exchange(held, 0), false);
         PlayNextStep(*this, script, idle_);
     }
 
@@ -84,9 +84,9 @@ class ProbeApp : public tk_CAppScreen {
 // Consecutive moves are one message, as on Windows; an armed button that the pointer leaves takes
 // that move, so a click on a button below it needs a move in an earlier step.
 inline void Click(int x, int y) {
-    tkp_HeadlessPointerMove(x, y);
-    tkp_HeadlessButton(VK_LBUTTON, true);
-    tkp_HeadlessButton(VK_LBUTTON, false);
+    tkp::headless::PointerMove(x, y);
+    tkp::headless::Button(VK_LBUTTON, true);
+    tkp::headless::Button(VK_LBUTTON, false);
 }
 // A click in the middle of an element.
 inline void ClickOn(tk_CPol* e) {
@@ -95,26 +95,26 @@ inline void ClickOn(tk_CPol* e) {
     Click(e->x + w / 2, e->y + h / 2);
 }
 inline void Press(int vk) {
-    tkp_HeadlessKey(vk, true);
-    tkp_HeadlessKey(vk, false);
+    tkp::headless::Key(vk, true);
+    tkp::headless::Key(vk, false);
 }
 // Pixels of the colour (0x00RRGGBB) in the rectangle of the last presented frame.
 inline int FramePixels(std::uint32_t colour, RECT r) {
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) n += tkp_HeadlessFramePixel(x, y) == colour;
+        for (int x = r.left; x < r.right; ++x) n += tkp::headless::FramePixel(x, y) == colour;
     return n;
 }
 // The last presented frame as build/screenshots/<name>.png.
 inline void Shot(const std::string& name) {
-    EXPECT_TRUE(tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str()));
+    EXPECT_TRUE(tkp::headless::SaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/" + name + ".png").c_str()));
 }
 
 class AppWorld : public ::testing::Test {
   protected:
     void SetUp() override {
-        tkp_HeadlessResetWindowing();
-        tkp_HeadlessResetDisplay();
+        tkp::headless::ResetWindowing();
+        tkp::headless::ResetDisplay();
         tk_LOG_on = 1;
         tk_LOG_reset_done = false;
         tk_auto_rx = 15;
@@ -150,7 +150,7 @@ class AppWorld : public ::testing::Test {
     // The key pressed while the modifier is held, until the next tick.
     static ProbeApp::Step Chord(int modifier, int key) {
         return [=](ProbeApp& a) {
-            tkp_HeadlessKey(a.held = modifier, true);
+            tkp::headless::Key(a.held = modifier, true);
             Press(key);
         };
     }

@@ -43,7 +43,7 @@ class GameApp : public CKartolaApp {
                                                              {&snd_tada, "zvuktada.wav"},
                                                              {&snd_cvak, "zvukcvak.wav"}};
         std::string names;
-        for (const tkp_PlayedSound& s : tkp_HeadlessPlayedSounds()) {
+        for (const tkp::headless::PlayedSound& s : tkp::headless::PlayedSounds()) {
             std::string heard = "?";
             for (const auto& [sound, label] : own)
                 if (sound->m_lpDSB == s.buffer) heard = label;
@@ -51,7 +51,7 @@ class GameApp : public CKartolaApp {
                 if (SoundOf(i) && SoundOf(i)->m_lpDSB == s.buffer) heard = NameOf(i)->text;
             names += (names.empty() ? "" : " ") + heard;
         }
-        tkp_HeadlessClearPlayedSounds();
+        tkp::headless::ClearPlayedSounds();
         return names;
     }
 
@@ -60,13 +60,13 @@ class GameApp : public CKartolaApp {
 };
 
 inline void Move(int x, int y) {
-    tkp_HeadlessPointerMove(x, y);
+    tkp::headless::PointerMove(x, y);
 }
 // The right button pressed and released at (x, y): the menu comes there.
 inline void RightClick(int x, int y) {
     Move(x, y);
-    tkp_HeadlessButton(VK_RBUTTON, true);
-    tkp_HeadlessButton(VK_RBUTTON, false);
+    tkp::headless::Button(VK_RBUTTON, true);
+    tkp::headless::Button(VK_RBUTTON, false);
 }
 // The middle of a menu or list entry.
 inline POINT Middle(const RECT& r) {
@@ -113,10 +113,10 @@ inline void DragOnto(GameApp& a, int i, int j) {
     ASSERT_GE(g.x, 0) << "card " << i << " cannot be taken anywhere";
     const POINT d{g.x + CardAt(j)->x - card->x, g.y + CardAt(j)->y - card->y};
     Move(g.x, g.y);
-    tkp_HeadlessButton(VK_LBUTTON, true);
+    tkp::headless::Button(VK_LBUTTON, true);
     Move((g.x + d.x) / 2, (g.y + d.y) / 2);
     Move(d.x, d.y);
-    tkp_HeadlessButton(VK_LBUTTON, false);
+    tkp::headless::Button(VK_LBUTTON, false);
 }
 
 using Steps = std::vector<GameApp::Step>;
@@ -146,7 +146,7 @@ class GameWorld : public AppWorld {
   protected:
     void SetUp() override {
         AppWorld::SetUp();
-        tkp_HeadlessClearPlayedSounds();
+        tkp::headless::ClearPlayedSounds();
         g_TextFontW = 18, g_TextFontH = 22;
         SetScatterClock([] { return 1234567LL; });
         MakeDir(dir_.path() + "/hra");

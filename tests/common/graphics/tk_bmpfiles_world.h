@@ -58,7 +58,7 @@ class BmpWorld : public ::testing::Test {
     }
     // A w x h surface whose pixel (x, y) is raw(x, y), released after the test.
     IDirectDrawSurface* Surface(int w, int h, const std::function<std::uint16_t(int, int)>& raw) {
-        IDirectDrawSurface* s = tkp_CreateOffscreenSurface(dd_, w, h);
+        IDirectDrawSurface* s = tkp::ddraw::CreateOffscreenSurface(dd_, w, h);
         surfaces_.push_back(s);
         Paint(s, raw);
         return s;

@@ -60,7 +60,7 @@ inline Legend LetterLegend() {
 
 // Registers a BMP file's picture as a bitmap resource (resources start at the info header).
 inline bool RegisterBitmap(const char* name, const std::string& file) {
-    return tkp_RegisterResource(name, RT_BITMAP, file.data() + 14, file.size() - 14);
+    return tkp::testing::RegisterResource(name, RT_BITMAP, file.data() + 14, file.size() - 14);
 }
 
 class SheetWorld : public ::testing::Test {
@@ -72,13 +72,13 @@ class SheetWorld : public ::testing::Test {
         // The log starts empty in the fresh folder.
         tk_LOG_on = 1;
         tk_LOG_reset_done = true;
-        tkp_CaptureDebugOutput(true);
-        tkp_TakeDebugOutput();
+        tkp::testing::CaptureDebugOutput(true);
+        tkp::testing::TakeDebugOutput();
         ASSERT_TRUE(RegisterBitmap("SHEET.BMP", SheetBmp()));
     }
     void TearDown() override {
-        tkp_CaptureDebugOutput(false);
-        tkp_ClearRegisteredResources();
+        tkp::testing::CaptureDebugOutput(false);
+        tkp::testing::ClearRegisteredResources();
         tk_lpDD = savedDD_, tk_lpDDSBack = savedBack_, tk_ScreenW = savedW_, tk_ScreenH = savedH_;
         if (dd_) dd_->Release();
     }

@@ -10,11 +10,11 @@ namespace ptest {
 // Runs f with the debugger output captured and returns what it wrote.
 template <typename F>
 std::string Logged(F&& f) {
-    tkp_CaptureDebugOutput(true);
-    tkp_TakeDebugOutput();
+    tkp::testing::CaptureDebugOutput(true);
+    tkp::testing::TakeDebugOutput();
     f();
-    std::string log = tkp_TakeDebugOutput();
-    tkp_CaptureDebugOutput(false);
+    std::string log = tkp::testing::TakeDebugOutput();
+    tkp::testing::CaptureDebugOutput(false);
     return log;
 }
 

@@ -63,7 +63,7 @@ struct Canvas {
 
 // A memory DC with a bitmap of the given 0x00RRGGBB pixels selected into it.
 struct MemoryDC {
-    tkp_GdiBitmap* bitmap = new tkp_GdiBitmap();
+    tkp::gdi::GdiBitmap* bitmap = new tkp::gdi::GdiBitmap();
     HDC dc = CreateCompatibleDC(nullptr);
     MemoryDC(int w, int h, std::vector<std::uint32_t> pixels) {
         bitmap->width = w;

@@ -52,12 +52,12 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
         },
         [&](GameApp&) {
             EXPECT_EQ(g_iHoverCard, 0);
-            tkp_HeadlessButton(VK_LBUTTON, true);
+            tkp::headless::Button(VK_LBUTTON, true);
             Move(CardAt(0)->x + 60, CardAt(0)->y + 200);
         },
         [&](GameApp&) { Move(CardAt(0)->x + 20 + 300, CardAt(0)->y + 20 + 330); },
         [&](GameApp&) {
-            tkp_HeadlessButton(VK_LBUTTON, false);
+            tkp::headless::Button(VK_LBUTTON, false);
             Move(5, 500);
         },
         kIdle,
@@ -81,14 +81,14 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
         kIdle,
         [&](GameApp&) {
             look("F3");
-            tkp_HeadlessKey(VK_CONTROL, true);
+            tkp::headless::Key(VK_CONTROL, true);
             Press(VK_F3);
-            tkp_HeadlessKey(VK_CONTROL, false);
+            tkp::headless::Key(VK_CONTROL, false);
         },
         kIdle,
         [&](GameApp&) {
             look("Ctrl+F3");
-            tkp_MarkSurfacesLost();
+            tkp::ddraw::MarkSurfacesLost();
         },
         kIdle,
         kIdle,
@@ -137,20 +137,20 @@ std::vector<std::uint64_t> PlayedFrames(Savings savings) {
     Use(savings);
     std::vector<std::uint64_t> frames;
     GameApp app;
-    auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp_HeadlessLastFrame().pixels)); };
+    auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp::headless::LastFrame().pixels)); };
     Steps steps = {kIdle, frame};
     // A card dragged onto another, pairs found one by one, the pointer over the found list, the
     // info dialog shown and hidden, the menu and its list of sets opened and closed, the menu walked by keys,
     // the fonts changed, a lost display; the banner flies all the while, and is caught once.
     for (int p = 0; p < 8; ++p) {
         steps.push_back([p, &frames](GameApp& a) {
-            frames.push_back(Hash(tkp_HeadlessLastFrame().pixels));
+            frames.push_back(Hash(tkp::headless::LastFrame().pixels));
             if (p == 1) ClickOn(a.FindCHLWithID(602));
             if (p == 2) {
                 ClickOn(a.FindCHLWithID(602));
                 Press(VK_F1);
             }
-            if (p == 3) tkp_MarkSurfacesLost();
+            if (p == 3) tkp::ddraw::MarkSurfacesLost();
             DragOnto(a, 2 * p, p == 0 ? 5 : 2 * p + 1);
         });
         steps.insert(steps.end(), {frame, kIdle, frame});

@@ -103,8 +103,8 @@ TEST_F(ChangedFrames_, ATableAtRestDrawsNothingAndAHoverRedrawsItsCard) {
         kIdle,
         [&](GameApp&) {
             look("hover");
-            tkp_HeadlessButton(VK_RBUTTON, true);
-            tkp_HeadlessButton(VK_RBUTTON, false);
+            tkp::headless::Button(VK_RBUTTON, true);
+            tkp::headless::Button(VK_RBUTTON, false);
         },
         kIdle,
         [&](GameApp& a) {

@@ -19,11 +19,11 @@ TEST_F(EditorOnGame, TheChordAndAClickReachModesNineAndTenOverTheTable) {
     };
     const Steps steps = {
         [](GameApp&) {
-            tkp_HeadlessKey(VK_LCONTROL, true);
+            tkp::headless::Key(VK_LCONTROL, true);
             Press(VK_F1);
         },
         [&](GameApp& a) {
-            tkp_HeadlessKey(VK_LCONTROL, false);
+            tkp::headless::Key(VK_LCONTROL, false);
             state(a);
         },
         [&](GameApp& a) {

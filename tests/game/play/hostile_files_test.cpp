@@ -159,9 +159,9 @@ TEST_F(HostileFiles, AThousandsOfPicturesSetIsListedOnceAndShowsItsProgress) {
     int frames = -1;
     std::string got;
     const Steps steps = {[&](GameApp& a) {
-        const int before = tkp_HeadlessFrameCount();
+        const int before = tkp::headless::FrameCount();
         a.LoadSet("../DATA_x");
-        frames = tkp_HeadlessFrameCount() - before;
+        frames = tkp::headless::FrameCount() - before;
         got = Nums(REG_TEXT.count, SoundOf(0)->m_lpDSB != nullptr, SoundOf(1)->m_lpDSB != nullptr,
                    SoundOf(2) == nullptr);
     }};

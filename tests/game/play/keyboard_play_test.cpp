@@ -22,12 +22,12 @@ namespace {
 // Presses Tab (step 1) or Shift+Tab (step -1) until the focus is on card target, then Enter.
 void FocusAndEnter(int step, int target) {
     int focus = g_iFocusCard;
-    if (step < 0) tkp_HeadlessKey(VK_LSHIFT, true);
+    if (step < 0) tkp::headless::Key(VK_LSHIFT, true);
     for (int n = 0; focus != target && n <= REG_KARTY.count; ++n) {
         Press(VK_TAB);
         focus = CardInReadingOrder(focus, step);
     }
-    if (step < 0) tkp_HeadlessKey(VK_LSHIFT, false);
+    if (step < 0) tkp::headless::Key(VK_LSHIFT, false);
     EXPECT_EQ(focus, target);
     Press(VK_RETURN);
 }
@@ -62,7 +62,7 @@ void EndOnWonFrame(std::deque<GameApp::Step>& script, std::vector<std::uint16_t>
     });
     script.push_back([frame, shot](GameApp& a) {
         EXPECT_TRUE(a.m_lblSuper->visible);
-        *frame = tkp_HeadlessLastFrame().pixels;
+        *frame = tkp::headless::LastFrame().pixels;
         Shot(shot);
         Press(VK_ESCAPE);
     });
@@ -74,8 +74,8 @@ class KeyboardPlay : public GameWorld {
     std::vector<std::uint16_t> MouseGameWonFrame(const char* settings, int pairs) {
         // The skin of the game before is torn down with it, as between two tests.
         tk_DSGN_DONE();
-        tkp_HeadlessResetWindowing();
-        tkp_HeadlessResetDisplay();
+        tkp::headless::ResetWindowing();
+        tkp::headless::ResetDisplay();
         g_TextFontW = 18, g_TextFontH = 22;
         std::vector<std::uint16_t> frame;
         GameApp app;
@@ -184,7 +184,7 @@ TEST_F(KeyboardPlay, ScanningWithOneKeyOrAClickWinsAndTheFocusStepsOnItsOwn) {
     EXPECT_EQ(Nums(app.m_lblSuper->visible, app.duir_FINAL.CountR()), "1,9");
     // The focus moved on its own, one card per 1.5 s at most (plus the 9 moves of found pairs).
     EXPECT_GT(moves, 18);
-    EXPECT_LE(moves, static_cast<int>(tkp_HeadlessNowMs() / kScanStepMs) + 10);
+    EXPECT_LE(moves, static_cast<int>(tkp::headless::NowMs() / kScanStepMs) + 10);
     ExpectSameFrame(won, MouseGameWonFrame("1024 768\n10 400", 9));
 }
 
@@ -207,13 +207,13 @@ TEST_F(KeyboardPlay, EscapePutsAHeldCardBackAndClosesAMenuBeforeItQuits) {
             EXPECT_EQ(g_iHeldCard, -1);
             // Dragged by the pointer: back where it was taken.
             from = POINT{CardAt(4)->x, CardAt(4)->y};
-            tkp_HeadlessPointerMove(from.x + 20, from.y + 20);
-            tkp_HeadlessButton(VK_LBUTTON, true);
-            tkp_HeadlessPointerMove(from.x + 300, from.y + 200);
+            tkp::headless::PointerMove(from.x + 20, from.y + 20);
+            tkp::headless::Button(VK_LBUTTON, true);
+            tkp::headless::PointerMove(from.x + 300, from.y + 200);
         },
         [](GameApp&) { Press(VK_ESCAPE); },
         [&](GameApp&) {
-            tkp_HeadlessButton(VK_LBUTTON, false);
+            tkp::headless::Button(VK_LBUTTON, false);
             EXPECT_EQ(Nums(g_iHeldCard, CardAt(4)->x - from.x, CardAt(4)->y - from.y), "-1,0,0");
             Press(VK_F10);
         },
@@ -296,8 +296,8 @@ TEST_F(KeyboardPlay, ScanningIsSwitchedInTheMenuMarkedAndKeptForTheNextStart) {
     memory.Load();
     EXPECT_EQ(memory.Get("scan"), "");
 
-    tkp_HeadlessResetWindowing();
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetWindowing();
+    tkp::headless::ResetDisplay();
     GameApp app;
     int focus = -2;
     Steps steps = {kIdle,
@@ -343,8 +343,8 @@ TEST_F(KeyboardPlay, ScanningIsSwitchedInTheMenuMarkedAndKeptForTheNextStart) {
     memory.Load();
     EXPECT_EQ(memory.Get("scan"), Nums(kScanStepMs));
 
-    tkp_HeadlessResetWindowing();
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetWindowing();
+    tkp::headless::ResetDisplay();
     GameApp again;
     EXPECT_EQ(Run(again, nullptr,
                   {kIdle,
@@ -444,19 +444,19 @@ TEST_F(KeyboardPlay, ShiftF1AndF2ChangeOnlyTheNamesAndCtrlF1SwitchesTheEditor) {
     const Steps steps = {
         kIdle,
         [](GameApp&) {
-            tkp_HeadlessKey(VK_LSHIFT, true);
+            tkp::headless::Key(VK_LSHIFT, true);
             Press(VK_F1);
             Press(VK_F2);
-            tkp_HeadlessKey(VK_LSHIFT, false);
+            tkp::headless::Key(VK_LSHIFT, false);
         },
         [](GameApp& a) {
             EXPECT_EQ(
                 Fields()("fontW", g_TextFontW)("fontH", g_TextFontH)("editor", tk_APP_EditorOn() != nullptr)(
                     "button603", a.FindCHLWithID(603)->visible)("button604", a.FindCHLWithID(604)->visible),
                 Fields()("fontW", 17)("fontH", 21)("editor", 0)("button603", 1)("button604", 1));
-            tkp_HeadlessKey(VK_LCONTROL, true);
+            tkp::headless::Key(VK_LCONTROL, true);
             Press(VK_F1);
-            tkp_HeadlessKey(VK_LCONTROL, false);
+            tkp::headless::Key(VK_LCONTROL, false);
         },
         [](GameApp&) {
             EXPECT_EQ(Nums(g_TextFontW, g_TextFontH, tk_APP_EditorOn() != nullptr), "17,21,1");
@@ -474,7 +474,7 @@ class ClosingWrites : public GameWorld, public ::testing::WithParamInterface<int
 
 TEST_P(ClosingWrites, TheSettingsAndTheNameFontAndAreReadAtTheNextStart) {
     CopySet("DATA_tvary");
-    const CloseBy close[] = {[] { tkp_HeadlessRequestClose(); }, [] { std::raise(SIGTERM); },
+    const CloseBy close[] = {[] { tkp::headless::RequestClose(); }, [] { std::raise(SIGTERM); },
                              [] { std::raise(SIGINT); }};
     std::string face;
     {
@@ -498,8 +498,8 @@ TEST_P(ClosingWrites, TheSettingsAndTheNameFontAndAreReadAtTheNextStart) {
               face + " 19 22");
     // The next start takes them back.
     g_TextFontW = 18, g_TextFontH = 22;
-    tkp_HeadlessResetWindowing();
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetWindowing();
+    tkp::headless::ResetDisplay();
     GameApp again;
     std::string seen;
     const Steps steps = {kIdle, [&](GameApp&) {
@@ -544,9 +544,9 @@ TEST_F(KeyboardPlay, F3WalksOnlyFacesThatDrawKartolaDifferently) {
     };
     const Steps steps = {kIdle,
                          [](GameApp&) {
-                             tkp_HeadlessKey(VK_LCONTROL, true);
+                             tkp::headless::Key(VK_LCONTROL, true);
                              for (int i = 0; i < REG_FONTY.count; ++i) Press(VK_F3);
-                             tkp_HeadlessKey(VK_LCONTROL, false);
+                             tkp::headless::Key(VK_LCONTROL, false);
                          },
                          walk};
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);

@@ -21,7 +21,7 @@ namespace tk_test {
 namespace {
 
 const LOGFONTA& Logfont(HFONT font) {
-    return static_cast<const tkp_GdiFont*>(static_cast<const tkp_GdiObject*>(font))->logfont;
+    return static_cast<const tkp::text::GdiFont*>(static_cast<const tkp::gdi::GdiObject*>(font))->logfont;
 }
 
 // Every name font as "height/width/weight/charset/pitch/face", the common one first; "-" for none.
@@ -45,8 +45,8 @@ int Measured(const char* text) {
 
 // Whether the card's box in the last frame holds a pixel of that 5-6-5 colour.
 bool CardShows(const CKarta* c, std::uint16_t raw) {
-    return FramePixels(tkp::XrgbOf565(raw), RECT{c->x + 2, c->y + 2, c->x + c->sir - 2, c->y + c->vys - 2}) >
-           0;
+    return FramePixels(tkp::pixels::XrgbOf565(raw),
+                       RECT{c->x + 2, c->y + 2, c->x + c->sir - 2, c->y + c->vys - 2}) > 0;
 }
 
 // RGB(80, 0, 0) as a 5-6-5 pixel.
@@ -85,44 +85,44 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
             EXPECT_EQ(Nums(CardShows(CardAt(1), 0x0000), CardShows(CardAt(1), kDarkRed),
                            CardShows(CardAt(3), kDarkRed)),
                       "1,0,1");
-            live = tkp_LiveGdiObjectCount();
+            live = tkp::testing::LiveGdiObjectCount();
             for (int i = 0; i < 500; ++i) Press(VK_F1);
         },
         [&](GameApp&) {
             EXPECT_EQ(g_TextFontW, 518);
             EXPECT_NE(Fonts(), start);
-            tkp_HeadlessKey(VK_SHIFT, true);
+            tkp::headless::Key(VK_SHIFT, true);
             for (int i = 0; i < 500; ++i) Press(VK_F1);
         },
         [&](GameApp&) {
             // A thousand font changes later the fonts are back and every replaced one is gone.
-            tkp_HeadlessKey(VK_SHIFT, false);
+            tkp::headless::Key(VK_SHIFT, false);
             EXPECT_EQ(Fonts(), start);
-            EXPECT_EQ(tkp_LiveGdiObjectCount(), live);
+            EXPECT_EQ(tkp::testing::LiveGdiObjectCount(), live);
             Press(VK_F2);
         },
         [&](GameApp&) {
             EXPECT_EQ(Nums(g_TextFontW, g_TextFontH), "18,23");
-            tkp_HeadlessKey(VK_SHIFT, true);
+            tkp::headless::Key(VK_SHIFT, true);
             Press(VK_F2);
-            tkp_HeadlessKey(VK_SHIFT, false);
+            tkp::headless::Key(VK_SHIFT, false);
             // Ctrl+F2 is the framework's: the set-up buttons hide, the names stay.
-            tkp_HeadlessKey(VK_CONTROL, true);
+            tkp::headless::Key(VK_CONTROL, true);
             Press(VK_F2);
         },
         [&](GameApp& a) {
-            tkp_HeadlessKey(VK_CONTROL, false);
+            tkp::headless::Key(VK_CONTROL, false);
             EXPECT_EQ(Nums(a.FindCHLWithID(603)->visible, a.FindCHLWithID(604)->visible), "0,0");
             EXPECT_EQ(Fonts(), start);
             for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
         },
         [&](GameApp&) {
             EXPECT_EQ(g_iTextFont, REG_FONTY.count - 1);
-            tkp_HeadlessKey(VK_CONTROL, true);
+            tkp::headless::Key(VK_CONTROL, true);
             for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
         },
         [&](GameApp&) {
-            tkp_HeadlessKey(VK_CONTROL, false);
+            tkp::headless::Key(VK_CONTROL, false);
             EXPECT_EQ(g_iTextFont, 0);
             EXPECT_EQ(std::string(Logfont(g_hTextFont).lfFaceName),
                       static_cast<const char*>(REG_FONTY.items[0]));
@@ -151,7 +151,7 @@ struct NameInk {
     int pixels = 0;
 };
 NameInk InkOnCard(int pair, int width) {
-    IDirectDrawSurface* s = tkp_CreateOffscreenSurface(tk_lpDD, width + 16, CARD_H + 16);
+    IDirectDrawSurface* s = tkp::ddraw::CreateOffscreenSurface(tk_lpDD, width + 16, CARD_H + 16);
     CKarta card('T', pair, 8, 8);
     card.sir = width;
     auto face = [&](int p) {

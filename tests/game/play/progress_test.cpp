@@ -12,7 +12,7 @@ using Progress = GameWorld;
 // Pixels of row y between x0 and x1 (excluded) that have the colour of (x0, y).
 int RunOf(int x0, int x1, int y) {
     int n = 0;
-    while (x0 + n < x1 && tkp_HeadlessFramePixel(x0 + n, y) == tkp_HeadlessFramePixel(x0, y)) ++n;
+    while (x0 + n < x1 && tkp::headless::FramePixel(x0 + n, y) == tkp::headless::FramePixel(x0, y)) ++n;
     return n;
 }
 
@@ -35,15 +35,15 @@ TEST_F(Progress, ThePassShowsTheShareDoneWithALivePointerOnlyWhileThumbnailsAreM
             // The bar (1024 x 768: 512 wide at the centre, 2 pixels of frame) is filled a quarter.
             const int y = 384, inside = 508;
             EXPECT_EQ(tk_test::Nums(RunOf(258, 766, y), RunOf(258 + inside / 4, 766, y),
-                                    tkp_HeadlessFramePixel(256, y) == 0xFFFFFF),
+                                    tkp::headless::FramePixel(256, y) == 0xFFFFFF),
                       tk_test::Nums(inside / 4, inside - inside / 4, 1));
             EXPECT_EQ(tk_test::Nums(a.pointer_sprite.x, a.pointer_sprite.y), "300,200");
             a.ThumbnailProgress("../DATA_velka", 4, 4, nullptr);
             // A whole first load presents one progress frame per picture; a second none.
             for (int expected : {4, 0}) {
-                const int before = tkp_HeadlessFrameCount();
+                const int before = tkp::headless::FrameCount();
                 a.LoadSet("../DATA_velka");
-                EXPECT_EQ(tkp_HeadlessFrameCount() - before, expected);
+                EXPECT_EQ(tkp::headless::FrameCount() - before, expected);
             }
             EXPECT_EQ(REG_KARTY.count, 8);
         },

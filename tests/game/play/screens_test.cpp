@@ -25,7 +25,7 @@ RECT WhiteBox(const GameApp& a) {
     const RECT& list = a.duir_FINAL.obal;
     for (int y = 45; y < tk_ScreenH; ++y)
         for (int x = 0; x < tk_ScreenW; ++x)
-            if (tkp_HeadlessFramePixel(x, y) == 0xFFFFFFu &&
+            if (tkp::headless::FramePixel(x, y) == 0xFFFFFFu &&
                 !(x >= hand.x - 40 && x < hand.x + 40 && y >= hand.y - 40 && y < hand.y + 40) &&
                 !(x >= list.left && x <= list.right && y >= list.top && y <= list.bottom)) {
                 box.left = std::min<LONG>(box.left, x), box.right = std::max<LONG>(box.right, x + 1);
@@ -86,7 +86,7 @@ TEST_F(Screens, TheCongratulationLiesWholeAndCentredAtEverySizeAndMakesWayForAMe
     MakeTwoPairs();
     for (const char* mode : {"800 600", "1024 768", "1366 768", "1920 1080"}) {
         SCOPED_TRACE(mode);
-        tkp_HeadlessSetDisplayModes({{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}});
+        tkp::headless::SetDisplayModes({{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}});
         GameApp app;
         Steps steps{kIdle};
         WinSteps(steps);
@@ -134,7 +134,7 @@ TEST_F(Screens, AfterAChangeOfDisplayModeTheCongratulationIsPlacedAgain) {
 
 TEST_F(Screens, NoCardLiesUnderTheTopButtonsAndTheirPressTakesNoCard) {
     CopySet("DATA_zvierata");
-    tkp_HeadlessSetDisplayModes({{1024, 768}});
+    tkp::headless::SetDisplayModes({{1024, 768}});
     GameApp app;
     static long long second = 0;
     const Steps steps = {
@@ -162,10 +162,10 @@ TEST_F(Screens, NoCardLiesUnderTheTopButtonsAndTheirPressTakesNoCard) {
             const CKarta* card = CardAt(0);
             const int x = card->x + 20, y = card->y + 20;
             Move(x, y);
-            tkp_HeadlessButton(VK_LBUTTON, true);
+            tkp::headless::Button(VK_LBUTTON, true);
             Move(x, y - card->y - 15);
             Move(x + 5, 3);
-            tkp_HeadlessButton(VK_LBUTTON, false);
+            tkp::headless::Button(VK_LBUTTON, false);
         },
         [](GameApp& a) {
             EXPECT_EQ(CardsInStrip(a), 0);
@@ -179,11 +179,11 @@ TEST_F(Screens, NoCardLiesUnderTheTopButtonsAndTheirPressTakesNoCard) {
         },
         [](GameApp&) {
             EXPECT_EQ(g_iHoverCard, -1);
-            tkp_HeadlessButton(VK_LBUTTON, true);
+            tkp::headless::Button(VK_LBUTTON, true);
         },
         [](GameApp&) {
             EXPECT_EQ(Nums(g_iHeldCard, g_iHoverCard), "-1,-1");
-            tkp_HeadlessButton(VK_LBUTTON, false);
+            tkp::headless::Button(VK_LBUTTON, false);
         }};
     // The close button ends the run; no card was taken on the way.
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
@@ -296,7 +296,7 @@ TEST_F(Screens, ALongNameInTheFoundListIsNarrowedToItsRowNotCut) {
                           int first = -1, last = -1;
                           for (int x = row.left; x <= row.right; ++x)
                               for (int y = row.top; y <= row.bottom; ++y)
-                                  if (tkp_HeadlessFramePixel(x, y) == 0) {
+                                  if (tkp::headless::FramePixel(x, y) == 0) {
                                       if (first < 0) first = x;
                                       last = x;
                                   }

@@ -82,7 +82,7 @@ TEST_F(SetsMenu, TheFilesLeftOutAreNamedOnTheTableUntilTheNextClick) {
                          [&](GameApp& a) {
                              for (const std::string& l : a.left_out_) lines += l + "|";
                              before = PixelOf(tk_lpDDSBack, 600, 1024 - 23);
-                             tkp_SaveSurfacePng(
+                             tkp::testing::SaveSurfacePng(
                                  tk_lpDDSBack,
                                  (std::string(TK_SCREENSHOT_DIR) + "/kartola_left_out.png").c_str());
                              Click(1200, 1000);

@@ -8,8 +8,8 @@ namespace tk_test {
 namespace {
 
 void FingerTap(POINT p) {
-    tkp_HeadlessTouch(1, p.x, p.y);
-    tkp_HeadlessTouch(-1, p.x, p.y);
+    tkp::headless::Touch(1, p.x, p.y);
+    tkp::headless::Touch(-1, p.x, p.y);
 }
 
 using TouchPlay = GameWorld;
@@ -24,10 +24,10 @@ TEST_F(TouchPlay, AFingerDragsAndTapsPairCardsAsTheMouseDoes) {
             const POINT g = TakePoint(a, 0);
             ASSERT_GE(g.x, 0);
             const POINT d{g.x + CardAt(1)->x - CardAt(0)->x, g.y + CardAt(1)->y - CardAt(0)->y};
-            tkp_HeadlessTouch(1, g.x, g.y);
-            tkp_HeadlessTouch(0, (g.x + d.x) / 2, (g.y + d.y) / 2);
-            tkp_HeadlessTouch(0, d.x, d.y);
-            tkp_HeadlessTouch(-1, d.x, d.y);
+            tkp::headless::Touch(1, g.x, g.y);
+            tkp::headless::Touch(0, (g.x + d.x) / 2, (g.y + d.y) / 2);
+            tkp::headless::Touch(0, d.x, d.y);
+            tkp::headless::Touch(-1, d.x, d.y);
         },
         [](GameApp& a) {
             EXPECT_EQ(Nums(a.duir_FINAL.CountR(), CardAt(0)->visible, a.pointer_sprite.visible), "1,0,0");

@@ -84,11 +84,11 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         Move(free.x, free.y);
     });
     steps.push_back([](GameApp&) {
-        tkp_HeadlessButton(VK_LBUTTON, true);
-        tkp_HeadlessButton(VK_LBUTTON, false);
+        tkp::headless::Button(VK_LBUTTON, true);
+        tkp::headless::Button(VK_LBUTTON, false);
     });
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(Fields()("banner", a.banner_sprite.visible)("pointer", tkp_HeadlessPointerVisible())(
+        EXPECT_EQ(Fields()("banner", a.banner_sprite.visible)("pointer", tkp::headless::PointerVisible())(
                       "hover", g_iHoverCard)("held", g_iHeldCard),
                   Fields()("banner", 0)("pointer", 0)("hover", -1)("held", -1));
         // It flies on hidden and comes back from the left once it left the screen on the right.
@@ -216,13 +216,13 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         EXPECT_EQ(Nums(a.dui_Main.a, a.dui_Main.b, a.dui_Main.c, a.dui_Main.d), "20,23,120,3");
         // While the right button is down the menu follows the pointer, and stays when it is up.
         Move(600, 500);
-        tkp_HeadlessButton(VK_RBUTTON, true);
+        tkp::headless::Button(VK_RBUTTON, true);
     });
     steps.push_back([](GameApp&) { Move(640, 540); });
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
         EXPECT_EQ(MenuMiddle(a), "640,540");
-        tkp_HeadlessButton(VK_RBUTTON, false);
+        tkp::headless::Button(VK_RBUTTON, false);
         Move(700, 600);
     });
     steps.push_back(kIdle);

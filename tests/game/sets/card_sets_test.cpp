@@ -52,8 +52,9 @@ std::vector<std::uint32_t> quadrants() {
 // (the thumbnail went through a 16-bit surface, the picture through a lossy codec).
 std::string quadrantsOf(const std::string& thumbnail) {
     const std::string bytes = ReadFile(thumbnail);
-    tkp_BmpImage im;
-    if (!tkp_DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &im, nullptr))
+    tkp::image::BmpImage im;
+    if (!tkp::image::DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &im,
+                                   nullptr))
         return "unreadable";
     std::string s = std::to_string(im.width) + "x" + std::to_string(im.height);
     for (auto [x, y] : {std::pair{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}}) {

@@ -41,16 +41,17 @@ std::vector<std::uint32_t> Quadrants(int w, int h) {
     return p;
 }
 
-tkp_BmpImage Thumbnail(const std::string& path) {
+tkp::image::BmpImage Thumbnail(const std::string& path) {
     const std::string bytes = ReadFile(path);
-    tkp_BmpImage im;
-    tkp_DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &im, nullptr);
+    tkp::image::BmpImage im;
+    tkp::image::DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &im,
+                              nullptr);
     return im;
 }
 
 // "size: disc width x height, left margin colour": the dark pixels' extent and pixel (2, 50).
 std::string DiscIn(const std::string& thumbnail) {
-    const tkp_BmpImage im = Thumbnail(thumbnail);
+    const tkp::image::BmpImage im = Thumbnail(thumbnail);
     int l = im.width, r = -1, t = im.height, b = -1;
     for (int y = 0; y < im.height; ++y)
         for (int x = 0; x < im.width; ++x)

@@ -48,9 +48,13 @@ struct Counts {
     long residentKb;
 
     static Counts Now() {
-        return Counts{
-            REG_KARTY.count,        tkp_LiveSurfaceCount(),     tkp_LiveDCCount(), tkp_LiveGdiObjectCount(),
-            tkp_LiveGdiFontCount(), tkp_LiveSoundBufferCount(), ResidentKb()};
+        return Counts{REG_KARTY.count,
+                      tkp::testing::LiveSurfaceCount(),
+                      tkp::testing::LiveDCCount(),
+                      tkp::testing::LiveGdiObjectCount(),
+                      tkp::testing::LiveGdiFontCount(),
+                      tkp::testing::LiveSoundBufferCount(),
+                      ResidentKb()};
     }
     std::string Objects() const { return Nums(cards, surfaces, dcs, gdiObjects, fonts, sounds); }
 };

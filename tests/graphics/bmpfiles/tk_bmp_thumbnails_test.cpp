@@ -76,7 +76,7 @@ TEST_F(ThumbnailTest, ModesAndVariantsWithTheirSizes) {
                   tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd_, s, false, 150, 100, "s_exact.bmp"),
               2);
     EXPECT_EQ(SizeOf("s_fit.bmp") + " " + SizeOf("s_exact.bmp"), "100,100 150,100");
-    tkp_MarkSurfaceLost(s);
+    tkp::testing::MarkSurfaceLost(s);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd_, s, true, 150, 100, "s_lost.bmp"), 0);
     EXPECT_EQ(s->IsLost(), DD_OK);
     // Pictures that cannot be loaded and sizes that cannot be made give no file and a log line.
@@ -240,8 +240,8 @@ TEST_F(ThumbnailTest, ReductionAveragesEverySourcePixel) {
     page->Blt(&left, rings.SURFACE, nullptr, 0, nullptr);
     page->Blt(&top, sampled, nullptr, 0, nullptr);
     page->Blt(&bottom, after.SURFACE, nullptr, 0, nullptr);
-    EXPECT_TRUE(
-        tkp_SaveSurfacePng(page, (std::string(TK_SCREENSHOT_DIR) + "/thumbnail_before_after.png").c_str()));
+    EXPECT_TRUE(tkp::testing::SaveSurfacePng(
+        page, (std::string(TK_SCREENSHOT_DIR) + "/thumbnail_before_after.png").c_str()));
 }
 
 }  // namespace

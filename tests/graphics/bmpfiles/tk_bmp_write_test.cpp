@@ -108,7 +108,7 @@ TEST_F(BmpWriteTest, FailuresLeaveNoFileNorTemporaryFileAndSayWhichAndWhy) {
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "taken.thm"), 0);
     OnAFullDisk(20000, [&] { EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "full.thm"), 0); });
     IDirectDrawSurface* lost = Surface(150, 100, Mixed);
-    tkp_MarkSurfaceLost(lost);
+    tkp::testing::MarkSurfaceLost(lost);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(lost, "lost.thm"), 0);
     EXPECT_EQ(FilesIn(".") + " " + ReadFile("full.thm"), "full.thm full.thm.tmp taken.thm tk_LOG.txt old");
     for (const char* line : {"Chyba pri otvaraní suboru [missing/a.thm: open: No such file or directory]",

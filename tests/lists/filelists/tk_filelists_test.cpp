@@ -150,8 +150,8 @@ TEST_F(FileListTest, FruitSetPicture) {
         list.ZOBRAZ(page);
     }
     tk_lpDDSPrimary = primary;
-    EXPECT_TRUE(
-        tkp_SaveSurfacePng(page, (std::string(TK_SCREENSHOT_DIR) + "/thumbnail_list_fruit.png").c_str()));
+    EXPECT_TRUE(tkp::testing::SaveSurfacePng(
+        page, (std::string(TK_SCREENSHOT_DIR) + "/thumbnail_list_fruit.png").c_str()));
 }
 
 TEST_F(FileListTest, EditDialogOkStaysCancelAndCloseHideAndTheOwnerHearsAll) {
@@ -182,7 +182,8 @@ TEST_F(FileListTest, EditDialogPicture) {
     alone.CHOD_NA(14, 20);
     for (char key : std::string("ZVIERATA")) alone.INFORMUJ_SA_KLAV(key);
     alone.ZOBRAZ(page);
-    EXPECT_TRUE(tkp_SaveSurfacePng(page, (std::string(TK_SCREENSHOT_DIR) + "/edit_dialog.png").c_str()));
+    EXPECT_TRUE(
+        tkp::testing::SaveSurfacePng(page, (std::string(TK_SCREENSHOT_DIR) + "/edit_dialog.png").c_str()));
 }
 
 }  // namespace

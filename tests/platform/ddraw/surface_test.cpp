@@ -29,34 +29,34 @@ DDSURFACEDESC Desc() {
 
 // (Which modes are listed, and in which order, the application's mode list pins.)
 TEST(DirectDraw, OnlyListedModesAreSetAndThePresentationFollows) {
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetDisplay();
     LPDIRECTDRAW dd = nullptr;
     ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
     ASSERT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
     // A size from the settings file that the display does not offer.
-    EXPECT_EQ(Nums(dd->SetDisplayMode(1000, 700, 16), tkp_HeadlessPresentationSize().width),
+    EXPECT_EQ(Nums(dd->SetDisplayMode(1000, 700, 16), tkp::headless::PresentationSize().width),
               Nums(DDERR_INVALIDMODE, 0));
     EXPECT_EQ(dd->SetDisplayMode(1024, 768, 16), DD_OK);
-    EXPECT_EQ(tkp_HeadlessPresentationSize().height, 768);
+    EXPECT_EQ(tkp::headless::PresentationSize().height, 768);
     dd->Release();
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetDisplay();
 }
 
 // (The chain's size is the mode's: the application's resolution test reads it in its frames.)
 TEST(DirectDraw, TheBackBufferGoesWithItsPrimary) {
-    const int before = tkp_LiveSurfaceCount();
+    const int before = tkp::testing::LiveSurfaceCount();
     {
         tk_test::Session session(1024, 768);
-        EXPECT_EQ(tkp_LiveSurfaceCount(), before + 2);
+        EXPECT_EQ(tkp::testing::LiveSurfaceCount(), before + 2);
     }
-    EXPECT_EQ(tkp_LiveSurfaceCount(), before);
+    EXPECT_EQ(tkp::testing::LiveSurfaceCount(), before);
 }
 
 // (Sizes past the limits never reach here: pictures past them are refused by the decoders and
 // LoadImageA, which share the surfaces' limits.)
 TEST(DirectDraw, OffscreenSurfacesStartZeroed) {
     tk_test::Session session;
-    LPDIRECTDRAWSURFACE s = tkp_CreateOffscreenSurface(session.dd, 3, 2);
+    LPDIRECTDRAWSURFACE s = tkp::ddraw::CreateOffscreenSurface(session.dd, 3, 2);
     EXPECT_EQ(tk_test::PixelsOf(s), std::vector<std::uint16_t>(6, 0));
     s->Release();
 }
@@ -78,7 +78,7 @@ TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
     // Surfaces outlive their DirectDraw object.
     LPDIRECTDRAW dd = nullptr;
     ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
-    s = tkp_CreateOffscreenSurface(dd, 7, 3);
+    s = tkp::ddraw::CreateOffscreenSurface(dd, 7, 3);
     EXPECT_EQ(dd->Release(), 0u);
     EXPECT_EQ(s->Release(), 0u);
 }
@@ -88,11 +88,11 @@ TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
 // (a lock, a device context, a restore after a loss) makes the next copy present the whole frame
 // again. Each time the shown frame is the primary's.
 TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetDisplay();
     tk_test::Session session;
-    auto shown = [] { return tkp_HeadlessLastFrame().pixels; };
+    auto shown = [] { return tkp::headless::LastFrame().pixels; };
     auto paint = [](LPDIRECTDRAWSURFACE s, int x, int y, std::uint16_t v) {
-        tkp_LockedSurface px(s);
+        tkp::ddraw::LockedSurface px(s);
         px.at(x, y) = v;
     };
     auto copy = [&] {
@@ -100,14 +100,15 @@ TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
     };
     paint(session.back, 3, 4, 0x1234);
     ASSERT_EQ(copy(), DD_OK);
-    const int first = tkp_HeadlessFrameCount();
+    const int first = tkp::headless::FrameCount();
     // A pixel at each corner and one in the middle change; then nothing changes.
     for (auto [x, y] : {std::pair{0, 0}, {799, 0}, {0, 599}, {799, 599}, {400, 300}})
         paint(session.back, x, y, 0xF800);
     EXPECT_EQ(copy(), DD_OK);
     EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
     EXPECT_EQ(copy(), DD_OK);
-    EXPECT_EQ(Nums(tkp_HeadlessFrameCount() - first, shown() == tk_test::PixelsOf(session.primary)), "2,1");
+    EXPECT_EQ(Nums(tkp::headless::FrameCount() - first, shown() == tk_test::PixelsOf(session.primary)),
+              "2,1");
     // Written behind the presenter's back, then copied over by the next frame.
     paint(session.primary, 10, 10, 0x07E0);
     HDC dc = nullptr;
@@ -121,17 +122,17 @@ TEST(DirectDraw, TheFrameCopyPresentsWhatChangedAndTheShownFrameStaysWhole) {
     const RECT hinted[] = {{100, 100, 140, 120}, {0, 590, 10, 600}};
     paint(session.back, 120, 110, 0x0F0F);
     paint(session.back, 5, 595, 0x0F0F);
-    tkp_HintFrameChanges(session.back, hinted, 2);
+    tkp::ddraw::HintFrameChanges(session.back, hinted, 2);
     EXPECT_EQ(copy(), DD_OK);
     EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
     paint(session.back, 700, 50, 0x0F0F);
     EXPECT_EQ(copy(), DD_OK);
     EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
-    tkp_MarkSurfacesLost();
+    tkp::ddraw::MarkSurfacesLost();
     EXPECT_EQ(copy(), DDERR_SURFACELOST);
     ASSERT_EQ(session.primary->Restore(), DD_OK);
     paint(session.back, 5, 5, 0xFFFF);
     EXPECT_EQ(copy(), DD_OK);
     EXPECT_EQ(shown(), tk_test::PixelsOf(session.back));
-    tkp_HeadlessResetDisplay();
+    tkp::headless::ResetDisplay();
 }

@@ -48,7 +48,7 @@ bool Fill(LPDIRECTSOUNDBUFFER b, const Bytes& bytes) {
 // The next frames mixed: both channels, or only the left one (tests check the right one where
 // it differs).
 Ints Mix(int frames) {
-    const std::vector<std::int16_t> mixed = tkp_HeadlessMixAudio(frames);
+    const std::vector<std::int16_t> mixed = tkp::headless::MixAudio(frames);
     return Ints(mixed.begin(), mixed.end());
 }
 Ints MixLeftOf(const Ints& both) {
@@ -65,20 +65,20 @@ Ints MixLeft(int frames) {
 class DirectSoundTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        tkp_HeadlessSetAudioDevice(true);
+        tkp::headless::SetAudioDevice(true);
         Open(44100);
     }
     void TearDown() override {
         EXPECT_EQ(ds_ ? ds_->Release() : 0u, 0u) << "a buffer was left";
-        EXPECT_FALSE(tkp_HeadlessAudioOpen());
-        tkp_HeadlessSetAudioDevice(true);
-        tkp_HeadlessSetAudioRate(44100);
+        EXPECT_FALSE(tkp::headless::AudioOpen());
+        tkp::headless::SetAudioDevice(true);
+        tkp::headless::SetAudioRate(44100);
     }
     // A new device on an output at the given rate.
     void Open(int rate) {
         if (ds_) ds_->Release();
-        tkp_HeadlessSetAudioRate(rate);
-        tkp_HeadlessClearPlayedSounds();
+        tkp::headless::SetAudioRate(rate);
+        tkp::headless::ClearPlayedSounds();
         ASSERT_EQ(DirectSoundCreate(nullptr, &ds_, nullptr), DS_OK);
     }
     // A filled buffer of the given format.
@@ -122,8 +122,8 @@ TEST_F(DirectSoundTest, WithoutADeviceTheProgramRunsSilentAndBuffersOutliveTheir
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(2), (Ints{7, 8}));
     EXPECT_EQ(b->Release(), 0u);
-    EXPECT_FALSE(tkp_HeadlessAudioOpen());
-    tkp_HeadlessSetAudioDevice(false);
+    EXPECT_FALSE(tkp::headless::AudioOpen());
+    tkp::headless::SetAudioDevice(false);
     LPDIRECTSOUND none = nullptr;
     EXPECT_EQ(ptest::Logged([&] { EXPECT_EQ(DirectSoundCreate(nullptr, &none, nullptr), DSERR_NODRIVER); }),
               "DirectSound: no sound device, running silent\n");

@@ -18,7 +18,7 @@ TEST(GdiObjects, SelectionReturnsWhatWasThereAndStockObjectsAreShared) {
     // Stock objects are shared and never deleted.
     for (int id : {WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, WHITE_PEN, BLACK_PEN, NULL_PEN, SYSTEM_FONT}) {
         HGDIOBJ o = GetStockObject(id);
-        EXPECT_TRUE(o && GetStockObject(id) == o && DeleteObject(o) && tkp_GdiIsLive(o)) << id;
+        EXPECT_TRUE(o && GetStockObject(id) == o && DeleteObject(o) && tkp::gdi::GdiIsLive(o)) << id;
     }
 }
 
@@ -26,20 +26,20 @@ TEST(GdiObjects, AnObjectDeletedWhileSelectedGoesWhenTheLastDCLetsGo) {
     gdt::Canvas c(4, 2);
     HPEN green = CreatePen(PS_SOLID, 0, RGB(0, 255, 0));
     SelectObject(c.dc, green);
-    EXPECT_TRUE(DeleteObject(green) && tkp_GdiIsLive(green));
+    EXPECT_TRUE(DeleteObject(green) && tkp::gdi::GdiIsLive(green));
     // Still selected: it still draws.
     MoveToEx(c.dc, 0, 0, nullptr);
     LineTo(c.dc, 4, 0);
     EXPECT_EQ(GetPixel(c.dc, 3, 0), RGB(0, 255, 0));
     EXPECT_EQ(SelectObject(c.dc, c.pen), green);
-    EXPECT_FALSE(tkp_GdiIsLive(green) || DeleteObject(green) || SelectObject(c.dc, green));
+    EXPECT_FALSE(tkp::gdi::GdiIsLive(green) || DeleteObject(green) || SelectObject(c.dc, green));
     // A font stays for the text code until the DC is given back.
-    auto* font = new tkp_GdiObject(tkp_GdiKind::Font);
+    auto* font = new tkp::gdi::GdiObject(tkp::gdi::GdiKind::Font);
     SelectObject(c.dc, font);
     DeleteObject(font);
-    EXPECT_TRUE(tkp_DC_Font(c.dc) == font && tkp_GdiIsLive(font));
+    EXPECT_TRUE(tkp::gdi::DcFont(c.dc) == font && tkp::gdi::GdiIsLive(font));
     c.Raw();  // gives the DC back and takes a new one
-    EXPECT_FALSE(tkp_GdiIsLive(font));
+    EXPECT_FALSE(tkp::gdi::GdiIsLive(font));
 }
 
 TEST(Pixels, EveryLevelSurvivesARoundTripAndOthersRoundToTheNearest) {
@@ -71,7 +71,7 @@ TEST(Pixels, EveryLevelSurvivesARoundTripAndOthersRoundToTheNearest) {
 TEST(Pixels, BlendingMixesCoverageAtEightBitsAndRoundsBackToFiveSixFive) {
     gdt::Canvas c(1, 1);
     SetPixel(c.dc, 0, 0, RGB(255, 255, 255));
-    tkp_DC_Blend(c.dc, 0, 0, RGB(0, 0, 0), 128);
+    tkp::gdi::DcBlend(c.dc, 0, 0, RGB(0, 0, 0), 128);
     EXPECT_EQ(GetPixel(c.dc, 0, 0), RGB(123, 125, 123));
 }
 
@@ -79,8 +79,8 @@ TEST(Pixels, ADeviceContextFromASurfaceStartsFromTheDefaultsEveryTime) {
     gdt::Canvas c(1, 1);
     for (int round = 0; round < 2; ++round) {
         // The list and edit-box texts rely on the black default (the dialog titles set white).
-        EXPECT_EQ(Nums(tkp_DC_TextColor(c.dc), tkp_DC_BkMode(c.dc),
-                       tkp_DC_Font(c.dc) == GetStockObject(SYSTEM_FONT)),
+        EXPECT_EQ(Nums(tkp::gdi::DcTextColour(c.dc), tkp::gdi::DcBkMode(c.dc),
+                       tkp::gdi::DcFont(c.dc) == GetStockObject(SYSTEM_FONT)),
                   Nums(RGB(0, 0, 0), OPAQUE, 1));
         SetTextColor(c.dc, RGB(1, 2, 3));
         SetBkMode(c.dc, TRANSPARENT);

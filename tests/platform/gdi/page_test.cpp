@@ -90,6 +90,6 @@ TEST(PrimitivesPage, DrawsPresentsAndSavesAPictureOfEveryPrimitiveAndSlovakText)
     sheet->Release();
 
     ASSERT_EQ(session.primary->BltFast(0, 0, back, nullptr, DDBLTFAST_NOCOLORKEY), DD_OK);
-    EXPECT_TRUE(
-        tkp_HeadlessSaveFramePng((std::string(TK_SCREENSHOT_DIR) + "/platform_gdi_primitives.png").c_str()));
+    EXPECT_TRUE(tkp::headless::SaveFramePng(
+        (std::string(TK_SCREENSHOT_DIR) + "/platform_gdi_primitives.png").c_str()));
 }

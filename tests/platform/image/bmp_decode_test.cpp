@@ -22,12 +22,13 @@ using Pixels = std::vector<std::uint32_t>;
 // Decodes into a fresh image from an exact-size heap copy, so that AddressSanitizer sees any read
 // past the end; a packed bitmap when packed. Checks that a success holds every pixel and a
 // refusal none.
-bool decode(const std::string& bytes, const char** reason, bool packed = false, tkp_BmpImage* out = nullptr) {
+bool decode(const std::string& bytes, const char** reason, bool packed = false,
+            tkp::image::BmpImage* out = nullptr) {
     std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
     const std::uint8_t* data = copy.empty() ? nullptr : copy.data();
-    tkp_BmpImage img;
-    const bool ok = packed ? tkp_DecodeDib(data, copy.size(), &img, reason)
-                           : tkp_DecodeBmpFile(data, copy.size(), &img, reason);
+    tkp::image::BmpImage img;
+    const bool ok = packed ? tkp::image::DecodeDib(data, copy.size(), &img, reason)
+                           : tkp::image::DecodeBmpFile(data, copy.size(), &img, reason);
     EXPECT_EQ(img.pixels.size(), ok ? std::size_t(img.width) * std::size_t(img.height) : 0u);
     if (out) *out = img;
     return ok;
@@ -108,7 +109,7 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
     };
     // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        tkp_BmpImage img;
+        tkp::image::BmpImage img;
         const char* reason = "";
         ASSERT_TRUE(decode(cases[i].file, &reason, false, &img)) << "case " << i << ": " << reason;
         EXPECT_EQ(std::to_string(img.width) + "x" + std::to_string(img.height) + "@" +

@@ -37,8 +37,8 @@ bool loads(HINSTANCE module, const char* name, UINT flags) {
 
 class LoadImageTest : public ::testing::Test {
   protected:
-    void SetUp() override { tkp_CaptureDebugOutput(true); }
-    void TearDown() override { tkp_CaptureDebugOutput(false); }
+    void SetUp() override { tkp::testing::CaptureDebugOutput(true); }
+    void TearDown() override { tkp::testing::CaptureDebugOutput(false); }
     tk_test::ScopedWorkDir dir_;
 };
 
@@ -47,11 +47,11 @@ TEST_F(LoadImageTest, MissingMalformedAndBadRequestsGiveNull) {
     EXPECT_FALSE(loads(nullptr, "missing.bmp", LR_LOADFROMFILE) ||
                  loads(nullptr, "folder.bmp", LR_LOADFROMFILE));
     // A missing file is no fault: nothing is reported.
-    EXPECT_EQ(tkp_TakeDebugOutput(), "");
+    EXPECT_EQ(tkp::testing::TakeDebugOutput(), "");
     // The headers-only file that a failed thumbnail write leaves behind.
     tk_test::WriteFile("cut.thm", tk_test::File(flat(150, 100, 0)).substr(0, 54));
     EXPECT_FALSE(loads(nullptr, "cut.thm", LR_LOADFROMFILE));
-    EXPECT_EQ(tkp_TakeDebugOutput(), "LoadImageA: cut.thm: pixel data shorter than its rows\n");
+    EXPECT_EQ(tkp::testing::TakeDebugOutput(), "LoadImageA: cut.thm: pixel data shorter than its rows\n");
     tk_test::WriteFile("ok.bmp", tk_test::File(flat(2, 2, 0)));
     // Requested sizes past the limits (one side, or the pixels of both).
     EXPECT_FALSE(LoadImageA(nullptr, "ok.bmp", IMAGE_BITMAP, -1, 0, LR_LOADFROMFILE) ||
@@ -64,7 +64,7 @@ TEST(PngWriteTest, RoundTripHonoursStrideIgnoresTheTopByteAndReplacesAnOldFile) 
     tk_test::WriteFile("shot.png", "old contents");
     // 3 x 2 pixels in rows 4 pixels apart; the fourth pixel of each row must not be written.
     const Pixels src = {0xFF0000, 0x00FF00, 0x0000FF, 0xDEADBE, 0xFF123456, 0xFFFFFF, 0x000000, 0xDEADBE};
-    ASSERT_TRUE(tkp_WritePng("shot.png", 3, 2, src.data(), 4));
+    ASSERT_TRUE(tkp::image::WritePng("shot.png", 3, 2, src.data(), 4));
     Pixels back;
     int w = 0, h = 0;
     ASSERT_TRUE(tk_test::ReadPng("shot.png", &w, &h, &back));

@@ -21,9 +21,9 @@ using Bytes = std::vector<std::uint8_t>;
 using Pixels = std::vector<std::uint32_t>;
 constexpr std::uint32_t R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, W = 0xFFFFFF;
 
-bool decode(const std::string& file, tkp_BmpImage* image, const char** reason = nullptr) {
-    return tkp_DecodePictureFile(reinterpret_cast<const std::uint8_t*>(file.data()), file.size(), image,
-                                 reason);
+bool decode(const std::string& file, tkp::image::BmpImage* image, const char** reason = nullptr) {
+    return tkp::image::DecodePictureFile(reinterpret_cast<const std::uint8_t*>(file.data()), file.size(),
+                                         image, reason);
 }
 
 // Each channel of each pixel within tolerance of the expected colour.
@@ -69,7 +69,7 @@ TEST(PngDecode, EveryKindComesOutAsRgbFlattenedOntoWhite) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        tkp_BmpImage image;
+        tkp::image::BmpImage image;
         ASSERT_TRUE(decode(tk_test::PngFile(c.w, 2, c.colourType, c.depth, twice(c.row), c.palette, c.alpha),
                            &image));
         ASSERT_EQ(image.width * 10 + image.height, c.w * 10 + 2);
@@ -87,7 +87,7 @@ Pixels quadrants() {
 
 // The colours in the middle of the four quadrants of a picture: top-left, top-right, bottom-left,
 // bottom-right.
-Pixels corners(const tkp_BmpImage& im) {
+Pixels corners(const tkp::image::BmpImage& im) {
     auto at = [&](int x, int y) { return im.pixels[std::size_t(y) * im.width + x]; };
     const int l = im.width / 4, r = im.width * 3 / 4, t = im.height / 4, b = im.height * 3 / 4;
     return {at(l, t), at(r, t), at(l, b), at(r, b)};
@@ -116,7 +116,7 @@ TEST(JpegDecode, KindsDecodeAndEachExifOrientationComesOutUpright) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        tkp_BmpImage image;
+        tkp::image::BmpImage image;
         ASSERT_TRUE(decode(tk_test::JpegFile(32, 16, quadrants(), c.options), &image));
         EXPECT_EQ(image.width * 100 + image.height, c.w * 100 + c.h);
         EXPECT_TRUE(near(corners(image), c.want, 12)) << ::testing::PrintToString(corners(image));
@@ -143,9 +143,9 @@ TEST(JpegDecode, ReducedByTheDecoderToTheLeastThatCoversTheSize) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.coverW) + "x" + std::to_string(c.coverH));
-        tkp_BmpImage image;
-        ASSERT_TRUE(tkp_DecodePictureFile(reinterpret_cast<const std::uint8_t*>(c.file->data()),
-                                          c.file->size(), &image, nullptr, c.coverW, c.coverH));
+        tkp::image::BmpImage image;
+        ASSERT_TRUE(tkp::image::DecodePictureFile(reinterpret_cast<const std::uint8_t*>(c.file->data()),
+                                                  c.file->size(), &image, nullptr, c.coverW, c.coverH));
         EXPECT_EQ(std::to_string(image.width) + "x" + std::to_string(image.height),
                   std::to_string(c.w) + "x" + std::to_string(c.h));
     }
@@ -169,7 +169,7 @@ TEST(PictureDecode, PhoneAndPrintKindsDecodeAndRefuseWhenCutShort) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_GT(c.file.size(), 40u);
-        tkp_BmpImage image;
+        tkp::image::BmpImage image;
         const char* reason = nullptr;
         ASSERT_TRUE(decode(c.file, &image, &reason)) << reason;
         EXPECT_EQ(image.width * 100 + image.height, 32 * 100 + 16);
@@ -184,7 +184,7 @@ TEST(PictureDecode, PhoneAndPrintKindsDecodeAndRefuseWhenCutShort) {
 TEST(ExifOrientation, DamagedBlocksMeanAsStored) {
     const std::string good = tk_test::AsString(art::ExifPayload(6, false));
     auto orientation = [](const std::string& s) {
-        return tkp_ExifOrientation(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
+        return tkp::image::ExifOrientation(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
     };
     EXPECT_EQ(orientation(good), 6);
     // Cut anywhere before the value ends, a wrong signature, an IFD offset past the end.
@@ -221,12 +221,12 @@ TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
          std::string("\0\0\0\x18"
                      "ftypisom\0\0\0\0isommp42",
                      24),
-         tkp_kUnknownPictureKind},
-        {"neither", "XY, not any kind read here", tkp_kUnknownPictureKind},
+         tkp::image::kUnknownPictureKind},
+        {"neither", "XY, not any kind read here", tkp::image::kUnknownPictureKind},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        tkp_BmpImage image;
+        tkp::image::BmpImage image;
         const char* reason = nullptr;
         EXPECT_FALSE(decode(c.file, &image, &reason));
         EXPECT_EQ(reason ? std::string(reason) : "", c.reason);
@@ -292,7 +292,7 @@ TEST(PictureDecode, FilesTooShortForTheirPixelsAreRefused) {
         {Png(half), "malformed PNG data"},
     };
     for (const auto& [file, want] : cases) {
-        tkp_BmpImage image;
+        tkp::image::BmpImage image;
         const char* reason = nullptr;
         EXPECT_FALSE(decode(file, &image, &reason)) << want;
         EXPECT_EQ(reason ? std::string(reason) : "", want);

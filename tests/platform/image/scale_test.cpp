@@ -16,7 +16,7 @@ using Pixels = std::vector<std::uint32_t>;
 
 Pixels scale(const Pixels& src, int sw, int sh, int dw, int dh) {
     Pixels dst(std::size_t(dw) * std::size_t(dh), 0xDEADBEEF);
-    EXPECT_TRUE(tkp_ScaleArea(src.data(), sw, sh, sw, dst.data(), dw, dh, dw));
+    EXPECT_TRUE(tkp::image::ScaleArea(src.data(), sw, sh, sw, dst.data(), dw, dh, dw));
     return dst;
 }
 

@@ -38,7 +38,7 @@ TEST(FileSearchTest, WildcardsMatchWithoutRegardToCaseAQuestionMarkBeingOneChara
         {"DATA*", "xDATA", false},          {"??.bmp", "\xff\xfe.bmp", true},   {"*z", "x\xe0", false},
     };
     for (auto [pattern, name, match] : cases)
-        EXPECT_EQ(tkp_WildcardMatch(pattern, name), match) << pattern << " " << name;
+        EXPECT_EQ(tkp::testing::WildcardMatch(pattern, name), match) << pattern << " " << name;
 }
 
 // (Which entries the program lists, their order and which are folders, and copying files and
@@ -66,17 +66,17 @@ TEST(RegularFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
     std::vector<std::uint8_t> bytes;
     bool tooLarge = true;
     const char* why = nullptr;
-    EXPECT_TRUE(tkp_ReadRegularFile("link.txt", 3, &bytes, &tooLarge) && !tooLarge);
+    EXPECT_TRUE(tkp::kernel::ReadRegularFile("link.txt", 3, &bytes, &tooLarge) && !tooLarge);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "abc");
-    EXPECT_FALSE(tkp_ReadRegularFile("a.txt", 2, &bytes, &tooLarge, &why));
+    EXPECT_FALSE(tkp::kernel::ReadRegularFile("a.txt", 2, &bytes, &tooLarge, &why));
     EXPECT_TRUE(tooLarge && bytes.empty() && std::string(why) == "file too large");
     for (const char* path : {"fifo.jpg", "zero.ogg", "folder.wav"}) {
         why = nullptr;
-        EXPECT_EQ(tkp_OpenRegularStream(path, &why), nullptr) << path;
-        EXPECT_EQ(why, tkp_kNotRegularFile) << path;
-        EXPECT_FALSE(tkp_IsRegularFile(path)) << path;
+        EXPECT_EQ(tkp::kernel::OpenRegularStream(path, &why), nullptr) << path;
+        EXPECT_EQ(why, tkp::kernel::kNotRegularFile) << path;
+        EXPECT_FALSE(tkp::kernel::IsRegularFile(path)) << path;
     }
-    EXPECT_EQ(tkp_OpenRegularFile("missing", &why), -1);
+    EXPECT_EQ(tkp::kernel::OpenRegularFile("missing", &why), -1);
     EXPECT_STREQ(why, "No such file or directory");
 }
 

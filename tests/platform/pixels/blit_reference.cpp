@@ -5,7 +5,7 @@
 
 #include "platform/pixels/pixel565.h"
 
-namespace tkp::reference {
+namespace tkp::pixels::reference {
 
 namespace {
 
@@ -53,4 +53,4 @@ void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, co
         }
 }
 
-}  // namespace tkp::reference
+}  // namespace tkp::pixels::reference

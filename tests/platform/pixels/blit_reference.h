@@ -5,11 +5,11 @@
 
 #include "platform/pixels/blit.h"
 
-namespace tkp::reference {
+namespace tkp::pixels::reference {
 
 void FillPixels(const PixelView& dst, const RECT& r, std::uint16_t value);
 void CopyPixelsKeyed(const PixelView& dst, int x, int y, const PixelView& src, const RECT& s, ColourKey key);
 void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, const RECT& s,
                    const BlitEffects& fx);
 
-}  // namespace tkp::reference
+}  // namespace tkp::pixels::reference

@@ -12,9 +12,9 @@
 
 namespace {
 
-using tkp::BlitEffects;
-using tkp::ColourKey;
-using tkp::PixelView;
+using tkp::pixels::BlitEffects;
+using tkp::pixels::ColourKey;
+using tkp::pixels::PixelView;
 
 constexpr std::uint16_t kKeyLow = 0xF800;
 constexpr std::uint16_t kKeyHigh = 0xF81F;
@@ -73,8 +73,8 @@ TEST(BlitRows, StretchesMatchTheReferenceOnEveryPath) {
         fx.key = c.key;
         fx.mirrorLeftRight = c.mirror;
         fx.alpha = c.alpha;
-        tkp::StretchPixels(fast.view, c.d, src.view, c.s, fx);
-        tkp::reference::StretchPixels(slow.view, c.d, src.view, c.s, fx);
+        tkp::pixels::StretchPixels(fast.view, c.d, src.view, c.s, fx);
+        tkp::pixels::reference::StretchPixels(slow.view, c.d, src.view, c.s, fx);
         EXPECT_EQ(fast.store, slow.store) << "case " << index;
         ++index;
     }
@@ -91,12 +91,12 @@ TEST(BlitRows, FillsAndKeyedCopiesMatchTheReference) {
             const auto value = static_cast<std::uint16_t>(rng());
             for (ColourKey key :
                  {ColourKey{kKeyLow, kKeyHigh}, ColourKey{kKeyHigh, kKeyHigh}, ColourKey{kKeyHigh, 0x0100}}) {
-                tkp::CopyPixelsKeyed(fast.view, 4 - start, 1, src.view, s, key);
-                tkp::reference::CopyPixelsKeyed(slow.view, 4 - start, 1, src.view, s, key);
+                tkp::pixels::CopyPixelsKeyed(fast.view, 4 - start, 1, src.view, s, key);
+                tkp::pixels::reference::CopyPixelsKeyed(slow.view, 4 - start, 1, src.view, s, key);
             }
             const RECT f{start + 1, 0, start + 1 + width, 2};
-            tkp::FillPixels(fast.view, f, value);
-            tkp::reference::FillPixels(slow.view, f, value);
+            tkp::pixels::FillPixels(fast.view, f, value);
+            tkp::pixels::reference::FillPixels(slow.view, f, value);
             EXPECT_EQ(fast.store, slow.store) << "width " << width << " start " << start;
         }
     }

@@ -18,7 +18,7 @@ namespace {
 using Frame = std::vector<std::uint16_t>;
 
 std::vector<RECT> changes(Frame& kept, const Frame& next, int w, int h) {
-    return tkp::TakeFrameChanges(tkp::PixelView{kept.data(), w, h, w}, next.data(), w);
+    return tkp::pixels::TakeFrameChanges(tkp::pixels::PixelView{kept.data(), w, h, w}, next.data(), w);
 }
 
 std::string text(const std::vector<RECT>& rects) {
@@ -86,7 +86,7 @@ TEST(FrameScale, AWindowDrawnInPiecesEqualsOneDrawnWhole) {
         {64, 48, 64, 48}, {40, 30, 80, 60}, {80, 60, 128, 96}, {64, 48, 101, 77}, {100, 80, 37, 29}};
     std::mt19937 rng(3);
     for (const Sizes& s : sizes) {
-        tkp::FrameScaler scaler;
+        tkp::present::FrameScaler scaler;
         scaler.SetSizes(s.sw, s.sh, s.dw, s.dh);
         Frame frame = randomFrame(rng, s.sw, s.sh), kept = frame;
         std::vector<std::uint32_t> pieces(static_cast<std::size_t>(s.dw) * s.dh, 0xDEAD);
@@ -112,16 +112,16 @@ TEST(FrameScale, ColoursSurviveAndWholeSteppedPixelsStaySharp) {
     std::vector<std::uint16_t> every(0x10000);
     for (std::size_t p = 0; p < every.size(); ++p) every[p] = static_cast<std::uint16_t>(p);
     std::vector<std::uint32_t> wide(every.size());
-    tkp::Widen565Row(every.data() + 1, wide.data() + 1, 0xFFFF);
-    for (std::size_t p = 1; p < every.size(); ++p) ASSERT_EQ(wide[p], tkp::XrgbOf565(every[p])) << p;
+    tkp::present::Widen565Row(every.data() + 1, wide.data() + 1, 0xFFFF);
+    for (std::size_t p = 1; p < every.size(); ++p) ASSERT_EQ(wide[p], tkp::pixels::XrgbOf565(every[p])) << p;
     // A flat colour scaled by any amount stays the same colour; a whole-number scale mixes nothing.
     const Frame flat(80 * 60, 0x7BEF);
     std::vector<std::uint32_t> out(128 * 96);
-    tkp::FrameScaler scaler;
+    tkp::present::FrameScaler scaler;
     scaler.SetSizes(80, 60, 128, 96);
     scaler.Draw(flat.data(), 80, RECT{0, 0, 80, 60}, out.data(), 128);
-    for (std::uint32_t p : out) ASSERT_EQ(p, tkp::XrgbOf565(0x7BEF));
-    const tkp::ScaleTaps twice = tkp::MakeScaleTaps(40, 80);
+    for (std::uint32_t p : out) ASSERT_EQ(p, tkp::pixels::XrgbOf565(0x7BEF));
+    const tkp::present::ScaleTaps twice = tkp::present::MakeScaleTaps(40, 80);
     for (int d = 0; d < 80; ++d) {
         EXPECT_EQ(twice.first[static_cast<std::size_t>(d)], d / 2);
         EXPECT_EQ(twice.weight[static_cast<std::size_t>(d)], 256);

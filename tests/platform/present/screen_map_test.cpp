@@ -8,13 +8,13 @@
 #include "platform/present/display_modes.h"
 #include "platform/present/pointer_map.h"
 
-using tkp::user::EmulatedDisplayModes;
-using tkp::user::LetterboxRect;
-using tkp::user::ScreenToBuffer;
+using tkp::present::EmulatedDisplayModes;
+using tkp::present::LetterboxRect;
+using tkp::present::ScreenToBuffer;
 
 namespace {
 
-std::string list(const std::vector<tkp::backend::DisplayMode>& modes) {
+std::string list(const std::vector<tkp::base::backend::DisplayMode>& modes) {
     std::string s;
     for (const auto& m : modes) s += std::to_string(m.width) + "x" + std::to_string(m.height) + " ";
     return s;

@@ -17,14 +17,14 @@ using tk_test::Nums;
 // The text drawn black at (10, 10) on a white picture.
 MemoryTarget Drawn(const FontPtr& font, const std::string& text) {
     MemoryTarget target(700, 200);
-    tkp_TextOut(target, Use(font), tkp_TextStyle{}, 10, 10, text);
+    tkp::text::TextOut(target, Use(font), tkp::text::TextStyle{}, 10, 10, text);
     return target;
 }
 
 TEST(FontTest, PositiveHeightIsTheCellNegativeHeightTheEm) {
     for (int h : {8, 10, 15, 16, 22, 40, 150}) {
         FontPtr cell = MakeFont(h, 0), em = MakeFont(-h, 0);
-        const tkp_FontStrike &c = Strike(cell), &e = Strike(em);
+        const tkp::text::FontStrike &c = Strike(cell), &e = Strike(em);
         EXPECT_NEAR(c.Height(), h, 1) << "cell height " << h;
         // The em leaves out the internal leading.
         EXPECT_TRUE(Extent(cell, "Zamiešaj").cy == c.Height() && e.Key().ppem == h &&
@@ -43,7 +43,7 @@ TEST(FontTest, WidthNarrowsAndWidensTheGlyphs) {
     FontPtr own = MakeFont(22, average, FW_BOLD), narrow = MakeFont(22, average / 2, FW_BOLD);
     FontPtr wide = MakeFont(22, average * 2, FW_BOLD);
     const std::string name = "Ozvučenie kariet...";
-    const int n = static_cast<int>(tkp_DecodeUtf8(name).size());
+    const int n = static_cast<int>(tkp::text::DecodeUtf8(name).size());
     const int w = Extent(normal, name).cx;
     // The face's own average width changes nothing but rounding; half and double scale the advances.
     EXPECT_NEAR(Extent(own, name).cx, w, n);
@@ -84,7 +84,7 @@ TEST(FontTest, WeightAndFaceNamesChooseTheFaceThroughFontconfig) {
 
 // (Stock fonts and a DC's default drawing in it are the text-on-DC test's.)
 TEST(FontTest, TheSystemFontIsASixteenPixelBoldFace) {
-    tkp_FontStrike* system = tkp_SystemFont()->strike.get();
+    tkp::text::FontStrike* system = tkp::text::SystemFont()->strike.get();
     ASSERT_NE(system, nullptr);
     EXPECT_NEAR(system->Height(), 16, 1);
     EXPECT_STREQ(system->Key().face->style_name, "Bold");
@@ -114,7 +114,7 @@ TEST(FontTest, UnusedStrikesAreReleased) {
     // The keys of the game: every F1 press makes fonts of a new width and deletes the old ones.
     FontPtr kept = MakeFont(23, 11, FW_BOLD);
     for (int width = 1; width <= 120; ++width) MakeFont(23, width, FW_BOLD);
-    EXPECT_LE(tkp_FontLibrary::Get().StrikeCount(), 40);
+    EXPECT_LE(tkp::text::FontLibrary::Get().StrikeCount(), 40);
     EXPECT_EQ(&Strike(MakeFont(23, 11, FW_BOLD)), &Strike(kept));
 }
 

@@ -11,7 +11,7 @@
 #include "platform/text/text_target.h"
 #include "tests/common/tk_test_surface.h"
 
-class MemoryTarget final : public tkp_TextTarget {
+class MemoryTarget final : public tkp::text::TextTarget {
   public:
     MemoryTarget(int width, int height, std::uint32_t background = 0xFFFFFF)
         : width_(width),

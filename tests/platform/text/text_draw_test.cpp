@@ -29,7 +29,7 @@ TEST(Utf8Test, DecodesEverySequenceLengthAndEachBrokenSequenceBecomesReplacement
         {"\xFF\xFE", {R, R}},
         {"\xE2\x82z", {R, U'z'}},
         {"ok\xF0\x9F\x98", {U'o', U'k', R}}};
-    for (const auto& [bytes, decoded] : cases) EXPECT_EQ(tkp_DecodeUtf8(bytes), decoded) << bytes;
+    for (const auto& [bytes, decoded] : cases) EXPECT_EQ(tkp::text::DecodeUtf8(bytes), decoded) << bytes;
 }
 
 constexpr int kW = 400;
@@ -44,20 +44,20 @@ struct Placed {
 class TextDrawTest : public ::testing::Test {
   protected:
     FontPtr font = MakeFont(20, 0, FW_BOLD, "Verdana");
-    tkp_TextStyle style{RGB(80, 0, 0), false, 0};
+    tkp::text::TextStyle style{RGB(80, 0, 0), false, 0};
 
     int lineHeight() { return Strike(font).Height(); }
     // DrawTextA onto a fresh picture; its result goes to *result.
     MemoryTarget drawText(const std::string& text, RECT rect, UINT flags, int* result = nullptr) {
         MemoryTarget target(kW, kH);
-        const int r = tkp_DrawText(&target, Use(font), style, text, &rect, flags);
+        const int r = tkp::text::DrawText(&target, Use(font), style, text, &rect, flags);
         if (result) *result = r;
         return target;
     }
     // The same texts drawn with TextOutA at the given places, clipped to clip when given.
     MemoryTarget textOut(const std::vector<Placed>& runs, const RECT* clip = nullptr) {
         MemoryTarget target(kW, kH), clipped(kW, kH);
-        for (const Placed& run : runs) tkp_TextOut(target, Use(font), style, run.x, run.y, run.text);
+        for (const Placed& run : runs) tkp::text::TextOut(target, Use(font), style, run.x, run.y, run.text);
         if (!clip) return target;
         for (int y = clip->top; y < clip->bottom; ++y)
             for (int x = clip->left; x < clip->right; ++x) clipped.Set(x, y, target.At(x, y));
@@ -65,7 +65,7 @@ class TextDrawTest : public ::testing::Test {
     }
     // DT_CALCRECT from rect: the rectangle and, in *result, the height returned.
     RECT measure(const std::string& text, RECT rect, UINT flags = 0, int* result = nullptr) {
-        const int r = tkp_DrawText(nullptr, Use(font), style, text, &rect, flags | DT_CALCRECT);
+        const int r = tkp::text::DrawText(nullptr, Use(font), style, text, &rect, flags | DT_CALCRECT);
         if (result) *result = r;
         return rect;
     }
@@ -82,7 +82,7 @@ TEST_F(TextDrawTest, SingleLinePlacementFollowsTheCalcRectMeasurement) {
     const RECT m = measure(t, {10, 20, 300, 200}, DT_CENTER | DT_VCENTER | DT_SINGLELINE, &result);
     const SIZE s{m.right - 10, m.bottom - 20};
     EXPECT_EQ(Nums(m.left, m.top, s.cx, s.cy, result),
-              Nums(10, 20, tkp_TextExtent(Use(font), t).cx, lineHeight(), lineHeight()));
+              Nums(10, 20, tkp::text::TextExtent(Use(font), t).cx, lineHeight(), lineHeight()));
     const RECT r{40, 30, 340, 130};
     EXPECT_TRUE(Same(drawText(t, r, DT_LEFT | DT_TOP | DT_SINGLELINE, &result), textOut({{t, 40, 30}})));
     EXPECT_EQ(result, s.cy);
@@ -132,10 +132,10 @@ TEST_F(TextDrawTest, ClipsToTheRectangleAndNeverLeavesThePicture) {
     // The picture's own edges always clip (the target fails the test on any write outside it).
     FontPtr big = MakeFont(150, 65, FW_NORMAL, "Verdana");
     MemoryTarget target(kW, kH);
-    tkp_TextOut(target, Use(big), style, -37, -60, "Super! Gratulujeme!");
-    tkp_TextOut(target, Use(big), style, 350, 150, "čerešňa");
+    tkp::text::TextOut(target, Use(big), style, -37, -60, "Super! Gratulujeme!");
+    tkp::text::TextOut(target, Use(big), style, 350, 150, "čerešňa");
     RECT wide{-500, -500, 2000, 2000};
-    tkp_DrawText(&target, Use(big), style, "Super!\nGratulujeme!", &wide, DT_CENTER);
+    tkp::text::DrawText(&target, Use(big), style, "Super!\nGratulujeme!", &wide, DT_CENTER);
     EXPECT_GT(target.Darkness(), 0);
 }
 

@@ -11,9 +11,9 @@
 #include "platform/text/utf8.h"
 
 struct FontDelete {
-    void operator()(tkp_GdiObject* o) const { DeleteObject(o); }
+    void operator()(tkp::gdi::GdiObject* o) const { DeleteObject(o); }
 };
-using FontPtr = std::unique_ptr<tkp_GdiObject, FontDelete>;
+using FontPtr = std::unique_ptr<tkp::gdi::GdiObject, FontDelete>;
 
 // A font as the game makes its name fonts (central European, variable pitch, Swiss).
 inline FontPtr MakeFont(int height, int width, int weight = FW_NORMAL, const char* face = "DejaVu Sans") {
@@ -21,15 +21,15 @@ inline FontPtr MakeFont(int height, int width, int weight = FW_NORMAL, const cha
                                VARIABLE_PITCH | FF_SWISS, face));
 }
 
-inline tkp_FontUse Use(const FontPtr& font) {
-    return tkp_FontFor(font.get());
+inline tkp::text::FontUse Use(const FontPtr& font) {
+    return tkp::text::FontFor(font.get());
 }
-inline tkp_FontStrike& Strike(const FontPtr& font) {
-    return *tkp_FontFor(font.get()).strike;
+inline tkp::text::FontStrike& Strike(const FontPtr& font) {
+    return *tkp::text::FontFor(font.get()).strike;
 }
 
 inline SIZE Extent(const FontPtr& font, const std::string& text) {
-    return tkp_TextExtent(Use(font), text);
+    return tkp::text::TextExtent(Use(font), text);
 }
 
 // The face's family and style names, as FreeType reads them from the file.

@@ -19,7 +19,8 @@ TEST(TextGdiTest, DrawTextPlacesTheTextLikeTextOutInTheFontAndColourOfTheDc) {
     RECT own{};
     DrawTextA(a.dc, "Zamiešaj", -1, &own, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_EQ(Nums(own.right, own.bottom),
-              Nums(tkp_TextExtent(tkp_FontFor(nullptr), "Zamiešaj").cx, tkp_SystemFont()->strike->Height()));
+              Nums(tkp::text::TextExtent(tkp::text::FontFor(nullptr), "Zamiešaj").cx,
+                   tkp::text::SystemFont()->strike->Height()));
     // The name font of the cards, centred on a card.
     FontPtr font = MakeFont(20, 0, FW_BOLD, "Verdana");
     for (gdt::Canvas* c : {&a, &b}) {

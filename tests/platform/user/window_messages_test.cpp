@@ -26,7 +26,7 @@ using Taken = std::vector<std::pair<UINT, WPARAM>>;
 class WindowMessages : public ::testing::Test {
   protected:
     void SetUp() override {
-        tkp_HeadlessResetWindowing();
+        tkp::headless::ResetWindowing();
         g_quitOnDestroy = false;
         WNDCLASSA wc{};
         wc.lpfnWndProc = CALLBACK_Record;
@@ -38,7 +38,7 @@ class WindowMessages : public ::testing::Test {
         ASSERT_NE(window, nullptr);
         g_seen.clear();
     }
-    void TearDown() override { tkp_HeadlessResetWindowing(); }
+    void TearDown() override { tkp::headless::ResetWindowing(); }
 
     // Takes the next message with GetMessageA and dispatches it; returns it.
     MSG Next() {
@@ -63,13 +63,13 @@ TEST_F(WindowMessages, CloseDestroysTheWindowAndTheQuitMessageEndsTheLoop) {
     g_quitOnDestroy = true;
     SetTimer(window, 1, 20, nullptr);
     PostMessageA(window, WM_USER, 0, 0);
-    tkp_HeadlessRequestClose();
+    tkp::headless::RequestClose();
     MSG m{};
     int loops = 0;
     while (GetMessageA(&m, nullptr, 0, 0) > 0 && ++loops < 10) DispatchMessageA(&m);
     EXPECT_EQ(m.message, static_cast<UINT>(WM_QUIT));
     EXPECT_EQ(g_seen, (std::vector<UINT>{WM_USER, WM_CLOSE, WM_DESTROY}));
-    EXPECT_FALSE(IsWindow(window) || tkp_HeadlessWindowOpen());
+    EXPECT_FALSE(IsWindow(window) || tkp::headless::WindowOpen());
     // The window's timer went with it, and nothing more can be posted to it.
     EXPECT_FALSE(KillTimer(window, 1) || PostMessageA(window, WM_USER, 0, 0));
     // The exit code of PostQuitMessage comes back in wParam.
@@ -83,7 +83,7 @@ TEST_F(WindowMessages, TimersReachTheWindowAtLeastTenMillisecondsApart) {
     SetTimer(window, 1, 4, nullptr);
     EXPECT_EQ(Next(2), (Taken{{WM_TIMER, 1}, {WM_TIMER, 1}}));
     EXPECT_EQ(g_seen, (std::vector<UINT>{WM_TIMER, WM_TIMER}));
-    EXPECT_EQ(tkp_HeadlessNowMs(), 20u);
+    EXPECT_EQ(tkp::headless::NowMs(), 20u);
 }
 
 TEST_F(WindowMessages, PeekWithoutRemovingLeavesTheMessageAndWaitsForATimerInsteadOfSpinning) {
@@ -97,27 +97,27 @@ TEST_F(WindowMessages, PeekWithoutRemovingLeavesTheMessageAndWaitsForATimerInste
     // With a timer running, an empty peek sleeps until it is due: the virtual clock jumps there.
     SetTimer(window, 3, 25, nullptr);
     ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
-    EXPECT_EQ(m.message * 1000 + tkp_HeadlessNowMs(), WM_TIMER * 1000 + 25u);
+    EXPECT_EQ(m.message * 1000 + tkp::headless::NowMs(), WM_TIMER * 1000 + 25u);
     // The timer message stays until taken, and a filter that excludes timers does not wait.
     EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
     ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
-    EXPECT_EQ(m.wParam * 1000 + tkp_HeadlessNowMs(), 3025u);
+    EXPECT_EQ(m.wParam * 1000 + tkp::headless::NowMs(), 3025u);
     // WaitMessage returns at once while something waits, else after the clock reached the timer.
     EXPECT_TRUE(WaitMessage());
-    EXPECT_EQ(tkp_HeadlessNowMs(), 50u);
+    EXPECT_EQ(tkp::headless::NowMs(), 50u);
 }
 
 TEST_F(WindowMessages, KeysAreHeldUntilReleased) {
     // The program asks for VK_SHIFT and VK_CONTROL only.
-    tkp_HeadlessKey(VK_LSHIFT, true);
+    tkp::headless::Key(VK_LSHIFT, true);
     EXPECT_TRUE(GetAsyncKeyState(VK_SHIFT) < 0 && GetAsyncKeyState(VK_CONTROL) == 0);
-    tkp_HeadlessKey(VK_F1, true);
-    tkp_HeadlessKey(VK_F1, true);  // auto-repeat
-    tkp_HeadlessKey(VK_F1, false);
-    tkp_HeadlessKey(VK_RSHIFT, true);
-    tkp_HeadlessKey(VK_LSHIFT, false);
+    tkp::headless::Key(VK_F1, true);
+    tkp::headless::Key(VK_F1, true);  // auto-repeat
+    tkp::headless::Key(VK_F1, false);
+    tkp::headless::Key(VK_RSHIFT, true);
+    tkp::headless::Key(VK_LSHIFT, false);
     EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0);  // the right one is still down
-    tkp_HeadlessKey(VK_RSHIFT, false);
+    tkp::headless::Key(VK_RSHIFT, false);
     EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0);
     // A held key repeats its WM_KEYDOWN (F1 changes the names' width once per message); either
     // shift is VK_SHIFT.

@@ -41,7 +41,7 @@ void drawPicture() {
 
 void onTimer(HWND window, UINT_PTR id) {
     if (id == kRedraw) {
-        tkp::backend::Present(g_picture.data(), kWidth, kHeight, kWidth * 2);
+        tkp::base::backend::Present(g_picture.data(), kWidth, kHeight, kWidth * 2);
         if (!g_presented) logLine("ready");
         g_presented = true;
     } else if (id == kSafety) {
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     }
     logLine("desktop %d %d", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     std::string modes;
-    for (const auto& m : tkp::backend::DisplayModes())
+    for (const auto& m : tkp::base::backend::DisplayModes())
         modes += " " + std::to_string(m.width) + "x" + std::to_string(m.height);
     logLine("modes%s", modes.c_str());
 
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     }
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
-    tkp::backend::SetPresentationSize(kWidth, kHeight);
+    tkp::base::backend::SetPresentationSize(kWidth, kHeight);
     drawPicture();
     SetTimer(window, kRedraw, 20, nullptr);
     SetTimer(window, kSafety, 60000, nullptr);
