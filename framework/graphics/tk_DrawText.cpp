@@ -109,9 +109,9 @@ void tk_glob_TextInk(const char* text, HFONT font, int* left, int* right) {
     // its advance.
     const int pad = std::max(lineH, 8);
     const long long width = static_cast<long long>(advance) + 2LL * pad;
-    IDirectDrawSurface* box = lineH > 0 && width <= 16384
-                                  ? tkp::ddraw::CreateOffscreenSurface(tk_lpDD, static_cast<int>(width), lineH)
-                                  : nullptr;
+    IDirectDrawSurface* box = lineH > 0 && width <= 16384 ? tkp::ddraw::CreateOffscreenSurface(
+                                                                tk_lpDD, static_cast<int>(width), lineH)
+                                                          : nullptr;
     bool drawn = false;
     if (box && DDSURFACE_ZMAZ(box, 0xFFFF) == DD_OK) {
         tkp::ddraw::SurfaceDC dc(box);
