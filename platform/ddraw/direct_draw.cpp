@@ -21,13 +21,13 @@ int g_objects = 0;         // DirectDraw objects alive
 int g_createFailures = 0;  // test hook: CreateSurface calls still to fail
 
 // The size of the display: the mode set, else the desktop's.
-tkp::base::backend::DisplayMode CurrentMode() {
+tkp::base::backend::DisplayMode currentMode() {
     const tkp::ddraw::DisplayState& d = tkp::ddraw::Display();
     if (d.width > 0 && d.height > 0) return {d.width, d.height};
     return tkp::base::backend::DesktopSize();
 }
 
-bool Is565(const DDPIXELFORMAT& f) {
+bool is565(const DDPIXELFORMAT& f) {
     return (f.dwFlags & DDPF_RGB) && f.dwRGBBitCount == 16 && f.dwRBitMask == 0xF800 &&
            f.dwGBitMask == 0x07E0 && f.dwBBitMask == 0x001F;
 }
@@ -122,7 +122,7 @@ HRESULT tkp::ddraw::DirectDraw::SetDisplayMode(DWORD width, DWORD height, DWORD 
     if (!listed) return DDERR_INVALIDMODE;
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
-    const tkp::base::backend::DisplayMode now = CurrentMode();
+    const tkp::base::backend::DisplayMode now = currentMode();
     // A change of mode loses every surface's memory, as on a real display.
     if (now.width != w || now.height != h) {
         for (tkp::ddraw::Surface* s : tkp::ddraw::LiveSurfaces()) s->MarkLost();
@@ -175,7 +175,7 @@ HRESULT tkp::ddraw::DirectDraw::CreatePrimary(const DDSURFACEDESC& desc, LPDIREC
             return DDERR_INVALIDPARAMS;
         }
     }
-    const tkp::base::backend::DisplayMode mode = CurrentMode();
+    const tkp::base::backend::DisplayMode mode = currentMode();
     const DWORD chain = flip ? (DDSCAPS_FLIP | DDSCAPS_COMPLEX) : 0;
     tkp::ddraw::Surface* primary = tkp::ddraw::Surface::Create(
         mode.width, mode.height,
@@ -200,7 +200,7 @@ HRESULT tkp::ddraw::DirectDraw::CreateOffscreen(const DDSURFACEDESC& desc, LPDIR
     if (caps & ~(DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY | DDSCAPS_VIDEOMEMORY))
         return DDERR_INVALIDCAPS;
     if ((desc.dwFlags & (DDSD_WIDTH | DDSD_HEIGHT)) != (DDSD_WIDTH | DDSD_HEIGHT)) return DDERR_INVALIDPARAMS;
-    if ((desc.dwFlags & DDSD_PIXELFORMAT) && !Is565(desc.ddpfPixelFormat)) return DDERR_INVALIDPIXELFORMAT;
+    if ((desc.dwFlags & DDSD_PIXELFORMAT) && !is565(desc.ddpfPixelFormat)) return DDERR_INVALIDPIXELFORMAT;
     if (desc.dwWidth == 0 || desc.dwHeight == 0) return DDERR_INVALIDPARAMS;
     if (desc.dwWidth > kMaxSide || desc.dwHeight > kMaxSide ||
         std::int64_t{desc.dwWidth} * desc.dwHeight > kMaxPixels) {

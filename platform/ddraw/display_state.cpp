@@ -12,12 +12,12 @@ namespace {
 // Live surfaces by the address of their interface, so that a pointer from a caller is looked up
 // without being dereferenced. Never destroyed, so surfaces released during static destruction
 // still find it.
-std::unordered_map<const void*, tkp::ddraw::Surface*>& Surfaces() {
+std::unordered_map<const void*, tkp::ddraw::Surface*>& liveSurfaces() {
     static auto* surfaces = new std::unordered_map<const void*, tkp::ddraw::Surface*>();
     return *surfaces;
 }
 
-const void* Key(tkp::ddraw::Surface* surface) {
+const void* key(tkp::ddraw::Surface* surface) {
     return static_cast<IDirectDrawSurface*>(surface);
 }
 
@@ -29,21 +29,21 @@ DisplayState& Display() {
 }
 
 void RegisterSurface(tkp::ddraw::Surface* surface) {
-    Surfaces()[Key(surface)] = surface;
+    liveSurfaces()[key(surface)] = surface;
 }
 
 void UnregisterSurface(tkp::ddraw::Surface* surface) {
-    Surfaces().erase(Key(surface));
+    liveSurfaces().erase(key(surface));
 }
 
 tkp::ddraw::Surface* FindSurface(IDirectDrawSurface* surface) {
-    auto found = Surfaces().find(static_cast<const void*>(surface));
-    return found == Surfaces().end() ? nullptr : found->second;
+    auto found = liveSurfaces().find(static_cast<const void*>(surface));
+    return found == liveSurfaces().end() ? nullptr : found->second;
 }
 
 std::vector<tkp::ddraw::Surface*> LiveSurfaces() {
     std::vector<tkp::ddraw::Surface*> all;
-    for (const auto& entry : Surfaces()) all.push_back(entry.second);
+    for (const auto& entry : liveSurfaces()) all.push_back(entry.second);
     return all;
 }
 

@@ -13,7 +13,7 @@
 namespace {
 
 // Rows are kept 8-byte aligned, so a pitch usually differs from twice the width.
-int PitchFor(int width) {
+int pitchFor(int width) {
     return (width + 3) & ~3;
 }
 
@@ -28,7 +28,7 @@ std::uint16_t LostPatternPixel(int x, int y) {
 
 tkp::ddraw::Surface* tkp::ddraw::Surface::Create(int width, int height, DWORD caps) {
     try {
-        return new tkp::ddraw::Surface(width, height, PitchFor(width), caps);
+        return new tkp::ddraw::Surface(width, height, pitchFor(width), caps);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }

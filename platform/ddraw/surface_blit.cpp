@@ -21,16 +21,16 @@ constexpr DWORD kBltNeedsFx =
     DDBLT_ALPHASRCCONSTOVERRIDE | DDBLT_COLORFILL | DDBLT_DDFX | DDBLT_KEYSRCOVERRIDE;
 constexpr DWORD kBltFastSupported = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT | DDBLTFAST_DONOTWAIT;
 
-bool Empty(const RECT& r) {
+bool empty(const RECT& r) {
     return r.right == r.left || r.bottom == r.top;
 }
 
-bool Overlap(const RECT& a, const RECT& b) {
+bool overlap(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 // The source alpha constant as 0..255; a bit depth of 0 counts as 8.
-int AlphaOf(const DDBLTFX& fx) {
+int alphaOf(const DDBLTFX& fx) {
     DWORD bits = fx.dwAlphaSrcConstBitDepth == 0 ? 8 : fx.dwAlphaSrcConstBitDepth;
     if (bits > 32) bits = 32;
     std::uint64_t max = (std::uint64_t{1} << bits) - 1;
@@ -38,7 +38,7 @@ int AlphaOf(const DDBLTFX& fx) {
     return static_cast<int>(value * 255 / max);
 }
 
-void Unsupported(const char* call, DWORD flags) {
+void unsupported(const char* call, DWORD flags) {
     char line[96];
     std::snprintf(line, sizeof line, "ddraw: %s flags 0x%08X not supported\n", call,
                   static_cast<unsigned>(flags));
@@ -47,7 +47,7 @@ void Unsupported(const char* call, DWORD flags) {
 
 // A private copy of source rect s, for blits whose source and destination overlap. s is taken by
 // value since callers pass the same rectangle as local.
-tkp::pixels::PixelView CopyOut(const tkp::pixels::PixelView& src, const RECT s, RECT& local) {
+tkp::pixels::PixelView copyOut(const tkp::pixels::PixelView& src, const RECT s, RECT& local) {
     thread_local std::vector<std::uint16_t> scratch;
     const int w = s.right - s.left;
     const int h = s.bottom - s.top;
@@ -64,7 +64,7 @@ struct FrameHint {
     std::vector<RECT> rects;
 };
 
-FrameHint& Hint() {
+FrameHint& frameHint() {
     static FrameHint hint;
     return hint;
 }
@@ -72,7 +72,7 @@ FrameHint& Hint() {
 }  // namespace
 
 void tkp::ddraw::HintFrameChanges(IDirectDrawSurface* source, const RECT* rects, int count) {
-    FrameHint& hint = Hint();
+    FrameHint& hint = frameHint();
     hint.source = source;
     hint.rects.assign(rects, rects + (rects && count > 0 ? count : 0));
 }
@@ -118,7 +118,7 @@ bool tkp::ddraw::Surface::CopyChangesAndPresent(const tkp::pixels::PixelView& fr
 HRESULT tkp::ddraw::Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect,
                                      DWORD trans) {
     if (trans & ~kBltFastSupported) {
-        Unsupported("BltFast", trans);
+        unsupported("BltFast", trans);
         return DDERR_UNSUPPORTED;
     }
     if (!source) return DDERR_INVALIDPARAMS;
@@ -126,10 +126,10 @@ HRESULT tkp::ddraw::Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE sourc
     if (!src) return DDERR_INVALIDOBJECT;
     // A promise about this source holds for this call only, whatever comes of it.
     std::vector<RECT> hinted;
-    const bool hasHint = Hint().source == source;
+    const bool hasHint = frameHint().source == source;
     if (hasHint) {
-        hinted.swap(Hint().rects);
-        Hint().source = nullptr;
+        hinted.swap(frameHint().rects);
+        frameHint().source = nullptr;
     }
     if (HRESULT state = BlitChecks(src, (trans & DDBLTFAST_WAIT) != 0); state != DD_OK) return state;
     RECT s;
@@ -137,7 +137,7 @@ HRESULT tkp::ddraw::Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE sourc
     const std::int64_t right = std::int64_t{x} + (s.right - s.left);
     const std::int64_t bottom = std::int64_t{y} + (s.bottom - s.top);
     if (right > width_ || bottom > height_) return DDERR_INVALIDRECT;
-    if (Empty(s)) return DD_OK;
+    if (empty(s)) return DD_OK;
     const int dx = static_cast<int>(x);
     const int dy = static_cast<int>(y);
     tkp::pixels::PixelView from = src->View();
@@ -150,7 +150,7 @@ HRESULT tkp::ddraw::Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE sourc
         tkp::pixels::CopyPixels(View(), dx, dy, from, s);
     } else {
         RECT d{dx, dy, static_cast<LONG>(right), static_cast<LONG>(bottom)};
-        if (src == this && Overlap(s, d)) from = CopyOut(from, s, s);
+        if (src == this && overlap(s, d)) from = copyOut(from, s, s);
         tkp::pixels::CopyPixelsKeyed(View(), dx, dy, from, s, src->sourceKey_);
     }
     PresentIfPrimary();
@@ -160,12 +160,12 @@ HRESULT tkp::ddraw::Surface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE sourc
 HRESULT tkp::ddraw::Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
                                  LPDDBLTFX fx) {
     if (flags & ~kBltSupported) {
-        Unsupported("Blt", flags);
+        unsupported("Blt", flags);
         return DDERR_UNSUPPORTED;
     }
     if ((flags & kBltNeedsFx) && (!fx || !tkp::ddraw::BltFxSizeValid(fx->dwSize))) return DDERR_INVALIDPARAMS;
     if ((flags & DDBLT_DDFX) && (fx->dwDDFX & ~DDBLTFX_MIRRORLEFTRIGHT)) {
-        Unsupported("Blt effect", fx->dwDDFX);
+        unsupported("Blt effect", fx->dwDDFX);
         return DDERR_UNSUPPORTED;
     }
     const bool fill = (flags & DDBLT_COLORFILL) != 0;
@@ -179,14 +179,14 @@ HRESULT tkp::ddraw::Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LP
     RECT d;
     if (!ResolveRect(destRect, d)) return DDERR_INVALIDRECT;
     if (fill) {
-        if (!Empty(d)) tkp::pixels::FillPixels(View(), d, static_cast<std::uint16_t>(fx->dwFillColor));
+        if (!empty(d)) tkp::pixels::FillPixels(View(), d, static_cast<std::uint16_t>(fx->dwFillColor));
         PresentIfPrimary();
         return DD_OK;
     }
     RECT s;
     if (!src->ResolveRect(sourceRect, s)) return DDERR_INVALIDRECT;
-    if (Empty(d)) return DD_OK;
-    if (Empty(s)) return DDERR_INVALIDRECT;
+    if (empty(d)) return DD_OK;
+    if (empty(s)) return DDERR_INVALIDRECT;
 
     tkp::pixels::BlitEffects effects;
     if (flags & DDBLT_KEYSRCOVERRIDE) {
@@ -201,14 +201,14 @@ HRESULT tkp::ddraw::Surface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LP
         effects.key = src->sourceKey_;
     }
     effects.mirrorLeftRight = (flags & DDBLT_DDFX) && (fx->dwDDFX & DDBLTFX_MIRRORLEFTRIGHT);
-    if (flags & DDBLT_ALPHASRCCONSTOVERRIDE) effects.alpha = AlphaOf(*fx);
+    if (flags & DDBLT_ALPHASRCCONSTOVERRIDE) effects.alpha = alphaOf(*fx);
 
     tkp::pixels::PixelView from = src->View();
     const bool sameSize = d.right - d.left == s.right - s.left && d.bottom - d.top == s.bottom - s.top;
     if (sameSize && !effects.mirrorLeftRight && effects.alpha == 255 && !effects.keyed) {
         tkp::pixels::CopyPixels(View(), d.left, d.top, from, s);
     } else {
-        if (src == this && Overlap(s, d)) from = CopyOut(from, s, s);
+        if (src == this && overlap(s, d)) from = copyOut(from, s, s);
         if (sameSize && !effects.mirrorLeftRight && effects.alpha == 255) {
             tkp::pixels::CopyPixelsKeyed(View(), d.left, d.top, from, s, effects.key);
         } else {

@@ -7,27 +7,27 @@
 
 namespace {
 
-std::mutex& DCMutex() {
+std::mutex& dcMutex() {
     static auto* mutex = new std::mutex();
     return *mutex;
 }
-std::unordered_set<const tkp::gdi::DC*>& LiveDCs() {
+std::unordered_set<const tkp::gdi::DC*>& liveDCs() {
     static auto* live = new std::unordered_set<const tkp::gdi::DC*>();
     return *live;
 }
 
-void Select(HGDIOBJ object) {
+void selectObject(HGDIOBJ object) {
     if (object) ++object->selectedCount;
 }
 
 // Lets go of an object, finishing a deletion that waited for the last DC.
-void Deselect(HGDIOBJ object) {
+void deselectObject(HGDIOBJ object) {
     if (!object) return;
     if (--object->selectedCount == 0 && object->deletePending) delete object;
 }
 
 // An empty bitmap, selected into every new memory DC so that it can be selected back.
-tkp::gdi::GdiBitmap* DefaultBitmap() {
+tkp::gdi::GdiBitmap* defaultBitmap() {
     static tkp::gdi::GdiBitmap* const bitmap = [] {
         auto* b = new tkp::gdi::GdiBitmap();
         b->stock = true;
@@ -36,21 +36,21 @@ tkp::gdi::GdiBitmap* DefaultBitmap() {
     return bitmap;
 }
 
-tkp::gdi::DC* NewDC(bool memory) {
+tkp::gdi::DC* newDC(bool memory) {
     auto* dc = new tkp::gdi::DC();
     dc->memory = memory;
     dc->pen = GetStockObject(BLACK_PEN);
     dc->brush = GetStockObject(WHITE_BRUSH);
     dc->font = GetStockObject(SYSTEM_FONT);
-    Select(dc->pen);
-    Select(dc->brush);
-    Select(dc->font);
+    selectObject(dc->pen);
+    selectObject(dc->brush);
+    selectObject(dc->font);
     if (memory) {
-        dc->bitmap = DefaultBitmap();
-        Select(dc->bitmap);
+        dc->bitmap = defaultBitmap();
+        selectObject(dc->bitmap);
     }
-    std::lock_guard<std::mutex> lock(DCMutex());
-    LiveDCs().insert(dc);
+    std::lock_guard<std::mutex> lock(dcMutex());
+    liveDCs().insert(dc);
     return dc;
 }
 
@@ -59,27 +59,27 @@ tkp::gdi::DC* NewDC(bool memory) {
 namespace tkp::gdi {
 
 tkp::gdi::DC* CreateSurfaceDC(const pixels::PixelView& pixels) {
-    tkp::gdi::DC* dc = NewDC(false);
+    tkp::gdi::DC* dc = newDC(false);
     dc->surface = pixels;
     return dc;
 }
 
 void DestroyDC(tkp::gdi::DC* dc) {
     {
-        std::lock_guard<std::mutex> lock(DCMutex());
-        LiveDCs().erase(dc);
+        std::lock_guard<std::mutex> lock(dcMutex());
+        liveDCs().erase(dc);
     }
-    Deselect(dc->pen);
-    Deselect(dc->brush);
-    Deselect(dc->font);
-    Deselect(dc->bitmap);
+    deselectObject(dc->pen);
+    deselectObject(dc->brush);
+    deselectObject(dc->font);
+    deselectObject(dc->bitmap);
     delete dc;
 }
 
 tkp::gdi::DC* FindDC(HDC dc) {
     if (!dc) return nullptr;
-    std::lock_guard<std::mutex> lock(DCMutex());
-    return LiveDCs().count(dc) ? dc : nullptr;
+    std::lock_guard<std::mutex> lock(dcMutex());
+    return liveDCs().count(dc) ? dc : nullptr;
 }
 
 }  // namespace tkp::gdi
@@ -87,13 +87,13 @@ tkp::gdi::DC* FindDC(HDC dc) {
 namespace tkp::testing {
 // Declared for tests in platform/testing/test_hooks.h.
 int LiveDCCount() {
-    std::lock_guard<std::mutex> lock(DCMutex());
-    return static_cast<int>(LiveDCs().size());
+    std::lock_guard<std::mutex> lock(dcMutex());
+    return static_cast<int>(liveDCs().size());
 }
 }  // namespace tkp::testing
 
 HDC CreateCompatibleDC(HDC /*dc*/) {
-    return NewDC(true);
+    return newDC(true);
 }
 
 BOOL DeleteDC(HDC dc) {
@@ -121,18 +121,18 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
             auto* bitmap = static_cast<tkp::gdi::GdiBitmap*>(object);
             // Only a memory DC takes a bitmap, and a bitmap sits in one DC at a time.
             if (!d->memory) return nullptr;
-            if (bitmap != d->bitmap && bitmap->selectedCount > 0 && bitmap != DefaultBitmap()) return nullptr;
+            if (bitmap != d->bitmap && bitmap->selectedCount > 0 && bitmap != defaultBitmap()) return nullptr;
             HGDIOBJ previous = d->bitmap;
             d->bitmap = bitmap;
-            Select(bitmap);
-            Deselect(previous);
+            selectObject(bitmap);
+            deselectObject(previous);
             return previous;
         }
     }
     HGDIOBJ previous = *slot;
     *slot = object;
-    Select(object);
-    Deselect(previous);
+    selectObject(object);
+    deselectObject(previous);
     return previous;
 }
 

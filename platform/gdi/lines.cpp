@@ -13,7 +13,7 @@ namespace {
 // Wide enough for 2 x step x distance of any two int coordinates.
 using Wide = __int128;
 
-std::int64_t FloorDiv(Wide a, Wide b) {
+std::int64_t floorDiv(Wide a, Wide b) {
     // Most lines are short: their numbers fit 64 bits, whose division is far cheaper.
     constexpr Wide kMax = INT64_MAX;
     if (a >= -kMax && a <= kMax && b >= -kMax && b <= kMax) {
@@ -27,7 +27,7 @@ std::int64_t FloorDiv(Wide a, Wide b) {
 
 // The first i in [a, b] for which pred holds (pred is false, then true); b + 1 when none.
 template <typename Pred>
-std::int64_t FirstTrue(std::int64_t a, std::int64_t b, Pred pred) {
+std::int64_t firstTrue(std::int64_t a, std::int64_t b, Pred pred) {
     while (a <= b) {
         std::int64_t mid = a + (b - a) / 2;
         if (pred(mid)) {
@@ -41,15 +41,15 @@ std::int64_t FirstTrue(std::int64_t a, std::int64_t b, Pred pred) {
 
 // Narrows the steps [first, last] to those whose coordinate c(i), monotonic in i, lies in [low, high].
 template <typename Coord>
-void Narrow(std::int64_t& first, std::int64_t& last, bool increasing, int low, int high, Coord c) {
+void narrow(std::int64_t& first, std::int64_t& last, bool increasing, int low, int high, Coord c) {
     std::int64_t a = first;
     std::int64_t b = last;
     if (increasing) {
-        first = FirstTrue(a, b, [&](std::int64_t i) { return c(i) >= low; });
-        last = FirstTrue(a, b, [&](std::int64_t i) { return c(i) > high; }) - 1;
+        first = firstTrue(a, b, [&](std::int64_t i) { return c(i) >= low; });
+        last = firstTrue(a, b, [&](std::int64_t i) { return c(i) > high; }) - 1;
     } else {
-        first = FirstTrue(a, b, [&](std::int64_t i) { return c(i) <= high; });
-        last = FirstTrue(a, b, [&](std::int64_t i) { return c(i) < low; }) - 1;
+        first = firstTrue(a, b, [&](std::int64_t i) { return c(i) <= high; });
+        last = firstTrue(a, b, [&](std::int64_t i) { return c(i) < low; }) - 1;
     }
 }
 
@@ -59,11 +59,11 @@ class AxisWalk {
   public:
     AxisWalk(int c0, std::int64_t d, std::int64_t steps, std::int64_t first) : den_(2 * steps) {
         const Wide n = Wide{2} * first * d + steps;
-        const std::int64_t q = FloorDiv(n, den_);
+        const std::int64_t q = floorDiv(n, den_);
         rem_ = static_cast<std::int64_t>(n - Wide{q} * den_);
         at_ = c0 + q;
         // |2 d| <= 2 steps, so the quotient of a step is -1, 0 or 1.
-        stepQ_ = FloorDiv(2 * d, den_);
+        stepQ_ = floorDiv(2 * d, den_);
         stepR_ = 2 * d - stepQ_ * den_;
     }
     int At() const { return static_cast<int>(at_); }
@@ -84,7 +84,7 @@ class AxisWalk {
     std::int64_t stepR_ = 0;
 };
 
-void Stamp(tkp::gdi::DC* dc, int x, int y, const tkp::gdi::GdiPen& pen) {
+void stamp(tkp::gdi::DC* dc, int x, int y, const tkp::gdi::GdiPen& pen) {
     const int lo = -(pen.width / 2);
     const int hi = (pen.width - 1) / 2;
     tkp::gdi::FillBox(dc, x + lo, y + lo, x + hi, y + hi, pen.colour);
@@ -113,8 +113,8 @@ BOOL LineTo(HDC dc, int x, int y) {
     const std::int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
     if (steps == 0) return TRUE;
     // Step i lies at the ideal point rounded to the nearest pixel (halves round up).
-    auto px = [&](std::int64_t i) { return x0 + FloorDiv(Wide{2} * i * dx + steps, Wide{2} * steps); };
-    auto py = [&](std::int64_t i) { return y0 + FloorDiv(Wide{2} * i * dy + steps, Wide{2} * steps); };
+    auto px = [&](std::int64_t i) { return x0 + floorDiv(Wide{2} * i * dx + steps, Wide{2} * steps); };
+    auto py = [&](std::int64_t i) { return y0 + floorDiv(Wide{2} * i * dy + steps, Wide{2} * steps); };
     // Only the steps that can touch the target are walked, however long the line.
     std::int64_t first = 0;
     std::int64_t last = steps - 1;
@@ -124,8 +124,8 @@ BOOL LineTo(HDC dc, int x, int y) {
     };
     const int right = tkp::gdi::TargetWidth(d) + pen.width;
     const int bottom = tkp::gdi::TargetHeight(d) + pen.width;
-    if (!within(x0, x, -pen.width, right)) Narrow(first, last, dx >= 0, -pen.width, right, px);
-    if (!within(y0, y, -pen.width, bottom)) Narrow(first, last, dy >= 0, -pen.width, bottom, py);
+    if (!within(x0, x, -pen.width, right)) narrow(first, last, dx >= 0, -pen.width, right, px);
+    if (!within(y0, y, -pen.width, bottom)) narrow(first, last, dy >= 0, -pen.width, bottom, py);
     if (first > last) return TRUE;
     if (dx == 0 || dy == 0) {
         // The squares of a level or upright line join into one box.
@@ -139,6 +139,6 @@ BOOL LineTo(HDC dc, int x, int y) {
     }
     AxisWalk wx(x0, dx, steps, first);
     AxisWalk wy(y0, dy, steps, first);
-    for (std::int64_t i = first; i <= last; ++i, wx.Next(), wy.Next()) Stamp(d, wx.At(), wy.At(), pen);
+    for (std::int64_t i = first; i <= last; ++i, wx.Next(), wy.Next()) stamp(d, wx.At(), wy.At(), pen);
     return TRUE;
 }

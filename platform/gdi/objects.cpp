@@ -9,16 +9,16 @@
 namespace {
 
 // Never destroyed, so objects freed during static destruction still find them.
-std::mutex& RegistryMutex() {
+std::mutex& registryMutex() {
     static auto* mutex = new std::mutex();
     return *mutex;
 }
-std::unordered_set<const tkp::gdi::GdiObject*>& Registry() {
+std::unordered_set<const tkp::gdi::GdiObject*>& registry() {
     static auto* live = new std::unordered_set<const tkp::gdi::GdiObject*>();
     return *live;
 }
 
-tkp::gdi::GdiPen* StockPen(bool null, COLORREF colour) {
+tkp::gdi::GdiPen* stockPen(bool null, COLORREF colour) {
     auto* pen = new tkp::gdi::GdiPen();
     pen->stock = true;
     pen->null = null;
@@ -26,7 +26,7 @@ tkp::gdi::GdiPen* StockPen(bool null, COLORREF colour) {
     return pen;
 }
 
-tkp::gdi::GdiBrush* StockBrush(bool null, COLORREF colour) {
+tkp::gdi::GdiBrush* stockBrush(bool null, COLORREF colour) {
     auto* brush = new tkp::gdi::GdiBrush();
     brush->stock = true;
     brush->null = null;
@@ -41,7 +41,7 @@ struct StockFontObject : tkp::gdi::GdiObject {
     }
 };
 
-tkp::gdi::GdiObject* StockFont() {
+tkp::gdi::GdiObject* stockFont() {
     return new StockFontObject();
 }
 
@@ -50,34 +50,34 @@ tkp::gdi::GdiObject* StockFont() {
 int (*tkp::gdi::DescribeStockFont)(int size, void* buffer) = nullptr;
 
 void tkp::gdi::GdiRegister(tkp::gdi::GdiObject* object) {
-    std::lock_guard<std::mutex> lock(RegistryMutex());
-    Registry().insert(object);
+    std::lock_guard<std::mutex> lock(registryMutex());
+    registry().insert(object);
 }
 
 void tkp::gdi::GdiUnregister(tkp::gdi::GdiObject* object) {
-    std::lock_guard<std::mutex> lock(RegistryMutex());
-    Registry().erase(object);
+    std::lock_guard<std::mutex> lock(registryMutex());
+    registry().erase(object);
 }
 
 namespace tkp::testing {
 // Declared for tests in platform/testing/test_hooks.h.
 int LiveGdiObjectCount() {
-    std::lock_guard<std::mutex> lock(RegistryMutex());
-    return static_cast<int>(Registry().size());
+    std::lock_guard<std::mutex> lock(registryMutex());
+    return static_cast<int>(registry().size());
 }
 
 int LiveGdiFontCount() {
-    std::lock_guard<std::mutex> lock(RegistryMutex());
+    std::lock_guard<std::mutex> lock(registryMutex());
     return static_cast<int>(
-        std::count_if(Registry().begin(), Registry().end(),
+        std::count_if(registry().begin(), registry().end(),
                       [](const tkp::gdi::GdiObject* o) { return o->kind == tkp::gdi::GdiKind::Font; }));
 }
 }  // namespace tkp::testing
 
 bool tkp::gdi::GdiIsLive(const tkp::gdi::GdiObject* object) {
     if (!object) return false;
-    std::lock_guard<std::mutex> lock(RegistryMutex());
-    return Registry().count(object) != 0;
+    std::lock_guard<std::mutex> lock(registryMutex());
+    return registry().count(object) != 0;
 }
 
 HPEN CreatePen(int style, int width, COLORREF colour) {
@@ -96,15 +96,15 @@ HBRUSH CreateSolidBrush(COLORREF colour) {
 }
 
 HGDIOBJ GetStockObject(int which) {
-    static tkp::gdi::GdiObject* const whiteBrush = StockBrush(false, RGB(255, 255, 255));
-    static tkp::gdi::GdiObject* const blackBrush = StockBrush(false, RGB(0, 0, 0));
-    static tkp::gdi::GdiObject* const nullBrush = StockBrush(true, 0);
-    static tkp::gdi::GdiObject* const whitePen = StockPen(false, RGB(255, 255, 255));
-    static tkp::gdi::GdiObject* const blackPen = StockPen(false, RGB(0, 0, 0));
-    static tkp::gdi::GdiObject* const nullPen = StockPen(true, 0);
-    static tkp::gdi::GdiObject* const ansiVarFont = StockFont();
-    static tkp::gdi::GdiObject* const systemFont = StockFont();
-    static tkp::gdi::GdiObject* const guiFont = StockFont();
+    static tkp::gdi::GdiObject* const whiteBrush = stockBrush(false, RGB(255, 255, 255));
+    static tkp::gdi::GdiObject* const blackBrush = stockBrush(false, RGB(0, 0, 0));
+    static tkp::gdi::GdiObject* const nullBrush = stockBrush(true, 0);
+    static tkp::gdi::GdiObject* const whitePen = stockPen(false, RGB(255, 255, 255));
+    static tkp::gdi::GdiObject* const blackPen = stockPen(false, RGB(0, 0, 0));
+    static tkp::gdi::GdiObject* const nullPen = stockPen(true, 0);
+    static tkp::gdi::GdiObject* const ansiVarFont = stockFont();
+    static tkp::gdi::GdiObject* const systemFont = stockFont();
+    static tkp::gdi::GdiObject* const guiFont = stockFont();
     switch (which) {
         case WHITE_BRUSH:
             return whiteBrush;

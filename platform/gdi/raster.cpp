@@ -11,7 +11,7 @@ namespace tkp::gdi {
 namespace {
 
 // A bitmap whose pixel store is shorter than its size says counts as empty.
-bool BitmapUsable(const tkp::gdi::GdiBitmap* b) {
+bool bitmapUsable(const tkp::gdi::GdiBitmap* b) {
     return b->width > 0 && b->height > 0 &&
            b->pixels.size() >= static_cast<std::size_t>(b->width) * static_cast<std::size_t>(b->height);
 }
@@ -19,12 +19,12 @@ bool BitmapUsable(const tkp::gdi::GdiBitmap* b) {
 }  // namespace
 
 int TargetWidth(const tkp::gdi::DC* dc) {
-    if (dc->memory) return BitmapUsable(dc->bitmap) ? dc->bitmap->width : 0;
+    if (dc->memory) return bitmapUsable(dc->bitmap) ? dc->bitmap->width : 0;
     return dc->surface.width;
 }
 
 int TargetHeight(const tkp::gdi::DC* dc) {
-    if (dc->memory) return BitmapUsable(dc->bitmap) ? dc->bitmap->height : 0;
+    if (dc->memory) return bitmapUsable(dc->bitmap) ? dc->bitmap->height : 0;
     return dc->surface.height;
 }
 

@@ -24,7 +24,7 @@ struct Figure {
 };
 
 // A figure for the box with corner ellipses of cornerW x cornerH, limited to the box.
-Figure MakeFigure(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std::int64_t cornerW,
+Figure makeFigure(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std::int64_t cornerW,
                   std::int64_t cornerH) {
     Figure f{l, t, r, b};
     if (cornerW > 0 && cornerH > 0 && r > l && b > t) {
@@ -35,7 +35,7 @@ Figure MakeFigure(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b
 }
 
 // The pixels of row y inside f: columns xl to xr; false when none.
-bool Span(const Figure& f, std::int64_t y, std::int64_t& xl, std::int64_t& xr) {
+bool span(const Figure& f, std::int64_t y, std::int64_t& xl, std::int64_t& xr) {
     if (y < f.y0 || y >= f.y1 || f.x0 >= f.x1) return false;
     if (f.a <= 0 || f.b <= 0) {
         xl = f.x0;
@@ -56,15 +56,15 @@ bool Span(const Figure& f, std::int64_t y, std::int64_t& xl, std::int64_t& xr) {
 }
 
 // The pixels of row y whose four neighbours are all inside f.
-bool InsideSpan(const Figure& f, std::int64_t y, std::int64_t& xl, std::int64_t& xr) {
+bool insideSpan(const Figure& f, std::int64_t y, std::int64_t& xl, std::int64_t& xr) {
     std::int64_t l0, r0, lu, ru, ld, rd;
-    if (!Span(f, y, l0, r0) || !Span(f, y - 1, lu, ru) || !Span(f, y + 1, ld, rd)) return false;
+    if (!span(f, y, l0, r0) || !span(f, y - 1, lu, ru) || !span(f, y + 1, ld, rd)) return false;
     xl = std::max({l0 + 1, lu, ld});
     xr = std::min({r0 - 1, ru, rd});
     return xl <= xr;
 }
 
-void Paint(tkp::gdi::DC* dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF colour) {
+void paint(tkp::gdi::DC* dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF colour) {
     if (x0 > x1) return;
     // Clamped to just outside the target, so that the conversion to int cannot overflow.
     const std::int64_t w = tkp::gdi::TargetWidth(dc);
@@ -74,7 +74,7 @@ void Paint(tkp::gdi::DC* dc, std::int64_t y, std::int64_t x0, std::int64_t x1, C
 }
 
 // Draws the figure of box (l, t, r, b) with corner ellipses cw x ch using the DC's pen and brush.
-BOOL DrawFigure(HDC dc, std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std::int64_t cw,
+BOOL drawFigure(HDC dc, std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std::int64_t cw,
                 std::int64_t ch) {
     tkp::gdi::DC* d = tkp::gdi::FindDC(dc);
     if (!d) return FALSE;
@@ -87,9 +87,9 @@ BOOL DrawFigure(HDC dc, std::int64_t l, std::int64_t t, std::int64_t r, std::int
     std::int64_t xl, xr;
     if (pen.null) {
         if (brush.null) return TRUE;
-        const Figure f = MakeFigure(l, t, r - 1, b - 1, cw, ch);
+        const Figure f = makeFigure(l, t, r - 1, b - 1, cw, ch);
         for (std::int64_t y = firstRow; y <= lastRow; ++y) {
-            if (Span(f, y, xl, xr)) Paint(d, y, xl, xr, brush.colour);
+            if (span(f, y, xl, xr)) paint(d, y, xl, xr, brush.colour);
         }
         return TRUE;
     }
@@ -97,20 +97,20 @@ BOOL DrawFigure(HDC dc, std::int64_t l, std::int64_t t, std::int64_t r, std::int
     const std::int64_t shrink = (pen.width - 1) / 2;
     // A square corner stays square when the figure grows or shrinks.
     const bool round = cw > 0 && ch > 0;
-    const Figure outer = MakeFigure(l - grow, t - grow, r + grow, b + grow, round ? cw + 2 * grow : 0,
+    const Figure outer = makeFigure(l - grow, t - grow, r + grow, b + grow, round ? cw + 2 * grow : 0,
                                     round ? ch + 2 * grow : 0);
-    const Figure inner = MakeFigure(l + shrink, t + shrink, r - shrink, b - shrink,
+    const Figure inner = makeFigure(l + shrink, t + shrink, r - shrink, b - shrink,
                                     round ? cw - 2 * shrink : 0, round ? ch - 2 * shrink : 0);
     for (std::int64_t y = firstRow; y <= lastRow; ++y) {
         std::int64_t ol, orr;
-        if (!Span(outer, y, ol, orr)) continue;
-        if (!InsideSpan(inner, y, xl, xr)) {
-            Paint(d, y, ol, orr, pen.colour);
+        if (!span(outer, y, ol, orr)) continue;
+        if (!insideSpan(inner, y, xl, xr)) {
+            paint(d, y, ol, orr, pen.colour);
             continue;
         }
-        if (!brush.null) Paint(d, y, xl, xr, brush.colour);
-        Paint(d, y, ol, std::min(orr, xl - 1), pen.colour);
-        Paint(d, y, std::max(ol, xr + 1), orr, pen.colour);
+        if (!brush.null) paint(d, y, xl, xr, brush.colour);
+        paint(d, y, ol, std::min(orr, xl - 1), pen.colour);
+        paint(d, y, std::max(ol, xr + 1), orr, pen.colour);
     }
     return TRUE;
 }
@@ -118,17 +118,17 @@ BOOL DrawFigure(HDC dc, std::int64_t l, std::int64_t t, std::int64_t r, std::int
 }  // namespace
 
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
-    return DrawFigure(dc, left, top, right, bottom, 0, 0);
+    return drawFigure(dc, left, top, right, bottom, 0, 0);
 }
 
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     const std::int64_t w = std::llabs(std::int64_t{right} - left);
     const std::int64_t h = std::llabs(std::int64_t{bottom} - top);
-    return DrawFigure(dc, left, top, right, bottom, w, h);
+    return drawFigure(dc, left, top, right, bottom, w, h);
 }
 
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-    return DrawFigure(dc, left, top, right, bottom, std::llabs(cornerWidth), std::llabs(cornerHeight));
+    return drawFigure(dc, left, top, right, bottom, std::llabs(cornerWidth), std::llabs(cornerHeight));
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
@@ -138,6 +138,6 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     if (b.null) return 1;
     const int top = std::max<int>(rect->top, 0);
     const int bottom = std::min<int>(rect->bottom, tkp::gdi::TargetHeight(d));
-    for (int y = top; y < bottom; ++y) Paint(d, y, rect->left, std::int64_t{rect->right} - 1, b.colour);
+    for (int y = top; y < bottom; ++y) paint(d, y, rect->left, std::int64_t{rect->right} - 1, b.colour);
     return 1;
 }

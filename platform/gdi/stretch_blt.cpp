@@ -18,29 +18,29 @@ struct Plane {
     Pixel* Row(int y) const { return pixels + y * pitch; }
 };
 
-Plane<std::uint16_t> SurfacePlane(const tkp::gdi::DC* dc) {
+Plane<std::uint16_t> surfacePlane(const tkp::gdi::DC* dc) {
     return {dc->surface.pixels, dc->surface.pitch};
 }
-Plane<std::uint32_t> BitmapPlane(const tkp::gdi::DC* dc) {
+Plane<std::uint32_t> bitmapPlane(const tkp::gdi::DC* dc) {
     return {dc->bitmap->pixels.data(), dc->bitmap->width};
 }
 
-std::uint16_t Convert(std::uint16_t p, std::uint16_t*) {
+std::uint16_t convert(std::uint16_t p, std::uint16_t*) {
     return p;
 }
-std::uint32_t Convert(std::uint32_t p, std::uint32_t*) {
+std::uint32_t convert(std::uint32_t p, std::uint32_t*) {
     return p;
 }
-std::uint16_t Convert(std::uint32_t p, std::uint16_t*) {
+std::uint16_t convert(std::uint32_t p, std::uint16_t*) {
     return tkp::pixels::XrgbTo565(p);
 }
-std::uint32_t Convert(std::uint16_t p, std::uint32_t*) {
+std::uint32_t convert(std::uint16_t p, std::uint32_t*) {
     return tkp::pixels::XrgbOf565(p);
 }
 
 // Source index for each destination step in [first, end) of a scale from m to n pixels, offset
 // by origin; -1 where it falls outside [0, limit).
-void Indices(std::int64_t first, std::int64_t end, std::int64_t n, std::int64_t m, std::int64_t origin,
+void indices(std::int64_t first, std::int64_t end, std::int64_t n, std::int64_t m, std::int64_t origin,
              int limit, std::vector<int>& out) {
     out.clear();
     for (std::int64_t i = first; i < end; ++i) {
@@ -51,21 +51,21 @@ void Indices(std::int64_t first, std::int64_t end, std::int64_t n, std::int64_t 
 }
 
 template <typename In, typename Out>
-void Copy(const Plane<In>& src, const Plane<Out>& dst, int x0, int y0, const std::vector<int>& cols,
-          const std::vector<int>& rows) {
+void copyPlane(const Plane<In>& src, const Plane<Out>& dst, int x0, int y0, const std::vector<int>& cols,
+               const std::vector<int>& rows) {
     for (std::size_t j = 0; j < rows.size(); ++j) {
         if (rows[j] < 0) continue;
         const In* in = src.Row(rows[j]);
         Out* out = dst.Row(y0 + static_cast<int>(j)) + x0;
         for (std::size_t i = 0; i < cols.size(); ++i) {
-            if (cols[i] >= 0) out[i] = Convert(in[cols[i]], static_cast<Out*>(nullptr));
+            if (cols[i] >= 0) out[i] = convert(in[cols[i]], static_cast<Out*>(nullptr));
         }
     }
 }
 
 // The source's pixels copied out, for a copy within one target.
 template <typename Pixel>
-Plane<Pixel> Snapshot(const Plane<Pixel>& plane, int width, int height, std::vector<Pixel>& store) {
+Plane<Pixel> snapshot(const Plane<Pixel>& plane, int width, int height, std::vector<Pixel>& store) {
     store.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
         std::copy_n(plane.Row(y), width, store.data() + static_cast<std::size_t>(y) * width);
@@ -96,29 +96,29 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int s
     if (i0 >= i1 || j0 >= j1 || sw == 0 || sh == 0) return TRUE;
     std::vector<int> cols;
     std::vector<int> rows;
-    Indices(i0, i1, width, sourceWidth, sourceX, sw, cols);
-    Indices(j0, j1, height, sourceHeight, sourceY, sh, rows);
+    indices(i0, i1, width, sourceWidth, sourceX, sw, cols);
+    indices(j0, j1, height, sourceHeight, sourceY, sh, rows);
     const int x0 = static_cast<int>(x + i0);
     const int y0 = static_cast<int>(y + j0);
     const bool sameTarget = d->memory ? (s->memory && s->bitmap == d->bitmap)
                                       : (!s->memory && s->surface.pixels == d->surface.pixels);
     if (s->memory) {
-        Plane<std::uint32_t> in = BitmapPlane(s);
+        Plane<std::uint32_t> in = bitmapPlane(s);
         std::vector<std::uint32_t> store;
-        if (sameTarget) in = Snapshot(in, sw, sh, store);
+        if (sameTarget) in = snapshot(in, sw, sh, store);
         if (d->memory) {
-            Copy(in, BitmapPlane(d), x0, y0, cols, rows);
+            copyPlane(in, bitmapPlane(d), x0, y0, cols, rows);
         } else {
-            Copy(in, SurfacePlane(d), x0, y0, cols, rows);
+            copyPlane(in, surfacePlane(d), x0, y0, cols, rows);
         }
     } else {
-        Plane<std::uint16_t> in = SurfacePlane(s);
+        Plane<std::uint16_t> in = surfacePlane(s);
         std::vector<std::uint16_t> store;
-        if (sameTarget) in = Snapshot(in, sw, sh, store);
+        if (sameTarget) in = snapshot(in, sw, sh, store);
         if (d->memory) {
-            Copy(in, BitmapPlane(d), x0, y0, cols, rows);
+            copyPlane(in, bitmapPlane(d), x0, y0, cols, rows);
         } else {
-            Copy(in, SurfacePlane(d), x0, y0, cols, rows);
+            copyPlane(in, surfacePlane(d), x0, y0, cols, rows);
         }
     }
     return TRUE;

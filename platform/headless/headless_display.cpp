@@ -26,7 +26,7 @@ struct DisplayState {
     tkp::headless::Frame last;
 };
 
-DisplayState& State() {
+DisplayState& displayState() {
     static auto* state = new DisplayState();
     return *state;
 }
@@ -37,31 +37,31 @@ namespace tkp::base::backend {
 
 // In a window the modes are those the SDL backend emulates for a desktop of the window's size.
 std::vector<DisplayMode> DisplayModes() {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    const DisplayMode w = State().windowed;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    const DisplayMode w = displayState().windowed;
     if (w.width > 0) return tkp::present::EmulatedDisplayModes(w.width, w.height);
-    return State().modes;
+    return displayState().modes;
 }
 
 DisplayMode DesktopSize() {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    return State().windowed.width > 0 ? State().windowed : State().desktop;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    return displayState().windowed.width > 0 ? displayState().windowed : displayState().desktop;
 }
 
 void SetWindowed(int width, int height) {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    State().windowed = {width, height};
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    displayState().windowed = {width, height};
 }
 
 void SetPresentationSize(int width, int height) {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    State().presentation = {width, height};
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    displayState().presentation = {width, height};
 }
 
 void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes) {
     if (!pixels || width <= 0 || height <= 0 || pitchBytes < width * 2) return;
-    std::lock_guard<std::mutex> lock(State().mutex);
-    tkp::headless::Frame& frame = State().last;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    tkp::headless::Frame& frame = displayState().last;
     frame.width = width;
     frame.height = height;
     frame.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -71,15 +71,15 @@ void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes)
             reinterpret_cast<const std::uint16_t*>(bytes + static_cast<std::ptrdiff_t>(y) * pitchBytes);
         std::copy_n(row, width, frame.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width);
     }
-    ++State().frames;
+    ++displayState().frames;
 }
 
 // Only the changed rectangles are copied, so a change left out of them shows in every test's frame.
 void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitchBytes,
                     const std::vector<RECT>& changes) {
     {
-        std::lock_guard<std::mutex> lock(State().mutex);
-        tkp::headless::Frame& frame = State().last;
+        std::lock_guard<std::mutex> lock(displayState().mutex);
+        tkp::headless::Frame& frame = displayState().last;
         if (pixels && frame.width == width && frame.height == height && pitchBytes >= width * 2) {
             const int pitch = pitchBytes / 2;
             for (const RECT& r : changes) {
@@ -88,7 +88,7 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
                               pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.right,
                               frame.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width + r.left);
             }
-            ++State().frames;
+            ++displayState().frames;
             return;
         }
     }
@@ -98,38 +98,38 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
 }  // namespace tkp::base::backend
 
 void tkp::headless::SetDisplayModes(const std::vector<tkp::base::backend::DisplayMode>& modes) {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    State().modes = modes;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    displayState().modes = modes;
 }
 
 void tkp::headless::ResetDisplay() {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    State().modes = kDefaultModes;
-    State().desktop = kDefaultDesktop;
-    State().presentation = {0, 0};
-    State().windowed = {0, 0};
-    State().frames = 0;
-    State().last = tkp::headless::Frame{};
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    displayState().modes = kDefaultModes;
+    displayState().desktop = kDefaultDesktop;
+    displayState().presentation = {0, 0};
+    displayState().windowed = {0, 0};
+    displayState().frames = 0;
+    displayState().last = tkp::headless::Frame{};
 }
 
 tkp::base::backend::DisplayMode tkp::headless::PresentationSize() {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    return State().presentation;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    return displayState().presentation;
 }
 
 int tkp::headless::FrameCount() {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    return State().frames;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    return displayState().frames;
 }
 
 tkp::headless::Frame tkp::headless::LastFrame() {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    return State().last;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    return displayState().last;
 }
 
 std::uint32_t tkp::headless::FramePixel(int x, int y) {
-    std::lock_guard<std::mutex> lock(State().mutex);
-    const tkp::headless::Frame& f = State().last;
+    std::lock_guard<std::mutex> lock(displayState().mutex);
+    const tkp::headless::Frame& f = displayState().last;
     if (x < 0 || y < 0 || x >= f.width || y >= f.height) return 0xFFFFFFFF;
     return tkp::pixels::XrgbOf565(f.pixels[static_cast<std::size_t>(y) * f.width + x]);
 }

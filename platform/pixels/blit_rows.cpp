@@ -14,11 +14,11 @@ namespace {
 
 // Whether p lies in the key, as the wrapping 16-bit distance from its low end: a key whose high end
 // is below its low end covers the values from low up to 0xFFFF and from 0 up to high.
-inline bool InKey(std::uint16_t p, std::uint16_t low, std::uint16_t span) {
+inline bool inKey(std::uint16_t p, std::uint16_t low, std::uint16_t span) {
     return static_cast<std::uint16_t>(p - low) <= span;
 }
 
-inline std::uint16_t SpanOf(ColourKey key) {
+inline std::uint16_t spanOf(ColourKey key) {
     return static_cast<std::uint16_t>(key.high - key.low);
 }
 
@@ -36,8 +36,8 @@ void Fill(std::uint16_t* __restrict out, int n, std::uint16_t value) {
 }
 
 void Keyed(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, int n, ColourKey key) {
-    const std::uint16_t low = key.low, span = SpanOf(key);
-    for (int i = 0; i < n; ++i) out[i] = InKey(in[i], low, span) ? out[i] : in[i];
+    const std::uint16_t low = key.low, span = spanOf(key);
+    for (int i = 0; i < n; ++i) out[i] = inKey(in[i], low, span) ? out[i] : in[i];
 }
 
 TKP_WIDE_VECTORS void Alpha(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, int n,
@@ -47,10 +47,10 @@ TKP_WIDE_VECTORS void Alpha(std::uint16_t* __restrict out, const std::uint16_t* 
 
 TKP_WIDE_VECTORS void AlphaKeyed(std::uint16_t* __restrict out, const std::uint16_t* __restrict in, int n,
                                  ColourKey key, std::uint16_t alpha) {
-    const std::uint16_t low = key.low, span = SpanOf(key);
+    const std::uint16_t low = key.low, span = spanOf(key);
     for (int i = 0; i < n; ++i) {
         const std::uint16_t mixed = Mix565(in[i], out[i], alpha);
-        out[i] = InKey(in[i], low, span) ? out[i] : mixed;
+        out[i] = inKey(in[i], low, span) ? out[i] : mixed;
     }
 }
 
