@@ -7,7 +7,7 @@
 namespace {
 
 // Reads one 16-bit pixel of the sheet inside a lock; false without a lock or outside the sheet.
-bool ReadPixel(tk_CDas_Surface* sheet, int px, int py, WORD* out) {
+bool readPixel(tk_CDas_Surface* sheet, int px, int py, WORD* out) {
     if (!sheet) return false;
     tkp::ddraw::LockedSurface pixels(sheet->SURFACE);
     if (!pixels.ok() || !pixels.inside(px, py)) return false;
@@ -28,7 +28,7 @@ int tk_CDAS::NAHRAJ_SURFACE(IDirectDraw* dd, const char* file) {
 
 void tk_CDAS::TC_NASTAV(int px, int py) {
     WORD c = 0;
-    if (!ReadPixel(surface, px, py, &c)) return;
+    if (!readPixel(surface, px, py, &c)) return;
     TC = c;
     DDCOLORKEY key{TC, TC};
     surface->SURFACE->SetColorKey(DDCKEY_SRCBLT, &key);
@@ -36,7 +36,7 @@ void tk_CDAS::TC_NASTAV(int px, int py) {
 
 void tk_CDAS::BC_NASTAV(int px, int py) {
     WORD c = 0;
-    if (ReadPixel(surface, px, py, &c)) BC = c;
+    if (readPixel(surface, px, py, &c)) BC = c;
 }
 
 void tk_CDAS::EVIDUJ(int px, int py) {
@@ -71,6 +71,6 @@ bool tk_CDAS::OSTRY_ZASAH(int px, int py) {
     tk_TFAZA* f = CurrentPhase();
     if (!f) return true;
     WORD c = 0;
-    if (!ReadPixel(surface, f->x + px - x, f->y + py - y, &c)) return false;
+    if (!readPixel(surface, f->x + px - x, f->y + py - y, &c)) return false;
     return c != surface->TC;
 }

@@ -28,7 +28,7 @@ constexpr std::array<std::uint16_t, (1 << Bits)> MilkyChannel() {
 constexpr auto kMilky5 = MilkyChannel<5>();
 constexpr auto kMilky6 = MilkyChannel<6>();
 
-std::uint16_t Milky565(std::uint16_t p) {
+std::uint16_t milky565(std::uint16_t p) {
     return static_cast<std::uint16_t>(kMilky5[p >> 11] << 11 | kMilky6[(p >> 5) & 0x3F] << 5 |
                                       kMilky5[p & 0x1F]);
 }
@@ -101,6 +101,6 @@ void tk_CDUI_podklad_efekt_B_mliecny(IDirectDrawSurface* surface, RECT rect) {
     const long long t = std::max<long long>(rect.top, 0), b = std::min<long long>(rect.bottom, px.height());
     for (long long y = t; y < b; ++y) {
         std::uint16_t* line = px.row(y);
-        for (long long x = l; x < r; ++x) line[x] = Milky565(line[x]);
+        for (long long x = l; x < r; ++x) line[x] = milky565(line[x]);
     }
 }

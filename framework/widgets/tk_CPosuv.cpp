@@ -9,12 +9,12 @@
 namespace {
 
 // The distance b - a without overflow, as a float.
-float Span(int a, int b) {
+float distance(int a, int b) {
     return static_cast<float>(static_cast<long long>(b) - a);
 }
 
 // a + t, with t truncated toward zero and the sum kept inside the int range.
-int Offset(int a, float t) {
+int offset(int a, float t) {
     long long v = static_cast<long long>(a) + static_cast<long long>(t);
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
 }
@@ -72,7 +72,7 @@ void tk_CPosuv::Dsgn(int design, char orientation_, int at, int from, int len) {
     if (design == 2) Dsgn1_Stock(0, 0, h ? "_posuvH2_" : "_posuvV2_");
     track_at_rel = at;
     track_from_rel = from;
-    track_to_rel = Offset(from, static_cast<float>(len));
+    track_to_rel = offset(from, static_cast<float>(len));
     Rodic_reset();
     Poz_reset();
 }
@@ -117,7 +117,7 @@ void tk_CPosuv::Poz_reset() {
         double span = static_cast<double>(max_value) - min_value;
         ratio = static_cast<float>((static_cast<double>(position) - min_value) / span);
     }
-    int along = Offset(track_from, Span(track_from, track_to) * ratio);
+    int along = offset(track_from, distance(track_from, track_to) * ratio);
     if (orientation == 'V') {
         x = track_at;
         y = along;
@@ -151,8 +151,8 @@ bool tk_CPosuv::INFORMUJ_SA(int px, int py, int code) {
         position = min_value;
         return true;
     }
-    float ratio = Span(track_from, along) / Span(track_from, track_to);
+    float ratio = distance(track_from, along) / distance(track_from, track_to);
     // Float rounding of a wide range must not carry the position past its end.
-    position = std::clamp(Offset(min_value, Span(min_value, max_value) * ratio), min_value, max_value);
+    position = std::clamp(offset(min_value, distance(min_value, max_value) * ratio), min_value, max_value);
     return true;
 }

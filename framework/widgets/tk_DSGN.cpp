@@ -18,7 +18,7 @@ tk_DSGN_BackFileSource g_back_source = nullptr;
 
 // Gives a template the skin sheet and its three phases: normal, pointer over, pressed.
 template <typename T>
-T* Template(const char* name, int x1, int y1, int x2, int y2, int x3, int y3) {
+T* skinTemplate(const char* name, int x1, int y1, int x2, int y2, int x3, int y3) {
     T* t = new T(name);
     t->surface = tk_DSGN.rezia_dll_srf;
     t->own_surface = false;
@@ -28,27 +28,27 @@ T* Template(const char* name, int x1, int y1, int x2, int y2, int x3, int y3) {
     return t;
 }
 
-void Track(tk_CIcon& icon, int x, int y) {
+void track(tk_CIcon& icon, int x, int y) {
     icon.surface = tk_DSGN.rezia_dll_srf;
     icon.own_surface = false;
     icon.visible = true;
     icon.EVIDUJ(x, y);
 }
 
-void ClearTrack(tk_CIcon& icon) {
+void clearTrack(tk_CIcon& icon) {
     icon.surface = nullptr;
     icon.own_surface = false;
     icon.phase = tk_TFAZA();
 }
 
 template <typename T>
-void Destroy(T*& p) {
+void destroy(T*& p) {
     delete p;
     p = nullptr;
 }
 
 // The template whose field name is `which`, or null.
-tk_CDAS* StockTemplate(const char* which) {
+tk_CDAS* stockTemplate(const char* which) {
     if (!which) return nullptr;
     struct Entry {
         const char* name;
@@ -72,7 +72,7 @@ tk_CDAS* StockTemplate(const char* which) {
 }
 
 // The skin's text face at an average character width; the skin's own font has kSkinFontWidth.
-HFONT SkinFont(int width) {
+HFONT skinFont(int width) {
     return CreateFontA(15, width, 0, 0, 400, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Verdana");
 }
@@ -101,23 +101,23 @@ int tk_DSGN_INIT() {
     d.rezia_dll_srf->TC_NASTAV(1, 1);
     d.rezia_dll_srf->BC_NASTAV(0, 0);
 
-    d._T_x_ = Template<tk_CTlac>("tk_DSGN._T_x_", 45, 10, 45, 10, 45, 25);
+    d._T_x_ = skinTemplate<tk_CTlac>("tk_DSGN._T_x_", 45, 10, 45, 10, 45, 25);
     d.ico_logo = new tk_CIcon(d.rezia_dll_srf, 100, 180);
     d.ico_void = new tk_CIcon(d.rezia_dll_srf, 210, 70);
     d.ico_help = new tk_CIcon(d.rezia_dll_srf, 200, 25);
     d.ico_ok = new tk_CIcon(d.rezia_dll_srf, 45, 40);
     d.ico_cancel = new tk_CIcon(d.rezia_dll_srf, 45, 55);
-    d._posuvV_ = Template<tk_CPosuv>("tk_DSGN._posuvV_", 120, 50, 120, 50, 145, 50);
-    d._posuvV_btnA_ = Template<tk_CTlac>("tk_DSGN._posuvV_btnA_", 120, 10, 120, 10, 145, 10);
-    d._posuvV_btnB_ = Template<tk_CTlac>("tk_DSGN._posuvV_btnB_", 120, 85, 120, 85, 145, 85);
-    Track(d._posuvV_track, 170, 30);
-    d._posuvH_ = Template<tk_CPosuv>("tk_DSGN._posuvH_", 50, 80, 50, 80, 50, 105);
-    d._posuvH_btnA_ = Template<tk_CTlac>("tk_DSGN._posuvH_btnA_", 10, 80, 10, 80, 10, 105);
-    d._posuvH_btnB_ = Template<tk_CTlac>("tk_DSGN._posuvH_btnB_", 85, 80, 85, 80, 85, 105);
-    Track(d._posuvH_track, 30, 130);
-    d._posuvH2_ = Template<tk_CPosuv>("tk_DSGN._posuvH2_", 5, 32, 14, 32, 23, 32);
-    d._posuvV2_ = Template<tk_CPosuv>("tk_DSGN._posuvV2_", 9, 45, 9, 55, 9, 65);
-    d.font = SkinFont(kSkinFontWidth);
+    d._posuvV_ = skinTemplate<tk_CPosuv>("tk_DSGN._posuvV_", 120, 50, 120, 50, 145, 50);
+    d._posuvV_btnA_ = skinTemplate<tk_CTlac>("tk_DSGN._posuvV_btnA_", 120, 10, 120, 10, 145, 10);
+    d._posuvV_btnB_ = skinTemplate<tk_CTlac>("tk_DSGN._posuvV_btnB_", 120, 85, 120, 85, 145, 85);
+    track(d._posuvV_track, 170, 30);
+    d._posuvH_ = skinTemplate<tk_CPosuv>("tk_DSGN._posuvH_", 50, 80, 50, 80, 50, 105);
+    d._posuvH_btnA_ = skinTemplate<tk_CTlac>("tk_DSGN._posuvH_btnA_", 10, 80, 10, 80, 10, 105);
+    d._posuvH_btnB_ = skinTemplate<tk_CTlac>("tk_DSGN._posuvH_btnB_", 85, 80, 85, 80, 85, 105);
+    track(d._posuvH_track, 30, 130);
+    d._posuvH2_ = skinTemplate<tk_CPosuv>("tk_DSGN._posuvH2_", 5, 32, 14, 32, 23, 32);
+    d._posuvV2_ = skinTemplate<tk_CPosuv>("tk_DSGN._posuvV2_", 9, 45, 9, 55, 9, 65);
+    d.font = skinFont(kSkinFontWidth);
     tk_DSGN_ready = true;
     return 1;
 }
@@ -126,24 +126,24 @@ int tk_DSGN_DONE() {
     if (!tk_DSGN_ready) return 0;
     tk_DSGN_Struct& d = tk_DSGN;
     // Everything that shares the sheet goes before the sheet.
-    Destroy(d._T_x_);
-    Destroy(d.ico_logo);
-    Destroy(d.ico_void);
-    Destroy(d.ico_help);
-    Destroy(d.ico_ok);
-    Destroy(d.ico_cancel);
-    Destroy(d._posuvV_);
-    Destroy(d._posuvV_btnA_);
-    Destroy(d._posuvV_btnB_);
-    ClearTrack(d._posuvV_track);
-    Destroy(d._posuvH_);
-    Destroy(d._posuvH_btnA_);
-    Destroy(d._posuvH_btnB_);
-    ClearTrack(d._posuvH_track);
-    Destroy(d._posuvH2_);
-    Destroy(d._posuvV2_);
-    Destroy(d.rezia_dll_srf);
-    Destroy(d.background_srf);
+    destroy(d._T_x_);
+    destroy(d.ico_logo);
+    destroy(d.ico_void);
+    destroy(d.ico_help);
+    destroy(d.ico_ok);
+    destroy(d.ico_cancel);
+    destroy(d._posuvV_);
+    destroy(d._posuvV_btnA_);
+    destroy(d._posuvV_btnB_);
+    clearTrack(d._posuvV_track);
+    destroy(d._posuvH_);
+    destroy(d._posuvH_btnA_);
+    destroy(d._posuvH_btnB_);
+    clearTrack(d._posuvH_track);
+    destroy(d._posuvH2_);
+    destroy(d._posuvV2_);
+    destroy(d.rezia_dll_srf);
+    destroy(d.background_srf);
     if (d.font) DeleteObject(d.font);
     d.font = nullptr;
     for (HFONT& f : narrow_fonts) {
@@ -156,12 +156,12 @@ int tk_DSGN_DONE() {
 
 void tk_CDAS::Dsgn1_Stock(int rx_, int ry_, const char* which) {
     MoveToRel(rx_, ry_);
-    if (tk_CDAS* t = StockTemplate(which)) EVID_PREBER(t);
+    if (tk_CDAS* t = stockTemplate(which)) EVID_PREBER(t);
 }
 
 HFONT tk_DSGN_NarrowFont(int width) {
     if (width >= kSkinFontWidth || width < 1) return tk_DSGN.font;
     HFONT& f = narrow_fonts[width];
-    if (!f) f = SkinFont(width);
+    if (!f) f = skinFont(width);
     return f;
 }
