@@ -15,11 +15,11 @@ namespace {
 // the kept surface holds this margin all round.
 constexpr int kMargin = 5;
 
-bool Meet(const RECT& a, const RECT& b) {
+bool meet(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-RECT BoxOf(const CKarta* card) {
+RECT boxOf(const CKarta* card) {
     return RECT{card->x - kMargin, card->y - kMargin, card->x + card->sir + kMargin,
                 card->y + card->vys + kMargin};
 }
@@ -91,7 +91,7 @@ void CardFaceCache::Draw(IDirectDrawSurface* target, int index, CKarta* card) {
         DrawCardFace(target, card);
         return;
     }
-    const RECT box = BoxOf(card);
+    const RECT box = boxOf(card);
     // The kept face replaces its whole box, so the table there must be bare and the face uncut:
     // no earlier card under it, and inside the rows the net keeps off (the first and the last).
     DDSURFACEDESC desc{};
@@ -99,7 +99,7 @@ void CardFaceCache::Draw(IDirectDrawSurface* target, int index, CKarta* card) {
     bool kept = on_ && index >= 0 && tk_lpDD && target->GetSurfaceDesc(&desc) == DD_OK && box.left >= 0 &&
                 box.top >= 1 && box.right <= static_cast<LONG>(desc.dwWidth) &&
                 box.bottom <= std::min(static_cast<LONG>(desc.dwHeight), static_cast<LONG>(tk_ScreenH) - 1);
-    for (std::size_t i = 0; kept && i < drawn_.size(); ++i) kept = !Meet(box, drawn_[i]);
+    for (std::size_t i = 0; kept && i < drawn_.size(); ++i) kept = !meet(box, drawn_[i]);
     drawn_.push_back(box);
     if (kept) {
         if (faces_.size() <= static_cast<std::size_t>(index))

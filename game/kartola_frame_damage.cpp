@@ -4,34 +4,34 @@
 
 namespace {
 
-bool Meet(const RECT& a, const RECT& b) {
+bool meet(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-bool Inside(const RECT& inner, const RECT& outer) {
+bool inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
 }
 
-bool Empty(const RECT& r) {
+bool empty(const RECT& r) {
     return r.left >= r.right || r.top >= r.bottom;
 }
 
-bool Same(const FrameItem& a, const FrameItem& b) {
+bool same(const FrameItem& a, const FrameItem& b) {
     return a.key == b.key && a.box.left == b.box.left && a.box.top == b.box.top &&
            a.box.right == b.box.right && a.box.bottom == b.box.bottom;
 }
 
-void AddArea(std::vector<RECT>& area, const RECT& box) {
-    if (Empty(box)) return;
+void addArea(std::vector<RECT>& area, const RECT& box) {
+    if (empty(box)) return;
     for (const RECT& r : area) {
-        if (Inside(box, r)) return;
+        if (inside(box, r)) return;
     }
     area.push_back(box);
 }
 
-bool MeetsArea(const std::vector<RECT>& area, const RECT& box) {
-    return std::any_of(area.begin(), area.end(), [&](const RECT& r) { return Meet(box, r); });
+bool meetsArea(const std::vector<RECT>& area, const RECT& box) {
+    return std::any_of(area.begin(), area.end(), [&](const RECT& r) { return meet(box, r); });
 }
 
 }  // namespace
@@ -57,22 +57,22 @@ FrameChanges ChangesBetween(const std::vector<FrameItem>& last, const std::vecto
         auto it = std::lower_bound(before.begin(), before.end(), &item, byId);
         const bool known = it != before.end() && (*it)->id == item.id;
         if (known) matched[static_cast<std::size_t>(it - before.begin())] = true;
-        if (known && Same(**it, item)) continue;
-        if (known) AddArea(changes.area, (*it)->box);
-        AddArea(changes.area, item.box);
+        if (known && same(**it, item)) continue;
+        if (known) addArea(changes.area, (*it)->box);
+        addArea(changes.area, item.box);
         redrawn[i] = true;
     }
     for (std::size_t i = 0; i < before.size(); ++i) {
-        if (!matched[i]) AddArea(changes.area, before[i]->box);
+        if (!matched[i]) addArea(changes.area, before[i]->box);
     }
     // Everything that meets the area is drawn again, so the area grows by its box, which may
     // reach further items, under or over it.
     for (bool grew = true; grew;) {
         grew = false;
         for (std::size_t i = 0; i < now.size(); ++i) {
-            if (redrawn[i] || !MeetsArea(changes.area, now[i].box)) continue;
+            if (redrawn[i] || !meetsArea(changes.area, now[i].box)) continue;
             redrawn[i] = true;
-            AddArea(changes.area, now[i].box);
+            addArea(changes.area, now[i].box);
             grew = true;
         }
     }

@@ -55,7 +55,7 @@ tk_TVOLBA* entryShowing(tk_CDUI* list, int i) {
 }
 
 // A switch's "Vypnúť / Zapnúť" entries with ✓ before the state in force.
-void MarkSwitch(tk_CDUI* list, bool on) {
+void markSwitch(tk_CDUI* list, bool on) {
     for (int i = 0; i < list->volby.count; ++i) {
         tk_TVOLBA* entry = list->EntryAt(i);
         const char* text = entry->id == kSoundsOn ? "Zapnúť" : "Vypnúť";
@@ -330,9 +330,9 @@ void CKartolaApp::ScanStep() {
 // ---- What the menus show ------------------------------------------------------------------------
 
 void CKartolaApp::ShowSoundState() {
-    MarkSwitch(&dui_Zvuk, g_bCardSounds);
+    markSwitch(&dui_Zvuk, g_bCardSounds);
 }
 
 void CKartolaApp::ShowScanState() {
-    MarkSwitch(&dui_Sken, scan_ms > 0);
+    markSwitch(&dui_Sken, scan_ms > 0);
 }
