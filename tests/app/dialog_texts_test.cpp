@@ -15,7 +15,7 @@ struct Ink {
 };
 
 // The pixels of a label: where its dialog drawn on the back buffer changes with the label's colour.
-Ink InkOf(tk_CDDialog* dialog, tk_CLabel* label) {
+Ink inkOf(tk_CDDialog* dialog, tk_CLabel* label) {
     IDirectDrawSurface* back = tk_lpDDSBack;
     const COLORREF colour = label->colour;
     const auto drawn = [&](COLORREF c) {
@@ -38,12 +38,12 @@ Ink InkOf(tk_CDDialog* dialog, tk_CLabel* label) {
 
 // Each label of the dialog: its ink at least `margin` pixels inside the dialog's edges; a label
 // followed on its line by another keeps at least a narrow space (3 pixels of no ink) before it.
-void ExpectTextsInside(tk_CDDialog* dialog, const char* name) {
+void expectTextsInside(tk_CDDialog* dialog, const char* name) {
     constexpr int margin = 3;
     std::vector<std::pair<tk_CLabel*, Ink>> labels;
     for (int i = 0; i < dialog->children.count; ++i) {
         auto* label = dynamic_cast<tk_CLabel*>(static_cast<tk_CPol*>(dialog->children.items[i]));
-        if (label && label->visible && *label->text) labels.emplace_back(label, InkOf(dialog, label));
+        if (label && label->visible && *label->text) labels.emplace_back(label, inkOf(dialog, label));
     }
     ASSERT_FALSE(labels.empty()) << name;
     for (const auto& [label, ink] : labels) {
@@ -73,11 +73,11 @@ TEST_P(DialogTexts, EveryLabelLiesInsideItsDialogWithAirAndItsSpaceBeforeTheNext
                                     {a.m_dlgCasovac, "timer"},
                                     {a.m_dlgRozlisenie, "resolution"}}) {
             dialog->visible = true;
-            ExpectTextsInside(dialog, name);
+            expectTextsInside(dialog, name);
         }
         // The author's name is read as a word of its own.
-        Ink programmed = InkOf(a.m_dlgInfo, static_cast<tk_CLabel*>(a.Child(1206)));
-        Ink author = InkOf(a.m_dlgInfo, static_cast<tk_CLabel*>(a.Child(1207)));
+        Ink programmed = inkOf(a.m_dlgInfo, static_cast<tk_CLabel*>(a.Child(1206)));
+        Ink author = inkOf(a.m_dlgInfo, static_cast<tk_CLabel*>(a.Child(1207)));
         EXPECT_GE(author.left - programmed.right, 4);
     };
     EXPECT_EQ(Run(app, GetParam().settings,

@@ -27,7 +27,7 @@ std::string Read(const char* file) {
 
 // Writes stop after 4 bytes of any file (the child of a death test, which ends without running the
 // program's exit code); 0 when the write failed and left the old file alone.
-int WriteOnAFullDisk() {
+int writeOnAFullDisk() {
     const rlimit limit{4, 4};
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
@@ -75,7 +75,7 @@ TEST_F(AppSettings, WritingReplacesTheFileWholeAndAFailedWriteKeepsTheOldOne) {
               "TSKW ERROR:  [tk_APP_WriteSettings - the file was not written; the old one is "
               "kept]|gone/S.INI [open: No such file or directory]|");
     // A full disk: the old file stays whole and no temporary file is left.
-    EXPECT_EXIT(std::_Exit(WriteOnAFullDisk()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::_Exit(writeOnAFullDisk()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(AppSettings, TheModeListMergesOnlyNeighboursAndAnUnlistedWishTakesTheLastMode) {
@@ -125,7 +125,7 @@ TEST_F(HostileSettings, AFolderOrAReadOnlyFileIsNeverReplaced) {
 }
 
 // Writes the two settings alternately for ever; the parent kills it.
-[[noreturn]] void WriteForEver() {
+[[noreturn]] void writeForEver() {
     for (int i = 0;; ++i)
         tk_APP_WriteSettings("S.INI",
                              i % 2 ? tk_TAppSettings{800, 600, 3, 36} : tk_TAppSettings{1024, 768, 5, 100});
@@ -138,7 +138,7 @@ TEST_F(HostileSettings, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOne) {
     std::string damaged;
     for (int kill = 0; kill < 200 && damaged.empty(); ++kill) {
         const pid_t child = fork();
-        if (child == 0) WriteForEver();
+        if (child == 0) writeForEver();
         ASSERT_GT(child, 0);
         // From before the first write to deep inside the loop.
         ::usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(random));

@@ -36,7 +36,7 @@ std::string prefix(const Picture& p) {
 }
 
 // A file with a colour table of which every colour is used.
-std::string Indexed(int w, int h, int bpp, std::uint32_t comp, const std::vector<std::uint32_t>& pal,
+std::string indexed(int w, int h, int bpp, std::uint32_t comp, const std::vector<std::uint32_t>& pal,
                     const std::string& data) {
     Picture p{.w = w, .h = h, .bpp = bpp, .comp = comp, .pal = pal, .data = data};
     p.used = std::uint32_t(pal.size());
@@ -86,7 +86,7 @@ std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& ra
 }
 
 std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table) {
-    return Indexed(w, h, 8, 0, table, std::string(std::size_t((w + 3) / 4 * 4 * h), '\0'));
+    return indexed(w, h, 8, 0, table, std::string(std::size_t((w + 3) / 4 * 4 * h), '\0'));
 }
 
 std::vector<Named> Variants() {
@@ -104,13 +104,13 @@ std::vector<Named> Variants() {
                        .bpp = 1,
                        .pal = {0x112233, 0xAABBCC},
                        .data = Rows({"\xA5\x80"s, "\x0F\xC0"s})})},
-        {"4bit", Indexed(3, 2, 4, 0, three, Rows({"\x01\x20"s, "\x21\x50"s}))},
-        {"8bit", Indexed(3, 2, 8, 0, three, Rows({"\x00\x01\x02"s, "\x02\x01\x00"s}))},
+        {"4bit", indexed(3, 2, 4, 0, three, Rows({"\x01\x20"s, "\x21\x50"s}))},
+        {"8bit", indexed(3, 2, 8, 0, three, Rows({"\x00\x01\x02"s, "\x02\x01\x00"s}))},
         // Literal run of 3 (padded), line end, delta (1, 0), run of 2, end of picture.
-        {"rle8", Indexed(4, 2, 8, 1, rgbPalette,
+        {"rle8", indexed(4, 2, 8, 1, rgbPalette,
                          "\x00\x03\x01\x02\x00\x00\x00\x00\x00\x02\x01\x00\x02\x02\x00\x01"s)},
         // Run of 4 alternating nibbles, line end, literal run of 3 nibbles, end of picture.
-        {"rle4", Indexed(4, 2, 4, 2, rgbPalette, "\x04\x12\x00\x00\x00\x03\x21\x20\x00\x01"s)},
+        {"rle4", indexed(4, 2, 4, 2, rgbPalette, "\x04\x12\x00\x00\x00\x03\x21\x20\x00\x01"s)},
         {"16bit_565", File({.w = 2, .bpp = 16, .comp = 3, .masks = masks565, .data = "\x00\xF8\xE0\x07"s})},
         {"32bit_v5",
          File({.header = 124, .bpp = 32, .comp = 3, .masks = masks888, .data = "\x11\x22\x33\x44"s})},

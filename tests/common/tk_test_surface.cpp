@@ -62,7 +62,7 @@ std::vector<std::uint32_t> Xrgb(const std::vector<std::uint16_t>& pixels) {
 
 // Writes the expected and the actual picture side by side, enlarged so that small ones can be
 // seen, as TK_SCREENSHOT_DIR/<suite>.<test>[-n].png; returns the file's path.
-std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expected,
+std::string saveSideBySide(int w, int h, const std::vector<std::uint32_t>& expected,
                            const std::vector<std::uint32_t>& actual) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "picture";
@@ -104,7 +104,7 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
         }
     }
     return ::testing::AssertionFailure() << "shows    " << got << "\nexpected " << rows << "\nsaved as "
-                                         << SaveSideBySide(w, h, Xrgb(expected), Xrgb(actual));
+                                         << saveSideBySide(w, h, Xrgb(expected), Xrgb(actual));
 }
 
 ::testing::AssertionResult SamePicture(IDirectDrawSurface* actual, IDirectDrawSurface* expected) {
@@ -128,7 +128,7 @@ std::string SaveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
     for (std::size_t i = 0; i < n; ++i) differ += actual[i] != expected[i];
     if (differ == 0) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-           << differ << " of " << n << " pixels differ; saved as " << SaveSideBySide(w, h, expected, actual);
+           << differ << " of " << n << " pixels differ; saved as " << saveSideBySide(w, h, expected, actual);
 }
 
 bool ReadPng(const std::string& path, int* w, int* h, std::vector<std::uint32_t>* xrgb) {

@@ -21,7 +21,7 @@ void Key(int vk, bool shift = false) {
     if (shift) tkp::headless::Key(VK_LSHIFT, false);
 }
 
-void Mouse(UINT msg, int x, int y) {
+void mouse(UINT msg, int x, int y) {
     tk_KM_WindowProc(nullptr, msg, 0, MAKELPARAM(x, y));
 }
 
@@ -165,9 +165,9 @@ TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
     for (int i = 0; i < 51; ++i) new tk_CPol(crowd, 10 + i * 3, 400);
     tk_KM_SetCurrent(crowd);
     // Stretched up and to the left from below the row's right end.
-    Mouse(WM_RBUTTONDOWN, 200, 420);
-    Mouse(WM_MOUSEMOVE, 5, 390);
-    Mouse(WM_RBUTTONUP, 5, 390);
+    mouse(WM_RBUTTONDOWN, 200, 420);
+    mouse(WM_MOUSEMOVE, 5, 390);
+    mouse(WM_RBUTTONUP, 5, 390);
     ASSERT_EQ(tk_test::Nums(tk_KM_multi, tk_KM_band.right_down, tk_KM_sel_count, tk_KM_sel[49]), "1,0,50,49");
     Key(VK_UP);
     Key(VK_RIGHT, true);
@@ -179,35 +179,35 @@ TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
     EXPECT_EQ(row(), "11,399,158,399,160,400");
 
     // A press on a selected child drags the whole selection; a press elsewhere ends it and picks.
-    Mouse(WM_LBUTTONDOWN, 11, 399);
-    Mouse(WM_MOUSEMOVE, 21, 404);
-    Mouse(WM_LBUTTONUP, 21, 404);
+    mouse(WM_LBUTTONDOWN, 11, 399);
+    mouse(WM_MOUSEMOVE, 21, 404);
+    mouse(WM_LBUTTONUP, 21, 404);
     EXPECT_EQ(row(), "21,404,168,404,160,400");
     EXPECT_EQ(tk_KM_cPol_10, crowd);
-    Mouse(WM_LBUTTONDOWN, 710, 305);
+    mouse(WM_LBUTTONDOWN, 710, 305);
     EXPECT_TRUE(tk_KM_cPol_10 == sprite && !tk_KM_multi);
 }
 
 TEST_F(Editor, AClickPicksTheTopmostElementAndAPressOnTheCurrentChildDragsIt) {
     // Mode 9 on the box, current child 0 (the label): a click on it, trembling a pixel, picks it.
     tk_KM_SetCurrent(box);
-    Mouse(WM_LBUTTONDOWN, 122, 232);
-    Mouse(WM_MOUSEMOVE, 123, 233);
-    Mouse(WM_LBUTTONUP, 123, 233);
+    mouse(WM_LBUTTONDOWN, 122, 232);
+    mouse(WM_MOUSEMOVE, 123, 233);
+    mouse(WM_LBUTTONUP, 123, 233);
     EXPECT_TRUE(label->rx == 20 && tk_KM_cPol_10 == label && tk_KM_mod == 10);
     // A press in mode 10 picks too: here the menu, which lands in mode 1; in mode 1 presses do nothing.
     menu->RESET_GEOMETRIE();
-    Mouse(WM_LBUTTONDOWN, menu->obal.left + 5, menu->obal.top + 5);
+    mouse(WM_LBUTTONDOWN, menu->obal.left + 5, menu->obal.top + 5);
     EXPECT_EQ(tk_KM_mod, 1);
-    Mouse(WM_LBUTTONDOWN, 710, 305);
+    mouse(WM_LBUTTONDOWN, 710, 305);
     EXPECT_EQ(tk_KM_cPol_10, menu);
 
     // Back on the box: press on the label's dot, move, release: the label moves, nothing is picked.
     tk_KM_SetCurrent(box);
-    Mouse(WM_LBUTTONDOWN, 119, 229);
-    Mouse(WM_MOUSEMOVE, 129, 234);
-    Mouse(WM_MOUSEMOVE, 139, 239);
-    Mouse(WM_LBUTTONUP, 139, 239);
+    mouse(WM_LBUTTONDOWN, 119, 229);
+    mouse(WM_MOUSEMOVE, 129, 234);
+    mouse(WM_MOUSEMOVE, 139, 239);
+    mouse(WM_LBUTTONUP, 139, 239);
     EXPECT_EQ(tk_test::Nums(label->rx, label->ry), "40,40");
     EXPECT_EQ(Place(plain).substr(0, 7), "150,260");
     EXPECT_EQ(tk_KM_cPol_10, box);
@@ -257,8 +257,8 @@ TEST_F(Editor, ElementsDestroyedUnderTheEditorAreForgottenAndNeverTouched) {
     // A child of the container target goes: the selection goes with it.
     auto* extra = new tk_CPol(box, 5, 5);
     tk_KM_SetCurrent(box);
-    Mouse(WM_RBUTTONDOWN, 100, 200);
-    Mouse(WM_MOUSEMOVE, 200, 300);
+    mouse(WM_RBUTTONDOWN, 100, 200);
+    mouse(WM_MOUSEMOVE, 200, 300);
     ASSERT_EQ(tk_KM_sel_count, 3);
     box->children.SET(2, nullptr);
     delete extra;
@@ -273,7 +273,7 @@ TEST_F(Editor, ElementsDestroyedUnderTheEditorAreForgottenAndNeverTouched) {
     delete loose;
     EXPECT_TRUE(Now() == "0 -" && !tk_KM_cPolCHLO_9);
     for (int vk : {VK_TAB, VK_BACK, VK_RETURN, VK_LEFT, VK_F1, VK_F2}) Key(vk);
-    Mouse(WM_LBUTTONDOWN, 10, 10);
+    mouse(WM_LBUTTONDOWN, 10, 10);
     EXPECT_TRUE(tk_KM_DataLines().empty());
     EXPECT_EQ(tk_KM_SAVE(), 1);
     EXPECT_EQ(tk_test::ReadFile("tk_KM_report.txt"), "");

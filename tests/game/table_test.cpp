@@ -61,7 +61,7 @@ class TableTest : public ::testing::Test {
 };
 
 // Pairs of cards whose CARD_W x CARD_H boxes are less than 6 pixels apart on both axes.
-int Clashes(const Layout& l) {
+int clashes(const Layout& l) {
     int n = 0;
     for (std::size_t i = 0; i < l.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
@@ -83,7 +83,7 @@ TEST_F(TableTest, ScatterKeepsItsRangeOneLayoutPerSecondAndClearanceWhileThereIs
     // cannot keep clear on 1024 x 768, so the last candidates are kept anyway.
     EXPECT_TRUE(minX >= 190 && minX < 195 && maxX <= 874 && maxX > 869) << minX << " " << maxX;
     EXPECT_TRUE(minY >= 0 && minY < 5 && maxY <= 668 && maxY > 663) << minY << " " << maxY;
-    EXPECT_GT(Clashes(Places()), 0);
+    EXPECT_GT(clashes(Places()), 0);
 
     // The same second gives the same layout; hidden cards move too, and nothing but places changes.
     UVOLNI_REGISTRE();
@@ -106,7 +106,7 @@ TEST_F(TableTest, ScatterKeepsItsRangeOneLayoutPerSecondAndClearanceWhileThereIs
     tk_ScreenW = 1920, tk_ScreenH = 1080;
     for (g_second = 0; g_second < 100; ++g_second) {
         ZAMIESAJ();
-        ASSERT_EQ(Clashes(Places()), 0) << "second " << g_second;
+        ASSERT_EQ(clashes(Places()), 0) << "second " << g_second;
     }
 }
 

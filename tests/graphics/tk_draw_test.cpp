@@ -67,7 +67,7 @@ TEST(DrawFramesTest, BevelsAndFramesToThePixel) {
     }
 }
 
-std::string Sides(const RECT& r) {
+std::string sides(const RECT& r) {
     return Nums(r.left, r.top, r.right, r.bottom);
 }
 
@@ -77,7 +77,7 @@ TEST(DrawGeometryTest, RectanglesAreLimitedToTheScreenFromOneToItsSizeAndOne) {
     RECT r{-5, -5, 2000, 2000}, inside{10, 20, 30, 40};
     tk_glob_Orez_Rect2Screen(&r);
     tk_glob_Orez_Rect2Screen(&inside);
-    EXPECT_EQ(Sides(r) + " " + Sides(inside), "1,1,801,601 10,20,30,40");
+    EXPECT_EQ(sides(r) + " " + sides(inside), "1,1,801,601 10,20,30,40");
     tk_ScreenW = w, tk_ScreenH = h;
 }
 

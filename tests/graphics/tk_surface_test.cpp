@@ -26,14 +26,14 @@ constexpr const char* kDefaultPhase = "0,0,0,0,100,100";
 using SheetTest = SheetWorld;
 using Raw = std::vector<std::uint16_t>;
 
-std::string Dims(IDirectDrawSurface* s) {
+std::string dims(IDirectDrawSurface* s) {
     return Nums(SizeOf(s).first, SizeOf(s).second);
 }
 std::string Phase(const tk_TFAZA& f) {
     return Nums(f.x, f.y, f.x2, f.y2, f.w, f.h);
 }
 // The source colour key a surface carries, or -1 without one.
-long KeyOf(IDirectDrawSurface* s) {
+long keyOf(IDirectDrawSurface* s) {
     DDSURFACEDESC d{};
     d.dwSize = sizeof(d);
     if (s->GetSurfaceDesc(&d) != DD_OK || !(d.dwFlags & DDSD_CKSRCBLT)) return -1;
@@ -45,7 +45,7 @@ TEST_F(SheetTest, BitmapsLoadResourceFirstWithoutRegardToCaseThenFileAtTheirSize
     WriteFile("sheet.bmp", Bmp24(2, 2, [](int, int) { return std::uint16_t{0xFFFF}; }));
     int w = -1, h = -1;
     IDirectDrawSurface* s = DDCreateSurfaceFromBitmap(dd_, "sheet.bmp", 0, 0, &w, &h);
-    EXPECT_EQ(Nums(w, h) + " " + Dims(s) + " " + Nums(PixelOf(s, 35, 6)), "48,32 48,32 " + Nums(Letter(5)));
+    EXPECT_EQ(Nums(w, h) + " " + dims(s) + " " + Nums(PixelOf(s, 35, 6)), "48,32 48,32 " + Nums(Letter(5)));
     s->Release();
     // Neither a resource nor a file: null, the sizes untouched, nothing said.
     w = h = -1;
@@ -61,11 +61,11 @@ TEST_F(SheetTest, BitmapsLoadResourceFirstWithoutRegardToCaseThenFileAtTheirSize
                                })));
     s = DDCreateSurfaceFromBitmap_stretch(dd_, "big.bmp", 100, 80);
     EXPECT_EQ(
-        Dims(s) + " " + Nums(PixelOf(s, 0, 0), PixelOf(s, 99, 0), PixelOf(s, 0, 79), PixelOf(s, 99, 79)),
+        dims(s) + " " + Nums(PixelOf(s, 0, 0), PixelOf(s, 99, 0), PixelOf(s, 0, 79), PixelOf(s, 99, 79)),
         "100,80 " + Nums(0x001F, 0x07E0, 0xF800, 0xFFFF));
     s->Release();
     s = DDCreateSurfaceFromBitmap(dd_, "BIG.BMP", 50, 40, &w, &h);
-    EXPECT_EQ(Nums(w, h) + " " + Dims(s) + " " + Nums(PixelOf(s, 49, 39)), "50,40 50,40 65535");
+    EXPECT_EQ(Nums(w, h) + " " + dims(s) + " " + Nums(PixelOf(s, 49, 39)), "50,40 50,40 65535");
     s->Release();
 }
 
@@ -117,7 +117,7 @@ TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
         EXPECT_EQ(DDPixelOfColour(s.get(), RGB(255, 255, 255)), CLR_INVALID);
     }
     EXPECT_EQ(DDSetSourceColourKey(s.get(), RGB(0, 255, 255)), DD_OK);
-    EXPECT_EQ(Nums(KeyOf(s.get()), s.Pixel(0, 0)), Nums(0x07FF, 0x1234));
+    EXPECT_EQ(Nums(keyOf(s.get()), s.Pixel(0, 0)), Nums(0x07FF, 0x1234));
 }
 
 // The palette's entries as 0x00RRGGBB (flags in the top byte); the palette is released.
@@ -182,7 +182,7 @@ TEST_F(SheetTest, SurfacesLoadReplaceReleaseAndReloadWithoutLeaking) {
         EXPECT_EQ(Nums(s.w, s.h, PixelOf(s.SURFACE, 4, 3)), Nums(5, 4, Letter(7)));
         // Stretched: w and h are the asked size and the flag is set, until a plain load.
         EXPECT_EQ(s.NAHRAJ_SURFACE_2_stretch("card.bmp", 10, 8), 1);
-        EXPECT_EQ(Dims(s.SURFACE) + " " + Nums(s.w, s.h, s.stretch), "10,8 10,8,1");
+        EXPECT_EQ(dims(s.SURFACE) + " " + Nums(s.w, s.h, s.stretch), "10,8 10,8,1");
         EXPECT_EQ(s.NAHRAJ_SURFACE("card.bmp"), 1);
         EXPECT_EQ(Nums(s.stretch, tkp::testing::LiveSurfaceCount() - live), "0,1");
         // Released (twice is harmless), it keeps its name and size; a reload brings the picture back.
@@ -224,7 +224,7 @@ TEST_F(SheetTest, RestoreRefillsAtTheLoadedSizeAndKeepsTheKey) {
     tkp::testing::MarkSurfaceLost(s.SURFACE);
     EXPECT_EQ(s.RESTORE_SURFACE(), DD_OK);
     EXPECT_TRUE(SamePicture(s.SURFACE, sheet));
-    EXPECT_EQ(KeyOf(s.SURFACE), kTC);
+    EXPECT_EQ(keyOf(s.SURFACE), kTC);
     // Stretched to twice its size: the refill is stretched too, not the bitmap's own size.
     ASSERT_EQ(s.NAHRAJ_SURFACE_2_stretch("SHEET.BMP", 96, 64), 1);
     const Raw doubled = PixelsOf(s.SURFACE);
@@ -245,14 +245,14 @@ TEST_F(SheetTest, ColoursAndPhasesComeFromPointsOfTheSheetAndPointsOutsideItAreR
     tk_CDas_Surface s;
     ASSERT_EQ(s.NAHRAJ_SURFACE("SHEET.BMP"), 1);
     s.BC_NASTAV(0, 10);
-    EXPECT_EQ(Nums(s.BC, KeyOf(s.SURFACE)), Nums(kBC, -1));
+    EXPECT_EQ(Nums(s.BC, keyOf(s.SURFACE)), Nums(kBC, -1));
     s.TC_NASTAV(37, 7);
-    EXPECT_EQ(Nums(s.TC, KeyOf(s.SURFACE)), Nums(kTC, kTC));
+    EXPECT_EQ(Nums(s.TC, keyOf(s.SURFACE)), Nums(kTC, kTC));
     // Points outside the sheet are refused and logged.
     s.TC_NASTAV(48, 0);
     s.TC_NASTAV(-1, 3);
     s.BC_NASTAV(0, 32);
-    EXPECT_EQ(Nums(s.TC, s.BC, KeyOf(s.SURFACE), LogLines().size()), Nums(kTC, kBC, kTC, 6));
+    EXPECT_EQ(Nums(s.TC, s.BC, keyOf(s.SURFACE), LogLines().size()), Nums(kTC, kBC, kTC, 6));
     // A phase framed by background has w and h one more than its size; one touching the top-left
     // corner is found from row and column 1, one touching the bottom-right ends at the sheet's
     // size; the extents are measured on the seed's column and row only (the L); a seed on the

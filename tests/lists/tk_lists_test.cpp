@@ -24,13 +24,13 @@ using tk_test::TestSurface;
 namespace {
 
 // Left, top, right, bottom as "l,t,r,b".
-std::string Edges(const RECT& r) {
+std::string edges(const RECT& r) {
     return Nums(r.left, r.top, r.right, r.bottom);
 }
 // The entries' rectangles, one after another.
 std::string Rects(tk_CDUI& m) {
     std::string s;
-    for (int i = 0; i < m.Count(); ++i) s += (i ? " " : "") + Edges(m.EntryAt(i)->rect);
+    for (int i = 0; i < m.Count(); ++i) s += (i ? " " : "") + edges(m.EntryAt(i)->rect);
     return s;
 }
 // The place of a list, as "x,y".
@@ -82,7 +82,7 @@ std::string States(tk_CDUI& m) {
 
 // Three entries without texts, (1, 1, 9, 5), (1, 7, 9, 11), (1, 13, 9, 17), in obal
 // (0, 0, 10, 18), without a background.
-void Tiny(tk_CDUI& m) {
+void tiny(tk_CDUI& m) {
     for (int i = 1; i <= 3; ++i) m.PRIDAJ(i, nullptr);
     m.Nastav_Konstanty(4, 6, 8, 1);
     m.CHOD_NA(0, 0);
@@ -118,7 +118,7 @@ TEST_F(Menu, VerticalMenuOfThreeEntries) {
     EXPECT_EQ(At(m), Nums(960 - 60 - 3, 540 - 34 - 3));
     m.CHOD_NA(100, 50);
     m.RESET_GEOMETRIE();
-    EXPECT_EQ(Edges(m.obal) + " " + Rects(m), "100,50,226,122 103,53,223,73 103,76,223,96 103,99,223,119");
+    EXPECT_EQ(edges(m.obal) + " " + Rects(m), "100,50,226,122 103,53,223,73 103,76,223,96 103,99,223,119");
     // Centring lays a changed list out first.
     m.Nastav_Konstanty(20, 23, 120, 13);
     m.CHOD_NA_CENTER(400, 300);
@@ -130,7 +130,7 @@ TEST_F(Menu, VerticalMenuOfThreeEntries) {
     m.max_riadkov = 2;
     m.CHOD_NA(100, 50);
     m.RESET_GEOMETRIE();
-    EXPECT_EQ(Edges(m.obal) + " " + Edges(m.EntryAt(2)->rect), "100,50,226,99 " + Edges(kept));
+    EXPECT_EQ(edges(m.obal) + " " + edges(m.EntryAt(2)->rect), "100,50,226,99 " + edges(kept));
 }
 
 TEST_F(Menu, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
@@ -141,13 +141,13 @@ TEST_F(Menu, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
     row.CHOD_NA(0, 0);
     row.RESET_GEOMETRIE();
     // The union grown by d is (0, -29, 550, 171), then limited to the screen.
-    EXPECT_EQ(Rects(row) + " " + Edges(row.obal),
+    EXPECT_EQ(Rects(row) + " " + edges(row.obal),
               "30,61,130,141 160,31,260,111 290,1,390,81 420,31,520,111 1,1,550,171");
     bar.PRIDAJ(1, "DÁTA");
     bar.PRIDAJ(2, "Zamiešaj");
     bar.RESET_GEOMETRIE();
     // Eight pixels per character (not per byte) and the text margin on both sides.
-    EXPECT_EQ(Edges(bar.obal) + " " + Rects(bar), "1,3,1919,29 4,6,38,26 41,6,107,26");
+    EXPECT_EQ(edges(bar.obal) + " " + Rects(bar), "1,3,1919,29 4,6,38,26 41,6,107,26");
 }
 
 TEST_F(Menu, PlacementCodesStepThroughTheEnglishNine) {
@@ -165,7 +165,7 @@ TEST_F(Menu, HighlightsOfTheThreeStatesAndFramesOfIdleEntries) {
     const tk_test::Legend legend =
         TestSurface::LegendOf("BRY", {RGB(60, 60, 255), RGB(255, 60, 60), RGB(255, 255, 60)});
     tk_CDUI m;
-    Tiny(m);
+    tiny(m);
     m.ramik_volieb = 1;
     m.INFORMUJ_SA(3, 3, 0);
     m.EntryAt(1)->stav = 2;
@@ -191,7 +191,7 @@ TEST_F(Menu, HighlightsOverTheNetMatchTheHelpers) {
     s.Fill(0x8410);
     ref.Fill(0x8410);
     tk_CDUI m;
-    Tiny(m);
+    tiny(m);
     m.CHOD_NA(20, 10);
     m.podklad = 1;
     m.EntryAt(0)->stav = 1;
@@ -397,7 +397,7 @@ std::string Shown(tk_CDUIR& list) {
     }
     return s;
 }
-void ScrollTo(tk_CDUIR& list, int position) {
+void scrollTo(tk_CDUIR& list, int position) {
     list.posuv.SP(position);
     list.zmenaR = true;
     list.RESET_GEOMETRIER();
@@ -422,7 +422,7 @@ TEST_F(Rows, ShortListIsAPlainVerticalMenuAndLinesStayWithinThreeTo25) {
     tk_CDUIR list;
     Fill(list, 3, 7);
     EXPECT_FALSE(list.posuvanie || list.posuv.visible || list.tlac_hore.visible || list.draha.visible);
-    EXPECT_EQ(Edges(list.obal) + " " + Shown(list), "100,50,226,122 r0@53-73 r1@76-96 r2@99-119 ");
+    EXPECT_EQ(edges(list.obal) + " " + Shown(list), "100,50,226,122 r0@53-73 r1@76-96 r2@99-119 ");
     list.riadkov = 2;
     list.RESET_GEOMETRIER();
     const int raised = list.riadkov;
@@ -438,7 +438,7 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     tk_CDUIR list;
     Fill(list, 10, 4);
     EXPECT_EQ(Nums(list.rozsah, list.volby.count, list.max_riadkov, list.vnutro.top, list.vnutro.bottom) +
-                  " " + Edges(list.obal),
+                  " " + edges(list.obal),
               "138,5,4,53,142 100,50,249,145");
     EXPECT_EQ(Shown(list), "r0@53-73 r1@76-96 r2@99-119 r3@122-142 ");
     // The scroll parts, in absolute places.
@@ -447,7 +447,7 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
               "226,71,64,138,53,123");
 
     // At 30: row 1 cut 7 pixels into its top, rows 2..4, and row 5 cut at the area's bottom.
-    ScrollTo(list, 30);
+    scrollTo(list, 30);
     EXPECT_EQ(Shown(list) + Nums(list.pozicia, list.EntryAt(4)->rect2.bottom),
               "r1@53-66/1:46 r2@69-89 r3@92-112 r4@115-135 r5@138-142/2:138 30,158");
     // A choice on the cut row reports that row's value.
@@ -457,10 +457,10 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     EXPECT_TRUE(list.INFORMUJ_MA(&value));
     EXPECT_EQ(value, 11);
     // Wholly scrolled past the top row: it is left out, the bottom one fills the last line.
-    ScrollTo(list, 45);
+    scrollTo(list, 45);
     EXPECT_EQ(Shown(list), "r2@54-74 r3@77-97 r4@100-120 r5@123-142/2:123 ");
     // The end of the range shows the last four rows whole.
-    ScrollTo(list, 1000);
+    scrollTo(list, 1000);
     EXPECT_EQ(Shown(list) + Nums(list.pozicia), "r6@53-73 r7@76-96 r8@99-119 r9@122-142 138");
     // A row step of zero scrolls by single pixels instead of dividing by it.
     list.Nastav_Konstanty(20, 0, 120, 3);
@@ -596,7 +596,7 @@ TEST_F(Menu, AnAmpersandInAnEntryIsALetter) {
 struct Ink {
     int first = -1, last = -1, pixels = 0;
 };
-Ink InkIn(const TestSurface& s, int left, int top, int right, int bottom) {
+Ink inkIn(const TestSurface& s, int left, int top, int right, int bottom) {
     Ink ink;
     for (int x = left; x < right; ++x)
         for (int y = top; y < bottom; ++y) {
@@ -626,14 +626,14 @@ TEST_F(Menu, TextsAreNeverCutAndPopUpsStayOnTheScreen) {
         m.ZOBRAZ(screen.get());
         for (int i = 0; i < 2; ++i) {
             const RECT& e = m.EntryAt(i)->rect;
-            const Ink ink = InkIn(screen, 0, e.top, 800, e.bottom);
+            const Ink ink = inkIn(screen, 0, e.top, 800, e.bottom);
             loose.Fill(0xFFFF);
             HDC dc = nullptr;
             ASSERT_EQ(loose.get()->GetDC(&dc), DD_OK);
             RECT whole{0, 0, 2000, 40};
             tk_glob_Text_draw_font(dc, &whole, DT_CENTER | DT_VCENTER | DT_SINGLELINE, 0, m.font, kTexts[i]);
             loose.get()->ReleaseDC(dc);
-            const int uncut = InkIn(loose, 0, 0, 2000, 40).pixels;
+            const int uncut = inkIn(loose, 0, 0, 2000, 40).pixels;
             if (fit == 0) {
                 // Cut: the 120-pixel entry is too narrow for both, the ink runs into its edge.
                 EXPECT_EQ(Nums(ink.pixels < uncut, ink.first), Nums(1, e.left + 1));
@@ -664,16 +664,16 @@ TEST_F(Menu, TextsAreNeverCutAndPopUpsStayOnTheScreen) {
     auto inside = [](const RECT& r) {
         return r.left >= 0 && r.top >= 0 && r.right <= 799 && r.bottom <= 599;
     };
-    EXPECT_TRUE(inside(menu.obal)) << Edges(menu.obal);
+    EXPECT_TRUE(inside(menu.obal)) << edges(menu.obal);
     for (tk_CDUI* open : {&popup, static_cast<tk_CDUI*>(&rows)}) {
         const RECT& e = menu.EntryAt(open == &popup ? 0 : 2)->rect;
         menu.INFORMUJ_SA(e.left + 3, e.top + 3, 0);
         ASSERT_TRUE(open->visible);
         screen.Fill(0xFFFF);
         open->ZOBRAZ(screen.get());
-        EXPECT_TRUE(inside(open->obal)) << Edges(open->obal);
+        EXPECT_TRUE(inside(open->obal)) << edges(open->obal);
         // No room on the right: it opens to the menu's left, clear of the entry that opened it.
-        EXPECT_LE(open->obal.right, menu.obal.left + 2) << Edges(open->obal);
+        EXPECT_LE(open->obal.right, menu.obal.left + 2) << edges(open->obal);
     }
     tk_lpDDSPrimary = nullptr;
 }

@@ -21,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Decode(const std::string& bytes, tkp::image::BmpImage* image) {
+bool decode(const std::string& bytes, tkp::image::BmpImage* image) {
     return tkp::image::DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), image,
                                      nullptr);
 }
@@ -37,7 +37,7 @@ TEST(CardPictures, HeadersAreConsistentTheLoaderTakesThemAndRleDecodesToTheWhole
             tkp::image::BmpImage image;
             ASSERT_EQ(Field(b, 14, 4), 40u);
             EXPECT_EQ(Field(b, 2, 4), b.size());
-            EXPECT_TRUE(Decode(b, &image) && image.width == int(Field(b, 18, 4)) &&
+            EXPECT_TRUE(decode(b, &image) && image.width == int(Field(b, 18, 4)) &&
                         image.height == int(Field(b, 22, 4)));
             kinds.insert(std::to_string(Field(b, 28, 2)) + "/" + std::to_string(Field(b, 30, 4)));
         }
@@ -60,14 +60,14 @@ TEST(CardPictures, HeadersAreConsistentTheLoaderTakesThemAndRleDecodesToTheWhole
     for (int bits : {8, 4}) {
         auto file = art::EncodeBmpIndexed(img, bits, art::BmpCompression::Rle);
         tkp::image::BmpImage image;
-        ASSERT_TRUE(Decode(std::string(file.begin(), file.end()), &image)) << bits;
+        ASSERT_TRUE(decode(std::string(file.begin(), file.end()), &image)) << bits;
         EXPECT_EQ(image.width * 100 + image.height, 3705) << bits;
         EXPECT_EQ(image.pixels, want) << bits;
     }
 }
 
 // "channels/rate/bits" of a WAV that the sound loader takes, the loader's reason otherwise.
-std::string PcmFormat(const std::string& b) {
+std::string pcmFormat(const std::string& b) {
     WAVEFORMATEX f{};
     DWORD size = 0;
     const char* reason = "";
@@ -80,7 +80,7 @@ TEST(WavFiles, EveryCardSetPicturesSpokenName) {
     for (const std::string& folder : CardSetFolders()) {
         for (const std::string& bmp : FilesIn(folder, ".bmp")) {
             std::string wav = bmp.substr(0, bmp.size() - 4) + ".wav";
-            std::string format = PcmFormat(tk_test::ReadFile(wav));
+            std::string format = pcmFormat(tk_test::ReadFile(wav));
             EXPECT_TRUE(format == "1/22050/8" || format == "1/22050/16") << wav << ": " << format;
         }
         // No sound without its picture.
@@ -90,7 +90,7 @@ TEST(WavFiles, EveryCardSetPicturesSpokenName) {
 
 // Runs the generator into a fresh folder; every file it makes is byte-identical to the committed
 // one under `committed`. Returns how many were compared.
-int ExpectRegeneratedIdentical(const std::string& what, const std::string& committed) {
+int expectRegeneratedIdentical(const std::string& what, const std::string& committed) {
     tk_test::ScopedWorkDir dir;
     const std::string cmd = std::string("\"") + TK_RESGEN + "\" " + what + " \"" + dir.path() + "\"";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
@@ -108,12 +108,12 @@ int ExpectRegeneratedIdentical(const std::string& what, const std::string& commi
 
 TEST(Regenerate, ProgramResourcesAndCardSetPicturesAreByteIdentical) {
     // Three sheets, the icon and four sounds.
-    EXPECT_EQ(ExpectRegeneratedIdentical("resources", "resources/"), 8);
+    EXPECT_EQ(expectRegeneratedIdentical("resources", "resources/"), 8);
     // And nothing committed is missing from what the tools make (sounds apart).
     int committed = 0;
     for (const std::string& folder : CardSetFolders())
         committed += static_cast<int>(PicturesIn(folder).size() + FilesIn(folder, ".faz").size());
-    EXPECT_EQ(ExpectRegeneratedIdentical("cardsets", "cardsets/"), committed);
+    EXPECT_EQ(expectRegeneratedIdentical("cardsets", "cardsets/"), committed);
 }
 
 }  // namespace

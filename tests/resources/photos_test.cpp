@@ -21,7 +21,7 @@ const std::uint8_t* Bytes(const std::string& s) {
 
 // What kind of picture file it is, from its bytes: "JPEG", "JPEG progressive", "JPEG grey",
 // "JPEG turned" (an EXIF orientation), "PNG <colour type>".
-std::string KindOf(const std::string& b) {
+std::string kindOf(const std::string& b) {
     if (b.rfind("\x89PNG", 0) == 0) return "PNG " + std::to_string(static_cast<unsigned char>(b[25]));
     std::string kind = "JPEG";
     if (b.find("Exif") != std::string::npos) kind += " turned";
@@ -40,7 +40,7 @@ TEST(PhotoCardSet, EveryKindDecodesUprightAndEachNameIsSpokenInOgg) {
     for (const std::string& path : PicturesIn(folder)) {
         SCOPED_TRACE(path);
         const std::string b = tk_test::ReadFile(path);
-        kinds.insert(KindOf(b));
+        kinds.insert(kindOf(b));
         tkp::image::BmpImage image;
         ASSERT_TRUE(tkp::image::DecodePictureFile(Bytes(b), b.size(), &image, nullptr));
         EXPECT_EQ(image.width * 2, image.height * 3);

@@ -34,7 +34,7 @@ const std::vector<Point> kGamePoints = {{"open and grabbing hand", 5, 10, 23, 27
                                         {"icon", 20, 40, 33, 33}};
 
 // True when the rectangle is solid (no background inside) and background lies all around it.
-::testing::AssertionResult Framed(const SheetView& s, const tk_TFAZA& f, std::uint16_t bc) {
+::testing::AssertionResult framed(const SheetView& s, const tk_TFAZA& f, std::uint16_t bc) {
     for (int y = std::max(f.y - 1, 0); y <= std::min(f.y2, s.Height() - 1); ++y)
         for (int x = std::max(f.x - 1, 0); x <= std::min(f.x2, s.Width() - 1); ++x)
             if ((s.Pixel(x, y) == bc) != (x < f.x || x >= f.x2 || y < f.y || y >= f.y2))
@@ -43,7 +43,7 @@ const std::vector<Point> kGamePoints = {{"open and grabbing hand", 5, 10, 23, 27
 }
 
 // Locates every point with the background at (0, 0); returns the phases found.
-std::vector<tk_TFAZA> ExpectFramedPhases(SheetView& s, const std::vector<Point>& points) {
+std::vector<tk_TFAZA> expectFramedPhases(SheetView& s, const std::vector<Point>& points) {
     const std::uint16_t bc = s.Pixel(0, 0);
     std::vector<tk_TFAZA> found;
     std::vector<std::string> names;
@@ -58,7 +58,7 @@ std::vector<tk_TFAZA> ExpectFramedPhases(SheetView& s, const std::vector<Point>&
             }
             tk_TFAZA f = s.Locate(x, y, bc);
             EXPECT_EQ(f.w * 1000 + f.h, p.w * 1000 + p.h);
-            EXPECT_TRUE(Framed(s, f, bc));
+            EXPECT_TRUE(framed(s, f, bc));
             found.push_back(f);
         }
     }
@@ -77,7 +77,7 @@ TEST(Sheets, SkinSheetPhasesAndTransparentColour) {
     EXPECT_EQ(s.Width() * 1000 + s.Height(), 235211);
     EXPECT_EQ(s.Rgb(0, 0), 0xFF0000u);
     EXPECT_EQ(s.Rgb(1, 1), 0x00FFFFu);
-    ExpectFramedPhases(s, kSkinPoints);
+    expectFramedPhases(s, kSkinPoints);
     // The transparent colour appears inside the round buttons' corners, so they draw round.
     tk_TFAZA info = s.Locate(220, 100, s.Pixel(0, 0));
     EXPECT_EQ(s.Pixel(info.x, info.y), s.Pixel(1, 1));
@@ -88,7 +88,7 @@ TEST(Sheets, GameSheetPhasesAndTransparentColour) {
     const std::uint16_t tc = s.Pixel(3, 3);
     EXPECT_EQ(s.Rgb(3, 3), 0x00FFFFu);
     EXPECT_NE(tc, s.Pixel(0, 0));
-    std::vector<tk_TFAZA> found = ExpectFramedPhases(s, kGamePoints);
+    std::vector<tk_TFAZA> found = expectFramedPhases(s, kGamePoints);
     ASSERT_EQ(found.size(), 4u);
     // The hands reach their hot spot: something is drawn within three pixels of the corner.
     for (const tk_TFAZA& hand : {found[0], found[1]}) {

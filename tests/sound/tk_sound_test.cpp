@@ -39,7 +39,7 @@ struct Parsed {
     std::string reason;
 };
 
-Parsed Parse(const std::string& image) {
+Parsed parse(const std::string& image) {
     std::vector<BYTE> exact(image.begin(), image.end());
     Parsed r;
     const BYTE* data = nullptr;
@@ -56,7 +56,7 @@ const std::string kFmt8 = Chunk("fmt ", FmtBody(1, 11025, 8));    // block of 1 
 const std::string kData8 = Chunk("data", Ramp(8));
 
 // An image with the given format chunk body before 8 bytes of samples.
-std::string WithFmt(const std::string& body) {
+std::string withFmt(const std::string& body) {
     return Riff(Chunk("fmt ", body) + kData8);
 }
 
@@ -77,7 +77,7 @@ TEST(WaveParse, FindsFormatAndSamplesInWellFormedAndDamagedImages) {
         {"odd data with its pad, then more", Riff(kFmt8 + Chunk("data", Ramp(7)) + Chunk("LIST", "ab")), 44,
          7, ""},
         {"odd LIST without its pad", Riff(Chunk("LIST", Ramp(5, 'a'), false) + kFmt16 + kData8), 57, 8, ""},
-        {"18-byte fmt with cbSize", WithFmt(fmt + Le16(0x1234)), 46, 8, ""},
+        {"18-byte fmt with cbSize", withFmt(fmt + Le16(0x1234)), 46, 8, ""},
         {"data before fmt", Riff(kData8 + kFmt16), 20, 8, ""},
         {"first fmt and data win",
          Riff(kFmt16 + Chunk("data", Ramp(4)) + Chunk("fmt ", FmtBody(0, 0, 0)) + kData8), 44, 4, ""},
@@ -94,20 +94,20 @@ TEST(WaveParse, FindsFormatAndSamplesInWellFormedAndDamagedImages) {
         {"empty", "", -1, 0, notRiff},
         {"big-endian RIFX", "RIFX" + Riff(kFmt16 + kData8).substr(4), -1, 0, notRiff},
         {"not WAVE", "RIFF" + Le32(4) + "AVI ", -1, 0, notRiff},
-        {"fmt of 15 bytes", WithFmt(fmt.substr(0, 15)), -1, 0, shortFmt},
+        {"fmt of 15 bytes", withFmt(fmt.substr(0, 15)), -1, 0, shortFmt},
         {"fmt runs past the end", Riff(ChunkClaiming("fmt ", 16, fmt.substr(0, 10))), -1, 0,
          "blok fmt presahuje koniec"},
-        {"zero channels", WithFmt(FmtBody(0, 22050, 16, 1, 4)), -1, 0, "0 kanalov"},
-        {"zero rate", WithFmt(FmtBody(2, 0, 16)), -1, 0, "frekvencia 0"},
-        {"zero block alignment", WithFmt(FmtBody(2, 22050, 16, 1, 0)), -1, 0, "zarovnanie bloku 0"},
-        {"zero bits", WithFmt(FmtBody(2, 22050, 0, 1, 4)), -1, 0, "0 bitov na vzorku"},
-        {"float samples", WithFmt(FmtBody(2, 22050, 32, 3)), -1, 0, notPcm},
-        {"extensible", WithFmt(FmtBody(2, 22050, 16, 0xFFFE) + Le16(22) + Ramp(22)), -1, 0, notPcm},
-        {"14-byte ADPCM", WithFmt(FmtBody(1, 8000, 4, 2).substr(0, 14)), -1, 0, notPcm},
+        {"zero channels", withFmt(FmtBody(0, 22050, 16, 1, 4)), -1, 0, "0 kanalov"},
+        {"zero rate", withFmt(FmtBody(2, 0, 16)), -1, 0, "frekvencia 0"},
+        {"zero block alignment", withFmt(FmtBody(2, 22050, 16, 1, 0)), -1, 0, "zarovnanie bloku 0"},
+        {"zero bits", withFmt(FmtBody(2, 22050, 0, 1, 4)), -1, 0, "0 bitov na vzorku"},
+        {"float samples", withFmt(FmtBody(2, 22050, 32, 3)), -1, 0, notPcm},
+        {"extensible", withFmt(FmtBody(2, 22050, 16, 0xFFFE) + Le16(22) + Ramp(22)), -1, 0, notPcm},
+        {"14-byte ADPCM", withFmt(FmtBody(1, 8000, 4, 2).substr(0, 14)), -1, 0, notPcm},
         {"less than one block", Riff(kFmt16 + Chunk("data", Ramp(3))), -1, 0, noBlock},
         {"empty data", Riff(kFmt16 + Chunk("data", "")), -1, 0, noBlock}};
     for (const auto& c : cases) {
-        Parsed r = Parse(c.image);
+        Parsed r = parse(c.image);
         EXPECT_EQ(std::tie(r.ok, r.offset, r.size, r.reason),
                   std::make_tuple(c.offset >= 0 ? 1 : 0, c.offset, c.size, std::string(c.reason)))
             << c.what;
@@ -116,7 +116,7 @@ TEST(WaveParse, FindsFormatAndSamplesInWellFormedAndDamagedImages) {
 
 TEST(WaveParse, CopiesTheFormatWithCbSizeZero) {
     // The 16 bytes of a PCM format, with cbSize 0 whatever the file held after them.
-    const WAVEFORMATEX f = Parse(Riff(Chunk("fmt ", FmtBody(2, 22050, 16) + Le16(0x1234)) + kData8)).format;
+    const WAVEFORMATEX f = parse(Riff(Chunk("fmt ", FmtBody(2, 22050, 16) + Le16(0x1234)) + kData8)).format;
     EXPECT_EQ(Nums(f.wFormatTag, f.nChannels, f.nSamplesPerSec, f.nAvgBytesPerSec, f.nBlockAlign,
                    f.wBitsPerSample, f.cbSize),
               Nums(WAVE_FORMAT_PCM, 2, 22050, 88200, 4, 16, 0));
@@ -127,7 +127,7 @@ TEST(WaveParse, AskedForTheFormatAloneItIsDoneAtTheFirstGoodFormatChunkWhateverF
     const auto both = [](const std::string& image) {
         WAVEFORMATEX f{};
         const int alone = DSParseWaveResource(image.data(), DWORD(image.size()), &f, nullptr, nullptr);
-        return Nums(alone, Parse(image).ok, f.nChannels);
+        return Nums(alone, parse(image).ok, f.nChannels);
     };
     const std::pair<std::string, const char*> cases[] = {
         {Riff(kFmt16), "1,0,2"},
@@ -147,7 +147,7 @@ TEST(WaveParse, EveryCutOfAFileKeepsOnlyTheWholeBlocksItHolds) {
     // LIST (14 bytes with its pad) and fmt before 12 bytes of samples starting at offset 58.
     const std::string whole = Riff(Chunk("LIST", Ramp(5)) + kFmt16 + Chunk("data", Ramp(12)));
     for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
-        const Parsed r = Parse(whole.substr(0, cut));
+        const Parsed r = parse(whole.substr(0, cut));
         const long have = long(cut) - 58;
         EXPECT_EQ(std::make_tuple(r.ok, r.offset, long(r.size)),
                   have < 4 ? std::make_tuple(0, -1L, 0L) : std::make_tuple(1, 58L, have - have % 4))
@@ -165,7 +165,7 @@ std::string Bytes(IDirectSoundBuffer* buffer, std::size_t n) {
     return bytes;
 }
 
-bool RegisterWav(const char* name, const std::string& image) {
+bool registerWav(const char* name, const std::string& image) {
     return tkp::testing::RegisterResource(name, "WAV", image.data(), image.size());
 }
 
@@ -197,7 +197,7 @@ TEST_F(SoundTest, DslogWritesWhateverTheSwitchSaysAndFallsBackToTheDebugger) {
 }
 
 TEST_F(SoundTest, FailedReadsLeaveNothingBehindAndADamagedResourceSaysWhy) {
-    ASSERT_TRUE(RegisterWav("ZLY.WAV", WithFmt(FmtBody(2, 22050, 32, 3))));
+    ASSERT_TRUE(registerWav("ZLY.WAV", withFmt(FmtBody(2, 22050, 32, 3))));
     WriteFile("prazdny.wav", "");
     tk_test::MakeDir("priecinok.wav");
     static BYTE junk;
@@ -224,7 +224,7 @@ const std::string kWav = Wav(1, 44100, 16, kSamples);
 const std::vector<int> kFirstThree = {1000, 2000, 3000};
 
 // Plays the sound and tells whether the device then mixes its first samples.
-bool PlaysFromTheStart(tk_CDSO_Zvuk& z) {
+bool playsFromTheStart(tk_CDSO_Zvuk& z) {
     return z.SPUSTI() == 1 && MixLeft(3) == kFirstThree;
 }
 // Other samples of the same length, for a file that must not be read.
@@ -250,7 +250,7 @@ TEST_F(Zvuk, WithoutADeviceEverythingIsLoggedAndThePlayGoesOnSilent) {
     tkp::headless::SetAudioDevice(false);
     EXPECT_EQ(tk_DSO_INIT(window), 0);
     EXPECT_TRUE(Logged("CHYBA pri DirectSoundCreate, zvuky nebudu"));
-    ASSERT_TRUE(RegisterWav("ZVUKTADA.WAV", kWav));
+    ASSERT_TRUE(registerWav("ZVUKTADA.WAV", kWav));
     WriteFile("pes.wav", kWav);
     tk_CDSO_Zvuk tada, pes;
     // The names are kept; nothing is loaded and nothing plays.
@@ -267,7 +267,7 @@ TEST_F(Zvuk, WithoutADeviceEverythingIsLoggedAndThePlayGoesOnSilent) {
 }
 
 TEST_F(Zvuk, ResourceWinsWithoutRegardToCaseNeverTouchingTheDiskAndAFileServesOtherwise) {
-    ASSERT_TRUE(RegisterWav("ZVUKNARAZ.WAV", kWav));
+    ASSERT_TRUE(registerWav("ZVUKNARAZ.WAV", kWav));
     tk_CDSO_Zvuk z;
     // No file of that name exists, and one made later with other samples is not read either.
     ASSERT_EQ(z.NAHRAJ("zvuknaraz.wav"), 1);
@@ -314,7 +314,7 @@ TEST_F(Zvuk, NamesThatGiveNoSoundAreLoggedAndLoadNothing) {
 }
 
 TEST_F(Zvuk, PlaysOnlyWhileSwitchedOnAndRestartsFromTheStart) {
-    ASSERT_TRUE(RegisterWav("CVAK.WAV", kWav));
+    ASSERT_TRUE(registerWav("CVAK.WAV", kWav));
     tk_CDSO_Zvuk z;
     EXPECT_EQ(z.SPUSTI(), 0);  // nothing loaded
     ASSERT_EQ(z.NAHRAJ("cvak.wav"), 1);
@@ -322,9 +322,9 @@ TEST_F(Zvuk, PlaysOnlyWhileSwitchedOnAndRestartsFromTheStart) {
     EXPECT_EQ(z.SPUSTI(), 0);
     EXPECT_TRUE(tkp::headless::PlayedSounds().empty());
     tk_DSO_on = true;
-    EXPECT_TRUE(PlaysFromTheStart(z));
+    EXPECT_TRUE(playsFromTheStart(z));
     // A second play while it sounds starts it again from its first sample.
-    EXPECT_TRUE(PlaysFromTheStart(z));
+    EXPECT_TRUE(playsFromTheStart(z));
     const auto played = tkp::headless::PlayedSounds();
     ASSERT_EQ(played.size(), 2u);
     EXPECT_TRUE(!played[0].wasPlaying && played[1].wasPlaying && played[1].position == 0u);
@@ -335,16 +335,16 @@ TEST_F(Zvuk, PlaysOnlyWhileSwitchedOnAndRestartsFromTheStart) {
 }
 
 TEST_F(Zvuk, LostBufferIsRestoredAndRefilledFromItsResource) {
-    ASSERT_TRUE(RegisterWav("TADA.WAV", kWav));
+    ASSERT_TRUE(registerWav("TADA.WAV", kWav));
     WriteFile("tada.wav", kOtherWav);
     tk_CDSO_Zvuk z;
     ASSERT_EQ(z.NAHRAJ("tada.wav"), 1);
     tkp::testing::MarkSoundBufferLost(z.m_lpDSB);
-    EXPECT_TRUE(PlaysFromTheStart(z));
+    EXPECT_TRUE(playsFromTheStart(z));
     EXPECT_TRUE(LogLines().empty());
     // A device that went away loses every buffer; the next play reopens it and refills.
     tkp::headless::LoseAudioDevice();
-    EXPECT_TRUE(PlaysFromTheStart(z));
+    EXPECT_TRUE(playsFromTheStart(z));
     // Gone for good, the buffer cannot be restored: each such play fails and is logged, and one
     // after the device came back plays again.
     tkp::headless::LoseAudioDevice();
@@ -353,7 +353,7 @@ TEST_F(Zvuk, LostBufferIsRestoredAndRefilledFromItsResource) {
     EXPECT_EQ(LogLines().size(), 3u);
     EXPECT_TRUE(Logged("SPUSTI - CHYBA pri Restore [tada.wav]"));
     tkp::headless::SetAudioDevice(true);
-    EXPECT_TRUE(PlaysFromTheStart(z));
+    EXPECT_TRUE(playsFromTheStart(z));
     EXPECT_EQ(tkp::headless::PlayedSounds().size(), 3u);
 }
 
@@ -373,11 +373,11 @@ TEST_F(Zvuk, LostBufferIsRefilledFromItsFileAndRetriedAfterAFailure) {
     EXPECT_EQ(z.SPUSTI(), 0);
     EXPECT_TRUE(Logged("SPUSTI - CHYBA pri obnove zvuku [mys.wav]"));
     WriteFile("mys.wav", kWav);
-    EXPECT_TRUE(PlaysFromTheStart(z));
+    EXPECT_TRUE(playsFromTheStart(z));
 }
 
 TEST_F(Zvuk, LoadsReplaceEachOtherAndReleaseTheirBuffers) {
-    ASSERT_TRUE(RegisterWav("A.WAV", kWav));
+    ASSERT_TRUE(registerWav("A.WAV", kWav));
     WriteFile("b.wav", kOtherWav);
     tk_CDSO_Zvuk z;
     const auto names = [&] {

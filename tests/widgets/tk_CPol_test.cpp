@@ -82,7 +82,7 @@ TEST_F(CPolTest, ABareElementIsDraggedByItsHandle) {
 }
 
 // The marker drawn straight through GDI: a white disc and the handle's outline.
-void ReferenceMarker(TestSurface& srf, int x, int y, int r, bool square) {
+void referenceMarker(TestSurface& srf, int x, int y, int r, bool square) {
     HDC dc = nullptr;
     ASSERT_EQ(srf.get()->GetDC(&dc), DD_OK);
     SelectObject(dc, GetStockObject(WHITE_BRUSH));
@@ -107,7 +107,7 @@ TEST_F(CPolTest, MarkersShowTheHandleRoundOrForAPlainContainerSquareUnderItsChil
         TestSurface srf(64, 64), ref(64, 64);
         e->MoveToAbs(20, 20);
         e->ZOBRAZ(srf.get());
-        if (shape >= 0) ReferenceMarker(ref, 20, 20, e->grab_radius, shape == 1);
+        if (shape >= 0) referenceMarker(ref, 20, 20, e->grab_radius, shape == 1);
         EXPECT_TRUE(srf.Same(ref)) << e->class_id;
         // The outline really shows (the reference alone could be as empty as the drawing).
         EXPECT_EQ(srf.Pixel(20 - e->grab_radius, 20) == 0xFFFF, shape >= 0) << e->class_id;

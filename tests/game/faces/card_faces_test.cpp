@@ -133,7 +133,7 @@ void Use(Savings savings) {
 }
 
 // The frames of a scripted game, one hash a tick.
-std::vector<std::uint64_t> PlayedFrames(Savings savings) {
+std::vector<std::uint64_t> playedFrames(Savings savings) {
     Use(savings);
     std::vector<std::uint64_t> frames;
     GameApp app;
@@ -200,7 +200,7 @@ TEST_F(CardFaces_, AGameShowsTheSameFramesWithEverySavingAsWithout) {
             SetUp();
             std::filesystem::remove("KARTOLA.MEM");
         }
-        runs.push_back(PlayedFrames(savings));
+        runs.push_back(playedFrames(savings));
     }
     for (std::size_t run = 1; run < runs.size(); ++run) {
         ASSERT_EQ(runs[0].size(), runs[run].size());

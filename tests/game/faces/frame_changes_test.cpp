@@ -20,7 +20,7 @@ std::string Ids(const std::vector<std::uint32_t>& ids) {
     return s;
 }
 
-bool Covered(const std::vector<RECT>& area, const RECT& box) {
+bool covered(const std::vector<RECT>& area, const RECT& box) {
     return std::any_of(area.begin(), area.end(), [&](const RECT& r) {
         return box.left >= r.left && box.top >= r.top && box.right <= r.right && box.bottom <= r.bottom;
     });
@@ -61,13 +61,13 @@ TEST(FrameChanges, TheAreaHoldsWhatChangedAndEverythingDrawnOverOrUnderIt) {
         // Whatever is drawn again lies wholly inside the area, so it cannot spoil kept pixels.
         for (const FrameItem& item : c.now) {
             if (std::binary_search(changes.redrawn.begin(), changes.redrawn.end(), item.id)) {
-                EXPECT_TRUE(Covered(changes.area, item.box)) << c.what << ": item " << item.id;
+                EXPECT_TRUE(covered(changes.area, item.box)) << c.what << ": item " << item.id;
             }
         }
         for (const RECT& r : c.mustClear) {
             for (LONG y = r.top; y < r.bottom; ++y)
                 for (LONG x = r.left; x < r.right; ++x)
-                    ASSERT_TRUE(Covered(changes.area, RECT{x, y, x + 1, y + 1}))
+                    ASSERT_TRUE(covered(changes.area, RECT{x, y, x + 1, y + 1}))
                         << c.what << " " << x << "," << y;
         }
     }

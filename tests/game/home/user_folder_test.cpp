@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The folder's entries with their contents ("/" for a folder), sorted, one a line.
-std::string Listing(const std::string& folder) {
+std::string listing(const std::string& folder) {
     std::vector<std::string> lines;
     for (const auto& e : fs::recursive_directory_iterator(folder))
         if (e.path().filename() != ".bundled_sets")
@@ -39,7 +39,7 @@ TEST(UserFolder, EachSetIsCopiedOnceWholeAndWhatTheUserChangedOrDeletedStays) {
     std::string problems;
     EXPECT_EQ(PrepareUserFolder(bundled, user, &problems), user + "/hra");
     EXPECT_NE(problems.find("DATA_tvary"), std::string::npos) << problems;
-    EXPECT_EQ(Listing(user), "DATA_ovocie/ DATA_ovocie/a.bmp=DATA_ovocie hra/ ");
+    EXPECT_EQ(listing(user), "DATA_ovocie/ DATA_ovocie/a.bmp=DATA_ovocie hra/ ");
 
     // The user changes the first set; a newer version changes it too and brings a set whose name
     // a folder of the user's already has. The failed set is copied now.
@@ -52,7 +52,7 @@ TEST(UserFolder, EachSetIsCopiedOnceWholeAndWhatTheUserChangedOrDeletedStays) {
     PrepareUserFolder(bundled, user, &problems);
     EXPECT_EQ(problems, "");
     EXPECT_EQ(
-        Listing(user),
+        listing(user),
         "DATA_ovocie/ DATA_ovocie/a.bmp=mine DATA_tvary/ DATA_tvary/a.bmp=DATA_tvary data_vlastne/ hra/ ");
 
     // A deleted set stays deleted; a folder that cannot be made gives no work folder and a reason.
@@ -80,7 +80,7 @@ TEST(UserFolder, AListOfCopiedSetsThatIsNoListCountsAsEmpty) {
         EXPECT_NE(problems.find(".bundled_sets is ignored: " + std::string(kind)), std::string::npos)
             << problems;
         EXPECT_EQ(ReadFile(user + "/.bundled_sets"), "DATA_a\n");
-        EXPECT_EQ(Listing(user), "DATA_a/ DATA_a/a.bmp=a hra/ ");
+        EXPECT_EQ(listing(user), "DATA_a/ DATA_a/a.bmp=a hra/ ");
         fs::remove(user + "/.bundled_sets");
         ASSERT_EQ(::mkfifo((user + "/.bundled_sets").c_str(), 0644), 0);
     }

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 constexpr const char* kAppId = "io.github.kartola.Kartola";
 
 // The environment of a start without a display or sound, with its own data folder.
-std::string Quiet(const std::string& dataHome) {
+std::string quiet(const std::string& dataHome) {
     return "XDG_DATA_HOME=" + dataHome +
            " SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy TESSALIN_WINDOW=1024x768 " +
            "ASAN_OPTIONS=detect_leaks=0 ";
@@ -29,7 +29,7 @@ std::string Quiet(const std::string& dataHome) {
 // Starts the command in the background, waits until the log says the message loop runs, calls
 // meanwhile (when it runs), then ends it with SIGTERM as closing the window does. The command's
 // output goes to the file out, its status to status.
-void RunToTheLoop(const std::string& command, const std::string& log,
+void runToTheLoop(const std::string& command, const std::string& log,
                   const std::function<void()>& meanwhile) {
     ASSERT_EQ(Shell("(" + command + " >out 2>&1 & echo $! >pid; wait $!; echo $? >status) &"), 0);
     const bool looping = WaitFor(60, [&] { return ReadFile(log).find("while...") != std::string::npos; });
@@ -64,7 +64,7 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
         EXPECT_NE(manual.find("(" + kinds + ")"), std::string::npos) << kinds;
 
     const fs::path user = dir.path() + "/data/kartola";
-    const std::string run = Quiet(dir.path() + "/data") + (prefix / TK_INSTALL_BINDIR / "kartola").string();
+    const std::string run = quiet(dir.path() + "/data") + (prefix / TK_INSTALL_BINDIR / "kartola").string();
     ASSERT_EQ(Shell(run + " --help >help"), 0);
     EXPECT_NE(ReadFile("help").find(user.string()), std::string::npos) << ReadFile("help");
     EXPECT_EQ(ReadFile("help").rfind("Usage: kartola [--window[=WIDTHxHEIGHT]] [--scan[=MS]]\n", 0), 0u);
@@ -78,7 +78,7 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
     // the game runs already and ends at once with status 0, leaving the first one's log as it was
     // (no display: its message box cannot block).
     const std::string log = (user / "hra/tk_LOG.txt").string();
-    RunToTheLoop(run, log, [&] {
+    runToTheLoop(run, log, [&] {
         const std::string before = ReadFile(log);
         EXPECT_EQ(Shell("env -u DISPLAY -u WAYLAND_DISPLAY " + run + " >second.out 2>second.err"), 0);
         const std::string said = ReadFile("second.err");
@@ -185,7 +185,7 @@ TEST(Installed, TheDebianPackageBuildsAndItsGameStarts) {
     }
 
     const fs::path user = dir.path() + "/data/kartola";
-    RunToTheLoop(Quiet(dir.path() + "/data") + (root / "usr/games/kartola").string(),
+    runToTheLoop(quiet(dir.path() + "/data") + (root / "usr/games/kartola").string(),
                  (user / "hra/tk_LOG.txt").string(), [] {});
     EXPECT_TRUE(fs::is_directory(user / "DATA_zvierata"));
 }

@@ -27,7 +27,7 @@ constexpr long kMemoryBoundMb = 1000;
 constexpr long kMemoryBoundMb = 200;
 #endif
 
-long PeakResidentMb() {
+long peakResidentMb() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6)) / 1024;
@@ -38,11 +38,11 @@ std::string Image(int w = 40, int h = 30) {
     return Bmp24(w, h, [](int x, int y) { return std::uint16_t(x * 64 + y); });
 }
 
-void Fifo(const std::string& path) {
+void fifo(const std::string& path) {
     ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
 }
 
-bool IsFifo(const std::string& path) {
+bool isFifo(const std::string& path) {
     std::error_code ec;
     return fs::is_fifo(fs::symlink_status(path, ec));
 }
@@ -67,7 +67,7 @@ class HostileFiles : public GameWorld {
                                    },
                                    kIdle});
         EXPECT_EQ(Run(app, settings, steps), 0);
-        EXPECT_LT(PeakResidentMb(), kMemoryBoundMb);
+        EXPECT_LT(peakResidentMb(), kMemoryBoundMb);
         EXPECT_EQ(RemoveTemporaries(set()), 0);
         return got;
     }
@@ -77,12 +77,12 @@ TEST_F(HostileFiles, FifosAndDevicesInPlaceOfAnyFileAreRefusedWithoutWaiting) {
     MakeDir(set());
     for (const char* p : {"/a.bmp", "/b.bmp", "/c.bmp"}) WriteFile(set() + p, Image());
     // As an ordinary tar xf of a shared set recreates them: a picture, a sound, a thumbnail.
-    Fifo(set() + "/mačka.jpg");
-    Fifo(set() + "/a.wav");
-    Fifo(set() + "/b.thm");
+    fifo(set() + "/mačka.jpg");
+    fifo(set() + "/a.wav");
+    fifo(set() + "/b.thm");
     fs::create_symlink("/dev/zero", set() + "/c.ogg");
     // The settings: read as none, and written whole in their place at the end.
-    Fifo("KARTOLA.INI");
+    fifo("KARTOLA.INI");
     EXPECT_EQ(DealTwice(nullptr), "a 0|b 0|c 0");
     EXPECT_TRUE(fs::is_regular_file("KARTOLA.INI"));
     EXPECT_TRUE(Logged("picture cannot be loaded [../DATA_x/mačka.jpg]"));
@@ -90,7 +90,7 @@ TEST_F(HostileFiles, FifosAndDevicesInPlaceOfAnyFileAreRefusedWithoutWaiting) {
     EXPECT_GE(CountMatches(ReadFile("tk_LOG.txt"), "c\\.ogg.*not a regular file"), 1);
     EXPECT_TRUE(Logged("thumbnail cannot be used, it is made again [../DATA_x/b.thm]"));
     // The FIFOs of the user stay; the thumbnail's place now holds a thumbnail.
-    EXPECT_TRUE(IsFifo(set() + "/mačka.jpg") && IsFifo(set() + "/a.wav"));
+    EXPECT_TRUE(isFifo(set() + "/mačka.jpg") && isFifo(set() + "/a.wav"));
     EXPECT_EQ(Field(ReadFile(set() + "/b.thm"), 0, 2), 0x4D42u);
 }
 
@@ -170,7 +170,7 @@ TEST_F(HostileFiles, AThousandsOfPicturesSetIsListedOnceAndShowsItsProgress) {
     // The progress screen came a few times while the thumbnails were checked, not once a picture.
     EXPECT_GT(frames, 10);
     EXPECT_LT(frames, 500);
-    EXPECT_LT(PeakResidentMb(), kMemoryBoundMb);
+    EXPECT_LT(peakResidentMb(), kMemoryBoundMb);
 }
 
 TEST_F(HostileFiles, ANameAtTheFileSystemsLimitGetsItsThumbnail) {

@@ -27,7 +27,7 @@ std::function<void(const std::string&)> Made(const std::vector<std::string>& nam
 }
 
 // The number of log lines matching the pattern since the last set was chosen.
-int LinesSinceLoad(const std::string& pattern) {
+int linesSinceLoad(const std::string& pattern) {
     const std::string log = ReadFile("tk_LOG.txt");
     const std::size_t from = log.rfind("Nacitavam DATA:");
     return CountMatches(log.substr(from == std::string::npos ? 0 : from), pattern);
@@ -95,14 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
                     EXPECT_FALSE(Writable(s));
                     return std::function<void()>([lock] { lock->Undo(); });
                 },
-                "2,1,0 2", [](GameApp&) { return Nums(LinesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
+                "2,1,0 2", [](GameApp&) { return Nums(linesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
         // Gone between the listing and the choice: an empty table.
         Hostile{"DATA_removed", Made({"a.bmp"}),
                 [](const std::string& s) {
                     fs::remove_all(s);
                     return std::function<void()>();
                 },
-                "0,1,0 1", [](GameApp&) { return Nums(LinesSinceLoad("folder is gone")); }},
+                "0,1,0 1", [](GameApp&) { return Nums(linesSinceLoad("folder is gone")); }},
         // A folder named like a picture, a thumbnail or a sound is none of them.
         Hostile{"DATA_folders", Made({"x.bmp/", "y.thm/", "z.bmp", "z.wav/"}), nullptr, "1,1,0 z 0",
                 [](GameApp&) { return Names() + " " + Nums(SoundOf(0) != nullptr); }},
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 nullptr, "1,1,0 0,1",
                 [](GameApp&) {
-                    return Nums(SoundOf(0)->m_lpDSB != nullptr, LinesSinceLoad("huge.wav.: subor je vacsi"));
+                    return Nums(SoundOf(0)->m_lpDSB != nullptr, linesSinceLoad("huge.wav.: subor je vacsi"));
                 }},
         // Every Slovak letter, spaces and bytes that are no UTF-8, in the set's and the pictures' names.
         Hostile{"DATA " + kSlovak + " \xff", Made({kSlovak + ".bmp", "a \xc3\x28 b.bmp", "\xff\xfe.bmp"}),

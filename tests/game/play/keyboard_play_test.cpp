@@ -20,7 +20,7 @@ namespace tk_test {
 namespace {
 
 // Presses Tab (step 1) or Shift+Tab (step -1) until the focus is on card target, then Enter.
-void FocusAndEnter(int step, int target) {
+void focusAndEnter(int step, int target) {
     int focus = g_iFocusCard;
     if (step < 0) tkp::headless::Key(VK_LSHIFT, true);
     for (int n = 0; focus != target && n <= REG_KARTY.count; ++n) {
@@ -44,7 +44,7 @@ std::string FoundList(GameApp& a) {
     return names;
 }
 
-std::string PairsInOrder(int pairs) {
+std::string pairsInOrder(int pairs) {
     std::string names;
     for (int p = 0; p < pairs; ++p) names += std::string(NameOf(p)->text) + "|";
     return names;
@@ -52,7 +52,7 @@ std::string PairsInOrder(int pairs) {
 
 // The last steps of a won game: the pointer and the banner to the same places as in every other
 // game, the frame drawn with them kept, then Escape.
-void EndOnWonFrame(std::deque<GameApp::Step>& script, std::vector<std::uint16_t>* frame, const char* shot) {
+void endOnWonFrame(std::deque<GameApp::Step>& script, std::vector<std::uint16_t>* frame, const char* shot) {
     script.push_back([](GameApp&) { Move(tk_ScreenW - 60, tk_ScreenH - 60); });
     script.push_back([](GameApp& a) {
         // Shown (a press that took a card may have met the banner and sent it away), at its start.
@@ -83,7 +83,7 @@ class KeyboardPlay : public GameWorld {
         for (int p = 0; p < pairs; ++p) steps.push_back([p](GameApp& a) { DragOnto(a, 2 * p, 2 * p + 1); });
         steps.push_back(kIdle);
         std::deque<GameApp::Step> end;
-        EndOnWonFrame(end, &frame, "kartola_mouse_won");
+        endOnWonFrame(end, &frame, "kartola_mouse_won");
         steps.insert(steps.end(), end.begin(), end.end());
         EXPECT_EQ(Run(app, settings, steps), 0);
         return frame;
@@ -109,11 +109,11 @@ TEST_F(KeyboardPlay, AWholeGameByTabAndEnterSoundsAndListsAsAMouseGame) {
                    }};
     std::string heard;
     for (int p = 0; p < 9; ++p) {
-        steps.push_back([p](GameApp&) { FocusAndEnter(1, 2 * p); });
+        steps.push_back([p](GameApp&) { focusAndEnter(1, 2 * p); });
         steps.push_back([p](GameApp& a) {
             // Taken: the held frame and the card's own sound, nothing moved.
             EXPECT_EQ(Nums(g_iHeldCard, CardAt(2 * p)->visible), Nums(2 * p, 1));
-            FocusAndEnter(p % 2 ? 1 : -1, 2 * p + 1);
+            focusAndEnter(p % 2 ? 1 : -1, 2 * p + 1);
             (void)a;
         });
         steps.push_back([p, &heard](GameApp& a) {
@@ -128,13 +128,13 @@ TEST_F(KeyboardPlay, AWholeGameByTabAndEnterSoundsAndListsAsAMouseGame) {
         std::string expected;
         for (int p = 0; p < 9; ++p) expected += FoundSounds(p) + (p == 8 ? " zvuktada.wav " : " ");
         EXPECT_EQ(heard, expected);
-        EXPECT_EQ(FoundList(a), PairsInOrder(9));
+        EXPECT_EQ(FoundList(a), pairsInOrder(9));
         EXPECT_EQ(Nums(a.m_lblSuper->visible, g_iFocusCard), "1,-1");
         Shot("kartola_keys_won");
     });
     std::vector<std::uint16_t> won;
     std::deque<GameApp::Step> end;
-    EndOnWonFrame(end, &won, "kartola_keys_won_frame");
+    endOnWonFrame(end, &won, "kartola_keys_won_frame");
     steps.insert(steps.end(), end.begin(), end.end());
     EXPECT_EQ(Run(app, "1280 1024\n2 16", steps), 0);
     ExpectSameFrame(won, MouseGameWonFrame("1280 1024\n2 16", 9));
@@ -173,7 +173,7 @@ TEST_F(KeyboardPlay, ScanningWithOneKeyOrAClickWinsAndTheFocusStepsOnItsOwn) {
         if (pair < 9) {
             a.script.push_back(wait);
         } else {
-            EndOnWonFrame(a.script, &won, "kartola_scan_won_frame");
+            endOnWonFrame(a.script, &won, "kartola_scan_won_frame");
         }
     };
     Steps steps = {[](GameApp& a) { a.TakeSounds(); }, wait};

@@ -37,14 +37,14 @@ std::string Fonts() {
     return s;
 }
 
-int Measured(const char* text) {
+int measured(const char* text) {
     int w = 0, h = 0;
     tk_glob_ZISTI_ROZMER_TEXTU(text, g_hTextFont, &w, &h);
     return w;
 }
 
 // Whether the card's box in the last frame holds a pixel of that 5-6-5 colour.
-bool CardShows(const CKarta* c, std::uint16_t raw) {
+bool cardShows(const CKarta* c, std::uint16_t raw) {
     return FramePixels(tkp::pixels::XrgbOf565(raw),
                        RECT{c->x + 2, c->y + 2, c->x + c->sir - 2, c->y + c->vys - 2}) > 0;
 }
@@ -65,7 +65,7 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
         [&](GameApp&) {
             // Pairs in listing order: pes, which fits, then the wide name.
             ASSERT_EQ(REG_TEXT.count, 2);
-            const int narrow = Measured(NameOf(0)->text), broad = Measured(NameOf(1)->text);
+            const int narrow = measured(NameOf(0)->text), broad = measured(NameOf(1)->text);
             ASSERT_TRUE(narrow < CARD_W - 1 && broad >= CARD_W - 1) << narrow << " " << broad;
             start = Fonts();
             // The narrowed width is the common one scaled by the card's width over the name's.
@@ -82,8 +82,8 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
         },
         [&](GameApp&) {
             // The short name black in the common font, the wide one dark red in its own.
-            EXPECT_EQ(Nums(CardShows(CardAt(1), 0x0000), CardShows(CardAt(1), kDarkRed),
-                           CardShows(CardAt(3), kDarkRed)),
+            EXPECT_EQ(Nums(cardShows(CardAt(1), 0x0000), cardShows(CardAt(1), kDarkRed),
+                           cardShows(CardAt(3), kDarkRed)),
                       "1,0,1");
             live = tkp::testing::LiveGdiObjectCount();
             for (int i = 0; i < 500; ++i) Press(VK_F1);
@@ -136,9 +136,9 @@ TEST_F(NameFonts, AnAmpersandInANameIsALetterWhenDrawnAndMeasured) {
     MakeDir(dir_.path() + "/DATA_znak");
     WriteFile(dir_.path() + "/DATA_znak/&.bmp", Picture24(30, 20, [](int, int) { return 0x00FF00u; }));
     GameApp app;
-    const Steps steps = {[&](GameApp&) { EXPECT_GT(Measured("&"), 1); },
+    const Steps steps = {[&](GameApp&) { EXPECT_GT(measured("&"), 1); },
                          [&](GameApp&) {
-                             EXPECT_TRUE(CardShows(CardAt(1), 0x0000));
+                             EXPECT_TRUE(cardShows(CardAt(1), 0x0000));
                              Press(VK_ESCAPE);
                          }};
     EXPECT_EQ(Run(app, "1024 768\n2 16", steps), 0);
@@ -150,7 +150,7 @@ struct NameInk {
     std::vector<int> rows;
     int pixels = 0;
 };
-NameInk InkOnCard(int pair, int width) {
+NameInk inkOnCard(int pair, int width) {
     IDirectDrawSurface* s = tkp::ddraw::CreateOffscreenSurface(tk_lpDD, width + 16, CARD_H + 16);
     CKarta card('T', pair, 8, 8);
     card.sir = width;
@@ -173,7 +173,7 @@ NameInk InkOnCard(int pair, int width) {
 }
 
 // Runs of rows holding ink, parted by at least one bare row.
-int InkLines(const NameInk& ink) {
+int inkLines(const NameInk& ink) {
     int lines = 0;
     for (std::size_t y = 0; y < ink.rows.size(); ++y)
         lines += ink.rows[y] > 0 && (y == 0 || ink.rows[y - 1] == 0);
@@ -201,16 +201,16 @@ TEST_F(NameFonts, EveryLetterOfALongNameIsDrawnInsideItsCardOnTwoLinesWhereOneWo
             SCOPED_TRACE(name);
             // Drawn on a card 240 pixels wider, nothing of the name can be cut: the card shows as
             // much (the name lies 120 pixels further right, as much as whole steps of the card's net).
-            const NameInk onCard = InkOnCard(i, CARD_W), whole = InkOnCard(i, CARD_W + 240);
+            const NameInk onCard = inkOnCard(i, CARD_W), whole = inkOnCard(i, CARD_W + 240);
             EXPECT_GT(onCard.pixels, 20);
             EXPECT_EQ(onCard.pixels, whole.pixels);
             const bool wraps = NameOf(i)->split > 0;
             if (lines.at(name) > 0) {
                 EXPECT_EQ(wraps ? 2 : 1, lines.at(name));
             }
-            EXPECT_EQ(InkLines(onCard), wraps ? 2 : 1);
+            EXPECT_EQ(inkLines(onCard), wraps ? 2 : 1);
             // Two lines keep the letters wider than one line could.
-            const int oneLine = NarrowedWidth(Measured(name.c_str()));
+            const int oneLine = NarrowedWidth(measured(name.c_str()));
             for (HFONT line : {NameOf(i)->font, NameOf(i)->second_font}) {
                 const int width = line ? Logfont(line).lfWidth : g_TextFontW;
                 if (wraps) {

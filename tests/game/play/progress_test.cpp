@@ -10,7 +10,7 @@ namespace {
 using Progress = GameWorld;
 
 // Pixels of row y between x0 and x1 (excluded) that have the colour of (x0, y).
-int RunOf(int x0, int x1, int y) {
+int runOf(int x0, int x1, int y) {
     int n = 0;
     while (x0 + n < x1 && tkp::headless::FramePixel(x0 + n, y) == tkp::headless::FramePixel(x0, y)) ++n;
     return n;
@@ -34,7 +34,7 @@ TEST_F(Progress, ThePassShowsTheShareDoneWithALivePointerOnlyWhileThumbnailsAreM
             Shot("kartola_progress");
             // The bar (1024 x 768: 512 wide at the centre, 2 pixels of frame) is filled a quarter.
             const int y = 384, inside = 508;
-            EXPECT_EQ(tk_test::Nums(RunOf(258, 766, y), RunOf(258 + inside / 4, 766, y),
+            EXPECT_EQ(tk_test::Nums(runOf(258, 766, y), runOf(258 + inside / 4, 766, y),
                                     tkp::headless::FramePixel(256, y) == 0xFFFFFF),
                       tk_test::Nums(inside / 4, inside - inside / 4, 1));
             EXPECT_EQ(tk_test::Nums(a.pointer_sprite.x, a.pointer_sprite.y), "300,200");

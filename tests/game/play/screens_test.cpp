@@ -19,7 +19,7 @@ namespace {
 // The bounding box of the congratulation's white letters in the last frame: the white pixels below
 // the buttons along the top, off the found list and away from the pointer (nothing else on a won
 // table is pure white).
-RECT WhiteBox(const GameApp& a) {
+RECT whiteBox(const GameApp& a) {
     RECT box{tk_ScreenW, tk_ScreenH, -1, -1};
     const tk_CDAS& hand = a.pointer_sprite;
     const RECT& list = a.duir_FINAL.obal;
@@ -47,7 +47,7 @@ std::string Placed(const RECT& b) {
 }
 
 // The bottom edge of the buttons along the top.
-int StripBottom(GameApp& a) {
+int stripBottom(GameApp& a) {
     int bottom = 0;
     for (tk_CPol* b : {static_cast<tk_CPol*>(a.m_btnMenu), a.FindCHLWithID(601), a.FindCHLWithID(602),
                        a.FindCHLWithID(603), a.FindCHLWithID(604)}) {
@@ -59,8 +59,8 @@ int StripBottom(GameApp& a) {
 }
 
 // Cards whose box meets the strip of the buttons along the top.
-int CardsInStrip(GameApp& a) {
-    const int bottom = StripBottom(a);
+int cardsInStrip(GameApp& a) {
+    const int bottom = stripBottom(a);
     int n = 0;
     for (int i = 0; i < REG_KARTY.count; ++i) n += CardAt(i)->y < bottom;
     return n;
@@ -92,7 +92,7 @@ TEST_F(Screens, TheCongratulationLiesWholeAndCentredAtEverySizeAndMakesWayForAMe
         WinSteps(steps);
         steps.push_back([mode](GameApp& a) {
             ASSERT_TRUE(a.m_lblSuper->visible);
-            const RECT b = WhiteBox(a);
+            const RECT b = whiteBox(a);
             EXPECT_EQ(Placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
             std::string name = std::string("kartola_won_") + mode;
             std::replace(name.begin(), name.end(), ' ', 'x');
@@ -115,7 +115,7 @@ TEST_F(Screens, AfterAChangeOfDisplayModeTheCongratulationIsPlacedAgain) {
     Steps steps{kIdle};
     WinSteps(steps);
     steps.push_back([](GameApp& a) {
-        const RECT b = WhiteBox(a);
+        const RECT b = whiteBox(a);
         EXPECT_EQ(Placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
         ClickOn(a.FindCHLWithID(603));
     });
@@ -124,7 +124,7 @@ TEST_F(Screens, AfterAChangeOfDisplayModeTheCongratulationIsPlacedAgain) {
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
         EXPECT_EQ(Nums(tk_ScreenW, tk_ScreenH, a.m_lblSuper->visible), "800,600,1");
-        const RECT b = WhiteBox(a);
+        const RECT b = whiteBox(a);
         EXPECT_EQ(Placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
         Shot("kartola_won_after_mode_change");
         Press(VK_ESCAPE);
@@ -140,14 +140,14 @@ TEST_F(Screens, NoCardLiesUnderTheTopButtonsAndTheirPressTakesNoCard) {
     const Steps steps = {
         [&](GameApp& a) {
             // Dealt at start, and a thousand deals after it, each second another.
-            EXPECT_EQ(Nums(CardsInStrip(a), TableTop()), Nums(0, StripBottom(a)));
-            std::printf("[ strip    ] the buttons along the top end at y = %d\n", StripBottom(a));
+            EXPECT_EQ(Nums(cardsInStrip(a), TableTop()), Nums(0, stripBottom(a)));
+            std::printf("[ strip    ] the buttons along the top end at y = %d\n", stripBottom(a));
             // The first two hundred deals also keep all sixteen cards apart.
             int inStrip = 0, overlapping = 0;
             SetScatterClock([] { return second; });
             for (second = 1; second <= 1000; ++second) {
                 a.Scatter();
-                inStrip += CardsInStrip(a);
+                inStrip += cardsInStrip(a);
                 for (int i = 0; i < REG_KARTY.count && second <= 200; ++i)
                     for (int j = 0; j < i; ++j) {
                         const CKarta &p = *CardAt(i), &q = *CardAt(j);
@@ -168,7 +168,7 @@ TEST_F(Screens, NoCardLiesUnderTheTopButtonsAndTheirPressTakesNoCard) {
             tkp::headless::Button(VK_LBUTTON, false);
         },
         [](GameApp& a) {
-            EXPECT_EQ(CardsInStrip(a), 0);
+            EXPECT_EQ(cardsInStrip(a), 0);
             // A card right under the close button: the press there goes to the button alone.
             tk_CPol* close = a.FindCHLWithID(601);
             int w = 0, h = 0;

@@ -17,7 +17,7 @@ std::string Rows(GameApp& a) {
     return s;
 }
 
-void MakeSet(const std::string& folder, const std::string& picture) {
+void makeSet(const std::string& folder, const std::string& picture) {
     MakeDir(folder);
     WriteFile(folder + "/" + picture + ".bmp",
               Bmp24(30, 20, [](int x, int y) { return std::uint16_t(x + y); }));
@@ -26,9 +26,9 @@ void MakeSet(const std::string& folder, const std::string& picture) {
 TEST_F(SetsMenu, SlovakOrderNewFoldersAtOnceAndTheSetPlayedLastDealtAgain) {
     ASSERT_TRUE(SlovakCollationAvailable()) << "scripts/setup.sh generates the sk_SK.UTF-8 locale";
     const std::string sets = dir_.path() + "/";
-    MakeSet(sets + "DATA_zvieratá", "pes");
-    MakeSet(sets + "DATA_šport", "lopta");
-    MakeSet(sets + "DATA_auto", "kolo");
+    makeSet(sets + "DATA_zvieratá", "pes");
+    makeSet(sets + "DATA_šport", "lopta");
+    makeSet(sets + "DATA_auto", "kolo");
     std::string atStart, dealtFirst, withNew, chosen;
     {
         GameApp app;
@@ -41,7 +41,7 @@ TEST_F(SetsMenu, SlovakOrderNewFoldersAtOnceAndTheSetPlayedLastDealtAgain) {
         ChooseSet(steps, 101);
         steps.insert(steps.end(), {[&](GameApp& a) {
                                        chosen = NameOf(0) ? NameOf(0)->text : "";
-                                       MakeSet(sets + "DATA_čaj", "šálka");
+                                       makeSet(sets + "DATA_čaj", "šálka");
                                        ClickOn(a.m_btnMenu);
                                    },
                                    kIdle, [&](GameApp& a) { withNew = Rows(a); }});
@@ -72,7 +72,7 @@ TEST_F(SetsMenu, SlovakOrderNewFoldersAtOnceAndTheSetPlayedLastDealtAgain) {
 
 // The files a set leaves out are named on the table in a white box at its foot, until the next click.
 TEST_F(SetsMenu, TheFilesLeftOutAreNamedOnTheTableUntilTheNextClick) {
-    MakeSet(dir_.path() + "/DATA_trieda", "pes");
+    makeSet(dir_.path() + "/DATA_trieda", "pes");
     WriteFile(dir_.path() + "/DATA_trieda/mačka.jpg", "\xFF\xD8 cut short");
     WriteFile(dir_.path() + "/DATA_trieda/zoznam.txt", "not a picture");
     GameApp app;

@@ -7,7 +7,7 @@
 namespace tk_test {
 namespace {
 
-void FingerTap(POINT p) {
+void fingerTap(POINT p) {
     tkp::headless::Touch(1, p.x, p.y);
     tkp::headless::Touch(-1, p.x, p.y);
 }
@@ -32,27 +32,27 @@ TEST_F(TouchPlay, AFingerDragsAndTapsPairCardsAsTheMouseDoes) {
         [](GameApp& a) {
             EXPECT_EQ(Nums(a.duir_FINAL.CountR(), CardAt(0)->visible, a.pointer_sprite.visible), "1,0,0");
             a.TakeSounds();
-            FingerTap(TakePoint(a, 2));
+            fingerTap(TakePoint(a, 2));
         },
         [](GameApp& a) {
             // Taken by a tap: held, with its sound, where it lay.
             EXPECT_EQ(Nums(g_iHeldCard, a.duir_FINAL.CountR()), "2,1");
             EXPECT_EQ(a.TakeSounds(), SoundOf(1) ? NameOf(1)->text : "");
-            FingerTap(TakePoint(a, 2));
+            fingerTap(TakePoint(a, 2));
         },
         [](GameApp& a) {
             // A tap on itself puts it down; a tap on a card of another pair takes that one.
             EXPECT_EQ(g_iHeldCard, -1);
-            FingerTap(TakePoint(a, 4));
+            fingerTap(TakePoint(a, 4));
         },
         [](GameApp& a) {
             ASSERT_EQ(g_iHeldCard, 4);
-            FingerTap(TakePoint(a, 2));
+            fingerTap(TakePoint(a, 2));
         },
         [](GameApp& a) {
             ASSERT_EQ(g_iHeldCard, 2);
             a.TakeSounds();
-            FingerTap(TakePoint(a, 3));
+            fingerTap(TakePoint(a, 3));
         },
         [](GameApp& a) {
             EXPECT_EQ(Nums(a.duir_FINAL.CountR(), g_iHeldCard, CardAt(2)->visible, CardAt(3)->visible),

@@ -11,7 +11,7 @@ namespace tk_test {
 namespace {
 
 // A place for a box of w x h right of the found list that no visible card touches.
-POINT EmptySpot(int w, int h) {
+POINT emptySpot(int w, int h) {
     for (int y = 40; y + h < tk_ScreenH; y += 10) {
         for (int x = 200; x + w < tk_ScreenW; x += 10) {
             bool free = true;
@@ -42,7 +42,7 @@ Fields Cards(int left, int right, int bottom) {
     return Fields()("outside", outside)("shown", shown);
 }
 
-std::string MenuMiddle(GameApp& a) {
+std::string menuMiddle(GameApp& a) {
     return Nums(Middle(a.dui_Main.obal).x, Middle(a.dui_Main.obal).y);
 }
 
@@ -173,7 +173,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
                   Fields()("sounds", "zvukcvak.wav")("cards", Fields()("outside", 0)("shown", 20))(
                       "foundRows", 0)("super", 0)("menu", 0)("setsMenu", 0));
         // The menu where it covers no card, so that choosing in it takes none.
-        const POINT spot = EmptySpot(300, 130);
+        const POINT spot = emptySpot(300, 130);
         ASSERT_GE(spot.x, 0);
         RightClick(spot.x + 65, spot.y + 60);
     });
@@ -221,13 +221,13 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back([](GameApp&) { Move(640, 540); });
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
-        EXPECT_EQ(MenuMiddle(a), "640,540");
+        EXPECT_EQ(menuMiddle(a), "640,540");
         tkp::headless::Button(VK_RBUTTON, false);
         Move(700, 600);
     });
     steps.push_back(kIdle);
     steps.push_back([&](GameApp& a) {
-        EXPECT_EQ(MenuMiddle(a), "640,540");
+        EXPECT_EQ(menuMiddle(a), "640,540");
         ClickOn(a.FindCHLWithID(603));
     });
     ChooseSmallestMode(steps);

@@ -25,7 +25,7 @@
 namespace tk_test {
 namespace {
 
-std::string Plain(std::uint32_t xrgb) {
+std::string plain(std::uint32_t xrgb) {
     return Picture24(60, 40, [xrgb](int, int) { return xrgb; });
 }
 
@@ -76,8 +76,8 @@ class CardSets : public BmpWorld {
 
 TEST_F(CardSets, EachThumbnailIsAPairWithItsSound) {
     MakeDir("DATA1");
-    WriteFile("DATA1/a.bmp", Plain(0xFF0000));
-    WriteFile("DATA1/b.bmp", Plain(0x00FF00));
+    WriteFile("DATA1/a.bmp", plain(0xFF0000));
+    WriteFile("DATA1/b.bmp", plain(0x00FF00));
     WriteFile("DATA1/b.wav", wav_test::Wav(1, 8000, 8, std::string(8, '\x80')));
     EXPECT_EQ(NAHRAJ_DATA("DATA1"), 2);
     EXPECT_EQ(Pairs() + " | " + FilesIn("DATA1"), "a b=DATA1/b.wav | a.bmp a.thm b.bmp b.thm b.wav");
@@ -102,7 +102,7 @@ TEST_F(CardSets, FolderContentsGiveThesePairs) {
     for (const auto& c : cases) {
         const std::string folder = "DATA_" + std::to_string(n++);
         MakeDir(folder);
-        for (const std::string& f : c.files) WriteFile(folder + "/" + f, Plain(0x808080));
+        for (const std::string& f : c.files) WriteFile(folder + "/" + f, plain(0x808080));
         NAHRAJ_DATA(folder.c_str());
         EXPECT_EQ(Pairs(), c.pairs) << folder;
     }
@@ -110,7 +110,7 @@ TEST_F(CardSets, FolderContentsGiveThesePairs) {
 
 TEST_F(CardSets, LoadingTheLoadedSetAgainStartsAfreshAndForgetsTheHeldCard) {
     MakeDir("DATA1");
-    WriteFile("DATA1/a.bmp", Plain(0xFF0000));
+    WriteFile("DATA1/a.bmp", plain(0xFF0000));
     NAHRAJ_DATA("DATA1");
     CardAt(0)->visible = CardAt(1)->visible = false;
     g_iHoverCard = 1;
@@ -125,13 +125,13 @@ TEST_F(CardSets, ALongNameIsCutAtACharacterAndATooLongPathIsLeftOut) {
     MakeDir("DATA1");
     std::string longName;
     for (int i = 0; i < 60; ++i) longName += "č";  // 120 bytes
-    WriteFile("DATA1/" + longName + ".thm", Plain(0x808080));
+    WriteFile("DATA1/" + longName + ".thm", plain(0x808080));
     NAHRAJ_DATA("DATA1");
     EXPECT_EQ(Pairs(), longName.substr(0, 102));
     std::string deep = "DATA2";
     for (int i = 0; i < 3; ++i) deep += "/" + std::string(170, 'd');
     MakeDir(deep);
-    WriteFile(deep + "/kratke.thm", Plain(0x808080));
+    WriteFile(deep + "/kratke.thm", plain(0x808080));
     EXPECT_EQ(NAHRAJ_DATA(deep.c_str()), 0);
     EXPECT_EQ(Pairs(), "");
     EXPECT_TRUE(Logged("Meno karty je pridlhe, skracujem ho") &&

@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A black disc on white filling 80 % of the shorter side.
-std::vector<std::uint32_t> Disc(int w, int h) {
+std::vector<std::uint32_t> disc(int w, int h) {
     std::vector<std::uint32_t> p;
     const double r = 0.4 * std::min(w, h);
     for (int y = 0; y < h; ++y)
@@ -50,7 +50,7 @@ tkp::image::BmpImage Thumbnail(const std::string& path) {
 }
 
 // "size: disc width x height, left margin colour": the dark pixels' extent and pixel (2, 50).
-std::string DiscIn(const std::string& thumbnail) {
+std::string discIn(const std::string& thumbnail) {
     const tkp::image::BmpImage im = Thumbnail(thumbnail);
     int l = im.width, r = -1, t = im.height, b = -1;
     for (int y = 0; y < im.height; ++y)
@@ -64,7 +64,7 @@ std::string DiscIn(const std::string& thumbnail) {
            std::to_string(std::abs((r - l) - (b - t)) <= 1) + " margin " + std::to_string(whiteMargin);
 }
 
-std::string ThumbnailsIn(const std::string& folder) {
+std::string thumbnailsIn(const std::string& folder) {
     int n = 0;
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(folder, ec)) n += e.path().extension() == ".thm";
@@ -72,7 +72,7 @@ std::string ThumbnailsIn(const std::string& folder) {
 }
 
 // Pairs whose picture can be drawn.
-int DrawablePairs() {
+int drawablePairs() {
     int n = 0;
     for (int i = 0; i < REG_OBR.count; ++i) n += PictureOf(i) && PictureOf(i)->Usable();
     return n;
@@ -90,14 +90,14 @@ class TeacherSets : public BmpWorld {
 // decoded reduced, are fitted whole onto white: their discs stay round. A 3:2 picture fills the card.
 TEST_F(TeacherSets, PhotosKeepTheirShape) {
     MakeDir("DATA");
-    WriteFile("DATA/na_vysku.jpg", JpegFile(1600, 1200, Disc(1600, 1200), {.orientation = 6}));
-    WriteFile("DATA/styri_tretiny.jpg", JpegFile(1600, 1200, Disc(1600, 1200), {}));
+    WriteFile("DATA/na_vysku.jpg", JpegFile(1600, 1200, disc(1600, 1200), {.orientation = 6}));
+    WriteFile("DATA/styri_tretiny.jpg", JpegFile(1600, 1200, disc(1600, 1200), {}));
     WriteFile("DATA/karta.png", PngFile(3, 2, 2, 8, std::vector<std::uint8_t>(18, 0)));
     ASSERT_EQ(NAHRAJ_DATA("DATA"), 3);
-    EXPECT_EQ(DiscIn("DATA/na_vysku.thm"), "150x100 round 1 margin 1");
-    EXPECT_EQ(DiscIn("DATA/styri_tretiny.thm"), "150x100 round 1 margin 1");
+    EXPECT_EQ(discIn("DATA/na_vysku.thm"), "150x100 round 1 margin 1");
+    EXPECT_EQ(discIn("DATA/styri_tretiny.thm"), "150x100 round 1 margin 1");
     // The black 3:2 picture covers the whole card, with no margin.
-    EXPECT_EQ(DiscIn("DATA/karta.thm"), "150x100 round 0 margin 0");
+    EXPECT_EQ(discIn("DATA/karta.thm"), "150x100 round 0 margin 0");
 }
 
 // A set on a folder nobody can write deals every card from thumbnails in the user's cache, and the
@@ -113,18 +113,18 @@ TEST_F(TeacherSets, AReadOnlySetDealsFromTheCacheOrFromMemory) {
         Unwritable lock("DATA_usb");
         ASSERT_FALSE(Writable("DATA_usb"));
         EXPECT_EQ(NAHRAJ_DATA("DATA_usb"), 3);
-        EXPECT_EQ(DrawablePairs(), 3);
+        EXPECT_EQ(drawablePairs(), 3);
         const std::string cache = tk_BMP_ThumbnailCacheFolder();
         EXPECT_EQ(cache, dir_.path() + "/.cache/kartola/thumbnails");
-        EXPECT_EQ(ThumbnailsIn(cache), "3");
+        EXPECT_EQ(thumbnailsIn(cache), "3");
         const auto made = fs::last_write_time(tk_BMP_CachedThumbnailPath("DATA_usb/pes.jpg"));
         EXPECT_EQ(NAHRAJ_DATA("DATA_usb"), 3);
         EXPECT_TRUE(fs::last_write_time(tk_BMP_CachedThumbnailPath("DATA_usb/pes.jpg")) == made);
         // The cache cannot take more: a new set on the stick still deals, from memory.
         fs::remove_all(cache);
         OnAFullDisk(20000, [] { EXPECT_EQ(NAHRAJ_DATA("DATA_usb"), 3); });
-        EXPECT_EQ(DrawablePairs(), 3);
-        EXPECT_EQ(ThumbnailsIn(cache), "0");
+        EXPECT_EQ(drawablePairs(), 3);
+        EXPECT_EQ(thumbnailsIn(cache), "0");
         lock.Undo();
     }
     EXPECT_EQ(FilesIn("DATA_usb"), before);
@@ -149,7 +149,7 @@ TEST_F(TeacherSets, EveryKindGivesACardAndEveryFileLeftOutIsNamed) {
     WriteFile("DATA/falošný.png", "not a picture either");
     std::vector<std::string> leftOut;
     EXPECT_EQ(NAHRAJ_DATA("DATA", nullptr, &leftOut), 4);
-    EXPECT_EQ(DrawablePairs(), 4);
+    EXPECT_EQ(drawablePairs(), 4);
     for (const auto& [ext, file] : pictures)
         EXPECT_EQ(Thumbnail("DATA/dobrý_" + ext + ".thm").width, 150) << ext;
     std::sort(leftOut.begin(), leftOut.end());

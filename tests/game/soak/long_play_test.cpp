@@ -59,7 +59,7 @@ struct Counts {
     std::string Objects() const { return Nums(cards, surfaces, dcs, gdiObjects, fonts, sounds); }
 };
 
-int GamesToPlay() {
+int gamesToPlay() {
     const char* wanted = std::getenv("TK_SOAK_GAMES");
     const int n = wanted ? std::atoi(wanted) : 0;
     return n > 0 ? n : kGames;
@@ -70,7 +70,7 @@ using LongPlay = GameWorld;
 TEST_F(LongPlay, WholeGamesInARowLeaveNoSurfaceContextObjectFontSoundOrMemoryBehind) {
     CopySet("DATA_ovocie");
     CopySet("DATA_tvary");
-    const int games = GamesToPlay();
+    const int games = gamesToPlay();
     GameApp app;
     std::vector<Counts> seen;
     int played = 0;

@@ -31,7 +31,7 @@ std::uint32_t PixelOf(const std::string& f, int x, int y) {
 }
 
 // Pixels of two pictures of the same size whose channels differ by more than `by`.
-int Apart(const std::string& a, const std::string& b, int by) {
+int apart(const std::string& a, const std::string& b, int by) {
     int n = 0;
     for (std::uint32_t y = 0; y < Field(a, 22, 4); ++y)
         for (std::uint32_t x = 0; x < Field(a, 18, 4); ++x)
@@ -42,12 +42,12 @@ int Apart(const std::string& a, const std::string& b, int by) {
 }
 
 // A gradient whose pixel (0, 0) alone is pure red: the phase around (10, 10) is the whole picture.
-std::uint32_t Gradient(int x, int y) {
+std::uint32_t gradient(int x, int y) {
     return x == 0 && y == 0 ? 0xFF0000 : static_cast<std::uint32_t>((x * 255 / 299) << 8 | (y * 255 / 299));
 }
 
 void Picture(const std::string& path, int w, int h) {
-    WriteFile(path, Picture24(w, h, Gradient));
+    WriteFile(path, Picture24(w, h, gradient));
 }
 
 using ThumbnailTest = BmpWorld;
@@ -103,11 +103,11 @@ TEST_F(ThumbnailTest, BundledSpriteSheetWithItsMarker) {
     ASSERT_EQ(tk_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd_, "mood.bmp", 150, 100, "mood.thm"), 1);
     ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("set", 150, 100, 1), 0);
     ASSERT_EQ(SizeOf("set/mesiac.thm"), "150,100");
-    EXPECT_EQ(Apart(ReadFile("set/mesiac.thm"), ReadFile("mood.thm"), 9), 0);
+    EXPECT_EQ(apart(ReadFile("set/mesiac.thm"), ReadFile("mood.thm"), 9), 0);
 }
 
 // Notes each progress report as "done,total picture|".
-void NoteProgress(int done, int total, const char* picture, void* notes) {
+void noteProgress(int done, int total, const char* picture, void* notes) {
     *static_cast<std::string*>(notes) += Nums(done, total) + " " + (picture ? picture : "-") + "|";
 }
 
@@ -126,7 +126,7 @@ TEST_F(ThumbnailTest, PassOverAFolder) {
     OnAFullDisk(20000, [] { EXPECT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1), 0); });
     EXPECT_EQ(FilesIn("pics"), "a.bmp b.bmp c.bmp c.thm d.bmp e.bmp e.thm rezia_x.bmp sprite.bmp");
     std::string progress;
-    ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1, NoteProgress, &progress), 0);
+    ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1, noteProgress, &progress), 0);
     EXPECT_EQ(FilesIn("pics"),
               "a.bmp a.thm b.bmp b.thm c.bmp c.thm d.bmp e.bmp e.thm rezia_x.bmp sprite.bmp");
     EXPECT_EQ(SizeOf("pics/a.thm") + " " + SizeOf("pics/b.thm"), "150,100 150,100");
@@ -163,7 +163,7 @@ TEST_F(ThumbnailTest, ListingVariants) {
 }
 
 // FNV-1a of a file's bytes, as 16 hex digits.
-std::string HashOf(const std::string& file) {
+std::string hashOf(const std::string& file) {
     std::uint64_t h = 14695981039346656037ull;
     for (unsigned char c : ReadFile(file)) h = (h ^ c) * 1099511628211ull;
     char b[17];
@@ -183,7 +183,7 @@ TEST_F(ThumbnailTest, BundledSetsKeepTheirThumbnails) {
         for (const auto& e : fs::directory_iterator(set))
             if (e.path().extension() == ".thm") thumbnails.push_back(e.path().filename().string());
         std::sort(thumbnails.begin(), thumbnails.end());
-        for (const auto& t : thumbnails) hashes += t + "=" + HashOf(std::string(set) + "/" + t) + "\n";
+        for (const auto& t : thumbnails) hashes += t + "=" + hashOf(std::string(set) + "/" + t) + "\n";
     }
     EXPECT_EQ(hashes,
               "banán.thm=5decc5277770d674\n"
@@ -224,7 +224,7 @@ TEST_F(ThumbnailTest, ReductionAveragesEverySourcePixel) {
               Picture24(300, 200, [](int x, int y) -> std::uint32_t { return (x + y) % 2 ? 0xFFFFFF : 0; }));
     ASSERT_EQ(tk_BMP_VYTVOR_BMP_3_zFILE_doFILE__stretch_cezSRF(dd_, "board.bmp", 0, 150, 100, "board.thm"),
               1);
-    EXPECT_EQ(Apart(ReadFile("board.thm"), Picture24(150, 100, [](int, int) { return 0x808080u; }), 4), 0);
+    EXPECT_EQ(apart(ReadFile("board.thm"), Picture24(150, 100, [](int, int) { return 0x808080u; }), 4), 0);
     WriteFile("rings.bmp", Picture24(600, 400, [](int x, int y) -> std::uint32_t {
                   const double r2 = (x - 300.0) * (x - 300.0) + (y - 200.0) * (y - 200.0);
                   return static_cast<std::uint32_t>(static_cast<int>(127.5 + 127.5 * std::cos(r2 / 260.0)) *

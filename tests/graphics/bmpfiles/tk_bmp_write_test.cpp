@@ -17,12 +17,12 @@ namespace {
 
 using BmpWriteTest = BmpWorld;
 
-std::uint16_t Mixed(int x, int y) {
+std::uint16_t mixed(int x, int y) {
     return static_cast<std::uint16_t>(x * 433 + y * 2711);
 }
 
 // Blue, green, red of each pixel as GDI reads it, bottom row first, without padding.
-std::string ThroughGdi(IDirectDrawSurface* s, int w, int h) {
+std::string throughGdi(IDirectDrawSurface* s, int w, int h) {
     HDC dc = nullptr;
     s->GetDC(&dc);
     std::string bytes;
@@ -37,7 +37,7 @@ std::string ThroughGdi(IDirectDrawSurface* s, int w, int h) {
 }
 
 // A BMP file's pixel rows without their padding.
-std::string Unpadded(const std::string& file, int w, int h) {
+std::string unpadded(const std::string& file, int w, int h) {
     const std::size_t stride = (3u * w + 3) / 4 * 4;
     std::string bytes;
     for (int r = 0; r < h; ++r) bytes += file.substr(54 + stride * r, 3u * w);
@@ -45,7 +45,7 @@ std::string Unpadded(const std::string& file, int w, int h) {
 }
 
 TEST_F(BmpWriteTest, ThumbnailBytesHeadersStridesRowsAndReadingBack) {
-    IDirectDrawSurface* s = Surface(150, 100, Mixed);
+    IDirectDrawSurface* s = Surface(150, 100, mixed);
     ASSERT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "a.thm"), 1);
     const std::string f = ReadFile("a.thm");
     ASSERT_EQ(f.size(), 45254u);
@@ -56,13 +56,13 @@ TEST_F(BmpWriteTest, ThumbnailBytesHeadersStridesRowsAndReadingBack) {
     // clang-format on
     for (const auto& [at, size, value] : fields) EXPECT_EQ(Field(f, at, static_cast<int>(size)), value) << at;
     // Bottom row first, blue-green-red: the first pixel is (0, 99), widened from 5-6-5.
-    const unsigned p = Mixed(0, 99), r5 = p >> 11, g6 = p >> 5 & 63, b5 = p & 31;
+    const unsigned p = mixed(0, 99), r5 = p >> 11, g6 = p >> 5 & 63, b5 = p & 31;
     EXPECT_EQ(Field(f, 54, 3), (b5 << 3 | b5 >> 2) | (g6 << 2 | g6 >> 4) << 8 | (r5 << 3 | r5 >> 2) << 16);
     // Every pixel as GDI reads it, and loaded back through the framework's loader unchanged.
-    EXPECT_TRUE(Unpadded(f, 150, 100) == ThroughGdi(s, 150, 100));
+    EXPECT_TRUE(unpadded(f, 150, 100) == throughGdi(s, 150, 100));
     IDirectDrawSurface* back = DDCreateSurfaceFromBitmap(dd_, "a.thm", 0, 0, nullptr, nullptr);
     ASSERT_NE(back, nullptr);
-    EXPECT_TRUE(ThroughGdi(back, 150, 100) == ThroughGdi(s, 150, 100));
+    EXPECT_TRUE(throughGdi(back, 150, 100) == throughGdi(s, 150, 100));
     back->Release();
     for (int width : {99, 100}) {
         ASSERT_EQ(tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s, 0, 0, width - 1, 1, "s.bmp"), 1);
@@ -71,7 +71,7 @@ TEST_F(BmpWriteTest, ThumbnailBytesHeadersStridesRowsAndReadingBack) {
 }
 
 TEST_F(BmpWriteTest, RectanglesAndSizesAreCheckedBeforeAnythingIsWritten) {
-    IDirectDrawSurface* s = Surface(40, 30, Mixed);
+    IDirectDrawSurface* s = Surface(40, 30, mixed);
     // clang-format off
     const std::array<int, 4> rects[] = {{0, 0, 40, 29}, {0, 0, 39, 30}, {-1, 0, 5, 5}, {6, 0, 5, 5}, {0, 6, 5, 5},
                                         {INT_MIN, 0, INT_MAX, 5}};
@@ -99,7 +99,7 @@ TEST_F(BmpWriteTest, RectanglesAndSizesAreCheckedBeforeAnythingIsWritten) {
 }
 
 TEST_F(BmpWriteTest, FailuresLeaveNoFileNorTemporaryFileAndSayWhichAndWhy) {
-    IDirectDrawSurface* s = Surface(150, 100, Mixed);
+    IDirectDrawSurface* s = Surface(150, 100, mixed);
     MakeDir("taken.thm");
     // An old file stays whole until a new one is; another writer's temporary file is not taken over.
     WriteFile("full.thm", "old");
@@ -107,7 +107,7 @@ TEST_F(BmpWriteTest, FailuresLeaveNoFileNorTemporaryFileAndSayWhichAndWhy) {
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "missing/a.thm"), 0);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "taken.thm"), 0);
     OnAFullDisk(20000, [&] { EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "full.thm"), 0); });
-    IDirectDrawSurface* lost = Surface(150, 100, Mixed);
+    IDirectDrawSurface* lost = Surface(150, 100, mixed);
     tkp::testing::MarkSurfaceLost(lost);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_celySRF_doFILE(lost, "lost.thm"), 0);
     EXPECT_EQ(FilesIn(".") + " " + ReadFile("full.thm"), "full.thm full.thm.tmp taken.thm tk_LOG.txt old");

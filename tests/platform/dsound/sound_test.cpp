@@ -17,7 +17,7 @@ namespace {
 using Ints = std::vector<int>;
 using Bytes = std::vector<std::uint8_t>;
 
-WAVEFORMATEX Pcm(int channels, int rate, int bits) {
+WAVEFORMATEX pcm(int channels, int rate, int bits) {
     WAVEFORMATEX wf{
         WAVE_FORMAT_PCM, WORD(channels), DWORD(rate), 0, WORD(channels * bits / 8), WORD(bits), 0};
     wf.nAvgBytesPerSec = wf.nSamplesPerSec * wf.nBlockAlign;
@@ -47,17 +47,17 @@ bool Fill(LPDIRECTSOUNDBUFFER b, const Bytes& bytes) {
 
 // The next frames mixed: both channels, or only the left one (tests check the right one where
 // it differs).
-Ints Mix(int frames) {
+Ints mix(int frames) {
     const std::vector<std::int16_t> mixed = tkp::headless::MixAudio(frames);
     return Ints(mixed.begin(), mixed.end());
 }
-Ints MixLeftOf(const Ints& both) {
+Ints mixLeftOf(const Ints& both) {
     Ints left;
     for (std::size_t i = 0; i < both.size(); i += 2) left.push_back(both[i]);
     return left;
 }
 Ints MixLeft(int frames) {
-    return MixLeftOf(Mix(frames));
+    return mixLeftOf(mix(frames));
 }
 
 // A device on a present headless output at 44100 Hz; every test must release what it made,
@@ -94,8 +94,8 @@ class DirectSoundTest : public ::testing::Test {
 };
 
 TEST_F(DirectSoundTest, OverlappingSoundsAreSummedAndClamped) {
-    LPDIRECTSOUNDBUFFER a = Make(Pcm(1, 44100, 16), Samples16({1000, 20000, -20000, 1000}));
-    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16({2000, 15000, -15000, 2000, 2000, 2000}));
+    LPDIRECTSOUNDBUFFER a = Make(pcm(1, 44100, 16), Samples16({1000, 20000, -20000, 1000}));
+    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), Samples16({2000, 15000, -15000, 2000, 2000, 2000}));
     ASSERT_EQ(a->Play(0, 0, 0) + b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(8), (Ints{3000, 32767, -32768, 3000, 2000, 2000, 0, 0}));
     EXPECT_EQ(a->Release() + b->Release(), 0u);
@@ -106,7 +106,7 @@ TEST_F(DirectSoundTest, ALongSoundPlaysOnAcrossTheMixersPasses) {
     // 600 frames holding 50 * i: the mix shows where the buffer plays from.
     Ints ramp;
     for (int i = 0; i < 600; ++i) ramp.push_back(50 * i);
-    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16(ramp));
+    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), Samples16(ramp));
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(300).back(), 299 * 50);
     EXPECT_EQ(MixLeft(2), (Ints{300 * 50, 301 * 50}));
@@ -114,7 +114,7 @@ TEST_F(DirectSoundTest, ALongSoundPlaysOnAcrossTheMixersPasses) {
 }
 
 TEST_F(DirectSoundTest, WithoutADeviceTheProgramRunsSilentAndBuffersOutliveTheirDevice) {
-    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 44100, 16), Samples16({7, 8}));
+    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), Samples16({7, 8}));
     EXPECT_EQ(ds_->Release(), 0u);
     ds_ = nullptr;
     // The buffer holds the output open and still plays; once it goes, and the backend has no
@@ -132,25 +132,25 @@ TEST_F(DirectSoundTest, WithoutADeviceTheProgramRunsSilentAndBuffersOutliveTheir
 TEST_F(DirectSoundTest, SamplesAreCentredScaledSpreadToStereoAndInterpolatedToTheDeviceRate) {
     // 4 frames at 11025 Hz give 16 at 44100 Hz: 128 -> 0, 255 -> 32512, 0 -> -32768, the last
     // held; mono sounds the same on both sides.
-    LPDIRECTSOUNDBUFFER b = Make(Pcm(1, 11025, 8), {128, 255, 0, 128});
+    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 11025, 8), {128, 255, 0, 128});
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    const Ints mono = Mix(18);
+    const Ints mono = mix(18);
     for (std::size_t i = 0; i < mono.size(); i += 2) EXPECT_EQ(mono[i], mono[i + 1]) << i;
-    EXPECT_EQ(MixLeftOf(mono), (Ints{0, 8128, 16256, 24384, 32512, 16192, -128, -16448, -32768, -24576,
+    EXPECT_EQ(mixLeftOf(mono), (Ints{0, 8128, 16256, 24384, 32512, 16192, -128, -16448, -32768, -24576,
                                      -16384, -8192, 0, 0, 0, 0, 0, 0}));
     b->Release();
     // 16-bit stereo at 22050 Hz keeps its channels; halfway values are truncated toward zero.
-    b = Make(Pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, -32768, 32767}));
+    b = Make(pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, -32768, 32767}));
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    EXPECT_EQ(Mix(7), (Ints{1000, -1000, 2000, -2000, 3000, -3000, -14884, 14883, -32768, 32767, -32768,
+    EXPECT_EQ(mix(7), (Ints{1000, -1000, 2000, -2000, 3000, -3000, -14884, 14883, -32768, 32767, -32768,
                             32767, 0, 0}));
     b->Release();
     // At 48000 Hz frame 1 sits 22050/48000 of the way from 1000 to 3000: 1918.75, truncated. The
     // 3 frames last 6.53 frames at 48000 Hz: rounded up to 7, the last ones holding the last frame.
     Open(48000);
-    b = Make(Pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, 5000, 0}));
+    b = Make(pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, 5000, 0}));
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    EXPECT_EQ(Mix(8),
+    EXPECT_EQ(mix(8),
               (Ints{1000, -1000, 1918, -1918, 2837, -2837, 3756, -1865, 4675, -487, 5000, 0, 5000, 0, 0, 0}));
     EXPECT_EQ(b->Release(), 0u);
 }
@@ -165,18 +165,18 @@ TEST_F(DirectSoundTest, InvalidDescriptionsAndFormatsAreRefused) {
     };
     const Case cases[] = {
         {"block align", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w.nBlockAlign = 4; }, DSERR_INVALIDPARAM},
-        {"3 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = Pcm(3, 22050, 8); }, DSERR_BADFORMAT},
+        {"3 channels", [](DSBUFFERDESC&, WAVEFORMATEX& w) { w = pcm(3, 22050, 8); }, DSERR_BADFORMAT},
         {"3 bytes", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwBufferBytes = 3; }, DSERR_INVALIDPARAM},
         // 360,000 bytes at 100 Hz: an hour, hundreds of megabytes at the device's rate.
         {"an hour",
          [](DSBUFFERDESC& d, WAVEFORMATEX& w) {
-             w = Pcm(1, 100, 8);
+             w = pcm(1, 100, 8);
              d.dwBufferBytes = 360000;
          },
          DSERR_INVALIDPARAM},
     };
     for (const Case& c : cases) {
-        WAVEFORMATEX wf = Pcm(1, 22050, 8);
+        WAVEFORMATEX wf = pcm(1, 22050, 8);
         DSBUFFERDESC desc = Desc(&wf, 100);
         c.change(desc, wf);
         LPDIRECTSOUNDBUFFER b = nullptr;

@@ -28,7 +28,7 @@ std::vector<std::uint8_t> Coverage() {
 }
 
 // Blends the block at (x, y) pixel by pixel, the way a single pixel is mixed.
-void OneByOne(HDC dc, int x, int y, const std::vector<std::uint8_t>& c) {
+void oneByOne(HDC dc, int x, int y, const std::vector<std::uint8_t>& c) {
     for (int j = 0; j < kBlockH; ++j)
         for (int i = 0; i < kBlockW; ++i) tkp::gdi::DcBlend(dc, x + i, y + j, kColour, c[j * kBlockW + i]);
 }
@@ -41,7 +41,7 @@ TEST(BlendRows, AWholeBlockMixesAsPixelByPixelAcrossEveryEdge) {
         for (gdt::Canvas* c : {&block, &single})
             for (int i = 0; i < kW * kH; ++i) SetPixel(c->dc, i % kW, i / kW, RGB(i * 7, 255 - i, i * 3));
         tkp::gdi::DcBlendRows(block.dc, p.x, p.y, cov.data(), kBlockW, kBlockH, kBlockW, kColour);
-        OneByOne(single.dc, p.x, p.y, cov);
+        oneByOne(single.dc, p.x, p.y, cov);
         EXPECT_EQ(block.Raw(), single.Raw()) << "at " << p.x << "," << p.y;
     }
 }

@@ -16,7 +16,7 @@ namespace {
 constexpr int kW = 23;
 constexpr int kH = 17;
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
@@ -28,8 +28,8 @@ std::vector<std::uint16_t> Expected(const std::vector<int>& path, int width) {
         const std::int64_t dx = path[n] - x0, dy = path[n + 1] - y0;
         const std::int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
         for (std::int64_t i = 0; i < steps; ++i) {
-            const std::int64_t x = x0 + FloorDiv(2 * i * dx + steps, 2 * steps);
-            const std::int64_t y = y0 + FloorDiv(2 * i * dy + steps, 2 * steps);
+            const std::int64_t x = x0 + floorDiv(2 * i * dx + steps, 2 * steps);
+            const std::int64_t y = y0 + floorDiv(2 * i * dy + steps, 2 * steps);
             for (std::int64_t py = y - width / 2; py <= y + (width - 1) / 2; ++py)
                 for (std::int64_t px = x - width / 2; px <= x + (width - 1) / 2; ++px)
                     if (px >= 0 && py >= 0 && px < kW && py < kH)

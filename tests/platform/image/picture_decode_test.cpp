@@ -247,7 +247,7 @@ std::vector<std::pair<std::string, std::string>> Chunks(const std::string& png) 
     return chunks;
 }
 
-std::string Be32(std::uint32_t v) {
+std::string be32(std::uint32_t v) {
     return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
 }
 
@@ -257,8 +257,8 @@ std::string Png(const std::vector<std::pair<std::string, std::string>>& chunks) 
     for (const auto& [type, data] : chunks) {
         const std::string typed = type + data;
         png +=
-            Be32(std::uint32_t(data.size())) + typed +
-            Be32(std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size()))));
+            be32(std::uint32_t(data.size())) + typed +
+            be32(std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size()))));
     }
     return png;
 }
@@ -281,7 +281,7 @@ TEST(PictureDecode, FilesTooShortForTheirPixelsAreRefused) {
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = std::uint8_t(i * 7919 >> 3);
     auto chunks = Chunks(tk_test::PngFile(8, 8, PNG_COLOR_TYPE_GRAY, 8, Bytes(64, 9)));
     auto big = chunks;
-    big[0].second.replace(0, 8, Be32(8192) + Be32(8192));
+    big[0].second.replace(0, 8, be32(8192) + be32(8192));
     auto half = Chunks(tk_test::PngFile(64, 64, PNG_COLOR_TYPE_GRAY, 8, noise));
     for (auto& [type, data] : half)
         if (type == "IDAT") data.resize(data.size() / 2);

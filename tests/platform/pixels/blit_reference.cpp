@@ -9,7 +9,7 @@ namespace tkp::pixels::reference {
 
 namespace {
 
-bool InKey(std::uint16_t p, ColourKey key) {
+bool inKey(std::uint16_t p, ColourKey key) {
     if (key.low <= key.high) return p >= key.low && p <= key.high;
     // A key whose ends are swapped wraps round: from low up to 0xFFFF and from 0 up to high.
     return p >= key.low || p <= key.high;
@@ -17,7 +17,7 @@ bool InKey(std::uint16_t p, ColourKey key) {
 
 // What lands on a destination pixel under from, with the effects.
 std::uint16_t Put(std::uint16_t under, std::uint16_t from, const BlitEffects& fx) {
-    if (fx.keyed && InKey(from, fx.key)) return under;
+    if (fx.keyed && inKey(from, fx.key)) return under;
     return fx.alpha >= 255 ? from : Mix565(from, under, static_cast<std::uint16_t>(fx.alpha));
 }
 

@@ -41,7 +41,7 @@ echo "demo exit $?"
 )";
 
 // True when every expected line appears in the log, in this order (other lines may come between).
-::testing::AssertionResult InOrder(const std::string& log, const std::vector<std::string>& expected) {
+::testing::AssertionResult inOrder(const std::string& log, const std::vector<std::string>& expected) {
     std::size_t at = 0;
     for (const auto& want : expected) {
         at = log.find("\n" + want + "\n", at);
@@ -73,13 +73,13 @@ TEST(RealWindow, InputArrivesInBufferPixelsAndThePictureIsScaledWithBars) {
     EXPECT_NE(driverOut.find("demo exit 0"), std::string::npos) << driverOut;
 
     const std::string got = "\n" + logText;
-    EXPECT_TRUE(InOrder(
+    EXPECT_TRUE(inOrder(
         got, {"desktop 1280 1024", "modes 800x600 1024x768 1152x864 1280x720 1280x800 1280x1024", "ready"}));
     EXPECT_NE(got.find("\nactivate 1\n"), std::string::npos) << "the window never had the focus";
     // 800 x 600 on 1280 x 1024: scale 1.6, bars of 32 pixels above and below (where the pointer is
     // clamped: the pointer map's test).
     EXPECT_TRUE(
-        InOrder(got, {"move 100 100 0x0", "ldown 100 100 0x1", "lup 100 100 0x0", "rdown 700 500 0x2",
+        inOrder(got, {"move 100 100 0x0", "ldown 100 100 0x1", "lup 100 100 0x0", "rdown 700 500 0x2",
                       "rup 700 500 0x0", "keydown 0x10", "ldown 400 300 0x5", "lup 400 300 0x4", "keyup 0x10",
                       "keydown 0x41", "keyup 0x41", "keydown 0x1b", "destroy", "exit 0"}));
 
