@@ -22,7 +22,7 @@ packages=(
 # installed desktop files and of the Debian package that the install tests run.
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool x11-apps imagemagick valgrind
+    xvfb xauth xdotool x11-apps x11-utils imagemagick valgrind
     clang libclang-rt-14-dev clang-format-14
     appstream desktop-file-utils
     debhelper dpkg-dev lintian

@@ -35,7 +35,7 @@ tkp::ddraw::Surface* tkp::ddraw::Surface::Create(int width, int height, DWORD ca
 }
 
 tkp::ddraw::Surface::Surface(int width, int height, int pitch, DWORD caps)
-    : memory_(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height), 0),
+    : memory_(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height)),
       width_(width),
       height_(height),
       pitch_(pitch),

@@ -6,6 +6,7 @@
 
 #include "platform/ddraw/ddraw.h"
 #include "platform/pixels/blit.h"
+#include "platform/pixels/pixel_memory.h"
 
 namespace tkp::ddraw {
 
@@ -60,7 +61,7 @@ class Surface final : public IDirectDrawSurface {
     bool CopyChangesAndPresent(const tkp::pixels::PixelView& from, const std::vector<RECT>* hint);
     void FillLostPattern();
 
-    std::vector<std::uint16_t> memory_;
+    tkp::pixels::PixelMemory memory_;
     int width_;
     int height_;
     int pitch_;  // in pixels

@@ -10,6 +10,7 @@
 #include "platform/base/backend.h"
 #include "platform/kernel/debug.h"
 #include "platform/pixels/frame_changes.h"
+#include "platform/pixels/pixel_memory.h"
 #include "platform/present/frame_scale.h"
 #include "platform/present/pointer_map.h"
 #include "platform/sdl/sdl_video.h"
@@ -18,7 +19,7 @@ namespace {
 
 struct Presenter {
     // The last frame presented, the 5-6-5 pixels the next one is compared with.
-    std::vector<std::uint16_t> kept;
+    tkp::pixels::PixelMemory kept;
     int keptW = 0;
     int keptH = 0;
     // The surface and placement the window shows now; any change redraws the whole window.
@@ -32,6 +33,8 @@ struct Presenter {
     std::vector<std::uint32_t> canvas;
     std::vector<SDL_Rect> sent;
     bool shown = false;
+    // The window is made hidden and shown with its first frame, so it never shows an empty picture.
+    bool showWindow = false;
     // Only the first of several failed updates in a row is logged.
     bool updateFailing = false;
 };
@@ -97,8 +100,27 @@ SDL_Rect draw(Presenter& p, const RECT& source) {
     return rect;
 }
 
+// Paints the bars around the picture's place black (nothing when the picture fills the window).
+void fillBars(const Presenter& p) {
+    const RECT& r = p.place;
+    const int w = p.surfaceW;
+    const int h = p.surfaceH;
+    const SDL_Rect bars[4] = {{0, 0, w, r.top},
+                              {0, r.bottom, w, h - r.bottom},
+                              {0, r.top, r.left, r.bottom - r.top},
+                              {r.right, r.top, w - r.right, r.bottom - r.top}};
+    const Uint32 black = SDL_MapRGB(p.surface->format, 0, 0, 0);
+    for (const SDL_Rect& bar : bars) {
+        if (bar.w > 0 && bar.h > 0) SDL_FillRect(p.surface, &bar, black);
+    }
+}
+
 // Sends the kept frame: everything when redrawAll, otherwise only the rectangles given.
 void show(Presenter& p, const std::vector<RECT>& changes) {
+    if (p.showWindow && p.keptW > 0) {
+        p.showWindow = false;
+        SDL_ShowWindow(tkp::sdl::video().window);
+    }
     if (takeSurface(p)) p.redrawAll = true;
     if (p.surface == nullptr || p.keptW <= 0) return;
     if (p.redrawAll) {
@@ -109,8 +131,7 @@ void show(Presenter& p, const std::vector<RECT>& changes) {
     if (SDL_MUSTLOCK(p.surface) && SDL_LockSurface(p.surface) != 0) return;
     int status;
     if (p.redrawAll) {
-        // The bars around the picture are black.
-        SDL_FillRect(p.surface, nullptr, SDL_MapRGB(p.surface->format, 0, 0, 0));
+        fillBars(p);
         draw(p, RECT{0, 0, p.keptW, p.keptH});
         if (SDL_MUSTLOCK(p.surface)) SDL_UnlockSurface(p.surface);
         status = SDL_UpdateWindowSurface(tkp::sdl::video().window);
@@ -145,16 +166,14 @@ bool StartPresenting() {
     Presenter& p = presenter();
     p.surface = nullptr;
     p.keptW = p.keptH = 0;
-    p.kept.clear();
+    p.kept = {};
     p.redrawAll = true;
     p.shown = false;
-    SDL_Surface* s = SDL_GetWindowSurface(video().window);
-    if (s == nullptr) {
+    p.showWindow = true;
+    if (SDL_GetWindowSurface(video().window) == nullptr) {
         LogSdlError("no window surface: ");
         return false;
     }
-    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
-    if (SDL_UpdateWindowSurface(video().window) != 0) LogSdlError("window update: ");
     return true;
 }
 
@@ -183,10 +202,11 @@ void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes)
     Presenter& p = presenter();
     const int pitch = pitchBytes / 2;
     if (p.keptW != width || p.keptH != height || p.redrawAll) {
-        p.kept.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+        if (p.kept.size() != count) p.kept = tkp::pixels::PixelMemory(count);
         for (int y = 0; y < height; ++y)
             std::copy_n(pixels + static_cast<std::ptrdiff_t>(y) * pitch, width,
-                        p.kept.begin() + static_cast<std::ptrdiff_t>(y) * width);
+                        p.kept.data() + static_cast<std::ptrdiff_t>(y) * width);
         p.keptW = width;
         p.keptH = height;
         p.redrawAll = true;
@@ -211,7 +231,7 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
         for (int y = r.top; y < r.bottom; ++y)
             std::copy(pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.left,
                       pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.right,
-                      p.kept.begin() + static_cast<std::ptrdiff_t>(y) * width + r.left);
+                      p.kept.data() + static_cast<std::ptrdiff_t>(y) * width + r.left);
     }
     show(p, changes);
 }

@@ -21,10 +21,10 @@ struct Video {
 Video& video();
 // Starts SDL's video and events once; false (with a line on the debugger output) when it cannot.
 bool EnsureVideo();
-// The window's picture (sdl_present.cpp). StartPresenting clears a new window to black (false, with
-// a log line, when the window has no surface to draw into); RedrawWindow draws the last frame again
-// over the whole window, after it was uncovered, resized or its surface lost; StopPresenting
-// forgets the window before it is destroyed.
+// The window's picture (sdl_present.cpp). StartPresenting takes a new, hidden window, which is
+// shown with the first frame (false, with a log line, when the window has no surface to draw into);
+// RedrawWindow draws the last frame again over the whole window, after it was uncovered, resized or its
+// surface lost; StopPresenting forgets the window before it is destroyed.
 bool StartPresenting();
 void RedrawWindow();
 void StopPresenting();

@@ -1,5 +1,6 @@
 // The SDL backend's window and time: one borderless window covering the screen (or an ordinary
-// resizable window), waits that sleep until the next timer or event, and the clock.
+// resizable window), shown with its first frame; waits that sleep until the next timer or event, and
+// the clock.
 #include <climits>
 
 #include "platform/base/backend.h"
@@ -48,13 +49,7 @@ bool CreateMainWindow(HWND window, const char* title) {
     if (v.windowedW > 0) {
         v.window = tkp::sdl::CreateOrdinaryWindow(title != nullptr ? title : "", v.windowedW, v.windowedH);
     } else {
-        // At the screen's position and size: without a window manager the full-screen request is
-        // ignored, and the window must cover the screen by itself.
-        SDL_Rect screen{0, 0, 800, 600};
-        if (SDL_GetDisplayBounds(0, &screen) != 0) tkp::sdl::LogSdlError("display bounds: ");
-        v.window = SDL_CreateWindow(title != nullptr ? title : "", screen.x, screen.y, screen.w, screen.h,
-                                    SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
-        if (v.window != nullptr) tkp::sdl::ForgetTransientForRoot(v.window);
+        v.window = tkp::sdl::CreateScreenWindow(title != nullptr ? title : "");
     }
     if (v.window == nullptr) {
         tkp::sdl::LogSdlError("no window: ");

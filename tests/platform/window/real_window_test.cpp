@@ -27,6 +27,7 @@ pid=$!
 waitfor() { for i in $(seq 1 200); do grep -q "$1" "$LOG" 2>/dev/null && return 0; sleep 0.05; done; return 1; }
 timeout 20 xdotool search --sync --name "Window Demo" >/dev/null || { echo "no window"; kill $pid; exit 1; }
 waitfor '^ready' || { echo "no frame"; kill $pid; exit 1; }
+win=$(xdotool search --name "Window Demo" | head -n 1); xprop -id "$win" _NET_WM_STATE
 xdotool mousemove 161 193
 waitfor '^move 100 100'
 xdotool click 1
@@ -56,7 +57,7 @@ echo "demo exit $?"
 
 TEST(RealWindow, InputArrivesInBufferPixelsAndThePictureIsScaledWithBars) {
     const std::string missing =
-        tk_test::MissingTool({"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert"});
+        tk_test::MissingTool({"xvfb-run", "Xvfb", "xauth", "xdotool", "xwd", "convert", "xprop"});
     if (!missing.empty()) GTEST_SKIP() << "skipped: " << missing << " is not installed (scripts/setup.sh)";
     tk_test::ScopedWorkDir dir;
     const std::string log = dir.path() + "/demo.log";
@@ -71,6 +72,8 @@ TEST(RealWindow, InputArrivesInBufferPixelsAndThePictureIsScaledWithBars) {
     const std::string logText = tk_test::ReadFile(log);
     ASSERT_EQ(status, 0) << driverOut << "\n--- log:\n" << logText;
     EXPECT_NE(driverOut.find("demo exit 0"), std::string::npos) << driverOut;
+    // Full screen is asked of the window manager, even where there is none to grant it.
+    EXPECT_NE(driverOut.find("_NET_WM_STATE(ATOM) = _NET_WM_STATE_FULLSCREEN"), std::string::npos) << driverOut;
 
     const std::string got = "\n" + logText;
     EXPECT_TRUE(inOrder(
