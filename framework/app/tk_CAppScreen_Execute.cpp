@@ -41,6 +41,8 @@ int tk_CAppScreen::Execute() {
     FillResolutionList();
     TK_LOG("TRAC", "tk_CAppScreen::Execute; Init2", 7);
     Init2();
+    // The first frame is drawn as soon as everything is ready rather than a timer period later.
+    if (!m_bRedrawOff) tk_APP_Prekresli();
     TK_LOG("TRAC", "tk_CAppScreen::Execute; while...", 8);
     return MessageLoop();
 }

@@ -32,12 +32,13 @@ TEST_F(AppScreen, ExecuteRunsItsStepsInOrderAndEachTickDrawsOneFrameUnlessRedraw
               "[tk_CAppScreen::Execute; Init();] [4]|Init|TRAC [tk_CAppScreen::Execute; SetupVisual_Private] "
               "[5]|TRAC [tk_CAppScreen::Execute; init m_duir_Rozlisenia] [6]|TRAC [tk_CAppScreen::Execute; "
               "Init2] [7]|Init2|TRAC [tk_CAppScreen::Execute; while...] [8]|");
-    // Timer 1 runs at the timer dialog's 16 ms from the layout on; ticks 2 and 3 drew nothing.
+    // The first frame is drawn before the loop waits for anything; timer 1 runs at the timer
+    // dialog's 16 ms from the layout on; ticks 2 and 3 drew nothing.
     EXPECT_EQ(app.ticks, (std::vector<std::uint64_t>{16, 32, 48, 64, 80}));
     EXPECT_EQ(Nums(tkp::headless::FrameCount(), app.redraws, app.m_ScrW, app.m_ScrH, app.m_ScrCX, app.m_ScrCY,
                    tkp::headless::PresentationSize().width, tkp::headless::PresentationSize().height),
-              "3,3,800,600,400,300,800,600");
-    EXPECT_EQ(LogLines("frames drawn"), "tk_APP_WindowProc; frames drawn [3]|");
+              "4,4,800,600,400,300,800,600");
+    EXPECT_EQ(LogLines("frames drawn"), "tk_APP_WindowProc; frames drawn [4]|");
     EXPECT_TRUE(!tkp::headless::WindowOpen() && tk_lpDD == nullptr);
 }
 
@@ -246,7 +247,8 @@ TEST_F(AppScreen, AFailedDisplaySetUpStopsExecuteWithACodeInsteadOfRunningThePro
 }
 
 // A lost display restores the framework's own sheet as well as the primary surface: the watch
-// sees the last hook, the sheet's corner (its red background, not the lost pattern) and the frame.
+// sees the last hook, the sheet's corner (its red background, not the lost pattern) and the frame
+// (drawn once before the loop, and again after the restore).
 TEST_F(AppScreen, ALostDisplayIsRestoredWithTheSkinSheet) {
     ProbeApp app;
     app.watch = [](ProbeApp& a) {
@@ -258,7 +260,7 @@ TEST_F(AppScreen, ALostDisplayIsRestoredWithTheSkinSheet) {
     EXPECT_EQ(Run(app, "800 600\n2 16", {[](ProbeApp&) { tkp::ddraw::MarkSurfacesLost(); }, Idle, Escape}),
               0);
     EXPECT_EQ(app.seen + Nums(tkp::headless::FrameCount()),
-              "Init2 63488,0|Do_RESTORE_SRF 63488,0|Do_RESTORE_SRF 63488,1|2");
+              "Init2 63488,1|Do_RESTORE_SRF 63488,1|Do_RESTORE_SRF 63488,1|3");
 }
 
 }  // namespace
