@@ -73,7 +73,8 @@ TEST(RealWindow, InputArrivesInBufferPixelsAndThePictureIsScaledWithBars) {
     ASSERT_EQ(status, 0) << driverOut << "\n--- log:\n" << logText;
     EXPECT_NE(driverOut.find("demo exit 0"), std::string::npos) << driverOut;
     // Full screen is asked of the window manager, even where there is none to grant it.
-    EXPECT_NE(driverOut.find("_NET_WM_STATE(ATOM) = _NET_WM_STATE_FULLSCREEN"), std::string::npos) << driverOut;
+    EXPECT_NE(driverOut.find("_NET_WM_STATE(ATOM) = _NET_WM_STATE_FULLSCREEN"), std::string::npos)
+        << driverOut;
 
     const std::string got = "\n" + logText;
     EXPECT_TRUE(inOrder(
