@@ -1,6 +1,7 @@
 // The SDL backend's shared video state.
 #include "platform/sdl/sdl_video.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -31,7 +32,14 @@ bool EnsureVideo() {
     // The window's surface is the X server's shared memory, updated a rectangle at a time; SDL's
     // default puts a renderer (OpenGL, in software under Xvfb) behind it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    // The program reads keys, never text: the X input method's compose table (the locale's several
+    // thousand sequences, parsed at every start) is not wanted, so an empty one is named while SDL
+    // opens the display, unless the user named one.
+    const bool composeNamed = std::getenv("XCOMPOSEFILE") != nullptr;
+    if (!composeNamed) setenv("XCOMPOSEFILE", "/dev/null", 1);
+    const int started = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    if (!composeNamed) unsetenv("XCOMPOSEFILE");
+    if (started != 0) {
         LogSdlError("no display: ");
         missing = true;
         return false;
