@@ -4,10 +4,10 @@
 #   idle_cpu.sh demo <tessalin_demo> [seconds]   the demonstration program at 1280 x 1024, 10 s
 #   idle_cpu.sh game <kartola> <card sets folder> [seconds]
 #       the game at 1920 x 1080 from a copy of the card sets: its start-up (process start to the
-#       backend's "first frame shown" line on standard error, after a warm-up run that leaves the
-#       thumbnails and settings made), VmHWM ten seconds after the start, then idle for 20 s (unless
-#       given) with the banner flying, and again after the banner was clicked away; last, a card
-#       dragged to and fro across the table for 5 s.
+#       backend's "first frame shown" line on standard error, over six starts or $STARTS, after a
+#       warm-up run that leaves the thumbnails and settings made), VmHWM ten seconds after the last
+#       start, then idle for 20 s (unless given) with the banner flying, and again after the banner
+#       was clicked away; last, a card dragged to and fro across the table for 5 s.
 set -eu
 MODE=$1
 EXE=$(realpath "$2")
@@ -89,15 +89,26 @@ fi
 start
 sleep 2
 stop
-start
+# Start-up is timed over several starts (the last one is the run measured below): the aim holds for
+# every run, so the slowest counts.
+STARTS=${STARTS:-6}
+starts=""
+for n in $(seq 1 "$STARTS"); do
+    start
+    for i in $(seq 1 100); do [ -f first ] && break; sleep 0.05; done
+    if [ -f first ]; then
+        starts="$starts $(awk -v s="$t_start" -v f="$(cat first)" -v c="$(cat first_cpu)" -v hz="$hz" 'BEGIN {
+            printf "%.0f/%.0f", 1000 * (f - s), 1000 * c / hz }')"
+    else
+        starts="$starts none"
+    fi
+    [ "$n" -lt "$STARTS" ] && stop
+done
 sleep 10
 hwm=$(awk '/VmHWM/ { print $2 / 1024 }' "/proc/$pid/status")
-if [ -f first ]; then
-    awk -v s="$t_start" -v f="$(cat first)" -v c="$(cat first_cpu)" -v hz="$hz" 'BEGIN {
-        printf "start-up to the first frame shown: %.0f ms (its own CPU time by then: %.0f ms)\n", 1000 * (f - s), 1000 * c / hz }'
-else
-    echo "start-up: no first-frame line came"
-fi
+echo "$starts" | awk '{
+    max = 0; for (i = 1; i <= NF; i++) { split($i, a, "/"); if (a[1] + 0 > max) max = a[1] + 0 }
+    printf "start-up to the first frame shown, %d starts (ms / its own CPU ms):%s; slowest %d ms\n", NF, $0, max }'
 printf "VmHWM after 10 s: %.1f MB\n" "$hwm"
 measure "idle game, banner flying"
 # The banner crosses the middle of the screen once in each ~22 s of flight: click there until then.
