@@ -19,7 +19,7 @@ constexpr int kHeight = 1080;
 constexpr std::size_t kBytes = std::size_t{kWidth} * kHeight * 2;
 
 // A sprite-like picture: bands of colour with about a third of the pixels the key colour.
-void Paint(LPDIRECTDRAWSURFACE s) {
+void paint(LPDIRECTDRAWSURFACE s) {
     {
         tkp::ddraw::LockedSurface px(s);
         for (int y = 0; y < px.height(); ++y)
@@ -40,8 +40,8 @@ struct Surfaces {
         src = tkp::ddraw::CreateOffscreenSurface(dd, kWidth, kHeight);
         half = tkp::ddraw::CreateOffscreenSurface(dd, kWidth / 2, kHeight / 2);
         dst = tkp::ddraw::CreateOffscreenSurface(dd, kWidth, kHeight);
-        Paint(src);
-        Paint(half);
+        paint(src);
+        paint(half);
     }
     ~Surfaces() {
         src->Release();
@@ -51,7 +51,7 @@ struct Surfaces {
     }
 };
 
-Surfaces& Shared() {
+Surfaces& sharedSurfaces() {
     static Surfaces surfaces;
     return surfaces;
 }
@@ -68,7 +68,7 @@ void Memcpy(benchmark::State& state) {
 }
 
 void ColourFill(benchmark::State& state) {
-    Surfaces& s = Shared();
+    Surfaces& s = sharedSurfaces();
     DDBLTFX fx{};
     fx.dwSize = sizeof(fx);
     for (auto _ : state) {
@@ -79,25 +79,25 @@ void ColourFill(benchmark::State& state) {
 }
 
 void BltFastPlain(benchmark::State& state) {
-    Surfaces& s = Shared();
+    Surfaces& s = sharedSurfaces();
     for (auto _ : state) s.dst->BltFast(0, 0, s.src, nullptr, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kBytes));
 }
 
 void BltFastKeyed(benchmark::State& state) {
-    Surfaces& s = Shared();
+    Surfaces& s = sharedSurfaces();
     for (auto _ : state) s.dst->BltFast(0, 0, s.src, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kBytes));
 }
 
 void BltStretchDouble(benchmark::State& state) {
-    Surfaces& s = Shared();
+    Surfaces& s = sharedSurfaces();
     for (auto _ : state) s.dst->Blt(nullptr, s.half, nullptr, DDBLT_WAIT, nullptr);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kBytes));
 }
 
 void BltStretchKeyedMirrored(benchmark::State& state) {
-    Surfaces& s = Shared();
+    Surfaces& s = sharedSurfaces();
     DDBLTFX fx{};
     fx.dwSize = sizeof(fx);
     fx.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
@@ -106,7 +106,7 @@ void BltStretchKeyedMirrored(benchmark::State& state) {
 }
 
 void BltAlpha(benchmark::State& state) {
-    Surfaces& s = Shared();
+    Surfaces& s = sharedSurfaces();
     DDBLTFX fx{};
     fx.dwSize = sizeof(fx);
     fx.dwAlphaSrcConst = 128;

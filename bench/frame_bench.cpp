@@ -37,7 +37,7 @@ constexpr int kRounds = 15;
 constexpr int kFramesPerRound = 20;
 
 // Forty card names: short ones, and long ones that need the narrowed font.
-std::vector<std::string> CardNames() {
+std::vector<std::string> cardNames() {
     const char* shortNames[] = {"pes", "mačka", "kôň", "sova", "líška", "vlk",  "žaba", "ryba", "myš", "had",
                                 "osa", "krt",   "jež", "rak",  "zubor", "orol", "kos",  "sob",  "tur", "lev"};
     const char* longNames[] = {"veľký vodný melón", "červená ríbezľa",    "šesťuholníková kocka",
@@ -54,46 +54,46 @@ std::vector<std::string> CardNames() {
 }
 
 // A card-set folder of forty pictures taken round from the bundled sets.
-void MakeCardSet(const fs::path& folder) {
+void makeCardSet(const fs::path& folder) {
     std::vector<fs::path> pictures;
     for (const char* set : {"DATA_ovocie", "DATA_tvary"})
         for (const auto& entry : fs::directory_iterator(fs::path(TK_SOURCE_DIR) / "cardsets" / set))
             if (entry.path().extension() == ".bmp") pictures.push_back(entry.path());
     std::sort(pictures.begin(), pictures.end());
     fs::create_directories(folder);
-    const std::vector<std::string> names = CardNames();
+    const std::vector<std::string> names = cardNames();
     for (std::size_t i = 0; i < names.size(); ++i)
         fs::copy_file(pictures[i % pictures.size()], folder / (names[i] + ".bmp"));
 }
 
 // CPU time of this thread, so that other work on the machine counts less.
-double Now() {
+double secondsNow() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 // One round of memcpy of the frame, in seconds per frame.
-double MemcpyRound(std::vector<unsigned char>& from, std::vector<unsigned char>& to) {
-    const double start = Now();
+double memcpyRound(std::vector<unsigned char>& from, std::vector<unsigned char>& to) {
+    const double start = secondsNow();
     for (int i = 0; i < kFramesPerRound; ++i) {
         from[static_cast<std::size_t>(i)] = static_cast<unsigned char>(i);
         std::memcpy(to.data(), from.data(), kFrameBytes);
     }
-    const double time = (Now() - start) / kFramesPerRound;
+    const double time = (secondsNow() - start) / kFramesPerRound;
     if (to[5] == 77) std::puts("");
     return time;
 }
 
 // One round of the game's redraw, in seconds per frame; before each frame, the step (if any).
 template <typename Step>
-double FrameRound(Step step) {
-    const double start = Now();
+double frameRound(Step step) {
+    const double start = secondsNow();
     for (int i = 0; i < kFramesPerRound; ++i) {
         step();
         tk_APP_Prekresli();
     }
-    return (Now() - start) / kFramesPerRound;
+    return (secondsNow() - start) / kFramesPerRound;
 }
 
 // The game, set up over its first ticks of timer 1 and measured at the last.
@@ -158,11 +158,11 @@ class BenchApp : public CKartolaApp {
         auto rest = [] {};
         auto fly = [this] { banner_sprite.x = banner_sprite.x > 1600 ? 20 : banner_sprite.x + 4; };
         for (int round = 0; round < kRounds; ++round) {
-            copy = std::min(copy, MemcpyRound(from, to));
-            frame = std::min(frame, FrameRound(rest));
-            banner = std::min(banner, FrameRound(fly));
+            copy = std::min(copy, memcpyRound(from, to));
+            frame = std::min(frame, frameRound(rest));
+            banner = std::min(banner, frameRound(fly));
             TheTableClear().SetOnlyChangesOn(false);
-            everything = std::min(everything, FrameRound(rest));
+            everything = std::min(everything, frameRound(rest));
             TheTableClear().SetOnlyChangesOn(true);
         }
         if (!shotPath.empty()) tkp::headless::SaveFramePng(shotPath.c_str());
@@ -176,7 +176,7 @@ class BenchApp : public CKartolaApp {
 int main(int argc, char** argv) {
     const fs::path shot = argc > 1 ? fs::absolute(argv[1]) : fs::path();
     const fs::path root = fs::temp_directory_path() / ("kartola_frame_bench_" + std::to_string(getpid()));
-    MakeCardSet(root / "DATA_lavka");
+    makeCardSet(root / "DATA_lavka");
     fs::create_directories(root / "hra");
     fs::current_path(root / "hra");
     {

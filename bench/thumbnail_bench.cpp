@@ -44,7 +44,7 @@ constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
 
 // A photo-like JPEG at a camera's quality: smooth colour fields, fine detail and a little noise.
-void WritePicture(const fs::path& path, int seed) {
+void writePicture(const fs::path& path, int seed) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return;
     jpeg_compress_struct cinfo{};
@@ -86,7 +86,7 @@ void WritePicture(const fs::path& path, int seed) {
 
 // Runs a program with its arguments, without a shell and with its output discarded; true when
 // it ran and exited with 0.
-bool Run(const std::vector<std::string>& args) {
+bool run(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -101,20 +101,20 @@ bool Run(const std::vector<std::string>& args) {
     return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-double Seconds(Clock::time_point from) {
+double secondsSince(Clock::time_point from) {
     return std::chrono::duration<double>(Clock::now() - from).count();
 }
 
 // CPU seconds used so far by this process (self) or by its finished children: on a machine shared
 // with other work the wall clock mostly measures the others, CPU time what each side costs.
-double CpuSeconds(int who) {
+double cpuSeconds(int who) {
     rusage u{};
     getrusage(who, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
            1e-6 * double(u.ru_utime.tv_usec + u.ru_stime.tv_usec);
 }
 
-void RemoveThumbnails(const fs::path& folder) {
+void removeThumbnails(const fs::path& folder) {
     for (const auto& e : fs::directory_iterator(folder))
         if (e.path().extension() == ".thm" || e.path().filename().string().rfind("im_", 0) == 0)
             fs::remove(e.path());
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     const fs::path folder = tmpl;
     std::printf("Writing %d JPEG photos of %d x %d...\n", kPictures, kWidth, kHeight);
     std::fflush(stdout);
-    for (int i = 0; i < kPictures; ++i) WritePicture(folder / ("picture" + std::to_string(i) + ".jpg"), i);
+    for (int i = 0; i < kPictures; ++i) writePicture(folder / ("picture" + std::to_string(i) + ".jpg"), i);
     // Thumbnails that cannot go beside the photos would go to the cache: keep that inside the folder.
     setenv("XDG_CACHE_HOME", folder.c_str(), 1);
     tk_LOG_SetONOFF(0);
@@ -138,37 +138,37 @@ int main(int argc, char** argv) {
     double pass = 1e9;
     double passCpu = 1e9;
     for (int r = 0; r < rounds; ++r) {
-        RemoveThumbnails(folder);
+        removeThumbnails(folder);
         const auto start = Clock::now();
-        const double cpu = CpuSeconds(RUSAGE_SELF);
+        const double cpu = cpuSeconds(RUSAGE_SELF);
         tk_BMP_Vytvor__bmp2thm(folder.c_str(), 150, 100, 1);
-        pass = std::min(pass, Seconds(start));
-        passCpu = std::min(passCpu, CpuSeconds(RUSAGE_SELF) - cpu);
+        pass = std::min(pass, secondsSince(start));
+        passCpu = std::min(passCpu, cpuSeconds(RUSAGE_SELF) - cpu);
     }
     int made = 0;
     for (const auto& e : fs::directory_iterator(folder)) made += e.path().extension() == ".thm";
 
     double magick = 0;
     double magickCpu = 0;
-    bool magickRan = Run({"convert", "-version"});
+    bool magickRan = run({"convert", "-version"});
     if (magickRan) {
         magick = 1e9;
         magickCpu = 1e9;
         for (int r = 0; r < rounds && magickRan; ++r) {
-            RemoveThumbnails(folder);
+            removeThumbnails(folder);
             const auto start = Clock::now();
-            const double cpu = CpuSeconds(RUSAGE_CHILDREN);
+            const double cpu = cpuSeconds(RUSAGE_CHILDREN);
             for (int i = 0; i < kPictures && magickRan; ++i) {
                 const std::string name = "picture" + std::to_string(i);
                 magickRan =
-                    Run({"convert", "-define", "jpeg:size=300x200", (folder / (name + ".jpg")).string(),
+                    run({"convert", "-define", "jpeg:size=300x200", (folder / (name + ".jpg")).string(),
                          "-thumbnail", "150x100", (folder / ("im_" + name + ".bmp")).string()});
             }
-            magick = std::min(magick, Seconds(start));
-            magickCpu = std::min(magickCpu, CpuSeconds(RUSAGE_CHILDREN) - cpu);
+            magick = std::min(magick, secondsSince(start));
+            magickCpu = std::min(magickCpu, cpuSeconds(RUSAGE_CHILDREN) - cpu);
         }
     }
-    RemoveThumbnails(folder);
+    removeThumbnails(folder);
     fs::remove_all(folder);
     tk_lpDD->Release();
 

@@ -12,7 +12,7 @@
 namespace {
 
 // Format bits (1 stereo, 2 16-bit), the sound's rate, the device's (as 8000 + n) and bytes.
-std::string Seed(int format, int rate, int device, std::size_t bytes) {
+std::string seed(int format, int rate, int device, std::size_t bytes) {
     std::string s{char(format),     char(rate),          char(rate >> 8),
                   char(rate >> 16), char(device - 8000), char((device - 8000) >> 8)};
     for (std::size_t i = 0; i < bytes; ++i) s += char(i * 37 + i / 5);
@@ -27,13 +27,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::vector<std::pair<std::string, std::string>> seeds = {
-        {"mono8_11025", Seed(0, 11025, 44100, 300)},
-        {"stereo16_22050", Seed(3, 22050, 48000, 400)},
-        {"mono16_48000_down", Seed(2, 48000, 22050, 256)},
-        {"stereo8_1hz", Seed(1, 1, 8000, 20)},
-        {"mono8_100hz_longest", Seed(0, 100, 8000, 100 * tkp::dsound::kSoundMaxSeconds)},
-        {"mono8_100hz_too_long", Seed(0, 100, 8000, 100 * tkp::dsound::kSoundMaxSeconds + 1)},
-        {"odd_trailing_byte", Seed(2, 8000, 8000, 11)},
+        {"mono8_11025", seed(0, 11025, 44100, 300)},
+        {"stereo16_22050", seed(3, 22050, 48000, 400)},
+        {"mono16_48000_down", seed(2, 48000, 22050, 256)},
+        {"stereo8_1hz", seed(1, 1, 8000, 20)},
+        {"mono8_100hz_longest", seed(0, 100, 8000, 100 * tkp::dsound::kSoundMaxSeconds)},
+        {"mono8_100hz_too_long", seed(0, 100, 8000, 100 * tkp::dsound::kSoundMaxSeconds + 1)},
+        {"odd_trailing_byte", seed(2, 8000, 8000, 11)},
     };
     for (const auto& [name, bytes] : seeds) {
         const std::string path = std::string(argv[1]) + "/" + name;

@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // "read,width,height,level,period" after reading the file over 111, 222, 7, 77.
-std::string Read(const char* file) {
+std::string readFields(const char* file) {
     tk_TAppSettings s{111, 222, 7, 77};
     const bool read = tk_APP_ReadSettings(file, &s);
     return Nums(read, s.screen_w, s.screen_h, s.level, s.period);
@@ -44,7 +44,7 @@ class SettingsRead : public AppWorld, public ::testing::WithParamInterface<ReadC
 
 TEST_P(SettingsRead, TakesOnlyLinesThatScanAndMakeSense) {
     if (GetParam().bytes) WriteFile("S.INI", GetParam().bytes);
-    EXPECT_EQ(Read("S.INI"), Nums(GetParam().bytes != nullptr) + "," + GetParam().got);
+    EXPECT_EQ(readFields("S.INI"), Nums(GetParam().bytes != nullptr) + "," + GetParam().got);
 }
 
 const std::string kLongFirstLine = "1024 768" + std::string(200, ' ') + "9 324\n3 36";
@@ -103,7 +103,7 @@ TEST_F(HostileSettings, ReadingTakesNothingFromFoldersOrJunk) {
     std::mt19937 random(7);
     for (char& c : junk) c = static_cast<char>(random());
     WriteFile("JUNK.INI", junk);
-    EXPECT_EQ(Read("DIR.INI") + " " + Read("JUNK.INI"), "0,111,222,7,77 1,111,222,2,16");
+    EXPECT_EQ(readFields("DIR.INI") + " " + readFields("JUNK.INI"), "0,111,222,7,77 1,111,222,2,16");
     EXPECT_EQ(LogLines("DIR.INI"), "tk_APP_ReadSettings; not a file, ignored [DIR.INI]|");
 }
 

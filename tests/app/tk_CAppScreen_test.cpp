@@ -10,7 +10,7 @@ namespace tk_test {
 namespace {
 
 // The dialogs shown (Info, Timer, Resolution), and after '^' the one on top.
-std::string Dialogs(ProbeApp& a) {
+std::string dialogs(ProbeApp& a) {
     std::string s, top;
     for (auto [d, name] :
          {std::pair<tk_CPol*, char>{a.m_dlgInfo, 'I'}, {a.m_dlgCasovac, 'T'}, {a.m_dlgRozlisenie, 'R'}}) {
@@ -44,7 +44,7 @@ TEST_F(AppScreen, ExecuteRunsItsStepsInOrderAndEachTickDrawsOneFrameUnlessRedraw
 
 TEST_F(AppScreen, CornerButtonsShowAndHideTheirDialogsOnTopAndTheCloseButtonEndsTheRun) {
     ProbeApp app;
-    app.watch = Dialogs;
+    app.watch = dialogs;
     // Buttons 603 and 602 are still armed at the end: each takes one move as the pointer leaves.
     auto toClose = [](int dx) {
         return [dx](ProbeApp& a) { tkp::headless::PointerMove(a.Child(601)->x + dx, 10); };
@@ -171,7 +171,7 @@ struct KeyEater : tk_CPolCHLO {
 TEST_F(AppScreen, KeysAndTheRightButton) {
     ProbeApp app;
     auto* eater = new KeyEater(&app);
-    app.watch = [](ProbeApp& a) { return Nums(a.Child(603)->visible, a.Child(604)->visible) + Dialogs(a); };
+    app.watch = [](ProbeApp& a) { return Nums(a.Child(603)->visible, a.Child(604)->visible) + dialogs(a); };
     int before = -1;
     EXPECT_EQ(Run(app, "800 600\n2 16",
                   {[](ProbeApp&) {

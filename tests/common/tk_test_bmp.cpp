@@ -15,17 +15,17 @@ void put16(std::string& s, std::uint32_t v) {
 // Everything before the pixels.
 std::string prefix(const Picture& p) {
     std::string s;
-    put32(s, std::uint32_t(p.header));
+    Put32(s, std::uint32_t(p.header));
     if (p.header == 12) {
         for (int v : {p.w, p.h, 1, p.bpp}) put16(s, std::uint32_t(v));
     } else {
-        put32(s, std::uint32_t(p.w));
-        put32(s, std::uint32_t(p.h));
+        Put32(s, std::uint32_t(p.w));
+        Put32(s, std::uint32_t(p.h));
         put16(s, 1);
         put16(s, std::uint32_t(p.bpp));
-        for (std::uint32_t v : {p.comp, std::uint32_t(p.data.size()), 2835u, 2835u, p.used, 0u}) put32(s, v);
+        for (std::uint32_t v : {p.comp, std::uint32_t(p.data.size()), 2835u, 2835u, p.used, 0u}) Put32(s, v);
         if (p.header > 40 || p.comp == 3)
-            for (std::uint32_t m : p.masks) put32(s, m);
+            for (std::uint32_t m : p.masks) Put32(s, m);
         if (p.header > 40) s.resize(std::size_t(p.header), '\0');
     }
     for (std::uint32_t c : p.pal) {
@@ -45,7 +45,7 @@ std::string indexed(int w, int h, int bpp, std::uint32_t comp, const std::vector
 
 }  // namespace
 
-void put32(std::string& s, std::uint32_t v) {
+void Put32(std::string& s, std::uint32_t v) {
     put16(s, v & 0xFFFF);
     put16(s, v >> 16);
 }
@@ -58,7 +58,7 @@ std::string File(const Picture& p, std::uint32_t gap) {
     const std::string head = prefix(p) + std::string(gap, '\x55');
     std::string s = "BM";
     for (std::size_t v : {14 + head.size() + p.data.size(), std::size_t{0}, 14 + head.size()})
-        put32(s, std::uint32_t(v));
+        Put32(s, std::uint32_t(v));
     return s + head + p.data;
 }
 
@@ -83,6 +83,10 @@ std::string Picture24(int w, int h, const std::function<std::uint32_t(int, int)>
 
 std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw) {
     return Picture24(w, h, [&raw](int x, int y) { return tkp::pixels::XrgbOf565(raw(x, y)); });
+}
+
+std::string GradientBmp(int w, int h) {
+    return Bmp24(w, h, [](int x, int y) { return std::uint16_t(x * 64 + y); });
 }
 
 std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table) {

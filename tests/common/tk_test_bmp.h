@@ -23,7 +23,8 @@ struct Picture {
     std::string data = {};  // the stored rows or RLE data, as they are
 };
 
-void put32(std::string& s, std::uint32_t v);
+// Appends v as four bytes, least significant first.
+void Put32(std::string& s, std::uint32_t v);
 
 // Header, masks (40-byte header with bit fields), palette and pixels, as a resource holds them.
 std::string Dib(const Picture& p);
@@ -36,6 +37,8 @@ std::string Rows(const std::vector<std::string>& rows);
 std::string Picture24(int w, int h, const std::function<std::uint32_t(int, int)>& xrgb);
 // A 24-bit file whose pixel (x, y) narrows exactly to the 5-6-5 value raw(x, y).
 std::string Bmp24(int w, int h, const std::function<std::uint16_t(int, int)>& raw);
+// A 24-bit file of w x h pixels, each a different 5-6-5 value: a plain picture for a card.
+std::string GradientBmp(int w = 40, int h = 30);
 // An 8-bit file with the colour table (0x00RRGGBB) and every pixel index 0.
 std::string Bmp8(int w, int h, const std::vector<std::uint32_t>& table);
 

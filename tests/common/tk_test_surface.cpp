@@ -54,7 +54,7 @@ std::string Lines(IDirectDrawSurface* s, RECT r, const Legend& legend) {
 
 namespace {
 
-std::vector<std::uint32_t> Xrgb(const std::vector<std::uint16_t>& pixels) {
+std::vector<std::uint32_t> toXrgb(const std::vector<std::uint16_t>& pixels) {
     std::vector<std::uint32_t> out;
     for (std::uint16_t p : pixels) out.push_back(tkp::pixels::XrgbOf565(p));
     return out;
@@ -104,19 +104,19 @@ std::string saveSideBySide(int w, int h, const std::vector<std::uint32_t>& expec
         }
     }
     return ::testing::AssertionFailure() << "shows    " << got << "\nexpected " << rows << "\nsaved as "
-                                         << saveSideBySide(w, h, Xrgb(expected), Xrgb(actual));
+                                         << saveSideBySide(w, h, toXrgb(expected), toXrgb(actual));
 }
 
 ::testing::AssertionResult SamePicture(IDirectDrawSurface* actual, IDirectDrawSurface* expected) {
     const auto [w, h] = SizeOf(actual);
     if (SizeOf(expected) != std::pair(w, h)) return ::testing::AssertionFailure() << "the sizes differ";
-    return SamePixels(w, h, Xrgb(PixelsOf(actual)), Xrgb(PixelsOf(expected)));
+    return SamePixels(w, h, toXrgb(PixelsOf(actual)), toXrgb(PixelsOf(expected)));
 }
 
 ::testing::AssertionResult SamePicture(IDirectDrawSurface* actual,
                                        const std::vector<std::uint16_t>& expected) {
     const auto [w, h] = SizeOf(actual);
-    return SamePixels(w, h, Xrgb(PixelsOf(actual)), Xrgb(expected));
+    return SamePixels(w, h, toXrgb(PixelsOf(actual)), toXrgb(expected));
 }
 
 ::testing::AssertionResult SamePixels(int w, int h, const std::vector<std::uint32_t>& actual,

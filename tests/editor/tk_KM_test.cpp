@@ -15,7 +15,7 @@
 
 namespace {
 
-void Key(int vk, bool shift = false) {
+void keyDown(int vk, bool shift = false) {
     if (shift) tkp::headless::Key(VK_LSHIFT, true);
     tk_KM_WindowProc(nullptr, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
     if (shift) tkp::headless::Key(VK_LSHIFT, false);
@@ -26,11 +26,11 @@ void mouse(UINT msg, int x, int y) {
 }
 
 // The mode and the current element's name.
-std::string Now() {
+std::string modeAndCurrent() {
     return std::to_string(tk_KM_mod) + " " + (tk_KM_cPol_10 ? tk_KM_cPol_10->name : "-");
 }
 
-std::string Place(tk_CPol* e) {
+std::string placeOf(tk_CPol* e) {
     int w = 0, h = 0;
     e->GetSize(&w, &h);
     return tk_test::Nums(e->x, e->y) + " " + std::to_string(w) + "x" + std::to_string(h);
@@ -81,33 +81,33 @@ class Editor : public ::testing::Test {
 TEST_F(Editor, SwitchingOnLandsInMode9OnTheRootAndF1AlternatesWithMode0) {
     EXPECT_TRUE(tk_KM_on);
     EXPECT_EQ(tk_KM_cPolCHLO_9, root);
-    std::vector<std::string> seen{Now()};
-    Key(VK_F1), seen.push_back(Now());
-    Key(VK_F1), seen.push_back(Now());
+    std::vector<std::string> seen{modeAndCurrent()};
+    keyDown(VK_F1), seen.push_back(modeAndCurrent());
+    keyDown(VK_F1), seen.push_back(modeAndCurrent());
     // The root has no parent: Backspace and Tab leave everything as it was.
-    Key(VK_BACK), Key(VK_TAB), Key(VK_TAB, true), seen.push_back(Now());
+    keyDown(VK_BACK), keyDown(VK_TAB), keyDown(VK_TAB, true), seen.push_back(modeAndCurrent());
     EXPECT_EQ(seen, (std::vector<std::string>{"9 noname_polchlo", "0 noname_polchlo", "9 noname_polchlo",
                                               "9 noname_polchlo"}));
     EXPECT_EQ(tk_KM_cPol_10, root);
     for (int vk : {VK_ESCAPE, VK_F12, VK_F1}) {
         tk_KM_SwitchOn(root);
-        Key(vk, vk == VK_F1);
+        keyDown(vk, vk == VK_F1);
         EXPECT_FALSE(tk_KM_on) << vk;
     }
 }
 
 TEST_F(Editor, ReturnTabAndBackspaceWalkTheTreeIntoTheModeThatFitsEachElement) {
     std::vector<std::string> walk;
-    auto at = [&] { walk.push_back(Now()); };
-    Key(VK_RETURN), at();                  // child 0 of the root: the box
-    Key(VK_F2), Key(VK_RETURN), at();      // its child 1: the bare element
-    Key(VK_TAB), at();                     // wraps to the label
-    Key(VK_TAB, true), at();               // back to the bare element
-    Key(VK_BACK), at();                    // the box
-    Key(VK_TAB), at();                     // the menu
-    Key(VK_TAB), at();                     // the row list
-    Key(VK_TAB), at();                     // the sprite
-    Key(VK_BACK), Key(VK_F2, true), at();  // the root; F2 back from child 0 wraps to the last
+    auto at = [&] { walk.push_back(modeAndCurrent()); };
+    keyDown(VK_RETURN), at();                      // child 0 of the root: the box
+    keyDown(VK_F2), keyDown(VK_RETURN), at();      // its child 1: the bare element
+    keyDown(VK_TAB), at();                         // wraps to the label
+    keyDown(VK_TAB, true), at();                   // back to the bare element
+    keyDown(VK_BACK), at();                        // the box
+    keyDown(VK_TAB), at();                         // the menu
+    keyDown(VK_TAB), at();                         // the row list
+    keyDown(VK_TAB), at();                         // the sprite
+    keyDown(VK_BACK), keyDown(VK_F2, true), at();  // the root; F2 back from child 0 wraps to the last
     EXPECT_EQ(tk_KM_item, 3);
     EXPECT_EQ(walk, (std::vector<std::string>{"9 noname_polchlo", "10 noname_pol", "10 noname_label",
                                               "10 noname_pol", "9 noname_polchlo", "1 noname", "2 noname",
@@ -119,11 +119,12 @@ TEST_F(Editor, FunctionKeysTuneTheListAndMarkItForANewLayoutWithinLimits) {
     tk_KM_SetCurrent(menu);
     ASSERT_EQ(tk_KM_cDUI_1, menu);
     menu->RESET_GEOMETRIE();
-    Key(VK_F2), Key(VK_F3), Key(VK_F5), Key(VK_F6, true), Key(VK_F7), Key(VK_F8, true);
+    keyDown(VK_F2), keyDown(VK_F3), keyDown(VK_F5), keyDown(VK_F6, true), keyDown(VK_F7),
+        keyDown(VK_F8, true);
     EXPECT_TRUE(menu->zmena);
     // No margin below zero. The help shows the list's values; the list's layout from them is the
     // lists' own.
-    Key(VK_F6, true);
+    keyDown(VK_F6, true);
     EXPECT_EQ(tk_KM_HelpLines(),
               (std::vector<std::string>{"tk_KM_mod=1: DUI", "[F2]  TextMode: RC", "[F3]  IconMode: CT",
                                         "[F5]  TextPadding: 2", "[F6]  IconPadding: 0", "[F7]  a,b: 21,24",
@@ -132,7 +133,7 @@ TEST_F(Editor, FunctionKeysTuneTheListAndMarkItForANewLayoutWithinLimits) {
     tk_KM_SetCurrent(rows);
     ASSERT_EQ(tk_KM_mod, 2);
     rows->RESET_GEOMETRIER();
-    Key(VK_F8);
+    keyDown(VK_F8);
     EXPECT_EQ(tk_test::Nums(rows->zmenaR, rows->c), "1,121");
     EXPECT_EQ(tk_KM_HelpLines()[0], "tk_KM_mod=2: DUIR");
 }
@@ -140,22 +141,22 @@ TEST_F(Editor, FunctionKeysTuneTheListAndMarkItForANewLayoutWithinLimits) {
 TEST_F(Editor, ArrowsMoveAndShiftArrowsResizeByOnePixelAndStopAtTheLimits) {
     tk_KM_SetCurrent(sprite);
     ASSERT_EQ(tk_KM_mod, 10);
-    Key(VK_LEFT), Key(VK_NUMPAD2), Key(VK_NUMPAD2);
-    Key(VK_RIGHT, true), Key(VK_UP, true);
+    keyDown(VK_LEFT), keyDown(VK_NUMPAD2), keyDown(VK_NUMPAD2);
+    keyDown(VK_RIGHT, true), keyDown(VK_UP, true);
     EXPECT_EQ(tk_KM_DataLines(),
               (std::vector<std::string>{"           ID = [ -1 ]", "     [ x, y ] = [ 699, 302 ]",
                                         "   [ rx, ry ] = [ 699, 302 ]", "[ sir x vys ] = [ 41 x 19 ]"}));
     sprite->SetSize(1, 1);
-    Key(VK_LEFT, true), Key(VK_UP, true);
+    keyDown(VK_LEFT, true), keyDown(VK_UP, true);
     sprite->MoveToRel(tk_KM_MAX_COORD, -tk_KM_MAX_COORD);
-    Key(VK_RIGHT), Key(VK_UP);
-    EXPECT_EQ(Place(sprite),
+    keyDown(VK_RIGHT), keyDown(VK_UP);
+    EXPECT_EQ(placeOf(sprite),
               std::to_string(tk_KM_MAX_COORD) + "," + std::to_string(-tk_KM_MAX_COORD) + " 1x1");
 
     // A container moves with its children.
     tk_KM_SetCurrent(box);
-    Key(VK_DOWN), Key(VK_NUMPAD6);
-    EXPECT_EQ(Place(label).substr(0, 7), "121,231");
+    keyDown(VK_DOWN), keyDown(VK_NUMPAD6);
+    EXPECT_EQ(placeOf(label).substr(0, 7), "121,231");
     EXPECT_EQ(tk_test::Nums(box->rx, box->ry), "101,201");
 }
 
@@ -169,8 +170,8 @@ TEST_F(Editor, TheRubberBandSelectsUpTo50ChildrenWhichThenMoveTogether) {
     mouse(WM_MOUSEMOVE, 5, 390);
     mouse(WM_RBUTTONUP, 5, 390);
     ASSERT_EQ(tk_test::Nums(tk_KM_multi, tk_KM_band.right_down, tk_KM_sel_count, tk_KM_sel[49]), "1,0,50,49");
-    Key(VK_UP);
-    Key(VK_RIGHT, true);
+    keyDown(VK_UP);
+    keyDown(VK_RIGHT, true);
     // Where children 0, 49 and 50 are.
     auto row = [&] {
         auto at = [&](int i) { return static_cast<tk_CPol*>(crowd->children.items[i]); };
@@ -209,13 +210,13 @@ TEST_F(Editor, AClickPicksTheTopmostElementAndAPressOnTheCurrentChildDragsIt) {
     mouse(WM_MOUSEMOVE, 139, 239);
     mouse(WM_LBUTTONUP, 139, 239);
     EXPECT_EQ(tk_test::Nums(label->rx, label->ry), "40,40");
-    EXPECT_EQ(Place(plain).substr(0, 7), "150,260");
+    EXPECT_EQ(placeOf(plain).substr(0, 7), "150,260");
     EXPECT_EQ(tk_KM_cPol_10, box);
 }
 
 TEST_F(Editor, TheReportListsTheContainerItsChildrenWithTheLabelTextAndTheirSourceLines) {
     tk_KM_SetCurrent(box);
-    Key(VK_F11);
+    keyDown(VK_F11);
     int lw = 0, lh = 0;
     label->GetSize(&lw, &lh);
     const std::string labelSize = std::to_string(lw) + "," + std::to_string(lh);
@@ -271,8 +272,8 @@ TEST_F(Editor, ElementsDestroyedUnderTheEditorAreForgottenAndNeverTouched) {
     auto* leaf = new tk_CPol(inner, 3, 3);
     tk_KM_SetCurrent(leaf);
     delete loose;
-    EXPECT_TRUE(Now() == "0 -" && !tk_KM_cPolCHLO_9);
-    for (int vk : {VK_TAB, VK_BACK, VK_RETURN, VK_LEFT, VK_F1, VK_F2}) Key(vk);
+    EXPECT_TRUE(modeAndCurrent() == "0 -" && !tk_KM_cPolCHLO_9);
+    for (int vk : {VK_TAB, VK_BACK, VK_RETURN, VK_LEFT, VK_F1, VK_F2}) keyDown(vk);
     mouse(WM_LBUTTONDOWN, 10, 10);
     EXPECT_TRUE(tk_KM_DataLines().empty());
     EXPECT_EQ(tk_KM_SAVE(), 1);

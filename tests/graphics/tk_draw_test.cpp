@@ -83,14 +83,14 @@ TEST(DrawGeometryTest, RectanglesAreLimitedToTheScreenFromOneToItsSizeAndOne) {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
-HFONT MakeFont() {
+HFONT makeFont() {
     return CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Verdana");
 }
 
 // Each helper against the same text drawn straight through the platform: transparent, in its
 // colour, the context's own text colour kept and the font left selected.
 TEST(DrawTextTest, TextIsDrawnAsThePlatformDrawsIt) {
-    HFONT font = MakeFont();
+    HFONT font = makeFont();
     RECT box{10, 5, 110, 35};
     const struct {
         const char* name;
@@ -145,7 +145,7 @@ class MeasureTest : public ::testing::Test {
 };
 
 TEST_F(MeasureTest, TextIsOnePixelWiderThanThePlatformsExtentAndAsHighAsItsLines) {
-    HFONT font = MakeFont();
+    HFONT font = makeFont();
     for (HFONT f : {font, HFONT(nullptr)}) {
         HDC dc = nullptr;
         ASSERT_EQ(primary.get()->GetDC(&dc), DD_OK);  // handed back by the last measure

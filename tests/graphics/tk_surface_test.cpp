@@ -29,7 +29,7 @@ using Raw = std::vector<std::uint16_t>;
 std::string dims(IDirectDrawSurface* s) {
     return Nums(SizeOf(s).first, SizeOf(s).second);
 }
-std::string Phase(const tk_TFAZA& f) {
+std::string phaseOf(const tk_TFAZA& f) {
     return Nums(f.x, f.y, f.x2, f.y2, f.w, f.h);
 }
 // The source colour key a surface carries, or -1 without one.
@@ -121,7 +121,7 @@ TEST_F(SheetTest, PixelOfColourLeavesTheCornerAsItWasAndKeysAreSetFromColours) {
 }
 
 // The palette's entries as 0x00RRGGBB (flags in the top byte); the palette is released.
-std::vector<std::uint32_t> Entries(IDirectDrawPalette* p) {
+std::vector<std::uint32_t> paletteEntries(IDirectDrawPalette* p) {
     PALETTEENTRY e[256];
     EXPECT_EQ(p->GetEntries(0, 0, 256, e), DD_OK);
     p->Release();
@@ -134,7 +134,7 @@ std::vector<std::uint32_t> Entries(IDirectDrawPalette* p) {
 
 TEST_F(SheetTest, PalettesFromNothingResourcesAndFiles) {
     // 3-3-2 entries: 0b101'101'10 has red and green 5 * 255 / 7, blue 2 * 255 / 3.
-    const std::vector<std::uint32_t> standard = Entries(DDLoadPalette(dd_, nullptr));
+    const std::vector<std::uint32_t> standard = paletteEntries(DDLoadPalette(dd_, nullptr));
     EXPECT_EQ(Nums(standard[0], standard[0xB6], standard[255]), Nums(0, 0xB6B6AA, 0xFFFFFF));
     // A resource's colour table over those; a file's table, then the bytes that follow it (eight
     // zero pixel bytes: two entries), also when its header claims 1000 colours; neither: the
@@ -149,7 +149,7 @@ TEST_F(SheetTest, PalettesFromNothingResourcesAndFiles) {
          {std::pair{"pal.bmp", 3}, {"file.bmp", 5}, {"big.bmp", 5}, {"missing.bmp", 0}}) {
         std::vector<std::uint32_t> want = standard;
         for (int i = 0; i < entries; ++i) want[i] = i < 3 ? table[i] : 0;
-        EXPECT_EQ(Entries(DDLoadPalette(dd_, name)), want) << name;
+        EXPECT_EQ(paletteEntries(DDLoadPalette(dd_, name)), want) << name;
     }
 }
 
@@ -211,7 +211,7 @@ TEST_F(SheetTest, FailedSurfaceLoadsAreLoggedAndTheProgramGoesOn) {
     // Without a surface, colours and phases do nothing but say so; restoring fails.
     s.TC_NASTAV(1, 1);
     s.BC_NASTAV(0, 0);
-    EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(5, 5)) + " " + Nums(s.TC, s.BC), std::string(kDefaultPhase) + " 0,0");
+    EXPECT_EQ(phaseOf(s.ZAMERAJ_FAZU(5, 5)) + " " + Nums(s.TC, s.BC), std::string(kDefaultPhase) + " 0,0");
     EXPECT_NE(s.RESTORE_SURFACE(), DD_OK);
     EXPECT_EQ(LogLines().size(), 12u);
 }
@@ -264,20 +264,20 @@ TEST_F(SheetTest, ColoursAndPhasesComeFromPointsOfTheSheetAndPointsOutsideItAreR
                  {35, 6, "34,5,38,8,5,4"},    {2, 2, "1,1,6,4,6,4"},        {44, 28, "40,26,48,32,9,7"},
                  {47, 31, "40,26,48,32,9,7"}, {11, 22, "10,20,13,30,4,11"}, {15, 28, "10,27,20,30,11,4"},
                  {5, 20, "6,21,6,21,1,1"}};
-    for (const auto& c : cases) EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(c.x, c.y)), c.phase) << c.x << "," << c.y;
+    for (const auto& c : cases) EXPECT_EQ(phaseOf(s.ZAMERAJ_FAZU(c.x, c.y)), c.phase) << c.x << "," << c.y;
     // Seeds outside the sheet (logged), or a sheet that cannot be locked: the default phase.
     for (auto [x, y] : {std::pair{-1, 5}, {48, 5}, {5, -1}, {5, 32}, {100000, 100000}})
-        EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(x, y)), kDefaultPhase) << x << "," << y;
+        EXPECT_EQ(phaseOf(s.ZAMERAJ_FAZU(x, y)), kDefaultPhase) << x << "," << y;
     EXPECT_EQ(LogLines().size(), 16u);
     // A surface that cannot be locked is not read.
     tkp::testing::MarkSurfaceLost(s.SURFACE);
     s.TC_NASTAV(0, 0);
     s.BC_NASTAV(37, 7);
-    EXPECT_EQ(Phase(s.ZAMERAJ_FAZU(15, 8)) + " " + Nums(s.TC, s.BC),
+    EXPECT_EQ(phaseOf(s.ZAMERAJ_FAZU(15, 8)) + " " + Nums(s.TC, s.BC),
               std::string(kDefaultPhase) + " " + Nums(kTC, kBC));
     // The whole sheet inside its frame; a phase built from its corner and size.
-    EXPECT_EQ(Phase(s.ZAMERAJ_FAZU_CS()), "1,1,47,31,48,32");
-    EXPECT_EQ(Phase(tk_TFAZA(3, 4, 10, 6)), "3,4,12,9,10,6");
+    EXPECT_EQ(phaseOf(s.ZAMERAJ_FAZU_CS()), "1,1,47,31,48,32");
+    EXPECT_EQ(phaseOf(tk_TFAZA(3, 4, 10, 6)), "3,4,12,9,10,6");
 }
 
 // The lettered world with bitmaps of its own and the phase drawn plain or mirrored.

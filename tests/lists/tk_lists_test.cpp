@@ -28,13 +28,13 @@ std::string edges(const RECT& r) {
     return Nums(r.left, r.top, r.right, r.bottom);
 }
 // The entries' rectangles, one after another.
-std::string Rects(tk_CDUI& m) {
+std::string entryRects(tk_CDUI& m) {
     std::string s;
     for (int i = 0; i < m.Count(); ++i) s += (i ? " " : "") + edges(m.EntryAt(i)->rect);
     return s;
 }
 // The place of a list, as "x,y".
-std::string At(const tk_CDUI& m) {
+std::string placeOf(const tk_CDUI& m) {
     return Nums(m.x, m.y);
 }
 
@@ -74,7 +74,7 @@ constexpr int kWideX = 15;
 constexpr int kWideY = 10;
 
 // The entries' states, one digit each.
-std::string States(tk_CDUI& m) {
+std::string entryStates(tk_CDUI& m) {
     std::string s;
     for (int i = 0; i < m.Count(); ++i) s += std::to_string(m.EntryAt(i)->stav);
     return s;
@@ -115,14 +115,15 @@ TEST_F(Menu, VerticalMenuOfThreeEntries) {
     tk_CDUI m;
     Three(m, 1);
     m.RESET_DEFAULT();
-    EXPECT_EQ(At(m), Nums(960 - 60 - 3, 540 - 34 - 3));
+    EXPECT_EQ(placeOf(m), Nums(960 - 60 - 3, 540 - 34 - 3));
     m.CHOD_NA(100, 50);
     m.RESET_GEOMETRIE();
-    EXPECT_EQ(edges(m.obal) + " " + Rects(m), "100,50,226,122 103,53,223,73 103,76,223,96 103,99,223,119");
+    EXPECT_EQ(edges(m.obal) + " " + entryRects(m),
+              "100,50,226,122 103,53,223,73 103,76,223,96 103,99,223,119");
     // Centring lays a changed list out first.
     m.Nastav_Konstanty(20, 23, 120, 13);
     m.CHOD_NA_CENTER(400, 300);
-    EXPECT_EQ(At(m), Nums(400 - 73, 300 - 46));
+    EXPECT_EQ(placeOf(m), Nums(400 - 73, 300 - 46));
     // Only max_riadkov entries are laid out; the others keep their places.
     m.PRIDAJ(4, "x");
     RECT kept = m.EntryAt(2)->rect;
@@ -137,17 +138,17 @@ TEST_F(Menu, RowOfButtonsRisesToTheMiddleAndTheBarFitsItsTexts) {
     tk_CDUI row(0), bar(1);
     for (int i = 1; i <= 4; ++i) row.PRIDAJ(i, "X");
     row.RESET_DEFAULT();
-    EXPECT_EQ(At(row), Nums(960 - 245, 540));
+    EXPECT_EQ(placeOf(row), Nums(960 - 245, 540));
     row.CHOD_NA(0, 0);
     row.RESET_GEOMETRIE();
     // The union grown by d is (0, -29, 550, 171), then limited to the screen.
-    EXPECT_EQ(Rects(row) + " " + edges(row.obal),
+    EXPECT_EQ(entryRects(row) + " " + edges(row.obal),
               "30,61,130,141 160,31,260,111 290,1,390,81 420,31,520,111 1,1,550,171");
     bar.PRIDAJ(1, "DÁTA");
     bar.PRIDAJ(2, "Zamiešaj");
     bar.RESET_GEOMETRIE();
     // Eight pixels per character (not per byte) and the text margin on both sides.
-    EXPECT_EQ(edges(bar.obal) + " " + Rects(bar), "1,3,1919,29 4,6,38,26 41,6,107,26");
+    EXPECT_EQ(edges(bar.obal) + " " + entryRects(bar), "1,3,1919,29 4,6,38,26 41,6,107,26");
 }
 
 TEST_F(Menu, PlacementCodesStepThroughTheEnglishNine) {
@@ -291,7 +292,7 @@ TEST_F(Menu, HoverPressAndMessagesReportedOnce) {
         const int read = s.message ? (m.INFORMUJ_MA(&value) ? value : -1) : 0;
         // Once read, the message is gone.
         const bool again = s.message && m.INFORMUJ_MA(&value);
-        EXPECT_EQ(Nums(takes, fresh, read, again) + States(m),
+        EXPECT_EQ(Nums(takes, fresh, read, again) + entryStates(m),
                   Nums(s.takes, s.fresh < 0 ? -1 : s.fresh * 100 + 4 + s.fresh, s.message, 0) + s.states)
             << s.x << "," << s.y << "," << s.code;
     }
@@ -330,14 +331,14 @@ TEST_F(Menu, PopUpChainOpensOnHoverAndClosesOnAChoice) {
     const auto shown = [&] { return Nums(main.visible, sub.visible, subsub.visible); };
 
     main.INFORMUJ_SA(110, 80, 0);
-    EXPECT_EQ(Nums(sub.visible, sub.je_popup, sub.x, sub.y) + " " + States(main), "1,1,224,76 030");
+    EXPECT_EQ(Nums(sub.visible, sub.je_popup, sub.x, sub.y) + " " + entryStates(main), "1,1,224,76 030");
     main.INFORMUJ_SA(110, 60, 0);
     EXPECT_FALSE(sub.visible);
     // The pop-up is hit at its new place, and its first entry opens the next one.
     main.INFORMUJ_SA(110, 80, 0);
     EXPECT_FALSE(main.INFORMUJ_SA(240, 81, 0));
     EXPECT_TRUE(sub.INFORMUJ_SA(240, 81, 0));
-    EXPECT_EQ(At(subsub), "348,79");
+    EXPECT_EQ(placeOf(subsub), "348,79");
     // Another entry of the first menu closes both.
     main.INFORMUJ_SA(110, 60, 0);
     EXPECT_EQ(shown(), "1,0,0");
@@ -379,14 +380,14 @@ TEST_F(Menu, BarDropsItsPopUpBelowTheEntry) {
 
 // n rows "r0", "r1", ... with ids 10, 11, ... at (100, 50): the entry area is x 103..223 from
 // y 53; the slider's column starts at x 226.
-void Fill(tk_CDUIR& list, int n, int lines) {
+void fillList(tk_CDUIR& list, int n, int lines) {
     for (int i = 0; i < n; ++i) list.PRIDAJR(10 + i, ("r" + std::to_string(i)).c_str(), nullptr, false);
     list.riadkov = lines;
     list.CHOD_NA(100, 50);
     list.RESET_GEOMETRIER();
 }
 // Row shown by each laid-out entry, with its rectangle and cut mode.
-std::string Shown(tk_CDUIR& list) {
+std::string shownRows(tk_CDUIR& list) {
     std::string s;
     int r = list.max_riadkov > 0 ? list.max_riadkov : list.volby.count;
     for (int i = 0; i < r; ++i) {
@@ -420,9 +421,9 @@ TEST_F(Rows, PlaceholderRowsLendTheirTextsUntilTheFirstClear) {
 
 TEST_F(Rows, ShortListIsAPlainVerticalMenuAndLinesStayWithinThreeTo25) {
     tk_CDUIR list;
-    Fill(list, 3, 7);
+    fillList(list, 3, 7);
     EXPECT_FALSE(list.posuvanie || list.posuv.visible || list.tlac_hore.visible || list.draha.visible);
-    EXPECT_EQ(edges(list.obal) + " " + Shown(list), "100,50,226,122 r0@53-73 r1@76-96 r2@99-119 ");
+    EXPECT_EQ(edges(list.obal) + " " + shownRows(list), "100,50,226,122 r0@53-73 r1@76-96 r2@99-119 ");
     list.riadkov = 2;
     list.RESET_GEOMETRIER();
     const int raised = list.riadkov;
@@ -436,11 +437,11 @@ TEST_F(Rows, ShortListIsAPlainVerticalMenuAndLinesStayWithinThreeTo25) {
 
 TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     tk_CDUIR list;
-    Fill(list, 10, 4);
+    fillList(list, 10, 4);
     EXPECT_EQ(Nums(list.rozsah, list.volby.count, list.max_riadkov, list.vnutro.top, list.vnutro.bottom) +
                   " " + edges(list.obal),
               "138,5,4,53,142 100,50,249,145");
-    EXPECT_EQ(Shown(list), "r0@53-73 r1@76-96 r2@99-119 r3@122-142 ");
+    EXPECT_EQ(shownRows(list), "r0@53-73 r1@76-96 r2@99-119 r3@122-142 ");
     // The scroll parts, in absolute places.
     EXPECT_EQ(Nums(list.posuv.track_at, list.posuv.track_from, list.posuv.track_to, list.posuv.max_value,
                    list.tlac_hore.y, list.tlac_dole.y),
@@ -448,7 +449,7 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
 
     // At 30: row 1 cut 7 pixels into its top, rows 2..4, and row 5 cut at the area's bottom.
     scrollTo(list, 30);
-    EXPECT_EQ(Shown(list) + Nums(list.pozicia, list.EntryAt(4)->rect2.bottom),
+    EXPECT_EQ(shownRows(list) + Nums(list.pozicia, list.EntryAt(4)->rect2.bottom),
               "r1@53-66/1:46 r2@69-89 r3@92-112 r4@115-135 r5@138-142/2:138 30,158");
     // A choice on the cut row reports that row's value.
     list.je_popup = false;
@@ -458,10 +459,10 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
     EXPECT_EQ(value, 11);
     // Wholly scrolled past the top row: it is left out, the bottom one fills the last line.
     scrollTo(list, 45);
-    EXPECT_EQ(Shown(list), "r2@54-74 r3@77-97 r4@100-120 r5@123-142/2:123 ");
+    EXPECT_EQ(shownRows(list), "r2@54-74 r3@77-97 r4@100-120 r5@123-142/2:123 ");
     // The end of the range shows the last four rows whole.
     scrollTo(list, 1000);
-    EXPECT_EQ(Shown(list) + Nums(list.pozicia), "r6@53-73 r7@76-96 r8@99-119 r9@122-142 138");
+    EXPECT_EQ(shownRows(list) + Nums(list.pozicia), "r6@53-73 r7@76-96 r8@99-119 r9@122-142 138");
     // A row step of zero scrolls by single pixels instead of dividing by it.
     list.Nastav_Konstanty(20, 0, 120, 3);
     list.RESET_GEOMETRIER();
@@ -470,7 +471,7 @@ TEST_F(Rows, TenRowsOnFourLinesScrollByPixelsWithCutRows) {
 
 TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
     tk_CDUIR list, found;
-    Fill(list, 13, 7);
+    fillList(list, 13, 7);
     ASSERT_EQ(list.rozsah, 138);
     // The down button lies at (226, 192), the up button at (226, 53): each press moves 13.
     const struct {
@@ -492,7 +493,7 @@ TEST_F(Rows, ButtonsScrollByATenthOfTheRangeAndNewRowsScrollToTheEnd) {
 
 TEST_F(Rows, LookupsAndRowPopUps) {
     tk_CDUIR list("sady");
-    Fill(list, 4, 7);
+    fillList(list, 4, 7);
     EXPECT_EQ(list.VratVolbu__hodnotovo(12), list[2]);
     EXPECT_EQ(list.VratVolbu__podla_textu("r3"), list.VratVolbu__indexovo(3));
     EXPECT_FALSE(list.VratVolbu__hodnotovo(99) || list.VratVolbu__podla_textu("R3") || list[4]);
@@ -503,7 +504,7 @@ TEST_F(Rows, LookupsAndRowPopUps) {
     list.Eviduj_Master_Detail_popup(11, &popup);
     EXPECT_EQ(popup.master, &list);
     list.INFORMUJ_SA(150, 80, 0);
-    EXPECT_EQ(Nums(popup.visible) + " " + At(popup), "1 224,76");
+    EXPECT_EQ(Nums(popup.visible) + " " + placeOf(popup), "1 224,76");
 }
 
 // The three looks, a pop-up and a scrolling row list on the skin, saved for people to look at.

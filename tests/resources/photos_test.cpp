@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::uint8_t* Bytes(const std::string& s) {
+const std::uint8_t* bytesOf(const std::string& s) {
     return reinterpret_cast<const std::uint8_t*>(s.data());
 }
 
@@ -42,12 +42,12 @@ TEST(PhotoCardSet, EveryKindDecodesUprightAndEachNameIsSpokenInOgg) {
         const std::string b = tk_test::ReadFile(path);
         kinds.insert(kindOf(b));
         tkp::image::BmpImage image;
-        ASSERT_TRUE(tkp::image::DecodePictureFile(Bytes(b), b.size(), &image, nullptr));
+        ASSERT_TRUE(tkp::image::DecodePictureFile(bytesOf(b), b.size(), &image, nullptr));
         EXPECT_EQ(image.width * 2, image.height * 3);
 
         const std::string ogg = tk_test::ReadFile(fs::path(path).replace_extension(".ogg").string());
         std::vector<std::uint8_t> wave;
-        ASSERT_TRUE(tkp::dsound::DecodeSoundToWave(Bytes(ogg), ogg.size(), &wave, nullptr));
+        ASSERT_TRUE(tkp::dsound::DecodeSoundToWave(bytesOf(ogg), ogg.size(), &wave, nullptr));
         // The canonical header: mono, 22050 Hz, 16 bits; then at most two seconds of samples.
         const std::string w(wave.begin(), wave.end());
         EXPECT_EQ(Field(w, 22, 2) * 1000000 + Field(w, 24, 4), 1 * 1000000 + 22050u);

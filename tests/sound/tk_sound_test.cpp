@@ -17,12 +17,14 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
+#include "tests/common/platform/headless_mix.h"
 #include "tests/common/sound/tk_test_wav.h"
 #include "tests/common/tk_test_files.h"
 #include "tests/common/tk_test_surface.h"
 #include "tests/sound/tk_sound_world.h"
 
 using namespace wav_test;
+using ptest::MixLeft;
 using tk_test::Logged;
 using tk_test::LogLines;
 using tk_test::Nums;
@@ -156,7 +158,7 @@ TEST(WaveParse, EveryCutOfAFileKeepsOnlyTheWholeBlocksItHolds) {
 }
 
 // The first n bytes the buffer holds, read through a lock.
-std::string Bytes(IDirectSoundBuffer* buffer, std::size_t n) {
+std::string lockedBytes(IDirectSoundBuffer* buffer, std::size_t n) {
     void* p = nullptr;
     DWORD got = 0;
     if (!buffer || buffer->Lock(0, DWORD(n), &p, &got, nullptr, nullptr, 0) != DS_OK) return "<no lock>";
@@ -167,14 +169,6 @@ std::string Bytes(IDirectSoundBuffer* buffer, std::size_t n) {
 
 bool registerWav(const char* name, const std::string& image) {
     return tkp::testing::RegisterResource(name, "WAV", image.data(), image.size());
-}
-
-// The left channel of the next frames the device mixes.
-std::vector<int> MixLeft(int frames) {
-    std::vector<int> left;
-    std::vector<std::int16_t> mixed = tkp::headless::MixAudio(frames);
-    for (std::size_t i = 0; i < mixed.size(); i += 2) left.push_back(mixed[i]);
-    return left;
 }
 
 TEST_F(SoundTest, DslogWritesWhateverTheSwitchSaysAndFallsBackToTheDebugger) {
@@ -274,13 +268,13 @@ TEST_F(Zvuk, ResourceWinsWithoutRegardToCaseNeverTouchingTheDiskAndAFileServesOt
     WriteFile("zvuknaraz.wav", kOtherWav);
     ASSERT_EQ(z.NAHRAJ("ZvukNaraz.WAV"), 1);
     EXPECT_TRUE(std::string(z.m_ResName) == "ZvukNaraz.WAV" && !z.m_FileName);
-    EXPECT_EQ(Bytes(z.m_lpDSB, kSamples.size()), kSamples);
+    EXPECT_EQ(lockedBytes(z.m_lpDSB, kSamples.size()), kSamples);
     EXPECT_TRUE(LogLines().empty());
     // A file is read whole; what follows the RIFF is no harm.
     WriteFile("pes.wav", kWav + "trailing bytes");
     ASSERT_EQ(z.NAHRAJ("pes.wav"), 1);
     EXPECT_TRUE(!z.m_ResName && std::string(z.m_FileName) == "pes.wav");
-    EXPECT_EQ(Bytes(z.m_lpDSB, kSamples.size()), kSamples);
+    EXPECT_EQ(lockedBytes(z.m_lpDSB, kSamples.size()), kSamples);
     // The buffer has the WAV's size and format.
     ASSERT_EQ(z.SPUSTI(), 1);
     const auto played = tkp::headless::PlayedSounds();
@@ -365,7 +359,7 @@ TEST_F(Zvuk, LostBufferIsRefilledFromItsFileAndRetriedAfterAFailure) {
     WriteFile("mys.wav", kOtherWav);
     tkp::testing::MarkSoundBufferLost(z.m_lpDSB);
     ASSERT_EQ(z.SPUSTI(), 1);
-    EXPECT_EQ(Bytes(z.m_lpDSB, kOtherSamples.size()), kOtherSamples);
+    EXPECT_EQ(lockedBytes(z.m_lpDSB, kOtherSamples.size()), kOtherSamples);
     // Without its file the refill fails: that play answers 0, says so, and the next one tries again.
     std::remove("mys.wav");
     FreshLog();

@@ -12,7 +12,7 @@ namespace {
 constexpr int kW = 598, kH = 78;  // the picture inside the sheet's one-pixel frame
 
 // The banner cloth: a gently waving band with a rope loop in front.
-void Cloth(Canvas& c) {
+void cloth(Canvas& c) {
     const double x0 = 8, x1 = 438, top = 14, bottom = 64;
     auto wave = [](double x) { return 3.0 * dm::Sin(x / 55.0); };
     Path band, inner;
@@ -63,7 +63,7 @@ void Cloth(Canvas& c) {
 }
 
 // The plane, flying to the right; its tail is at about x = 480.
-void Plane(Canvas& c) {
+void plane(Canvas& c) {
     const Rgba body = Hex(0x1E88E5), dark = Hex(0x0D47A1), wing = Hex(0xFFB300);
     // Tail fin and rear wing.
     c.Fill(Polygon({{478, 38}, {486, 14}, {498, 14}, {506, 40}}), dark);
@@ -92,8 +92,8 @@ RgbImage DrawBanner() {
     // The tow rope from the tail to both ends of the cloth's front edge.
     c.Fill(Stroke({438, 18}, {482, 40}, 1.4), Hex(0x5D4037));
     c.Fill(Stroke({438, 62}, {482, 40}, 1.4), Hex(0x5D4037));
-    Cloth(c);
-    Plane(c);
+    cloth(c);
+    plane(c);
     Sheet s(kW + 2, kH + 2, 0xFF0000, 0x00FFFF);
     s.PlaceKeyed(c, 1, 1);
     return s.Image();

@@ -8,7 +8,7 @@ namespace art {
 namespace {
 
 // Two pointed ears on a head centred at (cx, cy) of radius r.
-void PointedEars(Picture& p, double cx, double cy, double r, Rgba fur, Rgba inner) {
+void pointedEars(Picture& p, double cx, double cy, double r, Rgba fur, Rgba inner) {
     for (int side = -1; side <= 1; side += 2) {
         const double x = cx + side * r * 0.55;
         p.Outlined(Polygon({{x - r * 0.38, cy - r * 0.6},
@@ -29,7 +29,7 @@ void DrawCat(Picture& p) {
     p.Shadow(160, 184, 90, 8);
     p.Line(CubicPoints({220, 150}, {272, 140}, {262, 70}, {236, 62}), 14, Darker(fur, 0.3));
     p.Outlined(Ellipse(176, 138, 70, 44), fur);
-    PointedEars(p, 118, 92, 46, fur, Hex(0xFFCCBC));
+    pointedEars(p, 118, 92, 46, fur, Hex(0xFFCCBC));
     p.Outlined(Circle(118, 92, 46), fur);
     for (int side = -1; side <= 1; side += 2)
         for (int k = -1; k <= 1; ++k)

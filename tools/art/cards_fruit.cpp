@@ -10,7 +10,7 @@ namespace {
 const Rgba kStem = Hex(0x6D4C41);
 
 // A leaf from its base towards its tip, with a lighter middle vein.
-void Leaf(Picture& p, Vec base, Vec tip, double width) {
+void addLeaf(Picture& p, Vec base, Vec tip, double width) {
     double dx = tip.x - base.x, dy = tip.y - base.y;
     double nx = -dy * width, ny = dx * width;
     Path leaf;
@@ -25,7 +25,7 @@ void Leaf(Picture& p, Vec base, Vec tip, double width) {
            Hex(0xA5D6A7));
 }
 
-void Shine(Picture& p, double cx, double cy, double rx, double ry, double angle) {
+void shine(Picture& p, double cx, double cy, double rx, double ry, double angle) {
     p.Fill(Ellipse(0, 0, rx, ry).Transformed(Xform::Rotate(angle).Then(Xform::Translate(cx, cy))),
            Hex(0xFFFFFF, 0.55f));
 }
@@ -44,9 +44,9 @@ void DrawApple(Picture& p) {
         .CubicTo(76, 54, 128, 50, 150, 66)
         .Close();
     p.OutlinedRadial(apple, {122, 92}, 120, Hex(0xFF6B5E), Hex(0xB71C1C));
-    Shine(p, 110, 100, 9, 19, 0.35);
+    shine(p, 110, 100, 9, 19, 0.35);
     p.Line(CubicPoints({150, 70}, {150, 58}, {152, 46}, {160, 34}), 6, kStem);
-    Leaf(p, {160, 50}, {206, 34}, 0.32);
+    addLeaf(p, {160, 50}, {206, 34}, 0.32);
 }
 
 void DrawPear(Picture& p) {
@@ -61,21 +61,21 @@ void DrawPear(Picture& p) {
         .CubicTo(126, 62, 134, 46, 150, 46)
         .Close();
     p.OutlinedRadial(pear, {132, 110}, 110, Hex(0xF0F4A0), Hex(0x8BC34A));
-    Shine(p, 122, 132, 8, 16, 0.25);
+    shine(p, 122, 132, 8, 16, 0.25);
     p.Fill(Circle(172, 152, 3), Hex(0x8D6E63, 0.5f));
     p.Line(CubicPoints({150, 50}, {150, 40}, {152, 30}, {158, 20}), 6, kStem);
-    Leaf(p, {154, 34}, {194, 22}, 0.32);
+    addLeaf(p, {154, 34}, {194, 22}, 0.32);
 }
 
 void DrawCherries(Picture& p) {
     p.Shadow(150, 176, 92, 8);
     p.Line(CubicPoints({118, 116}, {124, 84}, {146, 54}, {170, 36}), 5, Hex(0x5D8A3A));
     p.Line(CubicPoints({188, 108}, {186, 80}, {178, 54}, {170, 36}), 5, Hex(0x5D8A3A));
-    Leaf(p, {170, 38}, {220, 30}, 0.3);
+    addLeaf(p, {170, 38}, {220, 30}, 0.3);
     const Vec berries[2] = {{116, 142}, {188, 136}};
     for (Vec b : berries) {
         p.OutlinedRadial(Circle(b.x, b.y, 31), {b.x - 11, b.y - 12}, 44, Hex(0xFF5A5A), Hex(0x9E0B0F));
-        Shine(p, b.x - 12, b.y - 11, 5, 9, 0.6);
+        shine(p, b.x - 12, b.y - 11, 5, 9, 0.6);
     }
 }
 
@@ -84,9 +84,9 @@ void DrawPlum(Picture& p) {
     Path plum = Ellipse(0, 0, 58, 66).Transformed(Xform::Rotate(-0.25).Then(Xform::Translate(150, 114)));
     p.OutlinedRadial(plum, {130, 96}, 95, Hex(0xA68BE0), Hex(0x4A148C));
     p.Line(CubicPoints({158, 52}, {176, 84}, {178, 130}, {160, 176}), 3, Hex(0x311B92, 0.45f));
-    Shine(p, 124, 96, 8, 18, 0.3);
+    shine(p, 124, 96, 8, 18, 0.3);
     p.Line({{154, 52}, {160, 34}}, 5, kStem);
-    Leaf(p, {158, 40}, {196, 30}, 0.3);
+    addLeaf(p, {158, 40}, {196, 30}, 0.3);
 }
 
 void DrawBanana(Picture& p) {
@@ -111,9 +111,9 @@ void DrawOrange(Picture& p) {
         double a = 0.9 * i + 0.4, r = 22 + 6 * (i % 3);
         p.Fill(Circle(126 + r * dm::Cos(a), 110 + r * dm::Sin(a), 1.6), Hex(0xBF5600, 0.45f));
     }
-    Shine(p, 104, 88, 9, 15, 0.6);
+    shine(p, 104, 88, 9, 15, 0.6);
     p.Line({{126, 50}, {128, 40}}, 5, kStem);
-    Leaf(p, {128, 44}, {166, 30}, 0.3);
+    addLeaf(p, {128, 44}, {166, 30}, 0.3);
     // A slice in front: rind, pith and eight segments.
     const double cx = 214, cy = 136;
     p.Outlined(Circle(cx, cy, 42), Hex(0xF57C00), 4);
@@ -145,7 +145,7 @@ void DrawStrawberry(Picture& p) {
                        .Transformed(Xform::Rotate((x - 150) * 0.006).Then(Xform::Translate(x, y))),
                    Hex(0xFFE082));
     }
-    Shine(p, 118, 100, 6, 12, 0.5);
+    shine(p, 118, 100, 6, 12, 0.5);
     p.Outlined(Star(150, 70, 32, 10, 6, 0.26), Hex(0x43A047), 3.5);
     p.Line({{150, 66}, {154, 40}}, 5, Hex(0x558B2F));
 }
@@ -153,7 +153,7 @@ void DrawStrawberry(Picture& p) {
 void DrawGrapes(Picture& p) {
     p.Shadow(155, 184, 56, 7);
     p.Line(CubicPoints({155, 62}, {155, 50}, {158, 40}, {166, 28}), 6, kStem);
-    Leaf(p, {158, 44}, {104, 30}, 0.34);
+    addLeaf(p, {158, 44}, {104, 30}, 0.34);
     const double rows[4][4] = {{100, 134, 168, 202}, {117, 151, 185, 0}, {134, 168, 0, 0}, {151, 0, 0, 0}};
     for (int r = 0; r < 4; ++r) {
         for (int k = 0; k < 4; ++k) {
@@ -178,8 +178,8 @@ void DrawLemon(Picture& p) {
         .CubicTo(76, 118, 68, 116, 62, 110)
         .Close();
     p.OutlinedRadial(lemon, {126, 92}, 120, Hex(0xFFF9A8), Hex(0xF9C20B));
-    Shine(p, 118, 86, 8, 20, 1.3);
-    Leaf(p, {214, 100}, {252, 72}, 0.32);
+    shine(p, 118, 86, 8, 20, 1.3);
+    addLeaf(p, {214, 100}, {252, 72}, 0.32);
 }
 
 void DrawWatermelon(Picture& p) {

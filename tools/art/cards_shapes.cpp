@@ -8,7 +8,7 @@ namespace art {
 namespace {
 
 // A flat shape with a light top and a face.
-void Shape(Picture& p, const Path& s, std::uint32_t colour, double faceX, double faceY, double k) {
+void shape(Picture& p, const Path& s, std::uint32_t colour, double faceX, double faceY, double k) {
     Rgba c = Hex(colour);
     p.Outlined(s, c, 5, Darker(c, 0.55));
     p.Face(faceX, faceY, k);
@@ -18,23 +18,23 @@ void Shape(Picture& p, const Path& s, std::uint32_t colour, double faceX, double
 
 void DrawCircleShape(Picture& p) {
     p.Shadow(150, 184, 70, 8);
-    Shape(p, Circle(150, 98, 78), 0xEF5350, 150, 102, 1.7);
+    shape(p, Circle(150, 98, 78), 0xEF5350, 150, 102, 1.7);
 }
 
 void DrawSquare(Picture& p) {
     p.Shadow(150, 184, 80, 8);
-    Shape(p, RoundRect(78, 24, 144, 144, 10), 0x42A5F5, 150, 100, 1.7);
+    shape(p, RoundRect(78, 24, 144, 144, 10), 0x42A5F5, 150, 100, 1.7);
 }
 
 void DrawTriangle(Picture& p) {
     p.Shadow(150, 184, 90, 8);
     Path t = Polygon({{150, 14}, {240, 172}, {60, 172}});
-    Shape(p, t, 0x66BB6A, 150, 128, 1.2);
+    shape(p, t, 0x66BB6A, 150, 128, 1.2);
 }
 
 void DrawStar(Picture& p) {
     p.Shadow(150, 188, 80, 8);
-    Shape(p, Star(150, 106, 94, 42, 5), 0xFFCA28, 150, 114, 1.05);
+    shape(p, Star(150, 106, 94, 42, 5), 0xFFCA28, 150, 114, 1.05);
 }
 
 void DrawHeart(Picture& p) {
@@ -46,22 +46,22 @@ void DrawHeart(Picture& p) {
         .CubicTo(174, 24, 232, 38, 234, 74)
         .CubicTo(236, 120, 182, 150, 150, 180)
         .Close();
-    Shape(p, h, 0xEC407A, 150, 94, 1.5);
+    shape(p, h, 0xEC407A, 150, 94, 1.5);
 }
 
 void DrawRectangle(Picture& p) {
     p.Shadow(150, 176, 116, 8);
-    Shape(p, RoundRect(36, 46, 228, 118, 10), 0xFFA726, 150, 106, 1.6);
+    shape(p, RoundRect(36, 46, 228, 118, 10), 0xFFA726, 150, 106, 1.6);
 }
 
 void DrawDiamond(Picture& p) {
     p.Shadow(150, 190, 60, 7);
-    Shape(p, Polygon({{150, 10}, {236, 98}, {150, 186}, {64, 98}}), 0xAB47BC, 150, 102, 1.35);
+    shape(p, Polygon({{150, 10}, {236, 98}, {150, 186}, {64, 98}}), 0xAB47BC, 150, 102, 1.35);
 }
 
 void DrawHexagon(Picture& p) {
     p.Shadow(150, 186, 80, 8);
-    Shape(p, RegularPolygon(150, 98, 88, 6, dm::kPi / 6), 0x26A69A, 150, 100, 1.7);
+    shape(p, RegularPolygon(150, 98, 88, 6, dm::kPi / 6), 0x26A69A, 150, 100, 1.7);
 }
 
 void DrawMoon(Picture& p, int mood) {

@@ -18,7 +18,7 @@ namespace {
 // How a picture is stored: the sets use every kind the bitmap loader must read.
 enum class Store { Rgb24, Pal8, Pal8Rle, Pal4, Pal4Rle };
 
-const char* StoreName(Store s) {
+const char* storeName(Store s) {
     switch (s) {
         case Store::Rgb24:
             return "24-bit";
@@ -34,17 +34,17 @@ const char* StoreName(Store s) {
     return "";
 }
 
-RgbImage Expand(const IndexedImage& q) {
+RgbImage expand(const IndexedImage& q) {
     RgbImage img(q.w, q.h);
     for (int y = 0; y < q.h; ++y)
         for (int x = 0; x < q.w; ++x) img.At(x, y) = q.palette[q.At(x, y)];
     return img;
 }
 
-CardPicture Stored(const std::string& name, const RgbImage& img, Store store) {
+CardPicture stored(const std::string& name, const RgbImage& img, Store store) {
     CardPicture c;
     c.name = name;
-    c.format = std::to_string(img.w) + "x" + std::to_string(img.h) + ", " + StoreName(store);
+    c.format = std::to_string(img.w) + "x" + std::to_string(img.h) + ", " + storeName(store);
     c.phaseX2 = img.w;
     c.phaseY2 = img.h;
     if (store == Store::Rgb24) {
@@ -55,28 +55,28 @@ CardPicture Stored(const std::string& name, const RgbImage& img, Store store) {
     const bool four = store == Store::Pal4 || store == Store::Pal4Rle;
     const bool rle = store == Store::Pal8Rle || store == Store::Pal4Rle;
     IndexedImage q = Quantize(img, four ? 16 : 256);
-    c.pixels = Expand(q);
+    c.pixels = expand(q);
     c.file = EncodeBmpIndexed(q, four ? 4 : 8, rle ? BmpCompression::Rle : BmpCompression::None);
     return c;
 }
 
-CardPicture Card(const std::string& name, int w, int h, Store store, Rgba top, Rgba bottom,
+CardPicture card(const std::string& name, int w, int h, Store store, Rgba top, Rgba bottom,
                  const std::function<void(Picture&)>& draw) {
     Picture p(w, h, top, bottom);
     draw(p);
-    return Stored(name, p.Pixels(), store);
+    return stored(name, p.Pixels(), store);
 }
 
 // The moon as a sprite sheet: three moods stacked on a magenta background. The card shows
 // the phase around (10, 10), 239 x 159 pixels, which fits the 150 x 100 card exactly.
-CardPicture MoonSheet() {
+CardPicture moonSheet() {
     Sheet sheet(241, 481, 0xFF00FF, 0xFF00FF);
     for (int mood = 0; mood < 3; ++mood) {
         Picture p(239, 159, Hex(0xE8EAF6), Hex(0xC5CAE9));
         DrawMoon(p, mood);
         sheet.PlaceOpaque(p.C(), 1, 1 + 160 * mood, Hex(0xFFFFFF));
     }
-    CardPicture c = Stored("mesiac", sheet.Image(), Store::Rgb24);
+    CardPicture c = stored("mesiac", sheet.Image(), Store::Rgb24);
     c.format += ", sprite sheet (.faz)";
     c.spriteSheet = true;
     c.phaseX = 1;
@@ -86,34 +86,34 @@ CardPicture MoonSheet() {
     return c;
 }
 
-CardSet Fruit() {
+CardSet fruit() {
     const Rgba top = Hex(0xFFFBEF), bottom = Hex(0xFCEBC4);
     CardSet s{"DATA_ovocie", {}};
-    s.cards.push_back(Card("jablko", 300, 200, Store::Rgb24, top, bottom, DrawApple));
-    s.cards.push_back(Card("hruška", 360, 240, Store::Pal8, top, bottom, DrawPear));
-    s.cards.push_back(Card("čerešňa", 300, 200, Store::Pal8Rle, top, bottom, DrawCherries));
-    s.cards.push_back(Card("slivka", 240, 160, Store::Pal4, top, bottom, DrawPlum));
-    s.cards.push_back(Card("banán", 256, 256, Store::Rgb24, top, bottom, DrawBanana));
-    s.cards.push_back(Card("pomaranč", 640, 480, Store::Pal8, top, bottom, DrawOrange));
-    s.cards.push_back(Card("jahoda", 450, 300, Store::Pal8, top, bottom, DrawStrawberry));
-    s.cards.push_back(Card("hrozno", 300, 200, Store::Rgb24, top, bottom, DrawGrapes));
-    s.cards.push_back(Card("citrón", 320, 240, Store::Pal4, top, bottom, DrawLemon));
-    s.cards.push_back(Card("vodný melón", 300, 200, Store::Rgb24, top, bottom, DrawWatermelon));
+    s.cards.push_back(card("jablko", 300, 200, Store::Rgb24, top, bottom, DrawApple));
+    s.cards.push_back(card("hruška", 360, 240, Store::Pal8, top, bottom, DrawPear));
+    s.cards.push_back(card("čerešňa", 300, 200, Store::Pal8Rle, top, bottom, DrawCherries));
+    s.cards.push_back(card("slivka", 240, 160, Store::Pal4, top, bottom, DrawPlum));
+    s.cards.push_back(card("banán", 256, 256, Store::Rgb24, top, bottom, DrawBanana));
+    s.cards.push_back(card("pomaranč", 640, 480, Store::Pal8, top, bottom, DrawOrange));
+    s.cards.push_back(card("jahoda", 450, 300, Store::Pal8, top, bottom, DrawStrawberry));
+    s.cards.push_back(card("hrozno", 300, 200, Store::Rgb24, top, bottom, DrawGrapes));
+    s.cards.push_back(card("citrón", 320, 240, Store::Pal4, top, bottom, DrawLemon));
+    s.cards.push_back(card("vodný melón", 300, 200, Store::Rgb24, top, bottom, DrawWatermelon));
     return s;
 }
 
-CardSet Shapes() {
+CardSet shapes() {
     const Rgba top = Hex(0xF3F8FF), bottom = Hex(0xDCE8F7);
     CardSet s{"DATA_tvary", {}};
-    s.cards.push_back(Card("kruh", 300, 200, Store::Pal4, top, bottom, DrawCircleShape));
-    s.cards.push_back(Card("štvorec", 240, 160, Store::Pal4Rle, top, bottom, DrawSquare));
-    s.cards.push_back(Card("trojuholník", 360, 240, Store::Pal8, top, bottom, DrawTriangle));
-    s.cards.push_back(Card("hviezda", 450, 300, Store::Rgb24, top, bottom, DrawStar));
-    s.cards.push_back(Card("srdce", 300, 200, Store::Pal8Rle, top, bottom, DrawHeart));
-    s.cards.push_back(Card("obdĺžnik", 480, 320, Store::Pal4, top, bottom, DrawRectangle));
-    s.cards.push_back(Card("kosoštvorec", 300, 200, Store::Rgb24, top, bottom, DrawDiamond));
-    s.cards.push_back(Card("šesťuholník", 600, 400, Store::Pal8, top, bottom, DrawHexagon));
-    s.cards.push_back(MoonSheet());
+    s.cards.push_back(card("kruh", 300, 200, Store::Pal4, top, bottom, DrawCircleShape));
+    s.cards.push_back(card("štvorec", 240, 160, Store::Pal4Rle, top, bottom, DrawSquare));
+    s.cards.push_back(card("trojuholník", 360, 240, Store::Pal8, top, bottom, DrawTriangle));
+    s.cards.push_back(card("hviezda", 450, 300, Store::Rgb24, top, bottom, DrawStar));
+    s.cards.push_back(card("srdce", 300, 200, Store::Pal8Rle, top, bottom, DrawHeart));
+    s.cards.push_back(card("obdĺžnik", 480, 320, Store::Pal4, top, bottom, DrawRectangle));
+    s.cards.push_back(card("kosoštvorec", 300, 200, Store::Rgb24, top, bottom, DrawDiamond));
+    s.cards.push_back(card("šesťuholník", 600, 400, Store::Pal8, top, bottom, DrawHexagon));
+    s.cards.push_back(moonSheet());
     return s;
 }
 
@@ -121,7 +121,7 @@ CardSet Shapes() {
 // taken on its side) and PNG (RGB, palette, transparent), extensions in either case.
 enum class Photo { Jpeg, JpegProgressive, JpegGrey, JpegOnItsSide, PngRgb, PngPalette, PngTransparent };
 
-CardPicture Photographed(const std::string& name, const std::string& extension, int w, int h, Photo kind,
+CardPicture photographed(const std::string& name, const std::string& extension, int w, int h, Photo kind,
                          const std::function<void(Picture&)>& draw) {
     const Rgba top = Hex(0xF1F8E9), bottom = Hex(0xDCEDC8);
     CardPicture c;
@@ -159,7 +159,7 @@ CardPicture Photographed(const std::string& name, const std::string& extension, 
         }
         case Photo::PngPalette: {
             IndexedImage q = Quantize(c.pixels, 256);
-            c.pixels = Expand(q);
+            c.pixels = expand(q);
             c.file = EncodePng(w, h, PNG_COLOR_TYPE_PALETTE, 8, q.idx, q.palette);
             c.format += "PNG palette";
             break;
@@ -181,23 +181,23 @@ CardPicture Photographed(const std::string& name, const std::string& extension, 
     return c;
 }
 
-CardSet Animals() {
+CardSet animals() {
     CardSet s{"DATA_zvierata", {}};
-    s.cards.push_back(Photographed("mačka", "jpg", 300, 200, Photo::Jpeg, DrawCat));
-    s.cards.push_back(Photographed("pes", "jpg", 360, 240, Photo::JpegProgressive, DrawDog));
-    s.cards.push_back(Photographed("ryba", "png", 300, 200, Photo::PngRgb, DrawFish));
-    s.cards.push_back(Photographed("myš", "png", 240, 160, Photo::PngPalette, DrawMouse));
-    s.cards.push_back(Photographed("prasiatko", "jpeg", 300, 200, Photo::JpegOnItsSide, DrawPig));
-    s.cards.push_back(Photographed("žaba", "png", 300, 200, Photo::PngTransparent, DrawFrog));
-    s.cards.push_back(Photographed("včela", "PNG", 450, 300, Photo::PngRgb, DrawBee));
-    s.cards.push_back(Photographed("sova", "JPG", 300, 200, Photo::JpegGrey, DrawOwl));
+    s.cards.push_back(photographed("mačka", "jpg", 300, 200, Photo::Jpeg, DrawCat));
+    s.cards.push_back(photographed("pes", "jpg", 360, 240, Photo::JpegProgressive, DrawDog));
+    s.cards.push_back(photographed("ryba", "png", 300, 200, Photo::PngRgb, DrawFish));
+    s.cards.push_back(photographed("myš", "png", 240, 160, Photo::PngPalette, DrawMouse));
+    s.cards.push_back(photographed("prasiatko", "jpeg", 300, 200, Photo::JpegOnItsSide, DrawPig));
+    s.cards.push_back(photographed("žaba", "png", 300, 200, Photo::PngTransparent, DrawFrog));
+    s.cards.push_back(photographed("včela", "PNG", 450, 300, Photo::PngRgb, DrawBee));
+    s.cards.push_back(photographed("sova", "JPG", 300, 200, Photo::JpegGrey, DrawOwl));
     return s;
 }
 
 }  // namespace
 
 std::vector<CardSet> MakeCardSets() {
-    return {Fruit(), Shapes(), Animals()};
+    return {fruit(), shapes(), animals()};
 }
 
 }  // namespace art

@@ -11,7 +11,7 @@ namespace art {
 namespace {
 
 // The menu button: a tab hanging from the top edge of the screen, 140 x 26.
-Canvas MenuButton() {
+Canvas menuButton() {
     const double w = 140, h = 26;
     Canvas c(140, 26);
     Path tab;
@@ -35,7 +35,7 @@ RgbImage DrawGameSheet() {
     s.FillRect(1, 1, 4, 4, 0x00FFFF);
     s.PlaceKeyed(DrawOpenHand(22, 26), 1, 6);
     s.PlaceKeyed(DrawGrabbingHand(22, 26), 24, 6);
-    s.PlaceKeyed(MenuButton(), 52, 1);
+    s.PlaceKeyed(menuButton(), 52, 1);
     s.PlaceKeyed(DrawProgramIcon(32), 4, 36);
     return s.Image();
 }

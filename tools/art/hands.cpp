@@ -17,7 +17,7 @@ const Rgba kLine = Hex(0x6B4226);
 // A hand drawn in its own upright frame; grow > 0 gives the outline's outer edge.
 using HandShape = Path (*)(double grow);
 
-Path OpenShape(double g) {
+Path openShape(double g) {
     Path p;
     p.Append(RoundRect(-6.5 - g, -2 - g, 14 + 2 * g, 12 + 2 * g, 4.5 + g));
     const double xs[4] = {-4.6, -1.0, 2.6, 6.0}, tops[4] = {-16.0, -12.5, -10.5, -8.0};
@@ -26,7 +26,7 @@ Path OpenShape(double g) {
     return p;
 }
 
-Path FistShape(double g) {
+Path fistShape(double g) {
     Path p;
     p.Append(RoundRect(-6.5 - g, -5 - g, 14 + 2 * g, 15 + 2 * g, 4.5 + g));
     const double xs[4] = {-4.4, -0.9, 2.6, 5.6};
@@ -39,7 +39,7 @@ Path FistShape(double g) {
 
 // Tilts the hand, scales it to fit the canvas and moves it so that the outline touches the
 // canvas's top and left edges: the hot spot is at the fingertips.
-Xform Place(HandShape shape, int w, int h) {
+Xform place(HandShape shape, int w, int h) {
     Path outline = shape(1.1).Transformed(Xform::Rotate(kTilt));
     double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
     for (const auto& c : outline.Contours())
@@ -56,9 +56,9 @@ Xform Place(HandShape shape, int w, int h) {
         .Then(Xform::Translate(0.2, 0.2));
 }
 
-Canvas Draw(HandShape shape, int w, int h, bool fist) {
+Canvas drawHand(HandShape shape, int w, int h, bool fist) {
     Canvas c(w, h);
-    Xform xf = Place(shape, w, h);
+    Xform xf = place(shape, w, h);
     c.Fill(shape(1.1).Transformed(xf), kLine);
     c.Fill(shape(0).Transformed(xf), Linear(xf.Apply({-6, -10}), Hex(0xFFE6CC), xf.Apply({6, 10}), kSkin));
     // Lines between the fingers.
@@ -73,10 +73,10 @@ Canvas Draw(HandShape shape, int w, int h, bool fist) {
 }  // namespace
 
 Canvas DrawOpenHand(int w, int h) {
-    return Draw(OpenShape, w, h, false);
+    return drawHand(openShape, w, h, false);
 }
 Canvas DrawGrabbingHand(int w, int h) {
-    return Draw(FistShape, w, h, true);
+    return drawHand(fistShape, w, h, true);
 }
 
 }  // namespace art

@@ -9,7 +9,7 @@ namespace art {
 namespace {
 
 // The outline's outer edge: every contour stroked along its length.
-Path Grown(const Path& p, double width) {
+Path grown(const Path& p, double width) {
     Path out;
     for (const auto& c : p.Contours()) out.Append(StrokePolyline(c, width, true));
     return out;
@@ -44,14 +44,14 @@ void Picture::RadialMask(const Mask& m, Vec centre, double radius, Rgba inner, R
 }
 
 void Picture::Outlined(const Path& p, Rgba colour, double width, Rgba line) {
-    Fill(Grown(p, width), line);
+    Fill(grown(p, width), line);
     Fill(p, line);
     Fill(p, colour);
 }
 
 void Picture::OutlinedRadial(const Path& p, Vec centre, double radius, Rgba inner, Rgba outer, double width,
                              Rgba line) {
-    Fill(Grown(p, width), line);
+    Fill(grown(p, width), line);
     Fill(p, line);
     Radial(p, centre, radius, inner, outer);
 }

@@ -15,7 +15,7 @@ constexpr std::uint32_t kBackground = 0xFF0000;  // read from (0, 0)
 constexpr std::uint32_t kKey = 0x00FFFF;         // read from (1, 1)
 
 // Scroll arrows 16 x 16, normal at the first place, pressed at the second.
-void Arrows(Sheet& s, int dx, int dy, int x1, int y1, int x2, int y2) {
+void arrows(Sheet& s, int dx, int dy, int x1, int y1, int x2, int y2) {
     for (int pressed = 0; pressed < 2; ++pressed) {
         Canvas c(16, 16);
         DrawFace(c, ui::Face(), pressed ? Look::Pressed : Look::Normal, 3);
@@ -25,7 +25,7 @@ void Arrows(Sheet& s, int dx, int dy, int x1, int y1, int x2, int y2) {
 }
 
 // A slider thumb with three grip lines across its axis.
-Canvas Thumb(int w, int h, bool vertical, Look look) {
+Canvas thumb(int w, int h, bool vertical, Look look) {
     Canvas c(w, h);
     DrawFace(c, ui::Blue(), look, 3);
     Rgba grip = Hex(0xFFFFFF, 0.8f), shade = Darker(ui::Blue(), 0.45);
@@ -43,7 +43,7 @@ Canvas Thumb(int w, int h, bool vertical, Look look) {
 }
 
 // A track tile 16 x 16 that repeats seamlessly along its axis: a groove with a centre line.
-Canvas Track(bool vertical) {
+Canvas track(bool vertical) {
     Canvas c(16, 16);
     Rgba edge = Hex(0x9FB2C8), inner = Hex(0xEEF3F9);
     for (int i = 0; i < 16; ++i) {
@@ -58,7 +58,7 @@ Canvas Track(bool vertical) {
 
 // The round corner buttons 18 x 18 with their glyph drawn by `glyph`.
 template <typename Glyph>
-void CornerButton(Sheet& s, int x, int yNormal, Glyph glyph) {
+void cornerButton(Sheet& s, int x, int yNormal, Glyph glyph) {
     for (int i = 0; i < 3; ++i) {
         Canvas c(18, 18);
         Rgba tint = ui::Blue();
@@ -71,12 +71,12 @@ void CornerButton(Sheet& s, int x, int yNormal, Glyph glyph) {
     }
 }
 
-void InfoGlyph(Canvas& c, double o) {
+void infoGlyph(Canvas& c, double o) {
     c.Fill(Circle(9 + o, 5 + o, 1.6), Hex(0xFFFFFF));
     c.Fill(RoundRect(7.6 + o, 7.5 + o, 2.8, 6.8, 1.2), Hex(0xFFFFFF));
 }
 
-void ScreenGlyph(Canvas& c, double o) {
+void screenGlyph(Canvas& c, double o) {
     Rgba white = Hex(0xFFFFFF);
     c.Fill(RoundRect(3.5 + o, 4 + o, 11, 7.5, 1), white);
     c.Fill(Rect(5 + o, 5.5 + o, 8, 4.5), Hex(0x8FC0F5));
@@ -84,7 +84,7 @@ void ScreenGlyph(Canvas& c, double o) {
     c.Fill(RoundRect(5.5 + o, 13 + o, 7, 1.6, 0.8), white);
 }
 
-void TimerGlyph(Canvas& c, double o) {
+void timerGlyph(Canvas& c, double o) {
     c.Fill(Circle(9 + o, 9 + o, 5.6), Hex(0xFFFFFF));
     c.Fill(Circle(9 + o, 9 + o, 4.3), Hex(0xEAF3FF));
     c.Fill(Stroke({9 + o, 9 + o}, {9 + o, 5.8 + o}, 1.3), ui::Ink());
@@ -92,7 +92,7 @@ void TimerGlyph(Canvas& c, double o) {
 }
 
 // The dialog close button: a small red square with a white cross.
-void SmallClose(Sheet& s) {
+void smallClose(Sheet& s) {
     for (int pressed = 0; pressed < 2; ++pressed) {
         Canvas c(13, 13);
         DrawFace(c, ui::Red(), pressed ? Look::Pressed : Look::Normal, 2.5);
@@ -103,7 +103,7 @@ void SmallClose(Sheet& s) {
 }
 
 // The program's close button at the top right corner, 25 x 19.
-void CloseButton(Sheet& s) {
+void closeButton(Sheet& s) {
     const Look looks[3] = {Look::Normal, Look::Over, Look::Pressed};
     const int ys[3] = {1, 21, 46};
     for (int i = 0; i < 3; ++i) {
@@ -115,7 +115,7 @@ void CloseButton(Sheet& s) {
     }
 }
 
-Canvas HelpIcon() {
+Canvas helpIcon() {
     Canvas c(24, 24);
     c.Fill(Circle(12, 12, 12), Darker(ui::Blue(), 0.45));
     c.Fill(Circle(12, 12, 11), Radial({9, 7}, 14, Lighter(ui::Blue(), 0.45), ui::Blue()));
@@ -125,7 +125,7 @@ Canvas HelpIcon() {
 }
 
 // A generic program window: the placeholder for programs without an icon of their own.
-Canvas VoidIcon() {
+Canvas voidIcon() {
     Canvas c(32, 32);
     c.Fill(RoundRect(1, 3, 30, 26, 3), Hex(0x55657A));
     c.Fill(RoundRect(2, 4, 28, 24, 2), Hex(0xF4F7FB));
@@ -153,34 +153,34 @@ RgbImage DrawSkinSheet() {
         s.PlaceKeyed(v, 3, 41 + 10 * i);
     }
 
-    SmallClose(s);
+    smallClose(s);
     Canvas ok(13, 13);
     DrawCheck(ok, 2.6, ui::Green());
     s.PlaceKeyed(ok, 39, 34);
     Canvas cancel(13, 13);
     DrawCross(cancel, 2.5, 2.5, 10.5, 10.5, 2.6, ui::Red());
     s.PlaceKeyed(cancel, 39, 49);
-    CloseButton(s);
+    closeButton(s);
 
     // Horizontal scroll bar: arrows, thumb (normal, pressed) and track.
-    Arrows(s, -1, 0, 2, 72, 2, 97);
-    Arrows(s, 1, 0, 77, 72, 77, 97);
-    s.PlaceKeyed(Thumb(19, 16, false, Look::Normal), 41, 72);
-    s.PlaceKeyed(Thumb(19, 16, false, Look::Pressed), 41, 97);
-    s.PlaceKeyed(Track(false), 22, 122);
+    arrows(s, -1, 0, 2, 72, 2, 97);
+    arrows(s, 1, 0, 77, 72, 77, 97);
+    s.PlaceKeyed(thumb(19, 16, false, Look::Normal), 41, 72);
+    s.PlaceKeyed(thumb(19, 16, false, Look::Pressed), 41, 97);
+    s.PlaceKeyed(track(false), 22, 122);
 
     // Vertical scroll bar.
-    Arrows(s, 0, -1, 112, 2, 137, 2);
-    Arrows(s, 0, 1, 112, 77, 137, 77);
-    s.PlaceKeyed(Thumb(16, 19, true, Look::Normal), 112, 41);
-    s.PlaceKeyed(Thumb(16, 19, true, Look::Pressed), 137, 41);
-    s.PlaceKeyed(Track(true), 162, 22);
+    arrows(s, 0, -1, 112, 2, 137, 2);
+    arrows(s, 0, 1, 112, 77, 137, 77);
+    s.PlaceKeyed(thumb(16, 19, true, Look::Normal), 112, 41);
+    s.PlaceKeyed(thumb(16, 19, true, Look::Pressed), 137, 41);
+    s.PlaceKeyed(track(true), 162, 22);
 
-    s.PlaceKeyed(HelpIcon(), 188, 13);
-    s.PlaceKeyed(VoidIcon(), 194, 54);
-    CornerButton(s, 171, 91, TimerGlyph);
-    CornerButton(s, 191, 91, ScreenGlyph);
-    CornerButton(s, 211, 91, InfoGlyph);
+    s.PlaceKeyed(helpIcon(), 188, 13);
+    s.PlaceKeyed(voidIcon(), 194, 54);
+    cornerButton(s, 171, 91, timerGlyph);
+    cornerButton(s, 191, 91, screenGlyph);
+    cornerButton(s, 211, 91, infoGlyph);
     s.PlaceKeyed(DrawLogo(199, 59), 3, 151);
     return s.Image();
 }

@@ -9,7 +9,7 @@ namespace {
 constexpr double kPeak = 0.891;  // -1 dBFS
 
 // A note's frequency from its MIDI number (A4 = 69 = 440 Hz), by exact semitone steps.
-double Midi(int n) {
+double midiHz(int n) {
     static const double semis[12] = {1.0,      1.059463, 1.122462, 1.189207, 1.259921, 1.334840,
                                      1.414214, 1.498307, 1.587401, 1.681793, 1.781797, 1.887749};
     int k = n - 69, oct = 0;
@@ -25,15 +25,15 @@ double Midi(int n) {
 }
 
 // Soft mallet: a fundamental, a quiet octave and a fast-fading bright partial.
-std::vector<Partial> Mallet() {
+std::vector<Partial> mallet() {
     return {{1, 1, 0}, {2, 0.25, 6}, {3.99, 0.12, 18}};
 }
 // Warm brass-like tone: harmonics falling off gently.
-std::vector<Partial> Brass() {
+std::vector<Partial> brass() {
     return {{1, 1, 0}, {2, 0.45, 1}, {3, 0.25, 2}, {4, 0.12, 3}, {5, 0.06, 4}};
 }
 
-Sound Snap() {
+Sound snap() {
     // Two quick rising "plinks", a fifth apart: a pair snapping together.
     const int rate = 22050;
     std::vector<double> buf(Samples(rate, 0.28), 0.0);
@@ -45,7 +45,7 @@ Sound Snap() {
            .decay = 22,
            .release = 0.03,
            .length = 0.16,
-           .partials = Mallet()};
+           .partials = mallet()};
     Note b = a;
     b.start = 0.07;
     b.frequency = 990;
@@ -59,7 +59,7 @@ Sound Snap() {
     return s;
 }
 
-Sound Click() {
+Sound click() {
     // A short woody tick.
     const int rate = 11025;
     std::vector<double> buf(Samples(rate, 0.07), 0.0);
@@ -78,7 +78,7 @@ Sound Click() {
     return s;
 }
 
-Sound Fanfare() {
+Sound fanfare() {
     // "Ta-da": two pick-up notes, then a held C major chord, voices spread across the stereo field.
     const int rate = 22050;
     const double total = 1.7;
@@ -92,14 +92,14 @@ Sound Fanfare() {
     for (const Voice& v : voices) {
         bool chord = v.start > 0.3;
         Note n{.start = v.start,
-               .frequency = Midi(v.midi),
+               .frequency = midiHz(v.midi),
                .attack = 0.02,
                .hold = chord ? 0.25 : 0.05,
                .decay = chord ? 1.6 : 6,
                .release = chord ? 0.35 : 0.05,
                .length = v.length,
                .vibrato = chord ? 0.004 : 0,
-               .partials = Brass()};
+               .partials = brass()};
         AddNote(left, rate, n, 1.0 - v.pan);
         AddNote(right, rate, n, v.pan);
     }
@@ -108,23 +108,23 @@ Sound Fanfare() {
     return s;
 }
 
-Sound Goodbye() {
+Sound goodbye() {
     // A falling "bye-bye" on soft mallets: G, E, C with the low C ringing out.
     const int rate = 44100;
     std::vector<double> buf(Samples(rate, 1.25), 0.0);
     const int melody[3] = {79, 76, 72};
     for (int i = 0; i < 3; ++i) {
         Note n{.start = 0.2 * i,
-               .frequency = Midi(melody[i]),
+               .frequency = midiHz(melody[i]),
                .attack = 0.006,
                .decay = i == 2 ? 3.2 : 7,
                .release = 0.08,
                .length = i == 2 ? 0.85 : 0.4,
-               .partials = Mallet()};
+               .partials = mallet()};
         AddNote(buf, rate, n);
         if (i == 2) {
             Note low = n;
-            low.frequency = Midi(60);
+            low.frequency = midiHz(60);
             AddNote(buf, rate, low, 0.6);
         }
     }
@@ -136,7 +136,7 @@ Sound Goodbye() {
 }  // namespace
 
 std::vector<Sound> MakeSounds() {
-    return {Snap(), Click(), Fanfare(), Goodbye()};
+    return {snap(), click(), fanfare(), goodbye()};
 }
 
 }  // namespace art

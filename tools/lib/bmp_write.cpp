@@ -6,46 +6,46 @@ namespace art {
 
 namespace {
 
-void Put16(std::vector<std::uint8_t>& out, unsigned v) {
+void put16(std::vector<std::uint8_t>& out, unsigned v) {
     out.push_back(static_cast<std::uint8_t>(v & 255));
     out.push_back(static_cast<std::uint8_t>((v >> 8) & 255));
 }
 
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
 }
 
 // BITMAPFILEHEADER and BITMAPINFOHEADER; 2835 pixels per metre is 72 dpi.
-std::vector<std::uint8_t> Headers(int w, int h, int bits, std::uint32_t compression,
+std::vector<std::uint8_t> headers(int w, int h, int bits, std::uint32_t compression,
                                   std::uint32_t paletteCount, std::uint32_t imageSize) {
     std::vector<std::uint8_t> out;
     std::uint32_t offset = 14 + 40 + 4 * paletteCount;
     out.push_back('B');
     out.push_back('M');
-    Put32(out, offset + imageSize);
-    Put32(out, 0);
-    Put32(out, offset);
-    Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(w));
-    Put32(out, static_cast<std::uint32_t>(h));
-    Put16(out, 1);
-    Put16(out, static_cast<unsigned>(bits));
-    Put32(out, compression);
-    Put32(out, imageSize);
-    Put32(out, 2835);
-    Put32(out, 2835);
-    Put32(out, paletteCount);
-    Put32(out, 0);
+    put32(out, offset + imageSize);
+    put32(out, 0);
+    put32(out, offset);
+    put32(out, 40);
+    put32(out, static_cast<std::uint32_t>(w));
+    put32(out, static_cast<std::uint32_t>(h));
+    put16(out, 1);
+    put16(out, static_cast<unsigned>(bits));
+    put32(out, compression);
+    put32(out, imageSize);
+    put32(out, 2835);
+    put32(out, 2835);
+    put32(out, paletteCount);
+    put32(out, 0);
     return out;
 }
 
-void PutPalette(std::vector<std::uint8_t>& out, const std::vector<std::uint32_t>& palette) {
-    for (std::uint32_t c : palette) Put32(out, c & 0xFFFFFF);  // blue, green, red, 0
+void putPalette(std::vector<std::uint8_t>& out, const std::vector<std::uint32_t>& palette) {
+    for (std::uint32_t c : palette) put32(out, c & 0xFFFFFF);  // blue, green, red, 0
 }
 
 // One row of RLE data: runs of one colour, literal stretches (three or more) in absolute mode.
-void EncodeRow(std::vector<std::uint8_t>& out, const std::uint8_t* v, int w, int bits) {
+void encodeRow(std::vector<std::uint8_t>& out, const std::uint8_t* v, int w, int bits) {
     int i = 0;
     auto runAt = [&](int k) {
         int r = 1;
@@ -88,7 +88,7 @@ void EncodeRow(std::vector<std::uint8_t>& out, const std::uint8_t* v, int w, int
 
 std::vector<std::uint8_t> EncodeBmp24(const RgbImage& img) {
     int stride = (img.w * 3 + 3) / 4 * 4;
-    auto out = Headers(img.w, img.h, 24, 0, 0, static_cast<std::uint32_t>(stride * img.h));
+    auto out = headers(img.w, img.h, 24, 0, 0, static_cast<std::uint32_t>(stride * img.h));
     for (int y = img.h - 1; y >= 0; --y) {
         for (int x = 0; x < img.w; ++x) {
             std::uint32_t p = img.At(x, y);
@@ -104,7 +104,7 @@ std::vector<std::uint8_t> EncodeBmp24(const RgbImage& img) {
 std::vector<std::uint8_t> EncodeRle(const IndexedImage& img, int bits) {
     std::vector<std::uint8_t> out;
     for (int y = img.h - 1; y >= 0; --y) {
-        EncodeRow(out, &img.idx[static_cast<std::size_t>(y) * img.w], img.w, bits);
+        encodeRow(out, &img.idx[static_cast<std::size_t>(y) * img.w], img.w, bits);
         out.push_back(0);
         out.push_back(y == 0 ? 1 : 0);  // end of line, or end of bitmap after the top row
     }
@@ -116,14 +116,14 @@ std::vector<std::uint8_t> EncodeBmpIndexed(const IndexedImage& img, int bits, Bm
     if (compression == BmpCompression::Rle) {
         auto data = EncodeRle(img, bits);
         auto out =
-            Headers(img.w, img.h, bits, bits == 8 ? 1 : 2, count, static_cast<std::uint32_t>(data.size()));
-        PutPalette(out, img.palette);
+            headers(img.w, img.h, bits, bits == 8 ? 1 : 2, count, static_cast<std::uint32_t>(data.size()));
+        putPalette(out, img.palette);
         out.insert(out.end(), data.begin(), data.end());
         return out;
     }
     int stride = (img.w * bits + 31) / 32 * 4;
-    auto out = Headers(img.w, img.h, bits, 0, count, static_cast<std::uint32_t>(stride * img.h));
-    PutPalette(out, img.palette);
+    auto out = headers(img.w, img.h, bits, 0, count, static_cast<std::uint32_t>(stride * img.h));
+    putPalette(out, img.palette);
     for (int y = img.h - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(static_cast<std::size_t>(stride), 0);
         for (int x = 0; x < img.w; ++x) {

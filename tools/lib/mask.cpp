@@ -7,7 +7,7 @@ namespace art {
 
 namespace {
 
-double SignedArea(const std::vector<Vec>& c) {
+double signedArea(const std::vector<Vec>& c) {
     double a = 0;
     for (std::size_t i = 0; i < c.size(); ++i) {
         const Vec& p = c[i];
@@ -155,7 +155,7 @@ Mask Rasterize(const Path& path, int w, int h) {
     Accumulator acc(w, h);
     for (const auto& c : path.Contours()) {
         if (c.size() < 3) continue;
-        bool reverse = SignedArea(c) < 0;
+        bool reverse = signedArea(c) < 0;
         for (std::size_t i = 0; i < c.size(); ++i) {
             Vec p = c[i], q = c[(i + 1) % c.size()];
             if (reverse) std::swap(p, q);

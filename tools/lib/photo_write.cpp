@@ -23,7 +23,7 @@ struct Trap {
 }
 
 // The caller's buffers only, so that the jump skips no destructor.
-bool Compress(jpeg_compress_struct* c, Trap* trap, const RgbImage& img, const std::uint8_t* samples,
+bool compress(jpeg_compress_struct* c, Trap* trap, const RgbImage& img, const std::uint8_t* samples,
               const JpegOptions& o, const std::vector<std::uint8_t>& exif, unsigned char** out,
               unsigned long* size) {
     if (setjmp(trap->jump)) return false;
@@ -47,7 +47,7 @@ bool Compress(jpeg_compress_struct* c, Trap* trap, const RgbImage& img, const st
     return true;
 }
 
-void AppendPng(png_structp png, png_bytep data, png_size_t n) {
+void appendPng(png_structp png, png_bytep data, png_size_t n) {
     auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
     out->insert(out->end(), data, data + n);
 }
@@ -107,7 +107,7 @@ std::vector<std::uint8_t> EncodeJpeg(const RgbImage& img, const JpegOptions& o) 
     jpeg_create_compress(&c);
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
-    const bool ok = Compress(&c, &trap, img, samples.data(), o, exif, &buffer, &size);
+    const bool ok = compress(&c, &trap, img, samples.data(), o, exif, &buffer, &size);
     jpeg_destroy_compress(&c);
     std::vector<std::uint8_t> out;
     if (ok) out.assign(buffer, buffer + size);
@@ -131,7 +131,7 @@ std::vector<std::uint8_t> EncodePng(int w, int h, int colourType, int bitDepth,
         png_destroy_write_struct(&png, &info);
         return {};
     }
-    png_set_write_fn(png, &out, AppendPng, nullptr);
+    png_set_write_fn(png, &out, appendPng, nullptr);
     png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), bitDepth, colourType, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, 9);

@@ -12,7 +12,7 @@ struct Entry {
     std::uint64_t count;
 };
 
-int Channel(std::uint32_t rgb, int c) {
+int channel(std::uint32_t rgb, int c) {
     return static_cast<int>((rgb >> (16 - 8 * c)) & 255);
 }
 
@@ -24,8 +24,8 @@ struct Box {
         for (int c = 0; c < 3; ++c) {
             int lo = 255, hi = 0;
             for (const Entry& e : entries) {
-                lo = std::min(lo, Channel(e.rgb, c));
-                hi = std::max(hi, Channel(e.rgb, c));
+                lo = std::min(lo, channel(e.rgb, c));
+                hi = std::max(hi, channel(e.rgb, c));
             }
             if (hi - lo > bestRange) {
                 bestRange = hi - lo;
@@ -43,17 +43,17 @@ struct Box {
     std::uint32_t Mean() const {
         std::uint64_t sum[3] = {0, 0, 0}, n = Population();
         for (const Entry& e : entries)
-            for (int c = 0; c < 3; ++c) sum[c] += static_cast<std::uint64_t>(Channel(e.rgb, c)) * e.count;
+            for (int c = 0; c < 3; ++c) sum[c] += static_cast<std::uint64_t>(channel(e.rgb, c)) * e.count;
         std::uint32_t out = 0;
         for (int c = 0; c < 3; ++c) out = (out << 8) | static_cast<std::uint32_t>((sum[c] + n / 2) / n);
         return out;
     }
 };
 
-int Distance(std::uint32_t a, std::uint32_t b) {
+int squaredDistance(std::uint32_t a, std::uint32_t b) {
     int d = 0;
     for (int c = 0; c < 3; ++c) {
-        int e = Channel(a, c) - Channel(b, c);
+        int e = channel(a, c) - channel(b, c);
         d += e * e;
     }
     return d;
@@ -90,7 +90,7 @@ IndexedImage Quantize(const RgbImage& img, int colours) {
             int range;
             int c = b.Widest(&range);
             std::stable_sort(b.entries.begin(), b.entries.end(), [c](const Entry& x, const Entry& y) {
-                return Channel(x.rgb, c) < Channel(y.rgb, c);
+                return channel(x.rgb, c) < channel(y.rgb, c);
             });
             std::uint64_t half = b.Population() / 2, run = 0;
             std::size_t cut = 1;
@@ -114,7 +114,8 @@ IndexedImage Quantize(const RgbImage& img, int colours) {
         if (it == nearest.end()) {
             int best = 0;
             for (std::size_t i = 1; i < out.palette.size(); ++i)
-                if (Distance(p, out.palette[i]) < Distance(p, out.palette[best])) best = static_cast<int>(i);
+                if (squaredDistance(p, out.palette[i]) < squaredDistance(p, out.palette[best]))
+                    best = static_cast<int>(i);
             it = nearest.emplace(p, static_cast<std::uint8_t>(best)).first;
         }
         out.idx.push_back(it->second);

@@ -13,7 +13,7 @@ namespace art {
 
 namespace {
 
-const char* FacePath(Face f) {
+const char* facePath(Face f) {
     switch (f) {
         case Face::Sans:
             return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
@@ -24,7 +24,7 @@ const char* FacePath(Face f) {
 }
 
 // Code points of a UTF-8 string (malformed bytes are skipped).
-std::vector<unsigned> Decode(const std::string& s) {
+std::vector<unsigned> decode(const std::string& s) {
     std::vector<unsigned> out;
     for (std::size_t i = 0; i < s.size();) {
         unsigned char c = static_cast<unsigned char>(s[i]);
@@ -42,7 +42,7 @@ std::vector<unsigned> Decode(const std::string& s) {
 }
 
 // The kerning between two glyphs, in pixels; none where either glyph is missing.
-double Kerning(FT_Face face, FT_UInt left, FT_UInt right) {
+double kerning(FT_Face face, FT_UInt left, FT_UInt right) {
     if (!left || !right) return 0;
     FT_Vector k;
     FT_Get_Kerning(face, left, right, FT_KERNING_DEFAULT, &k);
@@ -57,8 +57,8 @@ struct Font::Impl {
 };
 
 Font::Font(Face face, double pixelSize) : impl_(std::make_unique<Impl>()) {
-    if (FT_Init_FreeType(&impl_->lib) != 0 || FT_New_Face(impl_->lib, FacePath(face), 0, &impl_->face) != 0) {
-        std::fprintf(stderr, "font: cannot open %s\n", FacePath(face));
+    if (FT_Init_FreeType(&impl_->lib) != 0 || FT_New_Face(impl_->lib, facePath(face), 0, &impl_->face) != 0) {
+        std::fprintf(stderr, "font: cannot open %s\n", facePath(face));
         std::exit(1);
     }
     FT_Set_Char_Size(impl_->face, 0, static_cast<FT_F26Dot6>(std::lround(pixelSize * 64)), 72, 72);
@@ -76,9 +76,9 @@ double Font::Ascender() const {
 double Font::Measure(const std::string& utf8) const {
     double w = 0;
     FT_UInt prev = 0;
-    for (unsigned cp : Decode(utf8)) {
+    for (unsigned cp : decode(utf8)) {
         FT_UInt gi = FT_Get_Char_Index(impl_->face, cp);
-        w += Kerning(impl_->face, prev, gi);
+        w += kerning(impl_->face, prev, gi);
         if (FT_Load_Glyph(impl_->face, gi, FT_LOAD_NO_HINTING) == 0)
             w += impl_->face->glyph->advance.x / 64.0;
         prev = gi;
@@ -91,9 +91,9 @@ Mask Font::Render(const std::string& utf8, double x, double y, int w, int h) con
     int ymin = h, ymax = 0;
     double pen = x;
     FT_UInt prev = 0;
-    for (unsigned cp : Decode(utf8)) {
+    for (unsigned cp : decode(utf8)) {
         FT_UInt gi = FT_Get_Char_Index(impl_->face, cp);
-        pen += Kerning(impl_->face, prev, gi);
+        pen += kerning(impl_->face, prev, gi);
         prev = gi;
         // Place the outline at the sub-pixel pen position, then render it anti-aliased.
         double fx = std::floor(pen), fy = std::floor(y);

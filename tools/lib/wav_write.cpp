@@ -7,11 +7,11 @@ namespace art {
 
 namespace {
 
-void Put(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
+void put(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 255));
 }
 
-void Tag(std::vector<std::uint8_t>& out, const char* t) {
+void tag(std::vector<std::uint8_t>& out, const char* t) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(t[i]));
 }
 
@@ -23,26 +23,26 @@ std::vector<std::uint8_t> EncodeWav(const std::vector<std::vector<double>>& chan
     const std::uint32_t block = nch * static_cast<std::uint32_t>(bits / 8);
     const auto dataSize = static_cast<std::uint32_t>(frames * block);
     std::vector<std::uint8_t> out;
-    Tag(out, "RIFF");
-    Put(out, 4 + 8 + 16 + 8 + dataSize + (dataSize % 2), 4);
-    Tag(out, "WAVE");
-    Tag(out, "fmt ");
-    Put(out, 16, 4);
-    Put(out, 1, 2);  // PCM
-    Put(out, nch, 2);
-    Put(out, static_cast<std::uint32_t>(rate), 4);
-    Put(out, static_cast<std::uint32_t>(rate) * block, 4);
-    Put(out, block, 2);
-    Put(out, static_cast<std::uint32_t>(bits), 2);
-    Tag(out, "data");
-    Put(out, dataSize, 4);
+    tag(out, "RIFF");
+    put(out, 4 + 8 + 16 + 8 + dataSize + (dataSize % 2), 4);
+    tag(out, "WAVE");
+    tag(out, "fmt ");
+    put(out, 16, 4);
+    put(out, 1, 2);  // PCM
+    put(out, nch, 2);
+    put(out, static_cast<std::uint32_t>(rate), 4);
+    put(out, static_cast<std::uint32_t>(rate) * block, 4);
+    put(out, block, 2);
+    put(out, static_cast<std::uint32_t>(bits), 2);
+    tag(out, "data");
+    put(out, dataSize, 4);
     for (std::size_t i = 0; i < frames; ++i) {
         for (const auto& ch : channels) {
             double v = std::clamp(ch[i], -1.0, 1.0);
             if (bits == 8)
-                Put(out, static_cast<std::uint32_t>(std::lround(v * 127.0) + 128), 1);
+                put(out, static_cast<std::uint32_t>(std::lround(v * 127.0) + 128), 1);
             else
-                Put(out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(std::lround(v * 32767.0))), 2);
+                put(out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(std::lround(v * 32767.0))), 2);
         }
     }
     if (dataSize % 2) out.push_back(0);  // chunks are padded to an even length

@@ -21,7 +21,7 @@ const Rgba kPage = Hex(0xF4F1EA), kInk = Hex(0x24405F);
 const Rgba kTable = Hex(0x003DA5);  // the game's table: pixel value 500 at 16 bits per pixel
 
 // A sheet as its colour key shows it: background and transparent pixels become a checker board.
-Canvas Keyed(const RgbImage& img, std::uint32_t background, std::uint32_t key, int scale) {
+Canvas keyed(const RgbImage& img, std::uint32_t background, std::uint32_t key, int scale) {
     Canvas c(img.w * scale, img.h * scale);
     for (int y = 0; y < c.Height(); ++y) {
         for (int x = 0; x < c.Width(); ++x) {
@@ -35,7 +35,7 @@ Canvas Keyed(const RgbImage& img, std::uint32_t background, std::uint32_t key, i
 }
 
 // The whole picture stretched to the card's 150 x 100, or a sprite sheet's phase fitted into it.
-Canvas CardThumb(const CardPicture& p) {
+Canvas cardThumb(const CardPicture& p) {
     const int w = p.phaseX2 - p.phaseX, h = p.phaseY2 - p.phaseY;
     Canvas src(w, h);
     for (int y = 0; y < h; ++y)
@@ -72,18 +72,18 @@ class Page {
     int y_ = 0;
 };
 
-void Resources(Page& pg) {
+void resources(Page& pg) {
     pg.Heading("Program resources");
-    Canvas skin = Keyed(DrawSkinSheet(), 0xFF0000, 0x00FFFF, 2);
+    Canvas skin = keyed(DrawSkinSheet(), 0xFF0000, 0x00FFFF, 2);
     pg.C().Draw(skin, 24, pg.Y());
     pg.Caption("rezia_dll.bmp (framework skin), 2x", 24, pg.Y() + skin.Height() + 18);
     RgbImage gameRaw = DrawGameSheet();
-    Canvas game = Keyed(gameRaw, 0xFF0000, 0x00FFFF, 2);
+    Canvas game = keyed(gameRaw, 0xFF0000, 0x00FFFF, 2);
     // The two pointer hands up close, with their hot spot (the top-left corner) marked.
     RgbImage hands(47, 28);
     for (int y = 0; y < 28; ++y)
         for (int x = 0; x < 47; ++x) hands.At(x, y) = gameRaw.At(x, 5 + y);
-    Canvas zoom = Keyed(hands, 0xFF0000, 0x00FFFF, 5);
+    Canvas zoom = keyed(hands, 0xFF0000, 0x00FFFF, 5);
     pg.C().Draw(zoom, 750, pg.Y() + 170);
     pg.C().Fill(Circle(750 + 5 + 2.5, pg.Y() + 170 + 5 + 2.5, 3), Hex(0xE53935, 0.8f));
     pg.C().Fill(Circle(750 + 5 * 24 + 2.5, pg.Y() + 170 + 5 + 2.5, 3), Hex(0xE53935, 0.8f));
@@ -109,7 +109,7 @@ void Resources(Page& pg) {
     pg.Y() += 130;
 }
 
-void Cards(Page& pg) {
+void cardSets(Page& pg) {
     for (const CardSet& set : MakeCardSets()) {
         pg.Heading("Card set " + set.folder + " (as the cards show them)");
         const int perRow = 5, cw = 150, ch = 100, gap = 40, rowStep = ch + 56;
@@ -117,7 +117,7 @@ void Cards(Page& pg) {
         for (const CardPicture& p : set.cards) {
             int x = 24 + (i % perRow) * (cw + gap), y = pg.Y() + (i / perRow) * rowStep;
             pg.C().Fill(RoundRect(x - 3, y - 3, cw + 6, ch + 6, 4), Hex(0xFFFFFF));
-            pg.C().Draw(CardThumb(p), x, y);
+            pg.C().Draw(cardThumb(p), x, y);
             pg.Caption(p.name, x, y + ch + 18);
             pg.Caption(p.format, x, y + ch + 34);
             ++i;
@@ -130,8 +130,8 @@ void Cards(Page& pg) {
 
 bool WriteContactSheet(const std::string& file) {
     Page pg;
-    Resources(pg);
-    Cards(pg);
+    resources(pg);
+    cardSets(pg);
     return WritePng(file, pg.Finish());
 }
 

@@ -33,7 +33,7 @@ echo "demo exit $?"
 
 // Whether pixel (x, y) of the screenshot (raw 8-bit RGB rows of 1280 pixels, which convert writes
 // without a header) is within 8 levels of `want` in each channel.
-bool Near(const std::string& rgb, int x, int y, std::uint32_t want) {
+bool closeTo(const std::string& rgb, int x, int y, std::uint32_t want) {
     const std::size_t i = (static_cast<std::size_t>(y) * 1280 + x) * 3;
     for (int k = 0; k < 3; ++k)
         if (std::abs(static_cast<unsigned char>(rgb[i + k]) - int(want >> (16 - 8 * k) & 0xFF)) > 8)
@@ -89,11 +89,11 @@ TEST_F(DemoWindow, TheInfoButtonShowsTheInfoDialogAndEscapeEndsTheProgram) {
     int wrong = 0;
     for (int y = dlgY - 4; y < dlgY + 293 + 4; ++y)
         for (int x = dlgX - 4; x < dlgX + 366 + 4; ++x)
-            wrong += !Near(seen, x, y,
-                           tkp::pixels::XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
+            wrong += !closeTo(
+                seen, x, y, tkp::pixels::XrgbOf565(expected.pixels[static_cast<std::size_t>(y) * 1280 + x]));
     EXPECT_EQ(wrong, 0) << "pixels of the info dialog differ from the headless picture; see " << shot
                         << ".png";
-    EXPECT_TRUE(Near(seen, dlgX - 20, dlgY + 100, tkp::pixels::XrgbOf565(kTessalinDemoBackColour)));
+    EXPECT_TRUE(closeTo(seen, dlgX - 20, dlgY + 100, tkp::pixels::XrgbOf565(kTessalinDemoBackColour)));
 }
 
 }  // namespace

@@ -119,6 +119,12 @@ inline void DragOnto(GameApp& a, int i, int j) {
     tkp::headless::Button(VK_LBUTTON, false);
 }
 
+// The sounds of a pair found, as TakeSounds names them: the pair's own when card sounds are on and
+// it has one, then the snap.
+inline std::string FoundSounds(int pair, bool cardSounds = true) {
+    return (cardSounds && SoundOf(pair) ? std::string(NameOf(pair)->text) + " " : "") + "zvuknaraz.wav";
+}
+
 using Steps = std::vector<GameApp::Step>;
 inline const GameApp::Step kIdle = [](GameApp&) {};
 

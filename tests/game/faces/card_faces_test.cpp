@@ -15,12 +15,12 @@ namespace {
 
 // Lays the cards out in a grid of columns where no face touches another; four columns of the
 // sixteen cards fit an 800 x 600 screen.
-void Grid(int columns) {
+void layOutGrid(int columns) {
     for (int i = 0; i < REG_KARTY.count; ++i)
         CardAt(i)->MoveToAbs(30 + (i % columns) * 160, 70 + (i / columns) * 115);
 }
 
-std::uint64_t Hash(const std::vector<std::uint16_t>& pixels) {
+std::uint64_t fnv1a(const std::vector<std::uint16_t>& pixels) {
     std::uint64_t h = 1469598103934665603ULL;
     for (std::uint16_t p : pixels) h = (h ^ p) * 1099511628211ULL;
     return h;
@@ -38,7 +38,7 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
         seen += std::string(what) + " " + std::to_string(CardFaces().Fills() - mark) + "|";
         mark = CardFaces().Fills();
     };
-    auto grid = [](GameApp&) { Grid(7); };
+    auto grid = [](GameApp&) { layOutGrid(7); };
     const Steps steps = {
         kIdle,
         grid,
@@ -108,7 +108,7 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
         kIdle,
         [&](GameApp&) {
             EXPECT_EQ(Nums(tk_ScreenW, tk_ScreenH), "800,600");
-            Grid(4);
+            layOutGrid(4);
         },
         kIdle,
         kIdle,
@@ -126,7 +126,7 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
 // and every item drawn; or every face drawn directly on a table cleared whole.
 enum class Savings { All, NoChangesOnly, None };
 
-void Use(Savings savings) {
+void useSavings(Savings savings) {
     CardFaces().SetOn(savings != Savings::None);
     TheTableClear().SetOn(savings != Savings::None);
     TheTableClear().SetOnlyChangesOn(savings == Savings::All);
@@ -134,17 +134,17 @@ void Use(Savings savings) {
 
 // The frames of a scripted game, one hash a tick.
 std::vector<std::uint64_t> playedFrames(Savings savings) {
-    Use(savings);
+    useSavings(savings);
     std::vector<std::uint64_t> frames;
     GameApp app;
-    auto frame = [&frames](GameApp&) { frames.push_back(Hash(tkp::headless::LastFrame().pixels)); };
+    auto frame = [&frames](GameApp&) { frames.push_back(fnv1a(tkp::headless::LastFrame().pixels)); };
     Steps steps = {kIdle, frame};
     // A card dragged onto another, pairs found one by one, the pointer over the found list, the
     // info dialog shown and hidden, the menu and its list of sets opened and closed, the menu walked by keys,
     // the fonts changed, a lost display; the banner flies all the while, and is caught once.
     for (int p = 0; p < 8; ++p) {
         steps.push_back([p, &frames](GameApp& a) {
-            frames.push_back(Hash(tkp::headless::LastFrame().pixels));
+            frames.push_back(fnv1a(tkp::headless::LastFrame().pixels));
             if (p == 1) ClickOn(a.FindCHLWithID(602));
             if (p == 2) {
                 ClickOn(a.FindCHLWithID(602));
@@ -187,7 +187,7 @@ std::vector<std::uint64_t> playedFrames(Savings savings) {
     app.script.assign(steps.begin(), steps.end());
     WriteFile(app.m_LocApp_INI, "1920 1080\n2 16");
     EXPECT_EQ(app.Execute(), 0);
-    Use(Savings::All);
+    useSavings(Savings::All);
     return frames;
 }
 

@@ -10,11 +10,11 @@
 namespace tk_test {
 namespace {
 
-FrameItem Item(std::uint32_t id, LONG l, LONG t, LONG r, LONG b, std::uint64_t key = 0) {
+FrameItem frameItem(std::uint32_t id, LONG l, LONG t, LONG r, LONG b, std::uint64_t key = 0) {
     return FrameItem{id, RECT{l, t, r, b}, key};
 }
 
-std::string Ids(const std::vector<std::uint32_t>& ids) {
+std::string idList(const std::vector<std::uint32_t>& ids) {
     std::string s;
     for (std::uint32_t id : ids) s += (s.empty() ? "" : ",") + std::to_string(id);
     return s;
@@ -28,9 +28,9 @@ bool covered(const std::vector<RECT>& area, const RECT& box) {
 
 TEST(FrameChanges, TheAreaHoldsWhatChangedAndEverythingDrawnOverOrUnderIt) {
     // Items 1, 2 and 3 overlap in a chain; 4 lies apart; 5 touches 4 only at an edge.
-    const std::vector<FrameItem> base = {Item(1, 0, 0, 10, 10), Item(2, 8, 8, 20, 20),
-                                         Item(3, 18, 18, 30, 30), Item(4, 100, 100, 110, 110),
-                                         Item(5, 110, 100, 120, 110)};
+    const std::vector<FrameItem> base = {frameItem(1, 0, 0, 10, 10), frameItem(2, 8, 8, 20, 20),
+                                         frameItem(3, 18, 18, 30, 30), frameItem(4, 100, 100, 110, 110),
+                                         frameItem(5, 110, 100, 120, 110)};
     struct Case {
         const char* what;
         std::vector<FrameItem> now;
@@ -38,10 +38,10 @@ TEST(FrameChanges, TheAreaHoldsWhatChangedAndEverythingDrawnOverOrUnderIt) {
         std::vector<RECT> mustClear;
     };
     std::vector<FrameItem> moved = base, keyed = base, gone = base, added = base;
-    moved[3] = Item(4, 200, 200, 210, 210);
+    moved[3] = frameItem(4, 200, 200, 210, 210);
     keyed[0].key = 7;
     gone.erase(gone.begin() + 1);
-    added.push_back(Item(6, 9, 9, 11, 11));
+    added.push_back(frameItem(6, 9, 9, 11, 11));
     const Case cases[] = {
         {"nothing changed", base, "", {}},
         // The old place of 4 is bare table now; 5 only touches it, so it stays.
@@ -57,7 +57,7 @@ TEST(FrameChanges, TheAreaHoldsWhatChangedAndEverythingDrawnOverOrUnderIt) {
     };
     for (const Case& c : cases) {
         const FrameChanges changes = ChangesBetween(base, c.now);
-        EXPECT_EQ(Ids(changes.redrawn), c.redrawn) << c.what;
+        EXPECT_EQ(idList(changes.redrawn), c.redrawn) << c.what;
         // Whatever is drawn again lies wholly inside the area, so it cannot spoil kept pixels.
         for (const FrameItem& item : c.now) {
             if (std::binary_search(changes.redrawn.begin(), changes.redrawn.end(), item.id)) {
@@ -82,7 +82,7 @@ TEST_F(ChangedFrames_, ATableAtRestDrawsNothingAndAHoverRedrawsItsCard) {
     // The ids of the items the last frame drew again, or "all" for a frame drawn whole.
     auto look = [&](const char* what) {
         const FrameChanges* planned = TheTableClear().Planned();
-        seen += std::string(what) + ":" + (planned ? Ids(planned->redrawn) : "all") + "|";
+        seen += std::string(what) + ":" + (planned ? idList(planned->redrawn) : "all") + "|";
     };
     auto hide = [](GameApp& a) {
         a.banner_sprite.visible = false;

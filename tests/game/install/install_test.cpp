@@ -41,7 +41,7 @@ void runToTheLoop(const std::string& command, const std::string& log,
 }
 
 // The names in a folder but its thumbnails, sorted.
-std::string Names(const fs::path& folder) {
+std::string namesIn(const fs::path& folder) {
     return Output("ls '" + folder.string() + "' | grep -v '[.]thm$'");
 }
 
@@ -96,7 +96,7 @@ TEST(Installed, TheInstalledGameStartsInTheUsersOwnFolderWithTheBundledSets) {
     for (const auto& e : fs::directory_iterator(RepoPath("cardsets"))) {
         const std::string name = e.path().filename().string();
         if (name.rfind("DATA", 0) != 0) continue;
-        EXPECT_EQ(Names(user / name), Names(e.path())) << name;
+        EXPECT_EQ(namesIn(user / name), namesIn(e.path())) << name;
         dealt = std::max(dealt, name);
     }
     EXPECT_NE(Output("ls '" + (user / dealt).string() + "'").find(".thm"), std::string::npos)

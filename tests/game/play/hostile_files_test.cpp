@@ -34,10 +34,6 @@ long peakResidentMb() {
     return -1;
 }
 
-std::string Image(int w = 40, int h = 30) {
-    return Bmp24(w, h, [](int x, int y) { return std::uint16_t(x * 64 + y); });
-}
-
 void fifo(const std::string& path) {
     ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
 }
@@ -75,7 +71,7 @@ class HostileFiles : public GameWorld {
 
 TEST_F(HostileFiles, FifosAndDevicesInPlaceOfAnyFileAreRefusedWithoutWaiting) {
     MakeDir(set());
-    for (const char* p : {"/a.bmp", "/b.bmp", "/c.bmp"}) WriteFile(set() + p, Image());
+    for (const char* p : {"/a.bmp", "/b.bmp", "/c.bmp"}) WriteFile(set() + p, GradientBmp());
     // As an ordinary tar xf of a shared set recreates them: a picture, a sound, a thumbnail.
     fifo(set() + "/mačka.jpg");
     fifo(set() + "/a.wav");
@@ -96,7 +92,7 @@ TEST_F(HostileFiles, FifosAndDevicesInPlaceOfAnyFileAreRefusedWithoutWaiting) {
 
 TEST_F(HostileFiles, SoundsOfHoursAtALowRateAreRefusedBeforeDecoding) {
     MakeDir(set());
-    for (const char* p : {"/flac.bmp", "/wav.bmp", "/short.bmp"}) WriteFile(set() + p, Image());
+    for (const char* p : {"/flac.bmp", "/wav.bmp", "/short.bmp"}) WriteFile(set() + p, GradientBmp());
     // One hour of silence at 100 Hz is a file of about a kilobyte.
     const std::string hour = SoundFile(SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1, 100, std::vector<short>(360000));
     ASSERT_GT(hour.size(), 0u);
@@ -123,27 +119,27 @@ TEST_F(HostileFiles, ThumbnailsThatAreNoneOfOursAreMadeAgainFromTheirPictures) {
     ASSERT_LT(bomb.size(), 20000u);
     for (int i = 0; i < 12; ++i) {
         const std::string name = set() + "/p" + std::to_string(10 + i);
-        WriteFile(name + ".bmp", Image());
+        WriteFile(name + ".bmp", GradientBmp());
         WriteFile(name + ".thm", bomb);
     }
     // A thumbnail of the largest size made and one smaller stay as they are.
-    WriteFile(set() + "/big.bmp", Image());
-    WriteFile(set() + "/big.thm", Image(150, 100));
-    WriteFile(set() + "/small.bmp", Image());
-    WriteFile(set() + "/small.thm", Image(20, 10));
+    WriteFile(set() + "/big.bmp", GradientBmp());
+    WriteFile(set() + "/big.thm", GradientBmp(150, 100));
+    WriteFile(set() + "/small.bmp", GradientBmp());
+    WriteFile(set() + "/small.thm", GradientBmp(20, 10));
     EXPECT_EQ(CountMatches(DealTwice(), "\\|"), 13);
     EXPECT_EQ(CountMatches(ReadFile("tk_LOG.txt"), "thumbnail cannot be used.*p[0-9]+\\.thm"), 12);
     for (int i = 0; i < 12; ++i) {
         const std::string thm = ReadFile(set() + "/p" + std::to_string(10 + i) + ".thm");
         EXPECT_EQ(Nums(Field(thm, 0, 2), Field(thm, 18, 4) <= 150, Field(thm, 22, 4) <= 100), "19778,1,1");
     }
-    EXPECT_EQ(ReadFile(set() + "/big.thm"), Image(150, 100));
-    EXPECT_EQ(ReadFile(set() + "/small.thm"), Image(20, 10));
+    EXPECT_EQ(ReadFile(set() + "/big.thm"), GradientBmp(150, 100));
+    EXPECT_EQ(ReadFile(set() + "/small.thm"), GradientBmp(20, 10));
 }
 
 TEST_F(HostileFiles, AThousandsOfPicturesSetIsListedOnceAndShowsItsProgress) {
     MakeDir(set());
-    const std::string picture = Image(4, 3), thumbnail = Image(15, 10);
+    const std::string picture = GradientBmp(4, 3), thumbnail = GradientBmp(15, 10);
     constexpr int kPictures = 5000;
     for (int i = 0; i < kPictures; ++i) {
         const std::string name = set() + "/p" + std::to_string(10000 + i);
@@ -179,7 +175,7 @@ TEST_F(HostileFiles, ANameAtTheFileSystemsLimitGetsItsThumbnail) {
     std::string name;
     for (int i = 0; i < 125; ++i) name += "č";
     name += "x";
-    WriteFile(set() + "/" + name + ".bmp", Image());
+    WriteFile(set() + "/" + name + ".bmp", GradientBmp());
     const std::string pairs = DealTwice();
     ASSERT_EQ(CountMatches(pairs, "č"), 51);
     EXPECT_TRUE(fs::exists(set() + "/" + name + ".thm"));

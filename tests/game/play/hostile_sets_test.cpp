@@ -14,15 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Image(int w = 40, int h = 30) {
-    return Bmp24(w, h, [](int x, int y) { return std::uint16_t(x * 64 + y); });
-}
-
 // Makes a picture of each name in the set's folder; a name ending in '/' is a folder.
-std::function<void(const std::string&)> Made(const std::vector<std::string>& names) {
+std::function<void(const std::string&)> made(const std::vector<std::string>& names) {
     return [names](const std::string& s) {
         for (const std::string& n : names)
-            n.back() == '/' ? MakeDir(s + "/" + n) : WriteFile(s + "/" + n, Image());
+            n.back() == '/' ? MakeDir(s + "/" + n) : WriteFile(s + "/" + n, GradientBmp());
     };
 }
 
@@ -75,7 +71,7 @@ TEST_P(HostileSets, LoadWhatTheyCanLogTheRestAndTheGameGoesOn) {
     EXPECT_EQ(got, c.expected);
 }
 
-std::string Names() {
+std::string cardNames() {
     std::string s;
     for (int i = 0; i < REG_TEXT.count; ++i) s += std::string(s.empty() ? "" : "|") + NameOf(i)->text;
     return s;
@@ -88,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A read-only folder, no thumbnail can be written beside the pictures: the cards come from the
         // user's cache (or from memory), one line per picture, nothing half written.
-        Hostile{"DATA_readonly", Made({"a.bmp", "b.bmp"}),
+        Hostile{"DATA_readonly", made({"a.bmp", "b.bmp"}),
                 [](const std::string& s) {
                     for (const char* thm : {"/a.thm", "/b.thm"}) fs::remove(s + thm);
                     auto lock = std::make_shared<Unwritable>(s);
@@ -97,41 +93,42 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "2,1,0 2", [](GameApp&) { return Nums(linesSinceLoad("DATA_readonly/[ab]\\.thm")); }},
         // Gone between the listing and the choice: an empty table.
-        Hostile{"DATA_removed", Made({"a.bmp"}),
+        Hostile{"DATA_removed", made({"a.bmp"}),
                 [](const std::string& s) {
                     fs::remove_all(s);
                     return std::function<void()>();
                 },
                 "0,1,0 1", [](GameApp&) { return Nums(linesSinceLoad("folder is gone")); }},
         // A folder named like a picture, a thumbnail or a sound is none of them.
-        Hostile{"DATA_folders", Made({"x.bmp/", "y.thm/", "z.bmp", "z.wav/"}), nullptr, "1,1,0 z 0",
-                [](GameApp&) { return Names() + " " + Nums(SoundOf(0) != nullptr); }},
+        Hostile{"DATA_folders", made({"x.bmp/", "y.thm/", "z.bmp", "z.wav/"}), nullptr, "1,1,0 z 0",
+                [](GameApp&) { return cardNames() + " " + Nums(SoundOf(0) != nullptr); }},
         // Links that lead round in a circle, and a set folder that is such a link.
         Hostile{"DATA_loops",
                 [](const std::string& s) {
                     fs::create_symlink("loop.bmp", s + "/loop.bmp");
                     fs::create_symlink(".", s + "/self");
                     fs::create_symlink("c.thm", s + "/c.thm");
-                    WriteFile(s + "/a.bmp", Image());
+                    WriteFile(s + "/a.bmp", GradientBmp());
                     fs::create_symlink("DATA_zloop", s + "/../DATA_zloop");
                 },
-                nullptr, "2,1,0 a|c", [](GameApp&) { return Names(); }},
+                nullptr, "2,1,0 a|c", [](GameApp&) { return cardNames(); }},
         // Damaged thumbnails are named in the log and made again from their pictures (at the deal at
         // start: the second deal finds them sound).
         Hostile{
             "DATA_thumbnails",
             [](const std::string& s) {
                 WriteFile(s + "/empty.thm", "");
-                WriteFile(s + "/cut.thm", Image(150, 100).substr(0, 3000));
+                WriteFile(s + "/cut.thm", GradientBmp(150, 100).substr(0, 3000));
                 WriteFile(s + "/sound.thm", wav_test::Wav(1, 8000, 8, "abcd"));
-                for (const char* p : {"/empty.bmp", "/cut.bmp", "/sound.bmp"}) WriteFile(s + p, Image());
+                for (const char* p : {"/empty.bmp", "/cut.bmp", "/sound.bmp"})
+                    WriteFile(s + p, GradientBmp());
             },
             nullptr, "3,1,0 3",
             [](GameApp&) { return Nums(CountMatches(ReadFile("tk_LOG.txt"), "thumbnail cannot be used")); }},
         // A sound file of gigabytes is refused before it is read, and its pair stays silent.
         Hostile{"DATA_bigsound",
                 [](const std::string& s) {
-                    WriteFile(s + "/huge.bmp", Image());
+                    WriteFile(s + "/huge.bmp", GradientBmp());
                     WriteFile(s + "/huge.wav", wav_test::Wav(1, 8000, 8, "abcd"));
                     fs::resize_file(s + "/huge.wav", 3ull << 30);
                 },
@@ -140,12 +137,12 @@ INSTANTIATE_TEST_SUITE_P(
                     return Nums(SoundOf(0)->m_lpDSB != nullptr, linesSinceLoad("huge.wav.: subor je vacsi"));
                 }},
         // Every Slovak letter, spaces and bytes that are no UTF-8, in the set's and the pictures' names.
-        Hostile{"DATA " + kSlovak + " \xff", Made({kSlovak + ".bmp", "a \xc3\x28 b.bmp", "\xff\xfe.bmp"}),
-                nullptr, "3,1,0 a \xc3\x28 b|" + kSlovak + "|\xff\xfe", [](GameApp&) { return Names(); }},
+        Hostile{"DATA " + kSlovak + " \xff", made({kSlovak + ".bmp", "a \xc3\x28 b.bmp", "\xff\xfe.bmp"}),
+                nullptr, "3,1,0 a \xc3\x28 b|" + kSlovak + "|\xff\xfe", [](GameApp&) { return cardNames(); }},
         // Five hundred pictures: every one a pair, scattered with the rest.
         Hostile{"DATA_many",
                 [](const std::string& s) {
-                    const std::string small = Image(4, 3);
+                    const std::string small = GradientBmp(4, 3);
                     for (int i = 0; i < 500; ++i)
                         WriteFile(s + "/p" + std::to_string(1000 + i) + ".bmp", small);
                 },

@@ -32,12 +32,7 @@ void focusAndEnter(int step, int target) {
     Press(VK_RETURN);
 }
 
-// The sounds of a pair found with card sounds on: the taken card's own, then the snap.
-std::string FoundSounds(int pair) {
-    return (SoundOf(pair) ? std::string(NameOf(pair)->text) + " " : "") + "zvuknaraz.wav";
-}
-
-std::string FoundList(GameApp& a) {
+std::string foundList(GameApp& a) {
     std::string names;
     for (int i = 0; i < a.duir_FINAL.CountR(); ++i)
         names += std::string(a.duir_FINAL.VratVolbu__indexovo(i)->text) + "|";
@@ -128,7 +123,7 @@ TEST_F(KeyboardPlay, AWholeGameByTabAndEnterSoundsAndListsAsAMouseGame) {
         std::string expected;
         for (int p = 0; p < 9; ++p) expected += FoundSounds(p) + (p == 8 ? " zvuktada.wav " : " ");
         EXPECT_EQ(heard, expected);
-        EXPECT_EQ(FoundList(a), pairsInOrder(9));
+        EXPECT_EQ(foundList(a), pairsInOrder(9));
         EXPECT_EQ(Nums(a.m_lblSuper->visible, g_iFocusCard), "1,-1");
         Shot("kartola_keys_won");
     });

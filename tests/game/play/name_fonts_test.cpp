@@ -20,15 +20,15 @@
 namespace tk_test {
 namespace {
 
-const LOGFONTA& Logfont(HFONT font) {
+const LOGFONTA& logfontOf(HFONT font) {
     return static_cast<const tkp::text::GdiFont*>(static_cast<const tkp::gdi::GdiObject*>(font))->logfont;
 }
 
 // Every name font as "height/width/weight/charset/pitch/face", the common one first; "-" for none.
-std::string Fonts() {
+std::string fonts() {
     auto one = [](HFONT f) {
         if (!f) return std::string("-");
-        const LOGFONTA& lf = Logfont(f);
+        const LOGFONTA& lf = logfontOf(f);
         return Nums(lf.lfHeight, lf.lfWidth, lf.lfWeight, lf.lfCharSet, lf.lfPitchAndFamily) + "/" +
                lf.lfFaceName;
     };
@@ -67,7 +67,7 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
             ASSERT_EQ(REG_TEXT.count, 2);
             const int narrow = measured(NameOf(0)->text), broad = measured(NameOf(1)->text);
             ASSERT_TRUE(narrow < CARD_W - 1 && broad >= CARD_W - 1) << narrow << " " << broad;
-            start = Fonts();
+            start = fonts();
             // The narrowed width is the common one scaled by the card's width over the name's.
             EXPECT_EQ(Nums(NarrowedWidth(298), NarrowedWidth(149), NarrowedWidth(596), NarrowedWidth(200)),
                       "9,18,5,13");
@@ -75,7 +75,7 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
             const std::string face = static_cast<const char*>(REG_FONTY.items[NAJDI_FONT("Verdana")]);
             // The wide name's own font is that narrowed width, or a step or two narrower where the
             // glyphs, not narrowing exactly in step, would still reach out of the card.
-            const int own = NameOf(1)->font ? Logfont(NameOf(1)->font).lfWidth : 0;
+            const int own = NameOf(1)->font ? logfontOf(NameOf(1)->font).lfWidth : 0;
             EXPECT_TRUE(own <= NarrowedWidth(broad) && own >= NarrowedWidth(broad) - 2) << own;
             EXPECT_EQ(start,
                       "22,18,700,238,34/" + face + " - 22," + std::to_string(own) + ",700,238,34/" + face);
@@ -90,14 +90,14 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
         },
         [&](GameApp&) {
             EXPECT_EQ(g_TextFontW, 518);
-            EXPECT_NE(Fonts(), start);
+            EXPECT_NE(fonts(), start);
             tkp::headless::Key(VK_SHIFT, true);
             for (int i = 0; i < 500; ++i) Press(VK_F1);
         },
         [&](GameApp&) {
             // A thousand font changes later the fonts are back and every replaced one is gone.
             tkp::headless::Key(VK_SHIFT, false);
-            EXPECT_EQ(Fonts(), start);
+            EXPECT_EQ(fonts(), start);
             EXPECT_EQ(tkp::testing::LiveGdiObjectCount(), live);
             Press(VK_F2);
         },
@@ -113,7 +113,7 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
         [&](GameApp& a) {
             tkp::headless::Key(VK_CONTROL, false);
             EXPECT_EQ(Nums(a.FindCHLWithID(603)->visible, a.FindCHLWithID(604)->visible), "0,0");
-            EXPECT_EQ(Fonts(), start);
+            EXPECT_EQ(fonts(), start);
             for (int i = 0; i < REG_FONTY.count + 2; ++i) Press(VK_F3);
         },
         [&](GameApp&) {
@@ -124,7 +124,7 @@ TEST_F(NameFonts, WideNamesGetANarrowedFontAndTheKeysChangeAndRestoreEveryFont) 
         [&](GameApp&) {
             tkp::headless::Key(VK_CONTROL, false);
             EXPECT_EQ(g_iTextFont, 0);
-            EXPECT_EQ(std::string(Logfont(g_hTextFont).lfFaceName),
+            EXPECT_EQ(std::string(logfontOf(g_hTextFont).lfFaceName),
                       static_cast<const char*>(REG_FONTY.items[0]));
             Press(VK_ESCAPE);
         }};
@@ -212,7 +212,7 @@ TEST_F(NameFonts, EveryLetterOfALongNameIsDrawnInsideItsCardOnTwoLinesWhereOneWo
             // Two lines keep the letters wider than one line could.
             const int oneLine = NarrowedWidth(measured(name.c_str()));
             for (HFONT line : {NameOf(i)->font, NameOf(i)->second_font}) {
-                const int width = line ? Logfont(line).lfWidth : g_TextFontW;
+                const int width = line ? logfontOf(line).lfWidth : g_TextFontW;
                 if (wraps) {
                     EXPECT_GT(width, oneLine);
                 }

@@ -36,7 +36,7 @@ RECT whiteBox(const GameApp& a) {
 
 // "inside,centred" for the box on the current screen; centred within a tenth of the free room and
 // 4 pixels.
-std::string Placed(const RECT& b) {
+std::string placed(const RECT& b) {
     const bool inside =
         b.left >= 0 && b.top >= 0 && b.right <= tk_ScreenW && b.bottom <= tk_ScreenH && b.right > b.left;
     const int slackX = std::max(4, (tk_ScreenW - static_cast<int>(b.right - b.left)) / 10);
@@ -93,7 +93,7 @@ TEST_F(Screens, TheCongratulationLiesWholeAndCentredAtEverySizeAndMakesWayForAMe
         steps.push_back([mode](GameApp& a) {
             ASSERT_TRUE(a.m_lblSuper->visible);
             const RECT b = whiteBox(a);
-            EXPECT_EQ(Placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
+            EXPECT_EQ(placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
             std::string name = std::string("kartola_won_") + mode;
             std::replace(name.begin(), name.end(), ' ', 'x');
             Shot(name);
@@ -116,7 +116,7 @@ TEST_F(Screens, AfterAChangeOfDisplayModeTheCongratulationIsPlacedAgain) {
     WinSteps(steps);
     steps.push_back([](GameApp& a) {
         const RECT b = whiteBox(a);
-        EXPECT_EQ(Placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
+        EXPECT_EQ(placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
         ClickOn(a.FindCHLWithID(603));
     });
     ChooseSmallestMode(steps);
@@ -125,7 +125,7 @@ TEST_F(Screens, AfterAChangeOfDisplayModeTheCongratulationIsPlacedAgain) {
     steps.push_back([](GameApp& a) {
         EXPECT_EQ(Nums(tk_ScreenW, tk_ScreenH, a.m_lblSuper->visible), "800,600,1");
         const RECT b = whiteBox(a);
-        EXPECT_EQ(Placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
+        EXPECT_EQ(placed(b), "1,1") << Nums(b.left, b.top, b.right, b.bottom);
         Shot("kartola_won_after_mode_change");
         Press(VK_ESCAPE);
     });
@@ -191,7 +191,7 @@ TEST_F(Screens, NoCardLiesUnderTheTopButtonsAndTheirPressTakesNoCard) {
 }
 
 // "lines,bottom,cut" of the found list: its lines, its bottom edge and its entries shown cut in two.
-std::string FoundList(GameApp& a) {
+std::string foundList(GameApp& a) {
     int cut = 0;
     for (int i = 0; i < a.duir_FINAL.volby.count; ++i) cut += a.duir_FINAL.EntryAt(i)->rect2_mode != 0;
     return Nums(a.duir_FINAL.riadkov, a.duir_FINAL.obal.bottom <= tk_ScreenH, cut);
@@ -208,7 +208,7 @@ TEST_F(Screens, TheFoundListFitsTheScreenAndScrollsByWholeRows) {
     steps.push_back(kIdle);
     steps.push_back([](GameApp& a) {
         // Four lines fit 600 pixels; the list scrolled to its end shows whole rows only.
-        EXPECT_EQ(FoundList(a), "4,1,0");
+        EXPECT_EQ(foundList(a), "4,1,0");
         EXPECT_EQ(a.duir_FINAL.pozicia, 2 * a.duir_FINAL.b);
         ClickOn(&a.duir_FINAL.tlac_hore);
     });
@@ -216,7 +216,7 @@ TEST_F(Screens, TheFoundListFitsTheScreenAndScrollsByWholeRows) {
     steps.push_back([](GameApp& a) {
         // One click on the arrow: one whole row back.
         EXPECT_EQ(Nums(a.duir_FINAL.pozicia / a.duir_FINAL.b, a.duir_FINAL.pozicia % a.duir_FINAL.b), "1,0");
-        EXPECT_EQ(FoundList(a), "4,1,0");
+        EXPECT_EQ(foundList(a), "4,1,0");
         Shot("kartola_found_list_800x600");
         Press(VK_ESCAPE);
     });

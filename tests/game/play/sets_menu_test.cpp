@@ -10,7 +10,7 @@ namespace {
 
 using SetsMenu = GameWorld;
 
-std::string Rows(GameApp& a) {
+std::string setRows(GameApp& a) {
     std::string s;
     for (int i = 0; i < a.utl_duir_DATA.CountR(); ++i)
         s += std::string(s.empty() ? "" : "|") + a.utl_duir_DATA.VratVolbu__indexovo(i)->text;
@@ -33,7 +33,7 @@ TEST_F(SetsMenu, SlovakOrderNewFoldersAtOnceAndTheSetPlayedLastDealtAgain) {
     {
         GameApp app;
         Steps steps = {kIdle, [&](GameApp& a) {
-                           atStart = Rows(a);
+                           atStart = setRows(a);
                            dealtFirst = NameOf(0) ? NameOf(0)->text : "";
                            ClickOn(a.m_btnMenu);
                        }};
@@ -44,7 +44,7 @@ TEST_F(SetsMenu, SlovakOrderNewFoldersAtOnceAndTheSetPlayedLastDealtAgain) {
                                        makeSet(sets + "DATA_čaj", "šálka");
                                        ClickOn(a.m_btnMenu);
                                    },
-                                   kIdle, [&](GameApp& a) { withNew = Rows(a); }});
+                                   kIdle, [&](GameApp& a) { withNew = setRows(a); }});
         ASSERT_EQ(Run(app, "1280 1024\n3 36", steps), 0);
     }
     // "š" after "s" and before "t"; "č" right after "c": never at the end, as bytes would put them.

@@ -26,13 +26,8 @@ POINT emptySpot(int w, int h) {
     return POINT{-1, -1};
 }
 
-// The sounds of a pair found: its own when card sounds are on and it has one, then the snap.
-std::string FoundSounds(int pair, bool cardSounds) {
-    return (cardSounds && SoundOf(pair) ? std::string(NameOf(pair)->text) + " " : "") + "zvuknaraz.wav";
-}
-
 // The cards whose box leaves [left, right) x [0, bottom), and the cards shown, as two fields.
-Fields Cards(int left, int right, int bottom) {
+Fields cards(int left, int right, int bottom) {
     int outside = 0, shown = 0;
     for (int i = 0; i < REG_KARTY.count; ++i) {
         const CKarta* c = CardAt(i);
@@ -60,7 +55,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
             // list on the screen, in Verdana; nothing else shows.
             EXPECT_EQ(Fields()("set0", a.utl_duir_DATA.VratVolbu__indexovo(0)->text)(
                           "set1", a.utl_duir_DATA.VratVolbu__indexovo(1)->text)(
-                          "verdana", g_iTextFont == NAJDI_FONT("Verdana"))("cards", Cards(190, 1280, 1024))(
+                          "verdana", g_iTextFont == NAJDI_FONT("Verdana"))("cards", cards(190, 1280, 1024))(
                           "sets", a.utl_duir_DATA.CountR())("names", REG_TEXT.count)(
                           "menu", a.dui_Main.visible)("setsMenu", a.utl_duir_DATA.visible)(
                           "soundsMenu", a.dui_Zvuk.visible)("super", a.m_lblSuper->visible)(
@@ -121,7 +116,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         // The found list names the pairs in the order they were found.
         EXPECT_EQ(Fields()("sounds", a.TakeSounds())("super", a.m_lblSuper->text)(
                       "superShown", a.m_lblSuper->visible)("foundRows", a.duir_FINAL.CountR())(
-                      "cards", Cards(190, 1280, 1024))("firstRow", a.duir_FINAL.VratVolbu__indexovo(0)->text),
+                      "cards", cards(190, 1280, 1024))("firstRow", a.duir_FINAL.VratVolbu__indexovo(0)->text),
                   Fields()("sounds", FoundSounds(8, true) + " zvuktada.wav")("super", "Super! Gratulujeme!")(
                       "superShown", 1)("foundRows", 9)("cards", Fields()("outside", 0)("shown", 0))(
                       "firstRow", NameOf(0)->text));
@@ -167,7 +162,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
     steps.push_back([](GameApp& a) { ClickEntry(a.utl_duir_DATA, 100); });
     steps.push_back([](GameApp& a) {
         // The other set: a new game with an empty found list and no congratulation.
-        EXPECT_EQ(Fields()("sounds", a.TakeSounds())("cards", Cards(190, 1280, 1024))(
+        EXPECT_EQ(Fields()("sounds", a.TakeSounds())("cards", cards(190, 1280, 1024))(
                       "foundRows", a.duir_FINAL.CountR())("super", a.m_lblSuper->visible)(
                       "menu", a.dui_Main.visible)("setsMenu", a.utl_duir_DATA.visible),
                   Fields()("sounds", "zvukcvak.wav")("cards", Fields()("outside", 0)("shown", 20))(
@@ -236,7 +231,7 @@ TEST_F(WholeGame, EveryPairFoundWinsAndTheMenusListsKeysBannerAndDisplayChangeWo
         // A smaller display: every card, found or not, lies inside it; the menu button moved.
         EXPECT_EQ(
             Fields()("screen", Nums(tk_ScreenW, tk_ScreenH))("menuButtonX", a.m_btnMenu->x)(
-                "cards", Cards(0, 800, 600)),
+                "cards", cards(0, 800, 600)),
             Fields()("screen", "800,600")("menuButtonX", 330)("cards", Fields()("outside", 0)("shown", 18)));
         Shot("kartola_800x600");
         Press(VK_ESCAPE);

@@ -30,7 +30,7 @@ std::string plain(std::uint32_t xrgb) {
 }
 
 // The pairs as "name name=sound-file ..." in register order, with two cards a pair.
-std::string Pairs() {
+std::string loadedPairs() {
     std::string s;
     for (int i = 0; i < REG_TEXT.count; ++i)
         s += std::string(s.empty() ? "" : " ") + NameOf(i)->text + (SoundOf(i) ? "=" : "") +
@@ -80,7 +80,7 @@ TEST_F(CardSets, EachThumbnailIsAPairWithItsSound) {
     WriteFile("DATA1/b.bmp", plain(0x00FF00));
     WriteFile("DATA1/b.wav", wav_test::Wav(1, 8000, 8, std::string(8, '\x80')));
     EXPECT_EQ(NAHRAJ_DATA("DATA1"), 2);
-    EXPECT_EQ(Pairs() + " | " + FilesIn("DATA1"), "a b=DATA1/b.wav | a.bmp a.thm b.bmp b.thm b.wav");
+    EXPECT_EQ(loadedPairs() + " | " + FilesIn("DATA1"), "a b=DATA1/b.wav | a.bmp a.thm b.bmp b.thm b.wav");
     // Picture then name; the pictures are the 150 x 100 thumbnails, opaque.
     EXPECT_EQ(Nums(CardAt(0)->kind, CardAt(1)->kind, CardAt(3)->pair, PictureOf(0)->phase.w,
                    PictureOf(0)->phase.h, PictureOf(0)->surface->TC),
@@ -104,7 +104,7 @@ TEST_F(CardSets, FolderContentsGiveThesePairs) {
         MakeDir(folder);
         for (const std::string& f : c.files) WriteFile(folder + "/" + f, plain(0x808080));
         NAHRAJ_DATA(folder.c_str());
-        EXPECT_EQ(Pairs(), c.pairs) << folder;
+        EXPECT_EQ(loadedPairs(), c.pairs) << folder;
     }
 }
 
@@ -127,13 +127,13 @@ TEST_F(CardSets, ALongNameIsCutAtACharacterAndATooLongPathIsLeftOut) {
     for (int i = 0; i < 60; ++i) longName += "č";  // 120 bytes
     WriteFile("DATA1/" + longName + ".thm", plain(0x808080));
     NAHRAJ_DATA("DATA1");
-    EXPECT_EQ(Pairs(), longName.substr(0, 102));
+    EXPECT_EQ(loadedPairs(), longName.substr(0, 102));
     std::string deep = "DATA2";
     for (int i = 0; i < 3; ++i) deep += "/" + std::string(170, 'd');
     MakeDir(deep);
     WriteFile(deep + "/kratke.thm", plain(0x808080));
     EXPECT_EQ(NAHRAJ_DATA(deep.c_str()), 0);
-    EXPECT_EQ(Pairs(), "");
+    EXPECT_EQ(loadedPairs(), "");
     EXPECT_TRUE(Logged("Meno karty je pridlhe, skracujem ho") &&
                 Logged("Cesta k nahladu je pridlha, vynechavam ju"));
 }
@@ -162,7 +162,7 @@ TEST_F(CardSets, AFolderMixingAllKindsGivesOnePairPerPictureName) {
     WriteFile("DATA/notes.txt", "not a picture");
 
     EXPECT_EQ(NAHRAJ_DATA("DATA"), 6);
-    EXPECT_EQ(Pairs(), "a=DATA/a.wav b=DATA/b.OGG c=DATA/c.mp3 d=DATA/d.flac e f");
+    EXPECT_EQ(loadedPairs(), "a=DATA/a.wav b=DATA/b.OGG c=DATA/c.mp3 d=DATA/d.flac e f");
 
     // Every picture has its thumbnail; the one taken on its side is upright.
     for (const char* name : {"b", "d", "e"})

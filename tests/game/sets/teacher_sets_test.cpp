@@ -33,7 +33,7 @@ std::vector<std::uint32_t> disc(int w, int h) {
     return p;
 }
 
-std::vector<std::uint32_t> Quadrants(int w, int h) {
+std::vector<std::uint32_t> quadrants(int w, int h) {
     std::vector<std::uint32_t> p;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -41,7 +41,7 @@ std::vector<std::uint32_t> Quadrants(int w, int h) {
     return p;
 }
 
-tkp::image::BmpImage Thumbnail(const std::string& path) {
+tkp::image::BmpImage readThumbnail(const std::string& path) {
     const std::string bytes = ReadFile(path);
     tkp::image::BmpImage im;
     tkp::image::DecodeBmpFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), &im,
@@ -51,7 +51,7 @@ tkp::image::BmpImage Thumbnail(const std::string& path) {
 
 // "size: disc width x height, left margin colour": the dark pixels' extent and pixel (2, 50).
 std::string discIn(const std::string& thumbnail) {
-    const tkp::image::BmpImage im = Thumbnail(thumbnail);
+    const tkp::image::BmpImage im = readThumbnail(thumbnail);
     int l = im.width, r = -1, t = im.height, b = -1;
     for (int y = 0; y < im.height; ++y)
         for (int x = 0; x < im.width; ++x)
@@ -106,7 +106,7 @@ TEST_F(TeacherSets, PhotosKeepTheirShape) {
 TEST_F(TeacherSets, AReadOnlySetDealsFromTheCacheOrFromMemory) {
     MakeDir("DATA_usb");
     for (const char* name : {"pes", "mačka", "žaba"})
-        WriteFile(std::string("DATA_usb/") + name + ".jpg", JpegFile(60, 40, Quadrants(60, 40), {}));
+        WriteFile(std::string("DATA_usb/") + name + ".jpg", JpegFile(60, 40, quadrants(60, 40), {}));
     WriteFile("DATA_usb/pes.wav", std::string());
     const std::string before = FilesIn("DATA_usb");
     {
@@ -135,10 +135,10 @@ TEST_F(TeacherSets, AReadOnlySetDealsFromTheCacheOrFromMemory) {
 TEST_F(TeacherSets, EveryKindGivesACardAndEveryFileLeftOutIsNamed) {
     MakeDir("DATA");
     const std::vector<std::pair<std::string, std::string>> pictures = {
-        {"gif", GifFile(60, 40, Quadrants(60, 40))},
-        {"webp", WebpFile(60, 40, Quadrants(60, 40))},
-        {"heic", HeicFile(64, 40, Quadrants(64, 40))},
-        {"jpg", CmykJpegFile(60, 40, Quadrants(60, 40), false)},
+        {"gif", GifFile(60, 40, quadrants(60, 40))},
+        {"webp", WebpFile(60, 40, quadrants(60, 40))},
+        {"heic", HeicFile(64, 40, quadrants(64, 40))},
+        {"jpg", CmykJpegFile(60, 40, quadrants(60, 40), false)},
     };
     for (const auto& [ext, file] : pictures) {
         ASSERT_GT(file.size(), 40u) << ext;
@@ -151,7 +151,7 @@ TEST_F(TeacherSets, EveryKindGivesACardAndEveryFileLeftOutIsNamed) {
     EXPECT_EQ(NAHRAJ_DATA("DATA", nullptr, &leftOut), 4);
     EXPECT_EQ(drawablePairs(), 4);
     for (const auto& [ext, file] : pictures)
-        EXPECT_EQ(Thumbnail("DATA/dobrý_" + ext + ".thm").width, 150) << ext;
+        EXPECT_EQ(readThumbnail("DATA/dobrý_" + ext + ".thm").width, 150) << ext;
     std::sort(leftOut.begin(), leftOut.end());
     std::string lines;
     for (const std::string& l : leftOut) lines += l + "\n";

@@ -36,7 +36,7 @@ constexpr bool kResidentSizeMeans = true;
 // noise, far below what a leak of one card set's pictures per game would add over the run.
 constexpr long kResidentSlackKb = 3 * 1024;
 
-long ResidentKb() {
+long residentSizeKb() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
@@ -54,7 +54,7 @@ struct Counts {
                       tkp::testing::LiveGdiObjectCount(),
                       tkp::testing::LiveGdiFontCount(),
                       tkp::testing::LiveSoundBufferCount(),
-                      ResidentKb()};
+                      residentSizeKb()};
     }
     std::string Objects() const { return Nums(cards, surfaces, dcs, gdiObjects, fonts, sounds); }
 };

@@ -19,13 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string SizeOf(const std::string& file) {
+std::string bmpSizeOf(const std::string& file) {
     const std::string f = ReadFile(file);
     return f.size() < 54 ? "none" : Nums(Field(f, 18, 4), Field(f, 22, 4));
 }
 
 // Pixel (x, y) of a 24-bit BMP file as 0x00RRGGBB.
-std::uint32_t PixelOf(const std::string& f, int x, int y) {
+std::uint32_t bmpPixelOf(const std::string& f, int x, int y) {
     const std::size_t stride = (3u * Field(f, 18, 4) + 3) / 4 * 4;
     return Field(f, 54 + stride * (Field(f, 22, 4) - 1 - y) + 3u * x, 3);
 }
@@ -36,8 +36,8 @@ int apart(const std::string& a, const std::string& b, int by) {
     for (std::uint32_t y = 0; y < Field(a, 22, 4); ++y)
         for (std::uint32_t x = 0; x < Field(a, 18, 4); ++x)
             for (int shift : {0, 8, 16})
-                n += std::abs(int(PixelOf(a, x, y) >> shift & 255) - int(PixelOf(b, x, y) >> shift & 255)) >
-                     by;
+                n += std::abs(int(bmpPixelOf(a, x, y) >> shift & 255) -
+                              int(bmpPixelOf(b, x, y) >> shift & 255)) > by;
     return n;
 }
 
@@ -46,16 +46,16 @@ std::uint32_t gradient(int x, int y) {
     return x == 0 && y == 0 ? 0xFF0000 : static_cast<std::uint32_t>((x * 255 / 299) << 8 | (y * 255 / 299));
 }
 
-void Picture(const std::string& path, int w, int h) {
+void writePicture(const std::string& path, int w, int h) {
     WriteFile(path, Picture24(w, h, gradient));
 }
 
 using ThumbnailTest = BmpWorld;
 
 TEST_F(ThumbnailTest, ModesAndVariantsWithTheirSizes) {
-    Picture("sq.bmp", 300, 300);
-    Picture("wide.bmp", 40, 20);
-    Picture("long.bmp", 100, 50);
+    writePicture("sq.bmp", 300, 300);
+    writePicture("wide.bmp", 40, 20);
+    writePicture("long.bmp", 100, 50);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd_, "sq.bmp", 150, 100, "exact.thm") +
                   tk_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd_, "sq.bmp", 150, 100, "phase.thm",
                                                                         10, 10) +
@@ -66,7 +66,7 @@ TEST_F(ThumbnailTest, ModesAndVariantsWithTheirSizes) {
               5);
     std::string sizes;
     for (const char* f : {"exact.thm", "phase.thm", "band.thm", "fit.bmp", "third.bmp"})
-        sizes += SizeOf(f) + " ";
+        sizes += bmpSizeOf(f) + " ";
     EXPECT_EQ(sizes, "150,100 100,100 150,50 150,75 33,16 ");
     // The band is rows 25 to 74 of the whole picture stretched to 150 x 100.
     EXPECT_TRUE(ReadFile("band.thm").substr(54) == ReadFile("exact.thm").substr(54 + 452 * 25, 452 * 50));
@@ -75,7 +75,7 @@ TEST_F(ThumbnailTest, ModesAndVariantsWithTheirSizes) {
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd_, s, true, 150, 100, "s_fit.bmp") +
                   tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd_, s, false, 150, 100, "s_exact.bmp"),
               2);
-    EXPECT_EQ(SizeOf("s_fit.bmp") + " " + SizeOf("s_exact.bmp"), "100,100 150,100");
+    EXPECT_EQ(bmpSizeOf("s_fit.bmp") + " " + bmpSizeOf("s_exact.bmp"), "100,100 150,100");
     tkp::testing::MarkSurfaceLost(s);
     EXPECT_EQ(tk_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd_, s, true, 150, 100, "s_lost.bmp"), 0);
     EXPECT_EQ(s->IsLost(), DD_OK);
@@ -99,10 +99,10 @@ TEST_F(ThumbnailTest, BundledSpriteSheetWithItsMarker) {
     for (const char* f : {"mesiac.bmp", "mesiac.faz"})
         fs::copy_file(CardSet("DATA_tvary") + "/" + f, "set/" + std::string(f));
     const std::string sheet = ReadFile("set/mesiac.bmp");
-    WriteFile("mood.bmp", Picture24(239, 159, [&](int x, int y) { return PixelOf(sheet, x + 1, y + 1); }));
+    WriteFile("mood.bmp", Picture24(239, 159, [&](int x, int y) { return bmpPixelOf(sheet, x + 1, y + 1); }));
     ASSERT_EQ(tk_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd_, "mood.bmp", 150, 100, "mood.thm"), 1);
     ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("set", 150, 100, 1), 0);
-    ASSERT_EQ(SizeOf("set/mesiac.thm"), "150,100");
+    ASSERT_EQ(bmpSizeOf("set/mesiac.thm"), "150,100");
     EXPECT_EQ(apart(ReadFile("set/mesiac.thm"), ReadFile("mood.thm"), 9), 0);
 }
 
@@ -114,7 +114,7 @@ void noteProgress(int done, int total, const char* picture, void* notes) {
 TEST_F(ThumbnailTest, PassOverAFolder) {
     MakeDir("pics");
     for (const char* name : {"a", "b", "c", "e", "rezia_x", "sprite"})
-        Picture("pics/" + std::string(name) + ".bmp", 60, 40);
+        writePicture("pics/" + std::string(name) + ".bmp", 60, 40);
     WriteFile("pics/d.bmp", "not a bitmap");
     // c has a thumbnail of its own, an hour old; e has an empty one.
     ASSERT_EQ(tk_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd_, "pics/c.bmp", 10, 10, "pics/c.thm"), 1);
@@ -129,34 +129,34 @@ TEST_F(ThumbnailTest, PassOverAFolder) {
     ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1, noteProgress, &progress), 0);
     EXPECT_EQ(FilesIn("pics"),
               "a.bmp a.thm b.bmp b.thm c.bmp c.thm d.bmp e.bmp e.thm rezia_x.bmp sprite.bmp");
-    EXPECT_EQ(SizeOf("pics/a.thm") + " " + SizeOf("pics/b.thm"), "150,100 150,100");
+    EXPECT_EQ(bmpSizeOf("pics/a.thm") + " " + bmpSizeOf("pics/b.thm"), "150,100 150,100");
     EXPECT_TRUE(ReadFile("pics/c.thm") == c && fs::last_write_time("pics/c.thm") == hourAgo);
     EXPECT_TRUE(Logged("cannot be loaded [pics/d.bmp]") && Logged("made again [pics/e.thm]"));
     EXPECT_EQ(progress, "0,5 pics/a.bmp|1,5 pics/b.bmp|2,5 pics/c.bmp|3,5 pics/d.bmp|4,5 pics/e.bmp|5,5 -|");
     // The damaged picture is tried again on the next pass; the others are left alone.
-    Picture("pics/d.bmp", 60, 40);
+    writePicture("pics/d.bmp", 60, 40);
     const auto a = fs::last_write_time("pics/a.thm");
     ASSERT_EQ(tk_BMP_Vytvor__bmp2thm("pics", 150, 100, 1), 0);
-    EXPECT_EQ(SizeOf("pics/d.thm"), "150,100");
+    EXPECT_EQ(bmpSizeOf("pics/d.thm"), "150,100");
     EXPECT_TRUE(fs::last_write_time("pics/a.thm") == a && ReadFile("pics/c.thm") == c);
     // Mode 2 makes bands; a missing folder has no pictures.
     MakeDir("bands");
-    Picture("bands/x.bmp", 60, 40);
+    writePicture("bands/x.bmp", 60, 40);
     EXPECT_EQ(tk_BMP_Vytvor__bmp2thm("bands", 150, 100, 2) + tk_BMP_Vytvor__bmp2thm("nowhere", 150, 100, 1),
               0);
-    EXPECT_EQ(SizeOf("bands/x.thm"), "150,50");
+    EXPECT_EQ(bmpSizeOf("bands/x.thm"), "150,50");
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(tk_BMP_Vytvor__bmp2thm("", 150, 100, 1), "Doslo k chybe pri nacitani BMP suborov");
 }
 
 TEST_F(ThumbnailTest, ListingVariants) {
     MakeDir("pics");
-    for (const char* name : {"a", "b.c", "sprit"}) Picture("pics/" + std::string(name) + ".bmp", 60, 40);
+    for (const char* name : {"a", "b.c", "sprit"}) writePicture("pics/" + std::string(name) + ".bmp", 60, 40);
     char* entries[4] = {};
     int last = 7;
     ASSERT_EQ(tk_BMP_Zisti_Vytvor__bmp2thm("pics", false, dd_, 150, 100, entries, 4, &last), 0);
     ASSERT_EQ(tk_BMP_Zisti_Vytvor__bmp2thm_s3C("pics", true, dd_, 150, 100, entries + 2, 2, &last), 0);
-    EXPECT_EQ(std::string(entries[0]) + " " + entries[1] + " " + entries[3] + " " + SizeOf("pics/b.c.thm"),
+    EXPECT_EQ(std::string(entries[0]) + " " + entries[1] + " " + entries[3] + " " + bmpSizeOf("pics/b.c.thm"),
               "a b.c pics/b.c.bmp 150,100");
     for (char* e : entries) delete[] e;
     EXPECT_EQ(tk_BMP_Zisti_Vytvor__bmp2thm("", true, dd_, 150, 100, entries, 4, &last), -1);

@@ -23,7 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Rows as "id text path" joined by '|'.
-std::string Rows(tk_CDUIR& list) {
+std::string listRows(tk_CDUIR& list) {
     std::string s;
     for (int i = 0; i < list.CountR(); ++i) {
         const tk_TVOLBAR* r = list[i];
@@ -70,16 +70,16 @@ TEST_F(FileListTest, FolderListRowsValuesAndPaths) {
     {
         tk_UTL_CDUIR_DIR list("sady");
         EXPECT_EQ(list.LOAD("../", "DATA*") + list.class_id, 122);
-        EXPECT_EQ(Rows(list), "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3");
+        EXPECT_EQ(listRows(list), "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3");
         // Loading again appends; a listing that fails leaves the rows as they were.
         list.LOAD("../", "DATA*");
         list.LOAD("", "DATA*");
-        EXPECT_EQ(Rows(list),
+        EXPECT_EQ(listRows(list),
                   "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3|"
                   "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3");
         tk_UTL_CDUIR_DIR all;
         all.LOAD("..", "*");
-        EXPECT_EQ(Rows(all),
+        EXPECT_EQ(listRows(all),
                   "100 DATA1 ../DATA1|101 DATA2 ../DATA2|102 data3 ../data3|103 game ../game|"
                   "104 Other ../Other");
     }
@@ -95,14 +95,14 @@ TEST_F(FileListTest, PicturesWithoutOrWithDamagedThumbnailsStillGetRows) {
     WriteFile("pics/b.thm", "BM cut short");
     tk_UTL_CDUIR_THMFILE list;
     list.LOAD("pics", false);
-    ASSERT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
+    ASSERT_EQ(listRows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
     EXPECT_TRUE(list[0]->icon && !list[0]->icon->surface && list[1]->icon && !list[1]->icon->surface);
     EXPECT_TRUE(
         Logged("TSKW ERROR: thumbnail cannot be loaded, delete it to have it made again [pics/b.thm]"));
     // XRELOAD makes the missing thumbnail and the damaged one again at the list's size, reloads
     // and fits the rows.
     list.XRELOAD("pics", false);
-    EXPECT_EQ(Rows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
+    EXPECT_EQ(listRows(list), "1 a pics/a.bmp|2 b pics/b.bmp");
     ASSERT_TRUE(list[0]->icon->surface && list[1]->icon->surface);
     EXPECT_EQ(Nums(list[0]->icon->phase.w, list[0]->icon->phase.h, list.a), "100,75,76");
 }

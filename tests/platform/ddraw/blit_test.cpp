@@ -18,11 +18,11 @@ using Raw = std::vector<std::uint16_t>;
 constexpr std::uint16_t kBack = 0x0101;
 
 // A different value in every pixel of a surface up to 256 pixels wide.
-std::uint16_t Index(int x, int y) {
+std::uint16_t pixelId(int x, int y) {
     return static_cast<std::uint16_t>((y << 8) | x);
 }
 
-// An 8 x 4 source holding Index(x, y) in every pixel, and a 12 x 6 destination of kBack.
+// An 8 x 4 source holding pixelId(x, y) in every pixel, and a 12 x 6 destination of kBack.
 struct BlitFixture : ::testing::Test {
     tk_test::Session session;
     LPDIRECTDRAWSURFACE src = session.Surface(8, 4);
@@ -31,7 +31,7 @@ struct BlitFixture : ::testing::Test {
 
     BlitFixture() {
         fx.dwSize = sizeof(fx);
-        tk_test::Paint(src, Index);
+        tk_test::Paint(src, pixelId);
         Fill(dst, kBack);
     }
     ~BlitFixture() override {
@@ -74,9 +74,9 @@ TEST_F(BlitFixture, StretchingTakesThePixelUnderEachCentre) {
     ASSERT_EQ(Blt({2, 0, 8, 5}, {2, 1, 5, 3}, DDBLT_WAIT), DD_OK);
     // 8 columns onto 3: columns 1, 4 and 6 (under the centres at 1.33, 4.0 and 6.67).
     ASSERT_EQ(Blt({0, 5, 3, 6}, {0, 0, 8, 1}, 0), DD_OK);
-    const tk_test::Legend legend{{Index(2, 1), 'a'}, {Index(3, 1), 'b'}, {Index(4, 1), 'c'},
-                                 {Index(2, 2), 'd'}, {Index(3, 2), 'e'}, {Index(4, 2), 'f'},
-                                 {Index(1, 0), '1'}, {Index(4, 0), '4'}, {Index(6, 0), '6'}};
+    const tk_test::Legend legend{{pixelId(2, 1), 'a'}, {pixelId(3, 1), 'b'}, {pixelId(4, 1), 'c'},
+                                 {pixelId(2, 2), 'd'}, {pixelId(3, 2), 'e'}, {pixelId(4, 2), 'f'},
+                                 {pixelId(1, 0), '1'}, {pixelId(4, 0), '4'}, {pixelId(6, 0), '6'}};
     EXPECT_TRUE(Shows({0, 0, 12, 6}, legend,
                       "..aabbcc....|..aabbcc....|..ddeeff....|..ddeeff....|..ddeeff....|146........."));
 }

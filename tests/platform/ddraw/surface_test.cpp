@@ -19,7 +19,7 @@ using Codes = std::vector<HRESULT>;
 namespace {
 
 // An empty description to be filled in.
-DDSURFACEDESC Desc() {
+DDSURFACEDESC surfaceDesc() {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof(desc);
     return desc;
@@ -64,7 +64,7 @@ TEST(DirectDraw, OffscreenSurfacesStartZeroed) {
 TEST(DirectDraw, LocksHandOutPitchedMemoryOnceAtATime) {
     tk_test::Session session;
     LPDIRECTDRAWSURFACE s = session.Surface(10, 6);
-    DDSURFACEDESC desc = Desc();
+    DDSURFACEDESC desc = surfaceDesc();
     ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
     EXPECT_EQ(Nums(desc.lPitch, desc.ddpfPixelFormat.dwGBitMask), Nums(24, 0x07E0));
     reinterpret_cast<std::uint16_t*>(static_cast<unsigned char*>(desc.lpSurface) + 3 * desc.lPitch)[4] =

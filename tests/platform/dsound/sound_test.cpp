@@ -11,11 +11,16 @@
 #include "platform/platform.h"
 #include "platform/testing/test_hooks.h"
 #include "tests/common/platform/debug_log.h"
+#include "tests/common/platform/headless_mix.h"
 
 namespace {
 
 using Ints = std::vector<int>;
 using Bytes = std::vector<std::uint8_t>;
+// The mix, both channels or the left one (tests check the right one where it differs).
+using ptest::LeftOf;
+using ptest::Mix;
+using ptest::MixLeft;
 
 WAVEFORMATEX pcm(int channels, int rate, int bits) {
     WAVEFORMATEX wf{
@@ -25,39 +30,24 @@ WAVEFORMATEX pcm(int channels, int rate, int bits) {
 }
 
 // The description the framework gives: size 20, static with the three controls.
-DSBUFFERDESC Desc(WAVEFORMATEX* wf, DWORD bytes) {
+DSBUFFERDESC bufferDesc(WAVEFORMATEX* wf, DWORD bytes) {
     return DSBUFFERDESC{20, DSBCAPS_STATIC | DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME,
                         bytes, 0, wf};
 }
 
-Bytes Samples16(const Ints& values) {
+Bytes samples16(const Ints& values) {
     Bytes bytes;
     for (int v : values) bytes.insert(bytes.end(), {std::uint8_t(v & 0xFF), std::uint8_t((v >> 8) & 0xFF)});
     return bytes;
 }
 
 // Writes the whole buffer through one Lock and Unlock; false when either fails.
-bool Fill(LPDIRECTSOUNDBUFFER b, const Bytes& bytes) {
+bool fillBuffer(LPDIRECTSOUNDBUFFER b, const Bytes& bytes) {
     LPVOID p1 = nullptr, p2 = nullptr;
     DWORD n1 = 0, n2 = 0;
     if (b->Lock(0, static_cast<DWORD>(bytes.size()), &p1, &n1, &p2, &n2, 0) != DS_OK) return false;
     std::memcpy(p1, bytes.data(), n1);
     return b->Unlock(p1, n1, p2, n2) == DS_OK;
-}
-
-// The next frames mixed: both channels, or only the left one (tests check the right one where
-// it differs).
-Ints mix(int frames) {
-    const std::vector<std::int16_t> mixed = tkp::headless::MixAudio(frames);
-    return Ints(mixed.begin(), mixed.end());
-}
-Ints mixLeftOf(const Ints& both) {
-    Ints left;
-    for (std::size_t i = 0; i < both.size(); i += 2) left.push_back(both[i]);
-    return left;
-}
-Ints MixLeft(int frames) {
-    return mixLeftOf(mix(frames));
 }
 
 // A device on a present headless output at 44100 Hz; every test must release what it made,
@@ -83,10 +73,10 @@ class DirectSoundTest : public ::testing::Test {
     }
     // A filled buffer of the given format.
     LPDIRECTSOUNDBUFFER Make(WAVEFORMATEX wf, const Bytes& bytes) {
-        DSBUFFERDESC desc = Desc(&wf, static_cast<DWORD>(bytes.size()));
+        DSBUFFERDESC desc = bufferDesc(&wf, static_cast<DWORD>(bytes.size()));
         LPDIRECTSOUNDBUFFER b = nullptr;
         EXPECT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), DS_OK);
-        EXPECT_TRUE(b && Fill(b, bytes));
+        EXPECT_TRUE(b && fillBuffer(b, bytes));
         return b;
     }
 
@@ -94,8 +84,8 @@ class DirectSoundTest : public ::testing::Test {
 };
 
 TEST_F(DirectSoundTest, OverlappingSoundsAreSummedAndClamped) {
-    LPDIRECTSOUNDBUFFER a = Make(pcm(1, 44100, 16), Samples16({1000, 20000, -20000, 1000}));
-    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), Samples16({2000, 15000, -15000, 2000, 2000, 2000}));
+    LPDIRECTSOUNDBUFFER a = Make(pcm(1, 44100, 16), samples16({1000, 20000, -20000, 1000}));
+    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), samples16({2000, 15000, -15000, 2000, 2000, 2000}));
     ASSERT_EQ(a->Play(0, 0, 0) + b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(8), (Ints{3000, 32767, -32768, 3000, 2000, 2000, 0, 0}));
     EXPECT_EQ(a->Release() + b->Release(), 0u);
@@ -106,7 +96,7 @@ TEST_F(DirectSoundTest, ALongSoundPlaysOnAcrossTheMixersPasses) {
     // 600 frames holding 50 * i: the mix shows where the buffer plays from.
     Ints ramp;
     for (int i = 0; i < 600; ++i) ramp.push_back(50 * i);
-    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), Samples16(ramp));
+    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), samples16(ramp));
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(MixLeft(300).back(), 299 * 50);
     EXPECT_EQ(MixLeft(2), (Ints{300 * 50, 301 * 50}));
@@ -114,7 +104,7 @@ TEST_F(DirectSoundTest, ALongSoundPlaysOnAcrossTheMixersPasses) {
 }
 
 TEST_F(DirectSoundTest, WithoutADeviceTheProgramRunsSilentAndBuffersOutliveTheirDevice) {
-    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), Samples16({7, 8}));
+    LPDIRECTSOUNDBUFFER b = Make(pcm(1, 44100, 16), samples16({7, 8}));
     EXPECT_EQ(ds_->Release(), 0u);
     ds_ = nullptr;
     // The buffer holds the output open and still plays; once it goes, and the backend has no
@@ -134,23 +124,23 @@ TEST_F(DirectSoundTest, SamplesAreCentredScaledSpreadToStereoAndInterpolatedToTh
     // held; mono sounds the same on both sides.
     LPDIRECTSOUNDBUFFER b = Make(pcm(1, 11025, 8), {128, 255, 0, 128});
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    const Ints mono = mix(18);
+    const Ints mono = Mix(18);
     for (std::size_t i = 0; i < mono.size(); i += 2) EXPECT_EQ(mono[i], mono[i + 1]) << i;
-    EXPECT_EQ(mixLeftOf(mono), (Ints{0, 8128, 16256, 24384, 32512, 16192, -128, -16448, -32768, -24576,
-                                     -16384, -8192, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(LeftOf(mono), (Ints{0, 8128, 16256, 24384, 32512, 16192, -128, -16448, -32768, -24576, -16384,
+                                  -8192, 0, 0, 0, 0, 0, 0}));
     b->Release();
     // 16-bit stereo at 22050 Hz keeps its channels; halfway values are truncated toward zero.
-    b = Make(pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, -32768, 32767}));
+    b = Make(pcm(2, 22050, 16), samples16({1000, -1000, 3000, -3000, -32768, 32767}));
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    EXPECT_EQ(mix(7), (Ints{1000, -1000, 2000, -2000, 3000, -3000, -14884, 14883, -32768, 32767, -32768,
+    EXPECT_EQ(Mix(7), (Ints{1000, -1000, 2000, -2000, 3000, -3000, -14884, 14883, -32768, 32767, -32768,
                             32767, 0, 0}));
     b->Release();
     // At 48000 Hz frame 1 sits 22050/48000 of the way from 1000 to 3000: 1918.75, truncated. The
     // 3 frames last 6.53 frames at 48000 Hz: rounded up to 7, the last ones holding the last frame.
     Open(48000);
-    b = Make(pcm(2, 22050, 16), Samples16({1000, -1000, 3000, -3000, 5000, 0}));
+    b = Make(pcm(2, 22050, 16), samples16({1000, -1000, 3000, -3000, 5000, 0}));
     ASSERT_EQ(b->Play(0, 0, 0), DS_OK);
-    EXPECT_EQ(mix(8),
+    EXPECT_EQ(Mix(8),
               (Ints{1000, -1000, 1918, -1918, 2837, -2837, 3756, -1865, 4675, -487, 5000, 0, 5000, 0, 0, 0}));
     EXPECT_EQ(b->Release(), 0u);
 }
@@ -177,7 +167,7 @@ TEST_F(DirectSoundTest, InvalidDescriptionsAndFormatsAreRefused) {
     };
     for (const Case& c : cases) {
         WAVEFORMATEX wf = pcm(1, 22050, 8);
-        DSBUFFERDESC desc = Desc(&wf, 100);
+        DSBUFFERDESC desc = bufferDesc(&wf, 100);
         c.change(desc, wf);
         LPDIRECTSOUNDBUFFER b = nullptr;
         EXPECT_EQ(ds_->CreateSoundBuffer(&desc, &b, nullptr), c.code) << c.what;

@@ -17,7 +17,7 @@ constexpr int kBlockH = 5;
 constexpr COLORREF kColour = RGB(200, 90, 17);
 
 // Random coverage with runs of 0 and 255 among the partial values.
-std::vector<std::uint8_t> Coverage() {
+std::vector<std::uint8_t> randomCoverage() {
     std::mt19937 rng(3);
     std::vector<std::uint8_t> c(kBlockW * kBlockH);
     for (std::uint8_t& v : c) {
@@ -34,7 +34,7 @@ void oneByOne(HDC dc, int x, int y, const std::vector<std::uint8_t>& c) {
 }
 
 TEST(BlendRows, AWholeBlockMixesAsPixelByPixelAcrossEveryEdge) {
-    const std::vector<std::uint8_t> cov = Coverage();
+    const std::vector<std::uint8_t> cov = randomCoverage();
     const POINT places[] = {{3, 2}, {-4, 1}, {9, -3}, {10, 6}, {-2, 7}, {-20, 2}, {2, 40}};
     for (const POINT& p : places) {
         gdt::Canvas block(kW, kH), single(kW, kH);

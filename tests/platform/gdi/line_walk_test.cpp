@@ -21,7 +21,7 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
 }
 
 // What the lines along the path (x, y pairs) paint with a pen of that width, pixel by pixel.
-std::vector<std::uint16_t> Expected(const std::vector<int>& path, int width) {
+std::vector<std::uint16_t> expectedPixels(const std::vector<int>& path, int width) {
     std::vector<std::uint16_t> pixels(kW * kH, 0);
     for (std::size_t n = 2; n < path.size(); n += 2) {
         const std::int64_t x0 = path[n - 2], y0 = path[n - 1];
@@ -62,7 +62,8 @@ TEST(LineWalk, EveryStepLandsOnItsRoundedPixel) {
             gdt::Canvas c(kW, kH, width);  // a new surface starts black
             MoveToEx(c.dc, path[0], path[1], nullptr);
             for (std::size_t n = 2; n < path.size(); n += 2) EXPECT_TRUE(LineTo(c.dc, path[n], path[n + 1]));
-            EXPECT_EQ(c.Raw(), Expected(path, width)) << ::testing::PrintToString(path) << " width " << width;
+            EXPECT_EQ(c.Raw(), expectedPixels(path, width))
+                << ::testing::PrintToString(path) << " width " << width;
         }
     }
 }

@@ -12,11 +12,11 @@
 namespace {
 
 // Selects a new pen, brush or font into dc and deletes the one it replaces (never a stock object).
-void Select(HDC dc, HGDIOBJ object) {
+void replaceSelected(HDC dc, HGDIOBJ object) {
     DeleteObject(SelectObject(dc, object));
 }
 
-HFONT Font(int height, int width, int weight) {
+HFONT verdanaFont(int height, int width, int weight) {
     return CreateFontA(height, width, 0, 0, weight, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 34, "Verdana");
 }
 
@@ -32,14 +32,14 @@ TEST(PrimitivesPage, DrawsPresentsAndSavesAPictureOfEveryPrimitiveAndSlovakText)
     // A sprite: a face on a magenta key.
     HDC dc = nullptr;
     ASSERT_EQ(sheet->GetDC(&dc), DD_OK);
-    Select(dc, GetStockObject(NULL_PEN));
-    Select(dc, CreateSolidBrush(RGB(255, 0, 255)));
+    replaceSelected(dc, GetStockObject(NULL_PEN));
+    replaceSelected(dc, CreateSolidBrush(RGB(255, 0, 255)));
     Rectangle(dc, 0, 0, 49, 49);
-    Select(dc, CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
-    Select(dc, CreateSolidBrush(RGB(255, 220, 0)));
+    replaceSelected(dc, CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    replaceSelected(dc, CreateSolidBrush(RGB(255, 220, 0)));
     Ellipse(dc, 4, 4, 44, 44);
-    Select(dc, GetStockObject(BLACK_PEN));
-    Select(dc, GetStockObject(WHITE_BRUSH));
+    replaceSelected(dc, GetStockObject(BLACK_PEN));
+    replaceSelected(dc, GetStockObject(WHITE_BRUSH));
     sheet->ReleaseDC(dc);
     DDCOLORKEY key{0xF81F, 0xF81F};
     sheet->SetColorKey(DDCKEY_SRCBLT, &key);
@@ -48,35 +48,36 @@ TEST(PrimitivesPage, DrawsPresentsAndSavesAPictureOfEveryPrimitiveAndSlovakText)
     // Rectangles, ellipses and rounded highlights: thin and wide pens, filled, hollow and penless.
     const COLORREF colours[] = {RGB(60, 60, 255), RGB(255, 60, 60), RGB(255, 255, 60)};
     for (int i = 0; i < 3; ++i) {
-        Select(dc, i == 2 ? GetStockObject(NULL_PEN) : CreatePen(PS_SOLID, 1 + 2 * i, RGB(255, 255, 255)));
-        Select(dc, i == 1 ? GetStockObject(NULL_BRUSH) : CreateSolidBrush(colours[i]));
+        replaceSelected(
+            dc, i == 2 ? GetStockObject(NULL_PEN) : CreatePen(PS_SOLID, 1 + 2 * i, RGB(255, 255, 255)));
+        replaceSelected(dc, i == 1 ? GetStockObject(NULL_BRUSH) : CreateSolidBrush(colours[i]));
         Rectangle(dc, 20 + 120 * i, 20, 120 + 120 * i, 80);
         Ellipse(dc, 20 + 120 * i, 100, 120 + 120 * i, 180);
-        Select(dc, CreateSolidBrush(colours[i]));
+        replaceSelected(dc, CreateSolidBrush(colours[i]));
         RoundRect(dc, 380, 20 + 36 * i, 520, 50 + 36 * i, 10, 10);
     }
     // A fan of lines in three widths.
     for (int i = 0; i <= 12; ++i) {
-        Select(dc, CreatePen(PS_SOLID, 1 + i % 3, RGB(20 * i, 255 - 20 * i, 128)));
+        replaceSelected(dc, CreatePen(PS_SOLID, 1 + i % 3, RGB(20 * i, 255 - 20 * i, 128)));
         MoveToEx(dc, 660, 180, nullptr);
         LineTo(dc, 660 + 120 * (i - 6) / 6, 30);
     }
-    Select(dc, GetStockObject(BLACK_PEN));
-    Select(dc, GetStockObject(WHITE_BRUSH));
+    replaceSelected(dc, GetStockObject(BLACK_PEN));
+    replaceSelected(dc, GetStockObject(WHITE_BRUSH));
     // Slovak texts in the skin's font and the name fonts, normal and narrowed.
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     int y = 300;
     for (auto [h, w, weight] :
          {std::tuple{15, 9, FW_NORMAL}, {22, 0, FW_BOLD}, {22, 9, FW_BOLD}, {-28, 0, FW_BOLD}}) {
-        Select(dc, Font(h, w, weight));
+        replaceSelected(dc, verdanaFont(h, w, weight));
         TextOutA(dc, 20, y, "Zamiešaj   Ozvučenie kariet...   Rozlíšenie obrazovky   čerešňa", -1);
         y += 40;
     }
-    Select(dc, Font(150, 65, FW_NORMAL));
+    replaceSelected(dc, verdanaFont(150, 65, FW_NORMAL));
     RECT banner{0, 460, 800, 600};
     DrawTextA(dc, "Super!", -1, &banner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    Select(dc, GetStockObject(SYSTEM_FONT));
+    replaceSelected(dc, GetStockObject(SYSTEM_FONT));
     back->ReleaseDC(dc);
 
     // The sprite keyed, mirrored one pixel narrower, stretched twice, and half transparent.

@@ -43,7 +43,7 @@ std::string variant(const std::string& name) {
 
 std::string withField(std::string file, std::size_t offset, std::uint32_t value) {
     std::string v;
-    tk_test::put32(v, value);
+    tk_test::Put32(v, value);
     return file.replace(offset, 4, v);
 }
 
@@ -70,8 +70,8 @@ TEST(BmpDecode, EveryVariantDecodesToExactPixels) {
                                  .data = "\x01\x02\x03\xFF\x04\x05\x06\x00"s});
     // 10-bit channels: green 512 of 1023 is 128, so is blue.
     Picture wide{.w = 2, .bpp = 32, .comp = 3, .masks = {0x3FF00000, 0x000FFC00, 0x000003FF}};
-    tk_test::put32(wide.data, 0x3FF00000);
-    tk_test::put32(wide.data, 0x00080200);
+    tk_test::Put32(wide.data, 0x3FF00000);
+    tk_test::Put32(wide.data, 0x00080200);
     // A delta across rows, and data that ends after the last row without an end code; an odd
     // RLE4 literal of 5 nibbles takes 3 bytes and one pad byte.
     const std::vector<std::uint32_t> grey = {0x111111, 0x222222};

@@ -235,7 +235,7 @@ TEST(PictureDecode, DamagedAndOversizedFilesAreRefusedWithAReason) {
 }
 
 // The PNG's chunks (type and data) in order.
-std::vector<std::pair<std::string, std::string>> Chunks(const std::string& png) {
+std::vector<std::pair<std::string, std::string>> chunksOf(const std::string& png) {
     std::vector<std::pair<std::string, std::string>> chunks;
     for (std::size_t at = 8; at + 12 <= png.size();) {
         const std::size_t n = std::size_t(std::uint8_t(png[at])) << 24 |
@@ -252,7 +252,7 @@ std::string be32(std::uint32_t v) {
 }
 
 // A PNG file of these chunks, each with its right CRC.
-std::string Png(const std::vector<std::pair<std::string, std::string>>& chunks) {
+std::string pngOf(const std::vector<std::pair<std::string, std::string>>& chunks) {
     std::string png = "\x89PNG\r\n\x1a\n";
     for (const auto& [type, data] : chunks) {
         const std::string typed = type + data;
@@ -279,17 +279,17 @@ TEST(PictureDecode, FilesTooShortForTheirPixelsAreRefused) {
     // A PNG of 8 x 8 that claims 8192 x 8192, and one whose compressed rows stop half-way.
     Bytes noise(64 * 64);
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = std::uint8_t(i * 7919 >> 3);
-    auto chunks = Chunks(tk_test::PngFile(8, 8, PNG_COLOR_TYPE_GRAY, 8, Bytes(64, 9)));
+    auto chunks = chunksOf(tk_test::PngFile(8, 8, PNG_COLOR_TYPE_GRAY, 8, Bytes(64, 9)));
     auto big = chunks;
     big[0].second.replace(0, 8, be32(8192) + be32(8192));
-    auto half = Chunks(tk_test::PngFile(64, 64, PNG_COLOR_TYPE_GRAY, 8, noise));
+    auto half = chunksOf(tk_test::PngFile(64, 64, PNG_COLOR_TYPE_GRAY, 8, noise));
     for (auto& [type, data] : half)
         if (type == "IDAT") data.resize(data.size() / 2);
     const std::pair<std::string, std::string> cases[] = {
         {claims, "JPEG data too short for its size"},
         {stopped, "JPEG data cut short"},
-        {Png(big), "PNG data too short for its size"},
-        {Png(half), "malformed PNG data"},
+        {pngOf(big), "PNG data too short for its size"},
+        {pngOf(half), "malformed PNG data"},
     };
     for (const auto& [file, want] : cases) {
         tkp::image::BmpImage image;

@@ -18,7 +18,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 // The names FindFirstFileA and FindNextFileA give, and the error that ended the search.
-Names Search(const char* pattern) {
+Names foundNames(const char* pattern) {
     Names names;
     WIN32_FIND_DATAA fd;
     HANDLE h = FindFirstFileA(pattern, &fd);
@@ -49,7 +49,7 @@ TEST(FileSearchTest, SearchTakesEitherSeparatorAndEndsWithNoMoreFiles) {
     tk_test::MakeDir("f");
     tk_test::WriteFile("f/b.bmp", "12345");
     tk_test::WriteFile("f/A.BMP", "1");
-    EXPECT_EQ(Search("f\\*.bmp"), (Names{"A.BMP", "b.bmp", std::to_string(ERROR_NO_MORE_FILES)}));
+    EXPECT_EQ(foundNames("f\\*.bmp"), (Names{"A.BMP", "b.bmp", std::to_string(ERROR_NO_MORE_FILES)}));
 }
 
 // (That names are found without regard to case and that a bitmap starts at its info header, the

@@ -16,7 +16,7 @@ bool inKey(std::uint16_t p, ColourKey key) {
 }
 
 // What lands on a destination pixel under from, with the effects.
-std::uint16_t Put(std::uint16_t under, std::uint16_t from, const BlitEffects& fx) {
+std::uint16_t landedPixel(std::uint16_t under, std::uint16_t from, const BlitEffects& fx) {
     if (fx.keyed && inKey(from, fx.key)) return under;
     return fx.alpha >= 255 ? from : Mix565(from, under, static_cast<std::uint16_t>(fx.alpha));
 }
@@ -35,7 +35,7 @@ void CopyPixelsKeyed(const PixelView& dst, int x, int y, const PixelView& src, c
     for (int j = 0; j < s.bottom - s.top; ++j)
         for (int i = 0; i < s.right - s.left; ++i) {
             std::uint16_t& out = dst.Row(y + j)[x + i];
-            out = Put(out, src.Row(s.top + j)[s.left + i], fx);
+            out = landedPixel(out, src.Row(s.top + j)[s.left + i], fx);
         }
 }
 
@@ -49,7 +49,7 @@ void StretchPixels(const PixelView& dst, const RECT& d, const PixelView& src, co
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const int column = fx.mirrorLeftRight ? s.right - 1 - columns[i] : s.left + columns[i];
             std::uint16_t& out = dst.Row(d.top + static_cast<int>(j))[d.left + static_cast<int>(i)];
-            out = Put(out, src.Row(s.top + rows[j])[column], fx);
+            out = landedPixel(out, src.Row(s.top + rows[j])[column], fx);
         }
 }
 

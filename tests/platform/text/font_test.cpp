@@ -15,7 +15,7 @@ namespace {
 using tk_test::Nums;
 
 // The text drawn black at (10, 10) on a white picture.
-MemoryTarget Drawn(const FontPtr& font, const std::string& text) {
+MemoryTarget drawn(const FontPtr& font, const std::string& text) {
     MemoryTarget target(700, 200);
     tkp::text::TextOut(target, Use(font), tkp::text::TextStyle{}, 10, 10, text);
     return target;
@@ -53,8 +53,8 @@ TEST(FontTest, WidthNarrowsAndWidensTheGlyphs) {
     EXPECT_EQ(Nums(Extent(narrow, name).cy, Extent(MakeFont(22, -(average / 2), FW_BOLD), name).cx),
               Nums(Extent(normal, name).cy, Extent(narrow, name).cx));
     // The pixels show it: narrower ink of the same height.
-    const RECT inkNormal = Drawn(normal, name).Ink(), inkNarrow = Drawn(narrow, name).Ink();
-    const RECT inkWide = Drawn(wide, name).Ink();
+    const RECT inkNormal = drawn(normal, name).Ink(), inkNarrow = drawn(narrow, name).Ink();
+    const RECT inkWide = drawn(wide, name).Ink();
     const int wn = inkNormal.right - inkNormal.left;
     EXPECT_TRUE(inkNarrow.right - inkNarrow.left < wn * 6 / 10 &&
                 inkWide.right - inkWide.left > wn * 18 / 10);
@@ -65,7 +65,7 @@ TEST(FontTest, WeightAndFaceNamesChooseTheFaceThroughFontconfig) {
     FontPtr regular = MakeFont(22, 0, FW_NORMAL), bold = MakeFont(22, 0, FW_BOLD);
     const std::string text = "Super! Gratulujeme!";
     EXPECT_TRUE(Extent(bold, text).cx > Extent(regular, text).cx && !Strike(bold).Key().embolden);
-    EXPECT_GT(Drawn(bold, text).Darkness(), Drawn(regular, text).Darkness() * 13 / 10);
+    EXPECT_GT(drawn(bold, text).Darkness(), drawn(regular, text).Darkness() * 13 / 10);
     // Faces by name, with the two weights the program asks for.
     const std::pair<FontPtr, const char*> cases[] = {
         // Verdana is not installed: fontconfig's substitute is used.

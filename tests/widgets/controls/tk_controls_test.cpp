@@ -49,7 +49,7 @@ class ControlsTest : public SkinWorld {
 // Events on a control: x, y, code, then whether it was taken, the state and the phase shown.
 using Steps = std::vector<std::array<int, 6>>;
 template <typename T>
-void Drive(T* c, const Steps& steps) {
+void drivePhases(T* c, const Steps& steps) {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const auto& s = steps[i];
         EXPECT_EQ(c->INFORMUJ_SA(s[0], s[1], s[2]), s[3] != 0) << "step " << i;
@@ -61,7 +61,7 @@ TEST_F(ControlsTest, AButtonClicksOnlyWhenMovedOverPressedAndReleasedOnIt) {
     // A void button of 100 x 45: its box is 10..110 x 20..65, edges included.
     auto* b = new tk_CTlac(&root, 10, 20, 7);
     // clang-format off
-    Drive(b, {{50, 40, 1, 0, 0, 0},  // a press with no move before it does not arm
+    drivePhases(b, {{50, 40, 1, 0, 0, 0},  // a press with no move before it does not arm
               {110, 65, 0, 1, 1, 1}, {50, 40, 1, 1, 2, 2},
               {200, 40, 0, 1, 3, 0}, {200, 40, 0, 0, 3, 0},  // held off it: the normal picture
               {60, 40, 0, 1, 2, 2}, {60, 40, -1, 1, 1, 1},   // back on it, and the click
@@ -85,14 +85,14 @@ TEST_F(ControlsTest, TogglesChangeAtThePressAndRadioButtonsStayChecked) {
     auto* box = new tk_CDPrep(&root, 1);
     box->Dsgn0_VoidDC(10, 10, 20, 20);
     // clang-format off
-    Drive(box, {{15, 15, 1, 1, 0, 0}, {15, 15, 0, 1, 1, 1}, {15, 15, 1, 1, 2, 3}, {40, 40, 0, 1, 2, 3},
+    drivePhases(box, {{15, 15, 1, 1, 0, 0}, {15, 15, 0, 1, 1, 1}, {15, 15, 1, 1, 2, 3}, {40, 40, 0, 1, 2, 3},
                 {15, 15, -1, 1, 1, 3}, {15, 15, 1, 1, 2, 1}, {15, 15, -1, 1, 1, 1}, {50, 50, 0, 0, 0, 0}});
     // clang-format on
     auto* radio = new tk_CDPrep(&root, 2);
     radio->Dsgn0_VoidDC(100, 10, 20, 20);
     radio->radio = 1;
     // clang-format off
-    Drive(radio, {{105, 15, 0, 1, 1, 1}, {105, 15, 1, 1, 2, 3}, {105, 15, -1, 1, 1, 3},
+    drivePhases(radio, {{105, 15, 0, 1, 1, 1}, {105, 15, 1, 1, 2, 3}, {105, 15, -1, 1, 1, 3},
                   {105, 15, 1, 1, 2, 3}, {150, 50, -1, 1, 1, 3}, {150, 50, 0, 0, 0, 2}});
     // clang-format on
     EXPECT_EQ(radio->value, 1);
@@ -172,13 +172,13 @@ TEST_F(ControlsTest, SliderRangesAreNeverEmptyAndAKnobHeldPastItsTrackIsClamped)
     EXPECT_EQ(Nums(flat->y, flat->GP()), "220,-5");
 }
 
-void Label(tk_CPolCHLO* parent, int rx, int ry, const char* text) {
+void addLabel(tk_CPolCHLO* parent, int rx, int ry, const char* text) {
     (new tk_CLabel(parent, rx, ry, text))->colour = RGB(20, 20, 60);
 }
 
 // A stock sprite at (rx, ry) of the dialog showing the given phase.
 template <typename T>
-T* Stock(tk_CPolCHLO* parent, int rx, int ry, const char* which, int phase) {
+T* stockSprite(tk_CPolCHLO* parent, int rx, int ry, const char* which, int phase) {
     auto* t = new T(parent, 0);
     t->Dsgn1_Stock(rx, ry, which);
     t->SF(phase);
@@ -197,11 +197,11 @@ TEST_F(ControlsTest, ADialogOfEveryControlFromTheSkin) {
     auto* dlg = new tk_CDDialog(&top, 1);
     dlg->Dsgn(20, 20, 480, 320, 3);
     dlg->frame.SetTitle("Ovládacie prvky – ukážka");
-    std::vector<tk_CDAS*> skinned = {Stock<tk_CTlac>(dlg, 463, 2, "_T_x_", 0)};
-    Label(dlg, 14, 26, "Tlačidlá (normálne, nad, stlačené):");
+    std::vector<tk_CDAS*> skinned = {stockSprite<tk_CTlac>(dlg, 463, 2, "_T_x_", 0)};
+    addLabel(dlg, 14, 26, "Tlačidlá (normálne, nad, stlačené):");
     for (int i = 0; i < 3; ++i) {
-        skinned.push_back(Stock<tk_CTlac>(dlg, 16 + 26 * i, 48, "_posuvH_btnB_", i));
-        skinned.push_back(Stock<tk_CTlac>(dlg, 100 + 22 * i, 50, "_T_x_", i));
+        skinned.push_back(stockSprite<tk_CTlac>(dlg, 16 + 26 * i, 48, "_posuvH_btnB_", i));
+        skinned.push_back(stockSprite<tk_CTlac>(dlg, 100 + 22 * i, 50, "_T_x_", i));
     }
     // Buttons without pictures: raised, and sunken while pressed.
     for (int i = 0; i < 2; ++i) {
@@ -211,7 +211,7 @@ TEST_F(ControlsTest, ADialogOfEveryControlFromTheSkin) {
         b->SF(2 * i);
     }
     // Toggles showing the skin's cross when unchecked and its check mark when checked.
-    Label(dlg, 14, 100, "Prepínače:");
+    addLabel(dlg, 14, 100, "Prepínače:");
     tk_CDPrep* toggles[2];
     for (int i = 0; i < 2; ++i) {
         toggles[i] = new tk_CDPrep(dlg, 0);
@@ -219,15 +219,15 @@ TEST_F(ControlsTest, ADialogOfEveryControlFromTheSkin) {
         toggles[i]->EVIDUJ(45, 40);
         skinned.push_back(toggles[i]);
     }
-    Label(dlg, 160, 100, "Posuvník:");
+    addLabel(dlg, 160, 100, "Posuvník:");
     auto* small = new tk_CPosuv(dlg, 40);
     small->Dsgn(2, 'H', 102, 250, 120);
     skinned.push_back(small);
-    Label(dlg, 14, 128, "Meno karty:");
+    addLabel(dlg, 14, 128, "Meno karty:");
     auto* edit = new tk_CDEDB(dlg, 0, 0);
     edit->Dsgn(120, 124, 160, 24);
     edit->Set_Text("KARTOLA");
-    Label(dlg, 14, 160, "Ikony:");
+    addLabel(dlg, 14, 160, "Ikony:");
     int ix = 70;
     for (tk_CIcon* icon : {tk_DSGN.ico_help, tk_DSGN.ico_ok, tk_DSGN.ico_cancel, tk_DSGN.ico_void}) {
         new tk_CPolIcon(dlg, ix, 156, icon);

@@ -206,7 +206,7 @@ TEST(BackgroundTest, MilkyWashThroughADeviceContextIsCappedAndStaysInItsArea) {
         small.Shows(1, 2, 5, 5, {{before, 'o'}, {small.RawOf(RGB(255, 181, 113)), 'm'}}, "oooo|ommo|oooo"));
 }
 
-void Type(tk_CDEDB& e, const std::string& letters) {
+void typeLetters(tk_CDEDB& e, const std::string& letters) {
     for (char c : letters) e.INFORMUJ_SA_KLAV(c);
 }
 
@@ -214,7 +214,7 @@ TEST(EditBoxTest, TypingAndItsLimits) {
     tk_CDEDB e(nullptr, 1, 2, nullptr);
     // Backspace (8) on an empty box is taken and changes nothing; a limit of 2 lets 3 letters in.
     EXPECT_TRUE(e.INFORMUJ_SA_KLAV(8));
-    Type(e, "ABCD");
+    typeLetters(e, "ABCD");
     EXPECT_STREQ(e.Get_Text(), "ABC");
     // Backspace and Delete (46) both remove the last letter.
     EXPECT_TRUE(e.INFORMUJ_SA_KLAV(8));
@@ -224,7 +224,7 @@ TEST(EditBoxTest, TypingAndItsLimits) {
     for (int key : {48, 57, 32, 64, 91, 97, 13, -1, 300}) EXPECT_FALSE(e.INFORMUJ_SA_KLAV(key)) << key;
     // The default limit of 50 lets 51 letters in.
     tk_CDEDB d(nullptr, 3, 4);
-    Type(d, std::string(60, 'Q'));
+    typeLetters(d, std::string(60, 'Q'));
     EXPECT_EQ(d.text_len, 51);
     // Set_Text cuts to the field (199 letters and the zero) and counts what it kept; Set_Number
     // formats with %d.

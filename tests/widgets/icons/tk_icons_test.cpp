@@ -213,7 +213,7 @@ TEST_F(IconsTest, IconsDrawInsideAMarginToWindowsAndAlignedAndShowAPlaceholderWi
     EXPECT_EQ(out.Pixel(8, 6), 0xFFFF);
 }
 
-HFONT Verdana(int height, int width) {
+HFONT verdanaFont(int height, int width) {
     return CreateFontA(height, width, 0, 0, 400, 0, 0, 0, 238, 0, 0, 0, 34, "Verdana");
 }
 
@@ -221,7 +221,7 @@ TEST(LabelTest, TextIsDrawnAtThePlaceInItsFontAndMeasuredWithTheSkinsFont) {
     TestSurface primary(8, 8);
     IDirectDrawSurface* saved = tk_lpDDSPrimary;
     tk_lpDDSPrimary = primary.get();
-    HFONT skin = Verdana(15, 9), big = Verdana(30, 0);
+    HFONT skin = verdanaFont(15, 9), big = verdanaFont(30, 0);
     tk_DSGN.font = skin;
     tk_CPolCHLO box;
     box.MoveToAbs(10, 5);
