@@ -30,3 +30,8 @@ enum FrameItemKind : std::uint32_t {
 // known box (a dialog, the congratulation, the hint of an empty table, the notice of left-out
 // files, the layout editor); items is then partial.
 bool ListFrame(CKartolaApp& app, std::vector<FrameItem>& items);
+
+// The found list's item in a frame listed by ListFrame when nothing the frame draws before the list
+// meets the list's box, so that the table's colour alone lies under it; null otherwise (also when
+// the list is not listed).
+const FrameItem* FoundListOnBareTable(const CKartolaApp& app, const std::vector<FrameItem>& items);
