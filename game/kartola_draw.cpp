@@ -87,8 +87,11 @@ void CKartolaApp::Redraw_Screen() {
     ZOBRAZ_STOL(back);
     DrawSetsHint(back);
     DrawLeftOutNotice(back);
-    if (clear.Draws(kItemFound))
-        FoundListImage().Draw(back, duir_FINAL, kTableColour, FoundListOnBareTable(*this, items));
+    if (clear.Draws(kItemFound)) {
+        FrameItem found;
+        const bool keyed = FoundListWithWhatLiesUnder(*this, items, &found);
+        FoundListImage().Draw(back, duir_FINAL, keyed ? &found : nullptr);
+    }
     if (clear.Draws(kItemBanner)) banner_sprite.ZOBRAZ(back);
     if (clear.Draws(kItemMenu)) dui_Main.ZOBRAZ(back);
     if (clear.Draws(kItemSets)) utl_duir_DATA.ZOBRAZ(back);

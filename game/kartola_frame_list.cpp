@@ -224,13 +224,19 @@ bool ListFrame(CKartolaApp& app, std::vector<FrameItem>& items) {
     return listed;
 }
 
-const FrameItem* FoundListOnBareTable(const CKartolaApp& app, const std::vector<FrameItem>& items) {
-    if (!onlyListedUnderLists(app)) return nullptr;
-    const auto found =
+bool FoundListWithWhatLiesUnder(const CKartolaApp& app, const std::vector<FrameItem>& items,
+                                FrameItem* found) {
+    if (!onlyListedUnderLists(app)) return false;
+    const auto list =
         std::find_if(items.begin(), items.end(), [](const FrameItem& item) { return item.id == kItemFound; });
-    if (found == items.end()) return nullptr;
-    const RECT& box = found->box;
-    const bool covered =
-        std::any_of(items.begin(), found, [&box](const FrameItem& item) { return BoxesMeet(item.box, box); });
-    return covered ? nullptr : &*found;
+    if (list == items.end()) return false;
+    // The table's colour lies under the box but where these items drew, in this order.
+    ItemKey key;
+    key.Add(list->key);
+    for (auto under = items.begin(); under != list; ++under) {
+        if (BoxesMeet(under->box, list->box))
+            key.Add(static_cast<std::uint64_t>(under->id)).Add(under->box).Add(under->key);
+    }
+    *found = FrameItem{list->id, list->box, key.Value()};
+    return true;
 }

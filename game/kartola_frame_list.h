@@ -31,7 +31,9 @@ enum FrameItemKind : std::uint32_t {
 // files, the layout editor); items is then partial.
 bool ListFrame(CKartolaApp& app, std::vector<FrameItem>& items);
 
-// The found list's item in a frame listed by ListFrame when nothing the frame draws before the list
-// meets the list's box, so that the table's colour alone lies under it; null otherwise (also when
-// the list is not listed).
-const FrameItem* FoundListOnBareTable(const CKartolaApp& app, const std::vector<FrameItem>& items);
+// The found list's item in a frame listed by ListFrame, its key folded with the ids, boxes and keys
+// of the items drawn before it that meet its box, so that the key holds everything the box shows
+// once the list is drawn; false when the list is not listed or something without a box may be
+// drawn under it.
+bool FoundListWithWhatLiesUnder(const CKartolaApp& app, const std::vector<FrameItem>& items,
+                                FrameItem* found);

@@ -6,6 +6,14 @@
 #include "framework/widgets/tk_CPol.h"
 #include "platform/ddraw/surface_access.h"
 
+namespace {
+
+bool same(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace
+
 ListImage& FoundListImage() {
     static ListImage image;
     return image;
@@ -25,48 +33,43 @@ void ListImage::SetOn(bool on) {
     if (!on) Release();
 }
 
-// The image spans from the screen's top left corner to the box's far corner, so that the list
-// draws at its own place and meets the same edges as on the screen.
-bool ListImage::Fill(tk_CPol& list, DWORD colour, const FrameItem& item, int width, int height) {
-    if (surface_ && (width_ != width || height_ != height)) Release();
+// The box as the target shows it now, copied into the image.
+void ListImage::Keep(IDirectDrawSurface* target, const FrameItem& item, const RECT& shown) {
+    const int width = shown.right - shown.left, height = shown.bottom - shown.top;
+    if (surface_ && (shown_.right - shown_.left != width || shown_.bottom - shown_.top != height)) Release();
     if (!surface_) surface_ = tkp::ddraw::CreateOffscreenSurface(tk_lpDD, width, height);
-    if (!surface_) return false;
-    DDBLTFX fx{};
-    fx.dwSize = sizeof fx;
-    fx.dwFillColor = colour;
-    if (surface_->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx) != DD_OK) return false;
-    list.ZOBRAZ(surface_);
+    if (!surface_) return;
+    RECT from = shown;
+    if (surface_->BltFast(0, 0, target, &from, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT) != DD_OK) {
+        Release();
+        return;
+    }
     key_ = item.key;
     box_ = item.box;
-    colour_ = colour;
-    width_ = width;
-    height_ = height;
-    ++fills_;
-    return true;
+    shown_ = shown;
 }
 
-void ListImage::Draw(IDirectDrawSurface* target, tk_CPol& list, DWORD colour, const FrameItem* bare) {
+void ListImage::Draw(IDirectDrawSurface* target, tk_CPol& list, const FrameItem* item) {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
-    if (on_ && bare && tk_lpDD && target->GetSurfaceDesc(&desc) == DD_OK) {
-        const RECT& b = bare->box;
-        RECT shown{std::max<LONG>(b.left, 0), std::max<LONG>(b.top, 0),
-                   std::min(b.right, static_cast<LONG>(desc.dwWidth)),
-                   std::min(b.bottom, static_cast<LONG>(desc.dwHeight))};
-        if (shown.left < shown.right && shown.top < shown.bottom) {
-            const int width = shown.right, height = shown.bottom;
-            const bool current = surface_ && key_ == bare->key && colour_ == colour && width_ == width &&
-                                 height_ == height && box_.left == b.left && box_.top == b.top &&
-                                 box_.right == b.right && box_.bottom == b.bottom;
-            if (current || Fill(list, colour, *bare, width, height)) {
-                if (target->BltFast(static_cast<DWORD>(shown.left), static_cast<DWORD>(shown.top), surface_,
-                                    &shown, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT) == DD_OK)
-                    return;
-                // A lost image is made again the next time.
-                Release();
-            }
-        }
+    if (!on_ || !item || !tk_lpDD || target->GetSurfaceDesc(&desc) != DD_OK) {
+        ++draws_;
+        list.ZOBRAZ(target);
+        return;
     }
-    ++direct_;
+    const RECT& b = item->box;
+    const RECT shown{std::max<LONG>(b.left, 0), std::max<LONG>(b.top, 0),
+                     std::min(b.right, static_cast<LONG>(desc.dwWidth)),
+                     std::min(b.bottom, static_cast<LONG>(desc.dwHeight))};
+    if (surface_ && key_ == item->key && same(box_, b) && same(shown_, shown)) {
+        if (target->BltFast(static_cast<DWORD>(shown.left), static_cast<DWORD>(shown.top), surface_, nullptr,
+                            DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT) == DD_OK)
+            return;
+        // A lost image is made again.
+        Release();
+    }
+    ++draws_;
     list.ZOBRAZ(target);
+    if (shown.left < shown.right && shown.top < shown.bottom && target->IsLost() == DD_OK)
+        Keep(target, *item, shown);
 }

@@ -1,8 +1,8 @@
-// A list's pixels kept in a surface of their own. The found list is drawn into its image when what
-// it shows changes (its entries, hover, scroll, look or fonts, all folded into its frame item's key),
-// after another display mode and after a lost display; every other frame that redraws it copies the
-// image. The list's highlights and anti-aliased texts blend with what lies under them, so the image
-// is copied only where the list lies on the bare table; over a card it is drawn directly.
+// A list's pixels kept in a surface of their own. The found list's box, as the frame shows it once
+// the list is drawn, is copied into an image; a later frame that must draw the list again copies
+// the image back instead while the list and everything drawn under it in its box are unchanged
+// (the list's key folded with the boxes and keys of what lies under it). The image is made again
+// when they change, after another display mode and after a lost display.
 #pragma once
 
 #include <cstdint>
@@ -19,29 +19,25 @@ class ListImage {
     ListImage(const ListImage&) = delete;
     ListImage& operator=(const ListImage&) = delete;
 
-    // Draws the list onto target as its own drawing would. bare: the list's frame item when
-    // nothing but the table's colour lies inside its box on target; null draws the list directly.
-    void Draw(IDirectDrawSurface* target, tk_CPol& list, DWORD colour, const FrameItem* bare);
-    // Releases the image; the list is drawn into a new one when next shown on the bare table.
+    // Draws the list onto target as its own drawing would. item: the list's box and a key of every
+    // pixel in that box once the list is drawn; null draws the list and keeps nothing.
+    void Draw(IDirectDrawSurface* target, tk_CPol& list, const FrameItem* item);
+    // Releases the image; the list is drawn again when next shown.
     void Release();
-    // Times the list was drawn into its image, and directly onto the target, since the start.
-    std::int64_t Fills() const { return fills_; }
-    std::int64_t DirectDraws() const { return direct_; }
-    // Keeping the image on or off (off: the list is drawn directly every time, as it was).
+    // Times the list's own drawing ran since the start (the image copied back does not count).
+    std::int64_t Draws() const { return draws_; }
+    // Keeping the image on or off (off: the list is drawn every time, as it was).
     void SetOn(bool on);
 
   private:
-    bool Fill(tk_CPol& list, DWORD colour, const FrameItem& item, int width, int height);
+    void Keep(IDirectDrawSurface* target, const FrameItem& item, const RECT& shown);
 
     IDirectDrawSurface* surface_ = nullptr;
-    // What the image shows: the item's key and box, the colour under it and its size.
+    // What the image shows: the item's key and box, and the part of the box on the target.
     std::uint64_t key_ = 0;
     RECT box_{};
-    DWORD colour_ = 0;
-    int width_ = 0;
-    int height_ = 0;
-    std::int64_t fills_ = 0;
-    std::int64_t direct_ = 0;
+    RECT shown_{};
+    std::int64_t draws_ = 0;
     bool on_ = true;
 };
 

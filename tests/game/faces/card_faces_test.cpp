@@ -125,7 +125,7 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
 
 // How the frames of a game are made: everything on; everything but the found list's image; the
 // table cleared where the last frame drew and every item drawn; or every face and the found list
-// drawn directly on a table cleared whole.
+// drawn anew on a table cleared whole.
 enum class Savings { All, NoListImage, NoChangesOnly, None };
 
 void Use(Savings savings) {
@@ -227,7 +227,6 @@ TEST_F(CardFaces_, AGameShowsTheSameFramesWithEverySavingAsWithout) {
             EXPECT_EQ(runs[0][i], runs[run][i]) << "run " << run << ", frame " << i;
     }
     EXPECT_GT(CardFaces().Fills(), 0);
-    EXPECT_GT(FoundListImage().Fills(), 0);
 }
 
 }  // namespace
