@@ -21,6 +21,7 @@
 #include "game/kartola_collate.h"
 #include "game/kartola_focus.h"
 #include "game/kartola_fonts.h"
+#include "game/kartola_list_image.h"
 #include "game/kartola_rules.h"
 #include "game/kartola_sets.h"
 #include "game/kartola_table.h"
@@ -72,6 +73,7 @@ CKartolaApp::~CKartolaApp() {
     // The found list refers to the pictures of the registers: it empties before they go.
     duir_FINAL.VYMAZ();
     CardFaces().Release();
+    FoundListImage().Release();
     UVOLNI_REGISTRE();
     UVOLNI_FONTY();
     if (congratulation_font_) DeleteObject(congratulation_font_);
@@ -272,12 +274,14 @@ void CKartolaApp::Do_LOAD_SRF() {
 
 void CKartolaApp::Do_RELEASE_SRF() {
     CardFaces().Release();
+    FoundListImage().Release();
     game_sheet.RELEASE_SURFACE();
     banner_sheet.RELEASE_SURFACE();
 }
 
 void CKartolaApp::Do_RESTORE_SRF() {
     CardFaces().Release();
+    FoundListImage().Release();
     TheTableClear().Forget();
     game_sheet.RESTORE_SURFACE();
     banner_sheet.RESTORE_SURFACE();
@@ -296,6 +300,7 @@ bool CKartolaApp::HandleFWInteraction(int id, int value, tk_CPol* sender) {
 void CKartolaApp::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     tk_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
     CardFaces().Release();
+    FoundListImage().Release();
     TheTableClear().Forget();
     for (int i = 0; i < REG_OBR.count; ++i) {
         tk_CIcon* picture = PictureOf(i);

@@ -6,6 +6,7 @@
 #include "game/CKarta.h"
 #include "game/kartola_app.h"
 #include "game/kartola_fonts.h"
+#include "game/kartola_frame_damage.h"
 #include "game/kartola_table.h"
 #include "platform/ddraw/surface_access.h"
 
@@ -14,10 +15,6 @@ namespace {
 // A face draws a few pixels around the card's box (the net one pixel out, the etched frame four);
 // the kept surface holds this margin all round.
 constexpr int kMargin = 5;
-
-bool meet(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
 
 RECT boxOf(const CKarta* card) {
     return RECT{card->x - kMargin, card->y - kMargin, card->x + card->sir + kMargin,
@@ -99,7 +96,7 @@ void CardFaceCache::Draw(IDirectDrawSurface* target, int index, CKarta* card) {
     bool kept = on_ && index >= 0 && tk_lpDD && target->GetSurfaceDesc(&desc) == DD_OK && box.left >= 0 &&
                 box.top >= 1 && box.right <= static_cast<LONG>(desc.dwWidth) &&
                 box.bottom <= std::min(static_cast<LONG>(desc.dwHeight), static_cast<LONG>(tk_ScreenH) - 1);
-    for (std::size_t i = 0; kept && i < drawn_.size(); ++i) kept = !meet(box, drawn_[i]);
+    for (std::size_t i = 0; kept && i < drawn_.size(); ++i) kept = !BoxesMeet(box, drawn_[i]);
     drawn_.push_back(box);
     if (kept) {
         if (faces_.size() <= static_cast<std::size_t>(index))

@@ -14,6 +14,7 @@
 #include "game/kartola_focus.h"
 #include "game/kartola_fonts.h"
 #include "game/kartola_frame_list.h"
+#include "game/kartola_list_image.h"
 #include "game/kartola_table.h"
 #include "game/kartola_table_clear.h"
 #include "platform/ddraw/surface_access.h"
@@ -86,7 +87,11 @@ void CKartolaApp::Redraw_Screen() {
     ZOBRAZ_STOL(back);
     DrawSetsHint(back);
     DrawLeftOutNotice(back);
-    if (clear.Draws(kItemFound)) duir_FINAL.ZOBRAZ(back);
+    if (clear.Draws(kItemFound)) {
+        FrameItem found;
+        const bool keyed = FoundListWithWhatLiesUnder(*this, items, &found);
+        FoundListImage().Draw(back, duir_FINAL, keyed ? &found : nullptr);
+    }
     if (clear.Draws(kItemBanner)) banner_sprite.ZOBRAZ(back);
     if (clear.Draws(kItemMenu)) dui_Main.ZOBRAZ(back);
     if (clear.Draws(kItemSets)) utl_duir_DATA.ZOBRAZ(back);

@@ -4,10 +4,6 @@
 
 namespace {
 
-bool meet(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 bool inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
@@ -31,7 +27,7 @@ void addArea(std::vector<RECT>& area, const RECT& box) {
 }
 
 bool meetsArea(const std::vector<RECT>& area, const RECT& box) {
-    return std::any_of(area.begin(), area.end(), [&](const RECT& r) { return meet(box, r); });
+    return std::any_of(area.begin(), area.end(), [&](const RECT& r) { return BoxesMeet(box, r); });
 }
 
 }  // namespace

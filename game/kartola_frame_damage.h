@@ -21,6 +21,11 @@ struct FrameItem {
     std::uint64_t key = 0;
 };
 
+// Whether two boxes (edges exclusive) share a pixel.
+inline bool BoxesMeet(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // Folds values into an item's key.
 class ItemKey {
   public:

@@ -178,13 +178,19 @@ bool addList(std::vector<FrameItem>& items, std::uint32_t id, tk_CDUI& list, tk_
     return true;
 }
 
+// Whether everything the game draws under its lists has a box: no backdrop, no hint of an empty
+// table, no notice of left-out files, no editor.
+bool onlyListedUnderLists(const CKartolaApp& app) {
+    return !tk_KM_on && !tk_APP_EditorOn() && app.left_out_.empty() &&
+           (app.sets_hint.empty() || REG_KARTY.count > 0) && app.m_BackColor < 0 && !app.m_bLogo &&
+           !(tk_DSGN.background_srf && tk_DSGN.background_srf->SURFACE);
+}
+
 }  // namespace
 
 bool ListFrame(CKartolaApp& app, std::vector<FrameItem>& items) {
     items.clear();
-    bool listed = !tk_KM_on && !tk_APP_EditorOn() && app.left_out_.empty() &&
-                  (app.sets_hint.empty() || REG_KARTY.count > 0) && app.m_BackColor < 0 && !app.m_bLogo &&
-                  !(tk_DSGN.background_srf && tk_DSGN.background_srf->SURFACE);
+    bool listed = onlyListedUnderLists(app);
     for (int i = 0; i < REG_KARTY.count; ++i) {
         const CKarta* card = CardAt(i);
         if (card && card->visible)
@@ -216,4 +222,21 @@ bool ListFrame(CKartolaApp& app, std::vector<FrameItem>& items) {
                                   spriteKey(*static_cast<tk_CDAS*>(child))});
     }
     return listed;
+}
+
+bool FoundListWithWhatLiesUnder(const CKartolaApp& app, const std::vector<FrameItem>& items,
+                                FrameItem* found) {
+    if (!onlyListedUnderLists(app)) return false;
+    const auto list =
+        std::find_if(items.begin(), items.end(), [](const FrameItem& item) { return item.id == kItemFound; });
+    if (list == items.end()) return false;
+    // The table's colour lies under the box but where these items drew, in this order.
+    ItemKey key;
+    key.Add(list->key);
+    for (auto under = items.begin(); under != list; ++under) {
+        if (BoxesMeet(under->box, list->box))
+            key.Add(static_cast<std::uint64_t>(under->id)).Add(under->box).Add(under->key);
+    }
+    *found = FrameItem{list->id, list->box, key.Value()};
+    return true;
 }

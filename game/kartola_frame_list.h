@@ -30,3 +30,10 @@ enum FrameItemKind : std::uint32_t {
 // known box (a dialog, the congratulation, the hint of an empty table, the notice of left-out
 // files, the layout editor); items is then partial.
 bool ListFrame(CKartolaApp& app, std::vector<FrameItem>& items);
+
+// The found list's item in a frame listed by ListFrame, its key folded with the ids, boxes and keys
+// of the items drawn before it that meet its box, so that the key holds everything the box shows
+// once the list is drawn; false when the list is not listed or something without a box may be
+// drawn under it.
+bool FoundListWithWhatLiesUnder(const CKartolaApp& app, const std::vector<FrameItem>& items,
+                                FrameItem* found);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "game/kartola_card_faces.h"
+#include "game/kartola_list_image.h"
 #include "game/kartola_table_clear.h"
 #include "platform/testing/test_hooks.h"
 #include "tests/common/game/kartola_world.h"
@@ -122,12 +123,14 @@ TEST_F(CardFaces_, AFaceIsDrawnAgainOnlyWhenWhatItShowsChanges) {
     EXPECT_EQ(seen, "start 16|drag 0|F1 8|F2 8|F3 8|Ctrl+F3 8|lost 16|800x600 16|");
 }
 
-// How the frames of a game are made: everything on; the table cleared where the last frame drew
-// and every item drawn; or every face drawn directly on a table cleared whole.
-enum class Savings { All, NoChangesOnly, None };
+// How the frames of a game are made: everything on; everything but the found list's image; the
+// table cleared where the last frame drew and every item drawn; or every face and the found list
+// drawn anew on a table cleared whole.
+enum class Savings { All, NoListImage, NoChangesOnly, None };
 
 void useSavings(Savings savings) {
     CardFaces().SetOn(savings != Savings::None);
+    FoundListImage().SetOn(savings != Savings::None && savings != Savings::NoListImage);
     TheTableClear().SetOn(savings != Savings::None);
     TheTableClear().SetOnlyChangesOn(savings == Savings::All);
 }
@@ -141,7 +144,8 @@ std::vector<std::uint64_t> playedFrames(Savings savings) {
     Steps steps = {kIdle, frame};
     // A card dragged onto another, pairs found one by one, the pointer over the found list, the
     // info dialog shown and hidden, the menu and its list of sets opened and closed, the menu walked by keys,
-    // the fonts changed, a lost display; the banner flies all the while, and is caught once.
+    // the fonts changed, a lost display, a card held under the found list; the banner flies all
+    // the while, over the found list at first, and is caught once.
     for (int p = 0; p < 8; ++p) {
         steps.push_back([p, &frames](GameApp& a) {
             frames.push_back(fnv1a(tkp::headless::LastFrame().pixels));
@@ -173,6 +177,21 @@ std::vector<std::uint64_t> playedFrames(Savings savings) {
                          {[](GameApp& a) { Click(a.banner_sprite.x + 20, a.banner_sprite.y + 10); }, frame,
                           kIdle, frame});
         }
+        if (p == 5) {
+            // A card held under the found list, moved there and taken back to its place.
+            steps.insert(steps.end(), {[](GameApp& a) {
+                                           const POINT g = TakePoint(a, 14);
+                                           Move(g.x, g.y);
+                                           tkp::headless::Button(VK_LBUTTON, true);
+                                           Move(60, 200);
+                                       },
+                                       frame, [](GameApp&) { Move(70, 230); }, frame,
+                                       [](GameApp&) {
+                                           Move(500, 500);
+                                           tkp::headless::Button(VK_LBUTTON, false);
+                                       },
+                                       frame, kIdle, frame});
+        }
     }
     // A smaller display mode, then the last pair.
     steps.push_back([](GameApp& a) { ClickOn(a.FindCHLWithID(603)); });
@@ -194,7 +213,7 @@ std::vector<std::uint64_t> playedFrames(Savings savings) {
 TEST_F(CardFaces_, AGameShowsTheSameFramesWithEverySavingAsWithout) {
     CopySet("DATA_zvierata");
     std::vector<std::vector<std::uint64_t>> runs;
-    for (Savings savings : {Savings::All, Savings::NoChangesOnly, Savings::None}) {
+    for (Savings savings : {Savings::All, Savings::NoListImage, Savings::NoChangesOnly, Savings::None}) {
         if (!runs.empty()) {
             TearDown();
             SetUp();
