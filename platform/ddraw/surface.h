@@ -32,7 +32,7 @@ class Surface final : public IDirectDrawSurface {
 
     // The back buffer belongs to this primary surface and is destroyed with it.
     void AttachBackBuffer(Surface* back);
-    tkp::pixels::PixelView View() { return {memory_.data(), width_, height_, pitch_}; }
+    tkp::pixels::PixelView View() { return {memory_.Data(), width_, height_, pitch_}; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     int PitchBytes() const { return pitch_ * 2; }

@@ -90,13 +90,13 @@ HRESULT tkp::ddraw::Surface::BlitChecks(tkp::ddraw::Surface* source, bool wait) 
 
 void tkp::ddraw::Surface::PresentIfPrimary() {
     if (!(caps_ & DDSCAPS_PRIMARYSURFACE)) return;
-    tkp::base::backend::Present(memory_.data(), width_, height_, PitchBytes());
+    tkp::base::backend::Present(memory_.Data(), width_, height_, PitchBytes());
     presented_ = true;
 }
 
 bool tkp::ddraw::Surface::CopyChangesAndPresent(const tkp::pixels::PixelView& from,
                                                 const std::vector<RECT>* hint) {
-    if (!(caps_ & DDSCAPS_PRIMARYSURFACE) || !presented_ || from.pixels == memory_.data() ||
+    if (!(caps_ & DDSCAPS_PRIMARYSURFACE) || !presented_ || from.pixels == memory_.Data() ||
         from.width != width_ || from.height != height_)
         return false;
     std::vector<RECT> changes;
@@ -111,7 +111,7 @@ bool tkp::ddraw::Surface::CopyChangesAndPresent(const tkp::pixels::PixelView& fr
     } else {
         changes = tkp::pixels::TakeFrameChanges(View(), from.pixels, from.pitch);
     }
-    tkp::base::backend::PresentChanges(memory_.data(), width_, height_, PitchBytes(), changes);
+    tkp::base::backend::PresentChanges(memory_.Data(), width_, height_, PitchBytes(), changes);
     return true;
 }
 

@@ -17,20 +17,20 @@ namespace {
 
 // The functions of libheif this decoder calls.
 struct Heif {
-    decltype(&heif_check_filetype) check_filetype = nullptr;
-    decltype(&heif_context_alloc) context_alloc = nullptr;
-    decltype(&heif_context_free) context_free = nullptr;
-    decltype(&heif_context_set_maximum_image_size_limit) set_maximum_image_size_limit = nullptr;
-    decltype(&heif_context_read_from_memory_without_copy) read_from_memory_without_copy = nullptr;
-    decltype(&heif_context_get_primary_image_handle) get_primary_image_handle = nullptr;
-    decltype(&heif_image_handle_get_width) handle_get_width = nullptr;
-    decltype(&heif_image_handle_get_height) handle_get_height = nullptr;
-    decltype(&heif_image_handle_release) handle_release = nullptr;
-    decltype(&heif_decode_image) decode_image = nullptr;
-    decltype(&heif_image_get_width) image_get_width = nullptr;
-    decltype(&heif_image_get_height) image_get_height = nullptr;
-    decltype(&heif_image_get_plane_readonly) get_plane_readonly = nullptr;
-    decltype(&heif_image_release) image_release = nullptr;
+    decltype(&heif_check_filetype) checkFiletype = nullptr;
+    decltype(&heif_context_alloc) contextAlloc = nullptr;
+    decltype(&heif_context_free) contextFree = nullptr;
+    decltype(&heif_context_set_maximum_image_size_limit) setMaximumImageSizeLimit = nullptr;
+    decltype(&heif_context_read_from_memory_without_copy) readFromMemoryWithoutCopy = nullptr;
+    decltype(&heif_context_get_primary_image_handle) getPrimaryImageHandle = nullptr;
+    decltype(&heif_image_handle_get_width) handleGetWidth = nullptr;
+    decltype(&heif_image_handle_get_height) handleGetHeight = nullptr;
+    decltype(&heif_image_handle_release) handleRelease = nullptr;
+    decltype(&heif_decode_image) decodeImage = nullptr;
+    decltype(&heif_image_get_width) imageGetWidth = nullptr;
+    decltype(&heif_image_get_height) imageGetHeight = nullptr;
+    decltype(&heif_image_get_plane_readonly) getPlaneReadonly = nullptr;
+    decltype(&heif_image_release) imageRelease = nullptr;
     bool found = false;
 };
 
@@ -39,21 +39,20 @@ const Heif& heif() {
     static const Heif functions = [] {
         static tkp::kernel::SharedLibrary library("libheif.so.1");
         Heif h;
-        h.found =
-            library.Find(h.check_filetype, "heif_check_filetype") &&
-            library.Find(h.context_alloc, "heif_context_alloc") &&
-            library.Find(h.context_free, "heif_context_free") &&
-            library.Find(h.set_maximum_image_size_limit, "heif_context_set_maximum_image_size_limit") &&
-            library.Find(h.read_from_memory_without_copy, "heif_context_read_from_memory_without_copy") &&
-            library.Find(h.get_primary_image_handle, "heif_context_get_primary_image_handle") &&
-            library.Find(h.handle_get_width, "heif_image_handle_get_width") &&
-            library.Find(h.handle_get_height, "heif_image_handle_get_height") &&
-            library.Find(h.handle_release, "heif_image_handle_release") &&
-            library.Find(h.decode_image, "heif_decode_image") &&
-            library.Find(h.image_get_width, "heif_image_get_width") &&
-            library.Find(h.image_get_height, "heif_image_get_height") &&
-            library.Find(h.get_plane_readonly, "heif_image_get_plane_readonly") &&
-            library.Find(h.image_release, "heif_image_release");
+        h.found = library.Find(h.checkFiletype, "heif_check_filetype") &&
+                  library.Find(h.contextAlloc, "heif_context_alloc") &&
+                  library.Find(h.contextFree, "heif_context_free") &&
+                  library.Find(h.setMaximumImageSizeLimit, "heif_context_set_maximum_image_size_limit") &&
+                  library.Find(h.readFromMemoryWithoutCopy, "heif_context_read_from_memory_without_copy") &&
+                  library.Find(h.getPrimaryImageHandle, "heif_context_get_primary_image_handle") &&
+                  library.Find(h.handleGetWidth, "heif_image_handle_get_width") &&
+                  library.Find(h.handleGetHeight, "heif_image_handle_get_height") &&
+                  library.Find(h.handleRelease, "heif_image_handle_release") &&
+                  library.Find(h.decodeImage, "heif_decode_image") &&
+                  library.Find(h.imageGetWidth, "heif_image_get_width") &&
+                  library.Find(h.imageGetHeight, "heif_image_get_height") &&
+                  library.Find(h.getPlaneReadonly, "heif_image_get_plane_readonly") &&
+                  library.Find(h.imageRelease, "heif_image_release");
         return h;
     }();
     return functions;
@@ -69,9 +68,9 @@ struct Guard {
     heif_image_handle* handle = nullptr;
     heif_image* image = nullptr;
     ~Guard() {
-        if (image) heif().image_release(image);
-        if (handle) heif().handle_release(handle);
-        if (context) heif().context_free(context);
+        if (image) heif().imageRelease(image);
+        if (handle) heif().handleRelease(handle);
+        if (context) heif().contextFree(context);
     }
 };
 
@@ -85,30 +84,30 @@ bool tkp::image::DecodeHeif(const std::uint8_t* data, std::size_t size, tkp::ima
     if (std::memcmp(data + 4, "ftyp", 4) != 0) return fail(reason, tkp::image::kUnknownPictureKind);
     if (!heif().found) return fail(reason, "HEIF pictures cannot be read here: libheif is missing");
     const heif_filetype_result kind =
-        heif().check_filetype(data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)));
+        heif().checkFiletype(data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)));
     if (kind == heif_filetype_no) return fail(reason, tkp::image::kUnknownPictureKind);
     if (kind == heif_filetype_yes_unsupported) return fail(reason, "unsupported HEIF file");
     Guard g;
-    g.context = heif().context_alloc();
+    g.context = heif().contextAlloc();
     if (!g.context) return fail(reason, "out of memory");
-    heif().set_maximum_image_size_limit(g.context, tkp::image::kBmpMaxSide);
-    if (heif().read_from_memory_without_copy(g.context, data, size, nullptr).code != heif_error_Ok)
+    heif().setMaximumImageSizeLimit(g.context, tkp::image::kBmpMaxSide);
+    if (heif().readFromMemoryWithoutCopy(g.context, data, size, nullptr).code != heif_error_Ok)
         return fail(reason, "malformed HEIF header");
-    if (heif().get_primary_image_handle(g.context, &g.handle).code != heif_error_Ok || !g.handle)
+    if (heif().getPrimaryImageHandle(g.context, &g.handle).code != heif_error_Ok || !g.handle)
         return fail(reason, "malformed HEIF header");
-    const std::int64_t hw = heif().handle_get_width(g.handle);
-    const std::int64_t hh = heif().handle_get_height(g.handle);
+    const std::int64_t hw = heif().handleGetWidth(g.handle);
+    const std::int64_t hh = heif().handleGetHeight(g.handle);
     if (hw <= 0 || hh <= 0) return fail(reason, "zero or negative size");
     if (hw > tkp::image::kBmpMaxSide || hh > tkp::image::kBmpMaxSide || hw * hh > tkp::image::kBmpMaxPixels)
         return fail(reason, "picture too large");
-    if (heif().decode_image(g.handle, &g.image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, nullptr)
+    if (heif().decodeImage(g.handle, &g.image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, nullptr)
                 .code != heif_error_Ok ||
         !g.image)
         return fail(reason, "malformed HEIF data");
-    const std::int64_t w = heif().image_get_width(g.image, heif_channel_interleaved);
-    const std::int64_t h = heif().image_get_height(g.image, heif_channel_interleaved);
+    const std::int64_t w = heif().imageGetWidth(g.image, heif_channel_interleaved);
+    const std::int64_t h = heif().imageGetHeight(g.image, heif_channel_interleaved);
     int stride = 0;
-    const std::uint8_t* plane = heif().get_plane_readonly(g.image, heif_channel_interleaved, &stride);
+    const std::uint8_t* plane = heif().getPlaneReadonly(g.image, heif_channel_interleaved, &stride);
     if (!plane || w <= 0 || h <= 0 || w * h > tkp::image::kBmpMaxPixels || stride < w * 4)
         return fail(reason, "malformed HEIF data");
     // The library keeps its own rows: only the pixels are made here.

@@ -20,8 +20,8 @@ class PixelMemory {
     PixelMemory(const PixelMemory&) = delete;
     PixelMemory& operator=(const PixelMemory&) = delete;
 
-    std::uint16_t* data() const { return pixels_; }
-    std::size_t size() const { return count_; }
+    std::uint16_t* Data() const { return pixels_; }
+    std::size_t Size() const { return count_; }
 
   private:
     void release() noexcept;

@@ -87,7 +87,7 @@ SDL_Rect draw(Presenter& p, const RECT& source) {
         target = p.canvas.data();
         pitch = placeW;
     }
-    const RECT drawn = p.scaler.Draw(p.kept.data(), p.keptW, source, target, pitch);
+    const RECT drawn = p.scaler.Draw(p.kept.Data(), p.keptW, source, target, pitch);
     const SDL_Rect rect{p.place.left + drawn.left, p.place.top + drawn.top, drawn.right - drawn.left,
                         drawn.bottom - drawn.top};
     if (!directFormat(s) && rect.w > 0 && rect.h > 0) {
@@ -203,17 +203,17 @@ void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes)
     const int pitch = pitchBytes / 2;
     if (p.keptW != width || p.keptH != height || p.redrawAll) {
         const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-        if (p.kept.size() != count) p.kept = tkp::pixels::PixelMemory(count);
+        if (p.kept.Size() != count) p.kept = tkp::pixels::PixelMemory(count);
         for (int y = 0; y < height; ++y)
             std::copy_n(pixels + static_cast<std::ptrdiff_t>(y) * pitch, width,
-                        p.kept.data() + static_cast<std::ptrdiff_t>(y) * width);
+                        p.kept.Data() + static_cast<std::ptrdiff_t>(y) * width);
         p.keptW = width;
         p.keptH = height;
         p.redrawAll = true;
         show(p, {});
         return;
     }
-    show(p, tkp::pixels::TakeFrameChanges(tkp::pixels::PixelView{p.kept.data(), width, height, width}, pixels,
+    show(p, tkp::pixels::TakeFrameChanges(tkp::pixels::PixelView{p.kept.Data(), width, height, width}, pixels,
                                           pitch));
 }
 
@@ -231,7 +231,7 @@ void PresentChanges(const std::uint16_t* pixels, int width, int height, int pitc
         for (int y = r.top; y < r.bottom; ++y)
             std::copy(pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.left,
                       pixels + static_cast<std::ptrdiff_t>(y) * pitch + r.right,
-                      p.kept.data() + static_cast<std::ptrdiff_t>(y) * width + r.left);
+                      p.kept.Data() + static_cast<std::ptrdiff_t>(y) * width + r.left);
     }
     show(p, changes);
 }
